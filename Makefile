@@ -1,0 +1,30 @@
+# The two everyday commands are `make run` and `make test`; both install
+# what is missing first.
+BUILD_DIR ?= build
+APP_DIR := $(BUILD_DIR)/Pelikor2000
+JOBS ?= $(shell nproc)
+
+.PHONY: setup build run test bench screenshots clean
+
+setup:
+	@scripts/setup
+
+build: setup
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD_DIR) -j$(JOBS)
+
+run: build
+	@scripts/run $(APP_DIR)/Pelikor2000
+
+test: build
+	@cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+
+bench: build
+	@cmake --build $(BUILD_DIR) --target benchmarks -j$(JOBS)
+	@scripts/bench $(BUILD_DIR)
+
+screenshots: build
+	@scripts/screenshots $(BUILD_DIR)
+
+clean:
+	@rm -rf $(BUILD_DIR)

@@ -1,0 +1,43 @@
+# pelikor_gtest(<name> SOURCES <files...> LIBS <targets...>)
+#   A GoogleTest executable for the Qt-free core, registered with CTest.
+# pelikor_qtest(<name> SOURCES <files...> LIBS <targets...>)
+#   A QtTest executable for widgets and windows, run on the offscreen platform.
+# Both run with the build's application folder as PELIKOR_TEST_APP_DIR.
+
+function(pelikor_gtest name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    find_package(GTest REQUIRED)
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES TIMEOUT 600
+        ENVIRONMENT "PELIKOR_TEST_APP_DIR=${PELIKOR_APP_DIR}")
+endfunction()
+
+function(pelikor_qtest name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    find_package(Qt6 REQUIRED COMPONENTS Test)
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test Qt6::Widgets)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES TIMEOUT 600
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;PELIKOR_TEST_APP_DIR=${PELIKOR_APP_DIR}")
+endfunction()
+
+# pelikor_benchmark(<name> SOURCES <files...> LIBS <targets...>)
+function(pelikor_benchmark name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark)
+    set_property(GLOBAL APPEND PROPERTY PELIKOR_BENCHMARK_TARGETS ${name})
+endfunction()
+
+# pelikor_add_folders(<folders...>): adds each folder of the current source
+# directory that has a CMakeLists.txt, so a folder joins the build by itself.
+macro(pelikor_add_folders)
+    foreach(folder ${ARGN})
+        if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/CMakeLists.txt)
+            add_subdirectory(${folder})
+        endif()
+    endforeach()
+endmacro()

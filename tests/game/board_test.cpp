@@ -1,0 +1,221 @@
+#include "Board.h"
+#include "Jumps.h"
+#include "Positions.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <tuple>
+#include <vector>
+
+using namespace pelikor;
+
+namespace {
+
+// The cross drawn by hand: '#' marks a position.
+const char* const kCross[kBoardSide] = {
+    "..###..", "..###..", "#######", "#######", "#######", "..###..", "..###..",
+};
+
+int numberAt(int row, int column)
+{
+    if (row < 0 || row >= kBoardSide || column < 0 || column >= kBoardSide || kCross[row][column] != '#')
+        return 0;
+    int n = 0;
+    for (int r = 0; r < kBoardSide; ++r)
+        for (int c = 0; c < kBoardSide; ++c)
+            if (kCross[r][c] == '#') {
+                ++n;
+                if (r == row && c == column)
+                    return n;
+            }
+    return 0;
+}
+
+// Every jump found from coordinates alone: three positions in a line.
+std::set<std::tuple<int, int, int>> derivedJumps()
+{
+    std::set<std::tuple<int, int, int>> jumps;
+    const int steps[4][2] = {{0, 1}, {0, -1}, {1, 0}, {-1, 0}};
+    for (int r = 0; r < kBoardSide; ++r)
+        for (int c = 0; c < kBoardSide; ++c)
+            for (const auto& step : steps) {
+                const int s = numberAt(r, c);
+                const int o = numberAt(r + step[0], c + step[1]);
+                const int t = numberAt(r + 2 * step[0], c + 2 * step[1]);
+                if (s && o && t)
+                    jumps.insert({s, o, t});
+            }
+    return jumps;
+}
+
+Board boardWith(std::initializer_list<int> pegs)
+{
+    Board board;
+    board.lay(PositionSet(pegs));
+    return board;
+}
+
+} // namespace
+
+TEST(Positions, NumberingFollowsTheCrossRowByRow)
+{
+    for (int n = 1; n <= kPositionCount; ++n) {
+        EXPECT_EQ(numberAt(rowOf(n), columnOf(n)), n) << n;
+        EXPECT_EQ(positionAt(rowOf(n), columnOf(n)), n) << n;
+    }
+    EXPECT_EQ(rowOf(kCentre), 3);
+    EXPECT_EQ(columnOf(kCentre), 3);
+    EXPECT_EQ(positionAt(0, 0), 0);
+    EXPECT_EQ(positionAt(6, 6), 0);
+    EXPECT_EQ(positionAt(7, 3), 0);
+}
+
+TEST(Jumps, TableIsExactlyTheJumpsAlongRowsAndColumns)
+{
+    std::set<std::tuple<int, int, int>> listed;
+    for (const Jump& jump : kJumps)
+        listed.insert({jump.source, jump.over, jump.target});
+    EXPECT_EQ(listed.size(), std::size_t(kJumpCount)) << "a jump is listed twice";
+    EXPECT_EQ(listed, derivedJumps());
+}
+
+TEST(Jumps, CandidatesPerTargetAreOneTwoOrFour)
+{
+    const std::set<int> one = {2, 5, 14, 15, 19, 20, 29, 32};
+    const std::set<int> four = {9, 10, 11, 16, 17, 18, 23, 24, 25};
+    std::size_t total = 0;
+    for (int t = 1; t <= kPositionCount; ++t) {
+        const auto candidates = jumpsInto(t);
+        total += candidates.size();
+        const std::size_t expected = one.count(t) ? 1 : four.count(t) ? 4 : 2;
+        EXPECT_EQ(candidates.size(), expected) << "target " << t;
+        std::set<int> sources;
+        for (const Jump& jump : candidates) {
+            EXPECT_EQ(jump.target, t);
+            sources.insert(jump.source);
+        }
+        EXPECT_EQ(sources.size(), candidates.size()) << "sources of one target must differ";
+    }
+    EXPECT_EQ(total, std::size_t(kJumpCount));
+    EXPECT_TRUE(jumpsInto(0).empty());
+    EXPECT_TRUE(jumpsInto(34).empty());
+}
+
+TEST(Jumps, CheckingOrderOfTheFourCandidateTargets)
+{
+    const std::map<int, std::vector<Jump>> expected = {
+        {9, {{23, 16, 9}, {1, 4, 9}, {7, 8, 9}, {11, 10, 9}}},
+        {17, {{29, 24, 17}, {5, 10, 17}, {15, 16, 17}, {19, 18, 17}}},
+        {24, {{22, 23, 24}, {26, 25, 24}, {10, 17, 24}, {32, 29, 24}}},
+        {25, {{33, 30, 25}, {23, 24, 25}, {27, 26, 25}, {11, 18, 25}}},
+    };
+    for (const auto& [target, jumps] : expected) {
+        const auto candidates = jumpsInto(target);
+        EXPECT_TRUE(std::equal(candidates.begin(), candidates.end(), jumps.begin(), jumps.end())) << target;
+    }
+}
+
+TEST(Board, ProgramStartHasEveryPegAndTwinAndCountZero)
+{
+    Board board;
+    EXPECT_EQ(board.pegs(), PositionSet::all());
+    EXPECT_EQ(board.twins(), PositionSet::all());
+    EXPECT_EQ(board.selected(), 0);
+    EXPECT_EQ(board.remaining(), 0);
+}
+
+TEST(Board, LayingSetsPegsTwinsAndCount)
+{
+    Board board;
+    board.select(5);
+    PositionSet standard = PositionSet::all();
+    standard.erase(kCentre);
+    board.lay(standard);
+    EXPECT_EQ(board.pegs(), standard);
+    EXPECT_EQ(board.twins(), standard);
+    EXPECT_EQ(board.remaining(), 32);
+    EXPECT_EQ(board.selected(), 0);
+}
+
+TEST(Board, SelectionMovesAndRepeats)
+{
+    Board board = boardWith({9, 4, 12});
+    EXPECT_EQ(board.select(9), kCueSelect);
+    EXPECT_TRUE(board.isSelected(9));
+    EXPECT_EQ(board.select(12), kCueSelect);
+    EXPECT_FALSE(board.isSelected(9));
+    EXPECT_TRUE(board.isSelected(12));
+    EXPECT_EQ(board.select(12), kCueSelect) << "selecting again sounds again";
+    EXPECT_TRUE(board.isSelected(12));
+}
+
+TEST(Board, JumpNineOverFourIntoOne)
+{
+    Board board = boardWith({9, 4, 20});
+    board.select(9);
+    EXPECT_EQ(board.jumpInto(1), kCueJump);
+    EXPECT_EQ(board.pegs(), PositionSet({1, 20}));
+    EXPECT_EQ(board.twins(), PositionSet({1, 20}));
+    EXPECT_EQ(board.remaining(), 2);
+    EXPECT_EQ(board.selected(), 0) << "the landed peg carries the normal colour";
+}
+
+TEST(Board, ClicksThatMatchNoCandidateChangeNothing)
+{
+    Board board = boardWith({9, 17, 24});
+    const auto before = [&] { return std::tuple(board.pegs(), board.twins(), board.remaining(), board.selected()); };
+
+    auto state = before();
+    EXPECT_TRUE(board.jumpInto(1).empty()) << "no peg selected";
+    EXPECT_EQ(before(), state);
+
+    board.select(9);
+    state = before();
+    EXPECT_TRUE(board.jumpInto(1).empty()) << "position between is empty";
+    EXPECT_TRUE(board.jumpInto(25).empty()) << "diagonal";
+    EXPECT_TRUE(board.jumpInto(11).empty()) << "over two positions";
+    EXPECT_TRUE(board.jumpInto(0).empty());
+    EXPECT_TRUE(board.jumpInto(40).empty());
+    EXPECT_EQ(before(), state);
+}
+
+TEST(Board, CentrePegReachesOnlyItsFourTargets)
+{
+    for (int t = 1; t <= kPositionCount; ++t) {
+        Board board;
+        PositionSet pegs = PositionSet::all();
+        pegs.erase(t);
+        board.lay(pegs);
+        board.select(kCentre);
+        const bool moved = !board.jumpInto(t).empty();
+        EXPECT_EQ(moved, t == 5 || t == 15 || t == 19 || t == 29) << t;
+    }
+}
+
+TEST(Board, LandedPegNeedsANewClickBeforeItJumpsAgain)
+{
+    Board board = boardWith({9, 4, 2});
+    board.select(9);
+    ASSERT_FALSE(board.jumpInto(1).empty());
+    EXPECT_TRUE(board.jumpInto(3).empty());
+    board.select(1);
+    EXPECT_FALSE(board.jumpInto(3).empty());
+    EXPECT_EQ(board.pegs(), PositionSet({3}));
+}
+
+TEST(Board, EveryJumpKeepsTwinsEqualToPegsWhereItTouches)
+{
+    for (const Jump& jump : kJumps) {
+        Board board = boardWith({jump.source, jump.over});
+        board.setTwins(PositionSet::all()); // the twins elsewhere must not matter
+        board.select(jump.source);
+        ASSERT_EQ(board.jumpInto(jump.target), kCueJump);
+        for (int n : {jump.source, jump.over, jump.target})
+            EXPECT_EQ(board.hasTwin(n), board.hasPeg(n)) << n;
+        EXPECT_TRUE(board.hasPeg(jump.target));
+        EXPECT_EQ(board.remaining(), 1);
+    }
+}
