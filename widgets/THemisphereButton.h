@@ -112,4 +112,6 @@ private:
     QImage upImage_;
     QImage downImage_;
     QImage maskImage_;
+    QImage upPaint_;   // up image, transparent outside the mask
+    QImage downPaint_; // down image, transparent outside the mask
 };

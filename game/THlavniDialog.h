@@ -1,0 +1,64 @@
+#pragma once
+
+#include "Board.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+
+class HoleShape;
+class QFrame;
+class QLabel;
+class THemisphereButton;
+
+// The main window: the board panel with its pegs, holes and hidden twin
+// board, the idle screen behind it and the remaining-peg counter.
+class THlavniDialog : public QMainWindow {
+    Q_OBJECT
+
+public:
+    using CuePlayer = std::function<void(const QString& fileName)>;
+
+    explicit THlavniDialog(QWidget* parent = nullptr);
+
+    // Where the board's sound cues go; nothing plays until one is given.
+    void setCuePlayer(CuePlayer player);
+
+    // Lays a game on the board the way every start does: the pegs and
+    // twins of `occupied`, the remaining count, the game code, the board shown.
+    void StartGame(pelikor::PositionSet occupied, const QString& gameCode);
+
+    const pelikor::Board& board() const { return board_; }
+    int PocatecniPocet() const { return pocatecniPocet_; }
+
+    // Peg n clicked: select it.
+    void KClick(int n);
+    // Hole t pressed: jump into it if a listed jump applies.
+    void BMouseDown(int t);
+
+private:
+    void createIdleScreen(QWidget* client);
+    void createBoardPanel(QWidget* client);
+    void createStatusBar(QWidget* client);
+    void playCue(std::string_view cue);
+    // Makes the controls show the board record.
+    void showBoardState();
+
+    pelikor::Board board_;
+    int pocatecniPocet_ = 0;
+    CuePlayer cuePlayer_;
+
+    QLabel* Image2 = nullptr;
+    std::array<THemisphereButton*, pelikor::kPositionCount + 1> P{};
+    QFrame* Plocha = nullptr;
+    QLabel* Kontrola = nullptr;
+    QLabel* Image3 = nullptr;
+    std::array<HoleShape*, pelikor::kPositionCount + 1> B{};
+    std::array<THemisphereButton*, pelikor::kPositionCount + 1> K{};
+    QFrame* Pomocna = nullptr;
+    std::array<THemisphereButton*, pelikor::kPositionCount + 1> L{};
+    QWidget* StavovyRadek = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Zbytek = nullptr;
+};
