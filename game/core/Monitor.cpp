@@ -1,0 +1,53 @@
+#include "Monitor.h"
+
+#include "Jumps.h"
+
+#include <bit>
+
+namespace pelikor {
+
+namespace {
+
+// For each position, the positions a peg there would jump over.
+constexpr std::array<PositionSet, kPositionCount + 1> kJumpedFrom = [] {
+    std::array<PositionSet, kPositionCount + 1> jumped{};
+    for (const Jump& jump : kJumps)
+        jumped[jump.source].insert(jump.over);
+    return jumped;
+}();
+
+PositionSet prunedTwins(PositionSet pegs)
+{
+    // Twins start equal to the pegs on every tick, so a group pruned once
+    // cannot keep hiding a peg that a later jump has set free again.
+    PositionSet twins = pegs;
+    for (const PruningRule& rule : kPruningRules)
+        if (pegs.containsAll(rule.group) && !pegs.intersects(rule.mustBeEmpty))
+            twins = twins - rule.group;
+    return twins;
+}
+
+} // namespace
+
+bool noPair(PositionSet flags)
+{
+    for (std::uint64_t bits = (flags & PositionSet::all()).bits(); bits != 0; bits &= bits - 1)
+        if (flags.intersects(kJumpedFrom[std::countr_zero(bits)]))
+            return false;
+    return true;
+}
+
+Outcome monitorTick(Board& board, bool boardShown)
+{
+    const PositionSet pegs = board.pegs();
+    if (boardShown) {
+        if (pegs == PositionSet{kCentre})
+            return Outcome::PerfectFinish;
+        if (pegs == kBlockedPositionA || pegs == kBlockedPositionB || noPair(pegs))
+            return Outcome::GameOver;
+    }
+    board.setTwins(prunedTwins(pegs));
+    return noPair(board.twins()) ? Outcome::GameOver : Outcome::Nothing;
+}
+
+} // namespace pelikor
