@@ -68,7 +68,36 @@ bool assign(T& field, const T& value)
 THemisphereButton::THemisphereButton(QWidget* parent) : QWidget(parent)
 {
     resize(25, 25);
-    render();
+}
+
+const QImage& THemisphereButton::upImage() const
+{
+    ensureRendered();
+    return upImage_;
+}
+
+const QImage& THemisphereButton::downImage() const
+{
+    ensureRendered();
+    return downImage_;
+}
+
+const QImage& THemisphereButton::maskImage() const
+{
+    ensureRendered();
+    return maskImage_;
+}
+
+void THemisphereButton::invalidateLook()
+{
+    lookChanged_ = true;
+    update();
+}
+
+void THemisphereButton::ensureRendered() const
+{
+    if (lookChanged_ || upImage_.size() != size())
+        render();
 }
 
 void THemisphereButton::setAllowAllUp(bool allow)
@@ -84,43 +113,43 @@ void THemisphereButton::setAllowAllUp(bool allow)
 void THemisphereButton::setAttenControl(double atten)
 {
     if (assign(attenControl_, atten))
-        render();
+        invalidateLook();
 }
 
 void THemisphereButton::setBevelInner(THemisphereBevel bevel)
 {
     if (assign(bevelInner_, bevel))
-        render();
+        invalidateLook();
 }
 
 void THemisphereButton::setBevelOuter(THemisphereBevel bevel)
 {
     if (assign(bevelOuter_, bevel))
-        render();
+        invalidateLook();
 }
 
 void THemisphereButton::setBevelWidth(int width)
 {
     if (width > 0 && assign(bevelWidth_, width))
-        render();
+        invalidateLook();
 }
 
 void THemisphereButton::setBorderColor(TColor colour)
 {
     if (assign(borderColor_, colour))
-        render();
+        invalidateLook();
 }
 
 void THemisphereButton::setBorderStyle(THemisphereBorderStyle style)
 {
     if (assign(borderStyle_, style))
-        render();
+        invalidateLook();
 }
 
 void THemisphereButton::setCaption(const QString& caption)
 {
     if (assign(caption_, caption))
-        render();
+        invalidateLook();
 }
 
 void THemisphereButton::setDown(bool down)
@@ -132,19 +161,19 @@ void THemisphereButton::setDown(bool down)
 void THemisphereButton::setFaceColor(TColor colour)
 {
     if (assign(faceColor_, colour))
-        render();
+        invalidateLook();
 }
 
 void THemisphereButton::setFaceShaded(bool shaded)
 {
     if (assign(faceShaded_, shaded))
-        render();
+        invalidateLook();
 }
 
 void THemisphereButton::setFaceTransparent(bool transparent)
 {
     if (assign(faceTransparent_, transparent))
-        render();
+        invalidateLook();
 }
 
 void THemisphereButton::setGlyph(const QImage& glyph)
@@ -152,31 +181,31 @@ void THemisphereButton::setGlyph(const QImage& glyph)
     if (glyph_ == glyph)
         return;
     glyph_ = glyph.convertToFormat(QImage::Format_RGB32);
-    render();
+    invalidateLook();
 }
 
 void THemisphereButton::setGlyphIndex(int index)
 {
     if (index >= 1 && index <= numGlyphs_ && assign(glyphIndex_, index))
-        render();
+        invalidateLook();
 }
 
 void THemisphereButton::setGlyphShaded(bool shaded)
 {
     if (assign(glyphShaded_, shaded))
-        render();
+        invalidateLook();
 }
 
 void THemisphereButton::setGlyphMapped(bool mapped)
 {
     if (assign(glyphMapped_, mapped))
-        render();
+        invalidateLook();
 }
 
 void THemisphereButton::setGlyphTransparent(bool transparent)
 {
     if (assign(glyphTransparent_, transparent))
-        render();
+        invalidateLook();
 }
 
 void THemisphereButton::setGroupIndex(int index)
@@ -189,7 +218,7 @@ void THemisphereButton::setNumGlyphs(int count)
     if (count < 1 || !assign(numGlyphs_, count))
         return;
     glyphIndex_ = std::min(glyphIndex_, numGlyphs_);
-    render();
+    invalidateLook();
 }
 
 int THemisphereButton::ringsWidth() const
@@ -206,8 +235,9 @@ bool THemisphereButton::isOnButton(QPoint point) const
     return ellipseDistance(point.x() - halfWidth, point.y() - halfHeight, halfWidth - rings, halfHeight - rings) <= 1.0;
 }
 
-void THemisphereButton::render()
+void THemisphereButton::render() const
 {
+    lookChanged_ = false;
     const int w = width();
     const int h = height();
     if (w < 2 || h < 2)
@@ -344,24 +374,19 @@ void THemisphereButton::render()
     };
     upPaint_ = compose(upImage_);
     downPaint_ = compose(downImage_);
-    update();
 }
 
 void THemisphereButton::paintEvent(QPaintEvent*)
 {
+    ensureRendered();
     QPainter painter(this);
     painter.drawImage(0, 0, down_ ? downPaint_ : upPaint_);
-}
-
-void THemisphereButton::resizeEvent(QResizeEvent*)
-{
-    render();
 }
 
 void THemisphereButton::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::FontChange && !caption_.isEmpty())
-        render();
+        invalidateLook();
     QWidget::changeEvent(event);
 }
 

@@ -59,9 +59,10 @@ public:
 
     // The pre-rendered pictures: up and down face, and the mask (black
     // where the button is opaque, white where the parent shows through).
-    const QImage& upImage() const { return upImage_; }
-    const QImage& downImage() const { return downImage_; }
-    const QImage& maskImage() const { return maskImage_; }
+    // They are rendered when first needed after a change of look or size.
+    const QImage& upImage() const;
+    const QImage& downImage() const;
+    const QImage& maskImage() const;
 
     // Whether a point in widget coordinates lies on the button's ellipse.
     bool isOnButton(QPoint point) const;
@@ -75,7 +76,6 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -83,7 +83,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void render();
+    // Marks the pictures stale; the next paint or picture read renders them.
+    void invalidateLook();
+    void ensureRendered() const;
+    void render() const;
     int ringsWidth() const;
 
     bool allowAllUp_ = false;
@@ -109,9 +112,10 @@ private:
     bool tracking_ = false;
     bool pressState_ = false;
 
-    QImage upImage_;
-    QImage downImage_;
-    QImage maskImage_;
-    QImage upPaint_;   // up image, transparent outside the mask
-    QImage downPaint_; // down image, transparent outside the mask
+    mutable bool lookChanged_ = true;
+    mutable QImage upImage_;
+    mutable QImage downImage_;
+    mutable QImage maskImage_;
+    mutable QImage upPaint_;   // up image, transparent outside the mask
+    mutable QImage downPaint_; // down image, transparent outside the mask
 };
