@@ -1,0 +1,45 @@
+#include "ShortDateFormat.h"
+
+#include <QDate>
+#include <QRegularExpression>
+
+QString losslessShortDateFormat(const QLocale& locale)
+{
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    // Only a run of exactly two y's is the short year; quoted text stays.
+    static const QRegularExpression shortYear(QStringLiteral("(?<!y)yy(?!y)"));
+    QString out;
+    bool quoted = false;
+    QString run;
+    const auto flush = [&] {
+        out += quoted ? run : QString(run).replace(shortYear, QStringLiteral("yyyy"));
+        run.clear();
+    };
+    for (const QChar c : format) {
+        if (c == QLatin1Char('\'')) {
+            flush();
+            out += c;
+            quoted = !quoted;
+        } else {
+            run += c;
+        }
+    }
+    flush();
+    return out;
+}
+
+DateTextCodec shortDateCodec(const QLocale& locale)
+{
+    const QString format = losslessShortDateFormat(locale);
+    DateTextCodec codec;
+    codec.format = [locale, format](const DbaseDate& date) {
+        return locale.toString(QDate(date.year, date.month, date.day), format).toStdString();
+    };
+    codec.parse = [locale, format](std::string_view text) -> std::optional<DbaseDate> {
+        const QDate date = locale.toDate(QString::fromUtf8(text.data(), qsizetype(text.size())), format);
+        if (!date.isValid())
+            return std::nullopt;
+        return DbaseDate{date.year(), date.month(), date.day()};
+    };
+    return codec;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "BestField.h"
+#include "BestTable.h"
+#include "BestTableModel.h"
+
+#include <QObject>
+#include <QString>
+
+// The data module: the one best table of the program with its fields and
+// the data source of the grids, for the whole run.
+class TDataModule1 : public QObject {
+    Q_OBJECT
+
+public:
+    // appDir is the application directory; the table lies in its "Data"
+    // folder and the template in "Data/Zaloha".
+    explicit TDataModule1(const QString& appDir, QObject* parent = nullptr);
+
+    // Replaces the live table by the template and opens it again.
+    void resetFromTemplate();
+
+    QString templateDir() const;
+
+    BestTable Table1;
+    BestField Table1JMENO;
+    BestField Table1TAHY;
+    BestField Table1HRA;
+    BestField Table1DATUM;
+    BestTableModel DataSource1;
+
+private:
+    QString appDir_;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+// A failure of the best-table engine; the message names the file or value at fault.
+class DbaseError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};

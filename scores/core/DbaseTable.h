@@ -1,0 +1,127 @@
+#pragma once
+
+#include "DbaseDate.h"
+#include "DbfFormat.h"
+#include "FileStore.h"
+#include "TableRow.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The best table: one dBASE table file with its production index, opened
+// from a folder, seen through a selection by game and an order, with one
+// current record that can be edited or a new one inserted and posted.
+class DbaseTable {
+public:
+    static constexpr std::string_view tableName = "Pelkor.dbf";
+    static constexpr std::string_view indexName = "Pelkor.MDX";
+    // The spellings of the files in the template folder and of a live index
+    // written where none existed.
+    static constexpr std::string_view templateIndexName = "Pelkor.Mdx";
+    static constexpr std::string_view liveIndexName = "Pelkor.mdx";
+
+    static constexpr std::string_view fieldJmeno = "JMENO";
+    static constexpr std::string_view fieldTahy = "TAHY";
+    static constexpr std::string_view fieldHra = "HRA";
+    static constexpr std::string_view fieldDatum = "DATUM";
+
+    explicit DbaseTable(DateTextCodec codec = dayMonthYearCodec());
+
+    void setDatabaseName(const std::filesystem::path& dir);
+    const std::filesystem::path& databaseName() const { return dir_; }
+
+    void open();
+    void close();
+    bool active() const { return active_; }
+
+    // The selection: only records whose HRA equals the code of the text
+    // "HRA = 'code'" are visible while filtered is on.
+    void setFiltered(bool on);
+    bool filtered() const { return filtered_; }
+    void setFilter(std::string_view text);
+    const std::string& filter() const { return filterText_; }
+
+    // The order: "JMENO" or "TAHY", ascending, equal keys in file order.
+    void setIndexFieldNames(std::string_view field);
+    std::string indexFieldNames() const;
+
+    void first();
+    void next();
+    void last();
+    bool bof() const { return bof_; }
+    bool eof() const { return eof_; }
+    // With the order TAHY: moves to the first record in order with this
+    // count; returns false and stays when there is none.
+    bool findKey(long long tahy);
+    // Moves to the record at this 1-based position of the file when the
+    // selection holds it.
+    bool gotoRecord(std::uint32_t number);
+
+    void edit();
+    void insert();
+    void cancel();
+    void setFieldText(std::string_view field, std::string_view text);
+    // Writes the edited or new record to both files, under the folder lock,
+    // after taking in what another process wrote meanwhile.
+    void post();
+
+    std::string fieldText(std::string_view field) const;
+    long long fieldInt(std::string_view field) const;
+    std::uint32_t recordNumber() const;
+    std::size_t recordCount() const;
+
+    // The records of the selection in the current order.
+    using Row = TableRow;
+    std::vector<Row> rows() const;
+
+    // Replaces both files by the template's after checking it; a missing or
+    // invalid template leaves the table as it was and open.
+    void resetFromTemplate(const std::filesystem::path& templateDir);
+
+    // Writes an empty table with its index into dir under the given names.
+    static void createEmpty(const std::filesystem::path& dir, std::string_view tableFile,
+                            std::string_view indexFile, const DbfLayout& layout = {});
+
+    void setWriteHooks(filestore::WriteHooks hooks) { hooks_ = std::move(hooks); }
+
+private:
+    enum class Mode { Browse, Edit, Insert };
+    enum class Order { Jmeno, Tahy };
+
+    void requireActive() const;
+    void load();
+    void refreshIfChanged();
+    void rebuildView();
+    void moveFirst();
+    bool visible(const BestRecord& record) const;
+    const BestRecord& current() const;
+    std::string tableStem() const;
+
+    DateTextCodec codec_;
+    std::filesystem::path dir_;
+    std::filesystem::path tablePath_;
+    std::filesystem::path indexPath_;
+    filestore::Stamp stamp_;
+    filestore::WriteHooks hooks_;
+
+    bool active_ = false;
+    bool filtered_ = false;
+    std::string filterText_;
+    std::string filterCode_;
+    Order order_ = Order::Jmeno;
+
+    DbfTable data_;
+    std::vector<std::uint32_t> orderJmeno_;
+    std::vector<std::uint32_t> orderTahy_;
+    std::vector<std::uint32_t> view_;
+    std::size_t cursor_ = 0;
+    bool bof_ = true;
+    bool eof_ = true;
+
+    Mode mode_ = Mode::Browse;
+    BestRecord buffer_;
+    std::uint32_t editing_ = 0;
+};

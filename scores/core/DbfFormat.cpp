@@ -1,0 +1,257 @@
+#include "DbfFormat.h"
+
+#include "DbaseError.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstring>
+
+namespace {
+
+constexpr std::size_t fileHeaderSize = 32;
+constexpr std::size_t descriptorSize = 32;
+constexpr char descriptorEnd = 0x0D;
+constexpr int fieldCount = 4;
+
+struct FieldSpec {
+    const char* name;
+    char type;
+};
+constexpr std::array<FieldSpec, fieldCount> expectedFields = {{
+    {"JMENO", 'C'}, {"TAHY", 'N'}, {"HRA", 'C'}, {"DATUM", 'D'},
+}};
+
+std::uint32_t readU32(std::string_view b, std::size_t at)
+{
+    return std::uint32_t(std::uint8_t(b[at])) | std::uint32_t(std::uint8_t(b[at + 1])) << 8
+        | std::uint32_t(std::uint8_t(b[at + 2])) << 16 | std::uint32_t(std::uint8_t(b[at + 3])) << 24;
+}
+
+std::uint16_t readU16(std::string_view b, std::size_t at)
+{
+    return std::uint16_t(std::uint8_t(b[at]) | std::uint8_t(b[at + 1]) << 8);
+}
+
+void putU32(std::string& b, std::size_t at, std::uint32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        b[at + i] = char((v >> (8 * i)) & 0xFF);
+}
+
+void putU16(std::string& b, std::size_t at, std::uint16_t v)
+{
+    b[at] = char(v & 0xFF);
+    b[at + 1] = char(v >> 8);
+}
+
+std::string_view trimRight(std::string_view s)
+{
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\0'))
+        s.remove_suffix(1);
+    return s;
+}
+
+std::string_view trim(std::string_view s)
+{
+    s = trimRight(s);
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    return s;
+}
+
+[[noreturn]] void fail(const std::string& fileName, const std::string& what)
+{
+    throw DbaseError("The best table \"" + fileName + "\" is damaged or not a best table: " + what);
+}
+
+bool parseNumber(std::string_view text, int decimals, long long& value)
+{
+    text = trim(text);
+    if (text.empty()) {
+        value = 0;
+        return true;
+    }
+    std::string_view whole = text;
+    const auto dot = text.find('.');
+    if (dot != std::string_view::npos) {
+        whole = text.substr(0, dot);
+        const auto fraction = text.substr(dot + 1);
+        if (decimals == 0 && !fraction.empty())
+            return false;
+        if (!std::all_of(fraction.begin(), fraction.end(), [](char c) { return c == '0'; }))
+            return false;
+    }
+    if (whole.empty() || whole == "-") {
+        value = 0;
+        return dot != std::string_view::npos;
+    }
+    const auto [end, error] = std::from_chars(whole.data(), whole.data() + whole.size(), value);
+    return error == std::errc() && end == whole.data() + whole.size();
+}
+
+bool parseDate(std::string_view text, DbaseDate& date)
+{
+    if (trim(text).empty()) {
+        date = {};
+        return true;
+    }
+    if (text.size() != 8 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
+    const auto digits = [&](std::size_t at, std::size_t n) {
+        int v = 0;
+        for (std::size_t i = 0; i < n; ++i)
+            v = v * 10 + (text[at + i] - '0');
+        return v;
+    };
+    date = {digits(0, 4), digits(4, 2), digits(6, 2)};
+    return DbaseDate::isValid(date.year, date.month, date.day);
+}
+
+void putText(std::string& out, std::string_view text, int width)
+{
+    const auto n = std::min<std::size_t>(text.size(), std::size_t(width));
+    out.append(text.substr(0, n));
+    out.append(std::size_t(width) - n, ' ');
+}
+
+} // namespace
+
+namespace dbf {
+
+long long largestTahy(const DbfLayout& layout)
+{
+    const int digits = layout.tahyDecimals > 0 ? layout.tahyWidth - layout.tahyDecimals - 1 : layout.tahyWidth;
+    long long largest = 0;
+    for (int i = 0; i < digits && i < 18; ++i)
+        largest = largest * 10 + 9;
+    return largest;
+}
+
+DbfTable parse(std::string_view bytes, const std::string& fileName)
+{
+    if (bytes.size() < fileHeaderSize + fieldCount * descriptorSize + 1)
+        fail(fileName, "the file is too short (" + std::to_string(bytes.size()) + " bytes)");
+    const auto version = std::uint8_t(bytes[0]);
+    if (version != versionByte)
+        fail(fileName, "unknown version byte " + std::to_string(version));
+
+    DbfTable table;
+    table.lastUpdate = {1900 + std::uint8_t(bytes[1]), std::uint8_t(bytes[2]), std::uint8_t(bytes[3])};
+    if (!DbaseDate::isValid(table.lastUpdate.year, table.lastUpdate.month, table.lastUpdate.day))
+        table.lastUpdate = {};
+    const std::uint32_t recordCount = readU32(bytes, 4);
+    const std::size_t headerLength = readU16(bytes, 8);
+    const std::size_t recordLength = readU16(bytes, 10);
+
+    if (headerLength < fileHeaderSize + fieldCount * descriptorSize + 1 || headerLength > bytes.size())
+        fail(fileName, "the header length " + std::to_string(headerLength) + " is impossible");
+    if (bytes[fileHeaderSize + fieldCount * descriptorSize] != descriptorEnd)
+        fail(fileName, "the table must have exactly the fields JMENO, TAHY, HRA, DATUM");
+
+    int widths[fieldCount] = {};
+    int decimals[fieldCount] = {};
+    for (int i = 0; i < fieldCount; ++i) {
+        const auto d = bytes.substr(fileHeaderSize + i * descriptorSize, descriptorSize);
+        const auto name = trimRight(d.substr(0, 11).substr(0, d.substr(0, 11).find('\0')));
+        std::string upper(name);
+        std::transform(upper.begin(), upper.end(), upper.begin(), [](char c) { return c >= 'a' && c <= 'z' ? char(c - 32) : c; });
+        const char type = d[11];
+        if (upper != expectedFields[i].name || (type != expectedFields[i].type && type != expectedFields[i].type + 32))
+            fail(fileName, "field " + std::to_string(i + 1) + " must be " + expectedFields[i].name + " of type "
+                    + expectedFields[i].type);
+        widths[i] = std::uint8_t(d[16]);
+        decimals[i] = std::uint8_t(d[17]);
+    }
+    table.layout = {widths[0], widths[1], decimals[1], widths[2]};
+    if (widths[0] < 1 || widths[1] < 1 || widths[1] > 20 || decimals[1] >= widths[1] || widths[2] < 2 || widths[3] != 8)
+        fail(fileName, "the field widths are not those of a best table");
+    if (recordLength != std::size_t(table.layout.recordLength()))
+        fail(fileName, "the record length " + std::to_string(recordLength) + " disagrees with the fields");
+
+    const std::size_t dataLength = bytes.size() - headerLength;
+    const std::size_t expected = std::size_t(recordCount) * recordLength;
+    const bool exact = dataLength == expected;
+    const bool withEndMark = dataLength == expected + 1 && std::uint8_t(bytes.back()) == endOfFile;
+    if (!exact && !withEndMark)
+        fail(fileName, "the header counts " + std::to_string(recordCount) + " records but the file holds "
+                + std::to_string(dataLength) + " bytes of records");
+
+    table.records.reserve(recordCount);
+    for (std::uint32_t r = 0; r < recordCount; ++r) {
+        const auto rec = bytes.substr(headerLength + std::size_t(r) * recordLength, recordLength);
+        const std::string where = "record " + std::to_string(r + 1);
+        BestRecord record;
+        if (rec[0] != ' ' && rec[0] != '*')
+            fail(fileName, where + " has no valid deletion mark");
+        record.deleted = rec[0] == '*';
+        std::size_t at = 1;
+        record.jmeno = std::string(trimRight(rec.substr(at, widths[0])));
+        at += widths[0];
+        if (!parseNumber(rec.substr(at, widths[1]), decimals[1], record.tahy))
+            fail(fileName, where + " holds no whole number in TAHY");
+        at += widths[1];
+        record.hra = std::string(trimRight(rec.substr(at, widths[2])));
+        at += widths[2];
+        if (!parseDate(rec.substr(at, 8), record.datum))
+            fail(fileName, where + " holds no valid date in DATUM");
+        table.records.push_back(std::move(record));
+    }
+    return table;
+}
+
+std::string serialize(const DbfTable& table)
+{
+    const DbfLayout& layout = table.layout;
+    const std::size_t headerLength = fileHeaderSize + fieldCount * descriptorSize + 1;
+    std::string out(headerLength, '\0');
+    out[0] = char(versionByte);
+    const DbaseDate update = table.lastUpdate.isNull() ? DbaseDate{1900, 1, 1} : table.lastUpdate;
+    out[1] = char(std::clamp(update.year - 1900, 0, 255));
+    out[2] = char(update.month);
+    out[3] = char(update.day);
+    putU32(out, 4, std::uint32_t(table.records.size()));
+    putU16(out, 8, std::uint16_t(headerLength));
+    putU16(out, 10, std::uint16_t(layout.recordLength()));
+    out[28] = char(productionIndexFlag);
+    out[29] = char(languageDriver);
+
+    const int widths[fieldCount] = {layout.jmenoWidth, layout.tahyWidth, layout.hraWidth, 8};
+    const int decimals[fieldCount] = {0, layout.tahyDecimals, 0, 0};
+    // JMENO and TAHY carry tags in the production index.
+    const bool tagged[fieldCount] = {true, true, false, false};
+    for (int i = 0; i < fieldCount; ++i) {
+        const std::size_t at = fileHeaderSize + i * descriptorSize;
+        std::memcpy(out.data() + at, expectedFields[i].name, std::strlen(expectedFields[i].name));
+        out[at + 11] = expectedFields[i].type;
+        out[at + 16] = char(widths[i]);
+        out[at + 17] = char(decimals[i]);
+        out[at + 31] = tagged[i] ? 1 : 0;
+    }
+    out[headerLength - 1] = descriptorEnd;
+
+    out.reserve(headerLength + table.records.size() * layout.recordLength() + 1);
+    for (const BestRecord& record : table.records) {
+        out += record.deleted ? '*' : ' ';
+        putText(out, record.jmeno, layout.jmenoWidth);
+        std::string number = std::to_string(record.tahy);
+        if (layout.tahyDecimals > 0)
+            number += '.' + std::string(std::size_t(layout.tahyDecimals), '0');
+        if (number.size() > std::size_t(layout.tahyWidth))
+            throw DbaseError("The value " + std::to_string(record.tahy) + " does not fit the field TAHY");
+        out.append(std::size_t(layout.tahyWidth) - number.size(), ' ');
+        out += number;
+        putText(out, record.hra, layout.hraWidth);
+        if (record.datum.isNull()) {
+            out.append(8, ' ');
+        } else {
+            char date[9];
+            std::snprintf(date, sizeof date, "%04d%02d%02d", record.datum.year, record.datum.month, record.datum.day);
+            out.append(date, 8);
+        }
+    }
+    out += char(endOfFile);
+    return out;
+}
+
+} // namespace dbf

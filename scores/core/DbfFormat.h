@@ -1,0 +1,58 @@
+#pragma once
+
+#include "DbaseDate.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The widths of the four fields. Our own files use the defaults; a table
+// written by another program keeps its own widths.
+struct DbfLayout {
+    int jmenoWidth = 100;
+    int tahyWidth = 3;
+    int tahyDecimals = 0;
+    int hraWidth = 2;
+
+    int recordLength() const { return 1 + jmenoWidth + tahyWidth + hraWidth + 8; }
+    bool operator==(const DbfLayout&) const = default;
+};
+
+// One record of the best table. Text is in code page 1250, without
+// trailing blanks.
+struct BestRecord {
+    bool deleted = false;
+    std::string jmeno;
+    long long tahy = 0;
+    std::string hra;
+    DbaseDate datum;
+
+    bool operator==(const BestRecord&) const = default;
+};
+
+// The whole table file held in memory.
+struct DbfTable {
+    DbfLayout layout;
+    DbaseDate lastUpdate;
+    std::vector<BestRecord> records;
+};
+
+namespace dbf {
+
+// The header we write: dBASE III/IV table without memo, production index
+// present, code page 1250.
+constexpr std::uint8_t versionByte = 0x03;
+constexpr std::uint8_t productionIndexFlag = 0x01;
+constexpr std::uint8_t languageDriver = 0xC8;
+constexpr std::uint8_t endOfFile = 0x1A;
+
+// Reads a table file, checking every part of it; throws DbaseError naming fileName.
+DbfTable parse(std::string_view bytes, const std::string& fileName);
+
+std::string serialize(const DbfTable& table);
+
+// The largest TAHY value the layout can hold.
+long long largestTahy(const DbfLayout& layout);
+
+} // namespace dbf

@@ -1,0 +1,184 @@
+#include "FileStore.h"
+
+#include "DbaseError.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace filestore {
+
+namespace {
+
+constexpr std::size_t chunkSize = 64 * 1024;
+
+std::string lower(std::string_view text)
+{
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; });
+    return out;
+}
+
+std::string systemError(int error)
+{
+    return std::strerror(error);
+}
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+    int release() { return std::exchange(fd_, -1); }
+
+private:
+    int fd_;
+};
+
+fs::path temporaryFor(const fs::path& target)
+{
+    return target.parent_path() / ("." + target.filename().string() + ".new-" + std::to_string(::getpid()));
+}
+
+void writeFile(const fs::path& target, const fs::path& temporary, std::string_view content, const WriteHooks& hooks)
+{
+    Descriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    if (fd.get() < 0)
+        throw DbaseError("Cannot write \"" + target.string() + "\": " + systemError(errno));
+    std::size_t offset = 0;
+    while (offset < content.size()) {
+        if (hooks.beforeChunk)
+            hooks.beforeChunk(target, offset);
+        const std::size_t n = std::min(chunkSize, content.size() - offset);
+        const ssize_t written = ::write(fd.get(), content.data() + offset, n);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            throw DbaseError("Cannot write \"" + target.string() + "\": " + systemError(errno));
+        }
+        offset += std::size_t(written);
+    }
+    if (::fsync(fd.get()) != 0 || ::close(fd.release()) != 0)
+        throw DbaseError("Cannot write \"" + target.string() + "\": " + systemError(errno));
+}
+
+} // namespace
+
+fs::path resolve(const fs::path& dir, std::string_view name)
+{
+    std::error_code error;
+    if (fs::exists(dir / name, error))
+        return dir / name;
+    const std::string wanted = lower(name);
+    std::vector<fs::path> matches;
+    for (fs::directory_iterator it(dir, error), end; !error && it != end; it.increment(error))
+        if (lower(it->path().filename().string()) == wanted)
+            matches.push_back(it->path());
+    if (matches.empty())
+        return dir / name;
+    return *std::min_element(matches.begin(), matches.end());
+}
+
+bool exists(const fs::path& dir, std::string_view name)
+{
+    std::error_code error;
+    return fs::exists(resolve(dir, name), error);
+}
+
+std::string readAll(const fs::path& file)
+{
+    Descriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0)
+        throw DbaseError("Cannot open \"" + file.string() + "\": " + systemError(errno));
+    std::string content;
+    char buffer[chunkSize];
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            throw DbaseError("Cannot read \"" + file.string() + "\": " + systemError(errno));
+        }
+        if (n == 0)
+            break;
+        content.append(buffer, std::size_t(n));
+    }
+    return content;
+}
+
+void replaceAll(const std::vector<std::pair<fs::path, std::string>>& files, const WriteHooks& hooks)
+{
+    std::vector<fs::path> temporaries;
+    const auto removeTemporaries = [&] {
+        std::error_code ignored;
+        for (const fs::path& t : temporaries)
+            fs::remove(t, ignored);
+    };
+    try {
+        for (const auto& [target, content] : files) {
+            temporaries.push_back(temporaryFor(target));
+            writeFile(target, temporaries.back(), content, hooks);
+        }
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            const fs::path& target = files[i].first;
+            if (hooks.beforeRename)
+                hooks.beforeRename(target);
+            if (::rename(temporaries[i].c_str(), target.c_str()) != 0)
+                throw DbaseError("Cannot replace \"" + target.string() + "\": " + systemError(errno));
+        }
+    } catch (const DbaseError&) {
+        removeTemporaries();
+        throw;
+    } catch (const std::exception& error) {
+        removeTemporaries();
+        throw DbaseError("Cannot write \"" + files.front().first.string() + "\": " + error.what());
+    }
+    // The renames themselves reach the disk only with the folder.
+    if (!files.empty()) {
+        Descriptor dir(::open(files.front().first.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (dir.get() >= 0)
+            ::fsync(dir.get());
+    }
+}
+
+Stamp stampOf(const fs::path& file)
+{
+    struct stat info {};
+    if (::stat(file.c_str(), &info) != 0)
+        return {};
+    return {std::uintmax_t(info.st_ino), std::uintmax_t(info.st_size),
+            std::int64_t(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec, true};
+}
+
+FolderLock::FolderLock(const fs::path& dir)
+    : fd_(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+{
+    if (fd_ < 0)
+        throw DbaseError("Cannot open the folder \"" + dir.string() + "\": " + systemError(errno));
+    while (::flock(fd_, LOCK_EX) != 0) {
+        if (errno != EINTR) {
+            const int error = errno;
+            ::close(fd_);
+            throw DbaseError("Cannot lock the folder \"" + dir.string() + "\": " + systemError(error));
+        }
+    }
+}
+
+FolderLock::~FolderLock()
+{
+    ::flock(fd_, LOCK_UN);
+    ::close(fd_);
+}
+
+} // namespace filestore

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// One record of the best table as a grid shows it; text in UTF-8.
+struct TableRow {
+    std::string jmeno;
+    long long tahy = 0;
+    std::string hra;
+    std::string datum;
+    std::uint32_t recordNumber = 0;
+};
