@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QPixmap>
+#include <QRegion>
+#include <QWidget>
+
+// A picture that fills its window and gives the window the picture's
+// outline: the stored mask becomes the window's region, and dragging the
+// picture with the left button moves the whole window.
+class TCoolForm : public QWidget {
+    Q_OBJECT
+
+public:
+    // The parent window becomes frameless and the picture fills it.
+    explicit TCoolForm(QWidget* parent);
+
+    QPixmap picture() const { return picture_; }
+    // Drops the stored region; the window keeps its current mask.
+    void setPicture(const QPixmap& picture);
+
+    QRegion maskRegion() const { return region_; }
+    // The stored form of the mask (see RegionData::toMaskStream).
+    QByteArray mask2() const;
+    // Reads a stored mask and applies it to the window; a count of 0 leaves
+    // the window rectangular. Throws std::runtime_error on bad data.
+    void setMask2(const QByteArray& stream);
+
+signals:
+    void doubleClicked();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    QPixmap picture_;
+    QRegion region_;
+};

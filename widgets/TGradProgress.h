@@ -1,0 +1,68 @@
+#pragma once
+
+#include "GradientFill.h"
+#include "TColor.h"
+
+#include <QWidget>
+
+enum class TBevelStyle { bsLowered, bsRaised, bsNone };
+
+// A progress meter whose filled part holds the whole gradient from the
+// start colour to the end colour, squeezed to the filled length.
+class TGradProgress : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TGradProgress(QWidget* parent = nullptr);
+
+    // Only gsHorizontal and gsVertical (filling from the bottom) are meters.
+    TGradientStyle style() const { return style_; }
+    void setStyle(TGradientStyle style);
+    TBevelStyle bevelStyle() const { return bevelStyle_; }
+    void setBevelStyle(TBevelStyle style);
+    int bevelWidth() const { return bevelWidth_; }
+    void setBevelWidth(int width);
+    TColor startColor() const { return startColor_; }
+    void setStartColor(TColor colour);
+    TColor endColor() const { return endColor_; }
+    void setEndColor(TColor colour);
+    TColor backColor() const { return backColor_; }
+    void setBackColor(TColor colour);
+    TColor fontColor() const { return fontColor_; }
+    void setFontColor(TColor colour);
+    int position() const { return position_; }
+    // Ignored when negative or unchanged; clamped to the maximum; repaints at once.
+    void setPosition(int position);
+    int maxValue() const { return maxValue_; }
+    // Values below 1 are ignored; lowers the position if it is above.
+    void setMaxValue(int maxValue);
+    int step() const { return step_; }
+    void setStep(int step);
+    // Moves the position on by one step.
+    void stepIt();
+    bool showPercent() const { return showPercent_; }
+    void setShowPercent(bool show);
+
+    // The meter's drawable area inside its bevel or margin.
+    QRect meterRect() const;
+    // The filled length along the meter.
+    int filledLength() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void drawBevel(QPainter& painter) const;
+
+    TGradientStyle style_ = TGradientStyle::gsHorizontal;
+    TBevelStyle bevelStyle_ = TBevelStyle::bsLowered;
+    int bevelWidth_ = 1;
+    TColor startColor_ = 0xFFFFFF;
+    TColor endColor_ = 0x0000FF;
+    TColor backColor_ = 0x000000;
+    TColor fontColor_ = 0xFFFFFF;
+    int position_ = 0;
+    int maxValue_ = 100;
+    int step_ = 10;
+    bool showPercent_ = true;
+};

@@ -1,0 +1,112 @@
+#include "TGradText.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+constexpr QSize kNewSize(75, 25);
+const char* const kNewFontFamily = "Times New Roman";
+constexpr int kNewFontPoints = 18;
+
+} // namespace
+
+TGradText::TGradText(QWidget* parent) : QWidget(parent)
+{
+    resize(kNewSize);
+    QFont newFont(kNewFontFamily, kNewFontPoints);
+    newFont.setBold(true);
+    newFont.setItalic(true);
+    setFont(newFont);
+}
+
+void TGradText::setBeginColor(TColor colour)
+{
+    beginColor_ = colour;
+    update();
+}
+
+void TGradText::setEndColor(TColor colour)
+{
+    endColor_ = colour;
+    update();
+}
+
+void TGradText::setGradientStyle(TGradientStyle style)
+{
+    style_ = style;
+    update();
+}
+
+void TGradText::setLines(const QStringList& lines)
+{
+    if (lines.isEmpty())
+        return;
+    lines_ = lines;
+    update();
+}
+
+void TGradText::setJustification(TJustification justification)
+{
+    justification_ = justification;
+    update();
+}
+
+int TGradText::textFlags() const
+{
+    int flags = Qt::TextWordWrap | Qt::AlignTop;
+    switch (justification_) {
+    case TJustification::jLeft: flags |= Qt::AlignLeft; break;
+    case TJustification::jCenter: flags |= Qt::AlignHCenter; break;
+    case TJustification::jRight: flags |= Qt::AlignRight; break;
+    }
+    return flags;
+}
+
+QSize TGradText::measuredSize() const
+{
+    const QFontMetrics metrics(font());
+    const QRect measured = metrics.boundingRect(QRect(0, 0, width(), 0), textFlags(), lines_.join('\n'));
+    // Slanted letters reach past their advance; the measure keeps them whole.
+    int overhang = 0;
+    for (const QString& line : lines_)
+        overhang = std::max(overhang, metrics.tightBoundingRect(line).right() + 1 - metrics.horizontalAdvance(line));
+    return QSize(measured.width() + overhang, measured.height());
+}
+
+QImage TGradText::renderText() const
+{
+    const QSize size = measuredSize();
+    QImage letters(size, QImage::Format_Grayscale8);
+    letters.fill(Qt::white);
+    {
+        QPainter painter(&letters);
+        painter.setFont(font());
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(QPoint(0, 0), size), textFlags(), lines_.join('\n'));
+    }
+    // The letters' darkness becomes the gradient's opacity, so the ground
+    // is see-through and the letters keep their smooth edges.
+    QImage result = GradientFill::paint(size, style_, beginColor_, endColor_);
+    for (int y = 0; y < size.height(); ++y) {
+        const uchar* ink = letters.constScanLine(y);
+        auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
+        for (int x = 0; x < size.width(); ++x)
+            line[x] = (line[x] & 0x00FFFFFF) | (QRgb(255 - ink[x]) << 24);
+    }
+    return result;
+}
+
+void TGradText::paintEvent(QPaintEvent*)
+{
+    const QSize size = measuredSize();
+    if (size != this->size()) {
+        resize(size);
+        update();
+        return;
+    }
+    QPainter painter(this);
+    painter.drawImage(0, 0, renderText());
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "GradientFill.h"
+#include "TColor.h"
+
+#include <QStringList>
+#include <QWidget>
+
+enum class TJustification { jLeft, jCenter, jRight };
+
+// Text whose letters are filled with a colour gradient; around the letters
+// the parent shows through. The control sizes itself to its text.
+class TGradText : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TGradText(QWidget* parent = nullptr);
+
+    TColor beginColor() const { return beginColor_; }
+    void setBeginColor(TColor colour);
+    TColor endColor() const { return endColor_; }
+    void setEndColor(TColor colour);
+    TGradientStyle gradientStyle() const { return style_; }
+    void setGradientStyle(TGradientStyle style);
+    QStringList lines() const { return lines_; }
+    // An empty list is ignored.
+    void setLines(const QStringList& lines);
+    TJustification justification() const { return justification_; }
+    void setJustification(TJustification justification);
+
+    // The size the text needs in the control's font at its current width,
+    // which the control takes at its next paint.
+    QSize measuredSize() const;
+    // The letters filled with the gradient on a see-through ground, at the
+    // measured size.
+    QImage renderText() const;
+
+    QSize sizeHint() const override { return measuredSize(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int textFlags() const;
+
+    TColor beginColor_ = 0x00FFFF;
+    TColor endColor_ = 0x0000FF;
+    TGradientStyle style_ = TGradientStyle::gsVertical;
+    QStringList lines_{QStringLiteral("GradText")};
+    TJustification justification_ = TJustification::jCenter;
+};

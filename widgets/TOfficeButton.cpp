@@ -1,0 +1,148 @@
+#include "TOfficeButton.h"
+
+#include "LampPictures.h"
+#include "ParentColour.h"
+
+#include <QPainter>
+
+namespace {
+
+constexpr QSize kNewSize(100, 25);
+constexpr int kHighlightWidth = 2;
+constexpr int kHighlightDrop = 2;
+
+// A rounded rectangle whose pen of width penWidth lies inset pixels inside
+// the control, placed so that the pen covers whole pixels.
+void drawOutline(QPainter& painter, const QRect& area, int inset, int penWidth, int roundSize)
+{
+    const qreal c = inset + (penWidth % 2) * 0.5;
+    const QRectF rect(area.left() + c, area.top() + c, area.width() - 2 * c, area.height() - 2 * c);
+    painter.drawRoundedRect(rect, roundSize / 2.0, roundSize / 2.0);
+}
+
+} // namespace
+
+TOfficeButton::TOfficeButton(QWidget* parent) : QWidget(parent)
+{
+    resize(kNewSize);
+}
+
+void TOfficeButton::setBorderColor(TColor colour)
+{
+    borderColor_ = colour;
+    update();
+}
+
+void TOfficeButton::setBorderWidth(quint8 width)
+{
+    borderWidth_ = width;
+    update();
+}
+
+void TOfficeButton::setButtonColor(TColor colour)
+{
+    buttonColor_ = colour;
+    update();
+}
+
+void TOfficeButton::setCaption(const QString& caption)
+{
+    caption_ = caption;
+    update();
+}
+
+void TOfficeButton::setRoundSize(int size)
+{
+    roundSize_ = size;
+    update();
+}
+
+void TOfficeButton::setTransparent(bool transparent)
+{
+    transparent_ = transparent;
+    update();
+}
+
+QString TOfficeButton::lampName() const
+{
+    if (!mouse_.hot)
+        return QStringLiteral("OFF");
+    return mouse_.pressed ? QStringLiteral("DOWN") : QStringLiteral("ON");
+}
+
+void TOfficeButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor fill = transparent_ ? parentColour(this) : toQColor(buttonColor_);
+
+    // Body: a gray outline when hot, a faint silver one otherwise.
+    painter.setBrush(fill);
+    if (mouse_.hot) {
+        painter.setPen(QPen(toQColor(borderColor_), borderWidth_ + 1));
+        drawOutline(painter, rect(), borderWidth_, borderWidth_ + 1, roundSize_);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(Qt::white, kHighlightWidth, Qt::SolidLine, Qt::FlatCap));
+        const int y = borderWidth_ + kHighlightDrop;
+        painter.drawLine(roundSize_ / 2, y, width() - roundSize_ / 2, y);
+    } else {
+        painter.setPen(QPen(toQColor(kClSilver), borderWidth_));
+        drawOutline(painter, rect(), borderWidth_ - 1, borderWidth_, roundSize_);
+    }
+
+    // Lamp and caption, one pixel down and right while pressed.
+    const int shift = shifted_ ? 1 : 0;
+    const QPixmap lamp = LampPictures::pixmap(lampName());
+    painter.drawPixmap(kLampX + shift, (height() - lamp.height()) / 2 + shift, lamp);
+
+    painter.setPen(isEnabled() ? palette().color(QPalette::WindowText) : toQColor(kClGray));
+    painter.setFont(font());
+    painter.drawText(rect().translated(kCaptionShift + shift, shift), Qt::AlignCenter | Qt::TextSingleLine,
+                     caption_);
+}
+
+void TOfficeButton::enterEvent(QEnterEvent*)
+{
+    if (!isEnabled())
+        return;
+    mouse_.hot = true;
+    update();
+}
+
+void TOfficeButton::leaveEvent(QEvent*)
+{
+    mouse_.hot = false;
+    shifted_ = false;
+    update();
+}
+
+void TOfficeButton::mousePressEvent(QMouseEvent* event)
+{
+    if (!isEnabled() || !FlatMouseState::isTrackedButton(event->button()))
+        return;
+    mouse_.hot = true;
+    mouse_.pressed = true;
+    shifted_ = true;
+    update();
+}
+
+void TOfficeButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!isEnabled() || !mouse_.pressed)
+        return;
+    mouse_.pressed = false;
+    shifted_ = false;
+    update();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+void TOfficeButton::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange && !isEnabled()) {
+        mouse_ = {};
+        shifted_ = false;
+        update();
+    }
+    QWidget::changeEvent(event);
+}

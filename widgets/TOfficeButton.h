@@ -1,0 +1,60 @@
+#pragma once
+
+#include "FlatMouseState.h"
+#include "TColor.h"
+
+#include <QString>
+#include <QWidget>
+
+// A flat rounded push button with a small indicator lamp; it draws only
+// its outline on the parent's background until the pointer comes over it.
+class TOfficeButton : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kLampX = 7;
+    static constexpr int kCaptionShift = 7;
+
+    explicit TOfficeButton(QWidget* parent = nullptr);
+
+    TColor borderColor() const { return borderColor_; }
+    void setBorderColor(TColor colour);
+    quint8 borderWidth() const { return borderWidth_; }
+    void setBorderWidth(quint8 width);
+    TColor buttonColor() const { return buttonColor_; }
+    void setButtonColor(TColor colour);
+    QString caption() const { return caption_; }
+    void setCaption(const QString& caption);
+    int roundSize() const { return roundSize_; }
+    void setRoundSize(int size);
+    bool transparent() const { return transparent_; }
+    void setTransparent(bool transparent);
+
+    bool isHot() const { return mouse_.hot; }
+    bool isPressed() const { return mouse_.pressed; }
+    bool isShifted() const { return shifted_; }
+    // The lamp the button shows now: "OFF", "ON" or "DOWN".
+    QString lampName() const;
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    TColor borderColor_ = kClGray;
+    quint8 borderWidth_ = 1;
+    TColor buttonColor_ = kClSilver;
+    QString caption_ = QStringLiteral("OfficeButton");
+    int roundSize_ = 20;
+    bool transparent_ = true;
+
+    FlatMouseState mouse_;
+    bool shifted_ = false;
+};

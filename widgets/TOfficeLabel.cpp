@@ -1,0 +1,162 @@
+#include "TOfficeLabel.h"
+
+#include "LampPictures.h"
+#include "ParentColour.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+constexpr QSize kNewSize(100, 17);
+const char* const kNewFontFamily = "MS Sans Serif";
+constexpr int kNewFontPoints = 8;
+
+const char* stateWord(const FlatMouseState& mouse)
+{
+    if (!mouse.hot)
+        return "OFF";
+    return mouse.pressed ? "DOWN" : "ON";
+}
+
+const char* shapeWord(TLEDType type)
+{
+    switch (type) {
+    case TLEDType::TriLEDDown: return "3DWN";
+    case TLEDType::TriLEDUp: return "3UP";
+    case TLEDType::RoundLED: break;
+    }
+    return "RND";
+}
+
+// Lamps of every shape share the width, so the text starts at one place.
+int lampWidth()
+{
+    return LampPictures::pixmap(QStringLiteral("OFFRND")).width();
+}
+
+} // namespace
+
+TOfficeLabel::TOfficeLabel(QWidget* parent) : QWidget(parent)
+{
+    resize(kNewSize);
+    setFont(QFont(kNewFontFamily, kNewFontPoints));
+}
+
+void TOfficeLabel::setCaption(const QString& caption)
+{
+    caption_ = caption;
+    update();
+}
+
+void TOfficeLabel::setLabelColor(TColor colour)
+{
+    labelColor_ = colour;
+    update();
+}
+
+void TOfficeLabel::setLEDType(TLEDType type)
+{
+    ledType_ = type;
+    update();
+}
+
+void TOfficeLabel::setTransparent(bool transparent)
+{
+    transparent_ = transparent;
+    update();
+}
+
+QString TOfficeLabel::lampName() const
+{
+    return QString::fromLatin1(stateWord(mouse_)) + QString::fromLatin1(shapeWord(ledType_));
+}
+
+QRect TOfficeLabel::textRect() const
+{
+    const int left = lampWidth() + kTextGap;
+    return QRect(QPoint(left, 1), QPoint(width() - 1, height() - 2));
+}
+
+QRect TOfficeLabel::focusRect() const
+{
+    const QRect text = textRect();
+    return QRect(QPoint(text.left() - kFocusMargin, 0), QPoint(width() - 1, height() - 1));
+}
+
+void TOfficeLabel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QColor background = transparent_ ? parentColour(this) : toQColor(labelColor_);
+    if (!transparent_)
+        painter.fillRect(rect(), background);
+
+    // The lamp sits level with the first line of text.
+    const QPixmap lamp = LampPictures::pixmap(lampName());
+    const int lineBand = std::min(height(), kNewSize.height());
+    painter.drawPixmap(0, std::max(0, (lineBand - lamp.height()) / 2), lamp);
+
+    painter.setFont(font());
+    painter.setPen(isEnabled() ? palette().color(QPalette::WindowText) : toQColor(kClGray));
+    painter.drawText(textRect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption_);
+
+    // The dotted pen leaves gaps, so the pen runs along the frame's inner
+    // pixel edges to keep it inside the control.
+    const QRect frame = focusRect().adjusted(0, 0, -1, -1);
+    if (mouse_.hot && mouse_.pressed) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(frame);
+    } else if (!mouse_.hot && erasePending_) {
+        painter.setPen(QPen(background, 1, Qt::DotLine));
+        painter.drawRect(frame);
+        erasePending_ = false;
+    }
+}
+
+void TOfficeLabel::enterEvent(QEnterEvent*)
+{
+    if (!isEnabled())
+        return;
+    mouse_.hot = true;
+    update();
+}
+
+void TOfficeLabel::leaveEvent(QEvent*)
+{
+    if (!isEnabled())
+        return;
+    mouse_.hot = false;
+    erasePending_ = true;
+    update();
+}
+
+void TOfficeLabel::mousePressEvent(QMouseEvent* event)
+{
+    if (!isEnabled() || !FlatMouseState::isTrackedButton(event->button()))
+        return;
+    mouse_.hot = true;
+    mouse_.pressed = true;
+    update();
+}
+
+void TOfficeLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!isEnabled() || !mouse_.pressed)
+        return;
+    mouse_.pressed = false;
+    update();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        erasePending_ = true;
+        emit clicked();
+    }
+}
+
+void TOfficeLabel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange && !isEnabled()) {
+        mouse_ = {};
+        update();
+    }
+    QWidget::changeEvent(event);
+}

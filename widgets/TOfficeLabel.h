@@ -1,0 +1,61 @@
+#pragma once
+
+#include "FlatMouseState.h"
+#include "TColor.h"
+
+#include <QString>
+#include <QWidget>
+
+// Shape of a label's lamp.
+enum class TLEDType { RoundLED, TriLEDDown, TriLEDUp };
+
+// A clickable line of text with an indicator lamp at its left, used as a
+// link in the balloon dialogs.
+class TOfficeLabel : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kTextGap = 5;     // between the lamp and the text
+    static constexpr int kFocusMargin = 3; // focus frame left of the text
+
+    explicit TOfficeLabel(QWidget* parent = nullptr);
+
+    QString caption() const { return caption_; }
+    void setCaption(const QString& caption);
+    TColor labelColor() const { return labelColor_; }
+    void setLabelColor(TColor colour);
+    TLEDType ledType() const { return ledType_; }
+    void setLEDType(TLEDType type);
+    bool transparent() const { return transparent_; }
+    void setTransparent(bool transparent);
+
+    bool isHot() const { return mouse_.hot; }
+    bool isPressed() const { return mouse_.pressed; }
+    bool isErasePending() const { return erasePending_; }
+    // The lamp the label shows now, e.g. "OFFRND" or "DOWN3UP".
+    QString lampName() const;
+    // Where the caption is written.
+    QRect textRect() const;
+    // Where the focus frame is drawn while pressed.
+    QRect focusRect() const;
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    QString caption_ = QStringLiteral("OfficeLabel");
+    TColor labelColor_ = kClSilver;
+    TLEDType ledType_ = TLEDType::RoundLED;
+    bool transparent_ = true;
+
+    FlatMouseState mouse_;
+    bool erasePending_ = false;
+};

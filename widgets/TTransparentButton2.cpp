@@ -1,0 +1,342 @@
+#include "TTransparentButton2.h"
+
+#include "Frame3D.h"
+
+#include <QKeySequence>
+#include <QPainter>
+#include <QShortcut>
+
+namespace {
+
+constexpr QSize kNewSize(40, 40);
+constexpr TColor kClWindow = 0xFFFFFF;
+constexpr TColor kClWindowText = 0x000000;
+
+QImage pick(const TImageList& list, int index)
+{
+    return index >= 0 && index < list.size() ? list[index] : QImage();
+}
+
+// Colours of a frame's top-left and bottom-right sides.
+struct FrameColours {
+    TColor topLeft;
+    TColor bottomRight;
+};
+
+constexpr FrameColours kRaised{kClBtnHighlight, kClBtnShadow};
+constexpr FrameColours kSunken{kClBtnShadow, kClBtnHighlight};
+
+} // namespace
+
+TTransparentButton2::TTransparentButton2(QWidget* parent) : QWidget(parent), color_(kClWindow)
+{
+    resize(kNewSize);
+    hiFont_ = font();
+    rebuildImages();
+}
+
+void TTransparentButton2::setAutoGray(bool autoGray)
+{
+    autoGray_ = autoGray;
+    update();
+}
+
+void TTransparentButton2::setBorderWidth(int width)
+{
+    borderWidth_ = width;
+    update();
+}
+
+void TTransparentButton2::setCaption(const QString& caption)
+{
+    caption_ = caption;
+    const QKeySequence key = QKeySequence::mnemonic(caption);
+    if (key.isEmpty()) {
+        delete accelerator_;
+        accelerator_ = nullptr;
+    } else if (accelerator_) {
+        accelerator_->setKey(key);
+    } else {
+        accelerator_ = new QShortcut(key, this);
+        connect(accelerator_, &QShortcut::activated, this, &TTransparentButton2::clickByAccelerator);
+    }
+    update();
+}
+
+void TTransparentButton2::setAlignment(Qt::Alignment alignment)
+{
+    alignment_ = alignment;
+    update();
+}
+
+void TTransparentButton2::setColor(TColor colour)
+{
+    color_ = colour;
+    update();
+}
+
+void TTransparentButton2::setDown(bool down)
+{
+    down_ = down;
+    update();
+}
+
+void TTransparentButton2::setHiFont(const QFont& font)
+{
+    hiFont_ = font;
+    update();
+}
+
+void TTransparentButton2::setFrameStyle(TFrameStyle style)
+{
+    frameStyle_ = style;
+    update();
+}
+
+void TTransparentButton2::setShowPressed(bool show)
+{
+    showPressed_ = show;
+    update();
+}
+
+void TTransparentButton2::setSpacing(int spacing)
+{
+    spacing_ = spacing;
+    update();
+}
+
+void TTransparentButton2::setTransparent(bool transparent)
+{
+    transparent_ = transparent;
+    update();
+}
+
+void TTransparentButton2::setWordWrap(bool wrap)
+{
+    wordWrap_ = wrap;
+    update();
+}
+
+void TTransparentButton2::setActiveImage(const TImageList& list)
+{
+    activeList_ = list;
+    rebuildImages();
+}
+
+void TTransparentButton2::setActiveIndex(int index)
+{
+    activeIndex_ = index;
+    rebuildImages();
+}
+
+void TTransparentButton2::setGrayImage(const TImageList& list)
+{
+    grayList_ = list;
+    rebuildImages();
+}
+
+void TTransparentButton2::setGrayIndex(int index)
+{
+    grayIndex_ = index;
+    rebuildImages();
+}
+
+void TTransparentButton2::setDisabledImage(const TImageList& list)
+{
+    disabledList_ = list;
+    rebuildImages();
+}
+
+void TTransparentButton2::setDisabledIndex(int index)
+{
+    disabledIndex_ = index;
+    rebuildImages();
+}
+
+void TTransparentButton2::setDownImage(const TImageList& list)
+{
+    downList_ = list;
+    rebuildImages();
+}
+
+void TTransparentButton2::setDownIndex(int index)
+{
+    downIndex_ = index;
+    rebuildImages();
+}
+
+void TTransparentButton2::rebuildImages()
+{
+    const QImage active = pick(activeList_, activeIndex_);
+    const QImage disabled = pick(disabledList_, disabledIndex_);
+    const QImage down = pick(downList_, downIndex_);
+    const QImage gray = pick(grayList_, grayIndex_);
+    images_ = {
+        active,
+        disabled.isNull() ? disabledImage(active) : disabled,
+        down.isNull() ? active : down,
+        gray.isNull() ? grayImage(active) : gray,
+    };
+    update();
+}
+
+TTransparentButton2::ImageSlot TTransparentButton2::currentSlot() const
+{
+    if (!isEnabled())
+        return kDisabledSlot;
+    if (mouse_.pressed)
+        return kDownSlot;
+    if (frameStyle_ == TFrameStyle::fsExplorer && autoGray_ && !mouse_.hot)
+        return kGraySlot;
+    return kActiveSlot;
+}
+
+QImage TTransparentButton2::grayImage(const QImage& image)
+{
+    if (image.isNull())
+        return {};
+    QImage gray = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < gray.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(gray.scanLine(y));
+        for (int x = 0; x < gray.width(); ++x) {
+            const QRgb p = line[x];
+            const int level = (30 * qRed(p) + 59 * qGreen(p) + 11 * qBlue(p)) / 100;
+            line[x] = qRgba(level, level, level, qAlpha(p));
+        }
+    }
+    return gray;
+}
+
+QImage TTransparentButton2::disabledImage(const QImage& image)
+{
+    if (image.isNull())
+        return {};
+    const QImage source = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb corner = source.pixel(0, 0);
+    const QRgb white = qRgb(255, 255, 255);
+    QImage result(source.size(), QImage::Format_ARGB32);
+    result.fill(Qt::transparent);
+    const QRgb highlight = toQColor(kClBtnHighlight).rgb();
+    const QRgb shadow = toQColor(kClBtnShadow).rgb();
+    const auto isFigure = [&](int x, int y) {
+        const QRgb p = source.pixel(x, y);
+        return p != corner && p != white && qAlpha(p) != 0;
+    };
+    for (int y = 0; y < source.height(); ++y)
+        for (int x = 0; x < source.width(); ++x)
+            if (isFigure(x, y) && x + 1 < source.width() && y + 1 < source.height())
+                result.setPixel(x + 1, y + 1, highlight);
+    for (int y = 0; y < source.height(); ++y)
+        for (int x = 0; x < source.width(); ++x)
+            if (isFigure(x, y))
+                result.setPixel(x, y, shadow);
+    return result;
+}
+
+void TTransparentButton2::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (!transparent_)
+        painter.fillRect(rect(), toQColor(color_));
+
+    const QImage& image = images_[currentSlot()];
+    if (!image.isNull()) {
+        const int shift = mouse_.pressed && showPressed_ ? 1 : 0;
+        const QPoint at((width() - image.width()) / 2 + shift, (height() - image.height()) / 2 + shift);
+        painter.drawImage(at, image);
+    }
+
+    if (!caption_.isEmpty()) {
+        painter.setFont(mouse_.hot ? hiFont_ : font());
+        painter.setPen(toQColor(isEnabled() ? kClWindowText : kClGray));
+        const int flags = int(alignment_) | Qt::TextShowMnemonic | (wordWrap_ ? Qt::TextWordWrap : 0);
+        painter.drawText(rect().adjusted(spacing_, spacing_, -spacing_, -spacing_), flags, caption_);
+    }
+
+    drawFrame(painter);
+}
+
+void TTransparentButton2::drawFrame(QPainter& painter) const
+{
+    FrameColours colours{};
+    switch (frameStyle_) {
+    case TFrameStyle::fsNone: return;
+    case TFrameStyle::fsExplorer:
+        if ((mouse_.pressed && showPressed_) || down_)
+            colours = kSunken;
+        else if (mouse_.hot)
+            colours = kRaised;
+        else
+            return;
+        break;
+    case TFrameStyle::fsRegular: colours = {kClBtnHighlight, kCl3DDkShadow}; break;
+    case TFrameStyle::fsIndent: colours = kSunken; break;
+    case TFrameStyle::fsLight: colours = {kClBtnHighlight, kCl3DLight}; break;
+    case TFrameStyle::fsDark: colours = {kCl3DLight, kCl3DDkShadow}; break;
+    case TFrameStyle::fsMono: colours = {kCl3DDkShadow, kCl3DDkShadow}; break;
+    }
+    drawFrame3D(painter, rect(), colours.topLeft, colours.bottomRight, borderWidth_);
+}
+
+void TTransparentButton2::enterEvent(QEnterEvent*)
+{
+    if (!isEnabled())
+        return;
+    mouse_.hot = true;
+    update();
+}
+
+void TTransparentButton2::leaveEvent(QEvent*)
+{
+    mouse_.hot = false;
+    update();
+}
+
+void TTransparentButton2::mousePressEvent(QMouseEvent* event)
+{
+    if (!isEnabled() || event->button() != Qt::LeftButton)
+        return;
+    tracking_ = true;
+    mouse_.pressed = true;
+    update();
+}
+
+void TTransparentButton2::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!tracking_)
+        return;
+    const bool inside = rect().contains(event->position().toPoint());
+    if (inside != mouse_.pressed) {
+        mouse_.pressed = inside;
+        update();
+    }
+}
+
+void TTransparentButton2::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!tracking_ || event->button() != Qt::LeftButton)
+        return;
+    tracking_ = false;
+    const bool inside = rect().contains(event->position().toPoint());
+    if (!down_)
+        mouse_.pressed = false;
+    update();
+    if (inside)
+        emit clicked();
+}
+
+void TTransparentButton2::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange && !isEnabled()) {
+        mouse_ = {};
+        tracking_ = false;
+        update();
+    }
+    QWidget::changeEvent(event);
+}
+
+void TTransparentButton2::clickByAccelerator()
+{
+    if (isEnabled() && isVisible())
+        emit clicked();
+}

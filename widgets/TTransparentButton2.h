@@ -1,0 +1,125 @@
+#pragma once
+
+#include "FlatMouseState.h"
+#include "TColor.h"
+
+#include <QFont>
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+class QShortcut;
+
+// How a picture button frames itself; fsExplorer shows a frame only while
+// the pointer is over the button or it is pressed.
+enum class TFrameStyle { fsRegular, fsIndent, fsExplorer, fsNone, fsLight, fsDark, fsMono };
+
+// A list of pictures of one size from which a button takes one by index.
+using TImageList = QList<QImage>;
+
+// A flat picture button that lights up under the pointer: gray until the
+// pointer is over it, in colour while hot, engraved while disabled.
+class TTransparentButton2 : public QWidget {
+    Q_OBJECT
+
+public:
+    // Positions in the internal image list.
+    enum ImageSlot { kActiveSlot = 0, kDisabledSlot = 1, kDownSlot = 2, kGraySlot = 3 };
+
+    explicit TTransparentButton2(QWidget* parent = nullptr);
+
+    bool autoGray() const { return autoGray_; }
+    void setAutoGray(bool autoGray);
+    int borderWidth() const { return borderWidth_; }
+    void setBorderWidth(int width);
+    QString caption() const { return caption_; }
+    // An "&" in the caption marks its accelerator key: Alt and the key
+    // clicks the button.
+    void setCaption(const QString& caption);
+    Qt::Alignment alignment() const { return alignment_; }
+    void setAlignment(Qt::Alignment alignment);
+    TColor color() const { return color_; }
+    void setColor(TColor colour);
+    bool isDown() const { return down_; }
+    void setDown(bool down);
+    QFont hiFont() const { return hiFont_; }
+    void setHiFont(const QFont& font);
+    TFrameStyle frameStyle() const { return frameStyle_; }
+    void setFrameStyle(TFrameStyle style);
+    bool showPressed() const { return showPressed_; }
+    void setShowPressed(bool show);
+    int spacing() const { return spacing_; }
+    void setSpacing(int spacing);
+    bool transparent() const { return transparent_; }
+    void setTransparent(bool transparent);
+    bool wordWrap() const { return wordWrap_; }
+    void setWordWrap(bool wrap);
+
+    // Image lists and indices; an index of -1 or outside its list is unset.
+    void setActiveImage(const TImageList& list);
+    void setActiveIndex(int index);
+    int activeIndex() const { return activeIndex_; }
+    void setGrayImage(const TImageList& list);
+    void setGrayIndex(int index);
+    int grayIndex() const { return grayIndex_; }
+    void setDisabledImage(const TImageList& list);
+    void setDisabledIndex(int index);
+    int disabledIndex() const { return disabledIndex_; }
+    void setDownImage(const TImageList& list);
+    void setDownIndex(int index);
+    int downIndex() const { return downIndex_; }
+
+    // The four pictures the button draws from, by ImageSlot.
+    const QList<QImage>& images() const { return images_; }
+    // The slot drawn in the current state.
+    ImageSlot currentSlot() const;
+
+    bool isHot() const { return mouse_.hot; }
+    bool isPressed() const { return mouse_.pressed; }
+
+    // Each pixel the gray (30 red + 59 green + 11 blue) / 100 of itself.
+    static QImage grayImage(const QImage& image);
+    // The picture engraved: white and top-left-coloured pixels become
+    // background, the rest is drawn in the highlight colour one pixel right
+    // and down and in the shadow colour over it.
+    static QImage disabledImage(const QImage& image);
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void rebuildImages();
+    void drawFrame(QPainter& painter) const;
+    void clickByAccelerator();
+
+    bool autoGray_ = true;
+    int borderWidth_ = 1;
+    QString caption_;
+    Qt::Alignment alignment_ = Qt::AlignCenter;
+    TColor color_;
+    bool down_ = false;
+    QFont hiFont_;
+    TFrameStyle frameStyle_ = TFrameStyle::fsExplorer;
+    bool showPressed_ = true;
+    int spacing_ = 2;
+    bool transparent_ = true;
+    bool wordWrap_ = false;
+
+    TImageList activeList_, grayList_, disabledList_, downList_;
+    int activeIndex_ = -1, grayIndex_ = -1, disabledIndex_ = -1, downIndex_ = -1;
+    QList<QImage> images_;
+
+    FlatMouseState mouse_;
+    bool tracking_ = false; // left button went down on the button
+    QShortcut* accelerator_ = nullptr;
+};
