@@ -1,0 +1,146 @@
+#include "ProfileFile.h"
+
+#include "ProfileEdit.h"
+#include "ProfileWriteError.h"
+
+#include <cerrno>
+#include <chrono>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace pelikor {
+
+namespace {
+
+// File times can be as coarse as two seconds (FAT) and are at least a clock
+// tick coarse elsewhere: a same-size rewrite within that span of the last
+// change may leave the stamp as it was. A file changed that recently is
+// therefore parsed again on every read until it has been quiet that long.
+constexpr std::int64_t kTimestampMarginNs = 2'000'000'000;
+
+constexpr std::size_t kReadChunk = 64 * 1024;
+
+std::int64_t wallClockNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
+// Closes the descriptor on every way out.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+    // Closes now so that a failing close (a full disk over NFS) can be seen.
+    bool close()
+    {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+bool readAll(int fd, std::string& bytes)
+{
+    char chunk[kReadChunk];
+    for (;;) {
+        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got == 0)
+            return true;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes.append(chunk, std::size_t(got));
+    }
+}
+
+bool writeAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t put = ::write(fd, bytes.data(), bytes.size());
+        if (put < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes.remove_prefix(std::size_t(put));
+    }
+    return true;
+}
+
+} // namespace
+
+ProfileFile::ProfileFile(std::filesystem::path file) : file_(std::move(file)) {}
+
+bool ProfileFile::cacheHolds(const FileStamp& stamp) const
+{
+    return parsed_ && parsed_->stamp == stamp && stamp.lastChangeNs() + kTimestampMarginNs < parsed_->readStartNs;
+}
+
+void ProfileFile::reparse(std::int64_t nowNs)
+{
+    parsed_.reset();
+    Descriptor fd(::open(file_.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.valid())
+        return;
+    const std::optional<FileStamp> stamp = FileStamp::of(fd.get());
+    std::string bytes;
+    if (!stamp || !readAll(fd.get(), bytes))
+        return;
+    ++parses_;
+    parsed_ = Parsed{*stamp, nowNs, ProfileText(bytes)};
+}
+
+std::string ProfileFile::read(std::string_view section, std::string_view key)
+{
+    const std::int64_t nowNs = wallClockNs();
+    const std::optional<FileStamp> stamp = FileStamp::of(file_);
+    if (!stamp) {
+        parsed_.reset();
+        return {};
+    }
+    if (!cacheHolds(*stamp))
+        reparse(nowNs);
+    if (!parsed_)
+        return {};
+    return parsed_->text.value(section, key).value_or(std::string());
+}
+
+void ProfileFile::write(std::string_view section, std::string_view key, std::string_view value)
+{
+    parsed_.reset();
+    std::string bytes;
+    {
+        Descriptor in(::open(file_.c_str(), O_RDONLY | O_CLOEXEC));
+        if (!in.valid() && errno != ENOENT)
+            throw ProfileWriteError(file_);
+        if (in.valid() && !readAll(in.get(), bytes))
+            throw ProfileWriteError(file_);
+    }
+    const std::string edited = withProfileValue(bytes, section, key, value);
+
+    // Written in place rather than renamed over, so that the file keeps its
+    // owner, its permissions and its links, and a writable file in a
+    // read-only folder can still be written.
+    Descriptor out(::open(file_.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
+    if (!out.valid() || !writeAll(out.get(), edited) || ::ftruncate(out.get(), off_t(edited.size())) != 0
+        || !out.close())
+        throw ProfileWriteError(file_);
+}
+
+} // namespace pelikor

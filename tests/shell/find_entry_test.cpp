@@ -1,0 +1,44 @@
+#include "FindEntry.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace pelikor;
+
+TEST(FindEntry, MatchesNamesWithoutRegardToCase)
+{
+    TempFolder folder;
+    writeBytes(folder / "bod.WAV", "x");
+    std::filesystem::create_directory(folder / "ZVUKY");
+    EXPECT_EQ(findEntry(folder.path(), "Bod.wav", EntryKind::File), folder / "bod.WAV");
+    EXPECT_EQ(findEntry(folder.path(), "Zvuky", EntryKind::Folder), folder / "ZVUKY");
+}
+
+TEST(FindEntry, PrefersTheExactSpelling)
+{
+    TempFolder folder;
+    writeBytes(folder / "PELKOR.MDX", "a");
+    writeBytes(folder / "Pelkor.mdx", "b");
+    EXPECT_EQ(findEntry(folder.path(), "Pelkor.mdx", EntryKind::File), folder / "Pelkor.mdx");
+    EXPECT_EQ(findEntry(folder.path(), "PELKOR.MDX", EntryKind::File), folder / "PELKOR.MDX");
+}
+
+TEST(FindEntry, LooksOnlyForTheKindAsked)
+{
+    TempFolder folder;
+    std::filesystem::create_directory(folder / "Bod.wav");
+    writeBytes(folder / "Zvuky", "x");
+    EXPECT_FALSE(findEntry(folder.path(), "Bod.wav", EntryKind::File));
+    EXPECT_FALSE(findEntry(folder.path(), "zvuky", EntryKind::Folder));
+}
+
+TEST(FindEntry, MissingNamesFoldersAndPathsFindNothing)
+{
+    TempFolder folder;
+    writeBytes(folder / "Bod.wav", "x");
+    EXPECT_FALSE(findEntry(folder.path(), "Bod.wa", EntryKind::File));
+    EXPECT_FALSE(findEntry(folder.path(), "", EntryKind::File));
+    EXPECT_FALSE(findEntry(folder / "Chybi", "Bod.wav", EntryKind::File));
+    EXPECT_FALSE(findEntry(folder.path().parent_path(), folder.path().filename().string() + "/Bod.wav",
+                           EntryKind::File));
+}

@@ -1,0 +1,237 @@
+#include "ProfileFile.h"
+#include "ProfileWriteError.h"
+#include "TempFolder.h"
+#include "Unprivileged.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <random>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+using namespace pelikor;
+
+namespace {
+
+constexpr const char* kSection = "Nastaveni";
+constexpr const char* kKey = "Pomocnik";
+
+// A hand-edited file: comments, blanks, odd case, CRLF, other sections before and after.
+const std::string kHandEdited = "; Kolvex\r\n[Manual]\r\ncesta = C:\\Kolvex\r\n\r\n"
+                                "  [nastaveni] \r\n\tUVITANI = 1\r\n pomocnik=  0 \r\n; konec\r\n\r\n"
+                                "[Pelikor]\r\nPomocnik=9\r\n";
+
+std::string writeError(const std::filesystem::path& file, const char* value = "1")
+{
+    try {
+        ProfileFile(file).write(kSection, kKey, value);
+    } catch (const ProfileWriteError& error) {
+        return error.what();
+    }
+    return "written";
+}
+
+void setModified(const std::filesystem::path& file, timespec modified)
+{
+    const timespec times[2] = {modified, modified};
+    ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
+}
+
+timespec modifiedOf(const std::filesystem::path& file)
+{
+    struct stat status {};
+    ::stat(file.c_str(), &status);
+    return status.st_mtim;
+}
+
+} // namespace
+
+TEST(ProfileFile, MissingFolderReadsEmptyAndCannotBeWritten)
+{
+    TempFolder folder;
+    const auto file = folder / "Chybi/Kolvex.ini";
+    EXPECT_EQ(ProfileFile(file).read(kSection, kKey), "");
+    EXPECT_EQ(writeError(file), "Unable to write to " + file.string());
+    EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+TEST(ProfileFile, MissingFileIsCreatedWithSectionAndKey)
+{
+    TempFolder folder;
+    ProfileFile profile(folder / "Kolvex.ini");
+    EXPECT_EQ(profile.read(kSection, kKey), "");
+    profile.write(kSection, kKey, "1");
+    EXPECT_EQ(readBytes(folder / "Kolvex.ini"), "[Nastaveni]\r\nPomocnik=1\r\n");
+    EXPECT_EQ(profile.read(kSection, "pomocnik"), "1");
+    profile.write(kSection, "Uvitani", "0");
+    EXPECT_EQ(readBytes(folder / "Kolvex.ini"), "[Nastaveni]\r\nPomocnik=1\r\nUvitani=0\r\n");
+}
+
+TEST(ProfileFile, HandEditedFileChangesInTheOneLineOnly)
+{
+    TempFolder folder;
+    const auto file = folder / "Kolvex.ini";
+    writeBytes(file, kHandEdited);
+    ProfileFile profile(file);
+    EXPECT_EQ(profile.read(kSection, kKey), "0");
+    EXPECT_EQ(profile.read(kSection, "Uvitani"), "1");
+
+    profile.write(kSection, kKey, "1");
+    std::string expected = kHandEdited;
+    const std::string oldLine = " pomocnik=  0 ";
+    expected.replace(expected.find(oldLine), oldLine.size(), "pomocnik=1");
+    EXPECT_EQ(readBytes(file), expected);
+    EXPECT_EQ(profile.read(kSection, kKey), "1");
+    EXPECT_EQ(profile.read("Pelikor", kKey), "9");
+}
+
+TEST(ProfileFile, ValuesThatAreNeitherOneNorZeroReadAsWritten)
+{
+    TempFolder folder;
+    const auto file = folder / "Kolvex.ini";
+    for (const std::string value : {"01", "1 ", "ano"}) {
+        writeBytes(file, "[Nastaveni]\nPomocnik=" + value + "\n");
+        const std::string read = ProfileFile(file).read(kSection, kKey);
+        EXPECT_NE(read, "0") << value;
+        EXPECT_EQ(read == "1", value == "1 ") << "only the blank is trimmed, value '" << value << "'";
+    }
+}
+
+TEST(ProfileFile, ReadOnlyFileFailsWithItsPathAndStaysAsItWas)
+{
+    TempFolder folder;
+    const auto file = folder / "Kolvex.ini";
+    writeBytes(file, kHandEdited);
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read | std::filesystem::perms::group_read
+                                           | std::filesystem::perms::others_read);
+    EXPECT_EQ(asUnprivilegedUser([&] { return writeError(file); }), "Unable to write to " + file.string());
+    EXPECT_EQ(asUnprivilegedUser([&] { return ProfileFile(file).read(kSection, kKey); }), "0");
+    EXPECT_EQ(readBytes(file), kHandEdited);
+}
+
+TEST(ProfileFile, ReadOnlyFolderCannotTakeANewFileButKeepsAWritableOneWritable)
+{
+    TempFolder folder;
+    const auto missing = folder / "Kolvex.ini";
+    const auto sub = folder / "Zamceno";
+    std::filesystem::create_directory(sub);
+    const auto present = sub / "Kolvex.ini";
+    writeBytes(present, kHandEdited);
+    std::filesystem::permissions(present, std::filesystem::perms::all);
+    const auto readOnlyFolder = std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec
+        | std::filesystem::perms::group_read | std::filesystem::perms::group_exec
+        | std::filesystem::perms::others_read | std::filesystem::perms::others_exec;
+    std::filesystem::permissions(folder.path(), readOnlyFolder);
+    std::filesystem::permissions(sub, readOnlyFolder);
+
+    EXPECT_EQ(asUnprivilegedUser([&] { return writeError(missing); }), "Unable to write to " + missing.string());
+    EXPECT_FALSE(std::filesystem::exists(missing));
+    EXPECT_EQ(asUnprivilegedUser([&] { return writeError(present); }), "written");
+    EXPECT_EQ(ProfileFile(present).read(kSection, kKey), "1");
+    std::filesystem::permissions(folder.path(), std::filesystem::perms::all);
+}
+
+TEST(ProfileFile, UnreadableFileReadsEmptyAndIsNotOverwritten)
+{
+    TempFolder folder;
+    const auto file = folder / "Kolvex.ini";
+    writeBytes(file, kHandEdited);
+    std::filesystem::permissions(file, std::filesystem::perms::owner_write | std::filesystem::perms::others_write);
+    EXPECT_EQ(asUnprivilegedUser([&] { return ProfileFile(file).read(kSection, kKey); }), "");
+    EXPECT_EQ(asUnprivilegedUser([&] { return writeError(file); }), "Unable to write to " + file.string());
+    EXPECT_EQ(readBytes(file), kHandEdited);
+}
+
+TEST(ProfileFile, AFolderInPlaceOfTheFileReadsEmptyAndCannotBeWritten)
+{
+    TempFolder folder;
+    const auto file = folder / "Kolvex.ini";
+    std::filesystem::create_directory(file);
+    EXPECT_EQ(ProfileFile(file).read(kSection, kKey), "");
+    EXPECT_EQ(writeError(file), "Unable to write to " + file.string());
+}
+
+TEST(ProfileFile, FileThatIsNotTextKeepsEveryByte)
+{
+    TempFolder folder;
+    const auto file = folder / "Kolvex.ini";
+    std::mt19937 random(7);
+    std::string noise(64 * 1024, '\0');
+    for (char& c : noise)
+        c = char(random());
+    noise.back() = '\0';
+    writeBytes(file, noise);
+    ProfileFile profile(file);
+    EXPECT_EQ(profile.read(kSection, kKey), "");
+    profile.write(kSection, kKey, "1");
+    const std::string after = readBytes(file);
+    ASSERT_GT(after.size(), noise.size());
+    EXPECT_EQ(after.substr(0, noise.size()), noise);
+    EXPECT_EQ(profile.read(kSection, kKey), "1");
+}
+
+TEST(ProfileFile, TenMegabyteFileIsReadAndWrittenWhole)
+{
+    TempFolder folder;
+    const auto file = folder / "Kolvex.ini";
+    std::string big = "[Velka]\n";
+    while (big.size() < 10 * 1024 * 1024)
+        big += "klic" + std::to_string(big.size()) + "=hodnota hodnota hodnota hodnota\n";
+    const std::string tail = "[Jina]\nx=1\n";
+    writeBytes(file, big + "[Nastaveni]\nPomocnik=0\n" + tail);
+    ProfileFile profile(file);
+    EXPECT_EQ(profile.read(kSection, kKey), "0");
+    profile.write(kSection, kKey, "1");
+    EXPECT_EQ(readBytes(file), big + "[Nastaveni]\nPomocnik=1\n" + tail);
+    EXPECT_EQ(profile.read(kSection, kKey), "1");
+}
+
+TEST(ProfileFileCache, AFreshFileIsParsedOnEveryRead)
+{
+    TempFolder folder;
+    const auto file = folder / "Kolvex.ini";
+    writeBytes(file, "[Nastaveni]\nPomocnik=1\n");
+    ProfileFile profile(file);
+    EXPECT_EQ(profile.read(kSection, kKey), "1");
+    const timespec modified = modifiedOf(file);
+    // Same size, same modification time: only the recent change betrays it.
+    writeBytes(file, "[Nastaveni]\nPomocnik=0\n");
+    setModified(file, modified);
+    EXPECT_EQ(profile.read(kSection, kKey), "0");
+    EXPECT_EQ(profile.parses(), 2);
+}
+
+TEST(ProfileFileCache, AQuietFileIsParsedOnceAndEveryChangeIsSeen)
+{
+    TempFolder folder;
+    const auto file = folder / "Kolvex.ini";
+    writeBytes(file, "[Nastaveni]\nPomocnik=1\n");
+    std::this_thread::sleep_for(std::chrono::milliseconds(2100));
+    ProfileFile profile(file);
+    for (int read = 0; read < 100; ++read)
+        ASSERT_EQ(profile.read(kSection, kKey), "1");
+    EXPECT_EQ(profile.parses(), 1) << "an unchanged quiet file is parsed once";
+
+    // A hand edit of the same size that even puts the old time back.
+    const timespec modified = modifiedOf(file);
+    writeBytes(file, "[Nastaveni]\nPomocnik=0\n");
+    setModified(file, modified);
+    EXPECT_EQ(profile.read(kSection, kKey), "0");
+
+    // Another program replacing the file by a new one of the same size and time.
+    const auto replacement = folder / "novy.ini";
+    writeBytes(replacement, "[Nastaveni]\nPomocnik=2\n");
+    setModified(replacement, modified);
+    std::filesystem::rename(replacement, file);
+    EXPECT_EQ(profile.read(kSection, kKey), "2");
+
+    // Another writer of the same file.
+    ProfileFile(file).write(kSection, kKey, "3");
+    EXPECT_EQ(profile.read(kSection, kKey), "3");
+
+    std::filesystem::remove(file);
+    EXPECT_EQ(profile.read(kSection, kKey), "");
+}
