@@ -68,7 +68,10 @@ int TGradText::textFlags() const
 QSize TGradText::measuredSize() const
 {
     const QFontMetrics metrics(font());
-    const QRect measured = metrics.boundingRect(QRect(0, 0, width(), 0), textFlags(), lines_.join('\n'));
+    // Measured left-aligned: centring at a fractional offset would add a
+    // pixel that changes with the width, and the control would never settle.
+    const int flags = (textFlags() & ~Qt::AlignHorizontal_Mask) | Qt::AlignLeft;
+    const QRect measured = metrics.boundingRect(QRect(0, 0, width(), 0), flags, lines_.join('\n'));
     // Slanted letters reach past their advance; the measure keeps them whole.
     int overhang = 0;
     for (const QString& line : lines_)

@@ -1,0 +1,214 @@
+#include "GalleryPanel.h"
+
+#include "GallerySamples.h"
+#include "TGradProgress.h"
+#include "TGradText.h"
+#include "TOfficeButton.h"
+#include "TOfficeLabel.h"
+#include "TTransparentButton2.h"
+
+#include <QLabel>
+
+namespace {
+
+constexpr QSize kPanelSize(660, 560);
+constexpr QSize kButtonSize(64, 20);
+constexpr QSize kLabelSize(130, 17);
+constexpr QSize kMeterSize(231, 17);
+constexpr int kTitlePoints = 28;
+constexpr int kSubtitlePoints = 16;
+constexpr TColor kTitleBegin = 0x0000FF; // red
+constexpr TColor kTitleEnd = 0xFF0000;   // blue
+
+enum class SampleState { Idle, Hot, Pressed, Disabled };
+
+const QString kStateNames[] = {QStringLiteral("Vypnuto"), QStringLiteral("Pod myší"), QStringLiteral("Stisknuto"),
+                               QStringLiteral("Nepřístupné")};
+
+} // namespace
+
+GalleryPanel::GalleryPanel(QWidget* parent) : QWidget(parent)
+{
+    setWindowTitle(QStringLiteral("Pelikor 2000 – ovládací prvky"));
+    setFixedSize(kPanelSize);
+    setAutoFillBackground(true);
+    QPalette balloon = palette();
+    balloon.setColor(QPalette::Window, toQColor(GallerySamples::kBalloonColour));
+    setPalette(balloon);
+
+    addOfficeButtons();
+    addOfficeLabels();
+    addPictureButtons();
+    addGradientTexts();
+    addMeters();
+}
+
+void GalleryPanel::addHeading(const QString& text, int y)
+{
+    auto* heading = new QLabel(text, this);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    heading->setGeometry(10, y, 400, 16);
+}
+
+void GalleryPanel::addNote(const QString& text, QRect where)
+{
+    auto* note = new QLabel(text, this);
+    note->setGeometry(where);
+    note->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+}
+
+void GalleryPanel::addOfficeButtons()
+{
+    addHeading(QStringLiteral("TOfficeButton"), 8);
+    for (int i = 0; i < 4; ++i) {
+        auto* button = new TOfficeButton(this);
+        button->setGeometry(QRect(QPoint(10 + i * 84, 30), kButtonSize));
+        button->setCaption(QStringLiteral("Ok"));
+        const auto state = SampleState(i);
+        button->setEnabled(state != SampleState::Disabled);
+        if (state == SampleState::Hot)
+            hotSamples_.append(button);
+        if (state == SampleState::Pressed)
+            pressedSamples_.append(button);
+        addNote(kStateNames[i], QRect(i * 84, 52, 84, 16));
+    }
+    auto* filled = new TOfficeButton(this);
+    filled->move(350, 27);
+    filled->setTransparent(false);
+    filled->setCaption(QStringLiteral("Zpět"));
+    hotSamples_.append(filled);
+    addNote(QStringLiteral("ButtonColor, 100 × 25"), QRect(330, 52, 140, 16));
+}
+
+void GalleryPanel::addOfficeLabels()
+{
+    addHeading(QStringLiteral("TOfficeLabel"), 76);
+    const TLEDType types[] = {TLEDType::RoundLED, TLEDType::TriLEDDown, TLEDType::TriLEDUp};
+    for (int column = 0; column < 3; ++column)
+        for (int row = 0; row < 4; ++row) {
+            auto* label = new TOfficeLabel(this);
+            label->setGeometry(QRect(QPoint(10 + column * 200, 98 + row * 22), kLabelSize));
+            label->setLEDType(types[column]);
+            label->setCaption(kStateNames[row]);
+            const auto state = SampleState(row);
+            label->setEnabled(state != SampleState::Disabled);
+            if (state == SampleState::Hot)
+                hotSamples_.append(label);
+            if (state == SampleState::Pressed)
+                pressedSamples_.append(label);
+        }
+    auto* filled = new TOfficeLabel(this);
+    filled->setGeometry(QRect(QPoint(10, 188), QSize(330, 30)));
+    filled->setTransparent(false);
+    filled->setCaption(QStringLiteral("Neprůhledný štítek s dlouhým textem, který se zalomí do dalšího řádku"));
+}
+
+void GalleryPanel::addPictureButtons()
+{
+    addHeading(QStringLiteral("TTransparentButton2"), 226);
+    const TImageList pictures{GallerySamples::boardPicture()};
+    const QString states[] = {QStringLiteral("šedé"), QStringLiteral("pod myší"), QStringLiteral("stisknuté"),
+                              QStringLiteral("nepřístupné"), QStringLiteral("Down")};
+    for (int i = 0; i < 5; ++i) {
+        auto* button = new TTransparentButton2(this);
+        button->move(10 + i * 64, 246);
+        button->setActiveImage(pictures);
+        button->setActiveIndex(0);
+        if (i == 1)
+            hotSamples_.append(button);
+        if (i == 2)
+            pressedSamples_.append(button);
+        button->setEnabled(i != 3);
+        button->setDown(i == 4);
+        addNote(states[i], QRect(i * 64, 288, 64, 16));
+    }
+    const std::pair<TFrameStyle, QString> frames[] = {
+        {TFrameStyle::fsRegular, QStringLiteral("fsRegular")}, {TFrameStyle::fsIndent, QStringLiteral("fsIndent")},
+        {TFrameStyle::fsLight, QStringLiteral("fsLight")},     {TFrameStyle::fsDark, QStringLiteral("fsDark")},
+        {TFrameStyle::fsMono, QStringLiteral("fsMono")},       {TFrameStyle::fsNone, QStringLiteral("fsNone")},
+    };
+    for (int i = 0; i < 6; ++i) {
+        auto* button = new TTransparentButton2(this);
+        button->move(340 + i * 52, 246);
+        button->setFrameStyle(frames[i].first);
+        button->setActiveImage(pictures);
+        button->setActiveIndex(0);
+        addNote(frames[i].second, QRect(330 + i * 52, 288, 60, 16));
+    }
+}
+
+void GalleryPanel::addGradientTexts()
+{
+    addHeading(QStringLiteral("TGradText"), 312);
+    const std::pair<QString, int> titles[] = {{QStringLiteral("Pelikor 2000"), kTitlePoints},
+                                              {QStringLiteral("verze 5.0"), kSubtitlePoints}};
+    int x = 10;
+    for (const auto& [text, points] : titles) {
+        auto* title = new TGradText(this);
+        title->move(x, 330);
+        QFont font = title->font();
+        font.setPointSize(points);
+        title->setFont(font);
+        title->setGradientStyle(TGradientStyle::gsHorizontal);
+        title->setBeginColor(kTitleBegin);
+        title->setEndColor(kTitleEnd);
+        // Wide enough first, so the measure keeps the title on one line.
+        title->resize(kPanelSize.width(), title->height());
+        title->setLines({text});
+        title->resize(title->measuredSize());
+        x += title->width() + 30;
+    }
+    const std::pair<TGradientStyle, QString> styles[] = {
+        {TGradientStyle::gsHorizontal, QStringLiteral("gsHorizontal")},
+        {TGradientStyle::gsVertical, QStringLiteral("gsVertical")},
+        {TGradientStyle::gsRectangle, QStringLiteral("gsRectangle")},
+        {TGradientStyle::gsVertCenter, QStringLiteral("gsVertCenter")},
+        {TGradientStyle::gsHorizCenter, QStringLiteral("gsHorizCenter")},
+    };
+    for (int i = 0; i < 5; ++i) {
+        auto* sample = new TGradText(this);
+        sample->move(10 + i * 128, 380);
+        sample->setGradientStyle(styles[i].first);
+        sample->resize(sample->measuredSize());
+        addNote(styles[i].second, QRect(i * 128, 412, 128, 16));
+    }
+}
+
+void GalleryPanel::addMeters()
+{
+    addHeading(QStringLiteral("TGradProgress"), 436);
+    const std::pair<int, QString> positions[] = {{0, QStringLiteral("0")},
+                                                 {40, QStringLiteral("40")},
+                                                 {100, QStringLiteral("100")},
+                                                 {150, QStringLiteral("150 → 100")}};
+    for (int i = 0; i < 4; ++i) {
+        auto* meter = new TGradProgress(this);
+        meter->setGeometry(QRect(QPoint(10 + (i / 2) * 300, 458 + (i % 2) * 44), kMeterSize));
+        meter->setBevelStyle(TBevelStyle::bsNone);
+        meter->setShowPercent(false);
+        meter->setPosition(positions[i].first);
+        addNote(positions[i].second, QRect(10 + (i / 2) * 300, 478 + (i % 2) * 44, 231, 16));
+    }
+    auto* percent = new TGradProgress(this);
+    percent->setGeometry(10, 538, 531, 17);
+    percent->setBevelWidth(2);
+    percent->setStartColor(0xFF0000);
+    percent->setEndColor(0x00FF00);
+    percent->setPosition(65);
+    auto* vertical = new TGradProgress(this);
+    vertical->setGeometry(600, 440, 24, 110);
+    vertical->setStyle(TGradientStyle::gsVertical);
+    vertical->setBevelStyle(TBevelStyle::bsRaised);
+    vertical->setShowPercent(false);
+    vertical->setPosition(70);
+}
+
+void GalleryPanel::showStates()
+{
+    for (QWidget* sample : hotSamples_)
+        GallerySamples::makeHot(sample);
+    for (QWidget* sample : pressedSamples_)
+        GallerySamples::makePressed(sample);
+}

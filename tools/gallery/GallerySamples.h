@@ -1,0 +1,31 @@
+#pragma once
+
+#include "BalloonShape.h"
+#include "TColor.h"
+
+#include <QEvent>
+#include <QImage>
+#include <QWidget>
+
+// Things the gallery shows that the game's own assets will provide later.
+namespace GallerySamples {
+
+inline constexpr TColor kBalloonColour = 14745599; // 0xE0FFFF
+inline constexpr TColor kDesktopColour = 0x808000; // teal
+
+// A 32 x 32 picture for the picture buttons: a small peg board.
+QImage boardPicture();
+// A figure on a see-through ground, for the shaped figure window.
+QImage figurePicture();
+QString positionName(TBalloonPosition position);
+
+// A balloon window of the given tail position with a link and a button.
+QWidget* balloonWindow(TBalloonPosition position);
+// The shaped figure window, its outline stored and read back as a mask.
+QWidget* figureWindow();
+
+// Brings a control into the hot or the pressed state as the pointer would.
+void makeHot(QWidget* control);
+void makePressed(QWidget* control);
+
+} // namespace GallerySamples
