@@ -5,7 +5,11 @@
 
 QString losslessShortDateFormat(const QLocale& locale)
 {
-    QString format = locale.dateFormat(QLocale::ShortFormat);
+    return widenShortYear(locale.dateFormat(QLocale::ShortFormat));
+}
+
+QString widenShortYear(const QString& format)
+{
     // Only a run of exactly two y's is the short year; quoted text stays.
     static const QRegularExpression shortYear(QStringLiteral("(?<!y)yy(?!y)"));
     QString out;

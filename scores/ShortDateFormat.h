@@ -9,5 +9,9 @@
 // would lose the century when read back, so it is widened to four digits.
 QString losslessShortDateFormat(const QLocale& locale = QLocale::system());
 
+// The same widening on a format text: "yy" becomes "yyyy"; quoted text and
+// other runs of y stay.
+QString widenShortYear(const QString& format);
+
 // The engine's date conversion in that format.
 DateTextCodec shortDateCodec(const QLocale& locale = QLocale::system());

@@ -388,6 +388,19 @@ long long DbaseTable::fieldInt(std::string_view field) const
     return record.tahy;
 }
 
+DbaseDate DbaseTable::fieldDate(std::string_view field) const
+{
+    const BestRecord& record = current();
+    if (upper(field) != fieldDatum)
+        throw DbaseError("The field \"" + std::string(field) + "\" is not a date");
+    return record.datum;
+}
+
+std::string DbaseTable::dateText(const DbaseDate& date) const
+{
+    return date.isNull() ? std::string() : codec_.format(date);
+}
+
 std::uint32_t DbaseTable::recordNumber() const
 {
     requireActive();

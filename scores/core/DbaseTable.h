@@ -70,6 +70,9 @@ public:
 
     std::string fieldText(std::string_view field) const;
     long long fieldInt(std::string_view field) const;
+    DbaseDate fieldDate(std::string_view field) const;
+    // The date text of the table's conversion.
+    std::string dateText(const DbaseDate& date) const;
     std::uint32_t recordNumber() const;
     std::size_t recordCount() const;
 

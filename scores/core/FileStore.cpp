@@ -120,6 +120,7 @@ std::string readAll(const fs::path& file)
 void replaceAll(const std::vector<std::pair<fs::path, std::string>>& files, const WriteHooks& hooks)
 {
     std::vector<fs::path> temporaries;
+    const fs::path* current = files.empty() ? nullptr : &files.front().first;
     const auto removeTemporaries = [&] {
         std::error_code ignored;
         for (const fs::path& t : temporaries)
@@ -127,11 +128,13 @@ void replaceAll(const std::vector<std::pair<fs::path, std::string>>& files, cons
     };
     try {
         for (const auto& [target, content] : files) {
+            current = &target;
             temporaries.push_back(temporaryFor(target));
             writeFile(target, temporaries.back(), content, hooks);
         }
         for (std::size_t i = 0; i < files.size(); ++i) {
             const fs::path& target = files[i].first;
+            current = &target;
             if (hooks.beforeRename)
                 hooks.beforeRename(target);
             if (::rename(temporaries[i].c_str(), target.c_str()) != 0)
@@ -142,7 +145,7 @@ void replaceAll(const std::vector<std::pair<fs::path, std::string>>& files, cons
         throw;
     } catch (const std::exception& error) {
         removeTemporaries();
-        throw DbaseError("Cannot write \"" + files.front().first.string() + "\": " + error.what());
+        throw DbaseError("Cannot write \"" + current->string() + "\": " + error.what());
     }
     // The renames themselves reach the disk only with the folder.
     if (!files.empty()) {

@@ -1,0 +1,48 @@
+#include "ResultStore.h"
+
+#include "DbaseError.h"
+
+namespace results {
+
+std::string selectionText(std::string_view code)
+{
+    return "HRA = '" + std::string(code) + "'";
+}
+
+std::vector<Entry> readGame(DbaseTable& table, std::string_view code)
+{
+    table.setFiltered(true);
+    table.setFilter(selectionText(code));
+    std::vector<Entry> entries;
+    for (table.first(); !table.eof(); table.next())
+        entries.push_back({table.fieldInt(DbaseTable::fieldTahy), table.fieldDate(DbaseTable::fieldDatum),
+                           table.recordNumber()});
+    return entries;
+}
+
+StoreTarget storeResult(DbaseTable& table, std::string_view code, std::string_view name, long long r,
+                        const DbaseDate& today)
+{
+    const StoreTarget target = storeTarget(readGame(table, code), r, today);
+    switch (target.kind) {
+    case StoreTarget::Kind::Nothing:
+        return target;
+    case StoreTarget::Kind::NewRecord:
+        table.insert();
+        break;
+    case StoreTarget::Kind::Overwrite:
+        if (!table.gotoRecord(target.recordNumber))
+            throw DbaseError("The record " + std::to_string(target.recordNumber) + " of the game " + std::string(code)
+                             + " is gone from the best table");
+        table.edit();
+        break;
+    }
+    table.setFieldText(DbaseTable::fieldJmeno, name);
+    table.setFieldText(DbaseTable::fieldTahy, std::to_string(r));
+    table.setFieldText(DbaseTable::fieldHra, code);
+    table.setFieldText(DbaseTable::fieldDatum, table.dateText(today));
+    table.post();
+    return target;
+}
+
+} // namespace results

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "DbaseTable.h"
+#include "ResultRules.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The result dialog's reading and writing of the best table, built on the
+// pure rules: select the game, read its entries, store a result.
+namespace results {
+
+// The selection text of a game code, as "HRA = '10'".
+std::string selectionText(std::string_view code);
+
+// Selects the game (filtered on, its selection text; the order stays) and
+// reads all its entries.
+std::vector<Entry> readGame(DbaseTable& table, std::string_view code);
+
+// Stores result r of the game under name, dated today, where the rules give
+// it a place; returns what was written.
+StoreTarget storeResult(DbaseTable& table, std::string_view code, std::string_view name, long long r,
+                        const DbaseDate& today);
+
+} // namespace results

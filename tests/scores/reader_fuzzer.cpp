@@ -1,0 +1,24 @@
+// libFuzzer entry: every input is read both as a table and as an index.
+
+#include "DbaseError.h"
+#include "DbfFormat.h"
+#include "MdxFormat.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    try {
+        const DbfTable table = dbf::parse(bytes, "fuzz.dbf");
+        mdx::read(mdx::build(table, "fuzz"), "built.mdx");
+    } catch (const DbaseError&) {
+    }
+    try {
+        mdx::read(bytes, "fuzz.mdx");
+    } catch (const DbaseError&) {
+    }
+    return 0;
+}

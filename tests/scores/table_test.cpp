@@ -1,0 +1,340 @@
+#include "DbaseError.h"
+#include "DbaseTable.h"
+#include "MdxFormat.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace {
+
+const char* const gameCodes[] = {"3", "4", "5", "6", "7", "8", "9", "10"};
+
+class TableTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        createTable(dir.path());
+        table.setDatabaseName(dir.path());
+        table.open();
+    }
+
+    std::vector<std::string> walkNames()
+    {
+        std::vector<std::string> names;
+        for (table.first(); !table.eof(); table.next())
+            names.push_back(table.fieldText("JMENO"));
+        return names;
+    }
+
+    void selectGame(const std::string& code)
+    {
+        table.setFiltered(true);
+        table.setFilter("HRA = '" + code + "'");
+    }
+
+    TempDir dir;
+    DbaseTable table;
+};
+
+} // namespace
+
+TEST_F(TableTest, FreshTableHasNoEntriesInAnyGame)
+{
+    for (const char* code : gameCodes) {
+        selectGame(code);
+        table.first();
+        EXPECT_TRUE(table.bof()) << code;
+        EXPECT_TRUE(table.eof()) << code;
+        EXPECT_EQ(table.recordCount(), 0u);
+        EXPECT_TRUE(table.rows().empty());
+        EXPECT_THROW(table.fieldText("JMENO"), DbaseError);
+        EXPECT_THROW(table.edit(), DbaseError);
+    }
+}
+
+TEST_F(TableTest, SelectionComparesWholeCodes)
+{
+    addRecord(table, "jedna", 5, "1", "1.1.2026");
+    addRecord(table, "deset", 6, "10", "1.1.2026");
+    addRecord(table, "tri", 7, "3", "1.1.2026");
+    selectGame("10");
+    EXPECT_EQ(walkNames(), std::vector<std::string>{"deset"});
+    selectGame("1");
+    EXPECT_EQ(walkNames(), std::vector<std::string>{"jedna"});
+    table.setFilter("hra='3'");
+    EXPECT_EQ(walkNames(), std::vector<std::string>{"tri"});
+    table.setFiltered(false);
+    EXPECT_EQ(walkNames().size(), 3u);
+    EXPECT_THROW(table.setFilter("HRA > '3'"), DbaseError);
+    EXPECT_THROW(table.setFilter("JMENO = 'x'"), DbaseError);
+    EXPECT_THROW(table.setFilter("HRA = '3"), DbaseError);
+}
+
+TEST_F(TableTest, OrderByTahyKeepsFileOrderAmongEqualCounts)
+{
+    // The entries 3, 5, 5, 7, 7 in file order A..E.
+    const std::pair<const char*, int> entries[] = {{"E", 7}, {"B", 5}, {"A", 3}, {"C", 5}, {"D", 7}};
+    for (const auto& [name, count] : entries)
+        addRecord(table, name, count, "3", "2.2.2026");
+    selectGame("3");
+    table.setIndexFieldNames("TAHY");
+    EXPECT_EQ(walkNames(), (std::vector<std::string>{"A", "B", "C", "E", "D"}));
+    table.last();
+    EXPECT_EQ(table.fieldText("JMENO"), "D"); // the worst count latest in the file
+    EXPECT_FALSE(table.bof());
+    EXPECT_FALSE(table.eof());
+    ASSERT_TRUE(table.findKey(5));
+    EXPECT_EQ(table.fieldText("JMENO"), "B"); // the earliest in the file with 5
+    EXPECT_EQ(table.recordNumber(), 2u);
+    ASSERT_TRUE(table.findKey(7));
+    EXPECT_EQ(table.fieldText("JMENO"), "E");
+    EXPECT_FALSE(table.findKey(4));
+    EXPECT_EQ(table.fieldText("JMENO"), "E"); // a failed search stays
+    table.setIndexFieldNames("JMENO");
+    EXPECT_EQ(walkNames(), (std::vector<std::string>{"A", "B", "C", "D", "E"}));
+    EXPECT_THROW(table.findKey(5), DbaseError);
+    EXPECT_THROW(table.setIndexFieldNames("HRA"), DbaseError);
+}
+
+TEST_F(TableTest, EndFlagsFollowFirstNextAndLast)
+{
+    addRecord(table, "a", 1, "4", "1.1.2026");
+    addRecord(table, "b", 2, "4", "1.1.2026");
+    selectGame("4");
+    table.first();
+    EXPECT_TRUE(table.bof());
+    EXPECT_FALSE(table.eof());
+    table.next();
+    EXPECT_FALSE(table.bof());
+    EXPECT_FALSE(table.eof());
+    EXPECT_EQ(table.fieldText("JMENO"), "b");
+    table.next();
+    EXPECT_FALSE(table.bof());
+    EXPECT_TRUE(table.eof());
+    EXPECT_EQ(table.fieldText("JMENO"), "b"); // stays on the last record
+    table.last();
+    EXPECT_FALSE(table.bof());
+    EXPECT_FALSE(table.eof());
+    selectGame("5");
+    table.last();
+    EXPECT_TRUE(table.bof());
+    EXPECT_TRUE(table.eof());
+    table.next();
+    EXPECT_TRUE(table.eof());
+}
+
+TEST_F(TableTest, NamesAreCutToOneHundredCharactersAndKeptInCodePage1250)
+{
+    const std::string longName(101, 'x');
+    addRecord(table, longName, 1, "3", "1.1.2026");
+    EXPECT_EQ(table.fieldText("JMENO"), std::string(100, 'x'));
+    const std::string czech = std::string(99, 'a') + "řž";
+    addRecord(table, czech, 1, "3", "1.1.2026");
+    EXPECT_EQ(table.fieldText("JMENO"), std::string(99, 'a') + "ř");
+    addRecord(table, "", 1, "3", "1.1.2026");
+    EXPECT_EQ(table.fieldText("JMENO"), "");
+    addRecord(table, "Jiří 日本", 1, "3", "1.1.2026");
+    EXPECT_EQ(table.fieldText("JMENO"), "Jiří ??");
+}
+
+TEST_F(TableTest, FieldAssignmentChecksItsText)
+{
+    table.insert();
+    EXPECT_THROW(table.setFieldText("TAHY", "abc"), DbaseError);
+    EXPECT_THROW(table.setFieldText("TAHY", "3x"), DbaseError);
+    EXPECT_THROW(table.setFieldText("TAHY", "1000"), DbaseError);
+    EXPECT_THROW(table.setFieldText("TAHY", ""), DbaseError);
+    EXPECT_THROW(table.setFieldText("DATUM", "31.2.2026"), DbaseError);
+    EXPECT_THROW(table.setFieldText("DATUM", "yesterday"), DbaseError);
+    EXPECT_THROW(table.setFieldText("NIC", "x"), DbaseError);
+    table.setFieldText("TAHY", " 12 ");
+    table.setFieldText("DATUM", "29.2.2028");
+    table.setFieldText("HRA", "10");
+    table.post();
+    EXPECT_EQ(table.fieldInt("TAHY"), 12);
+    EXPECT_EQ(table.fieldText("TAHY"), "12");
+    EXPECT_EQ(table.fieldText("DATUM"), "29.2.2028");
+    EXPECT_EQ(table.fieldDate("DATUM"), (DbaseDate{2028, 2, 29}));
+    EXPECT_THROW(table.setFieldText("JMENO", "not editing"), DbaseError);
+    EXPECT_THROW(table.post(), DbaseError);
+}
+
+TEST_F(TableTest, EditOverwritesAllFourFieldsInPlace)
+{
+    addRecord(table, "první", 4, "6", "1.1.2026");
+    addRecord(table, "druhý", 8, "6", "1.1.2026");
+    selectGame("6");
+    table.setIndexFieldNames("TAHY");
+    table.last();
+    table.edit();
+    table.setFieldText("JMENO", "nový");
+    table.setFieldText("TAHY", "2");
+    table.setFieldText("HRA", "6");
+    table.setFieldText("DATUM", "3.4.2026");
+    table.post();
+    EXPECT_EQ(table.recordNumber(), 2u);
+    EXPECT_EQ(walkNames(), (std::vector<std::string>{"nový", "první"}));
+    table.setFiltered(false);
+    EXPECT_EQ(table.recordCount(), 2u);
+}
+
+TEST_F(TableTest, SelectionAndOrderSurviveCloseAndOpen)
+{
+    addRecord(table, "b", 1, "7", "1.1.2026");
+    addRecord(table, "a", 2, "7", "1.1.2026");
+    addRecord(table, "c", 2, "8", "1.1.2026");
+    selectGame("7");
+    table.setIndexFieldNames("TAHY");
+    table.close();
+    EXPECT_FALSE(table.active());
+    EXPECT_THROW(table.first(), DbaseError);
+    table.open();
+    EXPECT_TRUE(table.filtered());
+    EXPECT_EQ(table.filter(), "HRA = '7'");
+    EXPECT_EQ(table.indexFieldNames(), "TAHY");
+    EXPECT_EQ(walkNames(), (std::vector<std::string>{"b", "a"}));
+}
+
+TEST_F(TableTest, RowsShowTheSelectionInTheCurrentOrder)
+{
+    addRecord(table, "Zdeněk", 3, "9", "5.6.2026");
+    addRecord(table, "Adéla", 9, "9", "");
+    addRecord(table, "jiná hra", 1, "8", "5.6.2026");
+    selectGame("9");
+    auto rows = table.rows();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].jmeno, "Adéla");
+    EXPECT_EQ(rows[0].datum, "");
+    EXPECT_EQ(rows[0].recordNumber, 2u);
+    table.setIndexFieldNames("TAHY");
+    rows = table.rows();
+    EXPECT_EQ(rows[0].jmeno, "Zdeněk");
+    EXPECT_EQ(rows[0].tahy, 3);
+    EXPECT_EQ(rows[0].hra, "9");
+    EXPECT_EQ(rows[0].datum, "5.6.2026");
+}
+
+TEST(TableFiles, NamesMatchWithoutRegardToLetterCase)
+{
+    for (const char* indexName : {"Pelkor.MDX", "Pelkor.mdx", "Pelkor.Mdx", "PELKOR.mdx"}) {
+        TempDir dir;
+        DbaseTable::createEmpty(dir.path(), "PELKOR.DBF", indexName);
+        DbaseTable table;
+        table.setDatabaseName(dir.path());
+        table.open();
+        addRecord(table, "x", 1, "3", "1.1.2026");
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(names, (std::vector<std::string>{"PELKOR.DBF", indexName})) << indexName;
+        const auto tags = mdx::read(readBytes(dir.path() / indexName), indexName);
+        EXPECT_EQ(tags[1].entries.size(), 1u) << "the existing spelling was updated";
+    }
+}
+
+TEST(TableFiles, MissingOrStaleIndexIsRebuiltOnOpen)
+{
+    TempDir dir;
+    createTable(dir.path());
+    {
+        DbaseTable table;
+        table.setDatabaseName(dir.path());
+        table.open();
+        addRecord(table, "b", 2, "3", "1.1.2026");
+        addRecord(table, "a", 1, "3", "1.1.2026");
+    }
+    const auto index = dir.path() / "Pelkor.mdx";
+    const std::string good = readBytes(index);
+    const auto reopen = [&] {
+        DbaseTable table;
+        table.setDatabaseName(dir.path());
+        table.open();
+        return readBytes(index);
+    };
+
+    std::filesystem::remove(index);
+    EXPECT_EQ(reopen(), good);
+
+    DbfTable stale;
+    stale.records.push_back({false, "jiný", 9, "3", {}});
+    writeBytes(index, mdx::build(stale, "Pelkor"));
+    EXPECT_EQ(reopen(), good);
+
+    writeBytes(index, "garbage");
+    EXPECT_EQ(reopen(), good);
+    const auto tags = mdx::read(good, "Pelkor.mdx");
+    EXPECT_EQ(tags[0].entries[0].second, 2u);
+    EXPECT_EQ(tags[1].entries[0].second, 2u);
+}
+
+TEST(TableFiles, MissingTableIsAClearError)
+{
+    TempDir dir;
+    DbaseTable table;
+    EXPECT_THROW(table.open(), DbaseError); // no folder set
+    table.setDatabaseName(dir.path());
+    try {
+        table.open();
+        FAIL();
+    } catch (const DbaseError& error) {
+        EXPECT_NE(std::string(error.what()).find("Pelkor.dbf"), std::string::npos) << error.what();
+    }
+    EXPECT_FALSE(table.active());
+}
+
+TEST(TableFiles, DamagedTablesAreReportedAndNeverOverwritten)
+{
+    TempDir dir;
+    createTable(dir.path());
+    {
+        DbaseTable table;
+        table.setDatabaseName(dir.path());
+        table.open();
+        addRecord(table, "x", 1, "3", "1.1.2026");
+    }
+    const auto file = dir.path() / "Pelkor.dbf";
+    const std::string good = readBytes(file);
+    std::string wrongCount = good;
+    wrongCount[4] = 7;
+    std::string wrongField = good;
+    wrongField[32] = 'Q';
+    const std::string damaged[] = {good.substr(0, 150), good.substr(0, good.size() - 10), wrongCount, wrongField,
+                                   std::string("\x7F" "ELF\x02\x01\x01", 7) + std::string(600, '\0')};
+    for (const std::string& bytes : damaged) {
+        writeBytes(file, bytes);
+        DbaseTable table;
+        table.setDatabaseName(dir.path());
+        try {
+            table.open();
+            FAIL() << "opened a damaged table";
+        } catch (const DbaseError& error) {
+            EXPECT_NE(std::string(error.what()).find(file.string()), std::string::npos) << error.what();
+        }
+        EXPECT_EQ(readBytes(file), bytes);
+    }
+}
+
+TEST(TableFiles, AnotherWriterIsSeenBeforeTheNextPost)
+{
+    TempDir dir;
+    createTable(dir.path());
+    DbaseTable one;
+    DbaseTable two;
+    for (DbaseTable* t : {&one, &two}) {
+        t->setDatabaseName(dir.path());
+        t->open();
+    }
+    addRecord(one, "první", 1, "3", "1.1.2026");
+    addRecord(two, "druhý", 2, "3", "1.1.2026");
+    one.first();
+    EXPECT_EQ(one.recordCount(), 2u);
+    addRecord(one, "třetí", 3, "3", "1.1.2026");
+    two.setIndexFieldNames("TAHY");
+    std::vector<std::string> names;
+    for (two.first(); !two.eof(); two.next())
+        names.push_back(two.fieldText("JMENO"));
+    EXPECT_EQ(names, (std::vector<std::string>{"první", "druhý", "třetí"}));
+}
