@@ -1,0 +1,163 @@
+// The best table's costs: open, reading one game, one durable store, on
+// the table a player has (ten entries in each of the eight games), on a
+// table of 10,000 records written by python3-dbf, and growing tables for
+// the complexity of each step.
+
+#include "DbaseTable.h"
+#include "DbfFormat.h"
+#include "FileStore.h"
+#include "MdxFormat.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <stdexcept>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const gameCodes[] = {"3", "4", "5", "6", "7", "8", "9", "10"};
+
+// A folder holding one table, removed at exit.
+class BenchFolder {
+public:
+    BenchFolder()
+    {
+        std::string pattern = (fs::temp_directory_path() / "pelikor-bench-XXXXXX").string();
+        if (!::mkdtemp(pattern.data()))
+            throw std::runtime_error("cannot create a temporary folder");
+        path_ = pattern;
+    }
+    ~BenchFolder()
+    {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+// A table of the given size written by our engine: count records spread
+// over the eight games, an index beside it.
+const fs::path& ownTable(std::size_t count)
+{
+    static std::map<std::size_t, BenchFolder> folders;
+    auto [it, fresh] = folders.try_emplace(count);
+    if (fresh) {
+        DbfTable table;
+        table.lastUpdate = DbaseDate::today();
+        for (std::size_t i = 0; i < count; ++i)
+            table.records.push_back({false, "Hráč číslo " + std::to_string(i * 7919 % count), long(i % 17) + 1,
+                                     gameCodes[i % 8], {2026, 1 + int(i % 12), 1 + int(i % 28)}});
+        filestore::replaceAll({{it->second.path() / "Pelkor.mdx", mdx::build(table, "Pelkor")},
+                               {it->second.path() / "Pelkor.dbf", dbf::serialize(table)}});
+    }
+    return it->second.path();
+}
+
+// 10,000 records written by python3-dbf as a dBASE III table without index.
+const fs::path& foreignTable()
+{
+    static BenchFolder folder;
+    static bool written = false;
+    if (!written) {
+        const std::string script = (folder.path() / "make.py").string();
+        FILE* out = std::fopen(script.c_str(), "w");
+        std::fprintf(out,
+                     "import dbf, datetime\n"
+                     "t = dbf.Table(r'%s', 'JMENO C(100); TAHY N(3,0); HRA C(2); DATUM D', dbf_type='db3', codepage='cp1250')\n"
+                     "t.open(dbf.READ_WRITE)\n"
+                     "codes = ['3','4','5','6','7','8','9','10']\n"
+                     "for i in range(10000):\n"
+                     "    t.append(('Hráč %%d' %% (i * 7919 %% 10000), i %% 17 + 1, codes[i %% 8], datetime.date(2026, 1 + i %% 12, 1 + i %% 28)))\n"
+                     "t.close()\n",
+                     (folder.path() / "Pelkor.dbf").c_str());
+        std::fclose(out);
+        if (std::system((std::string(PELIKOR_PYTHON) + " " + script).c_str()) != 0)
+            throw std::runtime_error("python3-dbf could not write the large table");
+        fs::remove(script);
+        written = true;
+    }
+    return folder.path();
+}
+
+void openTable(benchmark::State& state, const fs::path& dir)
+{
+    DbaseTable table;
+    table.setDatabaseName(dir);
+    for (auto _ : state) {
+        table.open();
+        benchmark::DoNotOptimize(table.recordCount());
+        table.close();
+    }
+    state.SetComplexityN(state.range(0));
+}
+
+void walkGame(benchmark::State& state, const fs::path& dir)
+{
+    DbaseTable table;
+    table.setDatabaseName(dir);
+    table.open();
+    std::size_t game = 0;
+    for (auto _ : state) {
+        table.setFiltered(true);
+        table.setFilter(std::string("HRA = '") + gameCodes[game++ % 8] + "'");
+        table.setIndexFieldNames("TAHY");
+        int seen = 0;
+        for (table.first(); !table.eof() && seen < 10; table.next(), ++seen) {
+            benchmark::DoNotOptimize(table.fieldInt("TAHY"));
+            benchmark::DoNotOptimize(table.fieldText("DATUM"));
+        }
+    }
+    state.SetComplexityN(state.range(0));
+}
+
+// One overwrite of the worst entry as the result dialog stores it: select,
+// order, last, edit, the four fields, post with both files renamed into place.
+void storeResult(benchmark::State& state, const fs::path& dir)
+{
+    DbaseTable table;
+    table.setDatabaseName(dir);
+    table.open();
+    table.setFiltered(true);
+    table.setFilter("HRA = '3'");
+    table.setIndexFieldNames("TAHY");
+    int round = 0;
+    for (auto _ : state) {
+        table.first();
+        table.last();
+        table.edit();
+        table.setFieldText("JMENO", "Výherce " + std::to_string(round));
+        table.setFieldText("TAHY", std::to_string(1 + round++ % 17));
+        table.setFieldText("HRA", "3");
+        table.setFieldText("DATUM", "8.1.2026");
+        table.post();
+    }
+    state.SetComplexityN(state.range(0));
+}
+
+void BM_Open(benchmark::State& state) { openTable(state, ownTable(std::size_t(state.range(0)))); }
+void BM_SelectOrderWalk(benchmark::State& state) { walkGame(state, ownTable(std::size_t(state.range(0)))); }
+void BM_Store(benchmark::State& state) { storeResult(state, ownTable(std::size_t(state.range(0)))); }
+
+void BM_ForeignOpen(benchmark::State& state) { openTable(state, foreignTable()); }
+void BM_ForeignSelectOrderWalk(benchmark::State& state) { walkGame(state, foreignTable()); }
+void BM_ForeignStore(benchmark::State& state) { storeResult(state, foreignTable()); }
+
+} // namespace
+
+// 80 records is the normal table: ten entries in each of the eight games.
+BENCHMARK(BM_Open)->Arg(80)->Arg(1000)->Arg(10000)->Arg(100000)->Complexity()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SelectOrderWalk)->Arg(80)->Arg(1000)->Arg(10000)->Arg(100000)->Complexity()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Store)->Arg(80)->Arg(1000)->Arg(10000)->Arg(100000)->Complexity()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ForeignOpen)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ForeignSelectOrderWalk)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ForeignStore)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_MAIN();
