@@ -1,0 +1,76 @@
+// One tick of the game monitor on a board in the middle of a game, alone
+// and together with the settings read that precedes it in the window.
+#include "Board.h"
+#include "Jumps.h"
+#include "Layouts.h"
+#include "Monitor.h"
+#include "ProfileFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include <stdlib.h>
+
+namespace {
+
+constexpr int kMovesPlayed = 14;
+
+// The standard game with the centre removed, after the first open jump in
+// table order has been taken fourteen times: 18 pegs, game still open.
+pelikor::Board midGameBoard()
+{
+    pelikor::Board board;
+    board.lay(pelikor::standardLayout(pelikor::kCentre).occupied);
+    for (int move = 0; move < kMovesPlayed; ++move)
+        for (const pelikor::Jump& jump : pelikor::kJumps)
+            if (board.hasPeg(jump.source) && board.hasPeg(jump.over) && !board.hasPeg(jump.target)) {
+                board.select(jump.source);
+                board.jumpInto(jump.target);
+                break;
+            }
+    return board;
+}
+
+void monitorTick(benchmark::State& state)
+{
+    pelikor::Board board = midGameBoard();
+    if (pelikor::monitorTick(board, true) != pelikor::Outcome::Nothing)
+        state.SkipWithError("the board is not in the middle of a game");
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(pelikor::monitorTick(board, true));
+        benchmark::ClobberMemory();
+    }
+    state.counters["pegs"] = board.pegs().size();
+}
+BENCHMARK(monitorTick);
+
+void monitorTickWithSettingsRead(benchmark::State& state)
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "pelikor-bench-XXXXXX").string();
+    if (!::mkdtemp(pattern.data())) {
+        state.SkipWithError("no temporary folder");
+        return;
+    }
+    const std::filesystem::path folder = pattern;
+    std::ofstream(folder / "Kolvex.ini", std::ios::binary) << "[Nastaveni]\r\nPomocnik=1\r\nUvitani=1\r\n";
+    // Longer than the span in which a reader mistrusts a recent change.
+    std::this_thread::sleep_for(std::chrono::milliseconds(2100));
+
+    pelikor::ProfileFile settings(folder / "Kolvex.ini");
+    pelikor::Board board = midGameBoard();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(settings.read("Nastaveni", "Pomocnik"));
+        benchmark::DoNotOptimize(pelikor::monitorTick(board, true));
+        benchmark::ClobberMemory();
+    }
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(monitorTickWithSettingsRead);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+#include <thread>
+
+#include <stdlib.h>
+
+// A settings file of about 1 KB in a temporary folder, left alone long enough
+// for a reader to trust its parsed copy; removed at the end.
+class QuietProfile {
+public:
+    QuietProfile()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "pelikor-bench-XXXXXX").string();
+        if (!::mkdtemp(pattern.data()))
+            throw std::runtime_error("cannot create a temporary folder");
+        folder_ = pattern;
+        std::ofstream out(file(), std::ios::binary);
+        out << "; Kolvex\r\n[Manual]\r\n";
+        for (int i = 0; out.tellp() < 900; ++i)
+            out << "Polozka" << i << "=hodnota " << i << "\r\n";
+        out << "[Nastaveni]\r\nUvitani=1\r\nPomocnik=1\r\n[Pelikor]\r\nVerze=5.0\r\n";
+        out.close();
+        // Longer than the span in which a reader mistrusts a recent change.
+        std::this_thread::sleep_for(std::chrono::milliseconds(2100));
+    }
+    ~QuietProfile()
+    {
+        std::error_code error;
+        std::filesystem::remove_all(folder_, error);
+    }
+    QuietProfile(const QuietProfile&) = delete;
+    QuietProfile& operator=(const QuietProfile&) = delete;
+
+    std::filesystem::path folder() const { return folder_; }
+    std::filesystem::path file() const { return folder_ / "Kolvex.ini"; }
+
+private:
+    std::filesystem::path folder_;
+};
