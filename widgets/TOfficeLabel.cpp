@@ -36,6 +36,14 @@ int lampWidth()
     return LampPictures::pixmap(QStringLiteral("OFFRND")).width();
 }
 
+// Every other pixel, as focus frames are drawn.
+QPen focusPen(const QColor& colour)
+{
+    QPen pen(colour, 1);
+    pen.setDashPattern({1, 1});
+    return pen;
+}
+
 } // namespace
 
 TOfficeLabel::TOfficeLabel(QWidget* parent) : QWidget(parent)
@@ -82,7 +90,7 @@ QRect TOfficeLabel::textRect() const
 QRect TOfficeLabel::focusRect() const
 {
     const QRect text = textRect();
-    return QRect(QPoint(text.left() - kFocusMargin, 0), QPoint(width() - 1, height() - 1));
+    return QRect(QPoint(text.left() - kFocusMargin, 0), QPoint(width() - 2, height() - 1));
 }
 
 void TOfficeLabel::paintEvent(QPaintEvent*)
@@ -101,14 +109,13 @@ void TOfficeLabel::paintEvent(QPaintEvent*)
     painter.setPen(isEnabled() ? palette().color(QPalette::WindowText) : toQColor(kClGray));
     painter.drawText(textRect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption_);
 
-    // The dotted pen leaves gaps, so the pen runs along the frame's inner
-    // pixel edges to keep it inside the control.
+    // A 1-pixel pen draws a rectangle one pixel wider and taller than it.
     const QRect frame = focusRect().adjusted(0, 0, -1, -1);
     if (mouse_.hot && mouse_.pressed) {
-        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.setPen(focusPen(Qt::black));
         painter.drawRect(frame);
     } else if (!mouse_.hot && erasePending_) {
-        painter.setPen(QPen(background, 1, Qt::DotLine));
+        painter.setPen(focusPen(background));
         painter.drawRect(frame);
         erasePending_ = false;
     }
