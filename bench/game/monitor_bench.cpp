@@ -5,15 +5,9 @@
 #include "Layouts.h"
 #include "Monitor.h"
 #include "ProfileFile.h"
+#include "QuietProfile.h"
 
 #include <benchmark/benchmark.h>
-
-#include <chrono>
-#include <filesystem>
-#include <fstream>
-#include <thread>
-
-#include <stdlib.h>
 
 namespace {
 
@@ -50,24 +44,13 @@ BENCHMARK(monitorTick);
 
 void monitorTickWithSettingsRead(benchmark::State& state)
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "pelikor-bench-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) {
-        state.SkipWithError("no temporary folder");
-        return;
-    }
-    const std::filesystem::path folder = pattern;
-    std::ofstream(folder / "Kolvex.ini", std::ios::binary) << "[Nastaveni]\r\nPomocnik=1\r\nUvitani=1\r\n";
-    // Longer than the span in which a reader mistrusts a recent change.
-    std::this_thread::sleep_for(std::chrono::milliseconds(2100));
-
-    pelikor::ProfileFile settings(folder / "Kolvex.ini");
+    pelikor::ProfileFile settings(QuietProfile::shared().file());
     pelikor::Board board = midGameBoard();
     for (auto _ : state) {
         benchmark::DoNotOptimize(settings.read("Nastaveni", "Pomocnik"));
         benchmark::DoNotOptimize(pelikor::monitorTick(board, true));
         benchmark::ClobberMemory();
     }
-    std::filesystem::remove_all(folder);
 }
 BENCHMARK(monitorTickWithSettingsRead);
 

@@ -9,11 +9,11 @@
 
 #include <stdlib.h>
 
-// A settings file of about 1 KB in a temporary folder, left alone long enough
-// for a reader to trust its parsed copy; removed at the end.
+// A settings file of about 1 KB in a temporary folder, removed at the end.
 class QuietProfile {
 public:
-    QuietProfile()
+    // When `quiet`, waits until the file is old enough for a reader to trust its parsed copy.
+    explicit QuietProfile(bool quiet)
     {
         std::string pattern = (std::filesystem::temp_directory_path() / "pelikor-bench-XXXXXX").string();
         if (!::mkdtemp(pattern.data()))
@@ -26,7 +26,8 @@ public:
         out << "[Nastaveni]\r\nUvitani=1\r\nPomocnik=1\r\n[Pelikor]\r\nVerze=5.0\r\n";
         out.close();
         // Longer than the span in which a reader mistrusts a recent change.
-        std::this_thread::sleep_for(std::chrono::milliseconds(2100));
+        if (quiet)
+            std::this_thread::sleep_for(std::chrono::milliseconds(2100));
     }
     ~QuietProfile()
     {
@@ -38,6 +39,13 @@ public:
 
     std::filesystem::path folder() const { return folder_; }
     std::filesystem::path file() const { return folder_ / "Kolvex.ini"; }
+
+    // One quiet file for every benchmark that only reads, made on first use.
+    static const QuietProfile& shared()
+    {
+        static const QuietProfile profile(true);
+        return profile;
+    }
 
 private:
     std::filesystem::path folder_;

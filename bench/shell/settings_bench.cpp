@@ -16,8 +16,7 @@ namespace {
 
 void readFromUnchangedFile(benchmark::State& state)
 {
-    const QuietProfile profile;
-    pelikor::ProfileFile file(profile.file());
+    pelikor::ProfileFile file(QuietProfile::shared().file());
     for (auto _ : state)
         benchmark::DoNotOptimize(file.read("Nastaveni", "Pomocnik"));
     state.counters["parses"] = double(file.parses());
@@ -26,8 +25,7 @@ BENCHMARK(readFromUnchangedFile);
 
 void settingsReadFromUnchangedFile(benchmark::State& state)
 {
-    const QuietProfile profile;
-    Settings settings(QFile::decodeName(profile.folder().c_str()) + QLatin1Char('/'));
+    Settings settings(QFile::decodeName(QuietProfile::shared().folder().c_str()) + QLatin1Char('/'));
     for (auto _ : state)
         benchmark::DoNotOptimize(settings.read(Settings::kPomocnik));
 }
@@ -36,7 +34,7 @@ BENCHMARK(settingsReadFromUnchangedFile);
 // Another program rewrites one byte before every read; only the read is timed.
 void readFromFileChangedBetweenReads(benchmark::State& state)
 {
-    const QuietProfile profile;
+    const QuietProfile profile(false);
     pelikor::ProfileFile file(profile.file());
     std::string bytes;
     {
