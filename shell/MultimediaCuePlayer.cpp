@@ -2,29 +2,42 @@
 
 #include <QAudioDevice>
 #include <QDir>
+#include <QLoggingCategory>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 
 namespace {
 
+// A machine without sound, or a cue that cannot be played, is no error for
+// the cues, but Qt Multimedia says so on the console: in its own logging
+// categories, and uncategorised from its PulseAudio client.
+constexpr QLatin1StringView kMultimediaCategories("qt.multimedia");
+constexpr QLatin1StringView kPulseAudioMessages("PulseAudio");
+
+QLoggingCategory::CategoryFilter previousFilter = nullptr;
 QtMessageHandler previousHandler = nullptr;
 
-// A machine without sound is no error for the cues, but Qt Multimedia says
-// so on the console: partly in its own categories, partly (the PulseAudio
-// client) uncategorised. Only those messages are dropped, and only while
-// this player is calling into Qt Multimedia.
-void dropMultimediaMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+void silenceMultimediaCategories(QLoggingCategory* category)
 {
-    const QLatin1StringView category(context.category ? context.category : "");
-    if (category.startsWith(QLatin1StringView("qt.multimedia")) || message.startsWith(QLatin1StringView("PulseAudio")))
+    previousFilter(category);
+    if (QLatin1StringView(category->categoryName()).startsWith(kMultimediaCategories)) {
+        category->setEnabled(QtWarningMsg, false);
+        category->setEnabled(QtCriticalMsg, false);
+    }
+}
+
+// Dropped only while the player calls into Qt Multimedia.
+void dropPulseAudioMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.startsWith(kPulseAudioMessages))
         return;
     previousHandler(type, context, message);
 }
 
 class QuietMultimedia {
 public:
-    QuietMultimedia() { previousHandler = qInstallMessageHandler(dropMultimediaMessages); }
+    QuietMultimedia() { previousHandler = qInstallMessageHandler(dropPulseAudioMessages); }
     ~QuietMultimedia() { qInstallMessageHandler(previousHandler); }
     QuietMultimedia(const QuietMultimedia&) = delete;
     QuietMultimedia& operator=(const QuietMultimedia&) = delete;
@@ -32,7 +45,11 @@ public:
 
 } // namespace
 
-MultimediaCuePlayer::MultimediaCuePlayer() = default;
+MultimediaCuePlayer::MultimediaCuePlayer()
+{
+    if (!previousFilter)
+        previousFilter = QLoggingCategory::installFilter(silenceMultimediaCategories);
+}
 
 MultimediaCuePlayer::~MultimediaCuePlayer() = default;
 

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -253,6 +254,11 @@ private slots:
         }
         qInstallMessageHandler(previous);
         QCOMPARE(warnings, QStringList());
+
+        const QLoggingCategory multimedia("qt.multimedia.cues");
+        const QLoggingCategory other("pelikor.cues");
+        QVERIFY(!multimedia.isWarningEnabled());
+        QVERIFY(other.isWarningEnabled());
     }
 
 private:
