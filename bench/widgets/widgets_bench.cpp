@@ -1,0 +1,143 @@
+// Painting each widget once at the size the program uses it, and building
+// a balloon's region and outline.
+#include "BalloonShape.h"
+#include "TGradProgress.h"
+#include "TGradText.h"
+#include "TOfficeButton.h"
+#include "TOfficeLabel.h"
+#include "TTransparentButton2.h"
+
+#include <QApplication>
+#include <QEnterEvent>
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int kTitleHeight = 37;
+
+void makeHot(QWidget& control)
+{
+    const QPointF at(1, 1);
+    QEnterEvent enter(at, at, at);
+    QCoreApplication::sendEvent(&control, &enter);
+}
+
+// Paints the control into an image of its size, as one paint on screen.
+void paintOnce(benchmark::State& state, QWidget& control)
+{
+    QImage target(control.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        control.render(&target, QPoint(), QRegion(), QWidget::DrawChildren);
+        benchmark::DoNotOptimize(target.constBits());
+    }
+    state.SetLabel(QStringLiteral("%1 x %2").arg(control.width()).arg(control.height()).toStdString());
+}
+
+QImage boardPicture()
+{
+    QImage picture(32, 32, QImage::Format_ARGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setBrush(QColor(200, 140, 60));
+    painter.drawRoundedRect(QRect(1, 1, 29, 29), 5, 5);
+    return picture;
+}
+
+} // namespace
+
+static void BM_OfficeButton(benchmark::State& state)
+{
+    TOfficeButton button;
+    button.resize(64, 20);
+    button.setCaption(QStringLiteral("Ok"));
+    if (state.range(0))
+        makeHot(button);
+    paintOnce(state, button);
+}
+BENCHMARK(BM_OfficeButton)->ArgName("hot")->Arg(0)->Arg(1);
+
+static void BM_OfficeLabel(benchmark::State& state)
+{
+    TOfficeLabel label;
+    label.resize(130, 17);
+    label.setCaption(QStringLiteral("Standardní hra"));
+    if (state.range(0))
+        makeHot(label);
+    paintOnce(state, label);
+}
+BENCHMARK(BM_OfficeLabel)->ArgName("hot")->Arg(0)->Arg(1);
+
+static void BM_TransparentButton2(benchmark::State& state)
+{
+    TTransparentButton2 button;
+    button.setActiveImage({boardPicture()});
+    button.setActiveIndex(0);
+    if (state.range(0))
+        makeHot(button);
+    paintOnce(state, button);
+}
+BENCHMARK(BM_TransparentButton2)->ArgName("hot")->Arg(0)->Arg(1);
+
+static void BM_GradTextTitle(benchmark::State& state)
+{
+    TGradText title;
+    title.resize(600, 40);
+    title.setGradientStyle(TGradientStyle::gsHorizontal);
+    title.setBeginColor(0x0000FF);
+    title.setEndColor(0xFF0000);
+    title.setLines({QStringLiteral("Pelikor 2000")});
+    QFont font = title.font();
+    for (int pixels = 20; pixels < 40 && title.measuredSize().height() < kTitleHeight; ++pixels) {
+        font.setPixelSize(pixels);
+        title.setFont(font);
+    }
+    title.resize(title.measuredSize());
+    paintOnce(state, title);
+}
+BENCHMARK(BM_GradTextTitle);
+
+static void BM_GradProgress(benchmark::State& state)
+{
+    TGradProgress meter;
+    meter.resize(231, 17);
+    meter.setBevelStyle(TBevelStyle::bsNone);
+    meter.setShowPercent(false);
+    meter.setStartColor(0xFFFFFF);
+    meter.setEndColor(0x0000FF);
+    meter.setBackColor(0x000000);
+    meter.setPosition(int(state.range(0)));
+    paintOnce(state, meter);
+}
+BENCHMARK(BM_GradProgress)->ArgName("position")->Arg(50)->Arg(100);
+
+static void BM_BalloonRegion(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const QRegion region = BalloonShape(TBalloonPosition::bpBottomRight, 412, 140, 20, 15).region();
+        benchmark::DoNotOptimize(region.rectCount());
+    }
+}
+BENCHMARK(BM_BalloonRegion);
+
+static void BM_BalloonOutline(benchmark::State& state)
+{
+    const QRegion region = BalloonShape(TBalloonPosition::bpBottomRight, 412, 140, 20, 15).region();
+    for (auto _ : state) {
+        const QRegion outline = BalloonShape::outline(region);
+        benchmark::DoNotOptimize(outline.rectCount());
+    }
+}
+BENCHMARK(BM_BalloonOutline);
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
