@@ -110,10 +110,10 @@ void GalleryPanel::addPictureButtons()
     addHeading(QStringLiteral("TTransparentButton2"), 226);
     const TImageList pictures{GallerySamples::boardPicture()};
     const QString states[] = {QStringLiteral("šedé"), QStringLiteral("pod myší"), QStringLiteral("stisknuté"),
-                              QStringLiteral("nepřístupné"), QStringLiteral("Down")};
+                              QStringLiteral("zakázané"), QStringLiteral("Down")};
     for (int i = 0; i < 5; ++i) {
         auto* button = new TTransparentButton2(this);
-        button->move(10 + i * 64, 246);
+        button->move(12 + i * 66, 246);
         button->setActiveImage(pictures);
         button->setActiveIndex(0);
         if (i == 1)
@@ -122,20 +122,20 @@ void GalleryPanel::addPictureButtons()
             pressedSamples_.append(button);
         button->setEnabled(i != 3);
         button->setDown(i == 4);
-        addNote(states[i], QRect(i * 64, 288, 64, 16));
+        addNote(states[i], QRect(i * 66, 288, 66, 16));
     }
     const std::pair<TFrameStyle, QString> frames[] = {
-        {TFrameStyle::fsRegular, QStringLiteral("fsRegular")}, {TFrameStyle::fsIndent, QStringLiteral("fsIndent")},
-        {TFrameStyle::fsLight, QStringLiteral("fsLight")},     {TFrameStyle::fsDark, QStringLiteral("fsDark")},
-        {TFrameStyle::fsMono, QStringLiteral("fsMono")},       {TFrameStyle::fsNone, QStringLiteral("fsNone")},
+        {TFrameStyle::fsRegular, QStringLiteral("Regular")}, {TFrameStyle::fsIndent, QStringLiteral("Indent")},
+        {TFrameStyle::fsLight, QStringLiteral("Light")},     {TFrameStyle::fsDark, QStringLiteral("Dark")},
+        {TFrameStyle::fsMono, QStringLiteral("Mono")},       {TFrameStyle::fsNone, QStringLiteral("None")},
     };
     for (int i = 0; i < 6; ++i) {
         auto* button = new TTransparentButton2(this);
-        button->move(340 + i * 52, 246);
+        button->move(364 + i * 48, 246);
         button->setFrameStyle(frames[i].first);
         button->setActiveImage(pictures);
         button->setActiveIndex(0);
-        addNote(frames[i].second, QRect(330 + i * 52, 288, 60, 16));
+        addNote(frames[i].second, QRect(360 + i * 48, 288, 48, 16));
     }
 }
 

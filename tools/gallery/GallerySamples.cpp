@@ -64,10 +64,10 @@ QString positionName(TBalloonPosition position)
     return QString::fromLatin1(names[int(position)]);
 }
 
-QWidget* balloonWindow(TBalloonPosition position)
+QWidget* balloonWindow(TBalloonPosition position, QWidget* owner)
 {
     constexpr QSize kBalloonSize(250, 100);
-    auto* balloon = new QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
+    auto* balloon = new QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint);
     balloon->setWindowTitle(positionName(position));
     balloon->setFixedSize(kBalloonSize);
     balloon->setAutoFillBackground(true);
@@ -91,10 +91,10 @@ QWidget* balloonWindow(TBalloonPosition position)
     return balloon;
 }
 
-QWidget* figureWindow()
+QWidget* figureWindow(QWidget* owner)
 {
     const QImage picture = figurePicture();
-    auto* window = new QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
+    auto* window = new QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint);
     window->setWindowTitle(QStringLiteral("Pomocník"));
     window->setFixedSize(picture.size());
     auto* figure = new TCoolForm(window);

@@ -19,10 +19,11 @@ QImage boardPicture();
 QImage figurePicture();
 QString positionName(TBalloonPosition position);
 
-// A balloon window of the given tail position with a link and a button.
-QWidget* balloonWindow(TBalloonPosition position);
+// A balloon window of the given tail position with a link and a button,
+// owned by and closed with the owner.
+QWidget* balloonWindow(TBalloonPosition position, QWidget* owner);
 // The shaped figure window, its outline stored and read back as a mask.
-QWidget* figureWindow();
+QWidget* figureWindow(QWidget* owner);
 
 // Brings a control into the hot or the pressed state as the pointer would.
 void makeHot(QWidget* control);

@@ -10,9 +10,6 @@
 #include <QScreen>
 #include <QTimer>
 
-#include <memory>
-#include <vector>
-
 namespace {
 
 constexpr QPoint kPanelAt(10, 10);
@@ -27,35 +24,36 @@ constexpr int kSettleMs = 700;
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    QCursor::setPos(kPointerParking);
+    const bool takingPictures = argc > 1;
 
-    // A desktop of its own under the windows, so their outlines show against
-    // one known colour.
+    // For pictures: the pointer out of the way, and a desktop of its own
+    // under the windows, so their outlines show against one known colour.
     QWidget desktop(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint);
-    desktop.setGeometry(application.primaryScreen()->geometry());
-    desktop.setAutoFillBackground(true);
-    QPalette teal = desktop.palette();
-    teal.setColor(QPalette::Window, toQColor(GallerySamples::kDesktopColour));
-    desktop.setPalette(teal);
-    desktop.show();
+    if (takingPictures) {
+        QCursor::setPos(kPointerParking);
+        desktop.setGeometry(application.primaryScreen()->geometry());
+        desktop.setAutoFillBackground(true);
+        QPalette teal = desktop.palette();
+        teal.setColor(QPalette::Window, toQColor(GallerySamples::kDesktopColour));
+        desktop.setPalette(teal);
+        desktop.show();
+    }
 
     GalleryPanel panel;
     panel.move(kPanelAt);
     panel.show();
 
-    std::vector<std::unique_ptr<QWidget>> balloons;
     for (int i = 0; i <= int(TBalloonPosition::bpNone); ++i) {
-        balloons.emplace_back(GallerySamples::balloonWindow(TBalloonPosition(i)));
-        const QPoint at = kBalloonsAt + QPoint((i % 2) * kBalloonStep.width(), (i / 2) * kBalloonStep.height());
-        balloons.back()->move(at);
-        balloons.back()->show();
+        QWidget* balloon = GallerySamples::balloonWindow(TBalloonPosition(i), &panel);
+        balloon->move(kBalloonsAt + QPoint((i % 2) * kBalloonStep.width(), (i / 2) * kBalloonStep.height()));
+        balloon->show();
     }
-    std::unique_ptr<QWidget> figure(GallerySamples::figureWindow());
+    QWidget* figure = GallerySamples::figureWindow(&panel);
     figure->move(kFigureAt);
     figure->show();
 
     QTimer::singleShot(kSettleMs / 2, &panel, &GalleryPanel::showStates);
-    if (argc < 2)
+    if (!takingPictures)
         return application.exec();
 
     ScreenPictures pictures{QDir(QString::fromLocal8Bit(argv[1]))};
