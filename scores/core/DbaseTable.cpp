@@ -1,5 +1,6 @@
 #include "DbaseTable.h"
 
+#include "ByteText.h"
 #include "Cp1250.h"
 #include "DbaseError.h"
 #include "MdxFormat.h"
@@ -9,24 +10,10 @@
 
 namespace {
 
+using bytetext::trim;
+using bytetext::upper;
+
 constexpr std::size_t longestName = 100;
-
-std::string upper(std::string_view text)
-{
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](char c) { return c >= 'a' && c <= 'z' ? char(c - 32) : c; });
-    return out;
-}
-
-std::string_view trim(std::string_view s)
-{
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return s;
-}
 
 // Reads "HRA = 'code'"; returns false for any other text.
 bool parseSelection(std::string_view text, std::string& code)

@@ -1,5 +1,6 @@
 #include "DbfFormat.h"
 
+#include "ByteText.h"
 #include "DbaseError.h"
 
 #include <algorithm>
@@ -8,6 +9,8 @@
 #include <cstring>
 
 namespace {
+
+using namespace bytetext;
 
 constexpr std::size_t fileHeaderSize = 32;
 constexpr std::size_t descriptorSize = 32;
@@ -21,44 +24,6 @@ struct FieldSpec {
 constexpr std::array<FieldSpec, fieldCount> expectedFields = {{
     {"JMENO", 'C'}, {"TAHY", 'N'}, {"HRA", 'C'}, {"DATUM", 'D'},
 }};
-
-std::uint32_t readU32(std::string_view b, std::size_t at)
-{
-    return std::uint32_t(std::uint8_t(b[at])) | std::uint32_t(std::uint8_t(b[at + 1])) << 8
-        | std::uint32_t(std::uint8_t(b[at + 2])) << 16 | std::uint32_t(std::uint8_t(b[at + 3])) << 24;
-}
-
-std::uint16_t readU16(std::string_view b, std::size_t at)
-{
-    return std::uint16_t(std::uint8_t(b[at]) | std::uint8_t(b[at + 1]) << 8);
-}
-
-void putU32(std::string& b, std::size_t at, std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        b[at + i] = char((v >> (8 * i)) & 0xFF);
-}
-
-void putU16(std::string& b, std::size_t at, std::uint16_t v)
-{
-    b[at] = char(v & 0xFF);
-    b[at + 1] = char(v >> 8);
-}
-
-std::string_view trimRight(std::string_view s)
-{
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\0'))
-        s.remove_suffix(1);
-    return s;
-}
-
-std::string_view trim(std::string_view s)
-{
-    s = trimRight(s);
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    return s;
-}
 
 [[noreturn]] void fail(const std::string& fileName, const std::string& what)
 {
@@ -154,10 +119,9 @@ DbfTable parse(std::string_view bytes, const std::string& fileName)
     for (int i = 0; i < fieldCount; ++i) {
         const auto d = bytes.substr(fileHeaderSize + i * descriptorSize, descriptorSize);
         const auto name = trimRight(d.substr(0, 11).substr(0, d.substr(0, 11).find('\0')));
-        std::string upper(name);
-        std::transform(upper.begin(), upper.end(), upper.begin(), [](char c) { return c >= 'a' && c <= 'z' ? char(c - 32) : c; });
+        const std::string upperName = upper(name);
         const char type = d[11];
-        if (upper != expectedFields[i].name || (type != expectedFields[i].type && type != expectedFields[i].type + 32))
+        if (upperName != expectedFields[i].name || (type != expectedFields[i].type && type != expectedFields[i].type + 32))
             fail(fileName, "field " + std::to_string(i + 1) + " must be " + expectedFields[i].name + " of type "
                     + expectedFields[i].type);
         widths[i] = std::uint8_t(d[16]);

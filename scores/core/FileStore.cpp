@@ -1,5 +1,6 @@
 #include "FileStore.h"
 
+#include "ByteText.h"
 #include "DbaseError.h"
 
 #include <algorithm>
@@ -15,14 +16,6 @@ namespace filestore {
 namespace {
 
 constexpr std::size_t chunkSize = 64 * 1024;
-
-std::string lower(std::string_view text)
-{
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; });
-    return out;
-}
 
 std::string systemError(int error)
 {
@@ -80,10 +73,10 @@ fs::path resolve(const fs::path& dir, std::string_view name)
     std::error_code error;
     if (fs::exists(dir / name, error))
         return dir / name;
-    const std::string wanted = lower(name);
+    const std::string wanted = bytetext::lower(name);
     std::vector<fs::path> matches;
     for (fs::directory_iterator it(dir, error), end; !error && it != end; it.increment(error))
-        if (lower(it->path().filename().string()) == wanted)
+        if (bytetext::lower(it->path().filename().string()) == wanted)
             matches.push_back(it->path());
     if (matches.empty())
         return dir / name;

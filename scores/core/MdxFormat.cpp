@@ -1,5 +1,6 @@
 #include "MdxFormat.h"
 
+#include "ByteText.h"
 #include "DbaseError.h"
 
 #include <algorithm>
@@ -8,6 +9,8 @@
 #include <set>
 
 namespace {
+
+using namespace bytetext;
 
 constexpr std::size_t headerPages = 4;
 constexpr std::size_t tagTableOffset = 544;
@@ -26,29 +29,6 @@ struct TagSpec {
     mdx::Tag tag;
 };
 constexpr TagSpec tagSpecs[] = {{"JMENO", 'C', mdx::Tag::Jmeno}, {"TAHY", 'N', mdx::Tag::Tahy}};
-
-void putU32(std::string& b, std::size_t at, std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        b[at + i] = char((v >> (8 * i)) & 0xFF);
-}
-
-void putU16(std::string& b, std::size_t at, std::uint16_t v)
-{
-    b[at] = char(v & 0xFF);
-    b[at + 1] = char(v >> 8);
-}
-
-std::uint32_t readU32(std::string_view b, std::size_t at)
-{
-    return std::uint32_t(std::uint8_t(b[at])) | std::uint32_t(std::uint8_t(b[at + 1])) << 8
-        | std::uint32_t(std::uint8_t(b[at + 2])) << 16 | std::uint32_t(std::uint8_t(b[at + 3])) << 24;
-}
-
-std::uint16_t readU16(std::string_view b, std::size_t at)
-{
-    return std::uint16_t(std::uint8_t(b[at]) | std::uint8_t(b[at + 1]) << 8);
-}
 
 std::size_t keyLength(const DbfLayout& layout, mdx::Tag tag)
 {

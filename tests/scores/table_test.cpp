@@ -338,3 +338,26 @@ TEST(TableFiles, AnotherWriterIsSeenBeforeTheNextPost)
         names.push_back(two.fieldText("JMENO"));
     EXPECT_EQ(names, (std::vector<std::string>{"první", "druhý", "třetí"}));
 }
+
+TEST(TableFiles, DeletedRecordsStayInTheFileButAreNeverShown)
+{
+    TempDir dir;
+    DbfTable content;
+    content.records.push_back({true, "smazaný", 1, "3", {}});
+    content.records.push_back({false, "platný", 2, "3", {}});
+    writeBytes(dir.path() / "Pelkor.dbf", dbf::serialize(content));
+    DbaseTable table;
+    table.setDatabaseName(dir.path());
+    table.open();
+    table.setIndexFieldNames("TAHY");
+    EXPECT_EQ(table.recordCount(), 1u);
+    EXPECT_FALSE(table.findKey(1));
+    table.first();
+    EXPECT_EQ(table.fieldText("JMENO"), "platný");
+    EXPECT_EQ(table.recordNumber(), 2u);
+    addRecord(table, "nový", 3, "3", "1.1.2026");
+    const DbfTable back = dbf::parse(readBytes(dir.path() / "Pelkor.dbf"), "Pelkor.dbf");
+    ASSERT_EQ(back.records.size(), 3u);
+    EXPECT_TRUE(back.records[0].deleted);
+    EXPECT_EQ(back.records[0].jmeno, content.records[0].jmeno);
+}
