@@ -1,3 +1,4 @@
+#include "Cp1250.h"
 #include "DbaseError.h"
 #include "DbaseTable.h"
 #include "MdxFormat.h"
@@ -343,8 +344,8 @@ TEST(TableFiles, DeletedRecordsStayInTheFileButAreNeverShown)
 {
     TempDir dir;
     DbfTable content;
-    content.records.push_back({true, "smazaný", 1, "3", {}});
-    content.records.push_back({false, "platný", 2, "3", {}});
+    content.records.push_back({true, cp1250::fromUtf8("smazaný"), 1, "3", {}});
+    content.records.push_back({false, cp1250::fromUtf8("platný"), 2, "3", {}});
     writeBytes(dir.path() / "Pelkor.dbf", dbf::serialize(content));
     DbaseTable table;
     table.setDatabaseName(dir.path());
