@@ -62,7 +62,7 @@ void writeFile(const fs::path& target, const fs::path& temporary, std::string_vi
         }
         offset += std::size_t(written);
     }
-    if (::fsync(fd.get()) != 0 || ::close(fd.release()) != 0)
+    if (::fdatasync(fd.get()) != 0 || ::close(fd.release()) != 0)
         throw DbaseError("Cannot write \"" + target.string() + "\": " + systemError(errno));
 }
 
