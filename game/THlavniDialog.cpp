@@ -3,11 +3,13 @@
 #include "BoardGeometry.h"
 #include "BoardPicture.h"
 #include "HoleShape.h"
+#include "Settings.h"
 #include "THemisphereButton.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPixmap>
+#include <QTimer>
 
 using pelikor::kPositionCount;
 
@@ -18,6 +20,7 @@ constexpr TColor kPegNormal = 8421631;   // 0x8080FF
 constexpr TColor kPegSelected = 16744703; // 0xFF80FF
 constexpr TColor kTwinFace = kClGray;
 const QString kTitle = QStringLiteral("Pelikor 2000");
+constexpr int kMonitorIntervalMs = 1;
 const QString kStatusFont = QStringLiteral("Times New Roman");
 constexpr int kStatusFontPixels = 13;
 
@@ -41,7 +44,7 @@ THemisphereButton* makePeg(QWidget* parent, const QString& name, const QRect& pl
 
 } // namespace
 
-THlavniDialog::THlavniDialog(QWidget* parent) : QMainWindow(parent)
+THlavniDialog::THlavniDialog(Settings& settings, QWidget* parent) : QMainWindow(parent), settings_(settings)
 {
     setObjectName(QStringLiteral("THlavniDialog"));
     setWindowTitle(kTitle);
@@ -57,6 +60,14 @@ THlavniDialog::THlavniDialog(QWidget* parent) : QMainWindow(parent)
     createBoardPanel(client);
     createStatusBar(client);
     showBoardState();
+
+    // The monitor runs from the window's creation to the program's end.
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setInterval(kMonitorIntervalMs);
+    connect(Timer1, &QTimer::timeout, this, &THlavniDialog::Timer1Timer);
+    Timer1->start();
 }
 
 void THlavniDialog::createIdleScreen(QWidget* client)
@@ -173,6 +184,18 @@ void THlavniDialog::BMouseDown(int t)
         return;
     playCue(cue);
     showBoardState();
+}
+
+void THlavniDialog::Timer1Timer()
+{
+    const QString pomocnik = settings_.read(Settings::kPomocnik);
+    const pelikor::PositionSet twinsBefore = board_.twins();
+    const pelikor::Outcome outcome = pelikor::monitorTick(board_, !Plocha->isHidden());
+    if (board_.twins() != twinsBefore)
+        for (int n = 1; n <= kPositionCount; ++n)
+            L[n]->setVisible(board_.hasTwin(n));
+    if (outcome != pelikor::Outcome::Nothing)
+        emit gameFinished(outcome, pomocnik);
 }
 
 void THlavniDialog::showBoardState()

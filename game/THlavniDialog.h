@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Board.h"
+#include "Monitor.h"
 
 #include <QMainWindow>
 
@@ -10,6 +11,8 @@
 class HoleShape;
 class QFrame;
 class QLabel;
+class QTimer;
+class Settings;
 class THemisphereButton;
 
 // The main window: the board panel with its pegs, holes and hidden twin
@@ -20,7 +23,8 @@ class THlavniDialog : public QMainWindow {
 public:
     using CuePlayer = std::function<void(const QString& fileName)>;
 
-    explicit THlavniDialog(QWidget* parent = nullptr);
+    // The monitor reads the assistant setting through `settings` at every tick.
+    explicit THlavniDialog(Settings& settings, QWidget* parent = nullptr);
 
     // Where the board's sound cues go; nothing plays until one is given.
     void setCuePlayer(CuePlayer player);
@@ -37,6 +41,14 @@ public:
     // Hole t pressed: jump into it if a listed jump applies.
     void BMouseDown(int t);
 
+    // One tick of the game monitor.
+    void Timer1Timer();
+
+signals:
+    // A tick found the game finished; `pomocnik` is the assistant setting
+    // that tick read.
+    void gameFinished(pelikor::Outcome outcome, const QString& pomocnik);
+
 private:
     void createIdleScreen(QWidget* client);
     void createBoardPanel(QWidget* client);
@@ -45,6 +57,7 @@ private:
     // Makes the controls show the board record.
     void showBoardState();
 
+    Settings& settings_;
     pelikor::Board board_;
     int pocatecniPocet_ = 0;
     CuePlayer cuePlayer_;
@@ -61,4 +74,5 @@ private:
     QWidget* StavovyRadek = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Zbytek = nullptr;
+    QTimer* Timer1 = nullptr;
 };

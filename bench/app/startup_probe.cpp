@@ -1,6 +1,9 @@
-// Starts either the program's windows or a bare QMainWindow and exits as
-// soon as the window is first exposed on screen, so that whole-process
-// timings (hyperfine) compare the two starts.
+// Starts either the program's windows on an application folder
+// (`startup_probe pelikor FOLDER/`) or a bare QMainWindow
+// (`startup_probe minimal`) and exits as soon as the window is first
+// exposed on screen, so that whole-process timings (hyperfine) compare
+// the two starts.
+#include "MultimediaCuePlayer.h"
 #include "PelikorApplication.h"
 #include "PelikorWindows.h"
 #include "THlavniDialog.h"
@@ -34,7 +37,7 @@ void quitWhenExposed(QWidget& window, QuitOnExpose& filter)
 
 int main(int argc, char** argv)
 {
-    const bool minimal = argc > 1 && std::strcmp(argv[1], "minimal") == 0;
+    const bool minimal = argc < 3 || std::strcmp(argv[1], "pelikor") != 0;
     QuitOnExpose filter;
     if (minimal) {
         QApplication application(argc, argv);
@@ -44,7 +47,7 @@ int main(int argc, char** argv)
         return application.exec();
     }
     PelikorApplication application(argc, argv);
-    PelikorWindows windows;
+    PelikorWindows windows(QString::fromLocal8Bit(argv[2]), std::make_unique<MultimediaCuePlayer>());
     quitWhenExposed(windows.HlavniDialog(), filter);
     windows.show();
     return application.exec();

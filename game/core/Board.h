@@ -38,7 +38,7 @@ public:
     PositionSet twins() const { return twins_; }
 
     // Direct writes for the monitor (pruning), the result hand-off (refill)
-    // and the Parts that end a game.
+    // and the commands that end a game.
     void setPegs(PositionSet pegs) { pegs_ = pegs; }
     void setTwins(PositionSet twins) { twins_ = twins; }
     void setRemaining(int remaining) { remaining_ = remaining; }

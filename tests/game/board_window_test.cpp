@@ -1,10 +1,16 @@
+#include "Settings.h"
 #include "THemisphereButton.h"
 #include "THlavniDialog.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+#include <memory>
 
 #include <utility>
 #include <vector>
@@ -38,8 +44,11 @@ PositionSet standardGame()
 class BoardWindowTest : public QObject {
     Q_OBJECT
 
+    QTemporaryDir applicationDir;
+    std::unique_ptr<Settings> settings;
     THlavniDialog* window = nullptr;
     QWidget* plocha = nullptr;
+    QTimer* monitor = nullptr;
     QStringList cues;
 
     THemisphereButton* peg(const char* family, int n) const
@@ -75,7 +84,13 @@ class BoardWindowTest : public QObject {
 private slots:
     void init()
     {
-        window = new THlavniDialog;
+        settings = std::make_unique<Settings>(applicationDir.path() + QLatin1Char('/'));
+        window = new THlavniDialog(*settings);
+        // The clicks are tested against the jump rule alone; the monitor's
+        // own tests run it.
+        monitor = window->findChild<QTimer*>(QStringLiteral("Timer1"));
+        QVERIFY(monitor);
+        monitor->stop();
         cues.clear();
         window->setCuePlayer([this](const QString& cue) { cues << cue; });
         window->show();
@@ -85,6 +100,53 @@ private slots:
     }
 
     void cleanup() { delete window; }
+
+    void monitorTicksEveryMillisecondFromCreation()
+    {
+        THlavniDialog fresh(*settings);
+        auto* timer = fresh.findChild<QTimer*>(QStringLiteral("Timer1"));
+        QVERIFY(timer->isActive());
+        QCOMPARE(timer->interval(), 1);
+        QCOMPARE(timer->timerType(), Qt::PreciseTimer);
+    }
+
+    void monitorAnnouncesTheEndWithTheSettingOfItsTick()
+    {
+        settings->write(Settings::kPomocnik, QStringLiteral("0"));
+        QSignalSpy finished(window, &THlavniDialog::gameFinished);
+        monitor->start();
+
+        // The idle board is full: nothing to announce.
+        QTest::qWait(20);
+        QCOMPARE(finished.count(), 0);
+
+        window->StartGame(PositionSet({17}), QStringLiteral("10"));
+        QVERIFY(finished.wait(1000));
+        QCOMPARE(finished.first().at(0).value<pelikor::Outcome>(), pelikor::Outcome::PerfectFinish);
+        QCOMPARE(finished.first().at(1).toString(), QStringLiteral("0"));
+
+        // A change of the file on disk is seen by the next tick.
+        settings->write(Settings::kPomocnik, QStringLiteral("1"));
+        finished.clear();
+        window->StartGame(PositionSet({1, 2, 3}), QStringLiteral("10"));
+        QVERIFY(finished.wait(1000));
+        QCOMPARE(finished.last().at(0).value<pelikor::Outcome>(), pelikor::Outcome::GameOver);
+        QCOMPARE(finished.last().at(1).toString(), QStringLiteral("1"));
+        // The dead row's twins were pruned and the window shows it.
+        for (int n : {1, 2, 3})
+            QVERIFY(peg("L", n)->isHidden());
+        QVERIFY(!peg("K", 1)->isHidden());
+    }
+
+    void monitorLeavesARunningGameAlone()
+    {
+        QSignalSpy finished(window, &THlavniDialog::gameFinished);
+        window->StartGame(standardGame(), QStringLiteral("3"));
+        monitor->start();
+        QTest::qWait(30);
+        QCOMPARE(finished.count(), 0);
+        verifyTwinsFollowPegs();
+    }
 
     void controlsStandAtTheirPlaces()
     {

@@ -1,17 +1,25 @@
 // Saves pictures of the main window as a player sees it: the idle screen,
 // a freshly laid standard game and a game in progress with a selected peg.
+#include "CuePlayer.h"
 #include "PelikorApplication.h"
 #include "PelikorWindows.h"
 #include "THlavniDialog.h"
 
 #include <QDir>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
 
 #include <cstdio>
 
 namespace {
+
+// Pictures need no sound.
+class SilentCuePlayer : public CuePlayer {
+public:
+    void play(const QString&) override {}
+};
 
 bool save(QWidget& window, const QDir& folder, const QString& name)
 {
@@ -35,7 +43,9 @@ int main(int argc, char** argv)
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
     QDir().mkpath(folder.path());
 
-    PelikorWindows windows;
+    // A folder of its own, so that no player's settings or table are touched.
+    QTemporaryDir applicationDir;
+    PelikorWindows windows(applicationDir.path() + QLatin1Char('/'), std::make_unique<SilentCuePlayer>());
     THlavniDialog& main = windows.HlavniDialog();
     windows.show();
 
