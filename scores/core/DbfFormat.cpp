@@ -17,11 +17,11 @@ constexpr std::size_t descriptorSize = 32;
 constexpr char descriptorEnd = 0x0D;
 constexpr int fieldCount = 4;
 
-struct FieldSpec {
+struct FieldDefinition {
     const char* name;
     char type;
 };
-constexpr std::array<FieldSpec, fieldCount> expectedFields = {{
+constexpr std::array<FieldDefinition, fieldCount> expectedFields = {{
     {"JMENO", 'C'}, {"TAHY", 'N'}, {"HRA", 'C'}, {"DATUM", 'D'},
 }};
 

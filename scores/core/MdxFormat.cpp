@@ -23,12 +23,12 @@ constexpr std::size_t maxTreeDepth = 32;
 // The exponent byte of a numeric key: the count of whole digits above this bias.
 constexpr std::uint8_t exponentBias = 0x34;
 
-struct TagSpec {
+struct TagDefinition {
     const char* name;
     char keyType;
     mdx::Tag tag;
 };
-constexpr TagSpec tagSpecs[] = {{"JMENO", 'C', mdx::Tag::Jmeno}, {"TAHY", 'N', mdx::Tag::Tahy}};
+constexpr TagDefinition tagDefinitions[] = {{"JMENO", 'C', mdx::Tag::Jmeno}, {"TAHY", 'N', mdx::Tag::Tahy}};
 
 std::size_t keyLength(const DbfLayout& layout, mdx::Tag tag)
 {
@@ -225,41 +225,41 @@ std::string build(const DbfTable& table, std::string_view tableName)
     file[24] = 1;
     file[25] = char(tagEntries);
     file[26] = char(tagEntrySize);
-    putU16(file, 28, std::uint16_t(std::size(tagSpecs)));
+    putU16(file, 28, std::uint16_t(std::size(tagDefinitions)));
     putDate(44);
 
-    for (std::size_t t = 0; t < std::size(tagSpecs); ++t) {
-        const TagSpec& spec = tagSpecs[t];
-        const std::size_t length = keyLength(table.layout, spec.tag);
+    for (std::size_t t = 0; t < std::size(tagDefinitions); ++t) {
+        const TagDefinition& tag = tagDefinitions[t];
+        const std::size_t length = keyLength(table.layout, tag.tag);
         TreeWriter writer(file, length);
         const std::uint32_t headerPage = writer.newPage();
 
         std::vector<std::pair<std::string, std::uint32_t>> entries;
         entries.reserve(table.records.size());
-        for (const std::uint32_t position : order(table, spec.tag))
-            entries.emplace_back(keyOf(table.records[position], table.layout, spec.tag), position + 1);
+        for (const std::uint32_t position : order(table, tag.tag))
+            entries.emplace_back(keyOf(table.records[position], table.layout, tag.tag), position + 1);
         const std::uint32_t root = writer.write(entries);
 
         const std::size_t h = std::size_t(headerPage) * pageSize;
         putU32(file, h, root);
         putU32(file, h + 4, std::uint32_t(file.size() / pageSize - headerPage));
         file[h + 8] = char(fieldTagFormat);
-        file[h + 9] = spec.keyType;
+        file[h + 9] = tag.keyType;
         putU16(file, h + 12, std::uint16_t(length));
         putU16(file, h + 14, std::uint16_t(writer.maxKeys()));
         putU16(file, h + 18, std::uint16_t(writer.item()));
-        std::memcpy(file.data() + h + 24, spec.name, std::strlen(spec.name));
+        std::memcpy(file.data() + h + 24, tag.name, std::strlen(tag.name));
 
         // The tag table is a binary tree by name; JMENO < TAHY, so TAHY hangs right of JMENO.
         const std::size_t e = tagTableOffset + t * tagEntrySize;
         putU32(file, e, headerPage);
-        std::memcpy(file.data() + e + 4, spec.name, std::strlen(spec.name));
+        std::memcpy(file.data() + e + 4, tag.name, std::strlen(tag.name));
         file[e + 15] = char(fieldTagFormat);
         file[e + 16] = 0;
-        file[e + 17] = t + 1 < std::size(tagSpecs) ? char(t + 2) : 0;
+        file[e + 17] = t + 1 < std::size(tagDefinitions) ? char(t + 2) : 0;
         file[e + 18] = t > 0 ? char(t) : 0;
         file[e + 19] = 0x02;
-        file[e + 20] = spec.keyType;
+        file[e + 20] = tag.keyType;
     }
     putU32(file, 32, std::uint32_t(file.size() / pageSize));
     return file;
