@@ -20,7 +20,10 @@ QtMessageHandler previousHandler = nullptr;
 
 void silenceMultimediaCategories(QLoggingCategory* category)
 {
-    previousFilter(category);
+    // Qt runs the new filter over every category before installFilter has
+    // returned the previous one, so it may not be known yet.
+    if (previousFilter)
+        previousFilter(category);
     if (QLatin1StringView(category->categoryName()).startsWith(kMultimediaCategories)) {
         category->setEnabled(QtWarningMsg, false);
         category->setEnabled(QtCriticalMsg, false);
@@ -30,7 +33,7 @@ void silenceMultimediaCategories(QLoggingCategory* category)
 // Dropped only while the player calls into Qt Multimedia.
 void dropPulseAudioMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (message.startsWith(kPulseAudioMessages))
+    if (message.startsWith(kPulseAudioMessages) || !previousHandler)
         return;
     previousHandler(type, context, message);
 }
