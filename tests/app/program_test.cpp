@@ -1,11 +1,15 @@
 #include "MultimediaCuePlayer.h"
+#include "PelikorApplication.h"
 #include "PelikorWindows.h"
+#include "Settings.h"
 #include "THlavniDialog.h"
 
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 // The whole program built on a temporary application folder, with the
 // real cue player, as the entry builds it.
@@ -40,7 +44,42 @@ private slots:
         QCOMPARE(QDir::current().absolutePath(), QDir(applicationDir).absolutePath());
         QTest::qWait(50);
     }
+
+    // A handler that fails is reported in a message box and the program
+    // goes on: here a settings write into a folder that is in the way.
+    void failingHandlerIsReportedAndTheProgramGoesOn()
+    {
+        QTemporaryDir folder;
+        const QString applicationDir = folder.path() + QLatin1Char('/');
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Kolvex.ini")));
+        Settings settings(applicationDir);
+
+        QString reported;
+        QTimer::singleShot(0, [&settings] { settings.write(Settings::kPomocnik, QStringLiteral("1")); });
+        // The report is a modal box; read it and close it as a player would.
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&reported] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                reported = box->text();
+                box->accept();
+            }
+        });
+        closer.start(10);
+        QTRY_VERIFY(!reported.isEmpty());
+        QCOMPARE(reported, QStringLiteral("Unable to write to ") + applicationDir + QStringLiteral("Kolvex.ini"));
+
+        bool wentOn = false;
+        QTimer::singleShot(0, [&wentOn] { wentOn = true; });
+        QTRY_VERIFY(wentOn);
+    }
 };
 
-QTEST_MAIN(ProgramTest)
+// The program's own application object, so that its error report is the
+// one under test.
+int main(int argc, char** argv)
+{
+    PelikorApplication application(argc, argv);
+    ProgramTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "program_test.moc"
