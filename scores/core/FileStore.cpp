@@ -2,6 +2,7 @@
 
 #include "ByteText.h"
 #include "DbaseError.h"
+#include "FileDescriptor.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -22,23 +23,6 @@ std::string systemError(int error)
     return std::strerror(error);
 }
 
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-    int release() { return std::exchange(fd_, -1); }
-
-private:
-    int fd_;
-};
-
 fs::path temporaryFor(const fs::path& target)
 {
     return target.parent_path() / ("." + target.filename().string() + ".new-" + std::to_string(::getpid()));
@@ -46,8 +30,8 @@ fs::path temporaryFor(const fs::path& target)
 
 void writeFile(const fs::path& target, const fs::path& temporary, std::string_view content, const WriteHooks& hooks)
 {
-    Descriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-    if (fd.get() < 0)
+    pelikor::FileDescriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    if (!fd.valid())
         throw DbaseError("Cannot write \"" + target.string() + "\": " + systemError(errno));
     std::size_t offset = 0;
     while (offset < content.size()) {
@@ -62,7 +46,7 @@ void writeFile(const fs::path& target, const fs::path& temporary, std::string_vi
         }
         offset += std::size_t(written);
     }
-    if (::fdatasync(fd.get()) != 0 || ::close(fd.release()) != 0)
+    if (::fdatasync(fd.get()) != 0 || !fd.close())
         throw DbaseError("Cannot write \"" + target.string() + "\": " + systemError(errno));
 }
 
@@ -91,8 +75,8 @@ bool exists(const fs::path& dir, std::string_view name)
 
 std::string readAll(const fs::path& file)
 {
-    Descriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0)
+    pelikor::FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.valid())
         throw DbaseError("Cannot open \"" + file.string() + "\": " + systemError(errno));
     std::string content;
     char buffer[chunkSize];
@@ -142,8 +126,9 @@ void replaceAll(const std::vector<std::pair<fs::path, std::string>>& files, cons
     }
     // The renames themselves reach the disk only with the folder.
     if (!files.empty()) {
-        Descriptor dir(::open(files.front().first.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        if (dir.get() >= 0)
+        const fs::path folder = files.front().first.parent_path();
+        pelikor::FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (dir.valid())
             ::fsync(dir.get());
     }
 }
@@ -160,21 +145,17 @@ Stamp stampOf(const fs::path& file)
 FolderLock::FolderLock(const fs::path& dir)
     : fd_(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
 {
-    if (fd_ < 0)
+    if (!fd_.valid())
         throw DbaseError("Cannot open the folder \"" + dir.string() + "\": " + systemError(errno));
-    while (::flock(fd_, LOCK_EX) != 0) {
-        if (errno != EINTR) {
-            const int error = errno;
-            ::close(fd_);
-            throw DbaseError("Cannot lock the folder \"" + dir.string() + "\": " + systemError(error));
-        }
+    while (::flock(fd_.get(), LOCK_EX) != 0) {
+        if (errno != EINTR)
+            throw DbaseError("Cannot lock the folder \"" + dir.string() + "\": " + systemError(errno));
     }
 }
 
 FolderLock::~FolderLock()
 {
-    ::flock(fd_, LOCK_UN);
-    ::close(fd_);
+    ::flock(fd_.get(), LOCK_UN);
 }
 
 } // namespace filestore

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileDescriptor.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -54,7 +56,7 @@ public:
     FolderLock& operator=(const FolderLock&) = delete;
 
 private:
-    int fd_ = -1;
+    pelikor::FileDescriptor fd_;
 };
 
 } // namespace filestore

@@ -1,5 +1,6 @@
 #include "ProfileFile.h"
 
+#include "FileDescriptor.h"
 #include "ProfileEdit.h"
 #include "ProfileWriteError.h"
 
@@ -26,32 +27,6 @@ std::int64_t wallClockNs()
                std::chrono::system_clock::now().time_since_epoch())
         .count();
 }
-
-// Closes the descriptor on every way out.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-    // Closes now so that a failing close (a full disk over NFS) can be seen.
-    bool close()
-    {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
 
 bool readAll(int fd, std::string& bytes)
 {
@@ -95,7 +70,7 @@ bool ProfileFile::cacheHolds(const FileStamp& stamp) const
 void ProfileFile::reparse(std::int64_t nowNs)
 {
     parsed_.reset();
-    Descriptor fd(::open(file_.c_str(), O_RDONLY | O_CLOEXEC));
+    FileDescriptor fd(::open(file_.c_str(), O_RDONLY | O_CLOEXEC));
     if (!fd.valid())
         return;
     const std::optional<FileStamp> stamp = FileStamp::of(fd.get());
@@ -126,7 +101,7 @@ void ProfileFile::write(std::string_view section, std::string_view key, std::str
     parsed_.reset();
     std::string bytes;
     {
-        Descriptor in(::open(file_.c_str(), O_RDONLY | O_CLOEXEC));
+        FileDescriptor in(::open(file_.c_str(), O_RDONLY | O_CLOEXEC));
         if (!in.valid() && errno != ENOENT)
             throw ProfileWriteError(file_);
         if (in.valid() && !readAll(in.get(), bytes))
@@ -137,7 +112,7 @@ void ProfileFile::write(std::string_view section, std::string_view key, std::str
     // Written in place rather than renamed over, so that the file keeps its
     // owner, its permissions and its links, and a writable file in a
     // read-only folder can still be written.
-    Descriptor out(::open(file_.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
+    FileDescriptor out(::open(file_.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
     if (!out.valid() || !writeAll(out.get(), edited) || ::ftruncate(out.get(), off_t(edited.size())) != 0
         || !out.close())
         throw ProfileWriteError(file_);
