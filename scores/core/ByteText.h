@@ -30,18 +30,11 @@ inline void putU32(std::string& b, std::size_t at, std::uint32_t v)
     putU16(b, at + 2, std::uint16_t(v >> 16));
 }
 
-// ASCII letters only: field and file names, never the player's text.
+// ASCII letters only: field names, never the player's text.
 inline std::string upper(std::string_view text)
 {
     std::string out(text);
     std::transform(out.begin(), out.end(), out.begin(), [](char c) { return c >= 'a' && c <= 'z' ? char(c - 32) : c; });
-    return out;
-}
-
-inline std::string lower(std::string_view text)
-{
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; });
     return out;
 }
 

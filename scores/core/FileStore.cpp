@@ -1,8 +1,8 @@
 #include "FileStore.h"
 
-#include "ByteText.h"
 #include "DbaseError.h"
 #include "FileDescriptor.h"
+#include "FindEntry.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -54,17 +54,7 @@ void writeFile(const fs::path& target, const fs::path& temporary, std::string_vi
 
 fs::path resolve(const fs::path& dir, std::string_view name)
 {
-    std::error_code error;
-    if (fs::exists(dir / name, error))
-        return dir / name;
-    const std::string wanted = bytetext::lower(name);
-    std::vector<fs::path> matches;
-    for (fs::directory_iterator it(dir, error), end; !error && it != end; it.increment(error))
-        if (bytetext::lower(it->path().filename().string()) == wanted)
-            matches.push_back(it->path());
-    if (matches.empty())
-        return dir / name;
-    return *std::min_element(matches.begin(), matches.end());
+    return pelikor::findEntry(dir, name, pelikor::EntryKind::Any).value_or(dir / name);
 }
 
 bool exists(const fs::path& dir, std::string_view name)

@@ -9,8 +9,15 @@ namespace {
 bool isKind(const std::filesystem::path& entry, EntryKind kind)
 {
     std::error_code error;
-    return kind == EntryKind::File ? std::filesystem::is_regular_file(entry, error)
-                                   : std::filesystem::is_directory(entry, error);
+    switch (kind) {
+    case EntryKind::File:
+        return std::filesystem::is_regular_file(entry, error);
+    case EntryKind::Folder:
+        return std::filesystem::is_directory(entry, error);
+    case EntryKind::Any:
+        return std::filesystem::exists(entry, error);
+    }
+    return false;
 }
 
 } // namespace
@@ -23,13 +30,16 @@ std::optional<std::filesystem::path> findEntry(const std::filesystem::path& fold
     const std::filesystem::path exact = folder / name;
     if (isKind(exact, kind))
         return exact;
+    std::optional<std::filesystem::path> least;
     std::error_code error;
     for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
          entry.increment(error)) {
-        if (equalIgnoringCase(entry->path().filename().native(), name) && isKind(entry->path(), kind))
-            return entry->path();
+        const std::filesystem::path& path = entry->path();
+        if (equalIgnoringCase(path.filename().native(), name) && (kind == EntryKind::Any || isKind(path, kind))
+            && (!least || path < *least))
+            least = path;
     }
-    return std::nullopt;
+    return least;
 }
 
 } // namespace pelikor

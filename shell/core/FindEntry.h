@@ -6,11 +6,16 @@
 
 namespace pelikor {
 
-enum class EntryKind { File, Folder };
+// What a name must stand for to be found. Any also takes an entry that
+// leads nowhere (a link to nothing), so that a file about to be replaced
+// keeps the spelling the folder already lists.
+enum class EntryKind { File, Folder, Any };
 
 // The file or folder of `folder` named `name` without regard to letter case,
 // as the program's names were matched on its original platform. An entry
-// spelt exactly so is preferred; otherwise the first case-insensitive match.
+// spelt exactly so is preferred; of several other spellings the least in
+// byte order, so that every copy of the program picks the same one whatever
+// order the folder lists them in.
 std::optional<std::filesystem::path> findEntry(const std::filesystem::path& folder, std::string_view name,
                                                EntryKind kind);
 

@@ -23,6 +23,15 @@ TEST(FindEntry, PrefersTheExactSpelling)
     EXPECT_EQ(findEntry(folder.path(), "PELKOR.MDX", EntryKind::File), folder / "PELKOR.MDX");
 }
 
+TEST(FindEntry, TakesTheLeastOfSeveralOtherSpellings)
+{
+    TempFolder folder;
+    writeBytes(folder / "PELKOR.MDX", "a");
+    writeBytes(folder / "Pelkor.MDX", "b");
+    writeBytes(folder / "pelkor.mdx", "c");
+    EXPECT_EQ(findEntry(folder.path(), "Pelkor.mdx", EntryKind::File), folder / "PELKOR.MDX");
+}
+
 TEST(FindEntry, LooksOnlyForTheKindAsked)
 {
     TempFolder folder;
@@ -41,4 +50,16 @@ TEST(FindEntry, MissingNamesFoldersAndPathsFindNothing)
     EXPECT_FALSE(findEntry(folder / "Chybi", "Bod.wav", EntryKind::File));
     EXPECT_FALSE(findEntry(folder.path().parent_path(), folder.path().filename().string() + "/Bod.wav",
                            EntryKind::File));
+}
+
+TEST(FindEntry, AnyKindTakesWhateverTheFolderLists)
+{
+    TempFolder folder;
+    writeBytes(folder / "PELKOR.DBF", "x");
+    std::filesystem::create_directory(folder / "Zaloha");
+    std::filesystem::create_symlink(folder / "Chybi", folder / "PELKOR.MDX");
+    EXPECT_EQ(findEntry(folder.path(), "Pelkor.dbf", EntryKind::Any), folder / "PELKOR.DBF");
+    EXPECT_EQ(findEntry(folder.path(), "ZALOHA", EntryKind::Any), folder / "Zaloha");
+    EXPECT_EQ(findEntry(folder.path(), "Pelkor.mdx", EntryKind::Any), folder / "PELKOR.MDX");
+    EXPECT_FALSE(findEntry(folder.path(), "Pelkor.ini", EntryKind::Any));
 }
