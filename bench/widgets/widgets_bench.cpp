@@ -1,8 +1,9 @@
-// Painting each widget once at the size the program uses it, and building
-// a balloon's region and outline.
+// Painting each widget once at the size the program uses it, rendering one
+// 40 x 40 peg, and building a balloon's region and outline.
 #include "BalloonShape.h"
 #include "TGradProgress.h"
 #include "TGradText.h"
+#include "THemisphereButton.h"
 #include "TOfficeButton.h"
 #include "TOfficeLabel.h"
 #include "TTransparentButton2.h"
@@ -112,6 +113,21 @@ static void BM_GradProgress(benchmark::State& state)
     paintOnce(state, meter);
 }
 BENCHMARK(BM_GradProgress)->ArgName("position")->Arg(50)->Arg(100);
+
+// A peg's up and down images and mask.
+static void BM_RenderPeg(benchmark::State& state)
+{
+    THemisphereButton button;
+    button.resize(40, 40);
+    TColor colours[2] = {8421631, 16744703};
+    int i = 0;
+    for (auto _ : state) {
+        // A change of face colour is what a selection costs a peg.
+        button.setFaceColor(colours[i ^= 1]);
+        benchmark::DoNotOptimize(button.upImage().constBits());
+    }
+}
+BENCHMARK(BM_RenderPeg);
 
 static void BM_BalloonRegion(benchmark::State& state)
 {
