@@ -7,21 +7,23 @@
 function(pelikor_gtest name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     find_package(GTest REQUIRED)
-    add_executable(${name} ${ARG_SOURCES})
-    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
-    add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES TIMEOUT 600
-        ENVIRONMENT "PELIKOR_TEST_APP_DIR=${PELIKOR_APP_DIR}")
+    pelikor_test_executable(${name} "${ARG_SOURCES}" "${ARG_LIBS};GTest::gtest;GTest::gtest_main" "")
 endfunction()
 
 function(pelikor_qtest name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     find_package(Qt6 REQUIRED COMPONENTS Test)
-    add_executable(${name} ${ARG_SOURCES})
-    target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test Qt6::Widgets)
+    pelikor_test_executable(${name} "${ARG_SOURCES}" "${ARG_LIBS};Qt6::Test;Qt6::Widgets" "QT_QPA_PLATFORM=offscreen")
+endfunction()
+
+# What the two kinds of test share: one timeout and the application folder
+# for every test, whatever framework it is written with.
+function(pelikor_test_executable name sources libs environment)
+    add_executable(${name} ${sources})
+    target_link_libraries(${name} PRIVATE ${libs})
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES TIMEOUT 600
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;PELIKOR_TEST_APP_DIR=${PELIKOR_APP_DIR}")
+        ENVIRONMENT "${environment};PELIKOR_TEST_APP_DIR=${PELIKOR_APP_DIR}")
 endfunction()
 
 # pelikor_benchmark(<name> SOURCES <files...> LIBS <targets...>)
