@@ -1,5 +1,6 @@
 #include "PelikorApplication.h"
 
+#include <QFont>
 #include <QMessageBox>
 
 #include <exception>
@@ -7,6 +8,11 @@
 PelikorApplication::PelikorApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Pelikor 2000"));
+    // The windows name the faces they were drawn with. fontconfig knows
+    // Times New Roman by its metric twin, but may give a monospace face for
+    // the old dialog font, so that one is named here.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
 }
 
 bool PelikorApplication::notify(QObject* receiver, QEvent* event)
