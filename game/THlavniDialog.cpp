@@ -56,8 +56,9 @@ THlavniDialog::THlavniDialog(Settings& settings, QWidget* parent) : QMainWindow(
 
     // Created in stacking order: the idle screen lies under the board panel,
     // which covers it whenever a game is shown.
-    createIdleScreen(client);
-    createBoardPanel(client);
+    const QPixmap boardPicture = QPixmap::fromImage(resources::boardPicture());
+    createIdleScreen(client, boardPicture);
+    createBoardPanel(client, boardPicture);
     createStatusBar(client);
     showBoardState();
 
@@ -70,19 +71,19 @@ THlavniDialog::THlavniDialog(Settings& settings, QWidget* parent) : QMainWindow(
     Timer1->start();
 }
 
-void THlavniDialog::createIdleScreen(QWidget* client)
+void THlavniDialog::createIdleScreen(QWidget* client, const QPixmap& boardPicture)
 {
     Image2 = new QLabel(client);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(48, 106, 305, 300);
     Image2->setScaledContents(true);
-    Image2->setPixmap(QPixmap::fromImage(resources::boardPicture()));
+    Image2->setPixmap(boardPicture);
 
     for (int n = 1; n <= kPositionCount; ++n)
         P[n] = makePeg(client, QStringLiteral("P%1").arg(n), resources::decorationRect(n), kPegNormal);
 }
 
-void THlavniDialog::createBoardPanel(QWidget* client)
+void THlavniDialog::createBoardPanel(QWidget* client, const QPixmap& boardPicture)
 {
     Plocha = new QFrame(client);
     Plocha->setObjectName(QStringLiteral("Plocha"));
@@ -102,7 +103,7 @@ void THlavniDialog::createBoardPanel(QWidget* client)
     Image3->setObjectName(QStringLiteral("Image3"));
     Image3->setGeometry(1, 1, 394, 390);
     Image3->setAlignment(Qt::AlignCenter);
-    Image3->setPixmap(QPixmap::fromImage(resources::boardPicture()));
+    Image3->setPixmap(boardPicture);
 
     for (int n = 1; n <= kPositionCount; ++n) {
         B[n] = new HoleShape(Plocha);
@@ -161,7 +162,7 @@ void THlavniDialog::playCue(std::string_view cue)
 
 void THlavniDialog::StartGame(pelikor::PositionSet occupied, const QString& gameCode)
 {
-    // The monitor must never see a half-laid board.
+    // A start lays the pegs behind the hidden board and shows it when done.
     Plocha->hide();
     board_.lay(occupied);
     pocatecniPocet_ = board_.remaining();
@@ -171,10 +172,15 @@ void THlavniDialog::StartGame(pelikor::PositionSet occupied, const QString& game
     Plocha->show();
 }
 
+// The controls show the new state before the cue starts: nothing reaches
+// the screen before the handler returns, so the player hears and sees the
+// move together, and a cue that fails cannot leave the controls behind the
+// board.
 void THlavniDialog::KClick(int n)
 {
-    playCue(board_.select(n));
+    const std::string_view cue = board_.select(n);
     showBoardState();
+    playCue(cue);
 }
 
 void THlavniDialog::BMouseDown(int t)
@@ -182,8 +188,8 @@ void THlavniDialog::BMouseDown(int t)
     const std::string_view cue = board_.jumpInto(t);
     if (cue.empty())
         return;
-    playCue(cue);
     showBoardState();
+    playCue(cue);
 }
 
 void THlavniDialog::Timer1Timer()

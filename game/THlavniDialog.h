@@ -11,6 +11,7 @@
 class HoleShape;
 class QFrame;
 class QLabel;
+class QPixmap;
 class QTimer;
 class Settings;
 class THemisphereButton;
@@ -50,8 +51,8 @@ signals:
     void gameFinished(pelikor::Outcome outcome, const QString& pomocnik);
 
 private:
-    void createIdleScreen(QWidget* client);
-    void createBoardPanel(QWidget* client);
+    void createIdleScreen(QWidget* client, const QPixmap& boardPicture);
+    void createBoardPanel(QWidget* client, const QPixmap& boardPicture);
     void createStatusBar(QWidget* client);
     void playCue(std::string_view cue);
     // Makes the controls show the board record.

@@ -36,6 +36,12 @@ void SoundCues::PlayCue(const QString& fileName)
     if (!file)
         return;
     changeDirectory(QFile::decodeName(folder->c_str()));
-    player_->play(QFile::decodeName(file->filename().c_str()));
+    try {
+        player_->play(QFile::decodeName(file->filename().c_str()));
+    } catch (...) {
+        // A player that fails must not leave the program in the sounds folder.
+        QDir::setCurrent(applicationDir_);
+        throw;
+    }
     changeDirectory(applicationDir_);
 }

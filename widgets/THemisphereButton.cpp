@@ -178,9 +178,12 @@ void THemisphereButton::setFaceTransparent(bool transparent)
 
 void THemisphereButton::setGlyph(const QImage& glyph)
 {
-    if (glyph_ == glyph)
+    // Compared in the stored format, so the same picture given again in
+    // another format is no change.
+    QImage converted = glyph.convertToFormat(QImage::Format_RGB32);
+    if (glyph_ == converted)
         return;
-    glyph_ = glyph.convertToFormat(QImage::Format_RGB32);
+    glyph_ = std::move(converted);
     invalidateLook();
 }
 

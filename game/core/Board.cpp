@@ -16,7 +16,11 @@ void Board::lay(PositionSet occupied)
 
 std::string_view Board::select(int n)
 {
-    selected_ = isPosition(n) ? n : 0;
+    // Only a peg can be selected: a selected empty position would let the
+    // next jump make a peg from nothing.
+    if (!isPosition(n) || !pegs_.contains(n))
+        return {};
+    selected_ = n;
     return kCueSelect;
 }
 

@@ -21,7 +21,8 @@ public:
     // exactly the occupied positions, no selection, count = number of pegs.
     void lay(PositionSet occupied);
 
-    // Selects peg n (also when it is already selected). Returns the cue to play.
+    // Selects peg n (also when it is already selected). Returns the cue to
+    // play; an empty position is not selected and gives no cue.
     std::string_view select(int n);
 
     // Tries the candidates of target t in checking order. Returns the cue

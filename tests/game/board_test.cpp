@@ -152,6 +152,22 @@ TEST(Board, SelectionMovesAndRepeats)
     EXPECT_TRUE(board.isSelected(12));
 }
 
+TEST(Board, OnlyAPegCanBeSelected)
+{
+    Board board = boardWith({9, 4});
+    board.select(9);
+    for (int n : {1, 0, 34, -1}) {
+        EXPECT_TRUE(board.select(n).empty()) << n;
+        EXPECT_TRUE(board.isSelected(9)) << "the selection stays where it was";
+    }
+    // Were the empty centre selected, a press on 15 would make a peg from nothing.
+    Board lone = boardWith({16});
+    lone.select(17);
+    EXPECT_TRUE(lone.jumpInto(15).empty());
+    EXPECT_EQ(lone.pegs(), PositionSet({16}));
+    EXPECT_EQ(lone.remaining(), 1);
+}
+
 TEST(Board, JumpNineOverFourIntoOne)
 {
     Board board = boardWith({9, 4, 20});

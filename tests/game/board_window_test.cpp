@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <stdexcept>
 
 #include <utility>
 #include <vector>
@@ -296,6 +297,19 @@ private slots:
         QVERIFY(cues.isEmpty());
         QCOMPARE(peg("K", 29)->faceColor(), kSelected);
         QCOMPARE(label("Zbytek")->text(), QStringLiteral("3"));
+    }
+
+    void failingCueLeavesTheControlsShowingTheBoard()
+    {
+        window->StartGame(standardGame(), QStringLiteral("3"));
+        window->setCuePlayer([](const QString&) { throw std::runtime_error("no sound folder"); });
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, window->KClick(5));
+        QCOMPARE(peg("K", 5)->faceColor(), kSelected);
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, window->BMouseDown(17));
+        QVERIFY(peg("K", 5)->isHidden());
+        QVERIFY(!peg("K", 17)->isHidden());
+        QCOMPARE(label("Zbytek")->text(), QStringLiteral("31"));
+        verifyTwinsFollowPegs();
     }
 
     void holeWithNoApplicableJumpDoesNothing()

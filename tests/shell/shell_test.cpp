@@ -161,6 +161,16 @@ private slots:
         QCOMPARE(QDir::currentPath() + QLatin1Char('/'), appDir_);
     }
 
+    void aFailingPlayerLeavesTheCurrentFolderAtTheApplicationFolder()
+    {
+        touch(soundsDir_ + QStringLiteral("/Bod.wav"));
+        QList<RecordingPlayer::Played> played;
+        SoundCues cues(appDir_, std::make_unique<RecordingPlayer>(played, [] { throw std::runtime_error("device lost"); }));
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, cues.PlayCue(QStringLiteral("Bod.wav")));
+        QCOMPARE(played.size(), 1);
+        QCOMPARE(QDir::currentPath() + QLatin1Char('/'), appDir_);
+    }
+
     void aCueIsFoundWithoutRegardToCase()
     {
         touch(soundsDir_ + QStringLiteral("/PRENOS.WAV"));

@@ -194,6 +194,14 @@ private slots:
         QCOMPARE(button->upImage().cacheKey(), before);
         button->setFaceColor(16744703);
         QVERIFY(button->upImage().cacheKey() != before);
+
+        // The same glyph given twice, in a format other than the stored one.
+        QImage glyph(4, 4, QImage::Format_ARGB32);
+        glyph.fill(qRgb(0, 0, 255));
+        button->setGlyph(glyph);
+        const qint64 withGlyph = button->upImage().cacheKey();
+        button->setGlyph(glyph);
+        QCOMPARE(button->upImage().cacheKey(), withGlyph);
         QCOMPARE(button->upImage().pixel(20, 20), qRgb(255, 196, 255));
     }
 
