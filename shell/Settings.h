@@ -4,6 +4,10 @@
 
 #include <QString>
 
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <string_view>
 
 // The program's settings: one key at a time of section "Nastaveni" in
@@ -28,5 +32,11 @@ public:
     QString filePath() const;
 
 private:
+    // Points the profile at the folder's settings file in whatever letter
+    // case it is spelt; looks again only when the folder's listing changed.
+    void locate();
+
+    std::filesystem::path folder_;
+    std::optional<std::array<std::int64_t, 4>> folderListing_; // inode, device, content and status times
     pelikor::ProfileFile file_;
 };

@@ -20,9 +20,6 @@ struct FileStamp {
     // The stamp of an existing regular file, or nothing.
     static std::optional<FileStamp> of(const std::filesystem::path& file);
     static std::optional<FileStamp> of(int descriptor);
-
-    // The later of the two change times.
-    std::int64_t lastChangeNs() const { return modifiedNs > changedNs ? modifiedNs : changedNs; }
 };
 
 } // namespace pelikor

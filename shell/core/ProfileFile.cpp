@@ -62,9 +62,20 @@ bool writeAll(int fd, std::string_view bytes)
 
 ProfileFile::ProfileFile(std::filesystem::path file) : file_(std::move(file)) {}
 
+void ProfileFile::setPath(std::filesystem::path file)
+{
+    if (file == file_)
+        return;
+    file_ = std::move(file);
+    parsed_.reset();
+}
+
 bool ProfileFile::cacheHolds(const FileStamp& stamp) const
 {
-    return parsed_ && parsed_->stamp == stamp && stamp.lastChangeNs() + kTimestampMarginNs < parsed_->readStartNs;
+    // The status change time is the system's own clock at the change; the
+    // content time can be set to any day, even one in the future, which
+    // would keep the file "recent" for good.
+    return parsed_ && parsed_->stamp == stamp && stamp.changedNs + kTimestampMarginNs < parsed_->readStartNs;
 }
 
 void ProfileFile::reparse(std::int64_t nowNs)
@@ -112,9 +123,12 @@ void ProfileFile::write(std::string_view section, std::string_view key, std::str
     // Written in place rather than renamed over, so that the file keeps its
     // owner, its permissions and its links, and a writable file in a
     // read-only folder can still be written.
+    // The room for the new text is taken before any byte changes: a full disk
+    // then fails the write with the old file whole, where a write cut short
+    // would leave the other programs' sections shifted and their tail lost.
     FileDescriptor out(::open(file_.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
-    if (!out.valid() || !writeAll(out.get(), edited) || ::ftruncate(out.get(), off_t(edited.size())) != 0
-        || !out.close())
+    if (!out.valid() || (edited.size() > bytes.size() && ::posix_fallocate(out.get(), 0, off_t(edited.size())) != 0)
+        || !writeAll(out.get(), edited) || ::ftruncate(out.get(), off_t(edited.size())) != 0 || !out.close())
         throw ProfileWriteError(file_);
 }
 

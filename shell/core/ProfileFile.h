@@ -19,6 +19,8 @@ public:
     explicit ProfileFile(std::filesystem::path file);
 
     const std::filesystem::path& path() const { return file_; }
+    // Points at another file; the parsed text of the old one is dropped.
+    void setPath(std::filesystem::path file);
 
     // The key's value; the empty text when the file, the section or the key
     // is missing or the file cannot be read.

@@ -9,8 +9,11 @@
 #include <random>
 #include <thread>
 
+#include <csignal>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 
 using namespace pelikor;
 
@@ -187,6 +190,42 @@ TEST(ProfileFile, TenMegabyteFileIsReadAndWrittenWhole)
     profile.write(kSection, kKey, "1");
     EXPECT_EQ(readBytes(file), big + "[Nastaveni]\nPomocnik=1\n" + tail);
     EXPECT_EQ(profile.read(kSection, kKey), "1");
+}
+
+TEST(ProfileFile, AWriteThatDoesNotFitFailsAndLeavesTheFileWhole)
+{
+    TempFolder folder;
+    const auto file = folder / "Kolvex.ini";
+    writeBytes(file, kHandEdited);
+    // A child process whose files may not grow stands for a full disk.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{rlim_t(kHandEdited.size()), rlim_t(kHandEdited.size())};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const bool failedAsItShould
+            = writeError(file, "a value long enough to grow the file") == "Unable to write to " + file.string();
+        ::_exit(failedAsItShould ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(readBytes(file), kHandEdited);
+}
+
+TEST(ProfileFileCache, AFileDatedInTheFutureIsStillParsedOnce)
+{
+    TempFolder folder;
+    const auto file = folder / "Kolvex.ini";
+    writeBytes(file, "[Nastaveni]\nPomocnik=1\n");
+    timespec nextYear = modifiedOf(file);
+    nextYear.tv_sec += 365 * 24 * 3600;
+    setModified(file, nextYear);
+    std::this_thread::sleep_for(std::chrono::milliseconds(2100));
+    ProfileFile profile(file);
+    for (int read = 0; read < 100; ++read)
+        ASSERT_EQ(profile.read(kSection, kKey), "1");
+    EXPECT_EQ(profile.parses(), 1);
 }
 
 TEST(ProfileFileCache, AFreshFileIsParsedOnEveryRead)

@@ -135,6 +135,31 @@ private slots:
         QCOMPARE(file.readAll(), QByteArray("[Nastaveni]\r\nPomocnik=1\r\nUvitani=0\r\n"));
     }
 
+    void theSettingsFileIsFoundWithoutRegardToCase()
+    {
+        Settings settings(appDir_);
+        QCOMPARE(settings.read(Settings::kPomocnik), QString());
+        // Written by hand or by another program of the family, in capitals.
+        QFile upper(appDir_ + QStringLiteral("KOLVEX.INI"));
+        QVERIFY(upper.open(QIODevice::WriteOnly));
+        upper.write("[NASTAVENI]\r\nPOMOCNIK=1\r\n");
+        upper.close();
+        QCOMPARE(settings.read(Settings::kPomocnik), QStringLiteral("1"));
+
+        settings.write(Settings::kUvitani, QStringLiteral("0"));
+        QVERIFY(!QDir(appDir_).entryList().contains(QStringLiteral("Kolvex.ini")));
+        QVERIFY(upper.open(QIODevice::ReadOnly));
+        QCOMPARE(upper.readAll(), QByteArray("[NASTAVENI]\r\nPOMOCNIK=1\r\nUvitani=0\r\n"));
+        upper.close();
+
+        QVERIFY(QFile::rename(upper.fileName(), appDir_ + QStringLiteral("kolvex.ini")));
+        QCOMPARE(settings.read(Settings::kUvitani), QStringLiteral("0"));
+        QVERIFY(QFile::remove(appDir_ + QStringLiteral("kolvex.ini")));
+        QCOMPARE(settings.read(Settings::kUvitani), QString());
+        settings.write(Settings::kUvitani, QStringLiteral("1"));
+        QVERIFY(QDir(appDir_).entryList().contains(QStringLiteral("Kolvex.ini")));
+    }
+
     void aFailedSettingsWriteNamesTheFile()
     {
         const QString missing = appDir_ + QStringLiteral("Chybi/");
