@@ -14,9 +14,17 @@ long long worstCount(const std::vector<Entry>& entries)
 
 } // namespace
 
+// Written from the dialog's showing rule on its own, not from storeTarget,
+// so that the tests can hold the offer and the store against each other.
 bool earnsNameField(const std::vector<Entry>& entries, long long r, const DbaseDate& today)
 {
-    return storeTarget(entries, r, today).kind != StoreTarget::Kind::Nothing;
+    if (entries.size() < placesPerGame)
+        return true;
+    if (r < worstCount(entries))
+        return true;
+    if (std::any_of(entries.begin(), entries.end(), [&](const Entry& e) { return e.tahy < r; }))
+        return false;
+    return std::any_of(entries.begin(), entries.end(), [&](const Entry& e) { return e.datum < today; });
 }
 
 StoreTarget storeTarget(const std::vector<Entry>& entries, long long r, const DbaseDate& today)

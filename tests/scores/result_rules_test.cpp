@@ -123,6 +123,41 @@ TEST(ResultRules, OfferAndStoreNeverDisagree)
     }
 }
 
+TEST(ResultRules, OfferAndStoreAgreeOverMixedCountsAndDates)
+{
+    // Every pattern of ten counts from 1 to 3, each entry given one of four
+    // dates by a fixed pseudo-random sequence, against results 0 to 4.
+    const std::vector<DbaseDate> dates = {{}, yesterday, today, {2026, 3, 16}};
+    std::uint32_t seed = 12345;
+    unsigned offers = 0;
+    unsigned overwritesOfEqualCounts = 0;
+    for (unsigned pattern = 0; pattern < 59049; ++pattern) {
+        std::vector<Entry> entries;
+        unsigned p = pattern;
+        for (std::uint32_t i = 0; i < 10; ++i, p /= 3) {
+            seed = seed * 1103515245u + 12345u;
+            entries.push_back({1 + static_cast<long long>(p % 3), dates[(seed >> 16) % dates.size()], i + 1});
+        }
+        for (long long r = 0; r <= 4; ++r) {
+            const bool offered = results::earnsNameField(entries, r, today);
+            const StoreTarget target = results::storeTarget(entries, r, today);
+            ASSERT_EQ(offered, target.kind != Kind::Nothing) << "pattern " << pattern << ", R " << r;
+            ASSERT_NE(target.kind, Kind::NewRecord) << "pattern " << pattern << ", R " << r;
+            offers += offered;
+            if (target.kind == Kind::Overwrite) {
+                ASSERT_GE(target.recordNumber, 1u);
+                ASSERT_LE(target.recordNumber, 10u);
+                const Entry& replaced = entries[target.recordNumber - 1];
+                ASSERT_TRUE(replaced.tahy > r || (replaced.tahy == r && replaced.datum < today))
+                    << "pattern " << pattern << ", R " << r;
+                overwritesOfEqualCounts += replaced.tahy == r;
+            }
+        }
+    }
+    EXPECT_GT(offers, 0u);
+    EXPECT_GT(overwritesOfEqualCounts, 0u) << "the date rule was reached";
+}
+
 TEST(ResultStore, AWholeStoreSequenceOnRealFilesReadsBackThroughDbfread)
 {
     TempDir dir;
