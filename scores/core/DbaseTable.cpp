@@ -56,9 +56,7 @@ void DbaseTable::open()
     {
         filestore::FolderLock lock(dir_);
         load();
-        indexPath_ = filestore::resolve(dir_, indexName);
-        if (!filestore::exists(dir_, indexName))
-            indexPath_ = dir_ / liveIndexName;
+        indexPath_ = liveIndexPath();
         const std::string expected = mdx::build(data_, tableStem());
         std::string present;
         try {
@@ -111,6 +109,11 @@ void DbaseTable::refreshIfChanged()
     load();
     if (at == 0 || !gotoRecord(at))
         cursor_ = 0;
+}
+
+std::filesystem::path DbaseTable::liveIndexPath() const
+{
+    return filestore::resolve(dir_, indexName, liveIndexName);
 }
 
 std::string DbaseTable::tableStem() const
@@ -440,9 +443,7 @@ void DbaseTable::resetFromTemplate(const std::filesystem::path& templateDir)
     try {
         filestore::FolderLock lock(dir_);
         const auto liveTable = filestore::resolve(dir_, tableName);
-        const auto liveIndex = filestore::exists(dir_, indexName) ? filestore::resolve(dir_, indexName)
-                                                                  : dir_ / liveIndexName;
-        filestore::replaceAll({{liveIndex, indexBytes}, {liveTable, tableBytes}}, hooks_);
+        filestore::replaceAll({{liveIndexPath(), indexBytes}, {liveTable, tableBytes}}, hooks_);
     } catch (...) {
         restore();
         throw;

@@ -102,6 +102,8 @@ private:
     bool visible(const BestRecord& record) const;
     const BestRecord& current() const;
     std::string tableStem() const;
+    // The index in any spelling, or the name a new one is written under.
+    std::filesystem::path liveIndexPath() const;
 
     DateTextCodec codec_;
     std::filesystem::path dir_;

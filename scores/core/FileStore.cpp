@@ -54,7 +54,12 @@ void writeFile(const fs::path& target, const fs::path& temporary, std::string_vi
 
 fs::path resolve(const fs::path& dir, std::string_view name)
 {
-    return pelikor::findEntry(dir, name, pelikor::EntryKind::Any).value_or(dir / name);
+    return resolve(dir, name, name);
+}
+
+fs::path resolve(const fs::path& dir, std::string_view name, std::string_view missingName)
+{
+    return pelikor::findEntry(dir, name, pelikor::EntryKind::Any).value_or(dir / missingName);
 }
 
 bool exists(const fs::path& dir, std::string_view name)

@@ -20,6 +20,9 @@ namespace fs = std::filesystem;
 // The file in dir whose name equals name without regard to letter case;
 // dir/name when there is none. An exact match wins over other spellings.
 fs::path resolve(const fs::path& dir, std::string_view name);
+// As above, but dir/missingName when there is none: the spelling under which
+// a file is written anew, found with a single scan of the folder.
+fs::path resolve(const fs::path& dir, std::string_view name, std::string_view missingName);
 
 bool exists(const fs::path& dir, std::string_view name);
 

@@ -1,6 +1,7 @@
 #include "Cp1250.h"
 #include "DbaseError.h"
 #include "DbaseTable.h"
+#include "FileStore.h"
 #include "MdxFormat.h"
 #include "TestSupport.h"
 
@@ -233,6 +234,44 @@ TEST(TableFiles, NamesMatchWithoutRegardToLetterCase)
         EXPECT_EQ(names, (std::vector<std::string>{"PELKOR.DBF", indexName})) << indexName;
         const auto tags = mdx::read(readBytes(dir.path() / indexName), indexName);
         EXPECT_EQ(tags[1].entries.size(), 1u) << "the existing spelling was updated";
+    }
+}
+
+TEST(TableFiles, TheIndexIsFoundInAnySpellingOrGetsTheLiveSpelling)
+{
+    TempDir dir;
+    EXPECT_EQ(filestore::resolve(dir.path(), "Pelkor.MDX", "Pelkor.mdx"), dir.path() / "Pelkor.mdx");
+    writeBytes(dir.path() / "PELKOR.mdx", "");
+    EXPECT_EQ(filestore::resolve(dir.path(), "Pelkor.MDX", "Pelkor.mdx"), dir.path() / "PELKOR.mdx");
+    writeBytes(dir.path() / "Pelkor.MDX", "");
+    EXPECT_EQ(filestore::resolve(dir.path(), "Pelkor.MDX", "Pelkor.mdx"), dir.path() / "Pelkor.MDX")
+        << "an exact match wins";
+}
+
+TEST(TableFiles, AResetWritesTheIndexUnderTheSpellingOpenUses)
+{
+    for (const char* indexName : {"PELKOR.mdx", ""}) {
+        TempDir app;
+        const auto data = app.path() / "Data";
+        const auto zaloha = data / "Zaloha";
+        std::filesystem::create_directories(zaloha);
+        DbaseTable::createEmpty(zaloha, DbaseTable::tableName, DbaseTable::templateIndexName);
+        createTable(data);
+        std::filesystem::remove(data / "Pelkor.mdx");
+        if (*indexName)
+            DbaseTable::createEmpty(data, DbaseTable::tableName, indexName);
+        DbaseTable table;
+        table.setDatabaseName(data);
+        table.open();
+        table.resetFromTemplate(zaloha);
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(data))
+            if (entry.is_regular_file())
+                names.push_back(entry.path().filename().string());
+        std::vector<std::string> expected = {*indexName ? indexName : "Pelkor.mdx", "Pelkor.dbf"};
+        std::sort(names.begin(), names.end());
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(names, expected) << indexName;
     }
 }
 
