@@ -34,7 +34,7 @@ int BestTable::recordCount() const { return int(engine_->recordCount()); }
 void BestTable::edit() { engine_->edit(); }
 void BestTable::insert() { engine_->insert(); }
 void BestTable::cancel() { engine_->cancel(); }
-std::vector<TableRow> BestTable::rows() const { return engine_->rows(); }
+std::vector<TableRow> BestTable::rows() { return engine_->rows(); }
 
 void BestTable::open()
 {

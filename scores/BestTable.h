@@ -51,7 +51,7 @@ public:
     QString fieldText(const QString& field) const;
     int fieldInt(const QString& field) const;
 
-    std::vector<TableRow> rows() const;
+    std::vector<TableRow> rows();
 
     void resetFromTemplate(const QString& templateDir);
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 
 namespace {
 
@@ -36,9 +37,43 @@ bool parseSelection(std::string_view text, std::string& code)
     return true;
 }
 
+// The folder lock for one step, unless the table already holds it for a
+// caller's ExclusiveAccess: a second lock from the same process would wait
+// on the first for ever.
+class StepLock {
+public:
+    StepLock(const std::filesystem::path& dir, bool held)
+    {
+        if (!held)
+            lock_.emplace(dir);
+    }
+
+private:
+    std::optional<filestore::FolderLock> lock_;
+};
+
 } // namespace
 
 DbaseTable::DbaseTable(DateTextCodec codec) : codec_(std::move(codec)) {}
+
+DbaseTable::ExclusiveAccess::ExclusiveAccess(DbaseTable& table) : table_(table)
+{
+    table.requireActive();
+    if (table.heldLock_)
+        throw DbaseError("The best table \"" + table.tablePath_.string() + "\" is already held by this program");
+    table.heldLock_ = std::make_unique<filestore::FolderLock>(table.dir_);
+    try {
+        table.refreshKeepingCurrent();
+    } catch (...) {
+        table.heldLock_.reset();
+        throw;
+    }
+}
+
+DbaseTable::ExclusiveAccess::~ExclusiveAccess()
+{
+    table_.heldLock_.reset();
+}
 
 void DbaseTable::setDatabaseName(const std::filesystem::path& dir)
 {
@@ -54,7 +89,7 @@ void DbaseTable::open()
     if (dir_.empty())
         throw DbaseError("The best table has no folder");
     {
-        filestore::FolderLock lock(dir_);
+        const StepLock lock(dir_, heldLock_ != nullptr);
         load();
         indexPath_ = liveIndexPath();
         const std::string expected = mdx::build(data_, tableStem());
@@ -101,14 +136,34 @@ void DbaseTable::load()
     rebuildView();
 }
 
-void DbaseTable::refreshIfChanged()
+// Another copy replaces the table by a rename onto the path load() found,
+// so one stat of that path tells whether there is anything new to read.
+bool DbaseTable::reloadIfChanged()
 {
-    if (filestore::stampOf(filestore::resolve(dir_, tableName)) == stamp_)
-        return;
-    const std::uint32_t at = view_.empty() ? 0 : view_[cursor_] + 1;
+    if (filestore::stampOf(tablePath_) == stamp_)
+        return false;
     load();
-    if (at == 0 || !gotoRecord(at))
-        cursor_ = 0;
+    return true;
+}
+
+// For the callers that only look, or that go on from the current record.
+void DbaseTable::refreshKeepingCurrent()
+{
+    const std::optional<std::uint32_t> at = view_.empty() ? std::nullopt : std::optional(view_[cursor_]);
+    if (!reloadIfChanged())
+        return;
+    const auto it = at ? std::find(view_.begin(), view_.end(), *at) : view_.end();
+    if (it == view_.end())
+        moveFirst();
+    else
+        cursor_ = std::size_t(it - view_.begin());
+}
+
+void DbaseTable::showFromStart()
+{
+    if (!reloadIfChanged())
+        rebuildView();
+    moveFirst();
 }
 
 std::filesystem::path DbaseTable::liveIndexPath() const
@@ -152,10 +207,8 @@ void DbaseTable::moveFirst()
 void DbaseTable::setFiltered(bool on)
 {
     filtered_ = on;
-    if (active_) {
-        rebuildView();
-        moveFirst();
-    }
+    if (active_)
+        showFromStart();
 }
 
 void DbaseTable::setFilter(std::string_view text)
@@ -165,10 +218,8 @@ void DbaseTable::setFilter(std::string_view text)
         throw DbaseError("The selection \"" + std::string(text) + "\" is not of the form HRA = 'code'");
     filterText_ = std::string(trim(text));
     filterCode_ = code;
-    if (active_) {
-        rebuildView();
-        moveFirst();
-    }
+    if (active_)
+        showFromStart();
 }
 
 void DbaseTable::setIndexFieldNames(std::string_view field)
@@ -180,10 +231,8 @@ void DbaseTable::setIndexFieldNames(std::string_view field)
         order_ = Order::Tahy;
     else
         throw DbaseError("The best table has no order \"" + std::string(field) + "\"");
-    if (active_) {
-        rebuildView();
-        moveFirst();
-    }
+    if (active_)
+        showFromStart();
 }
 
 std::string DbaseTable::indexFieldNames() const
@@ -194,8 +243,7 @@ std::string DbaseTable::indexFieldNames() const
 void DbaseTable::first()
 {
     requireActive();
-    if (mode_ == Mode::Browse)
-        refreshIfChanged();
+    reloadIfChanged();
     mode_ = Mode::Browse;
     moveFirst();
 }
@@ -268,6 +316,7 @@ void DbaseTable::edit()
     if (view_.empty())
         throw DbaseError("The best table \"" + tablePath_.string() + "\" has no record to edit");
     buffer_ = data_.records[view_[cursor_]];
+    original_ = buffer_;
     editing_ = view_[cursor_] + 1;
     mode_ = Mode::Edit;
 }
@@ -326,13 +375,18 @@ void DbaseTable::post()
     if (mode_ == Mode::Browse)
         throw DbaseError("The best table \"" + tablePath_.string() + "\" has nothing to post");
     {
-        filestore::FolderLock lock(dir_);
-        if (filestore::stampOf(filestore::resolve(dir_, tableName)) != stamp_)
-            load();
+        const StepLock lock(dir_, heldLock_ != nullptr);
+        refreshKeepingCurrent();
         DbfTable next = data_;
         if (mode_ == Mode::Edit) {
             if (editing_ == 0 || editing_ > next.records.size())
                 throw DbaseError("The record being edited is gone from \"" + tablePath_.string() + "\"");
+            // Writing over it would silently drop what the other copy stored;
+            // the edit stays open, as after any failed post, for the caller
+            // to cancel.
+            if (next.records[editing_ - 1] != original_)
+                throw DbaseError("The record " + std::to_string(editing_) + " of \"" + tablePath_.string()
+                                 + "\" was changed by another copy of the program; not stored");
             next.records[editing_ - 1] = buffer_;
         } else {
             next.records.push_back(buffer_);
@@ -405,9 +459,10 @@ std::size_t DbaseTable::recordCount() const
     return view_.size();
 }
 
-std::vector<DbaseTable::Row> DbaseTable::rows() const
+std::vector<DbaseTable::Row> DbaseTable::rows()
 {
     requireActive();
+    refreshKeepingCurrent();
     std::vector<Row> out;
     out.reserve(view_.size());
     for (const std::uint32_t position : view_) {
@@ -441,7 +496,7 @@ void DbaseTable::resetFromTemplate(const std::filesystem::path& templateDir)
     };
     close();
     try {
-        filestore::FolderLock lock(dir_);
+        const StepLock lock(dir_, heldLock_ != nullptr);
         const auto liveTable = filestore::resolve(dir_, tableName);
         filestore::replaceAll({{liveIndexPath(), indexBytes}, {liveTable, tableBytes}}, hooks_);
     } catch (...) {

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,21 @@ public:
     static constexpr std::string_view fieldDatum = "DATUM";
 
     explicit DbaseTable(DateTextCodec codec = dayMonthYearCodec());
+
+    // While one lives, no other copy of the program can write the table and
+    // the table is as it is on disk, so that what a caller decides from what
+    // it reads still holds when it posts. One at a time per table; the
+    // current record stays where the selection still holds it.
+    class ExclusiveAccess {
+    public:
+        explicit ExclusiveAccess(DbaseTable& table);
+        ~ExclusiveAccess();
+        ExclusiveAccess(const ExclusiveAccess&) = delete;
+        ExclusiveAccess& operator=(const ExclusiveAccess&) = delete;
+
+    private:
+        DbaseTable& table_;
+    };
 
     void setDatabaseName(const std::filesystem::path& dir);
     const std::filesystem::path& databaseName() const { return dir_; }
@@ -65,7 +81,9 @@ public:
     void cancel();
     void setFieldText(std::string_view field, std::string_view text);
     // Writes the edited or new record to both files, under the folder lock,
-    // after taking in what another process wrote meanwhile.
+    // after taking in what another process wrote meanwhile. An edited record
+    // that another process changed since edit() is not overwritten: post
+    // throws and stores nothing.
     void post();
 
     std::string fieldText(std::string_view field) const;
@@ -76,9 +94,10 @@ public:
     std::uint32_t recordNumber() const;
     std::size_t recordCount() const;
 
-    // The records of the selection in the current order.
+    // The records of the selection in the current order, as they are on
+    // disk; the current record stays where it is.
     using Row = TableRow;
-    std::vector<Row> rows() const;
+    std::vector<Row> rows();
 
     // Replaces both files by the template's after checking it; a missing or
     // invalid template leaves the table as it was and open.
@@ -96,7 +115,9 @@ private:
 
     void requireActive() const;
     void load();
-    void refreshIfChanged();
+    bool reloadIfChanged();
+    void refreshKeepingCurrent();
+    void showFromStart();
     void rebuildView();
     void moveFirst();
     bool visible(const BestRecord& record) const;
@@ -129,4 +150,8 @@ private:
     Mode mode_ = Mode::Browse;
     BestRecord buffer_;
     std::uint32_t editing_ = 0;
+    // The edited record as it was when edit() took it.
+    BestRecord original_;
+
+    std::unique_ptr<filestore::FolderLock> heldLock_;
 };

@@ -1,5 +1,7 @@
+#include "DbaseError.h"
 #include "DbaseTable.h"
 #include "MdxFormat.h"
+#include "ResultStore.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -32,7 +34,90 @@ constexpr int storesPerProcess = 60;
     ::_exit(status);
 }
 
+using results::StoreTarget;
+
+// Ten entries of 5 in the standard game: a better result overwrites the
+// latest of them in the file, record 10.
+void fillStandardGameWithFives(const std::filesystem::path& dir)
+{
+    createTable(dir);
+    DbaseTable table;
+    table.setDatabaseName(dir);
+    table.open();
+    for (int i = 1; i <= 10; ++i)
+        addRecord(table, "pět " + std::to_string(i), 5, "3", "1.1.2026");
+}
+
+// Another copy of the program storing result r in the standard game.
+// Exits 0 when it wrote the record expected, 2 when another, 1 on an error.
+[[noreturn]] void storeAsAnotherCopy(const std::filesystem::path& dir, long long r, std::uint32_t expected)
+{
+    int status = 1;
+    try {
+        DbaseTable table;
+        table.setDatabaseName(dir);
+        table.open();
+        const StoreTarget target = results::storeResult(table, "3", "B", r, DbaseDate::today());
+        status = target == StoreTarget{StoreTarget::Kind::Overwrite, expected} ? 0 : 2;
+    } catch (...) {
+    }
+    ::_exit(status);
+}
+
+void expectExitedWell(pid_t pid)
+{
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+}
+
+DbfTable tableOnDisk(const std::filesystem::path& dir)
+{
+    return dbf::parse(readBytes(dir / "Pelkor.dbf"), "Pelkor.dbf");
+}
+
 } // namespace
+
+TEST(Concurrency, AnEditedRecordThatAnotherCopyChangedIsNotOverwritten)
+{
+    TempDir dir;
+    fillStandardGameWithFives(dir.path());
+    DbaseTable a;
+    a.setDatabaseName(dir.path());
+    a.open();
+    a.setFiltered(true);
+    a.setFilter("HRA = '3'");
+    a.setIndexFieldNames("TAHY");
+    a.last();
+    ASSERT_EQ(a.recordNumber(), 10u);
+    a.edit();
+
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0)
+        storeAsAnotherCopy(dir.path(), 1, 10);
+    expectExitedWell(pid);
+
+    a.setFieldText("JMENO", "A");
+    a.setFieldText("TAHY", "2");
+    a.setFieldText("HRA", "3");
+    a.setFieldText("DATUM", "1.1.2026");
+    try {
+        a.post();
+        ADD_FAILURE() << "the other copy's entry was overwritten";
+    } catch (const DbaseError& error) {
+        const std::string message = error.what();
+        EXPECT_NE(message.find("changed by another copy of the program; not stored"), std::string::npos) << message;
+        EXPECT_NE(message.find((dir.path() / "Pelkor.dbf").string()), std::string::npos) << message;
+    }
+    const DbfTable disk = tableOnDisk(dir.path());
+    ASSERT_EQ(disk.records.size(), 10u);
+    EXPECT_EQ(disk.records[9].jmeno, "B");
+    EXPECT_EQ(disk.records[9].tahy, 1);
+    a.cancel();
+    a.first();
+    EXPECT_EQ(a.fieldText("JMENO"), "B") << "the other copy's entry is now seen";
+}
 
 TEST(Concurrency, TwoProcessesStoringAtOnceLoseNoEntry)
 {

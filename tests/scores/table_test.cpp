@@ -379,6 +379,110 @@ TEST(TableFiles, AnotherWriterIsSeenBeforeTheNextPost)
     EXPECT_EQ(names, (std::vector<std::string>{"první", "druhý", "třetí"}));
 }
 
+TEST(TableFiles, SelectionOrderAndRowsShowWhatAnotherCopyStored)
+{
+    TempDir dir;
+    createTable(dir.path());
+    DbaseTable one;
+    DbaseTable two;
+    for (DbaseTable* t : {&one, &two}) {
+        t->setDatabaseName(dir.path());
+        t->open();
+    }
+    two.setFiltered(true);
+    two.setFilter("HRA = '3'");
+
+    addRecord(one, "první", 2, "3", "1.1.2026");
+    ASSERT_EQ(two.rows().size(), 1u) << "rows";
+    EXPECT_EQ(two.rows()[0].jmeno, "první");
+
+    addRecord(one, "druhý", 1, "3", "1.1.2026");
+    two.setIndexFieldNames("TAHY");
+    EXPECT_EQ(two.recordCount(), 2u) << "order";
+    EXPECT_EQ(two.fieldText("JMENO"), "druhý");
+
+    addRecord(one, "třetí", 3, "3", "1.1.2026");
+    two.setFilter("HRA = '3'");
+    EXPECT_EQ(two.recordCount(), 3u) << "selection text";
+
+    addRecord(one, "čtvrtý", 4, "3", "1.1.2026");
+    two.setFiltered(false);
+    EXPECT_EQ(two.recordCount(), 4u) << "filtered flag";
+}
+
+TEST(TableFiles, RowsLeaveTheCurrentRecordWhereItWas)
+{
+    TempDir dir;
+    createTable(dir.path());
+    DbaseTable one;
+    DbaseTable two;
+    for (DbaseTable* t : {&one, &two}) {
+        t->setDatabaseName(dir.path());
+        t->open();
+    }
+    two.setIndexFieldNames("TAHY");
+    addRecord(one, "a", 5, "3", "1.1.2026");
+    addRecord(one, "b", 6, "3", "1.1.2026");
+    two.first();
+    two.next();
+    ASSERT_EQ(two.fieldText("JMENO"), "b");
+    two.next();
+    ASSERT_TRUE(two.eof());
+
+    addRecord(one, "c", 1, "3", "1.1.2026");
+    const auto rows = two.rows();
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].jmeno, "c");
+    EXPECT_EQ(two.recordNumber(), 2u);
+    EXPECT_EQ(two.fieldText("JMENO"), "b");
+    EXPECT_FALSE(two.bof());
+    EXPECT_TRUE(two.eof()) << "the end flag stays with the record";
+
+    // While editing, fresh rows neither end the edit nor move what it writes.
+    two.edit();
+    addRecord(one, "d", 0, "3", "1.1.2026");
+    EXPECT_EQ(two.rows().size(), 4u);
+    two.setFieldText("JMENO", "b2");
+    two.post();
+    EXPECT_EQ(two.recordNumber(), 2u);
+    EXPECT_EQ(two.fieldText("JMENO"), "b2");
+
+    // With nothing current before, the first record becomes current.
+    DbaseTable three;
+    three.setDatabaseName(dir.path());
+    three.open();
+    three.setFiltered(true);
+    three.setFilter("HRA = '9'");
+    addRecord(one, "e", 2, "9", "1.1.2026");
+    EXPECT_EQ(three.rows().size(), 1u);
+    EXPECT_EQ(three.fieldText("JMENO"), "e");
+    EXPECT_TRUE(three.bof());
+    EXPECT_FALSE(three.eof());
+}
+
+TEST(TableFiles, ExclusiveAccessLetsItsTableWriteAndIsNotTakenTwice)
+{
+    TempDir app;
+    const auto data = app.path() / "Data";
+    const auto zaloha = data / "Zaloha";
+    std::filesystem::create_directories(zaloha);
+    DbaseTable::createEmpty(zaloha, DbaseTable::tableName, DbaseTable::templateIndexName);
+    createTable(data);
+    DbaseTable table;
+    table.setDatabaseName(data);
+    EXPECT_THROW(DbaseTable::ExclusiveAccess{table}, DbaseError) << "a closed table";
+    table.open();
+    {
+        const DbaseTable::ExclusiveAccess access(table);
+        EXPECT_THROW(DbaseTable::ExclusiveAccess{table}, DbaseError);
+        addRecord(table, "uvnitř", 1, "3", "1.1.2026");
+        table.resetFromTemplate(zaloha);
+        addRecord(table, "po resetu", 2, "3", "1.1.2026");
+    }
+    const DbaseTable::ExclusiveAccess again(table);
+    EXPECT_EQ(table.recordCount(), 1u);
+}
+
 TEST(TableFiles, DeletedRecordsStayInTheFileButAreNeverShown)
 {
     TempDir dir;
