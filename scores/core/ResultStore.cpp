@@ -23,6 +23,9 @@ std::vector<Entry> readGame(DbaseTable& table, std::string_view code)
 StoreTarget storeResult(DbaseTable& table, std::string_view code, std::string_view name, long long r,
                         const DbaseDate& today)
 {
+    // Another copy storing at the same moment waits for the lock and then
+    // decides on what this one wrote, so neither overwrites the other's entry.
+    const DbaseTable::ExclusiveAccess access(table);
     const StoreTarget target = storeTarget(readGame(table, code), r, today);
     switch (target.kind) {
     case StoreTarget::Kind::Nothing:

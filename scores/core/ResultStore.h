@@ -19,7 +19,8 @@ std::string selectionText(std::string_view code);
 std::vector<Entry> readGame(DbaseTable& table, std::string_view code);
 
 // Stores result r of the game under name, dated today, where the rules give
-// it a place; returns what was written.
+// it a place; returns what was written. The decision and the write are one
+// step under the folder lock, made on the table as it is on disk.
 StoreTarget storeResult(DbaseTable& table, std::string_view code, std::string_view name, long long r,
                         const DbaseDate& today);
 

@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <set>
+#include <stdexcept>
+#include <thread>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -48,15 +51,37 @@ void fillStandardGameWithFives(const std::filesystem::path& dir)
         addRecord(table, "pět " + std::to_string(i), 5, "3", "1.1.2026");
 }
 
-// Another copy of the program storing result r in the standard game.
+// The two ends of a pipe that one process signals the other through.
+struct Signal {
+    int fds[2] = {-1, -1};
+    Signal()
+    {
+        if (::pipe(fds) != 0)
+            throw std::runtime_error("cannot create a pipe");
+    }
+    void give() const { [[maybe_unused]] const auto n = ::write(fds[1], "x", 1); }
+    void await() const
+    {
+        char byte = 0;
+        [[maybe_unused]] const auto n = ::read(fds[0], &byte, 1);
+    }
+};
+
+// Another copy of the program storing result r in the standard game; with
+// signals, it opens its table, gives opened, and stores once start comes.
 // Exits 0 when it wrote the record expected, 2 when another, 1 on an error.
-[[noreturn]] void storeAsAnotherCopy(const std::filesystem::path& dir, long long r, std::uint32_t expected)
+[[noreturn]] void storeAsAnotherCopy(const std::filesystem::path& dir, long long r, std::uint32_t expected,
+                                     const Signal* opened = nullptr, const Signal* start = nullptr)
 {
     int status = 1;
     try {
         DbaseTable table;
         table.setDatabaseName(dir);
         table.open();
+        if (opened && start) {
+            opened->give();
+            start->await();
+        }
         const StoreTarget target = results::storeResult(table, "3", "B", r, DbaseDate::today());
         status = target == StoreTarget{StoreTarget::Kind::Overwrite, expected} ? 0 : 2;
     } catch (...) {
@@ -117,6 +142,49 @@ TEST(Concurrency, AnEditedRecordThatAnotherCopyChangedIsNotOverwritten)
     a.cancel();
     a.first();
     EXPECT_EQ(a.fieldText("JMENO"), "B") << "the other copy's entry is now seen";
+}
+
+TEST(Concurrency, TwoStoresAtOnceDecideOnTheTableOnDisk)
+{
+    TempDir dir;
+    fillStandardGameWithFives(dir.path());
+    const Signal opened;
+    const Signal decided;
+
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        // With A's 2 in record 10 the worst 5 latest in the file is record 9.
+        storeAsAnotherCopy(dir.path(), 1, 9, &opened, &decided);
+    }
+
+    DbaseTable a;
+    a.setDatabaseName(dir.path());
+    a.open();
+    bool told = false;
+    // A has decided and is writing: the other copy, its table open, starts
+    // its store now and is given time to decide before A's files are in place.
+    a.setWriteHooks({[&](const std::filesystem::path&, std::size_t) {
+                         if (told)
+                             return;
+                         told = true;
+                         decided.give();
+                         std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                     },
+                     {}});
+    opened.await();
+    EXPECT_EQ(results::storeResult(a, "3", "A", 2, DbaseDate::today()),
+              (StoreTarget{StoreTarget::Kind::Overwrite, 10}));
+    if (!told)
+        decided.give();
+    expectExitedWell(pid);
+
+    const DbfTable disk = tableOnDisk(dir.path());
+    ASSERT_EQ(disk.records.size(), 10u);
+    EXPECT_EQ(disk.records[9].jmeno, "A");
+    EXPECT_EQ(disk.records[9].tahy, 2);
+    EXPECT_EQ(disk.records[8].jmeno, "B");
+    EXPECT_EQ(disk.records[8].tahy, 1);
 }
 
 TEST(Concurrency, TwoProcessesStoringAtOnceLoseNoEntry)
