@@ -1,4 +1,5 @@
-// The best table's costs: open, reading one game, one durable store, on
+// The best table's costs: open, reading one game, one durable store and
+// the result dialog's whole store sequence under the lock, on
 // the table a player has (ten entries in each of the eight games), on a
 // table of 10,000 records written by python3-dbf, and growing tables for
 // the complexity of each step.
@@ -7,6 +8,7 @@
 #include "DbfFormat.h"
 #include "FileStore.h"
 #include "MdxFormat.h"
+#include "ResultStore.h"
 
 #include <benchmark/benchmark.h>
 
@@ -142,9 +144,29 @@ void storeResult(benchmark::State& state, const fs::path& dir)
     state.SetComplexityN(state.range(0));
 }
 
+// The result dialog's whole store: lock, re-read, select the game, read its
+// entries, decide, write, release. Every round is a day later, so the best
+// result always replaces an entry and every round writes.
+void storeSequence(benchmark::State& state, const fs::path& dir)
+{
+    DbaseTable table;
+    table.setDatabaseName(dir);
+    table.open();
+    int round = 0;
+    for (auto _ : state) {
+        const DbaseDate day{2030 + round / 336, 1 + round / 28 % 12, 1 + round % 28};
+        ++round;
+        if (results::storeResult(table, "3", "Výherce", 1, day).kind == results::StoreTarget::Kind::Nothing)
+            state.SkipWithError("a round stored nothing");
+    }
+    state.SetComplexityN(state.range(0));
+}
+
 void BM_Open(benchmark::State& state) { openTable(state, ownTable(std::size_t(state.range(0)))); }
 void BM_SelectOrderWalk(benchmark::State& state) { walkGame(state, ownTable(std::size_t(state.range(0)))); }
 void BM_Store(benchmark::State& state) { storeResult(state, ownTable(std::size_t(state.range(0)))); }
+
+void BM_StoreSequence(benchmark::State& state) { storeSequence(state, ownTable(std::size_t(state.range(0)))); }
 
 void BM_ForeignOpen(benchmark::State& state) { openTable(state, foreignTable()); }
 void BM_ForeignSelectOrderWalk(benchmark::State& state) { walkGame(state, foreignTable()); }
@@ -156,6 +178,7 @@ void BM_ForeignStore(benchmark::State& state) { storeResult(state, foreignTable(
 BENCHMARK(BM_Open)->Arg(80)->Arg(1000)->Arg(10000)->Arg(100000)->Complexity()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SelectOrderWalk)->Arg(80)->Arg(1000)->Arg(10000)->Arg(100000)->Complexity()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Store)->Arg(80)->Arg(1000)->Arg(10000)->Arg(100000)->Complexity()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_StoreSequence)->Arg(80)->Arg(1000)->Arg(10000)->Arg(100000)->Complexity()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ForeignOpen)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ForeignSelectOrderWalk)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ForeignStore)->Arg(10000)->Unit(benchmark::kMicrosecond);
