@@ -1,30 +1,13 @@
 #include "TestSupport.h"
 
-#include "FileStore.h"
-
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <sys/wait.h>
 
 namespace testing_support {
-
-TempDir::TempDir()
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "pelikor-scores-XXXXXX").string();
-    if (!::mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot create a temporary folder");
-    path_ = pattern;
-}
-
-TempDir::~TempDir()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
 
 void createTable(const std::filesystem::path& dir)
 {
@@ -43,7 +26,7 @@ void addRecord(DbaseTable& table, std::string_view name, long long tahy, std::st
 
 std::string runPython(const std::string& script)
 {
-    TempDir dir;
+    TempFolder dir;
     const auto file = dir.path() / "script.py";
     writeBytes(file, script);
     const std::string command = std::string(PELIKOR_PYTHON) + " " + file.string() + " 2>&1";
@@ -57,17 +40,6 @@ std::string runPython(const std::string& script)
     const int status = ::pclose(pipe);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "python failed:\n" << output;
     return output;
-}
-
-std::string readBytes(const std::filesystem::path& file)
-{
-    return filestore::readAll(file);
-}
-
-void writeBytes(const std::filesystem::path& file, std::string_view bytes)
-{
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), std::streamsize(bytes.size()));
 }
 
 } // namespace testing_support

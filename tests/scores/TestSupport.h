@@ -1,25 +1,13 @@
 #pragma once
 
 #include "DbaseTable.h"
+#include "TempFolder.h"
 
 #include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace testing_support {
-
-// A fresh folder under the system's temporary folder, removed afterwards.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
 
 // An empty best table in dir, as the template tool writes it.
 void createTable(const std::filesystem::path& dir);
@@ -31,8 +19,5 @@ void addRecord(DbaseTable& table, std::string_view name, long long tahy, std::st
 // Runs a script with Debian's Python; returns its standard output, fails the
 // test when it exits with an error.
 std::string runPython(const std::string& script);
-
-std::string readBytes(const std::filesystem::path& file);
-void writeBytes(const std::filesystem::path& file, std::string_view bytes);
 
 } // namespace testing_support

@@ -105,7 +105,7 @@ DbfTable tableOnDisk(const std::filesystem::path& dir)
 
 TEST(Concurrency, AnEditedRecordThatAnotherCopyChangedIsNotOverwritten)
 {
-    TempDir dir;
+    TempFolder dir;
     fillStandardGameWithFives(dir.path());
     DbaseTable a;
     a.setDatabaseName(dir.path());
@@ -146,7 +146,7 @@ TEST(Concurrency, AnEditedRecordThatAnotherCopyChangedIsNotOverwritten)
 
 TEST(Concurrency, TwoStoresAtOnceDecideOnTheTableOnDisk)
 {
-    TempDir dir;
+    TempFolder dir;
     fillStandardGameWithFives(dir.path());
     const Signal opened;
     const Signal decided;
@@ -189,7 +189,7 @@ TEST(Concurrency, TwoStoresAtOnceDecideOnTheTableOnDisk)
 
 TEST(Concurrency, TwoProcessesStoringAtOnceLoseNoEntry)
 {
-    TempDir dir;
+    TempFolder dir;
     createTable(dir.path());
     std::vector<pid_t> children;
     for (const char* who : {"A", "B"}) {

@@ -91,7 +91,7 @@ TEST(Fuzz, MutatedFilesOnDiskNeverGetOverwrittenWhenRefused)
     const std::string seedIndexBytes = mdx::build(seedTable(), "Pelkor");
     std::mt19937 random(7);
     for (int i = 0; i < 300; ++i) {
-        TempDir dir;
+        TempFolder dir;
         const std::string tableBytes = mutate(seedTableBytes, random);
         writeBytes(dir.path() / "Pelkor.dbf", tableBytes);
         writeBytes(dir.path() / "Pelkor.mdx", mutate(seedIndexBytes, random));

@@ -43,7 +43,7 @@ std::string pythonPath(const std::filesystem::path& file)
 
 TEST(IndependentReaders, DbfreadReadsEveryRecordAndFieldWeStored)
 {
-    TempDir dir;
+    TempFolder dir;
     createTable(dir.path());
     DbaseTable table;
     table.setDatabaseName(dir.path());
@@ -67,7 +67,7 @@ TEST(IndependentReaders, DbfreadReadsEveryRecordAndFieldWeStored)
 
 TEST(IndependentReaders, PythonDbfReadsEveryRecordAndFieldWeStored)
 {
-    TempDir dir;
+    TempFolder dir;
     createTable(dir.path());
     DbaseTable table;
     table.setDatabaseName(dir.path());
@@ -92,7 +92,7 @@ TEST(IndependentReaders, PythonDbfReadsEveryRecordAndFieldWeStored)
 
 TEST(IndependentReaders, ATableWrittenByPythonDbfOpensAndGetsItsIndex)
 {
-    TempDir dir;
+    TempFolder dir;
     runPython(
         "import dbf, datetime\n"
         "t = dbf.Table(" + pythonPath(dir.path() / "Pelkor.dbf") + ", "

@@ -160,7 +160,7 @@ TEST(ResultRules, OfferAndStoreAgreeOverMixedCountsAndDates)
 
 TEST(ResultStore, AWholeStoreSequenceOnRealFilesReadsBackThroughDbfread)
 {
-    TempDir dir;
+    TempFolder dir;
     createTable(dir.path());
     DbaseTable table;
     table.setDatabaseName(dir.path());
@@ -206,7 +206,7 @@ TEST(ResultStore, AWholeStoreSequenceOnRealFilesReadsBackThroughDbfread)
 
 TEST(ResultStore, TenEqualCountsAreReplacedDayByDay)
 {
-    TempDir dir;
+    TempFolder dir;
     createTable(dir.path());
     DbaseTable table;
     table.setDatabaseName(dir.path());

@@ -36,7 +36,7 @@ protected:
         table.setFilter("HRA = '" + code + "'");
     }
 
-    TempDir dir;
+    TempFolder dir;
     DbaseTable table;
 };
 
@@ -221,7 +221,7 @@ TEST_F(TableTest, RowsShowTheSelectionInTheCurrentOrder)
 TEST(TableFiles, NamesMatchWithoutRegardToLetterCase)
 {
     for (const char* indexName : {"Pelkor.MDX", "Pelkor.mdx", "Pelkor.Mdx", "PELKOR.mdx"}) {
-        TempDir dir;
+        TempFolder dir;
         DbaseTable::createEmpty(dir.path(), "PELKOR.DBF", indexName);
         DbaseTable table;
         table.setDatabaseName(dir.path());
@@ -239,7 +239,7 @@ TEST(TableFiles, NamesMatchWithoutRegardToLetterCase)
 
 TEST(TableFiles, TheIndexIsFoundInAnySpellingOrGetsTheLiveSpelling)
 {
-    TempDir dir;
+    TempFolder dir;
     EXPECT_EQ(filestore::resolve(dir.path(), "Pelkor.MDX", "Pelkor.mdx"), dir.path() / "Pelkor.mdx");
     writeBytes(dir.path() / "PELKOR.mdx", "");
     EXPECT_EQ(filestore::resolve(dir.path(), "Pelkor.MDX", "Pelkor.mdx"), dir.path() / "PELKOR.mdx");
@@ -251,7 +251,7 @@ TEST(TableFiles, TheIndexIsFoundInAnySpellingOrGetsTheLiveSpelling)
 TEST(TableFiles, AResetWritesTheIndexUnderTheSpellingOpenUses)
 {
     for (const char* indexName : {"PELKOR.mdx", ""}) {
-        TempDir app;
+        TempFolder app;
         const auto data = app.path() / "Data";
         const auto zaloha = data / "Zaloha";
         std::filesystem::create_directories(zaloha);
@@ -277,7 +277,7 @@ TEST(TableFiles, AResetWritesTheIndexUnderTheSpellingOpenUses)
 
 TEST(TableFiles, MissingOrStaleIndexIsRebuiltOnOpen)
 {
-    TempDir dir;
+    TempFolder dir;
     createTable(dir.path());
     {
         DbaseTable table;
@@ -312,7 +312,7 @@ TEST(TableFiles, MissingOrStaleIndexIsRebuiltOnOpen)
 
 TEST(TableFiles, MissingTableIsAClearError)
 {
-    TempDir dir;
+    TempFolder dir;
     DbaseTable table;
     EXPECT_THROW(table.open(), DbaseError); // no folder set
     table.setDatabaseName(dir.path());
@@ -327,7 +327,7 @@ TEST(TableFiles, MissingTableIsAClearError)
 
 TEST(TableFiles, DamagedTablesAreReportedAndNeverOverwritten)
 {
-    TempDir dir;
+    TempFolder dir;
     createTable(dir.path());
     {
         DbaseTable table;
@@ -359,7 +359,7 @@ TEST(TableFiles, DamagedTablesAreReportedAndNeverOverwritten)
 
 TEST(TableFiles, AnotherWriterIsSeenBeforeTheNextPost)
 {
-    TempDir dir;
+    TempFolder dir;
     createTable(dir.path());
     DbaseTable one;
     DbaseTable two;
@@ -381,7 +381,7 @@ TEST(TableFiles, AnotherWriterIsSeenBeforeTheNextPost)
 
 TEST(TableFiles, SelectionOrderAndRowsShowWhatAnotherCopyStored)
 {
-    TempDir dir;
+    TempFolder dir;
     createTable(dir.path());
     DbaseTable one;
     DbaseTable two;
@@ -412,7 +412,7 @@ TEST(TableFiles, SelectionOrderAndRowsShowWhatAnotherCopyStored)
 
 TEST(TableFiles, RowsLeaveTheCurrentRecordWhereItWas)
 {
-    TempDir dir;
+    TempFolder dir;
     createTable(dir.path());
     DbaseTable one;
     DbaseTable two;
@@ -462,7 +462,7 @@ TEST(TableFiles, RowsLeaveTheCurrentRecordWhereItWas)
 
 TEST(TableFiles, ExclusiveAccessLetsItsTableWriteAndIsNotTakenTwice)
 {
-    TempDir app;
+    TempFolder app;
     const auto data = app.path() / "Data";
     const auto zaloha = data / "Zaloha";
     std::filesystem::create_directories(zaloha);
@@ -485,7 +485,7 @@ TEST(TableFiles, ExclusiveAccessLetsItsTableWriteAndIsNotTakenTwice)
 
 TEST(TableFiles, DeletedRecordsStayInTheFileButAreNeverShown)
 {
-    TempDir dir;
+    TempFolder dir;
     DbfTable content;
     content.records.push_back({true, cp1250::fromUtf8("smazaný"), 1, "3", {}});
     content.records.push_back({false, cp1250::fromUtf8("platný"), 2, "3", {}});

@@ -22,7 +22,7 @@ int runTool(const fs::path& zaloha, const fs::path& data, const std::string& ext
 
 TEST(TemplateTool, WritesAnEmptyTemplateAndGivesAFreshFolderItsCopy)
 {
-    TempDir app;
+    TempFolder app;
     const fs::path data = app.path() / "Data";
     const fs::path zaloha = data / "Zaloha";
     ASSERT_EQ(runTool(zaloha, data), 0);
@@ -44,7 +44,7 @@ TEST(TemplateTool, WritesAnEmptyTemplateAndGivesAFreshFolderItsCopy)
 
 TEST(TemplateTool, ARebuildNeverOverwritesAPlayersTable)
 {
-    TempDir app;
+    TempFolder app;
     const fs::path data = app.path() / "Data";
     const fs::path zaloha = data / "Zaloha";
     fs::create_directories(data);
@@ -65,7 +65,7 @@ TEST(TemplateTool, ARebuildNeverOverwritesAPlayersTable)
 
 TEST(TemplateTool, ReportsAFolderItCannotUse)
 {
-    TempDir app;
+    TempFolder app;
     writeBytes(app.path() / "file", "x");
     EXPECT_NE(runTool(app.path() / "file" / "Zaloha", app.path() / "Data"), 0);
     EXPECT_NE(runTool(app.path() / "Zaloha", app.path() / "Data", "extra"), 0);

@@ -57,7 +57,7 @@ protected:
         EXPECT_EQ(fileNames(), (std::vector<std::string>{"Pelkor.dbf", "Pelkor.mdx"})) << "a temporary file stayed";
     }
 
-    TempDir dir;
+    TempFolder dir;
     DbaseTable table;
     std::pair<std::string, std::string> before;
 };
@@ -101,7 +101,7 @@ TEST_F(WriteSafetyTest, ARenameFailingLeavesTheOldTable)
 
 TEST(ResetFromTemplate, ReplacesBothFilesAndKeepsSelectionAndOrder)
 {
-    TempDir app;
+    TempFolder app;
     const fs::path data = app.path() / "Data";
     const fs::path zaloha = data / "Zaloha";
     fs::create_directories(zaloha);
@@ -132,7 +132,7 @@ TEST(ResetFromTemplate, ReplacesBothFilesAndKeepsSelectionAndOrder)
 
 TEST(ResetFromTemplate, AMissingOrBrokenTemplateLeavesTheLiveTableOpenAndWhole)
 {
-    TempDir app;
+    TempFolder app;
     const fs::path data = app.path() / "Data";
     const fs::path zaloha = data / "Zaloha";
     fs::create_directories(data);
@@ -173,7 +173,7 @@ TEST(ResetFromTemplate, AMissingOrBrokenTemplateLeavesTheLiveTableOpenAndWhole)
 
 TEST(ResetFromTemplate, AFailingReplacementLeavesTheOldTableOpen)
 {
-    TempDir app;
+    TempFolder app;
     const fs::path data = app.path() / "Data";
     const fs::path zaloha = data / "Zaloha";
     fs::create_directories(zaloha);
