@@ -9,6 +9,7 @@
 #include "FileStore.h"
 #include "MdxFormat.h"
 #include "ResultStore.h"
+#include "TempFolder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -24,32 +25,11 @@ namespace {
 
 const char* const gameCodes[] = {"3", "4", "5", "6", "7", "8", "9", "10"};
 
-// A folder holding one table, removed at exit.
-class BenchFolder {
-public:
-    BenchFolder()
-    {
-        std::string pattern = (fs::temp_directory_path() / "pelikor-bench-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot create a temporary folder");
-        path_ = pattern;
-    }
-    ~BenchFolder()
-    {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
 // A table of the given size written by our engine: count records spread
 // over the eight games, an index beside it.
 const fs::path& ownTable(std::size_t count)
 {
-    static std::map<std::size_t, BenchFolder> folders;
+    static std::map<std::size_t, TempFolder> folders;
     auto [it, fresh] = folders.try_emplace(count);
     if (fresh) {
         DbfTable table;
@@ -66,7 +46,7 @@ const fs::path& ownTable(std::size_t count)
 // 10,000 records written by python3-dbf as a dBASE III table without index.
 const fs::path& foreignTable()
 {
-    static BenchFolder folder;
+    static TempFolder folder;
     static bool written = false;
     if (!written) {
         const std::string script = (folder.path() / "make.py").string();

@@ -1,13 +1,11 @@
 #pragma once
 
+#include "TempFolder.h"
+
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <stdexcept>
-#include <string>
 #include <thread>
-
-#include <stdlib.h>
 
 // A settings file of about 1 KB in a temporary folder, removed at the end.
 class QuietProfile {
@@ -15,10 +13,6 @@ public:
     // When `quiet`, waits until the file is old enough for a reader to trust its parsed copy.
     explicit QuietProfile(bool quiet)
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "pelikor-bench-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot create a temporary folder");
-        folder_ = pattern;
         std::ofstream out(file(), std::ios::binary);
         out << "; Kolvex\r\n[Manual]\r\n";
         for (int i = 0; out.tellp() < 900; ++i)
@@ -29,15 +23,8 @@ public:
         if (quiet)
             std::this_thread::sleep_for(std::chrono::milliseconds(2100));
     }
-    ~QuietProfile()
-    {
-        std::error_code error;
-        std::filesystem::remove_all(folder_, error);
-    }
-    QuietProfile(const QuietProfile&) = delete;
-    QuietProfile& operator=(const QuietProfile&) = delete;
 
-    std::filesystem::path folder() const { return folder_; }
+    std::filesystem::path folder() const { return folder_.path(); }
     std::filesystem::path file() const { return folder_ / "Kolvex.ini"; }
 
     // One quiet file for every benchmark that only reads, made on first use.
@@ -48,5 +35,5 @@ public:
     }
 
 private:
-    std::filesystem::path folder_;
+    TempFolder folder_;
 };
