@@ -14,6 +14,19 @@ void createTable(const std::filesystem::path& dir)
     DbaseTable::createEmpty(dir, DbaseTable::tableName, DbaseTable::liveIndexName);
 }
 
+InstalledFolder::InstalledFolder() : data(app.path() / "Data"), zaloha(data / "Zaloha")
+{
+    std::filesystem::create_directories(zaloha);
+    DbaseTable::createEmpty(zaloha, DbaseTable::tableName, DbaseTable::templateIndexName);
+    createTable(data);
+}
+
+void openIn(DbaseTable& table, const std::filesystem::path& dir)
+{
+    table.setDatabaseName(dir);
+    table.open();
+}
+
 void addRecord(DbaseTable& table, std::string_view name, long long tahy, std::string_view hra, std::string_view date)
 {
     table.insert();

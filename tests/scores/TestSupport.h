@@ -12,6 +12,18 @@ namespace testing_support {
 // An empty best table in dir, as the template tool writes it.
 void createTable(const std::filesystem::path& dir);
 
+// An application folder with an empty live table in Data and the template
+// in Data/Zaloha, as a fresh installation has them.
+struct InstalledFolder {
+    InstalledFolder();
+    TempFolder app;
+    std::filesystem::path data;
+    std::filesystem::path zaloha;
+};
+
+// Points the table at dir and opens it.
+void openIn(DbaseTable& table, const std::filesystem::path& dir);
+
 // Inserts and posts one record.
 void addRecord(DbaseTable& table, std::string_view name, long long tahy, std::string_view hra,
                std::string_view date);

@@ -25,8 +25,7 @@ constexpr int storesPerProcess = 60;
     int status = 0;
     try {
         DbaseTable table;
-        table.setDatabaseName(dir);
-        table.open();
+        openIn(table, dir);
         for (int i = 0; i < storesPerProcess; ++i) {
             table.first();
             addRecord(table, who + std::to_string(i), i % 32 + 1, "3", "1.1.2026");
@@ -45,8 +44,7 @@ void fillStandardGameWithFives(const std::filesystem::path& dir)
 {
     createTable(dir);
     DbaseTable table;
-    table.setDatabaseName(dir);
-    table.open();
+    openIn(table, dir);
     for (int i = 1; i <= 10; ++i)
         addRecord(table, "pět " + std::to_string(i), 5, "3", "1.1.2026");
 }
@@ -76,8 +74,7 @@ struct Signal {
     int status = 1;
     try {
         DbaseTable table;
-        table.setDatabaseName(dir);
-        table.open();
+        openIn(table, dir);
         if (opened && start) {
             opened->give();
             start->await();
@@ -108,8 +105,7 @@ TEST(Concurrency, AnEditedRecordThatAnotherCopyChangedIsNotOverwritten)
     TempFolder dir;
     fillStandardGameWithFives(dir.path());
     DbaseTable a;
-    a.setDatabaseName(dir.path());
-    a.open();
+    openIn(a, dir.path());
     a.setFiltered(true);
     a.setFilter("HRA = '3'");
     a.setIndexFieldNames("TAHY");
@@ -159,8 +155,7 @@ TEST(Concurrency, TwoStoresAtOnceDecideOnTheTableOnDisk)
     }
 
     DbaseTable a;
-    a.setDatabaseName(dir.path());
-    a.open();
+    openIn(a, dir.path());
     bool told = false;
     // A has decided and is writing: the other copy, its table open, starts
     // its store now and is given time to decide before A's files are in place.
@@ -206,8 +201,7 @@ TEST(Concurrency, TwoProcessesStoringAtOnceLoseNoEntry)
     }
 
     DbaseTable table;
-    table.setDatabaseName(dir.path());
-    table.open();
+    openIn(table, dir.path());
     std::set<std::string> names;
     for (table.first(); !table.eof(); table.next())
         names.insert(table.fieldText("JMENO"));

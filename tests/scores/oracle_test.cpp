@@ -39,17 +39,22 @@ std::string pythonPath(const std::filesystem::path& file)
     return "r'" + file.string() + "'";
 }
 
+// A fresh table in dir holding every sample, stored through the engine.
+void storeSamples(const std::filesystem::path& dir)
+{
+    createTable(dir);
+    DbaseTable table;
+    openIn(table, dir);
+    for (const Sample& s : samples)
+        addRecord(table, s.name, s.tahy, s.hra, s.date);
+}
+
 } // namespace
 
 TEST(IndependentReaders, DbfreadReadsEveryRecordAndFieldWeStored)
 {
     TempFolder dir;
-    createTable(dir.path());
-    DbaseTable table;
-    table.setDatabaseName(dir.path());
-    table.open();
-    for (const Sample& s : samples)
-        addRecord(table, s.name, s.tahy, s.hra, s.date);
+    storeSamples(dir.path());
 
     const std::string output = runPython(
         "import sys, dbfread\n"
@@ -68,12 +73,7 @@ TEST(IndependentReaders, DbfreadReadsEveryRecordAndFieldWeStored)
 TEST(IndependentReaders, PythonDbfReadsEveryRecordAndFieldWeStored)
 {
     TempFolder dir;
-    createTable(dir.path());
-    DbaseTable table;
-    table.setDatabaseName(dir.path());
-    table.open();
-    for (const Sample& s : samples)
-        addRecord(table, s.name, s.tahy, s.hra, s.date);
+    storeSamples(dir.path());
 
     const std::string output = runPython(
         "import sys, dbf\n"
@@ -105,8 +105,7 @@ TEST(IndependentReaders, ATableWrittenByPythonDbfOpensAndGetsItsIndex)
     ASSERT_FALSE(std::filesystem::exists(dir.path() / "Pelkor.mdx"));
 
     DbaseTable table;
-    table.setDatabaseName(dir.path());
-    table.open();
+    openIn(table, dir.path());
     const auto tags = mdx::read(readBytes(dir.path() / "Pelkor.mdx"), "Pelkor.mdx");
     ASSERT_EQ(tags.size(), 2u);
     EXPECT_EQ(tags[1].entries.size(), 3u);

@@ -163,8 +163,7 @@ TEST(ResultStore, AWholeStoreSequenceOnRealFilesReadsBackThroughDbfread)
     TempFolder dir;
     createTable(dir.path());
     DbaseTable table;
-    table.setDatabaseName(dir.path());
-    table.open();
+    openIn(table, dir.path());
     table.setIndexFieldNames("TAHY");
 
     const DbaseDate earlier{2026, 1, 8};
@@ -209,8 +208,7 @@ TEST(ResultStore, TenEqualCountsAreReplacedDayByDay)
     TempFolder dir;
     createTable(dir.path());
     DbaseTable table;
-    table.setDatabaseName(dir.path());
-    table.open();
+    openIn(table, dir.path());
     for (int i = 0; i < 10; ++i)
         results::storeResult(table, "8", "p" + std::to_string(i), 2, i == 5 ? yesterday : today);
     // Only record 6 is older than today; it is the one replaced.

@@ -18,8 +18,7 @@ protected:
     void SetUp() override
     {
         createTable(dir.path());
-        table.setDatabaseName(dir.path());
-        table.open();
+        openIn(table, dir.path());
     }
 
     std::vector<std::string> walkNames()
@@ -224,8 +223,7 @@ TEST(TableFiles, NamesMatchWithoutRegardToLetterCase)
         TempFolder dir;
         DbaseTable::createEmpty(dir.path(), "PELKOR.DBF", indexName);
         DbaseTable table;
-        table.setDatabaseName(dir.path());
-        table.open();
+        openIn(table, dir.path());
         addRecord(table, "x", 1, "3", "1.1.2026");
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
@@ -251,18 +249,14 @@ TEST(TableFiles, TheIndexIsFoundInAnySpellingOrGetsTheLiveSpelling)
 TEST(TableFiles, AResetWritesTheIndexUnderTheSpellingOpenUses)
 {
     for (const char* indexName : {"PELKOR.mdx", ""}) {
-        TempFolder app;
-        const auto data = app.path() / "Data";
-        const auto zaloha = data / "Zaloha";
-        std::filesystem::create_directories(zaloha);
-        DbaseTable::createEmpty(zaloha, DbaseTable::tableName, DbaseTable::templateIndexName);
-        createTable(data);
+        const InstalledFolder folder;
+        const auto& data = folder.data;
+        const auto& zaloha = folder.zaloha;
         std::filesystem::remove(data / "Pelkor.mdx");
         if (*indexName)
             DbaseTable::createEmpty(data, DbaseTable::tableName, indexName);
         DbaseTable table;
-        table.setDatabaseName(data);
-        table.open();
+        openIn(table, data);
         table.resetFromTemplate(zaloha);
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(data))
@@ -281,8 +275,7 @@ TEST(TableFiles, MissingOrStaleIndexIsRebuiltOnOpen)
     createTable(dir.path());
     {
         DbaseTable table;
-        table.setDatabaseName(dir.path());
-        table.open();
+        openIn(table, dir.path());
         addRecord(table, "b", 2, "3", "1.1.2026");
         addRecord(table, "a", 1, "3", "1.1.2026");
     }
@@ -290,8 +283,7 @@ TEST(TableFiles, MissingOrStaleIndexIsRebuiltOnOpen)
     const std::string good = readBytes(index);
     const auto reopen = [&] {
         DbaseTable table;
-        table.setDatabaseName(dir.path());
-        table.open();
+        openIn(table, dir.path());
         return readBytes(index);
     };
 
@@ -331,8 +323,7 @@ TEST(TableFiles, DamagedTablesAreReportedAndNeverOverwritten)
     createTable(dir.path());
     {
         DbaseTable table;
-        table.setDatabaseName(dir.path());
-        table.open();
+        openIn(table, dir.path());
         addRecord(table, "x", 1, "3", "1.1.2026");
     }
     const auto file = dir.path() / "Pelkor.dbf";
@@ -363,10 +354,8 @@ TEST(TableFiles, AnotherWriterIsSeenBeforeTheNextPost)
     createTable(dir.path());
     DbaseTable one;
     DbaseTable two;
-    for (DbaseTable* t : {&one, &two}) {
-        t->setDatabaseName(dir.path());
-        t->open();
-    }
+    openIn(one, dir.path());
+    openIn(two, dir.path());
     addRecord(one, "první", 1, "3", "1.1.2026");
     addRecord(two, "druhý", 2, "3", "1.1.2026");
     one.first();
@@ -385,10 +374,8 @@ TEST(TableFiles, SelectionOrderAndRowsShowWhatAnotherCopyStored)
     createTable(dir.path());
     DbaseTable one;
     DbaseTable two;
-    for (DbaseTable* t : {&one, &two}) {
-        t->setDatabaseName(dir.path());
-        t->open();
-    }
+    openIn(one, dir.path());
+    openIn(two, dir.path());
     two.setFiltered(true);
     two.setFilter("HRA = '3'");
 
@@ -416,10 +403,8 @@ TEST(TableFiles, RowsLeaveTheCurrentRecordWhereItWas)
     createTable(dir.path());
     DbaseTable one;
     DbaseTable two;
-    for (DbaseTable* t : {&one, &two}) {
-        t->setDatabaseName(dir.path());
-        t->open();
-    }
+    openIn(one, dir.path());
+    openIn(two, dir.path());
     two.setIndexFieldNames("TAHY");
     addRecord(one, "a", 5, "3", "1.1.2026");
     addRecord(one, "b", 6, "3", "1.1.2026");
@@ -449,8 +434,7 @@ TEST(TableFiles, RowsLeaveTheCurrentRecordWhereItWas)
 
     // With nothing current before, the first record becomes current.
     DbaseTable three;
-    three.setDatabaseName(dir.path());
-    three.open();
+    openIn(three, dir.path());
     three.setFiltered(true);
     three.setFilter("HRA = '9'");
     addRecord(one, "e", 2, "9", "1.1.2026");
@@ -462,12 +446,9 @@ TEST(TableFiles, RowsLeaveTheCurrentRecordWhereItWas)
 
 TEST(TableFiles, ExclusiveAccessLetsItsTableWriteAndIsNotTakenTwice)
 {
-    TempFolder app;
-    const auto data = app.path() / "Data";
-    const auto zaloha = data / "Zaloha";
-    std::filesystem::create_directories(zaloha);
-    DbaseTable::createEmpty(zaloha, DbaseTable::tableName, DbaseTable::templateIndexName);
-    createTable(data);
+    const InstalledFolder folder;
+    const auto& data = folder.data;
+    const auto& zaloha = folder.zaloha;
     DbaseTable table;
     table.setDatabaseName(data);
     EXPECT_THROW(DbaseTable::ExclusiveAccess{table}, DbaseError) << "a closed table";
@@ -491,8 +472,7 @@ TEST(TableFiles, DeletedRecordsStayInTheFileButAreNeverShown)
     content.records.push_back({false, cp1250::fromUtf8("platný"), 2, "3", {}});
     writeBytes(dir.path() / "Pelkor.dbf", dbf::serialize(content));
     DbaseTable table;
-    table.setDatabaseName(dir.path());
-    table.open();
+    openIn(table, dir.path());
     table.setIndexFieldNames("TAHY");
     EXPECT_EQ(table.recordCount(), 1u);
     EXPECT_FALSE(table.findKey(1));

@@ -35,8 +35,7 @@ TEST(TemplateTool, WritesAnEmptyTemplateAndGivesAFreshFolderItsCopy)
 
     // The reset accepts what the tool wrote.
     DbaseTable live;
-    live.setDatabaseName(data);
-    live.open();
+    openIn(live, data);
     addRecord(live, "hráč", 3, "3", "1.1.2026");
     live.resetFromTemplate(zaloha);
     EXPECT_EQ(live.recordCount(), 0u);
@@ -50,8 +49,7 @@ TEST(TemplateTool, ARebuildNeverOverwritesAPlayersTable)
     fs::create_directories(data);
     DbaseTable::createEmpty(data, "PELKOR.DBF", "pelkor.MDX");
     DbaseTable live;
-    live.setDatabaseName(data);
-    live.open();
+    openIn(live, data);
     addRecord(live, "hráč", 3, "3", "1.1.2026");
     const std::string table = readBytes(data / "PELKOR.DBF");
     const std::string index = readBytes(data / "pelkor.MDX");

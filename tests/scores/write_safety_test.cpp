@@ -19,8 +19,7 @@ protected:
     void SetUp() override
     {
         createTable(dir.path());
-        table.setDatabaseName(dir.path());
-        table.open();
+        openIn(table, dir.path());
         // Large enough that the table is written in more than one piece.
         for (int i = 0; i < 700; ++i)
             addRecord(table, "hráč " + std::to_string(i), i % 30 + 1, "3", "1.1.2026");
@@ -93,23 +92,18 @@ TEST_F(WriteSafetyTest, ARenameFailingLeavesTheOldTable)
 
     // The index ran ahead of the table; the next open brings it back in step.
     DbaseTable other;
-    other.setDatabaseName(dir.path());
-    other.open();
+    openIn(other, dir.path());
     EXPECT_EQ(other.recordCount(), 700u);
     EXPECT_EQ(snapshot(), before);
 }
 
 TEST(ResetFromTemplate, ReplacesBothFilesAndKeepsSelectionAndOrder)
 {
-    TempFolder app;
-    const fs::path data = app.path() / "Data";
-    const fs::path zaloha = data / "Zaloha";
-    fs::create_directories(zaloha);
-    DbaseTable::createEmpty(zaloha, DbaseTable::tableName, DbaseTable::templateIndexName);
-    createTable(data);
+    const InstalledFolder folder;
+    const auto& data = folder.data;
+    const auto& zaloha = folder.zaloha;
     DbaseTable table;
-    table.setDatabaseName(data);
-    table.open();
+    openIn(table, data);
     for (const char* code : {"3", "4", "10"})
         addRecord(table, "x", 2, code, "1.1.2026");
     table.setFiltered(true);
@@ -138,8 +132,7 @@ TEST(ResetFromTemplate, AMissingOrBrokenTemplateLeavesTheLiveTableOpenAndWhole)
     fs::create_directories(data);
     createTable(data);
     DbaseTable table;
-    table.setDatabaseName(data);
-    table.open();
+    openIn(table, data);
     addRecord(table, "zůstane", 2, "3", "1.1.2026");
     const std::string live = readBytes(data / "Pelkor.dbf");
 
@@ -173,15 +166,11 @@ TEST(ResetFromTemplate, AMissingOrBrokenTemplateLeavesTheLiveTableOpenAndWhole)
 
 TEST(ResetFromTemplate, AFailingReplacementLeavesTheOldTableOpen)
 {
-    TempFolder app;
-    const fs::path data = app.path() / "Data";
-    const fs::path zaloha = data / "Zaloha";
-    fs::create_directories(zaloha);
-    DbaseTable::createEmpty(zaloha, DbaseTable::tableName, DbaseTable::templateIndexName);
-    createTable(data);
+    const InstalledFolder folder;
+    const auto& data = folder.data;
+    const auto& zaloha = folder.zaloha;
     DbaseTable table;
-    table.setDatabaseName(data);
-    table.open();
+    openIn(table, data);
     addRecord(table, "zůstane", 2, "3", "1.1.2026");
     table.setWriteHooks({{}, [](const fs::path& target) {
                              if (target.filename() == "Pelkor.dbf")
