@@ -2,7 +2,7 @@
 // and together with the settings read that precedes it in the window.
 #include "Board.h"
 #include "Jumps.h"
-#include "Layouts.h"
+#include "Games.h"
 #include "Monitor.h"
 #include "ProfileFile.h"
 #include "QuietProfile.h"

@@ -7,6 +7,7 @@
 #include "DbaseTable.h"
 #include "DbfFormat.h"
 #include "FileStore.h"
+#include "Games.h"
 #include "MdxFormat.h"
 #include "ResultStore.h"
 #include "TempFolder.h"
@@ -23,8 +24,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const gameCodes[] = {"3", "4", "5", "6", "7", "8", "9", "10"};
-
 // A table of the given size written by our engine: count records spread
 // over the eight games, an index beside it.
 const fs::path& ownTable(std::size_t count)
@@ -36,7 +35,7 @@ const fs::path& ownTable(std::size_t count)
         table.lastUpdate = DbaseDate::today();
         for (std::size_t i = 0; i < count; ++i)
             table.records.push_back({false, "Hráč číslo " + std::to_string(i * 7919 % count), long(i % 17) + 1,
-                                     gameCodes[i % 8], {2026, 1 + int(i % 12), 1 + int(i % 28)}});
+                                     std::string(pelikor::kGames[i % pelikor::kGameCount].code), {2026, 1 + int(i % 12), 1 + int(i % 28)}});
         filestore::replaceAll({{it->second.path() / "Pelkor.mdx", mdx::build(table, "Pelkor")},
                                {it->second.path() / "Pelkor.dbf", dbf::serialize(table)}});
     }
@@ -89,7 +88,7 @@ void walkGame(benchmark::State& state, const fs::path& dir)
     std::size_t game = 0;
     for (auto _ : state) {
         table.setFiltered(true);
-        table.setFilter(std::string("HRA = '") + gameCodes[game++ % 8] + "'");
+        table.setFilter(results::selectionText(pelikor::kGames[game++ % pelikor::kGameCount].code));
         table.setIndexFieldNames("TAHY");
         int seen = 0;
         for (table.first(); !table.eof() && seen < 10; table.next(), ++seen) {

@@ -1,5 +1,5 @@
 #include "Board.h"
-#include "Layouts.h"
+#include "Games.h"
 #include "Monitor.h"
 #include "Positions.h"
 

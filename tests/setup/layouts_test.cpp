@@ -1,4 +1,4 @@
-#include "Layouts.h"
+#include "Games.h"
 
 #include <gtest/gtest.h>
 
@@ -95,4 +95,23 @@ TEST(OptionalLayouts, RejectsNumbersOutsideOneToSeven)
 {
     EXPECT_THROW(optionalLayout(0), std::invalid_argument);
     EXPECT_THROW(optionalLayout(8), std::invalid_argument);
+}
+
+// The catalogue in the table view's tab order, and the code rule 11 - n.
+TEST(GameCatalogue, TabsRunFromTheStandardGameDownTheOptionalOnes)
+{
+    const char* const captions[] = {"Standardní",  "Volitelná 7", "Volitelná 6", "Volitelná 5",
+                                    "Volitelná 4", "Volitelná 3", "Volitelná 2", "Volitelná 1"};
+    for (int tab = 0; tab < kGameCount; ++tab) {
+        const Game& game = kGames[std::size_t(tab)];
+        EXPECT_EQ(game.caption, captions[tab]);
+        EXPECT_EQ(game.code, std::to_string(tab + 3));
+        if (tab > 0) {
+            EXPECT_EQ(game.optionalNumber, 11 - std::stoi(std::string(game.code)));
+        }
+        EXPECT_EQ(gameOfCode(game.code)->caption, game.caption);
+    }
+    EXPECT_EQ(standardGame().optionalNumber, 0);
+    for (const char* notACode : {"", "0", "1", "2", "11", "03", "3 ", "1O"})
+        EXPECT_FALSE(gameOfCode(notACode)) << notACode;
 }

@@ -1,0 +1,42 @@
+#include "Games.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace pelikor {
+
+const Game& optionalGame(int number)
+{
+    if (number < 1 || number > kOptionalGameCount)
+        throw std::invalid_argument("No optional game " + std::to_string(number));
+    // Optional game n stands at tab kGameCount - n.
+    return kGames[std::size_t(kGameCount - number)];
+}
+
+std::optional<Game> gameOfCode(std::string_view code)
+{
+    for (const Game& game : kGames)
+        if (game.code == code)
+            return game;
+    return std::nullopt;
+}
+
+GameLayout standardLayout(int removed)
+{
+    if (!isPosition(removed))
+        throw std::invalid_argument("No board position " + std::to_string(removed) + " to remove");
+    return {std::string(standardGame().code), standardGame().layout - PositionSet{removed}};
+}
+
+GameLayout standardLayout()
+{
+    return standardLayout(kCentre);
+}
+
+GameLayout optionalLayout(int number)
+{
+    const Game& game = optionalGame(number);
+    return {std::string(game.code), game.layout};
+}
+
+} // namespace pelikor

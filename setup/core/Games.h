@@ -1,0 +1,60 @@
+#pragma once
+
+#include "GameLayout.h"
+#include "Positions.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace pelikor {
+
+inline constexpr int kOptionalGameCount = 7;
+inline constexpr int kGameCount = kOptionalGameCount + 1;
+
+// One of the eight games: how the best table and the running board name it,
+// how the table view captions it, and where its pegs stand at the start.
+struct Game {
+    std::string_view code;    // HRA in the best table, Kontrola while it runs
+    std::string_view caption; // tab of the table view (UTF-8)
+    int optionalNumber;       // 1..7; 0 for the standard game
+    // The start; for the standard game the full board, from which the
+    // player takes one peg away.
+    PositionSet layout;
+};
+
+// The eight games in the order of the table view's tabs: the standard game,
+// then optional game 7 down to 1, so codes "3" up to "10" (optional game n
+// has the code 11 - n).
+inline constexpr std::array<Game, kGameCount> kGames = {{
+    {"3", "Standardní", 0, PositionSet::all()},
+    {"4", "Volitelná 7", 7, PositionSet::all() - PositionSet{2, 14, 17, 20, 32}},
+    {"5", "Volitelná 6", 6, PositionSet::all() - PositionSet{10, 16, 17, 18, 24}},
+    {"6", "Volitelná 5", 5, PositionSet::all() - PositionSet{1, 3, 7, 13, 21, 27, 31, 33}},
+    {"7", "Volitelná 4", 4,
+     {4, 6, 8, 9, 10, 11, 12, 14, 15, 16, 17, 18, 19, 20, 22, 23, 24, 25, 26, 28, 30}},
+    {"8", "Volitelná 3", 3, {2, 4, 5, 6, 8, 9, 10, 11, 12, 16, 17, 18, 23, 24, 25}},
+    {"9", "Volitelná 2", 2, {9, 10, 11, 16, 17, 18, 23, 24, 25}},
+    {"10", "Volitelná 1", 1, {5, 9, 10, 11, 17, 24}},
+}};
+
+constexpr const Game& standardGame() { return kGames.front(); }
+
+// Optional game 1..7. Throws std::invalid_argument for any other number.
+const Game& optionalGame(int number);
+
+// The game of a code, compared as a whole value ("1" is no game, "10" is).
+std::optional<Game> gameOfCode(std::string_view code);
+
+// The standard game's start: the full board less the one position the
+// player removed (1..33). Throws std::invalid_argument for any other number.
+GameLayout standardLayout(int removed);
+
+// The most common standard start, with the centre taken away.
+GameLayout standardLayout();
+
+// Optional game 1..7 with its fixed layout and code.
+// Throws std::invalid_argument for any other number.
+GameLayout optionalLayout(int number);
+
+} // namespace pelikor
