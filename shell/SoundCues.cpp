@@ -45,3 +45,9 @@ void SoundCues::PlayCue(const QString& fileName)
     }
     changeDirectory(applicationDir_);
 }
+
+void SoundCues::PlayCue(pelikor::SoundCue cue)
+{
+    const std::string_view name = pelikor::fileName(cue);
+    PlayCue(QString::fromLatin1(name.data(), qsizetype(name.size())));
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CuePlayer.h"
+#include "SoundCue.h"
 
 #include <QString>
 
@@ -20,6 +21,7 @@ public:
     // the current directory at the application folder. Throws
     // std::runtime_error when a directory cannot be entered.
     void PlayCue(const QString& fileName);
+    void PlayCue(pelikor::SoundCue cue);
 
 private:
     QString applicationDir_;

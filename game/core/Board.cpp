@@ -14,25 +14,25 @@ void Board::lay(PositionSet occupied)
     remaining_ = pegs_.size();
 }
 
-std::string_view Board::select(int n)
+MoveCue Board::select(int n)
 {
     // Only a peg can be selected: a selected empty position would let the
     // next jump make a peg from nothing.
     if (!isPosition(n) || !pegs_.contains(n))
-        return {};
+        return MoveCue::None;
     selected_ = n;
-    return kCueSelect;
+    return MoveCue::Select;
 }
 
-std::string_view Board::jumpInto(int t)
+MoveCue Board::jumpInto(int t)
 {
-    std::string_view cue;
+    MoveCue cue = MoveCue::None;
     // Every candidate is looked at, as the click handler does; once one has
     // applied the selection is gone, so no later one can.
     for (const Jump& jump : jumpsInto(t)) {
         if (selected_ != jump.source || !pegs_.contains(jump.over))
             continue;
-        cue = kCueJump;
+        cue = MoveCue::Jump;
         selected_ = 0;
         pegs_.erase(jump.source);
         twins_.erase(jump.source);

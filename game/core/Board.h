@@ -2,13 +2,10 @@
 
 #include "Positions.h"
 
-#include <string_view>
-
 namespace pelikor {
 
-// Sound cues the board asks for; the window plays them before it shows the change.
-inline constexpr std::string_view kCueSelect = "Bod.wav";
-inline constexpr std::string_view kCueJump = "Prenos.wav";
+// The sound a move asks for; the board window plays its cue.
+enum class MoveCue { None, Select, Jump };
 
 // The state of a game: pegs, the selected peg, the monitor's twin board and
 // the remaining count. The board window mirrors it into its controls.
@@ -23,11 +20,11 @@ public:
 
     // Selects peg n (also when it is already selected). Returns the cue to
     // play; an empty position is not selected and gives no cue.
-    std::string_view select(int n);
+    MoveCue select(int n);
 
     // Tries the candidates of target t in checking order. Returns the cue
-    // of the executed jump, or an empty view when no candidate applied.
-    std::string_view jumpInto(int t);
+    // of the executed jump, or None when no candidate applied.
+    MoveCue jumpInto(int t);
 
     bool hasPeg(int n) const { return pegs_.contains(n); }
     bool hasTwin(int n) const { return twins_.contains(n); }
@@ -38,12 +35,8 @@ public:
     PositionSet pegs() const { return pegs_; }
     PositionSet twins() const { return twins_; }
 
-    // Direct writes for the monitor (pruning), the result hand-off (refill)
-    // and the commands that end a game.
-    void setPegs(PositionSet pegs) { pegs_ = pegs; }
+    // The monitor's pruning of the twin board.
     void setTwins(PositionSet twins) { twins_ = twins; }
-    void setRemaining(int remaining) { remaining_ = remaining; }
-    void clearSelection() { selected_ = 0; }
 
 private:
     PositionSet pegs_;

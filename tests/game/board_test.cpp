@@ -143,12 +143,12 @@ TEST(Board, LayingSetsPegsTwinsAndCount)
 TEST(Board, SelectionMovesAndRepeats)
 {
     Board board = boardWith({9, 4, 12});
-    EXPECT_EQ(board.select(9), kCueSelect);
+    EXPECT_EQ(board.select(9), MoveCue::Select);
     EXPECT_TRUE(board.isSelected(9));
-    EXPECT_EQ(board.select(12), kCueSelect);
+    EXPECT_EQ(board.select(12), MoveCue::Select);
     EXPECT_FALSE(board.isSelected(9));
     EXPECT_TRUE(board.isSelected(12));
-    EXPECT_EQ(board.select(12), kCueSelect) << "selecting again sounds again";
+    EXPECT_EQ(board.select(12), MoveCue::Select) << "selecting again sounds again";
     EXPECT_TRUE(board.isSelected(12));
 }
 
@@ -157,13 +157,13 @@ TEST(Board, OnlyAPegCanBeSelected)
     Board board = boardWith({9, 4});
     board.select(9);
     for (int n : {1, 0, 34, -1}) {
-        EXPECT_TRUE(board.select(n).empty()) << n;
+        EXPECT_EQ(board.select(n), MoveCue::None) << n;
         EXPECT_TRUE(board.isSelected(9)) << "the selection stays where it was";
     }
     // Were the empty centre selected, a press on 15 would make a peg from nothing.
     Board lone = boardWith({16});
     lone.select(17);
-    EXPECT_TRUE(lone.jumpInto(15).empty());
+    EXPECT_EQ(lone.jumpInto(15), MoveCue::None);
     EXPECT_EQ(lone.pegs(), PositionSet({16}));
     EXPECT_EQ(lone.remaining(), 1);
 }
@@ -172,7 +172,7 @@ TEST(Board, JumpNineOverFourIntoOne)
 {
     Board board = boardWith({9, 4, 20});
     board.select(9);
-    EXPECT_EQ(board.jumpInto(1), kCueJump);
+    EXPECT_EQ(board.jumpInto(1), MoveCue::Jump);
     EXPECT_EQ(board.pegs(), PositionSet({1, 20}));
     EXPECT_EQ(board.twins(), PositionSet({1, 20}));
     EXPECT_EQ(board.remaining(), 2);
@@ -185,16 +185,16 @@ TEST(Board, ClicksThatMatchNoCandidateChangeNothing)
     const auto before = [&] { return std::tuple(board.pegs(), board.twins(), board.remaining(), board.selected()); };
 
     auto state = before();
-    EXPECT_TRUE(board.jumpInto(1).empty()) << "no peg selected";
+    EXPECT_EQ(board.jumpInto(1), MoveCue::None) << "no peg selected";
     EXPECT_EQ(before(), state);
 
     board.select(9);
     state = before();
-    EXPECT_TRUE(board.jumpInto(1).empty()) << "position between is empty";
-    EXPECT_TRUE(board.jumpInto(25).empty()) << "diagonal";
-    EXPECT_TRUE(board.jumpInto(11).empty()) << "over two positions";
-    EXPECT_TRUE(board.jumpInto(0).empty());
-    EXPECT_TRUE(board.jumpInto(40).empty());
+    EXPECT_EQ(board.jumpInto(1), MoveCue::None) << "position between is empty";
+    EXPECT_EQ(board.jumpInto(25), MoveCue::None) << "diagonal";
+    EXPECT_EQ(board.jumpInto(11), MoveCue::None) << "over two positions";
+    EXPECT_EQ(board.jumpInto(0), MoveCue::None);
+    EXPECT_EQ(board.jumpInto(40), MoveCue::None);
     EXPECT_EQ(before(), state);
 }
 
@@ -206,7 +206,7 @@ TEST(Board, CentrePegReachesOnlyItsFourTargets)
         pegs.erase(t);
         board.lay(pegs);
         board.select(kCentre);
-        const bool moved = !board.jumpInto(t).empty();
+        const bool moved = board.jumpInto(t) != MoveCue::None;
         EXPECT_EQ(moved, t == 5 || t == 15 || t == 19 || t == 29) << t;
     }
 }
@@ -215,10 +215,10 @@ TEST(Board, LandedPegNeedsANewClickBeforeItJumpsAgain)
 {
     Board board = boardWith({9, 4, 2});
     board.select(9);
-    ASSERT_FALSE(board.jumpInto(1).empty());
-    EXPECT_TRUE(board.jumpInto(3).empty());
+    ASSERT_NE(board.jumpInto(1), MoveCue::None);
+    EXPECT_EQ(board.jumpInto(3), MoveCue::None);
     board.select(1);
-    EXPECT_FALSE(board.jumpInto(3).empty());
+    EXPECT_NE(board.jumpInto(3), MoveCue::None);
     EXPECT_EQ(board.pegs(), PositionSet({3}));
 }
 
@@ -228,7 +228,7 @@ TEST(Board, EveryJumpKeepsTwinsEqualToPegsWhereItTouches)
         Board board = boardWith({jump.source, jump.over});
         board.setTwins(PositionSet::all()); // the twins elsewhere must not matter
         board.select(jump.source);
-        ASSERT_EQ(board.jumpInto(jump.target), kCueJump);
+        ASSERT_EQ(board.jumpInto(jump.target), MoveCue::Jump);
         for (int n : {jump.source, jump.over, jump.target})
             EXPECT_EQ(board.hasTwin(n), board.hasPeg(n)) << n;
         EXPECT_TRUE(board.hasPeg(jump.target));

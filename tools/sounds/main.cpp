@@ -1,10 +1,14 @@
 // Synthesises the program's six sound cues into the folder given as the
 // only argument: short struck tones, each cue its own small figure.
 #include "Cue.h"
+#include "SoundCue.h"
 #include "WaveFile.h"
 
 #include <filesystem>
 #include <iostream>
+
+using pelikor::fileName;
+using pelikor::SoundCue;
 
 namespace {
 
@@ -73,13 +77,13 @@ int main(int argc, char** argv)
     const std::filesystem::path folder = argv[1];
     try {
         std::filesystem::create_directories(folder);
-        writeWaveFile(folder / "Bod.wav", bod(), kSampleRate);
-        writeWaveFile(folder / "Prenos.wav", prenos(), kSampleRate);
-        writeWaveFile(folder / "Dialog.wav", dialog(), kSampleRate);
-        writeWaveFile(folder / "Dotaz.wav", dotaz(), kSampleRate);
+        writeWaveFile(folder / fileName(SoundCue::Bod), bod(), kSampleRate);
+        writeWaveFile(folder / fileName(SoundCue::Prenos), prenos(), kSampleRate);
+        writeWaveFile(folder / fileName(SoundCue::Dialog), dialog(), kSampleRate);
+        writeWaveFile(folder / fileName(SoundCue::Dotaz), dotaz(), kSampleRate);
         // The figure comes with a rising chord and leaves with a falling one.
-        writeWaveFile(folder / "PomocnikStart.wav", arpeggio({kC5, kE5, kG5, kC6}), kSampleRate);
-        writeWaveFile(folder / "PomocnikKonec.wav", arpeggio({kC6, kG5, kE5, kC5}), kSampleRate);
+        writeWaveFile(folder / fileName(SoundCue::PomocnikStart), arpeggio({kC5, kE5, kG5, kC6}), kSampleRate);
+        writeWaveFile(folder / fileName(SoundCue::PomocnikKonec), arpeggio({kC6, kG5, kE5, kC5}), kSampleRate);
     } catch (const std::exception& error) {
         std::cerr << error.what() << '\n';
         return 1;

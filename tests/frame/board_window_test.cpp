@@ -1,0 +1,392 @@
+#include "BoardPanel.h"
+#include "BoardPicture.h"
+#include "Games.h"
+#include "RecordingCuePlayer.h"
+#include "Settings.h"
+#include "SoundCues.h"
+#include "THemisphereButton.h"
+#include "THlavniDialog.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+#include <stdexcept>
+
+#include <utility>
+#include <vector>
+
+using pelikor::PositionSet;
+
+namespace {
+
+constexpr TColor kNormal = 8421631;
+constexpr TColor kSelected = 16744703;
+
+// A known solution of the standard game with the centre empty:
+// (peg clicked, hole pressed), ending with one peg in the centre.
+const std::vector<std::pair<int, int>> kSolution = {
+    {5, 17}, {8, 10}, {1, 9}, {3, 1}, {10, 8}, {7, 9}, {11, 3}, {13, 11}, {16, 4}, {1, 9}, {14, 16},
+    {16, 4}, {18, 16}, {20, 18}, {18, 6}, {3, 11}, {23, 9}, {4, 16}, {21, 23}, {24, 22}, {30, 18},
+    {27, 25}, {31, 23}, {16, 28}, {33, 31}, {31, 23}, {22, 24}, {24, 26}, {11, 25}, {26, 24}, {29, 17},
+};
+
+PositionSet standardGame()
+{
+    return pelikor::standardLayout().occupied;
+}
+
+} // namespace
+
+// Drives the main window the way a player does: mouse events go to the
+// window and find their control by the window system's own hit testing.
+class BoardWindowTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir applicationDir;
+    std::unique_ptr<Settings> settings;
+    std::unique_ptr<SoundCues> soundCues;
+    RecordingCuePlayer* cuePlayer = nullptr;
+    THlavniDialog* window = nullptr;
+    QWidget* plocha = nullptr;
+    QTimer* monitor = nullptr;
+    QStringList cues;
+
+    THemisphereButton* peg(const char* family, int n) const
+    {
+        return window->findChild<THemisphereButton*>(QStringLiteral("%1%2").arg(QLatin1String(family)).arg(n));
+    }
+    QWidget* hole(int n) const { return window->findChild<QWidget*>(QStringLiteral("B%1").arg(n)); }
+    QLabel* label(const char* name) const { return window->findChild<QLabel*>(QLatin1String(name)); }
+
+    // Presses (and releases) a mouse button at a point of the board panel.
+    void clickOnBoard(QPoint atPanel, Qt::MouseButton button = Qt::LeftButton)
+    {
+        const QPoint atWindow = plocha->mapTo(window, atPanel);
+        QTest::mouseClick(window->windowHandle(), button, Qt::NoModifier, atWindow);
+    }
+    void clickPeg(int n) { clickOnBoard(peg("K", n)->geometry().center()); }
+    void pressHole(int n, Qt::MouseButton button = Qt::LeftButton) { clickOnBoard(hole(n)->geometry().center(), button); }
+
+    int shownPegs() const
+    {
+        int count = 0;
+        for (int n = 1; n <= pelikor::kPositionCount; ++n)
+            count += !peg("K", n)->isHidden();
+        return count;
+    }
+
+    void verifyTwinsFollowPegs() const
+    {
+        for (int n = 1; n <= pelikor::kPositionCount; ++n)
+            QCOMPARE(peg("L", n)->isHidden(), peg("K", n)->isHidden());
+    }
+
+private slots:
+    void init()
+    {
+        settings = std::make_unique<Settings>(applicationDir.path() + QLatin1Char('/'));
+        // The cue files of the build's application folder, played nowhere.
+        auto player = std::make_unique<RecordingCuePlayer>(cues);
+        cuePlayer = player.get();
+        soundCues = std::make_unique<SoundCues>(qEnvironmentVariable("PELIKOR_TEST_APP_DIR") + QLatin1Char('/'),
+                                                std::move(player));
+        window = new THlavniDialog(*settings, *soundCues);
+        // The clicks are tested against the jump rule alone; the monitor's
+        // own tests run it.
+        monitor = window->findChild<QTimer*>(QStringLiteral("Timer1"));
+        QVERIFY(monitor);
+        monitor->stop();
+        cues.clear();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        plocha = window->findChild<QWidget*>(QStringLiteral("Plocha"));
+        QVERIFY(plocha);
+    }
+
+    void cleanup() { delete window; }
+
+    void monitorTicksEveryMillisecondFromCreation()
+    {
+        THlavniDialog fresh(*settings, *soundCues);
+        auto* timer = fresh.findChild<QTimer*>(QStringLiteral("Timer1"));
+        QVERIFY(timer->isActive());
+        QCOMPARE(timer->interval(), 1);
+        QCOMPARE(timer->timerType(), Qt::PreciseTimer);
+    }
+
+    void monitorAnnouncesTheEndWithTheSettingOfItsTick()
+    {
+        settings->write(Settings::kPomocnik, QStringLiteral("0"));
+        QSignalSpy finished(window, &THlavniDialog::gameFinished);
+        monitor->start();
+
+        // The idle board is full: nothing to announce.
+        QTest::qWait(20);
+        QCOMPARE(finished.count(), 0);
+
+        window->StartGame(PositionSet({17}), QStringLiteral("10"));
+        QVERIFY(finished.wait(1000));
+        QCOMPARE(finished.first().at(0).value<pelikor::Outcome>(), pelikor::Outcome::PerfectFinish);
+        QCOMPARE(finished.first().at(1).toString(), QStringLiteral("0"));
+
+        // A change of the file on disk is seen by the next tick.
+        settings->write(Settings::kPomocnik, QStringLiteral("1"));
+        finished.clear();
+        window->StartGame(PositionSet({1, 2, 3}), QStringLiteral("10"));
+        QVERIFY(finished.wait(1000));
+        QCOMPARE(finished.last().at(0).value<pelikor::Outcome>(), pelikor::Outcome::GameOver);
+        QCOMPARE(finished.last().at(1).toString(), QStringLiteral("1"));
+        // The dead row's twins were pruned and the window shows it.
+        for (int n : {1, 2, 3})
+            QVERIFY(peg("L", n)->isHidden());
+        QVERIFY(!peg("K", 1)->isHidden());
+    }
+
+    void monitorLeavesARunningGameAlone()
+    {
+        QSignalSpy finished(window, &THlavniDialog::gameFinished);
+        window->StartGame(standardGame(), QStringLiteral("3"));
+        monitor->start();
+        QTest::qWait(30);
+        QCOMPARE(finished.count(), 0);
+        verifyTwinsFollowPegs();
+    }
+
+    void controlsStandAtTheirPlaces()
+    {
+        QCOMPARE(window->windowTitle(), QStringLiteral("Pelikor 2000"));
+        QCOMPARE(window->centralWidget()->size(), QSize(402, 446));
+        QCOMPARE(plocha->geometry(), QRect(3, 29, 396, 392));
+        QCOMPARE(label("Image3")->geometry(), QRect(1, 1, 394, 390));
+        QCOMPARE(label("Kontrola")->geometry(), QRect(136, 1, 39, 13));
+        QCOMPARE(window->findChild<QWidget*>(QStringLiteral("Pomocna"))->geometry(), QRect(8, 264, 121, 113));
+        QCOMPARE(label("Image2")->geometry(), QRect(48, 106, 305, 300));
+        QCOMPARE(label("Label1")->text(), QStringLiteral("Zbylé kameny :"));
+        QCOMPARE(label("Label1")->pos(), QPoint(296, 4));
+        QCOMPARE(label("Zbytek")->pos(), QPoint(380, 4));
+
+        // Spot checks against the grid: the corners of the arms and the centre.
+        QCOMPARE(peg("K", 1)->geometry(), QRect(131, 40, 40, 40));
+        QCOMPARE(hole(1)->geometry(), QRect(136, 46, 30, 30));
+        QCOMPARE(peg("K", 17)->geometry(), QRect(176, 175, 40, 40));
+        QCOMPARE(hole(17)->geometry(), QRect(181, 180, 30, 30));
+        QCOMPARE(peg("K", 33)->geometry(), QRect(221, 310, 40, 40));
+        QCOMPARE(hole(33)->geometry(), QRect(226, 315, 30, 30));
+        QCOMPARE(peg("L", 21)->geometry(), QRect(5, 64, 15, 15));
+        QCOMPARE(peg("P", 27)->geometry(), QRect(289, 275, 30, 30));
+        for (int n = 1; n <= pelikor::kPositionCount; ++n) {
+            QVERIFY2(peg("K", n)->geometry().contains(hole(n)->geometry()), "a peg covers its hole");
+            QCOMPARE(peg("K", n)->faceColor(), kNormal);
+            QCOMPARE(peg("L", n)->faceColor(), TColor(8421504));
+            QCOMPARE(peg("P", n)->faceColor(), kNormal);
+            QCOMPARE(peg("K", n)->statusTip(), QStringLiteral("Hrací kámen"));
+            QCOMPARE(hole(n)->statusTip(), QStringLiteral("Volný bod"));
+        }
+        QCOMPARE(plocha->statusTip(), QStringLiteral("Hrací pole"));
+    }
+
+    // The picture's holes lie exactly under the hole shapes: a stripe
+    // shifted by one pixel shows along the left edge, where no peg covers it.
+    void boardPictureLiesWhereTheHolesExpectIt()
+    {
+        window->StartGame(standardGame(), QStringLiteral("3"));
+        const QImage shown = plocha->grab().toImage();
+        const QImage& picture = resources::boardPicture();
+        const QPoint corner(resources::kBoardPictureLeft, resources::kBoardPictureTop);
+        for (int x = 0; x < 30; ++x)
+            QCOMPARE(shown.pixelColor(corner + QPoint(x, 190)), picture.pixelColor(x, 190));
+    }
+
+    void boardIsStackedKontrolaPictureHolesPegsTwins()
+    {
+        QStringList order;
+        for (QObject* child : plocha->children())
+            if (child->isWidgetType())
+                order << child->objectName();
+        QStringList expected{QStringLiteral("Kontrola"), QStringLiteral("Image3")};
+        for (const char* family : {"B", "K"})
+            for (int n = 1; n <= pelikor::kPositionCount; ++n)
+                expected << QStringLiteral("%1%2").arg(QLatin1String(family)).arg(n);
+        expected << QStringLiteral("Pomocna");
+        QCOMPARE(order, expected);
+    }
+
+    void programStartShowsTheIdleScreen()
+    {
+        QVERIFY(plocha->isHidden());
+        QVERIFY(label("Zbytek")->isHidden());
+        QCOMPARE(label("Zbytek")->text(), QStringLiteral("0"));
+        QVERIFY(label("Image2")->isVisible());
+        for (int n = 1; n <= pelikor::kPositionCount; ++n) {
+            QVERIFY(!peg("K", n)->isHidden());
+            QVERIFY(!peg("L", n)->isHidden());
+            QVERIFY(peg("P", n)->isVisible());
+        }
+        // With the board hidden a click on a decoration changes nothing.
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, peg("P", 17)->geometry().center());
+        QVERIFY(cues.isEmpty());
+        QCOMPARE(window->Plocha().board().selected(), 0);
+    }
+
+    void laidGameShowsBoardCountAndCode()
+    {
+        window->StartGame(standardGame(), QStringLiteral("3"));
+        QVERIFY(plocha->isVisible());
+        QVERIFY(peg("K", 17)->isHidden());
+        QCOMPARE(shownPegs(), 32);
+        verifyTwinsFollowPegs();
+        QCOMPARE(label("Zbytek")->text(), QStringLiteral("32"));
+        QVERIFY(label("Zbytek")->isVisible());
+        QCOMPARE(label("Kontrola")->text(), QStringLiteral("3"));
+        QVERIFY(label("Kontrola")->isHidden());
+        QCOMPARE(window->PocatecniPocet(), 32);
+        QVERIFY(window->findChild<QWidget*>(QStringLiteral("Pomocna"))->isHidden());
+        // The board covers the decoration.
+        QWidget* onTop = window->centralWidget()->childAt(peg("P", 9)->geometry().center());
+        QVERIFY(onTop == plocha || plocha->isAncestorOf(onTop));
+    }
+
+    void wholeGamePlayedByMouse()
+    {
+        window->StartGame(standardGame(), QStringLiteral("3"));
+        int remaining = 32;
+        for (const auto& [source, target] : kSolution) {
+            clickPeg(source);
+            QCOMPARE(peg("K", source)->faceColor(), kSelected);
+            pressHole(target);
+            --remaining;
+            QVERIFY2(peg("K", source)->isHidden(), qPrintable(QStringLiteral("jump %1 into %2").arg(source).arg(target)));
+            QVERIFY(!peg("K", target)->isHidden());
+            QCOMPARE(peg("K", target)->faceColor(), kNormal);
+            QCOMPARE(label("Zbytek")->text(), QString::number(remaining));
+            QCOMPARE(shownPegs(), remaining);
+            verifyTwinsFollowPegs();
+        }
+        QCOMPARE(shownPegs(), 1);
+        QVERIFY(!peg("K", 17)->isHidden());
+        QCOMPARE(label("Zbytek")->text(), QStringLiteral("1"));
+
+        QCOMPARE(cues.size(), 62);
+        for (int i = 0; i < cues.size(); ++i)
+            QCOMPARE(cues[i], QString::fromLatin1(i % 2 ? "Prenos.wav" : "Bod.wav"));
+    }
+
+    void anyMouseButtonOnAHoleJumps()
+    {
+        window->StartGame(standardGame(), QStringLiteral("3"));
+        clickPeg(29);
+        pressHole(17, Qt::RightButton);
+        QVERIFY(!peg("K", 17)->isHidden());
+        QVERIFY(peg("K", 24)->isHidden());
+        // The emptied holes take the next jump at once, with the middle button.
+        clickPeg(22);
+        pressHole(24, Qt::MiddleButton);
+        QVERIFY(!peg("K", 24)->isHidden());
+        QCOMPARE(label("Zbytek")->text(), QStringLiteral("30"));
+    }
+
+    void selectionMovesAndNeverJumps()
+    {
+        window->StartGame(standardGame(), QStringLiteral("3"));
+        clickPeg(5);
+        clickPeg(19);
+        QCOMPARE(peg("K", 5)->faceColor(), kNormal);
+        QCOMPARE(peg("K", 19)->faceColor(), kSelected);
+        // Clicking a shown peg right where its hole lies selects it, no jump.
+        clickOnBoard(hole(29)->geometry().center());
+        QCOMPARE(peg("K", 29)->faceColor(), kSelected);
+        QCOMPARE(label("Zbytek")->text(), QStringLiteral("32"));
+        QCOMPARE(cues, QStringList({"Bod.wav", "Bod.wav", "Bod.wav"}));
+    }
+
+    void cornerOfAShownPegReachesNeitherPegNorHole()
+    {
+        // The hole's corner lies outside the peg's circle: the peg lets the
+        // press through to the panel, never to the hole beneath, although
+        // the jump 29 over 24 into 17 would apply there.
+        const QRect place = hole(17)->geometry();
+        window->StartGame(PositionSet({17, 24, 29}), QStringLiteral("3"));
+        clickPeg(29);
+        cues.clear();
+        clickOnBoard(place.topLeft() + QPoint(1, 1));
+        QVERIFY(cues.isEmpty());
+        QCOMPARE(peg("K", 29)->faceColor(), kSelected);
+        QCOMPARE(label("Zbytek")->text(), QStringLiteral("3"));
+    }
+
+    void failingCueLeavesTheControlsShowingTheBoard()
+    {
+        window->StartGame(standardGame(), QStringLiteral("3"));
+        cuePlayer->failing = true;
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, window->Plocha().KClick(5));
+        QCOMPARE(peg("K", 5)->faceColor(), kSelected);
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, window->Plocha().BMouseDown(17));
+        QVERIFY(peg("K", 5)->isHidden());
+        QVERIFY(!peg("K", 17)->isHidden());
+        QCOMPARE(label("Zbytek")->text(), QStringLiteral("31"));
+        verifyTwinsFollowPegs();
+    }
+
+    void holeWithNoApplicableJumpDoesNothing()
+    {
+        window->StartGame(PositionSet({9, 17}), QStringLiteral("10"));
+        pressHole(1);
+        QVERIFY(cues.isEmpty());
+        clickPeg(9);
+        cues.clear();
+        pressHole(1);  // nothing between 9 and 1
+        pressHole(25); // far away
+        QVERIFY(cues.isEmpty());
+        QCOMPARE(label("Zbytek")->text(), QStringLiteral("2"));
+        QCOMPARE(peg("K", 9)->faceColor(), kSelected);
+    }
+
+    void landedPegWaitsForANewClick()
+    {
+        window->StartGame(PositionSet({9, 4, 2}), QStringLiteral("10"));
+        clickPeg(9);
+        pressHole(1);
+        QCOMPARE(peg("K", 1)->faceColor(), kNormal);
+        pressHole(3);
+        QVERIFY(peg("K", 3)->isHidden());
+        clickPeg(1);
+        pressHole(3);
+        QVERIFY(!peg("K", 3)->isHidden());
+        QCOMPARE(label("Zbytek")->text(), QStringLiteral("1"));
+    }
+
+    void randomClicksKeepTheBoardConsistent()
+    {
+        window->StartGame(standardGame(), QStringLiteral("3"));
+        QRandomGenerator random(20261208);
+        const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+        for (int i = 0; i < 3000; ++i) {
+            const QPoint at(random.bounded(window->centralWidget()->width()), random.bounded(window->centralWidget()->height()));
+            QTest::mouseClick(window->windowHandle(), buttons[random.bounded(3)], Qt::NoModifier, at);
+        }
+        // Make the random walk also aim at pegs and holes directly.
+        for (int i = 0; i < 2000; ++i) {
+            const int n = random.bounded(1, pelikor::kPositionCount + 1);
+            if (random.bounded(2))
+                clickPeg(n);
+            else if (peg("K", n)->isHidden())
+                pressHole(n);
+        }
+        QCOMPARE(label("Zbytek")->text(), QString::number(shownPegs()));
+        QVERIFY(shownPegs() < 32);
+        verifyTwinsFollowPegs();
+        int selected = 0;
+        for (int n = 1; n <= pelikor::kPositionCount; ++n)
+            selected += peg("K", n)->faceColor() == kSelected;
+        QVERIFY(selected <= 1);
+    }
+};
+
+QTEST_MAIN(BoardWindowTest)
+#include "board_window_test.moc"
