@@ -8,9 +8,8 @@
 PelikorWindows::PelikorWindows(const QString& applicationDir, std::unique_ptr<CuePlayer> player)
     : settings_(std::make_unique<Settings>(applicationDir)),
       cues_(std::make_unique<SoundCues>(applicationDir, std::move(player))),
-      hlavniDialog_(std::make_unique<THlavniDialog>(*settings_))
+      hlavniDialog_(std::make_unique<THlavniDialog>(*settings_, *cues_))
 {
-    hlavniDialog_->setCuePlayer([this](const QString& cue) { cues_->PlayCue(cue); });
 }
 
 PelikorWindows::~PelikorWindows() = default;

@@ -1,3 +1,5 @@
+#include "BoardPanel.h"
+#include "Games.h"
 #include "MultimediaCuePlayer.h"
 #include "PelikorApplication.h"
 #include "PelikorWindows.h"
@@ -34,12 +36,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         QCOMPARE(main.windowTitle(), QStringLiteral("Pelikor 2000"));
 
-        pelikor::PositionSet standard = pelikor::PositionSet::all();
-        standard.erase(pelikor::kCentre);
-        main.StartGame(standard, QStringLiteral("3"));
-        main.KClick(5);
-        main.BMouseDown(pelikor::kCentre);
-        QCOMPARE(main.board().remaining(), 31);
+        const pelikor::GameLayout standard = pelikor::standardLayout();
+        main.StartGame(standard.occupied, QString::fromStdString(standard.code));
+        main.Plocha().KClick(5);
+        main.Plocha().BMouseDown(pelikor::kCentre);
+        QCOMPARE(main.Plocha().board().remaining(), 31);
         // Every cue leaves the current directory at the application folder.
         QCOMPARE(QDir::current().absolutePath(), QDir(applicationDir).absolutePath());
         QTest::qWait(50);

@@ -193,7 +193,7 @@ private slots:
 
     // The picture's holes lie exactly under the hole shapes: a stripe
     // shifted by one pixel shows along the left edge, where no peg covers it.
-    void boardPictureLiesWhereTheHolesExpectIt()
+    void boardPictureLiesWhereTheHolesExpectItInsideALoweredBevel()
     {
         window->StartGame(standardGame(), QStringLiteral("3"));
         const QImage shown = plocha->grab().toImage();
@@ -201,6 +201,13 @@ private slots:
         const QPoint corner(resources::kBoardPictureLeft, resources::kBoardPictureTop);
         for (int x = 0; x < 30; ++x)
             QCOMPARE(shown.pixelColor(corner + QPoint(x, 190)), picture.pixelColor(x, 190));
+
+        // A lowered bevel: shadow at the top and left, highlight at the bottom and right.
+        const QColor shadow(128, 128, 128);
+        QCOMPARE(shown.pixelColor(0, 100), shadow);
+        QCOMPARE(shown.pixelColor(100, 0), shadow);
+        QCOMPARE(shown.pixelColor(shown.width() - 1, 100), QColor(Qt::white));
+        QCOMPARE(shown.pixelColor(100, shown.height() - 1), QColor(Qt::white));
     }
 
     void boardIsStackedKontrolaPictureHolesPegsTwins()

@@ -1,0 +1,152 @@
+#include "BoardPanel.h"
+
+#include "Background.h"
+#include "BoardGeometry.h"
+#include "BoardPicture.h"
+#include "Frame3D.h"
+#include "HoleShape.h"
+#include "Pegs.h"
+#include "SoundCues.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+
+using pelikor::kPositionCount;
+
+namespace {
+
+constexpr QRect kPlochaPlace(3, 29, 396, 392);
+constexpr QRect kKontrolaPlace(136, 1, 39, 13);
+constexpr QRect kImage3Place(1, 1, 394, 390);
+constexpr QRect kPomocnaPlace(8, 264, 121, 113);
+constexpr TColor kTwinFace = kClGray;
+
+} // namespace
+
+BoardPanel::BoardPanel(SoundCues& cues, QWidget* parent) : QWidget(parent), cues_(cues)
+{
+    setObjectName(QStringLiteral("Plocha"));
+    setGeometry(kPlochaPlace);
+    setStatusTip(QStringLiteral("Hrací pole"));
+    setBackground(this, kClGray);
+    hide();
+
+    // Created in stacking order: holes above the picture, pegs above holes.
+    Kontrola = new QLabel(QStringLiteral("Kontrola"), this);
+    Kontrola->setObjectName(QStringLiteral("Kontrola"));
+    Kontrola->setGeometry(kKontrolaPlace);
+    Kontrola->hide();
+
+    // The picture is placed exactly where the hole shapes expect its holes,
+    // not where a label would round its centre.
+    Image3 = new QLabel(this);
+    Image3->setObjectName(QStringLiteral("Image3"));
+    Image3->setGeometry(kImage3Place);
+    Image3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image3->setContentsMargins(resources::kBoardPictureLeft - kImage3Place.left(),
+                               resources::kBoardPictureTop - kImage3Place.top(), 0, 0);
+    Image3->setPixmap(QPixmap::fromImage(resources::boardPicture()));
+
+    for (int n = 1; n <= kPositionCount; ++n) {
+        B[n] = new HoleShape(this);
+        B[n]->setObjectName(QStringLiteral("B%1").arg(n));
+        B[n]->setGeometry(resources::holeRect(n));
+        B[n]->setStatusTip(QStringLiteral("Volný bod"));
+        connect(B[n], &HoleShape::mouseDown, this, [this, n] { BMouseDown(n); });
+    }
+
+    for (int n = 1; n <= kPositionCount; ++n) {
+        K[n] = makePeg(this, QStringLiteral("K%1").arg(n), resources::pegRect(n), kPegNormal);
+        K[n]->setStatusTip(QStringLiteral("Hrací kámen"));
+        connect(K[n], &THemisphereButton::clicked, this, [this, n] { KClick(n); });
+    }
+
+    Pomocna = new QWidget(this);
+    Pomocna->setObjectName(QStringLiteral("Pomocna"));
+    Pomocna->setGeometry(kPomocnaPlace);
+    for (int n = 1; n <= kPositionCount; ++n)
+        L[n] = makePeg(Pomocna, QStringLiteral("L%1").arg(n), resources::twinRect(n), kTwinFace);
+    // The twins are the monitor's copy of the board, never the player's.
+    Pomocna->hide();
+
+    showBoardState();
+}
+
+void BoardPanel::layPegs(pelikor::PositionSet occupied)
+{
+    board_.lay(occupied);
+    showBoardState();
+}
+
+QString BoardPanel::gameCode() const
+{
+    return Kontrola->text();
+}
+
+void BoardPanel::setGameCode(const QString& code)
+{
+    Kontrola->setText(code);
+}
+
+// The controls show the new state before the cue starts: nothing reaches
+// the screen before the handler returns, so the player hears and sees the
+// move together, and a cue that fails cannot leave the controls behind the
+// board.
+void BoardPanel::KClick(int n)
+{
+    const pelikor::MoveCue cue = board_.select(n);
+    showBoardState();
+    playCue(cue);
+}
+
+void BoardPanel::BMouseDown(int t)
+{
+    const pelikor::MoveCue cue = board_.jumpInto(t);
+    if (cue == pelikor::MoveCue::None)
+        return;
+    showBoardState();
+    playCue(cue);
+}
+
+pelikor::Outcome BoardPanel::monitorTick()
+{
+    const pelikor::PositionSet twinsBefore = board_.twins();
+    const pelikor::Outcome outcome = pelikor::monitorTick(board_, !isHidden());
+    if (board_.twins() != twinsBefore)
+        for (int n = 1; n <= kPositionCount; ++n)
+            L[n]->setVisible(board_.hasTwin(n));
+    return outcome;
+}
+
+void BoardPanel::playCue(pelikor::MoveCue cue)
+{
+    switch (cue) {
+    case pelikor::MoveCue::Select:
+        cues_.PlayCue(pelikor::SoundCue::Bod);
+        break;
+    case pelikor::MoveCue::Jump:
+        cues_.PlayCue(pelikor::SoundCue::Prenos);
+        break;
+    case pelikor::MoveCue::None:
+        break;
+    }
+}
+
+void BoardPanel::showBoardState()
+{
+    for (int n = 1; n <= kPositionCount; ++n) {
+        K[n]->setFaceColor(board_.isSelected(n) ? kPegSelected : kPegNormal);
+        K[n]->setVisible(board_.hasPeg(n));
+        L[n]->setVisible(board_.hasTwin(n));
+    }
+    emit remainingChanged(board_.remaining());
+}
+
+// A lowered bevel: the shadow at the top and left, the highlight at the
+// bottom and right.
+void BoardPanel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    drawFrame3D(painter, rect(), kClBtnShadow, kClBtnHighlight, 1);
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "Board.h"
+#include "Monitor.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
+class HoleShape;
+class QLabel;
+class SoundCues;
+class THemisphereButton;
+
+// The board panel `Plocha`: the board picture with a hole shape and a peg
+// for every position, the hidden twin board and the hidden game code. It
+// owns the board record, mirrors it into its controls and turns the
+// player's clicks into moves.
+class BoardPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    BoardPanel(SoundCues& cues, QWidget* parent);
+
+    const pelikor::Board& board() const { return board_; }
+
+    // Lays the pegs and their twins on exactly the occupied positions; the
+    // count becomes the number of pegs.
+    void layPegs(pelikor::PositionSet occupied);
+
+    // The game code of the running game, held in the hidden `Kontrola`.
+    QString gameCode() const;
+    void setGameCode(const QString& code);
+
+    // Peg n clicked: select it.
+    void KClick(int n);
+    // Hole t pressed: jump into it if a listed jump applies.
+    void BMouseDown(int t);
+
+    // The game monitor's look at the board: the peg tests count only while
+    // the panel is shown. Prunes the twin board and shows the pruning.
+    pelikor::Outcome monitorTick();
+
+signals:
+    // The remaining count changed (a jump, a new game).
+    void remainingChanged(int remaining);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void playCue(pelikor::MoveCue cue);
+    // Makes the controls show the board record.
+    void showBoardState();
+
+    SoundCues& cues_;
+    pelikor::Board board_;
+
+    QLabel* Kontrola = nullptr;
+    QLabel* Image3 = nullptr;
+    std::array<HoleShape*, pelikor::kPositionCount + 1> B{};
+    std::array<THemisphereButton*, pelikor::kPositionCount + 1> K{};
+    QWidget* Pomocna = nullptr;
+    std::array<THemisphereButton*, pelikor::kPositionCount + 1> L{};
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "THemisphereButton.h"
+
+#include <QRect>
+#include <QString>
+
+// The face colours of a peg.
+inline constexpr TColor kPegNormal = 8421631;   // 0x8080FF
+inline constexpr TColor kPegSelected = 16744703; // 0xFF80FF
+
+// A peg as the board and its decoration use it: lowered 2-pixel ring,
+// shaded face, no border.
+inline THemisphereButton* makePeg(QWidget* parent, const QString& name, const QRect& place, TColor face)
+{
+    auto* peg = new THemisphereButton(parent);
+    peg->setObjectName(name);
+    peg->setGeometry(place);
+    peg->setFaceColor(face);
+    return peg;
+}
