@@ -1,17 +1,15 @@
-// Saves pictures of the main window as a player sees it: the idle screen,
-// a freshly laid standard game and a game in progress with a selected peg.
+// Saves pictures of the program as a player sees it: the idle screen, a
+// freshly laid standard game and a game in progress with a selected peg.
+#include "BoardPanel.h"
 #include "CuePlayer.h"
+#include "Games.h"
 #include "PelikorApplication.h"
 #include "PelikorWindows.h"
+#include "ScreenCamera.h"
 #include "THlavniDialog.h"
 
-#include <QDir>
-#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QWindow>
-
-#include <cstdio>
 
 namespace {
 
@@ -20,20 +18,6 @@ class SilentCuePlayer : public CuePlayer {
 public:
     void play(const QString&) override {}
 };
-
-bool save(QWidget& window, const QDir& folder, const QString& name)
-{
-    QCoreApplication::processEvents();
-    // The window as it is on screen, frame included, where the platform can;
-    // the widget's own rendering otherwise.
-    QPixmap picture = window.screen()->grabWindow(window.winId());
-    if (picture.isNull() || picture.width() < window.width())
-        picture = window.grab();
-    const QString path = folder.filePath(name + QStringLiteral(".png"));
-    const bool saved = picture.save(path);
-    std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(path));
-    return saved;
-}
 
 } // namespace
 
@@ -49,20 +33,20 @@ int main(int argc, char** argv)
     THlavniDialog& main = windows.HlavniDialog();
     windows.show();
 
-    int failures = 0;
-    QTimer::singleShot(300, [&] {
-        failures += !save(main, folder, QStringLiteral("main-idle"));
+    ScreenCamera camera(folder);
+    QTimer::singleShot(0, [&] {
+        const QRect window = main.frameGeometry();
+        camera.shoot(QStringLiteral("main-idle"), window);
 
-        pelikor::PositionSet standard = pelikor::PositionSet::all();
-        standard.erase(pelikor::kCentre);
-        main.StartGame(standard, QStringLiteral("3"));
-        failures += !save(main, folder, QStringLiteral("main-standard-start"));
+        const pelikor::GameLayout standard = pelikor::standardLayout();
+        main.StartGame(standard.occupied, QString::fromStdString(standard.code));
+        camera.shoot(QStringLiteral("main-standard-start"), window, QStringLiteral("main-idle"));
 
         for (const auto& [peg, hole] : {std::pair{5, 17}, {12, 10}, {3, 11}, {18, 6}})
-            main.KClick(peg), main.BMouseDown(hole);
-        main.KClick(16);
-        failures += !save(main, folder, QStringLiteral("main-in-play"));
-        application.exit(failures);
+            main.Plocha().KClick(peg), main.Plocha().BMouseDown(hole);
+        main.Plocha().KClick(16);
+        camera.shoot(QStringLiteral("main-in-play"), window, QStringLiteral("main-standard-start"));
+        application.exit(camera.failures());
     });
     return application.exec();
 }
