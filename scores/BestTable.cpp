@@ -1,6 +1,7 @@
 #include "BestTable.h"
 
 #include "DbaseTable.h"
+#include "ResultStore.h"
 #include "ShortDateFormat.h"
 
 namespace {
@@ -87,13 +88,52 @@ int BestTable::fieldInt(const QString& field) const
     return int(engine_->fieldInt(field.toStdString()));
 }
 
-void BestTable::resetFromTemplate(const QString& templateDir)
+void BestTable::changeAndTell(const std::function<void()>& step)
 {
     try {
-        engine_->resetFromTemplate(toPath(templateDir));
+        step();
     } catch (...) {
         emit changed();
         throw;
     }
     emit changed();
+}
+
+void BestTable::selectGame(const QString& code)
+{
+    changeAndTell([&] { results::selectGame(*engine_, code.toStdString()); });
+}
+
+std::vector<TableRow> BestTable::readGame(const QString& code)
+{
+    selectGame(code);
+    return rows();
+}
+
+bool BestTable::offersNameField(const QString& code, int r)
+{
+    bool offered = false;
+    changeAndTell([&] { offered = results::offersNameField(*engine_, code.toStdString(), r, DbaseDate::today()); });
+    return offered;
+}
+
+bool BestTable::storeResult(const QString& code, const QString& name, int r)
+{
+    bool stored = false;
+    changeAndTell([&] {
+        const auto target =
+            results::storeResult(*engine_, code.toStdString(), name.toStdString(), r, DbaseDate::today());
+        stored = target.kind != results::StoreTarget::Kind::Nothing;
+    });
+    return stored;
+}
+
+void BestTable::resetFromTemplate(const QString& templateDir)
+{
+    changeAndTell([&] { engine_->resetFromTemplate(toPath(templateDir)); });
+}
+
+void BestTable::setWriteHooks(filestore::WriteHooks hooks)
+{
+    engine_->setWriteHooks(std::move(hooks));
 }

@@ -1,17 +1,21 @@
 #pragma once
 
+#include "FileStore.h"
 #include "TableRow.h"
 
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 class DbaseTable;
 
-// The table object of the data module: the engine's operations in Qt's
-// text types, with a signal whenever what a grid shows may have changed.
+// The table object of the data module and the windows' one way to the best
+// table: the engine's operations in Qt's text types, the result dialog's
+// decision and store, and a signal whenever what a grid shows may have
+// changed.
 class BestTable : public QObject {
     Q_OBJECT
 
@@ -53,14 +57,31 @@ public:
 
     std::vector<TableRow> rows();
 
+    // The game of a code: filtered on and its selection text; the order stays.
+    void selectGame(const QString& code);
+    // Selects the game and returns its entries in the current order.
+    std::vector<TableRow> readGame(const QString& code);
+    // Selects the game and tells whether result r, finished today, is
+    // offered the name field (the result dialog's show).
+    bool offersNameField(const QString& code, int r);
+    // Stores result r of the game under name, dated today, where it earns a
+    // place: the decision and the write under one hold of the folder lock
+    // (the result dialog's close). Returns whether an entry was written.
+    bool storeResult(const QString& code, const QString& name, int r);
+
     void resetFromTemplate(const QString& templateDir);
 
-    // The engine underneath, for tests that make a write fail halfway.
-    DbaseTable& engine() { return *engine_; }
+    // For tests that make a write fail halfway: the engine calls these
+    // before each piece it writes and before each rename.
+    void setWriteHooks(filestore::WriteHooks hooks);
 
 signals:
     void changed();
 
 private:
+    // Runs a step that changes what the views show and tells them, also
+    // when the step fails halfway.
+    void changeAndTell(const std::function<void()>& step);
+
     std::unique_ptr<DbaseTable> engine_;
 };

@@ -87,8 +87,7 @@ void walkGame(benchmark::State& state, const fs::path& dir)
     table.open();
     std::size_t game = 0;
     for (auto _ : state) {
-        table.setFiltered(true);
-        table.setFilter(results::selectionText(pelikor::kGames[game++ % pelikor::kGameCount].code));
+        results::selectGame(table, pelikor::kGames[game++ % pelikor::kGameCount].code);
         table.setIndexFieldNames("TAHY");
         int seen = 0;
         for (table.first(); !table.eof() && seen < 10; table.next(), ++seen) {

@@ -15,6 +15,8 @@
 // The best table: one dBASE table file with its production index, opened
 // from a folder, seen through a selection by game and an order, with one
 // current record that can be edited or a new one inserted and posted.
+// Defined in three files: opening and loading (DbaseTable.cpp), selection
+// and reading (DbaseTableSelection.cpp), writing (DbaseTableWriting.cpp).
 class DbaseTable {
 public:
     static constexpr std::string_view tableName = "Pelkor.dbf";

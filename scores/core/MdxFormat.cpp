@@ -1,25 +1,19 @@
 #include "MdxFormat.h"
 
 #include "ByteText.h"
-#include "DbaseError.h"
 
 #include <algorithm>
 #include <cstring>
 #include <numeric>
-#include <set>
+#include <utility>
 
 namespace {
 
 using namespace bytetext;
 
-constexpr std::size_t headerPages = 4;
-constexpr std::size_t tagTableOffset = 544;
-constexpr std::size_t tagEntrySize = 32;
-constexpr std::size_t tagEntries = 48;
-constexpr std::size_t nodeHeaderSize = 8;
-constexpr std::uint8_t versionByte = 0x02;
+using mdx::nodeHeaderSize;
+
 constexpr std::uint8_t fieldTagFormat = 0x10;
-constexpr std::size_t maxTreeDepth = 32;
 // The exponent byte of a numeric key: the count of whole digits above this bias.
 constexpr std::uint8_t exponentBias = 0x34;
 
@@ -112,52 +106,6 @@ private:
     std::string& file_;
     std::size_t item_;
     std::size_t maxKeys_;
-};
-
-[[noreturn]] void fail(const std::string& fileName, const std::string& what)
-{
-    throw DbaseError("The index \"" + fileName + "\" is damaged: " + what);
-}
-
-class TreeReader {
-public:
-    TreeReader(std::string_view file, const std::string& fileName, std::size_t item, std::size_t maxKeys,
-               std::size_t keyLength)
-        : file_(file), fileName_(fileName), item_(item), maxKeys_(maxKeys), keyLength_(keyLength) {}
-
-    void walk(std::uint32_t page, std::size_t depth, std::vector<std::pair<std::string, std::uint32_t>>& out)
-    {
-        if (depth > maxTreeDepth)
-            fail(fileName_, "the tree is too deep");
-        if (page < headerPages || std::size_t(page) >= file_.size() / mdx::pageSize)
-            fail(fileName_, "a node points outside the file (page " + std::to_string(page) + ")");
-        if (!visited_.insert(page).second)
-            fail(fileName_, "page " + std::to_string(page) + " is reached twice");
-        const std::size_t base = std::size_t(page) * mdx::pageSize;
-        const std::uint32_t count = readU32(file_, base);
-        if (count > maxKeys_)
-            fail(fileName_, "page " + std::to_string(page) + " claims " + std::to_string(count) + " keys");
-        const std::uint32_t after = readU32(file_, base + nodeHeaderSize + count * item_);
-        const bool branch = after != 0;
-        for (std::uint32_t i = 0; i < count; ++i) {
-            const std::size_t at = base + nodeHeaderSize + i * item_;
-            const std::uint32_t pointer = readU32(file_, at);
-            if (branch)
-                walk(pointer, depth + 1, out);
-            else
-                out.emplace_back(std::string(file_.substr(at + 4, keyLength_)), pointer);
-        }
-        if (branch)
-            walk(after, depth + 1, out);
-    }
-
-private:
-    std::string_view file_;
-    const std::string& fileName_;
-    std::size_t item_;
-    std::size_t maxKeys_;
-    std::size_t keyLength_;
-    std::set<std::uint32_t> visited_;
 };
 
 } // namespace
@@ -263,45 +211,6 @@ std::string build(const DbfTable& table, std::string_view tableName)
     }
     putU32(file, 32, std::uint32_t(file.size() / pageSize));
     return file;
-}
-
-std::vector<TagContents> read(std::string_view bytes, const std::string& fileName)
-{
-    if (bytes.size() < headerPages * pageSize || bytes.size() % pageSize != 0)
-        fail(fileName, "its length " + std::to_string(bytes.size()) + " is not a whole number of pages");
-    if (std::uint8_t(bytes[0]) != versionByte)
-        fail(fileName, "unknown version byte");
-    if (readU16(bytes, 20) != 1 || readU16(bytes, 22) != pageSize)
-        fail(fileName, "the page size is not 512 bytes");
-    if (std::uint8_t(bytes[26]) != tagEntrySize)
-        fail(fileName, "unknown tag table layout");
-    const std::size_t tagCount = readU16(bytes, 28);
-    if (tagCount > tagEntries || tagCount > std::uint8_t(bytes[25]))
-        fail(fileName, "too many tags");
-    if (readU32(bytes, 32) != bytes.size() / pageSize)
-        fail(fileName, "the header's page count disagrees with the file's length");
-
-    std::vector<TagContents> tags;
-    for (std::size_t t = 0; t < tagCount; ++t) {
-        const std::size_t e = tagTableOffset + t * tagEntrySize;
-        const std::uint32_t headerPage = readU32(bytes, e);
-        if (headerPage < headerPages || headerPage >= bytes.size() / pageSize)
-            fail(fileName, "a tag header lies outside the file");
-        TagContents tag;
-        const auto name = bytes.substr(e + 4, 11);
-        tag.name = std::string(name.substr(0, name.find('\0')));
-        const std::size_t h = std::size_t(headerPage) * pageSize;
-        tag.keyType = bytes[h + 9];
-        const std::size_t length = readU16(bytes, h + 12);
-        const std::size_t maxKeys = readU16(bytes, h + 14);
-        const std::size_t item = readU16(bytes, h + 18);
-        if (length == 0 || item < length + 4 || maxKeys == 0 || nodeHeaderSize + maxKeys * item + 4 > pageSize)
-            fail(fileName, "tag " + tag.name + " has an impossible key layout");
-        TreeReader reader(bytes, fileName, item, maxKeys, length);
-        reader.walk(readU32(bytes, h), 0, tag.entries);
-        tags.push_back(std::move(tag));
-    }
-    return tags;
 }
 
 } // namespace mdx

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 // The production index file in the dBASE IV multiple-index layout:
@@ -16,6 +15,15 @@ enum class Tag { Jmeno, Tahy };
 
 constexpr std::size_t pageSize = 512;
 constexpr std::size_t numericKeyLength = 12;
+
+// The file's layout, which the tests read back as well: the header pages
+// before the first tag, the tag table, and the header of each tree node.
+constexpr std::uint8_t versionByte = 0x02;
+constexpr std::size_t headerPages = 4;
+constexpr std::size_t tagTableOffset = 544;
+constexpr std::size_t tagEntrySize = 32;
+constexpr std::size_t tagEntries = 48;
+constexpr std::size_t nodeHeaderSize = 8;
 
 // Record positions (0-based) in the tag's ascending order; equal keys keep
 // the order of the file.
@@ -28,17 +36,5 @@ std::string numericKey(long long value);
 // The whole index file for the table; tableName is the table's file name
 // without extension, as the header records it.
 std::string build(const DbfTable& table, std::string_view tableName);
-
-// One tag read back from an index file: its name, key type and the
-// (key, record number) pairs of its leaves in tree order.
-struct TagContents {
-    std::string name;
-    char keyType = 0;
-    std::vector<std::pair<std::string, std::uint32_t>> entries;
-};
-
-// Walks every tag of an index file; throws DbaseError naming fileName when
-// its structure is broken.
-std::vector<TagContents> read(std::string_view bytes, const std::string& fileName);
 
 } // namespace mdx

@@ -9,15 +9,28 @@ std::string selectionText(std::string_view code)
     return "HRA = '" + std::string(code) + "'";
 }
 
-std::vector<Entry> readGame(DbaseTable& table, std::string_view code)
+void selectGame(DbaseTable& table, std::string_view code)
 {
     table.setFiltered(true);
     table.setFilter(selectionText(code));
+}
+
+std::vector<Entry> readGame(DbaseTable& table, std::string_view code)
+{
+    selectGame(table, code);
     std::vector<Entry> entries;
     for (table.first(); !table.eof(); table.next())
         entries.push_back({table.fieldInt(DbaseTable::fieldTahy), table.fieldDate(DbaseTable::fieldDatum),
                            table.recordNumber()});
     return entries;
+}
+
+bool offersNameField(DbaseTable& table, std::string_view code, long long r, const DbaseDate& today)
+{
+    std::vector<Entry> entries = readGame(table, code);
+    if (entries.size() > placesPerGame)
+        entries.resize(placesPerGame);
+    return earnsNameField(entries, r, today);
 }
 
 StoreTarget storeResult(DbaseTable& table, std::string_view code, std::string_view name, long long r,

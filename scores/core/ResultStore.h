@@ -14,9 +14,16 @@ namespace results {
 // The selection text of a game code, as "HRA = '10'".
 std::string selectionText(std::string_view code);
 
-// Selects the game (filtered on, its selection text; the order stays) and
-// reads all its entries.
+// Filtered on and the selection text of the game; the order stays.
+void selectGame(DbaseTable& table, std::string_view code);
+
+// Selects the game and reads all its entries.
 std::vector<Entry> readGame(DbaseTable& table, std::string_view code);
+
+// Selects the game and decides, as the result dialog does when it shows,
+// whether result r is offered the name field: from the first ten entries in
+// the current order.
+bool offersNameField(DbaseTable& table, std::string_view code, long long r, const DbaseDate& today);
 
 // Stores result r of the game under name, dated today, where the rules give
 // it a place; returns what was written. The decision and the write are one

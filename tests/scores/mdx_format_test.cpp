@@ -1,5 +1,6 @@
 #include "DbaseError.h"
 #include "MdxFormat.h"
+#include "MdxInspection.h"
 
 #include <gtest/gtest.h>
 
@@ -98,7 +99,7 @@ TEST(MdxFormat, TreesReadBackInIndexOrderAtEverySize)
     // 0, one leaf, a full leaf, two levels and three levels of the JMENO tree (4 keys a page).
     for (const std::size_t count : {0u, 1u, 4u, 5u, 31u, 32u, 40u, 200u, 1000u}) {
         const DbfTable table = tableOf(count, unsigned(count));
-        const auto tags = mdx::read(mdx::build(table, "Pelkor"), "Pelkor.mdx");
+        const auto tags = mdx_inspection::readTags(mdx::build(table, "Pelkor"), "Pelkor.mdx");
         ASSERT_EQ(tags.size(), 2u);
         EXPECT_EQ(tags[0].name, "JMENO");
         EXPECT_EQ(tags[1].name, "TAHY");
@@ -119,19 +120,19 @@ TEST(MdxFormat, TreesReadBackInIndexOrderAtEverySize)
 TEST(MdxFormat, BrokenIndexesAreReportedNotFollowed)
 {
     const std::string good = mdx::build(tableOf(200, 9), "Pelkor");
-    EXPECT_THROW(mdx::read(good.substr(0, good.size() - 512), "i.mdx"), DbaseError);
-    EXPECT_THROW(mdx::read(good.substr(0, 700), "i.mdx"), DbaseError);
+    EXPECT_THROW(mdx_inspection::readTags(good.substr(0, good.size() - 512), "i.mdx"), DbaseError);
+    EXPECT_THROW(mdx_inspection::readTags(good.substr(0, 700), "i.mdx"), DbaseError);
     std::string loop = good;
     const std::uint32_t rootPage = u32(good, u32(good, 544) * 512);
     const std::size_t root = rootPage * 512;
     ASSERT_LT(rootPage, 256u);
     loop[root + 8] = char(rootPage); // the root naming itself as its first child
-    EXPECT_THROW(mdx::read(loop, "i.mdx"), DbaseError);
+    EXPECT_THROW(mdx_inspection::readTags(loop, "i.mdx"), DbaseError);
     std::string keys = good;
     keys[root] = char(0xFF);
-    EXPECT_THROW(mdx::read(keys, "i.mdx"), DbaseError);
+    EXPECT_THROW(mdx_inspection::readTags(keys, "i.mdx"), DbaseError);
     try {
-        mdx::read("", "Data/Pelkor.mdx");
+        mdx_inspection::readTags("", "Data/Pelkor.mdx");
         FAIL();
     } catch (const DbaseError& error) {
         EXPECT_NE(std::string(error.what()).find("Data/Pelkor.mdx"), std::string::npos);

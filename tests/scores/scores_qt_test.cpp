@@ -19,11 +19,15 @@ private slots:
     void dataModuleStoresAndShowsAGame();
     void dataModuleResetsFromItsTemplate();
     void dataModuleRefusesAMissingTemplate();
+    void resultDialogStepsGoThroughTheTable();
+    void nameFieldIsDecidedOnTheFirstTenInTheCurrentOrder();
+    void viewsFollowEveryStoreAndReset();
 
 private:
     // An application folder with an empty live table and its template.
     static QString makeAppDir(const QTemporaryDir& dir, bool withTemplate = true);
     static QString systemDate(const QDate& date) { return QLocale::system().toString(date, losslessShortDateFormat()); }
+    static QStringList names(const std::vector<TableRow>& rows);
 };
 
 QString ScoresQtTest::makeAppDir(const QTemporaryDir& dir, bool withTemplate)
@@ -172,6 +176,115 @@ void ScoresQtTest::dataModuleRefusesAMissingTemplate()
     }
     QVERIFY(module.Table1.active());
     QCOMPARE(module.DataSource1.rowCount(), 1);
+}
+
+QStringList ScoresQtTest::names(const std::vector<TableRow>& rows)
+{
+    QStringList out;
+    for (const TableRow& row : rows)
+        out << QString::fromStdString(row.jmeno);
+    return out;
+}
+
+void ScoresQtTest::resultDialogStepsGoThroughTheTable()
+{
+    QTemporaryDir dir;
+    TDataModule1 module(makeAppDir(dir));
+    BestTable& table = module.Table1;
+    table.open();
+    table.setIndexFieldNames(QStringLiteral("TAHY"));
+    const QString standard = QStringLiteral("3");
+
+    QVERIFY2(table.offersNameField(standard, 30), "an empty game has room for any result");
+    QVERIFY(table.storeResult(standard, QStringLiteral("Řehoř"), 30));
+    const auto first = table.readGame(standard);
+    QCOMPARE(first.size(), std::size_t(1));
+    QCOMPARE(QString::fromStdString(first[0].jmeno), QStringLiteral("Řehoř"));
+    QCOMPARE(first[0].tahy, 30);
+    QCOMPARE(QString::fromStdString(first[0].hra), standard);
+    QCOMPARE(QString::fromStdString(first[0].datum), systemDate(QDate::currentDate()));
+
+    for (int r = 2; r <= 10; ++r)
+        QVERIFY(table.storeResult(standard, QStringLiteral("hráč %1").arg(r), r));
+    QVERIFY(table.storeResult(QStringLiteral("4"), QStringLiteral("jinde"), 1));
+    QCOMPARE(table.readGame(standard).size(), std::size_t(10));
+
+    // Full: 30 is the worst; a 31 gets nothing, a 1 takes the 30's place.
+    QVERIFY(!table.offersNameField(standard, 31));
+    QVERIFY(!table.storeResult(standard, QStringLiteral("horší"), 31));
+    QVERIFY(table.offersNameField(standard, 1));
+    QVERIFY(table.storeResult(standard, QStringLiteral("Nejlepší"), 1));
+    const auto full = table.readGame(standard);
+    QCOMPARE(full.size(), std::size_t(10));
+    QCOMPARE(QString::fromStdString(full.front().jmeno), QStringLiteral("Nejlepší"));
+    QCOMPARE(QString::fromStdString(full.back().jmeno), QStringLiteral("hráč 10"));
+    QVERIFY(!names(full).contains(QStringLiteral("Řehoř")));
+    QVERIFY(!names(full).contains(QStringLiteral("horší")));
+
+    QCOMPARE(names(table.readGame(QStringLiteral("4"))), QStringList{QStringLiteral("jinde")});
+    // The grids show the game read last, in the caller's order.
+    QCOMPARE(module.DataSource1.rowCount(), 1);
+    QCOMPARE(table.indexFieldNames(), QStringLiteral("TAHY"));
+}
+
+void ScoresQtTest::nameFieldIsDecidedOnTheFirstTenInTheCurrentOrder()
+{
+    QTemporaryDir dir;
+    TDataModule1 module(makeAppDir(dir));
+    BestTable& table = module.Table1;
+    table.open();
+    // Eleven entries, as a table written elsewhere may hold: ten 2s, A's
+    // from yesterday, and a 9 whose name sorts last.
+    const QString game = QStringLiteral("5");
+    const QDate today = QDate::currentDate();
+    for (const QChar letter : QStringLiteral("ABCDEFGHIJZ")) {
+        table.insert();
+        module.Table1JMENO.setAsString(letter);
+        module.Table1TAHY.setAsString(letter == QLatin1Char('Z') ? QStringLiteral("9") : QStringLiteral("2"));
+        module.Table1HRA.setAsString(game);
+        module.Table1DATUM.setAsString(systemDate(letter == QLatin1Char('A') ? today.addDays(-1) : today));
+        table.post();
+    }
+    table.setIndexFieldNames(QStringLiteral("JMENO"));
+    QVERIFY2(!table.offersNameField(game, 5), "the 9 lies beyond the first ten");
+    QVERIFY(table.offersNameField(game, 1));
+    QVERIFY2(table.offersNameField(game, 2), "ten equal counts, one from an earlier day");
+}
+
+void ScoresQtTest::viewsFollowEveryStoreAndReset()
+{
+    QTemporaryDir dir;
+    TDataModule1 module(makeAppDir(dir));
+    BestTable& table = module.Table1;
+    table.open();
+    QSignalSpy changes(&table, &BestTable::changed);
+
+    QVERIFY(table.storeResult(QStringLiteral("7"), QStringLiteral("první"), 3));
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE(module.DataSource1.rowCount(), 1);
+    QCOMPARE(module.DataSource1.index(0, BestTableModel::Jmeno).data().toString(), QStringLiteral("první"));
+
+    // A write failing halfway stores nothing, and the views still follow the
+    // game it selected.
+    table.setWriteHooks({[](const std::filesystem::path&, std::size_t) {
+                             throw std::runtime_error("No space left on device");
+                         },
+                         {}});
+    changes.clear();
+    QVERIFY_THROWS_EXCEPTION(DbaseError, table.storeResult(QStringLiteral("8"), QStringLiteral("ztracený"), 2));
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE(module.DataSource1.rowCount(), 0);
+    table.setWriteHooks({});
+    QVERIFY(table.storeResult(QStringLiteral("8"), QStringLiteral("znovu"), 2));
+    QCOMPARE(names(table.readGame(QStringLiteral("8"))), QStringList{QStringLiteral("znovu")});
+
+    table.selectGame(QStringLiteral("7"));
+    QCOMPARE(module.DataSource1.rowCount(), 1);
+    changes.clear();
+    module.resetFromTemplate();
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE(module.DataSource1.rowCount(), 0);
+    QVERIFY(table.readGame(QStringLiteral("8")).empty());
 }
 
 QTEST_GUILESS_MAIN(ScoresQtTest)

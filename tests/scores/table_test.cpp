@@ -3,6 +3,7 @@
 #include "DbaseTable.h"
 #include "FileStore.h"
 #include "MdxFormat.h"
+#include "MdxInspection.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -230,7 +231,7 @@ TEST(TableFiles, NamesMatchWithoutRegardToLetterCase)
             names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         EXPECT_EQ(names, (std::vector<std::string>{"PELKOR.DBF", indexName})) << indexName;
-        const auto tags = mdx::read(readBytes(dir.path() / indexName), indexName);
+        const auto tags = mdx_inspection::readTags(readBytes(dir.path() / indexName), indexName);
         EXPECT_EQ(tags[1].entries.size(), 1u) << "the existing spelling was updated";
     }
 }
@@ -297,7 +298,7 @@ TEST(TableFiles, MissingOrStaleIndexIsRebuiltOnOpen)
 
     writeBytes(index, "garbage");
     EXPECT_EQ(reopen(), good);
-    const auto tags = mdx::read(good, "Pelkor.mdx");
+    const auto tags = mdx_inspection::readTags(good, "Pelkor.mdx");
     EXPECT_EQ(tags[0].entries[0].second, 2u);
     EXPECT_EQ(tags[1].entries[0].second, 2u);
 }

@@ -1,0 +1,154 @@
+// Editing, inserting and posting records, and replacing the table by its
+// template.
+
+#include "DbaseTable.h"
+
+#include "ByteText.h"
+#include "Cp1250.h"
+#include "DbaseError.h"
+#include "MdxFormat.h"
+#include "StepLock.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace {
+
+using bytetext::trim;
+using bytetext::upper;
+
+constexpr std::size_t longestName = 100;
+
+} // namespace
+
+void DbaseTable::edit()
+{
+    requireActive();
+    if (view_.empty())
+        throw DbaseError("The best table \"" + tablePath_.string() + "\" has no record to edit");
+    buffer_ = data_.records[view_[cursor_]];
+    original_ = buffer_;
+    editing_ = view_[cursor_] + 1;
+    mode_ = Mode::Edit;
+}
+
+void DbaseTable::insert()
+{
+    requireActive();
+    buffer_ = {};
+    editing_ = 0;
+    mode_ = Mode::Insert;
+}
+
+void DbaseTable::cancel()
+{
+    mode_ = Mode::Browse;
+}
+
+void DbaseTable::setFieldText(std::string_view field, std::string_view text)
+{
+    requireActive();
+    if (mode_ == Mode::Browse)
+        throw DbaseError("The best table \"" + tablePath_.string() + "\" is not in edit or insert mode");
+    const std::string name = upper(field);
+    const DbfLayout& layout = data_.layout;
+    if (name == fieldJmeno) {
+        buffer_.jmeno = cp1250::fromUtf8(text, std::min<std::size_t>(longestName, std::size_t(layout.jmenoWidth)));
+        while (!buffer_.jmeno.empty() && buffer_.jmeno.back() == ' ')
+            buffer_.jmeno.pop_back();
+    } else if (name == fieldTahy) {
+        const auto digits = trim(text);
+        long long value = 0;
+        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+        if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()
+            || value > dbf::largestTahy(layout) || value < -dbf::largestTahy(layout) / 10)
+            throw DbaseError("\"" + std::string(text) + "\" is not a valid value for the field TAHY");
+        buffer_.tahy = value;
+    } else if (name == fieldHra) {
+        buffer_.hra = cp1250::fromUtf8(trim(text), std::size_t(layout.hraWidth));
+    } else if (name == fieldDatum) {
+        if (trim(text).empty()) {
+            buffer_.datum = {};
+        } else {
+            const auto date = codec_.parse(trim(text));
+            if (!date)
+                throw DbaseError("\"" + std::string(text) + "\" is not a valid date for the field DATUM");
+            buffer_.datum = *date;
+        }
+    } else {
+        throw DbaseError("The best table has no field \"" + std::string(field) + "\"");
+    }
+}
+
+void DbaseTable::post()
+{
+    requireActive();
+    if (mode_ == Mode::Browse)
+        throw DbaseError("The best table \"" + tablePath_.string() + "\" has nothing to post");
+    {
+        const StepLock lock(dir_, heldLock_ != nullptr);
+        refreshKeepingCurrent();
+        DbfTable next = data_;
+        if (mode_ == Mode::Edit) {
+            if (editing_ == 0 || editing_ > next.records.size())
+                throw DbaseError("The record being edited is gone from \"" + tablePath_.string() + "\"");
+            // Writing over it would silently drop what the other copy stored;
+            // the edit stays open, as after any failed post, for the caller
+            // to cancel.
+            if (next.records[editing_ - 1] != original_)
+                throw DbaseError("The record " + std::to_string(editing_) + " of \"" + tablePath_.string()
+                                 + "\" was changed by another copy of the program; not stored");
+            next.records[editing_ - 1] = buffer_;
+        } else {
+            next.records.push_back(buffer_);
+            editing_ = std::uint32_t(next.records.size());
+        }
+        next.lastUpdate = DbaseDate::today();
+        const std::string tableBytes = dbf::serialize(next);
+        const std::string indexBytes = mdx::build(next, tableStem());
+        // The table is renamed last: until then the old table stands, and an
+        // index that ran ahead of it is rebuilt on the next open.
+        filestore::replaceAll({{indexPath_, indexBytes}, {tablePath_, tableBytes}}, hooks_);
+        data_ = std::move(next);
+        stamp_ = filestore::stampOf(tablePath_);
+        orderJmeno_ = mdx::order(data_, mdx::Tag::Jmeno);
+        orderTahy_ = mdx::order(data_, mdx::Tag::Tahy);
+    }
+    mode_ = Mode::Browse;
+    rebuildView();
+    if (!gotoRecord(editing_))
+        moveFirst();
+}
+
+void DbaseTable::resetFromTemplate(const std::filesystem::path& templateDir)
+{
+    if (dir_.empty())
+        throw DbaseError("The best table has no folder");
+    const auto templateTable = filestore::resolve(templateDir, tableName);
+    const auto templateIndex = filestore::resolve(templateDir, templateIndexName);
+    for (const auto& file : {templateTable, templateIndex})
+        if (!filestore::exists(file.parent_path(), file.filename().string()))
+            throw DbaseError("The template \"" + file.string() + "\" is missing; the best table was left as it was");
+    const std::string tableBytes = filestore::readAll(templateTable);
+    const std::string indexBytes = filestore::readAll(templateIndex);
+    const DbfTable fresh = dbf::parse(tableBytes, templateTable.string());
+    if (indexBytes != mdx::build(fresh, templateTable.stem().string()))
+        throw DbaseError("The template \"" + templateIndex.string()
+                         + "\" does not match its table; the best table was left as it was");
+
+    const bool wasActive = active_;
+    const auto restore = [&] {
+        if (wasActive && !active_)
+            open();
+    };
+    close();
+    try {
+        const StepLock lock(dir_, heldLock_ != nullptr);
+        const auto liveTable = filestore::resolve(dir_, tableName);
+        filestore::replaceAll({{liveIndexPath(), indexBytes}, {liveTable, tableBytes}}, hooks_);
+    } catch (...) {
+        restore();
+        throw;
+    }
+    open();
+}
