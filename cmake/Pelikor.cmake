@@ -2,7 +2,11 @@
 #   A GoogleTest executable for the Qt-free core, registered with CTest.
 # pelikor_qtest(<name> SOURCES <files...> LIBS <targets...>)
 #   A QtTest executable for widgets and windows, run on the offscreen platform.
-# Both run with the build's application folder as PELIKOR_TEST_APP_DIR.
+# pelikor_xtest(<name> SOURCES <files...> LIBS <targets...>)
+#   A QtTest executable for what only a real X server shows (window masks,
+#   window positions, the pointer on the screen), run under an Xvfb of its
+#   own, one such test at a time.
+# All run with the build's application folder as PELIKOR_TEST_APP_DIR.
 
 function(pelikor_gtest name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
@@ -16,12 +20,21 @@ function(pelikor_qtest name)
     pelikor_test_executable(${name} "${ARG_SOURCES}" "${ARG_LIBS};Qt6::Test;Qt6::Widgets" "QT_QPA_PLATFORM=offscreen")
 endfunction()
 
-# What the two kinds of test share: one timeout and the application folder
-# for every test, whatever framework it is written with.
+function(pelikor_xtest name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    find_package(Qt6 REQUIRED COMPONENTS Test)
+    pelikor_test_executable(${name} "${ARG_SOURCES}" "${ARG_LIBS};Qt6::Test;Qt6::Widgets" "QT_QPA_PLATFORM=xcb"
+        xvfb-run -a -s "-screen 0 1280x1024x24")
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK xserver)
+endfunction()
+
+# What every kind of test shares: one timeout and the application folder,
+# whatever framework it is written with; the arguments after `environment`
+# start the test program.
 function(pelikor_test_executable name sources libs environment)
     add_executable(${name} ${sources})
     target_link_libraries(${name} PRIVATE ${libs})
-    add_test(NAME ${name} COMMAND ${name})
+    add_test(NAME ${name} COMMAND ${ARGN} $<TARGET_FILE:${name}>)
     set_tests_properties(${name} PROPERTIES TIMEOUT 600
         ENVIRONMENT "${environment};PELIKOR_TEST_APP_DIR=${PELIKOR_APP_DIR}")
 endfunction()

@@ -1,12 +1,10 @@
 #include "BalloonDialog.h"
 
 #include "Background.h"
-
-#include <QFont>
+#include "DialogControls.h"
 
 namespace {
 
-const QString kFontFamily = QStringLiteral("Times New Roman");
 constexpr int kFontPixels = 13;
 
 } // namespace
@@ -15,9 +13,7 @@ BalloonDialog::BalloonDialog(DialogOwners& owners, QSize clientSize, TBalloonPos
     : ProgramDialog(owners, clientSize, lock), FormShape_(new tformshape(this))
 {
     setBackground(this, kBalloonColour);
-    QFont captions(kFontFamily);
-    captions.setPixelSize(kFontPixels);
-    setFont(captions);
+    setFont(DialogControls::font(DialogControls::kTimesNewRoman, kFontPixels));
 
     FormShape_->setBalloonPosition(tail);
     FormShape_->setBalloonEllips(tformshape::kDefaultEllipse);

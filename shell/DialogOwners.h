@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TPomocnikDialog.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -11,8 +13,8 @@ class DialogOwners {
 public:
     QWidget* mainWindow() const { return mainWindow_; }
     void setMainWindow(QWidget* window) { mainWindow_ = window; }
-    QWidget* figure() const { return figure_; }
-    void setFigure(QWidget* figure) { figure_ = figure; }
+    TPomocnikDialog* figure() const { return figure_; }
+    void setFigure(TPomocnikDialog* figure) { figure_ = figure; }
 
     // The main window first, then the figure.
     void disable() { setEnabled(false); }
@@ -28,5 +30,5 @@ private:
     }
 
     QPointer<QWidget> mainWindow_;
-    QPointer<QWidget> figure_;
+    QPointer<TPomocnikDialog> figure_;
 };

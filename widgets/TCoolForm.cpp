@@ -56,9 +56,25 @@ void TCoolForm::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    // The window system moves the window until the button is released.
-    if (QWindow* handle = window()->windowHandle())
-        handle->startSystemMove();
+    // The window system moves the window until the button is released;
+    // where it will not (no window manager), the picture moves it itself.
+    QWindow* handle = window()->windowHandle();
+    if (handle && handle->startSystemMove())
+        return;
+    dragging_ = true;
+    dragOffset_ = event->globalPosition().toPoint() - window()->pos();
+}
+
+void TCoolForm::mouseMoveEvent(QMouseEvent* event)
+{
+    if (dragging_)
+        window()->move(event->globalPosition().toPoint() - dragOffset_);
+}
+
+void TCoolForm::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        dragging_ = false;
 }
 
 void TCoolForm::mouseDoubleClickEvent(QMouseEvent* event)

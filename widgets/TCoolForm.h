@@ -33,9 +33,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     QPixmap picture_;
     QRegion region_;
+    bool dragging_ = false;
+    QPoint dragOffset_; // the pointer's place on the window while it moves it
 };

@@ -1,5 +1,6 @@
 #include "BalloonDialog.h"
 #include "DialogOwners.h"
+#include "ShellFixture.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -36,20 +37,13 @@ Q_DECLARE_METATYPE(ProgramDialog::OwnerLock)
 class DialogBaseTest : public QObject {
     Q_OBJECT
 
-    QWidget mainWindow;
-    QWidget figure;
-    DialogOwners owners;
+    ShellFixture shell;
+    DialogOwners& owners = shell.owners;
 
-    bool ownersEnabled() const { return mainWindow.isEnabled() && figure.isEnabled(); }
-    bool ownersDisabled() const { return !mainWindow.isEnabled() && !figure.isEnabled(); }
+    bool ownersEnabled() const { return shell.mainWindow.isEnabled() && shell.figure->isEnabled(); }
+    bool ownersDisabled() const { return !shell.mainWindow.isEnabled() && !shell.figure->isEnabled(); }
 
 private slots:
-    void initTestCase()
-    {
-        owners.setMainWindow(&mainWindow);
-        owners.setFigure(&figure);
-    }
-
     void init() { owners.enable(); }
 
     // Whom the dialog locks while it is open and after however it closed.

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QPixmap>
+#include <QRegion>
+#include <QWidget>
+
+class Settings;
+class SoundCues;
+class TCoolForm;
+
+// The assistant figure "Pomocník": a borderless window in the shape of the
+// figure, on top of everything near the bottom right corner of the screen.
+// The player drags it with the mouse and closes it with the window
+// system's close command; the setting "Pomocnik" follows its visibility.
+class TPomocnikDialog : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr QSize kClientSize{104, 104};
+
+    // `outline` is the figure's region in the picture, the window's shape.
+    TPomocnikDialog(Settings& settings, SoundCues& cues, const QPixmap& picture, const QRegion& outline);
+
+    // Moves the figure to a corner of the screen `rightMargin` and
+    // `bottomMargin` pixels in from the right and bottom edges.
+    void moveHome(int rightMargin, int bottomMargin);
+
+    TCoolForm& CoolForm1() { return *CoolForm1_; }
+
+signals:
+    // The figure was clicked to open the welcome dialog.
+    void FormClick();
+    // The figure was closed by the player.
+    void closed();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    Settings& settings_;
+    SoundCues& cues_;
+    TCoolForm* CoolForm1_;
+};

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "AssistantProtocol.h"
+#include "DialogOwners.h"
+#include "ManualLauncher.h"
+#include "RecordingCuePlayer.h"
+#include "Services.h"
+#include "Settings.h"
+#include "SoundCues.h"
+#include "TPomocnikDialog.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <QRegion>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <memory>
+
+// The shell's services on a temporary application folder, as the owner of
+// all windows builds them: the cues recorded instead of played (from the
+// build's own sound files), a stand-in main window, and a figure whose
+// picture is a plain disc with the disc as its outline.
+struct ShellFixture {
+    QTemporaryDir folder;
+    QString applicationDir = folder.path() + QLatin1Char('/');
+    QStringList cues;
+    Settings settings{applicationDir};
+    SoundCues soundCues{qEnvironmentVariable("PELIKOR_TEST_APP_DIR") + QLatin1Char('/'),
+                        std::make_unique<RecordingCuePlayer>(cues)};
+    ManualLauncher manual{applicationDir};
+    DialogOwners owners;
+    AssistantProtocol protocol{owners, settings};
+    Services services{applicationDir, settings, soundCues, manual, owners, protocol};
+    QWidget mainWindow;
+    std::unique_ptr<TPomocnikDialog> figure;
+
+    ShellFixture()
+    {
+        const QRect disc(QPoint(), TPomocnikDialog::kClientSize);
+        QPixmap picture(disc.size());
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        painter.setBrush(Qt::magenta);
+        painter.drawEllipse(disc.adjusted(0, 0, -1, -1));
+        painter.end();
+        figure = std::make_unique<TPomocnikDialog>(settings, soundCues, picture, QRegion(disc, QRegion::Ellipse));
+        owners.setMainWindow(&mainWindow);
+        owners.setFigure(figure.get());
+    }
+};
