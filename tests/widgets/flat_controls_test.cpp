@@ -4,82 +4,12 @@
 #include "TOfficeLabel.h"
 #include "TTransparentButton2.h"
 
-#include <QEnterEvent>
+#include "WidgetTestSupport.h"
+
 #include <QSignalSpy>
 #include <QTest>
 
-#include <cstdlib>
-
-#include <memory>
-
-namespace {
-
-constexpr TColor kBalloonColour = 14745599;
-
-void enter(QWidget* control)
-{
-    const QPointF at(1, 1);
-    QEnterEvent event(at, control->mapToGlobal(at), control->mapToGlobal(at));
-    QCoreApplication::sendEvent(control, &event);
-}
-
-void leave(QWidget* control)
-{
-    QEvent event(QEvent::Leave);
-    QCoreApplication::sendEvent(control, &event);
-}
-
-// A parent in the balloon colour, so see-through parts can be recognised.
-std::unique_ptr<QWidget> balloonParent()
-{
-    auto parent = std::make_unique<QWidget>();
-    parent->resize(300, 200);
-    parent->setAutoFillBackground(true);
-    QPalette palette = parent->palette();
-    palette.setColor(QPalette::Window, toQColor(kBalloonColour));
-    palette.setColor(QPalette::WindowText, Qt::black);
-    parent->setPalette(palette);
-    return parent;
-}
-
-// The control as it appears on its parent.
-QImage onParent(QWidget* control)
-{
-    return control->parentWidget()->grab(control->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-int countColour(const QImage& image, const QRect& area, QColor colour)
-{
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += image.pixelColor(x, y) == colour;
-    return count;
-}
-
-// Pixels of text ink: within `tolerance` of `colour` in every channel, so
-// that the count does not hang on one face's anti-aliasing.
-int countInk(const QImage& image, const QRect& area, QColor colour, int tolerance = 48)
-{
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QColor pixel = image.pixelColor(x, y);
-            count += std::abs(pixel.red() - colour.red()) <= tolerance
-                && std::abs(pixel.green() - colour.green()) <= tolerance
-                && std::abs(pixel.blue() - colour.blue()) <= tolerance;
-        }
-    return count;
-}
-
-QImage solidPicture(QSize size, QColor colour)
-{
-    QImage picture(size, QImage::Format_ARGB32);
-    picture.fill(colour);
-    return picture;
-}
-
-} // namespace
+using namespace WidgetTestSupport;
 
 class FlatControlsTest : public QObject {
     Q_OBJECT
@@ -164,7 +94,7 @@ private slots:
 
     void officeButtonFollowsThePointer()
     {
-        auto parent = balloonParent();
+        auto parent = colouredParent(kBalloonColour);
         auto* button = new TOfficeButton(parent.get());
         QSignalSpy clicks(button, &TOfficeButton::clicked);
         enter(button);
@@ -199,7 +129,7 @@ private slots:
 
     void disabledOfficeButtonIgnoresThePointer()
     {
-        auto parent = balloonParent();
+        auto parent = colouredParent(kBalloonColour);
         auto* button = new TOfficeButton(parent.get());
         button->setEnabled(false);
         QSignalSpy clicks(button, &TOfficeButton::clicked);
@@ -212,7 +142,7 @@ private slots:
 
     void officeButtonPaintsItsStates()
     {
-        auto parent = balloonParent();
+        auto parent = colouredParent(kBalloonColour);
         auto* button = new TOfficeButton(parent.get());
         button->setGeometry(10, 10, 64, 20);
         button->setCaption(QString());
@@ -254,7 +184,7 @@ private slots:
 
     void disabledCaptionIsGray()
     {
-        auto parent = balloonParent();
+        auto parent = colouredParent(kBalloonColour);
         auto* button = new TOfficeButton(parent.get());
         button->setCaption(QStringLiteral("WWW"));
         const QRect captionArea(30, 4, 60, 17);
@@ -294,7 +224,7 @@ private slots:
     {
         QFETCH(TLEDType, type);
         QFETCH(QStringList, names);
-        auto parent = balloonParent();
+        auto parent = colouredParent(kBalloonColour);
         auto* label = new TOfficeLabel(parent.get());
         label->setLEDType(type);
         QCOMPARE(label->lampName(), names[0]);
@@ -315,7 +245,7 @@ private slots:
 
     void pressedLabelShowsTheFocusFrameAndErasesIt()
     {
-        auto parent = balloonParent();
+        auto parent = colouredParent(kBalloonColour);
         auto* label = new TOfficeLabel(parent.get());
         label->setGeometry(0, 0, 130, 17);
         QSignalSpy clicks(label, &TOfficeLabel::clicked);
@@ -344,7 +274,7 @@ private slots:
 
     void opaqueLabelFillsItsColour()
     {
-        auto parent = balloonParent();
+        auto parent = colouredParent(kBalloonColour);
         auto* label = new TOfficeLabel(parent.get());
         label->setCaption(QString());
         QCOMPARE(onParent(label).pixelColor(60, 8), toQColor(kBalloonColour));
@@ -355,7 +285,7 @@ private slots:
 
     void disabledLabelStaysDarkAndSilent()
     {
-        auto parent = balloonParent();
+        auto parent = colouredParent(kBalloonColour);
         auto* label = new TOfficeLabel(parent.get());
         label->setGeometry(0, 0, 130, 17);
         label->setCaption(QStringLiteral("Manuál"));
@@ -376,7 +306,7 @@ private slots:
 
     void pointerDownAColumnLightsOneLampAtATime()
     {
-        auto parent = balloonParent();
+        auto parent = colouredParent(kBalloonColour);
         QList<TOfficeLabel*> labels;
         for (int i = 0; i < 4; ++i) {
             auto* label = new TOfficeLabel(parent.get());
@@ -487,7 +417,7 @@ private slots:
 
     void pictureButtonIsGrayUntilThePointerComes()
     {
-        auto parent = balloonParent();
+        auto parent = colouredParent(kBalloonColour);
         auto* button = new TTransparentButton2(parent.get());
         button->setActiveImage({solidPicture(QSize(20, 20), QColor(200, 100, 50))});
         button->setActiveIndex(0);
@@ -518,7 +448,7 @@ private slots:
 
     void pictureButtonPressFollowsThePointer()
     {
-        auto parent = balloonParent();
+        auto parent = colouredParent(kBalloonColour);
         auto* button = new TTransparentButton2(parent.get());
         QImage picture = solidPicture(QSize(20, 20), Qt::blue);
         picture.setPixel(0, 0, qRgb(255, 0, 0));
@@ -558,7 +488,7 @@ private slots:
 
     void downButtonStaysPressedAndSunken()
     {
-        auto parent = balloonParent();
+        auto parent = colouredParent(kBalloonColour);
         auto* button = new TTransparentButton2(parent.get());
         button->setDown(true);
         QCOMPARE(onParent(button).pixelColor(0, 0), toQColor(kClGray));
@@ -569,7 +499,7 @@ private slots:
 
     void disablingClearsTheStates()
     {
-        auto parent = balloonParent();
+        auto parent = colouredParent(kBalloonColour);
         auto* button = new TTransparentButton2(parent.get());
         QImage picture = solidPicture(QSize(20, 20), Qt::white);
         for (int y = 5; y < 15; ++y)
@@ -594,7 +524,7 @@ private slots:
 
     void captionUsesTheHotFontAndOpaqueColour()
     {
-        auto parent = balloonParent();
+        auto parent = colouredParent(kBalloonColour);
         auto* button = new TTransparentButton2(parent.get());
         button->setTransparent(false);
         button->setColor(0x00FF00);
@@ -614,7 +544,7 @@ private slots:
 
     void acceleratorKeyClicksTheButton()
     {
-        auto parent = balloonParent();
+        auto parent = colouredParent(kBalloonColour);
         auto* button = new TTransparentButton2(parent.get());
         button->setCaption(QStringLiteral("&Hra"));
         QSignalSpy clicks(button, &TTransparentButton2::clicked);

@@ -1,5 +1,7 @@
 #include "THemisphereButton.h"
 
+#include "WidgetTestSupport.h"
+
 #include <QSignalSpy>
 #include <QTest>
 
@@ -243,10 +245,7 @@ private slots:
         QSignalSpy clicks(button, &THemisphereButton::clicked);
         press(button, {20, 20});
         QCOMPARE(button->isDown(), true);
-        // QTest takes the point 0, 0 for the widget's centre, so stay off it.
-        QMouseEvent move(QEvent::MouseMove, QPointF(1, 1), button->mapToGlobal(QPointF(1, 1)), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(button, &move);
+        WidgetTestSupport::moveTo(button, {1, 1}, Qt::LeftButton);
         QCOMPARE(button->isDown(), false);
         QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
         QCOMPARE(clicks.count(), 0);
