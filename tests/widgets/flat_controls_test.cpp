@@ -9,7 +9,34 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <memory>
+#include <utility>
+
 using namespace WidgetTestSupport;
+
+namespace {
+
+enum class FlatKind { OfficeButton, OfficeLabel, TransparentButton2 };
+
+// A flat control of the given kind with a spy on its clicks.
+std::pair<FlatControl*, std::unique_ptr<QSignalSpy>> flatControl(FlatKind kind, QWidget* parent)
+{
+    switch (kind) {
+    case FlatKind::OfficeButton: {
+        auto* button = new TOfficeButton(parent);
+        return {button, std::make_unique<QSignalSpy>(button, &TOfficeButton::clicked)};
+    }
+    case FlatKind::OfficeLabel: {
+        auto* label = new TOfficeLabel(parent);
+        return {label, std::make_unique<QSignalSpy>(label, &TOfficeLabel::clicked)};
+    }
+    case FlatKind::TransparentButton2: break;
+    }
+    auto* button = new TTransparentButton2(parent);
+    return {button, std::make_unique<QSignalSpy>(button, &TTransparentButton2::clicked)};
+}
+
+} // namespace
 
 class FlatControlsTest : public QObject {
     Q_OBJECT
@@ -74,6 +101,55 @@ private slots:
     {
         QVERIFY(LampPictures::bitmap("BRIGHT").isNull());
         QVERIFY(LampPictures::pixmap("BRIGHT").isNull());
+    }
+
+    // Mouse rules of the three controls ---------------------------------------
+
+    void eachControlKeepsItsMouseRules_data()
+    {
+        QTest::addColumn<FlatKind>("kind");
+        QTest::addColumn<bool>("middlePresses");
+        QTest::addColumn<bool>("pressMakesHot");
+        QTest::addColumn<bool>("moveOutLetsGo");
+        QTest::addColumn<bool>("otherReleaseLetsGo");
+        QTest::newRow("TOfficeButton") << FlatKind::OfficeButton << true << true << false << true;
+        QTest::newRow("TOfficeLabel") << FlatKind::OfficeLabel << true << true << false << true;
+        QTest::newRow("TTransparentButton2") << FlatKind::TransparentButton2 << false << false << true << false;
+    }
+
+    void eachControlKeepsItsMouseRules()
+    {
+        QFETCH(FlatKind, kind);
+        QFETCH(bool, middlePresses);
+        QFETCH(bool, pressMakesHot);
+        QFETCH(bool, moveOutLetsGo);
+        QFETCH(bool, otherReleaseLetsGo);
+        auto parent = colouredParent(kBalloonColour);
+        const auto [control, clicks] = flatControl(kind, parent.get());
+        const QPoint inside(5, 5);
+        const QPoint outside(200, 5);
+
+        QTest::mousePress(control, Qt::MiddleButton, Qt::NoModifier, inside);
+        QCOMPARE(control->isPressed(), middlePresses);
+        QTest::mouseRelease(control, Qt::MiddleButton, Qt::NoModifier, inside);
+        QVERIFY(!control->isPressed());
+        QCOMPARE(clicks->count(), 0);
+
+        QTest::mousePress(control, Qt::LeftButton, Qt::NoModifier, inside);
+        QVERIFY(control->isPressed());
+        QCOMPARE(control->isHot(), pressMakesHot);
+        moveTo(control, outside, Qt::LeftButton);
+        QCOMPARE(control->isPressed(), !moveOutLetsGo);
+        moveTo(control, inside, Qt::LeftButton);
+        QVERIFY(control->isPressed());
+
+        // Another button let go while the left one is still held; the
+        // press it ends makes no click when the left one follows.
+        QTest::mouseRelease(control, Qt::RightButton, Qt::NoModifier, inside);
+        QCOMPARE(control->isPressed(), !otherReleaseLetsGo);
+        QTest::mouseRelease(control, Qt::LeftButton, Qt::NoModifier, inside);
+        QVERIFY(!control->isPressed());
+        QCOMPARE(clicks->count(), otherReleaseLetsGo ? 0 : 1);
     }
 
     // TOfficeButton ---------------------------------------------------------
@@ -302,6 +378,8 @@ private slots:
         QCOMPARE(countColour(picture, QRect(22, 0, 1, 17), Qt::black), 0);
         QCOMPARE(countInk(picture, label->textRect(), Qt::black), 0);
         QVERIFY(countInk(picture, label->textRect(), toQColor(kClGray)) > 5);
+        leave(label);
+        QVERIFY(!label->isErasePending());
     }
 
     void pointerDownAColumnLightsOneLampAtATime()
