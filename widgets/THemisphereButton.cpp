@@ -105,7 +105,9 @@ void THemisphereButton::setDown(bool down)
     if (down_ == down)
         return;
     down_ = down;
-    update();
+    // At once, not at the next turn of the event loop: a press shows
+    // before whatever its handlers go on to do.
+    repaint();
 }
 
 void THemisphereButton::setFaceColor(TColor colour)

@@ -99,4 +99,23 @@ inline QImage solidPicture(QSize size, QColor colour)
     return picture;
 }
 
+// Counts the paints a widget receives, to tell a paint done at once from
+// one left to the event loop.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+
+    int count() const { return count_; }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        count_ += event->type() == QEvent::Paint;
+        return false;
+    }
+
+private:
+    int count_ = 0;
+};
+
 } // namespace WidgetTestSupport

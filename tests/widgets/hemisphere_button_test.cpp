@@ -307,7 +307,32 @@ private slots:
         QVERIFY(!first->isDown());
     }
 
-    void disabledButtonIgnoresTheMouse()
+    void settingDownPaintsAtOnce()
+    {
+        auto parent = WidgetTestSupport::colouredParent(kClSilver, QSize(60, 60));
+        THemisphereButton* button = peg(parent.get());
+        parent->show();
+        QVERIFY(QTest::qWaitForWindowExposed(parent.get()));
+        QCoreApplication::processEvents();
+        const WidgetTestSupport::PaintCounter paints(button);
+
+        // No return to the event loop between the change and the checks.
+        button->setDown(true);
+        QCOMPARE(paints.count(), 1);
+        button->setDown(true);
+        QCOMPARE(paints.count(), 1);
+        button->setDown(false);
+        QCOMPARE(paints.count(), 2);
+        press(button, {20, 20});
+        QCOMPARE(paints.count(), 3);
+        QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+        QCOMPARE(paints.count(), 4);
+
+        button->setDown(true);
+        QCOMPARE(WidgetTestSupport::onParent(button).pixel(20, 20), button->downImage().pixel(20, 20));
+    }
+
+        void disabledButtonIgnoresTheMouse()
     {
         QWidget parent;
         THemisphereButton* button = peg(&parent);
