@@ -212,9 +212,13 @@ void THemisphereButton::mouseDoubleClickEvent(QMouseEvent* event)
 void THemisphereButton::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint point = event->position().toPoint();
+    const bool onButton = isOnButton(point);
     if (tracking_ && !pressState_)
-        setDown(isOnButton(point));
-    emit mouseMove(event->modifiers(), point);
+        setDown(onButton);
+    if (onButton)
+        emit mouseMove(event->modifiers(), point);
+    else if (!tracking_)
+        event->ignore();
 }
 
 void THemisphereButton::mouseReleaseEvent(QMouseEvent* event)

@@ -252,7 +252,35 @@ private slots:
         QCOMPARE(button->isDown(), false);
     }
 
-    void releaseOutsideWithoutMoveStillLeavesItUp()
+    void mouseMoveIsReportedOnlyOnTheButton()
+    {
+        QWidget parent;
+        THemisphereButton* button = peg(&parent);
+        QSignalSpy moves(button, &THemisphereButton::mouseMove);
+        // Held down from a press beside the circle: left to the parent.
+        QVERIFY(!WidgetTestSupport::moveTo(button, {1, 1}, Qt::LeftButton));
+        QVERIFY(WidgetTestSupport::moveTo(button, {20, 25}, Qt::LeftButton));
+        QCOMPARE(moves.count(), 1);
+        QCOMPARE(button->isDown(), false);
+
+        // While a press is tracked Down follows the pointer out and back,
+        // but only the moves on the button are reported.
+        press(button, {20, 20});
+        WidgetTestSupport::moveTo(button, {25, 20}, Qt::LeftButton);
+        QCOMPARE(moves.count(), 2);
+        QCOMPARE(moves.last().at(1).toPoint(), QPoint(25, 20));
+        QCOMPARE(button->isDown(), true);
+        QVERIFY(WidgetTestSupport::moveTo(button, {39, 39}, Qt::LeftButton));
+        QCOMPARE(moves.count(), 2);
+        QCOMPARE(button->isDown(), false);
+        WidgetTestSupport::moveTo(button, {20, 38}, Qt::LeftButton);
+        QCOMPARE(moves.count(), 3);
+        QCOMPARE(button->isDown(), true);
+        QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, QPoint(20, 38));
+        QCOMPARE(button->isDown(), false);
+    }
+
+        void releaseOutsideWithoutMoveStillLeavesItUp()
     {
         QWidget parent;
         THemisphereButton* button = peg(&parent);
