@@ -103,7 +103,7 @@ private slots:
         QVERIFY(LampPictures::pixmap("BRIGHT").isNull());
     }
 
-    // Mouse rules of the three controls ---------------------------------------
+    // Mouse rules of the three controls -------------------------------------
 
     void eachControlKeepsItsMouseRules_data()
     {
