@@ -172,3 +172,10 @@ TColor LampPictures::keyColour(const QString& name)
         return kButtonLampKey;
     return kLabelLampKey;
 }
+
+QString LampPictures::stateName(bool hot, bool pressed)
+{
+    if (!hot)
+        return QStringLiteral("OFF");
+    return pressed ? QStringLiteral("DOWN") : QStringLiteral("ON");
+}

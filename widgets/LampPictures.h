@@ -23,4 +23,7 @@ public:
     static QPixmap pixmap(const QString& name);
     // The transparent colour of a lamp.
     static TColor keyColour(const QString& name);
+    // The first part of a lamp's name for the pointer's state over its
+    // control: "OFF" away from it, "ON" over it, "DOWN" over it and pressed.
+    static QString stateName(bool hot, bool pressed);
 };

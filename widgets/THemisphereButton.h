@@ -1,13 +1,12 @@
 #pragma once
 
+#include "HemisphereImages.h"
+#include "HemisphereLook.h"
 #include "TColor.h"
 
 #include <QImage>
 #include <QString>
 #include <QWidget>
-
-enum class THemisphereBevel { hbNone, hbLowered, hbRaised };
-enum class THemisphereBorderStyle { bsNone, bsSingle };
 
 // A round push button drawn as a lit dome set into a lowered ring; the
 // board's pegs and their twins are made of it. It reacts only inside its
@@ -20,41 +19,41 @@ public:
 
     bool allowAllUp() const { return allowAllUp_; }
     void setAllowAllUp(bool allow);
-    double attenControl() const { return attenControl_; }
+    double attenControl() const { return look_.attenControl; }
     void setAttenControl(double atten);
-    THemisphereBevel bevelInner() const { return bevelInner_; }
+    THemisphereBevel bevelInner() const { return look_.bevelInner; }
     void setBevelInner(THemisphereBevel bevel);
-    THemisphereBevel bevelOuter() const { return bevelOuter_; }
+    THemisphereBevel bevelOuter() const { return look_.bevelOuter; }
     void setBevelOuter(THemisphereBevel bevel);
-    int bevelWidth() const { return bevelWidth_; }
+    int bevelWidth() const { return look_.bevelWidth; }
     void setBevelWidth(int width);
-    TColor borderColor() const { return borderColor_; }
+    TColor borderColor() const { return look_.borderColor; }
     void setBorderColor(TColor colour);
-    THemisphereBorderStyle borderStyle() const { return borderStyle_; }
+    THemisphereBorderStyle borderStyle() const { return look_.borderStyle; }
     void setBorderStyle(THemisphereBorderStyle style);
-    QString caption() const { return caption_; }
+    QString caption() const { return look_.caption; }
     void setCaption(const QString& caption);
     bool isDown() const { return down_; }
     void setDown(bool down);
-    TColor faceColor() const { return faceColor_; }
+    TColor faceColor() const { return look_.faceColor; }
     void setFaceColor(TColor colour);
-    bool faceShaded() const { return faceShaded_; }
+    bool faceShaded() const { return look_.faceShaded; }
     void setFaceShaded(bool shaded);
-    bool faceTransparent() const { return faceTransparent_; }
+    bool faceTransparent() const { return look_.faceTransparent; }
     void setFaceTransparent(bool transparent);
-    QImage glyph() const { return glyph_; }
+    QImage glyph() const { return look_.glyph; }
     void setGlyph(const QImage& glyph);
-    int glyphIndex() const { return glyphIndex_; }
+    int glyphIndex() const { return look_.glyphIndex; }
     void setGlyphIndex(int index);
-    bool glyphShaded() const { return glyphShaded_; }
+    bool glyphShaded() const { return look_.glyphShaded; }
     void setGlyphShaded(bool shaded);
-    bool glyphMapped() const { return glyphMapped_; }
+    bool glyphMapped() const { return look_.glyphMapped; }
     void setGlyphMapped(bool mapped);
-    bool glyphTransparent() const { return glyphTransparent_; }
+    bool glyphTransparent() const { return look_.glyphTransparent; }
     void setGlyphTransparent(bool transparent);
     int groupIndex() const { return groupIndex_; }
     void setGroupIndex(int index);
-    int numGlyphs() const { return numGlyphs_; }
+    int numGlyphs() const { return look_.numGlyphs; }
     void setNumGlyphs(int count);
 
     // The pre-rendered pictures: up and down face, and the mask (black
@@ -86,36 +85,17 @@ private:
     // Marks the pictures stale; the next paint or picture read renders them.
     void invalidateLook();
     void ensureRendered() const;
-    void render() const;
-    int ringsWidth() const;
+    template <typename T>
+    void setLook(T HemisphereLook::*property, const T& value);
 
     bool allowAllUp_ = false;
-    double attenControl_ = 1.0;
-    THemisphereBevel bevelInner_ = THemisphereBevel::hbNone;
-    THemisphereBevel bevelOuter_ = THemisphereBevel::hbLowered;
-    int bevelWidth_ = 2;
-    TColor borderColor_ = kClGray;
-    THemisphereBorderStyle borderStyle_ = THemisphereBorderStyle::bsNone;
-    QString caption_;
     bool down_ = false;
-    TColor faceColor_ = kClGray;
-    bool faceShaded_ = true;
-    bool faceTransparent_ = false;
-    QImage glyph_;
-    int glyphIndex_ = 1;
-    bool glyphShaded_ = true;
-    bool glyphMapped_ = false;
-    bool glyphTransparent_ = true;
     int groupIndex_ = 0;
-    int numGlyphs_ = 1;
+    HemisphereLook look_;
 
     bool tracking_ = false;
     bool pressState_ = false;
 
     mutable bool lookChanged_ = true;
-    mutable QImage upImage_;
-    mutable QImage downImage_;
-    mutable QImage maskImage_;
-    mutable QImage upPaint_;   // up image, transparent outside the mask
-    mutable QImage downPaint_; // down image, transparent outside the mask
+    mutable HemisphereImages images_;
 };

@@ -22,7 +22,7 @@ void drawOutline(QPainter& painter, const QRect& area, int inset, int penWidth, 
 
 } // namespace
 
-TOfficeButton::TOfficeButton(QWidget* parent) : QWidget(parent)
+TOfficeButton::TOfficeButton(QWidget* parent) : FlatControl(kAnyButtonPresses, parent)
 {
     resize(kNewSize);
 }
@@ -65,9 +65,7 @@ void TOfficeButton::setTransparent(bool transparent)
 
 QString TOfficeButton::lampName() const
 {
-    if (!mouse_.hot)
-        return QStringLiteral("OFF");
-    return mouse_.pressed ? QStringLiteral("DOWN") : QStringLiteral("ON");
+    return LampPictures::stateName(isHot(), isPressed());
 }
 
 void TOfficeButton::paintEvent(QPaintEvent*)
@@ -78,7 +76,7 @@ void TOfficeButton::paintEvent(QPaintEvent*)
 
     // Body: a gray outline when hot, a faint silver one otherwise.
     painter.setBrush(fill);
-    if (mouse_.hot) {
+    if (isHot()) {
         painter.setPen(QPen(toQColor(borderColor_), borderWidth_ + 1));
         drawOutline(painter, rect(), borderWidth_, borderWidth_ + 1, roundSize_);
         painter.setRenderHint(QPainter::Antialiasing, false);
@@ -101,48 +99,22 @@ void TOfficeButton::paintEvent(QPaintEvent*)
                      caption_);
 }
 
-void TOfficeButton::enterEvent(QEnterEvent*)
+void TOfficeButton::pointerLeft()
 {
-    if (!isEnabled())
-        return;
-    mouse_.hot = true;
-    update();
-}
-
-void TOfficeButton::leaveEvent(QEvent*)
-{
-    mouse_.hot = false;
     shifted_ = false;
-    update();
 }
 
-void TOfficeButton::mousePressEvent(QMouseEvent* event)
+void TOfficeButton::pressBegan()
 {
-    if (!isEnabled() || !FlatMouseState::isTrackedButton(event->button()))
-        return;
-    mouse_.hot = true;
-    mouse_.pressed = true;
     shifted_ = true;
-    update();
 }
 
-void TOfficeButton::mouseReleaseEvent(QMouseEvent* event)
+void TOfficeButton::pressEnded()
 {
-    if (!isEnabled() || !mouse_.pressed)
-        return;
-    mouse_.pressed = false;
     shifted_ = false;
-    update();
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
 }
 
-void TOfficeButton::changeEvent(QEvent* event)
+void TOfficeButton::clickedOnControl()
 {
-    if (event->type() == QEvent::EnabledChange && !isEnabled()) {
-        mouse_ = {};
-        shifted_ = false;
-        update();
-    }
-    QWidget::changeEvent(event);
+    emit clicked();
 }

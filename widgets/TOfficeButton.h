@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FlatMouseState.h"
+#include "FlatControl.h"
 #include "TColor.h"
 
 #include <QString>
@@ -8,7 +8,7 @@
 
 // A flat rounded push button with a small indicator lamp; it draws only
 // its outline on the parent's background until the pointer comes over it.
-class TOfficeButton : public QWidget {
+class TOfficeButton : public FlatControl {
     Q_OBJECT
 
 public:
@@ -30,8 +30,6 @@ public:
     bool transparent() const { return transparent_; }
     void setTransparent(bool transparent);
 
-    bool isHot() const { return mouse_.hot; }
-    bool isPressed() const { return mouse_.pressed; }
     bool isShifted() const { return shifted_; }
     // The lamp the button shows now: "OFF", "ON" or "DOWN".
     QString lampName() const;
@@ -41,11 +39,10 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    void pointerLeft() override;
+    void pressBegan() override;
+    void pressEnded() override;
+    void clickedOnControl() override;
 
 private:
     TColor borderColor_ = kClGray;
@@ -55,6 +52,5 @@ private:
     int roundSize_ = 20;
     bool transparent_ = true;
 
-    FlatMouseState mouse_;
     bool shifted_ = false;
 };

@@ -13,13 +13,6 @@ constexpr QSize kNewSize(100, 17);
 const char* const kNewFontFamily = "MS Sans Serif";
 constexpr int kNewFontPoints = 8;
 
-const char* stateWord(const FlatMouseState& mouse)
-{
-    if (!mouse.hot)
-        return "OFF";
-    return mouse.pressed ? "DOWN" : "ON";
-}
-
 const char* shapeWord(TLEDType type)
 {
     switch (type) {
@@ -46,7 +39,7 @@ QPen focusPen(const QColor& colour)
 
 } // namespace
 
-TOfficeLabel::TOfficeLabel(QWidget* parent) : QWidget(parent)
+TOfficeLabel::TOfficeLabel(QWidget* parent) : FlatControl(kAnyButtonPresses, parent)
 {
     resize(kNewSize);
     setFont(QFont(kNewFontFamily, kNewFontPoints));
@@ -78,7 +71,7 @@ void TOfficeLabel::setTransparent(bool transparent)
 
 QString TOfficeLabel::lampName() const
 {
-    return QString::fromLatin1(stateWord(mouse_)) + QString::fromLatin1(shapeWord(ledType_));
+    return LampPictures::stateName(isHot(), isPressed()) + QString::fromLatin1(shapeWord(ledType_));
 }
 
 QRect TOfficeLabel::textRect() const
@@ -111,59 +104,25 @@ void TOfficeLabel::paintEvent(QPaintEvent*)
 
     // A 1-pixel pen draws a rectangle one pixel wider and taller than it.
     const QRect frame = focusRect().adjusted(0, 0, -1, -1);
-    if (mouse_.hot && mouse_.pressed) {
+    if (isHot() && isPressed()) {
         painter.setPen(focusPen(Qt::black));
         painter.drawRect(frame);
-    } else if (!mouse_.hot && erasePending_) {
+    } else if (!isHot() && erasePending_) {
         painter.setPen(focusPen(background));
         painter.drawRect(frame);
         erasePending_ = false;
     }
 }
 
-void TOfficeLabel::enterEvent(QEnterEvent*)
+void TOfficeLabel::pointerLeft()
 {
-    if (!isEnabled())
-        return;
-    mouse_.hot = true;
-    update();
-}
-
-void TOfficeLabel::leaveEvent(QEvent*)
-{
-    if (!isEnabled())
-        return;
-    mouse_.hot = false;
-    erasePending_ = true;
-    update();
-}
-
-void TOfficeLabel::mousePressEvent(QMouseEvent* event)
-{
-    if (!isEnabled() || !FlatMouseState::isTrackedButton(event->button()))
-        return;
-    mouse_.hot = true;
-    mouse_.pressed = true;
-    update();
-}
-
-void TOfficeLabel::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (!isEnabled() || !mouse_.pressed)
-        return;
-    mouse_.pressed = false;
-    update();
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    // A disabled label ignores the pointer, its leaving too.
+    if (isEnabled())
         erasePending_ = true;
-        emit clicked();
-    }
 }
 
-void TOfficeLabel::changeEvent(QEvent* event)
+void TOfficeLabel::clickedOnControl()
 {
-    if (event->type() == QEvent::EnabledChange && !isEnabled()) {
-        mouse_ = {};
-        update();
-    }
-    QWidget::changeEvent(event);
+    erasePending_ = true;
+    emit clicked();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FlatMouseState.h"
+#include "FlatControl.h"
 #include "TColor.h"
 
 #include <QString>
@@ -11,7 +11,7 @@ enum class TLEDType { RoundLED, TriLEDDown, TriLEDUp };
 
 // A clickable line of text with an indicator lamp at its left, used as a
 // link in the balloon dialogs.
-class TOfficeLabel : public QWidget {
+class TOfficeLabel : public FlatControl {
     Q_OBJECT
 
 public:
@@ -29,8 +29,6 @@ public:
     bool transparent() const { return transparent_; }
     void setTransparent(bool transparent);
 
-    bool isHot() const { return mouse_.hot; }
-    bool isPressed() const { return mouse_.pressed; }
     bool isErasePending() const { return erasePending_; }
     // The lamp the label shows now, e.g. "OFFRND" or "DOWN3UP".
     QString lampName() const;
@@ -44,11 +42,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    void pointerLeft() override;
+    void clickedOnControl() override;
 
 private:
     QString caption_ = QStringLiteral("OfficeLabel");
@@ -56,6 +51,5 @@ private:
     TLEDType ledType_ = TLEDType::RoundLED;
     bool transparent_ = true;
 
-    FlatMouseState mouse_;
     bool erasePending_ = false;
 };

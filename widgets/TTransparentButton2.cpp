@@ -12,6 +12,15 @@ constexpr QSize kNewSize(40, 40);
 constexpr TColor kClWindow = 0xFFFFFF;
 constexpr TColor kClWindowText = 0x000000;
 
+// Only the left button presses it, and the press follows the pointer out
+// of the button and back.
+constexpr FlatControl::MouseRules kMouseRules{
+    .pressButtons = Qt::LeftButton,
+    .releaseButtons = Qt::LeftButton,
+    .pressMakesHot = false,
+    .pressFollowsPointer = true,
+};
+
 QImage pick(const TImageList& list, int index)
 {
     return index >= 0 && index < list.size() ? list[index] : QImage();
@@ -28,7 +37,7 @@ constexpr FrameColours kSunken{kClBtnShadow, kClBtnHighlight};
 
 } // namespace
 
-TTransparentButton2::TTransparentButton2(QWidget* parent) : QWidget(parent), color_(kClWindow)
+TTransparentButton2::TTransparentButton2(QWidget* parent) : FlatControl(kMouseRules, parent), color_(kClWindow)
 {
     resize(kNewSize);
     hiFont_ = font();
@@ -184,9 +193,9 @@ TTransparentButton2::ImageSlot TTransparentButton2::currentSlot() const
 {
     if (!isEnabled())
         return kDisabledSlot;
-    if (mouse_.pressed)
+    if (isPressed())
         return kDownSlot;
-    if (frameStyle_ == TFrameStyle::fsExplorer && autoGray_ && !mouse_.hot)
+    if (frameStyle_ == TFrameStyle::fsExplorer && autoGray_ && !isHot())
         return kGraySlot;
     return kActiveSlot;
 }
@@ -241,13 +250,13 @@ void TTransparentButton2::paintEvent(QPaintEvent*)
 
     const QImage& image = images_[currentSlot()];
     if (!image.isNull()) {
-        const int shift = mouse_.pressed && showPressed_ ? 1 : 0;
+        const int shift = isPressed() && showPressed_ ? 1 : 0;
         const QPoint at((width() - image.width()) / 2 + shift, (height() - image.height()) / 2 + shift);
         painter.drawImage(at, image);
     }
 
     if (!caption_.isEmpty()) {
-        painter.setFont(mouse_.hot ? hiFont_ : font());
+        painter.setFont(isHot() ? hiFont_ : font());
         painter.setPen(toQColor(isEnabled() ? kClWindowText : kClGray));
         const int flags = int(alignment_) | Qt::TextShowMnemonic | (wordWrap_ ? Qt::TextWordWrap : 0);
         painter.drawText(rect().adjusted(spacing_, spacing_, -spacing_, -spacing_), flags, caption_);
@@ -262,9 +271,9 @@ void TTransparentButton2::drawFrame(QPainter& painter) const
     switch (frameStyle_) {
     case TFrameStyle::fsNone: return;
     case TFrameStyle::fsExplorer:
-        if ((mouse_.pressed && showPressed_) || down_)
+        if ((isPressed() && showPressed_) || down_)
             colours = kSunken;
-        else if (mouse_.hot)
+        else if (isHot())
             colours = kRaised;
         else
             return;
@@ -278,61 +287,9 @@ void TTransparentButton2::drawFrame(QPainter& painter) const
     drawFrame3D(painter, rect(), colours.topLeft, colours.bottomRight, borderWidth_);
 }
 
-void TTransparentButton2::enterEvent(QEnterEvent*)
+void TTransparentButton2::clickedOnControl()
 {
-    if (!isEnabled())
-        return;
-    mouse_.hot = true;
-    update();
-}
-
-void TTransparentButton2::leaveEvent(QEvent*)
-{
-    mouse_.hot = false;
-    update();
-}
-
-void TTransparentButton2::mousePressEvent(QMouseEvent* event)
-{
-    if (!isEnabled() || event->button() != Qt::LeftButton)
-        return;
-    tracking_ = true;
-    mouse_.pressed = true;
-    update();
-}
-
-void TTransparentButton2::mouseMoveEvent(QMouseEvent* event)
-{
-    if (!tracking_)
-        return;
-    const bool inside = rect().contains(event->position().toPoint());
-    if (inside != mouse_.pressed) {
-        mouse_.pressed = inside;
-        update();
-    }
-}
-
-void TTransparentButton2::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (!tracking_ || event->button() != Qt::LeftButton)
-        return;
-    tracking_ = false;
-    const bool inside = rect().contains(event->position().toPoint());
-    if (!down_)
-        mouse_.pressed = false;
-    update();
-    if (inside)
-        emit clicked();
-}
-
-void TTransparentButton2::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::EnabledChange && !isEnabled()) {
-        mouse_ = {};
-        tracking_ = false;
-        update();
-    }
-    QWidget::changeEvent(event);
+    emit clicked();
 }
 
 void TTransparentButton2::clickByAccelerator()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FlatMouseState.h"
+#include "FlatControl.h"
 #include "TColor.h"
 
 #include <QFont>
@@ -20,7 +20,7 @@ using TImageList = QList<QImage>;
 
 // A flat picture button that lights up under the pointer: gray until the
 // pointer is over it, in colour while hot, engraved while disabled.
-class TTransparentButton2 : public QWidget {
+class TTransparentButton2 : public FlatControl {
     Q_OBJECT
 
 public:
@@ -75,9 +75,6 @@ public:
     // The slot drawn in the current state.
     ImageSlot currentSlot() const;
 
-    bool isHot() const { return mouse_.hot; }
-    bool isPressed() const { return mouse_.pressed; }
-
     // Each pixel the gray (30 red + 59 green + 11 blue) / 100 of itself.
     static QImage grayImage(const QImage& image);
     // The picture engraved: white and top-left-coloured pixels become
@@ -90,12 +87,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    bool staysPressed() const override { return down_; }
+    void clickedOnControl() override;
 
 private:
     void rebuildImages();
@@ -119,7 +112,5 @@ private:
     int activeIndex_ = -1, grayIndex_ = -1, disabledIndex_ = -1, downIndex_ = -1;
     QList<QImage> images_;
 
-    FlatMouseState mouse_;
-    bool tracking_ = false; // left button went down on the button
     QShortcut* accelerator_ = nullptr;
 };

@@ -4,79 +4,36 @@
 #include "TOfficeLabel.h"
 #include "TTransparentButton2.h"
 
-#include <QEnterEvent>
+#include "WidgetTestSupport.h"
+
 #include <QSignalSpy>
 #include <QTest>
 
-#include <cstdlib>
-
 #include <memory>
+#include <utility>
+
+using namespace WidgetTestSupport;
 
 namespace {
 
-constexpr TColor kBalloonColour = 14745599;
+enum class FlatKind { OfficeButton, OfficeLabel, TransparentButton2 };
 
-void enter(QWidget* control)
+// A flat control of the given kind with a spy on its clicks.
+std::pair<FlatControl*, std::unique_ptr<QSignalSpy>> flatControl(FlatKind kind, QWidget* parent)
 {
-    const QPointF at(1, 1);
-    QEnterEvent event(at, control->mapToGlobal(at), control->mapToGlobal(at));
-    QCoreApplication::sendEvent(control, &event);
-}
-
-void leave(QWidget* control)
-{
-    QEvent event(QEvent::Leave);
-    QCoreApplication::sendEvent(control, &event);
-}
-
-// A parent in the balloon colour, so see-through parts can be recognised.
-std::unique_ptr<QWidget> balloonParent()
-{
-    auto parent = std::make_unique<QWidget>();
-    parent->resize(300, 200);
-    parent->setAutoFillBackground(true);
-    QPalette palette = parent->palette();
-    palette.setColor(QPalette::Window, toQColor(kBalloonColour));
-    palette.setColor(QPalette::WindowText, Qt::black);
-    parent->setPalette(palette);
-    return parent;
-}
-
-// The control as it appears on its parent.
-QImage onParent(QWidget* control)
-{
-    return control->parentWidget()->grab(control->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-int countColour(const QImage& image, const QRect& area, QColor colour)
-{
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += image.pixelColor(x, y) == colour;
-    return count;
-}
-
-// Pixels of text ink: within `tolerance` of `colour` in every channel, so
-// that the count does not hang on one face's anti-aliasing.
-int countInk(const QImage& image, const QRect& area, QColor colour, int tolerance = 48)
-{
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QColor pixel = image.pixelColor(x, y);
-            count += std::abs(pixel.red() - colour.red()) <= tolerance
-                && std::abs(pixel.green() - colour.green()) <= tolerance
-                && std::abs(pixel.blue() - colour.blue()) <= tolerance;
-        }
-    return count;
-}
-
-QImage solidPicture(QSize size, QColor colour)
-{
-    QImage picture(size, QImage::Format_ARGB32);
-    picture.fill(colour);
-    return picture;
+    switch (kind) {
+    case FlatKind::OfficeButton: {
+        auto* button = new TOfficeButton(parent);
+        return {button, std::make_unique<QSignalSpy>(button, &TOfficeButton::clicked)};
+    }
+    case FlatKind::OfficeLabel: {
+        auto* label = new TOfficeLabel(parent);
+        return {label, std::make_unique<QSignalSpy>(label, &TOfficeLabel::clicked)};
+    }
+    case FlatKind::TransparentButton2: break;
+    }
+    auto* button = new TTransparentButton2(parent);
+    return {button, std::make_unique<QSignalSpy>(button, &TTransparentButton2::clicked)};
 }
 
 } // namespace
@@ -146,6 +103,55 @@ private slots:
         QVERIFY(LampPictures::pixmap("BRIGHT").isNull());
     }
 
+    // Mouse rules of the three controls -------------------------------------
+
+    void eachControlKeepsItsMouseRules_data()
+    {
+        QTest::addColumn<FlatKind>("kind");
+        QTest::addColumn<bool>("middlePresses");
+        QTest::addColumn<bool>("pressMakesHot");
+        QTest::addColumn<bool>("moveOutLetsGo");
+        QTest::addColumn<bool>("otherReleaseLetsGo");
+        QTest::newRow("TOfficeButton") << FlatKind::OfficeButton << true << true << false << true;
+        QTest::newRow("TOfficeLabel") << FlatKind::OfficeLabel << true << true << false << true;
+        QTest::newRow("TTransparentButton2") << FlatKind::TransparentButton2 << false << false << true << false;
+    }
+
+    void eachControlKeepsItsMouseRules()
+    {
+        QFETCH(FlatKind, kind);
+        QFETCH(bool, middlePresses);
+        QFETCH(bool, pressMakesHot);
+        QFETCH(bool, moveOutLetsGo);
+        QFETCH(bool, otherReleaseLetsGo);
+        auto parent = colouredParent(kBalloonColour);
+        const auto [control, clicks] = flatControl(kind, parent.get());
+        const QPoint inside(5, 5);
+        const QPoint outside(200, 5);
+
+        QTest::mousePress(control, Qt::MiddleButton, Qt::NoModifier, inside);
+        QCOMPARE(control->isPressed(), middlePresses);
+        QTest::mouseRelease(control, Qt::MiddleButton, Qt::NoModifier, inside);
+        QVERIFY(!control->isPressed());
+        QCOMPARE(clicks->count(), 0);
+
+        QTest::mousePress(control, Qt::LeftButton, Qt::NoModifier, inside);
+        QVERIFY(control->isPressed());
+        QCOMPARE(control->isHot(), pressMakesHot);
+        moveTo(control, outside, Qt::LeftButton);
+        QCOMPARE(control->isPressed(), !moveOutLetsGo);
+        moveTo(control, inside, Qt::LeftButton);
+        QVERIFY(control->isPressed());
+
+        // Another button let go while the left one is still held; the
+        // press it ends makes no click when the left one follows.
+        QTest::mouseRelease(control, Qt::RightButton, Qt::NoModifier, inside);
+        QCOMPARE(control->isPressed(), !otherReleaseLetsGo);
+        QTest::mouseRelease(control, Qt::LeftButton, Qt::NoModifier, inside);
+        QVERIFY(!control->isPressed());
+        QCOMPARE(clicks->count(), otherReleaseLetsGo ? 0 : 1);
+    }
+
     // TOfficeButton ---------------------------------------------------------
 
     void newOfficeButtonHasItsDefaults()
@@ -164,7 +170,7 @@ private slots:
 
     void officeButtonFollowsThePointer()
     {
-        auto parent = balloonParent();
+        auto parent = colouredParent(kBalloonColour);
         auto* button = new TOfficeButton(parent.get());
         QSignalSpy clicks(button, &TOfficeButton::clicked);
         enter(button);
@@ -199,7 +205,7 @@ private slots:
 
     void disabledOfficeButtonIgnoresThePointer()
     {
-        auto parent = balloonParent();
+        auto parent = colouredParent(kBalloonColour);
         auto* button = new TOfficeButton(parent.get());
         button->setEnabled(false);
         QSignalSpy clicks(button, &TOfficeButton::clicked);
@@ -212,7 +218,7 @@ private slots:
 
     void officeButtonPaintsItsStates()
     {
-        auto parent = balloonParent();
+        auto parent = colouredParent(kBalloonColour);
         auto* button = new TOfficeButton(parent.get());
         button->setGeometry(10, 10, 64, 20);
         button->setCaption(QString());
@@ -254,7 +260,7 @@ private slots:
 
     void disabledCaptionIsGray()
     {
-        auto parent = balloonParent();
+        auto parent = colouredParent(kBalloonColour);
         auto* button = new TOfficeButton(parent.get());
         button->setCaption(QStringLiteral("WWW"));
         const QRect captionArea(30, 4, 60, 17);
@@ -294,7 +300,7 @@ private slots:
     {
         QFETCH(TLEDType, type);
         QFETCH(QStringList, names);
-        auto parent = balloonParent();
+        auto parent = colouredParent(kBalloonColour);
         auto* label = new TOfficeLabel(parent.get());
         label->setLEDType(type);
         QCOMPARE(label->lampName(), names[0]);
@@ -315,7 +321,7 @@ private slots:
 
     void pressedLabelShowsTheFocusFrameAndErasesIt()
     {
-        auto parent = balloonParent();
+        auto parent = colouredParent(kBalloonColour);
         auto* label = new TOfficeLabel(parent.get());
         label->setGeometry(0, 0, 130, 17);
         QSignalSpy clicks(label, &TOfficeLabel::clicked);
@@ -344,7 +350,7 @@ private slots:
 
     void opaqueLabelFillsItsColour()
     {
-        auto parent = balloonParent();
+        auto parent = colouredParent(kBalloonColour);
         auto* label = new TOfficeLabel(parent.get());
         label->setCaption(QString());
         QCOMPARE(onParent(label).pixelColor(60, 8), toQColor(kBalloonColour));
@@ -355,7 +361,7 @@ private slots:
 
     void disabledLabelStaysDarkAndSilent()
     {
-        auto parent = balloonParent();
+        auto parent = colouredParent(kBalloonColour);
         auto* label = new TOfficeLabel(parent.get());
         label->setGeometry(0, 0, 130, 17);
         label->setCaption(QStringLiteral("Manuál"));
@@ -372,11 +378,13 @@ private slots:
         QCOMPARE(countColour(picture, QRect(22, 0, 1, 17), Qt::black), 0);
         QCOMPARE(countInk(picture, label->textRect(), Qt::black), 0);
         QVERIFY(countInk(picture, label->textRect(), toQColor(kClGray)) > 5);
+        leave(label);
+        QVERIFY(!label->isErasePending());
     }
 
     void pointerDownAColumnLightsOneLampAtATime()
     {
-        auto parent = balloonParent();
+        auto parent = colouredParent(kBalloonColour);
         QList<TOfficeLabel*> labels;
         for (int i = 0; i < 4; ++i) {
             auto* label = new TOfficeLabel(parent.get());
@@ -487,7 +495,7 @@ private slots:
 
     void pictureButtonIsGrayUntilThePointerComes()
     {
-        auto parent = balloonParent();
+        auto parent = colouredParent(kBalloonColour);
         auto* button = new TTransparentButton2(parent.get());
         button->setActiveImage({solidPicture(QSize(20, 20), QColor(200, 100, 50))});
         button->setActiveIndex(0);
@@ -518,7 +526,7 @@ private slots:
 
     void pictureButtonPressFollowsThePointer()
     {
-        auto parent = balloonParent();
+        auto parent = colouredParent(kBalloonColour);
         auto* button = new TTransparentButton2(parent.get());
         QImage picture = solidPicture(QSize(20, 20), Qt::blue);
         picture.setPixel(0, 0, qRgb(255, 0, 0));
@@ -558,7 +566,7 @@ private slots:
 
     void downButtonStaysPressedAndSunken()
     {
-        auto parent = balloonParent();
+        auto parent = colouredParent(kBalloonColour);
         auto* button = new TTransparentButton2(parent.get());
         button->setDown(true);
         QCOMPARE(onParent(button).pixelColor(0, 0), toQColor(kClGray));
@@ -569,7 +577,7 @@ private slots:
 
     void disablingClearsTheStates()
     {
-        auto parent = balloonParent();
+        auto parent = colouredParent(kBalloonColour);
         auto* button = new TTransparentButton2(parent.get());
         QImage picture = solidPicture(QSize(20, 20), Qt::white);
         for (int y = 5; y < 15; ++y)
@@ -594,7 +602,7 @@ private slots:
 
     void captionUsesTheHotFontAndOpaqueColour()
     {
-        auto parent = balloonParent();
+        auto parent = colouredParent(kBalloonColour);
         auto* button = new TTransparentButton2(parent.get());
         button->setTransparent(false);
         button->setColor(0x00FF00);
@@ -614,7 +622,7 @@ private slots:
 
     void acceleratorKeyClicksTheButton()
     {
-        auto parent = balloonParent();
+        auto parent = colouredParent(kBalloonColour);
         auto* button = new TTransparentButton2(parent.get());
         button->setCaption(QStringLiteral("&Hra"));
         QSignalSpy clicks(button, &TTransparentButton2::clicked);

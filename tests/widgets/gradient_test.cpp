@@ -2,9 +2,11 @@
 #include "TGradProgress.h"
 #include "TGradText.h"
 
+#include "WidgetTestSupport.h"
+
 #include <QTest>
 
-#include <memory>
+using namespace WidgetTestSupport;
 
 namespace {
 
@@ -16,18 +18,7 @@ constexpr TColor kParentColour = 0x00FF00;
 
 std::unique_ptr<QWidget> greenParent()
 {
-    auto parent = std::make_unique<QWidget>();
-    parent->resize(600, 200);
-    parent->setAutoFillBackground(true);
-    QPalette palette = parent->palette();
-    palette.setColor(QPalette::Window, toQColor(kParentColour));
-    parent->setPalette(palette);
-    return parent;
-}
-
-QImage onParent(QWidget* control)
-{
-    return control->parentWidget()->grab(control->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
+    return colouredParent(kParentColour, QSize(600, 200));
 }
 
 // The splash's meter: horizontal, no bevel, white to red on black.

@@ -1,5 +1,7 @@
 #include "THemisphereButton.h"
 
+#include "WidgetTestSupport.h"
+
 #include <QSignalSpy>
 #include <QTest>
 
@@ -243,17 +245,42 @@ private slots:
         QSignalSpy clicks(button, &THemisphereButton::clicked);
         press(button, {20, 20});
         QCOMPARE(button->isDown(), true);
-        // QTest takes the point 0, 0 for the widget's centre, so stay off it.
-        QMouseEvent move(QEvent::MouseMove, QPointF(1, 1), button->mapToGlobal(QPointF(1, 1)), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(button, &move);
+        WidgetTestSupport::moveTo(button, {1, 1}, Qt::LeftButton);
         QCOMPARE(button->isDown(), false);
         QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
         QCOMPARE(clicks.count(), 0);
         QCOMPARE(button->isDown(), false);
     }
 
-    void releaseOutsideWithoutMoveStillLeavesItUp()
+    void mouseMoveIsReportedOnlyOnTheButton()
+    {
+        QWidget parent;
+        THemisphereButton* button = peg(&parent);
+        QSignalSpy moves(button, &THemisphereButton::mouseMove);
+        // Held down from a press beside the circle: left to the parent.
+        QVERIFY(!WidgetTestSupport::moveTo(button, {1, 1}, Qt::LeftButton));
+        QVERIFY(WidgetTestSupport::moveTo(button, {20, 25}, Qt::LeftButton));
+        QCOMPARE(moves.count(), 1);
+        QCOMPARE(button->isDown(), false);
+
+        // While a press is tracked Down follows the pointer out and back,
+        // but only the moves on the button are reported.
+        press(button, {20, 20});
+        WidgetTestSupport::moveTo(button, {25, 20}, Qt::LeftButton);
+        QCOMPARE(moves.count(), 2);
+        QCOMPARE(moves.last().at(1).toPoint(), QPoint(25, 20));
+        QCOMPARE(button->isDown(), true);
+        QVERIFY(WidgetTestSupport::moveTo(button, {39, 39}, Qt::LeftButton));
+        QCOMPARE(moves.count(), 2);
+        QCOMPARE(button->isDown(), false);
+        WidgetTestSupport::moveTo(button, {20, 38}, Qt::LeftButton);
+        QCOMPARE(moves.count(), 3);
+        QCOMPARE(button->isDown(), true);
+        QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, QPoint(20, 38));
+        QCOMPARE(button->isDown(), false);
+    }
+
+        void releaseOutsideWithoutMoveStillLeavesItUp()
     {
         QWidget parent;
         THemisphereButton* button = peg(&parent);
@@ -308,7 +335,32 @@ private slots:
         QVERIFY(!first->isDown());
     }
 
-    void disabledButtonIgnoresTheMouse()
+    void settingDownPaintsAtOnce()
+    {
+        auto parent = WidgetTestSupport::colouredParent(kClSilver, QSize(60, 60));
+        THemisphereButton* button = peg(parent.get());
+        parent->show();
+        QVERIFY(QTest::qWaitForWindowExposed(parent.get()));
+        QCoreApplication::processEvents();
+        const WidgetTestSupport::PaintCounter paints(button);
+
+        // No return to the event loop between the change and the checks.
+        button->setDown(true);
+        QCOMPARE(paints.count(), 1);
+        button->setDown(true);
+        QCOMPARE(paints.count(), 1);
+        button->setDown(false);
+        QCOMPARE(paints.count(), 2);
+        press(button, {20, 20});
+        QCOMPARE(paints.count(), 3);
+        QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+        QCOMPARE(paints.count(), 4);
+
+        button->setDown(true);
+        QCOMPARE(WidgetTestSupport::onParent(button).pixel(20, 20), button->downImage().pixel(20, 20));
+    }
+
+        void disabledButtonIgnoresTheMouse()
     {
         QWidget parent;
         THemisphereButton* button = peg(&parent);

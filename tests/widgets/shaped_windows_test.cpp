@@ -4,6 +4,8 @@
 #include "TCoolForm.h"
 #include "tformshape.h"
 
+#include "WidgetTestSupport.h"
+
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
@@ -22,8 +24,6 @@ QByteArray ints(std::initializer_list<qint32> values)
             out.append(char((quint32(value) >> shift) & 0xFF));
     return out;
 }
-
-constexpr TColor kBalloonColour = 14745599;
 
 // A balloon dialog that paints a marker of its own, to show that its own
 // painting still runs after the outline.
@@ -45,10 +45,7 @@ MarkedForm* balloonForm(QSize size)
 {
     auto* form = new MarkedForm;
     form->setFixedSize(size);
-    form->setAutoFillBackground(true);
-    QPalette palette = form->palette();
-    palette.setColor(QPalette::Window, toQColor(kBalloonColour));
-    form->setPalette(palette);
+    WidgetTestSupport::fillBackground(*form, WidgetTestSupport::kBalloonColour);
     return form;
 }
 
@@ -327,7 +324,7 @@ private slots:
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         const QImage picture = form->grab().toImage();
-        const QColor balloon = toQColor(kBalloonColour);
+        const QColor balloon = toQColor(WidgetTestSupport::kBalloonColour);
         QCOMPARE(picture.pixelColor(206, 0), QColor(Qt::black));
         QCOMPARE(picture.pixelColor(0, 60), QColor(Qt::black));
         QCOMPARE(picture.pixelColor(411, 60), QColor(Qt::black));

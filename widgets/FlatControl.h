@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QWidget>
+
+// A windowless control that tracks the pointer itself: hot while the
+// pointer is over it, pressed while a button is held on it. The flat
+// buttons and labels share it and add their own state through the hooks.
+class FlatControl : public QWidget {
+    Q_OBJECT
+
+public:
+    // How a control answers the mouse.
+    struct MouseRules {
+        Qt::MouseButtons pressButtons;   // buttons that press the control
+        Qt::MouseButtons releaseButtons; // buttons whose release ends the press
+        bool pressMakesHot;
+        bool pressFollowsPointer; // moving out lets go, moving back presses again
+    };
+
+    // The office button's and label's way: the left, middle or right
+    // button presses and makes the control hot, any release lets go.
+    static constexpr MouseRules kAnyButtonPresses{
+        .pressButtons = Qt::LeftButton | Qt::MiddleButton | Qt::RightButton,
+        .releaseButtons = Qt::AllButtons,
+        .pressMakesHot = true,
+        .pressFollowsPointer = false,
+    };
+
+    bool isHot() const { return hot_; }
+    bool isPressed() const { return pressed_; }
+
+protected:
+    FlatControl(const MouseRules& rules, QWidget* parent);
+
+    // The control's own additions, each called before the repaint.
+    virtual void pointerLeft() {}
+    virtual void pressBegan() {}
+    // The press is over: released, or the control disabled.
+    virtual void pressEnded() {}
+    // Whether the pressed look outlasts the release.
+    virtual bool staysPressed() const { return false; }
+    // The left button was released over the control.
+    virtual void clickedOnControl() = 0;
+
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    MouseRules rules_;
+    bool hot_ = false;
+    bool pressed_ = false;
+    bool held_ = false; // a press began on the control and is not released
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "HemisphereLook.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+
+// The pictures a hemisphere button is painted from, rendered from its look
+// at one size: the up and down faces, and the mask (black where the button
+// is opaque, white where the parent shows through).
+struct HemisphereImages {
+    QImage up;
+    QImage down;
+    QImage mask;
+    QImage upPaint;   // up image, transparent outside the mask
+    QImage downPaint; // down image, transparent outside the mask
+
+    // The pictures of a control of at least 2 x 2 pixels; the caption is
+    // written in `font` and `textColour`.
+    static HemisphereImages render(const HemisphereLook& look, QSize size, const QFont& font,
+                                   const QColor& textColour);
+};

@@ -1,0 +1,7 @@
+#include "HemisphereLook.h"
+
+int HemisphereLook::ringsWidth() const
+{
+    const int rings = (bevelOuter != THemisphereBevel::hbNone) + (bevelInner != THemisphereBevel::hbNone);
+    return rings * bevelWidth;
+}
