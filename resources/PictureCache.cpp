@@ -1,0 +1,38 @@
+#include "PictureCache.h"
+
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+namespace resources {
+
+namespace {
+
+void checkRatio(qreal dpr)
+{
+    if (!(dpr > 0) || !std::isfinite(dpr))
+        throw std::invalid_argument("device pixel ratio " + std::to_string(dpr) + " is not a positive number");
+}
+
+} // namespace
+
+QImage transparentCanvas(QSize logicalSize, qreal dpr)
+{
+    checkRatio(dpr);
+    QImage image(qRound(logicalSize.width() * dpr), qRound(logicalSize.height() * dpr),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    image.setDevicePixelRatio(dpr);
+    return image;
+}
+
+const QImage& PictureCache::at(qreal dpr, const Paint& paint)
+{
+    checkRatio(dpr);
+    auto found = pictures_.find(dpr);
+    if (found == pictures_.end())
+        found = pictures_.emplace(dpr, paint(dpr)).first;
+    return found->second;
+}
+
+} // namespace resources
