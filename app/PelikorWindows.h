@@ -1,30 +1,55 @@
 #pragma once
 
+#include "AssistantProtocol.h"
+#include "DialogOwners.h"
+#include "ManualLauncher.h"
+#include "Services.h"
+#include "Settings.h"
+#include "SoundCues.h"
+
 #include <QString>
 
 #include <memory>
 
 class CuePlayer;
-class Settings;
-class SoundCues;
 class THlavniDialog;
+class TNapovedaDialog;
+class TOProgramuDialog;
+class TPomocnikDialog;
+class TUvitaniDialog;
 
 // Owns every window of the program, created once at start in a fixed order
-// and kept until the end, and the services they share: the settings file
-// and the sound cues of one application folder.
+// and kept until the end, the services they share, and the connections
+// by which one window opens another.
 class PelikorWindows {
 public:
     // `applicationDir` ends with "/"; `player` plays the cue files.
     PelikorWindows(const QString& applicationDir, std::unique_ptr<CuePlayer> player);
     ~PelikorWindows();
 
+    Services& services() { return services_; }
     THlavniDialog& HlavniDialog() { return *hlavniDialog_; }
+    TUvitaniDialog& UvitaniDialog() { return *uvitaniDialog_; }
+    TOProgramuDialog& OProgramuDialog() { return *oProgramuDialog_; }
+    TPomocnikDialog& PomocnikDialog() { return *pomocnikDialog_; }
+    TNapovedaDialog& NapovedaDialog() { return *napovedaDialog_; }
 
     // Shows the main window, the program's main form.
     void show();
 
 private:
-    std::unique_ptr<Settings> settings_;
-    std::unique_ptr<SoundCues> cues_;
+    void connectWindows();
+
+    Settings settings_;
+    SoundCues cues_;
+    ManualLauncher manual_;
+    DialogOwners owners_;
+    AssistantProtocol protocol_;
+    Services services_;
+
     std::unique_ptr<THlavniDialog> hlavniDialog_;
+    std::unique_ptr<TUvitaniDialog> uvitaniDialog_;
+    std::unique_ptr<TOProgramuDialog> oProgramuDialog_;
+    std::unique_ptr<TPomocnikDialog> pomocnikDialog_;
+    std::unique_ptr<TNapovedaDialog> napovedaDialog_;
 };

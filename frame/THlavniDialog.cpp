@@ -4,42 +4,135 @@
 #include "BoardGeometry.h"
 #include "BoardPanel.h"
 #include "BoardPicture.h"
+#include "CommandIcons.h"
+#include "DialogOwners.h"
+#include "ProgramIcon.h"
+#include "StatusPicture.h"
+#include "GradTitle.h"
+#include "HintWatcher.h"
+#include "ManualLauncher.h"
 #include "Pegs.h"
+#include "Sef.h"
+#include "Services.h"
 #include "Settings.h"
+#include "StatusBar.h"
 
+#include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
 #include <QPixmap>
+#include <QScreen>
+#include <QShowEvent>
 #include <QTimer>
+#include <QToolButton>
 
 using pelikor::kPositionCount;
 
 namespace {
 
-constexpr QSize kClientSize(402, 446);
 const QString kTitle = QStringLiteral("Pelikor 2000");
+const QString kBossTitle = QStringLiteral("Plnění plánu v letošním roce");
+const QString kWindowHint = QStringLiteral("Stiskněte klávesu F1 pro nápovědu");
+// Keeps a hint clear of the status bar's picture.
+const QString kHintIndent = QStringLiteral("      ");
 constexpr int kMonitorIntervalMs = 1;
 const QString kStatusFont = QStringLiteral("Times New Roman");
 constexpr int kStatusFontPixels = 13;
 
+const QString kNewGameHint = QStringLiteral("Zobrazí dialog pro výběr nové hry");
+const QString kEndGameHint = QStringLiteral("Ukončí aktuální hru");
+const QString kTableHint = QStringLiteral("Zobrazí tabulku nejlepších hráčů");
+const QString kBossHint = QStringLiteral("Pojistka proti neodbytnému šéfovi");
+
+// The toolbar dock at the top, the 3-pixel frame around the client area
+// and the status bar at the bottom.
+constexpr int kDockHeight = 26;
+constexpr int kFrameWidth = 3;
+constexpr QSize kToolButtonSize(23, 22);
+constexpr int kToolbarMargin = 2;
+constexpr int kSeparatorWidth = 6;
+constexpr int kSpacerWidth = 271;
+constexpr QRect kPanel1Place(68, 40, 265, 55);
+constexpr QRect kImage2Place(48, 106, 305, 300);
+constexpr QRect kImage1Place(2, 3, 18, 18);
+constexpr QRect kLabel1Place(296, 4, 81, 15);
+constexpr QRect kZbytekPlace(380, 4, 7, 15);
+
+// One command of the menus: its caption, hint, shortcut, icon of
+// ImageList1 (or none) and whether it is enabled at start.
+struct Command {
+    QString caption;
+    QString hint;
+    QKeySequence shortcut;
+    int icon;
+    bool enabled;
+};
+
+constexpr int kNoIcon = -1;
+
+// An icon of ImageList1, sharp at the screen's pixel ratio.
+QIcon imageListIcon(int index)
+{
+    QIcon icon;
+    for (qreal dpr : {1.0, 2.0})
+        icon.addPixmap(QPixmap::fromImage(resources::commandIcon(index, dpr)));
+    return icon;
+}
+
+void placePanel(QWidget* parent, const char* name, const QRect& place, TColor colour)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(QLatin1String(name));
+    panel->setGeometry(place);
+    setBackground(panel, colour);
+}
+
 } // namespace
 
-THlavniDialog::THlavniDialog(Settings& settings, SoundCues& cues, QWidget* parent)
-    : QMainWindow(parent), settings_(settings)
+THlavniDialog::THlavniDialog(Services& services, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      services_(services)
 {
     setObjectName(QStringLiteral("THlavniDialog"));
     setWindowTitle(kTitle);
+    setWindowIcon(resources::programIcon());
+    setStatusTip(kWindowHint);
 
     auto* client = new QWidget(this);
     client->setFixedSize(kClientSize);
     setBackground(client, kClGray);
     setCentralWidget(client);
 
-    // Created in stacking order: the idle screen lies under the board panel,
-    // which covers it whenever a game is shown.
+    createMenus();
+    createToolbar(client);
+    createFramePanels(client);
+    // The three layers of the client area, lowest first: the idle screen,
+    // the board panel and the boss screen, each covering what lies below.
     createIdleScreen(client);
-    Plocha_ = new BoardPanel(cues, client);
+    Plocha_ = new BoardPanel(services.cues, client);
+    Plocha_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Plocha_, &BoardPanel::remainingChanged, this, &THlavniDialog::showRemaining);
+    connect(Plocha_, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
+        // A right press on a peg or a hole is a move, not a call for the menu.
+        if (Plocha_->isBoardControlAt(at))
+            return;
+        PopupMenu1->popup(Plocha_->mapToGlobal(at));
+    });
+    Sef_ = new Sef(client);
     createStatusBar(client);
+
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this, [this](QPoint at) { PopupMenu1->popup(mapToGlobal(at)); });
+
+    auto* hints = new HintWatcher(this);
+    connect(hints, &HintWatcher::hintChanged, this, &THlavniDialog::ApplicationHint);
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    move(screen.center() - QRect(QPoint(), sizeHint()).center());
 
     // The monitor runs from the window's creation to the program's end.
     Timer1 = new QTimer(this);
@@ -50,11 +143,152 @@ THlavniDialog::THlavniDialog(Settings& settings, SoundCues& cues, QWidget* paren
     Timer1->start();
 }
 
+QAction* THlavniDialog::addCommand(QMenu* menu, const char* name, void (THlavniDialog::*handler)())
+{
+    QAction* action = menu->addAction(QString());
+    action->setObjectName(QLatin1String(name));
+    if (handler)
+        connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+void THlavniDialog::createMenus()
+{
+    const auto describe = [](QAction* action, const Command& command) {
+        action->setText(command.caption);
+        action->setStatusTip(command.hint);
+        action->setShortcut(command.shortcut);
+        if (command.icon != kNoIcon)
+            action->setIcon(imageListIcon(command.icon));
+        action->setEnabled(command.enabled);
+        return action;
+    };
+    const auto submenu = [this](const char* name, const QString& caption, const QString& hint) {
+        QMenu* menu = menuBar()->addMenu(caption);
+        menu->setObjectName(QLatin1String(name) + QStringLiteral("Menu"));
+        menu->menuAction()->setObjectName(QLatin1String(name));
+        menu->menuAction()->setStatusTip(hint);
+        return menu;
+    };
+    const auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QLatin1String(name)); };
+
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    QMenu* soubor = submenu("Soubor1", QStringLiteral("&Soubor"), QStringLiteral("Obsahuje příkazy pro spuštění a ukončení hry"));
+    MS1 = describe(addCommand(soubor, "MS1", &THlavniDialog::MS1Click),
+                   {QStringLiteral("&Nová hra..."), kNewGameHint, Qt::Key_F2, 0, true});
+    MS3 = describe(addCommand(soubor, "MS3", &THlavniDialog::MS3Click),
+                   {QStringLiteral("&Ukončit hru"), kEndGameHint, Qt::Key_F3, 7, false});
+    separator(soubor, "N1");
+    describe(addCommand(soubor, "MS8", &THlavniDialog::MS8Click),
+             {QStringLiteral("Konec"), QStringLiteral("Ukončí program"), {}, kNoIcon, true});
+
+    QMenu* nastroje = submenu("Nstroje1", QStringLiteral("&Nástroje"), QStringLiteral("Obsahuje příkazy pro práci s tabulkou nejlepších"));
+    describe(addCommand(nastroje, "MN5", &THlavniDialog::MN5Click),
+             {QStringLiteral("&Zobrazit tabulku nejlepších..."), kTableHint, {}, 1, true});
+    describe(addCommand(nastroje, "Vymazattabulkunejlepch2", &THlavniDialog::Vymazattabulkunejlepch1Click),
+             {QStringLiteral("&Vymazat tabulku nejlepších"), QStringLiteral("Vynuluje tabulku nejlepších hráčů"), {}, kNoIcon, true});
+    separator(nastroje, "N2");
+    describe(addCommand(nastroje, "fovskpojistka1", &THlavniDialog::fovskpojistka1Click),
+             {QStringLiteral("Šéfovská &pojistka"), kBossHint, {}, 8, true});
+
+    QMenu* napoveda = submenu("Napoveda1", QStringLiteral("Nápo&věda"), QStringLiteral("Obsahuje příkazy pro získání nápovědy"));
+    describe(addCommand(napoveda, "NapovedaMenu", &THlavniDialog::NapovedaMenuClick),
+             {QStringLiteral("Nápo&věda pro Pelikor 2000"), QStringLiteral("Zobrazí nápovědu"), Qt::Key_F1, 2, true});
+    EM = describe(addCommand(napoveda, "EM", &THlavniDialog::EM1Click),
+                  {QStringLiteral("&Elektronický manuál"), QStringLiteral("Spustí elektronický manuál programu Pelikor 2000"), {}, 4, true});
+    separator(napoveda, "N3");
+    describe(addCommand(napoveda, "OProgramu", &THlavniDialog::OprogramuClick),
+             {QStringLiteral("&O programu Pelikor 2000..."), QStringLiteral("Zobrazí dialog s informacemi o programu"), {}, kNoIcon, true});
+
+    // The pop-up menu repeats the game commands; their keys belong to the
+    // main menu, so the pop-up only shows them.
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    MP1 = describe(addCommand(PopupMenu1, "MP1", &THlavniDialog::MS1Click),
+                   {QStringLiteral("&Nová hra..."), kNewGameHint, Qt::Key_F2, 0, true});
+    MP2 = describe(addCommand(PopupMenu1, "MP2", &THlavniDialog::MS3Click),
+                   {QStringLiteral("&Ukončit hru"), kEndGameHint, Qt::Key_F3, 7, false});
+    for (QAction* shown : {MP1, MP2})
+        shown->setShortcutContext(Qt::WidgetShortcut);
+}
+
+QToolButton* THlavniDialog::addToolButton(QWidget* bar, const char* name, int left, void (THlavniDialog::*handler)())
+{
+    auto* button = new QToolButton(bar);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(QRect(QPoint(left, (kDockHeight - kToolButtonSize.height()) / 2), kToolButtonSize));
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    connect(button, &QToolButton::clicked, this, handler);
+    return button;
+}
+
+void THlavniDialog::createToolbar(QWidget* client)
+{
+    auto* dock = new QFrame(client);
+    dock->setObjectName(QStringLiteral("Dock971"));
+    dock->setGeometry(0, 0, kClientSize.width(), kDockHeight);
+    setBackground(dock, kClSilver);
+    auto* bar = new QFrame(dock);
+    bar->setObjectName(QStringLiteral("Toolbar971"));
+    bar->setGeometry(dock->rect());
+    bar->setFrameStyle(QFrame::Panel | QFrame::Raised);
+
+    const auto describe = [](QToolButton* button, int icon, const QString& hint, bool enabled) {
+        button->setIcon(imageListIcon(icon));
+        button->setToolTip(hint);
+        button->setStatusTip(hint);
+        button->setEnabled(enabled);
+        return button;
+    };
+    const auto separator = [bar](const char* name, int left) {
+        auto* line = new QFrame(bar);
+        line->setObjectName(QLatin1String(name));
+        line->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+        line->setGeometry(left, (kDockHeight - kToolButtonSize.height()) / 2, kSeparatorWidth, kToolButtonSize.height());
+    };
+    int left = kToolbarMargin;
+    const auto next = [&left](int width) { return std::exchange(left, left + width); };
+    TB1 = describe(addToolButton(bar, "TB1", next(kToolButtonSize.width()), &THlavniDialog::MS1Click), 0, kNewGameHint, true);
+    TB2 = describe(addToolButton(bar, "TB2", next(kToolButtonSize.width()), &THlavniDialog::MS3Click), 7, kEndGameHint, false);
+    separator("ToolbarSep971", next(kSeparatorWidth));
+    describe(addToolButton(bar, "TB3", next(kToolButtonSize.width()), &THlavniDialog::MN5Click), 1, kTableHint, true);
+    separator("ToolbarSep972", next(kSeparatorWidth));
+    describe(addToolButton(bar, "ToolbarButton971", next(kToolButtonSize.width()), &THlavniDialog::fovskpojistka1Click),
+             8, kBossHint, true);
+    auto* spacer = new QWidget(bar);
+    spacer->setObjectName(QStringLiteral("Panel5"));
+    spacer->setGeometry(next(kSpacerWidth), 0, kSpacerWidth, kDockHeight);
+    EM1 = describe(addToolButton(bar, "EM1", next(kToolButtonSize.width()), &THlavniDialog::EM1Click), 4,
+                   QStringLiteral("Elektronický manuál"), true);
+}
+
+void THlavniDialog::createFramePanels(QWidget* client)
+{
+    const int inner = kClientSize.height() - kDockHeight - 2 * kFrameWidth - StatusBar::kHeight;
+    placePanel(client, "PanelHorni", {0, kDockHeight, kClientSize.width(), kFrameWidth}, kClSilver);
+    placePanel(client, "PanelLevy", {0, kDockHeight + kFrameWidth, kFrameWidth, inner}, kClSilver);
+    placePanel(client, "PanelPravy", {kClientSize.width() - kFrameWidth, kDockHeight + kFrameWidth, kFrameWidth, inner},
+               kClSilver);
+    placePanel(client, "PanelDolni", {0, kDockHeight + kFrameWidth + inner, kClientSize.width(), kFrameWidth}, kClSilver);
+}
+
 void THlavniDialog::createIdleScreen(QWidget* client)
 {
+    Panel1 = new QFrame(client);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(kPanel1Place);
+    static_cast<QFrame*>(Panel1)->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setBackground(Panel1, kClSilver);
+    GradText1 = makeGradTitle(Panel1, QStringLiteral("GradText1"), kTitle, 32);
+    GradText2 = makeGradTitle(Panel1, QStringLiteral("GradText2"), QStringLiteral("verze 5.0"), 15);
+    // The name centred, the version under its right end.
+    GradText1->move((Panel1->width() - GradText1->width()) / 2, 2);
+    GradText2->move(GradText1->geometry().right() - GradText2->width(), Panel1->height() - GradText2->height() - 2);
+
     Image2 = new QLabel(client);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setGeometry(48, 106, 305, 300);
+    Image2->setGeometry(kImage2Place);
     Image2->setScaledContents(true);
     Image2->setPixmap(QPixmap::fromImage(resources::boardPicture()));
 
@@ -64,23 +298,44 @@ void THlavniDialog::createIdleScreen(QWidget* client)
 
 void THlavniDialog::createStatusBar(QWidget* client)
 {
-    StavovyRadek = new QWidget(client);
-    StavovyRadek->setObjectName(QStringLiteral("StavovyRadek"));
-    StavovyRadek->setGeometry(0, kClientSize.height() - 22, kClientSize.width(), 22);
+    StavovyRadek = new StatusBar(client);
+    StavovyRadek->setGeometry(0, kClientSize.height() - StatusBar::kHeight, kClientSize.width(), StatusBar::kHeight);
+    setBackground(StavovyRadek, kClSilver);
     QFont font(kStatusFont);
     font.setPixelSize(kStatusFontPixels);
     StavovyRadek->setFont(font);
+    ApplicationHint(QString());
+
+    Image1 = new QLabel(StavovyRadek);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(kImage1Place);
+    Image1->setPixmap(QPixmap::fromImage(resources::statusPicture(devicePixelRatioF())));
 
     Label1 = new QLabel(QStringLiteral("Zbylé kameny :"), StavovyRadek);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(296, 4, 81, 15);
+    Label1->setGeometry(kLabel1Place);
 
     Zbytek = new QLabel(QStringLiteral("0"), StavovyRadek);
     Zbytek->setObjectName(QStringLiteral("Zbytek"));
     font.setBold(true);
     Zbytek->setFont(font);
-    Zbytek->setGeometry(380, 4, 7, 15);
+    Zbytek->setGeometry(kZbytekPlace);
     Zbytek->hide();
+}
+
+bool THlavniDialog::gameRunning() const
+{
+    return MS3->isEnabled();
+}
+
+void THlavniDialog::switchCommands(bool running)
+{
+    MS1->setEnabled(!running);
+    MS3->setEnabled(running);
+    TB1->setEnabled(!running);
+    TB2->setEnabled(running);
+    MP1->setEnabled(!running);
+    MP2->setEnabled(running);
 }
 
 void THlavniDialog::StartGame(pelikor::PositionSet occupied, const QString& gameCode)
@@ -88,15 +343,151 @@ void THlavniDialog::StartGame(pelikor::PositionSet occupied, const QString& game
     // A start lays the pegs behind the hidden board and shows it when done.
     Plocha_->hide();
     Plocha_->layPegs(occupied);
-    pocatecniPocet_ = Plocha_->board().remaining();
-    Zbytek->show();
-    Plocha_->setGameCode(gameCode);
     Plocha_->show();
+    pocatecniPocet_ = Plocha_->board().remaining();
+    switchCommands(true);
+    Plocha_->setGameCode(gameCode);
+    showRemaining(pocatecniPocet_);
+    Zbytek->show();
+    emit gameStarted(pocatecniPocet_);
+}
+
+QString THlavniDialog::gameCode() const
+{
+    return Plocha_->gameCode();
+}
+
+QString THlavniDialog::remainingText() const
+{
+    return Zbytek->text();
+}
+
+void THlavniDialog::ShowAllPegs()
+{
+    Plocha_->showAllPegs();
+}
+
+void THlavniDialog::RefillPegsAndTwins()
+{
+    Plocha_->refill();
+}
+
+void THlavniDialog::ReturnToIdle()
+{
+    Plocha_->dropSelection();
+    Plocha_->hide();
+    switchCommands(false);
+    Zbytek->setText(QStringLiteral("0"));
+}
+
+void THlavniDialog::ResultClosed()
+{
+    Plocha_->refill();
+    Zbytek->hide();
+}
+
+void THlavniDialog::AbandonGame()
+{
+    ReturnToIdle();
+    Zbytek->hide();
+    Plocha_->setGameCode(QStringLiteral("0"));
+}
+
+void THlavniDialog::MS1Click()
+{
+    emit newGameRequested();
+}
+
+void THlavniDialog::MS3Click()
+{
+    emit endGameRequested();
+}
+
+void THlavniDialog::MS8Click()
+{
+    close();
+}
+
+void THlavniDialog::MN5Click()
+{
+    emit tableRequested();
+}
+
+void THlavniDialog::Vymazattabulkunejlepch1Click()
+{
+    emit clearTableRequested();
+}
+
+void THlavniDialog::NapovedaMenuClick()
+{
+    emit helpRequested();
+}
+
+void THlavniDialog::OprogramuClick()
+{
+    emit aboutRequested();
+}
+
+void THlavniDialog::EM1Click()
+{
+    services_.manual.start();
+}
+
+// The game stays as it is behind the boss screen; the monitor goes on.
+void THlavniDialog::fovskpojistka1Click()
+{
+    if (Sef_->isHidden()) {
+        Plocha_->hide();
+        Sef_->show();
+        Label1->hide();
+        Zbytek->hide();
+        setWindowTitle(kBossTitle);
+        return;
+    }
+    Sef_->hide();
+    Label1->show();
+    setWindowTitle(kTitle);
+    if (gameRunning()) {
+        Plocha_->show();
+        Zbytek->show();
+    }
+}
+
+void THlavniDialog::ApplicationHint(const QString& hint)
+{
+    StavovyRadek->setPanelText(kHintIndent + hint);
+}
+
+void THlavniDialog::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Run once the window is on screen, so that a dialog it opens comes
+    // up in front of it with the keyboard.
+    if (!event->spontaneous())
+        QTimer::singleShot(0, this, &THlavniDialog::FormShow);
+}
+
+void THlavniDialog::FormShow()
+{
+    const bool manual = services_.manual.isPresent();
+    EM1->setEnabled(manual);
+    EM->setEnabled(manual);
+    emit manualTested(manual);
+
+    const QString pomocnik = services_.settings.read(Settings::kPomocnik);
+    const QString uvitani = services_.settings.read(Settings::kUvitani);
+    if (pomocnik != QLatin1String("1"))
+        return;
+    if (uvitani != QLatin1String("1")) {
+        services_.owners.figure()->show();
+        return;
+    }
+    emit welcomeRequested();
 }
 
 void THlavniDialog::Timer1Timer()
 {
-    const QString pomocnik = settings_.read(Settings::kPomocnik);
+    const QString pomocnik = services_.settings.read(Settings::kPomocnik);
     const pelikor::Outcome outcome = Plocha_->monitorTick();
     if (outcome != pelikor::Outcome::Nothing)
         emit gameFinished(outcome, pomocnik);

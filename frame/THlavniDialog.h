@@ -8,28 +8,70 @@
 #include <array>
 
 class BoardPanel;
+class QAction;
 class QLabel;
+class QMenu;
 class QTimer;
-class Settings;
-class SoundCues;
+class QToolButton;
+class Sef;
+class StatusBar;
+class TGradText;
 class THemisphereButton;
+struct Services;
 
-// The main window: the idle screen, the board panel over it, the
-// remaining-peg counter, and the game monitor's timer.
+// The main window: the idle screen, the board panel and the boss screen in
+// its client area, the menus, the toolbar and the status bar around them,
+// and the game monitor's timer. Commands that open other windows are
+// announced by signals, which the owner of all windows connects.
 class THlavniDialog : public QMainWindow {
     Q_OBJECT
 
 public:
-    // The monitor reads the assistant setting through `settings` at every
-    // tick; the board plays its cues through `cues`.
-    THlavniDialog(Settings& settings, SoundCues& cues, QWidget* parent = nullptr);
+    static constexpr QSize kClientSize{402, 446};
+
+    explicit THlavniDialog(Services& services, QWidget* parent = nullptr);
 
     BoardPanel& Plocha() { return *Plocha_; }
     int PocatecniPocet() const { return pocatecniPocet_; }
+    // Whether a game runs: the end-game command is enabled exactly then.
+    bool gameRunning() const;
 
     // Lays a game on the board the way every start does: the pegs and
-    // twins of `occupied`, the remaining count, the game code, the board shown.
+    // twins of `occupied`, the start count, the commands switched to a
+    // running game, the game code, the remaining count, the board shown.
     void StartGame(pelikor::PositionSet occupied, const QString& gameCode);
+
+    // The game code and the remaining count as the board shows them.
+    QString gameCode() const;
+    QString remainingText() const;
+
+    // Every peg shown behind the hidden board, for the standard game's setup.
+    void ShowAllPegs();
+    // Every peg and every twin shown: the board full again at a perfect finish.
+    void RefillPegsAndTwins();
+    // The end of a game by its result: no selection, the board hidden, the
+    // new-game commands enabled, the count "0".
+    void ReturnToIdle();
+    // The result dialog gone: the board refilled, the count hidden.
+    void ResultClosed();
+    // A game given up: as ReturnToIdle, the count hidden and no game code.
+    void AbandonGame();
+
+    // The handlers of the commands, bound to their menu items, pop-up
+    // items and toolbar buttons.
+    void MS1Click();
+    void MS3Click();
+    void MS8Click();
+    void MN5Click();
+    void Vymazattabulkunejlepch1Click();
+    void fovskpojistka1Click();
+    void NapovedaMenuClick();
+    void EM1Click();
+    void OprogramuClick();
+
+    // Sets status panel 0 to the hint, after six spaces that keep it clear
+    // of the status bar's picture.
+    void ApplicationHint(const QString& hint);
 
     // One tick of the game monitor.
     void Timer1Timer();
@@ -38,19 +80,58 @@ signals:
     // A tick found the game finished; `pomocnik` is the assistant setting
     // that tick read.
     void gameFinished(pelikor::Outcome outcome, const QString& pomocnik);
+    // A game was laid with this many pegs.
+    void gameStarted(int pocatecniPocet);
+
+    void newGameRequested();
+    void endGameRequested();
+    void tableRequested();
+    void clearTableRequested();
+    void helpRequested();
+    void aboutRequested();
+    // The first show decided that the welcome dialog opens.
+    void welcomeRequested();
+    // The first show found the electronic manual present or missing.
+    void manualTested(bool present);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void FormShow();
+    void createMenus();
+    void createToolbar(QWidget* client);
+    void createFramePanels(QWidget* client);
     void createIdleScreen(QWidget* client);
     void createStatusBar(QWidget* client);
+    QAction* addCommand(QMenu* menu, const char* name, void (THlavniDialog::*handler)());
+    QToolButton* addToolButton(QWidget* bar, const char* name, int left, void (THlavniDialog::*handler)());
+    // Enables the new-game or the end-game commands, whichever fit.
+    void switchCommands(bool running);
     void showRemaining(int remaining);
 
-    Settings& settings_;
+    Services& services_;
     int pocatecniPocet_ = 0;
 
+    QMenu* PopupMenu1 = nullptr;
+    QAction* MS1 = nullptr;
+    QAction* MS3 = nullptr;
+    QAction* EM = nullptr;
+    QAction* MP1 = nullptr;
+    QAction* MP2 = nullptr;
+    QToolButton* TB1 = nullptr;
+    QToolButton* TB2 = nullptr;
+    QToolButton* EM1 = nullptr;
+
+    QWidget* Panel1 = nullptr;
+    TGradText* GradText1 = nullptr;
+    TGradText* GradText2 = nullptr;
     QLabel* Image2 = nullptr;
     std::array<THemisphereButton*, pelikor::kPositionCount + 1> P{};
     BoardPanel* Plocha_ = nullptr;
-    QWidget* StavovyRadek = nullptr;
+    Sef* Sef_ = nullptr;
+    StatusBar* StavovyRadek = nullptr;
+    QLabel* Image1 = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Zbytek = nullptr;
     QTimer* Timer1 = nullptr;

@@ -79,6 +79,24 @@ void BoardPanel::layPegs(pelikor::PositionSet occupied)
     showBoardState();
 }
 
+void BoardPanel::showAllPegs()
+{
+    board_.showAllPegs();
+    showBoardState();
+}
+
+void BoardPanel::refill()
+{
+    board_.refill();
+    showBoardState();
+}
+
+void BoardPanel::dropSelection()
+{
+    board_.dropSelection();
+    showBoardState();
+}
+
 QString BoardPanel::gameCode() const
 {
     return Kontrola->text();
@@ -87,6 +105,12 @@ QString BoardPanel::gameCode() const
 void BoardPanel::setGameCode(const QString& code)
 {
     Kontrola->setText(code);
+}
+
+bool BoardPanel::isBoardControlAt(QPoint point) const
+{
+    const QWidget* under = childAt(point);
+    return under && under != Image3 && under != Kontrola;
 }
 
 // The controls show the new state before the cue starts: nothing reaches
@@ -140,7 +164,10 @@ void BoardPanel::showBoardState()
         K[n]->setVisible(board_.hasPeg(n));
         L[n]->setVisible(board_.hasTwin(n));
     }
-    emit remainingChanged(board_.remaining());
+    if (board_.remaining() != shownRemaining_) {
+        shownRemaining_ = board_.remaining();
+        emit remainingChanged(shownRemaining_);
+    }
 }
 
 // A lowered bevel: the shadow at the top and left, the highlight at the

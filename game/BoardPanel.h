@@ -29,9 +29,17 @@ public:
     // count becomes the number of pegs.
     void layPegs(pelikor::PositionSet occupied);
 
+    // The board record's whole-board changes, shown at once.
+    void showAllPegs();
+    void refill();
+    void dropSelection();
+
     // The game code of the running game, held in the hidden `Kontrola`.
     QString gameCode() const;
     void setGameCode(const QString& code);
+
+    // Whether a peg or a hole lies under a point of the panel.
+    bool isBoardControlAt(QPoint point) const;
 
     // Peg n clicked: select it.
     void KClick(int n);
@@ -43,7 +51,7 @@ public:
     pelikor::Outcome monitorTick();
 
 signals:
-    // The remaining count changed (a jump, a new game).
+    // The remaining count changed: a jump, a new game.
     void remainingChanged(int remaining);
 
 protected:
@@ -56,6 +64,7 @@ private:
 
     SoundCues& cues_;
     pelikor::Board board_;
+    int shownRemaining_ = 0;
 
     QLabel* Kontrola = nullptr;
     QLabel* Image3 = nullptr;

@@ -14,6 +14,22 @@ void Board::lay(PositionSet occupied)
     remaining_ = pegs_.size();
 }
 
+void Board::showAllPegs()
+{
+    pegs_ = PositionSet::all();
+}
+
+void Board::refill()
+{
+    pegs_ = PositionSet::all();
+    twins_ = PositionSet::all();
+}
+
+void Board::dropSelection()
+{
+    selected_ = 0;
+}
+
 MoveCue Board::select(int n)
 {
     // Only a peg can be selected: a selected empty position would let the

@@ -26,6 +26,15 @@ public:
     // of the executed jump, or None when no candidate applied.
     MoveCue jumpInto(int t);
 
+    // Every position holds a peg again; the twins and the count stay. The
+    // standard game's setup does this behind the hidden board.
+    void showAllPegs();
+    // Every peg and every twin present again, as at the end of a game; the
+    // count stays.
+    void refill();
+    // No peg carries the selection colour any more: the game was left.
+    void dropSelection();
+
     bool hasPeg(int n) const { return pegs_.contains(n); }
     bool hasTwin(int n) const { return twins_.contains(n); }
     bool isSelected(int n) const { return selected_ == n && n != 0; }

@@ -1,9 +1,7 @@
 #include "BoardPanel.h"
 #include "BoardPicture.h"
 #include "Games.h"
-#include "RecordingCuePlayer.h"
-#include "Settings.h"
-#include "SoundCues.h"
+#include "ShellFixture.h"
 #include "THemisphereButton.h"
 #include "THlavniDialog.h"
 
@@ -48,14 +46,11 @@ PositionSet standardGame()
 class BoardWindowTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir applicationDir;
-    std::unique_ptr<Settings> settings;
-    std::unique_ptr<SoundCues> soundCues;
-    RecordingCuePlayer* cuePlayer = nullptr;
+    std::unique_ptr<ShellFixture> shell;
+    Settings* settings = nullptr;
     THlavniDialog* window = nullptr;
     QWidget* plocha = nullptr;
     QTimer* monitor = nullptr;
-    QStringList cues;
 
     THemisphereButton* peg(const char* family, int n) const
     {
@@ -90,19 +85,16 @@ class BoardWindowTest : public QObject {
 private slots:
     void init()
     {
-        settings = std::make_unique<Settings>(applicationDir.path() + QLatin1Char('/'));
         // The cue files of the build's application folder, played nowhere.
-        auto player = std::make_unique<RecordingCuePlayer>(cues);
-        cuePlayer = player.get();
-        soundCues = std::make_unique<SoundCues>(qEnvironmentVariable("PELIKOR_TEST_APP_DIR") + QLatin1Char('/'),
-                                                std::move(player));
-        window = new THlavniDialog(*settings, *soundCues);
+        shell = std::make_unique<ShellFixture>();
+        settings = &shell->settings;
+        window = new THlavniDialog(shell->services);
         // The clicks are tested against the jump rule alone; the monitor's
         // own tests run it.
         monitor = window->findChild<QTimer*>(QStringLiteral("Timer1"));
         QVERIFY(monitor);
         monitor->stop();
-        cues.clear();
+        shell->cues.clear();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         plocha = window->findChild<QWidget*>(QStringLiteral("Plocha"));
@@ -113,7 +105,7 @@ private slots:
 
     void monitorTicksEveryMillisecondFromCreation()
     {
-        THlavniDialog fresh(*settings, *soundCues);
+        THlavniDialog fresh(shell->services);
         auto* timer = fresh.findChild<QTimer*>(QStringLiteral("Timer1"));
         QVERIFY(timer->isActive());
         QCOMPARE(timer->interval(), 1);
@@ -237,7 +229,7 @@ private slots:
         }
         // With the board hidden a click on a decoration changes nothing.
         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, peg("P", 17)->geometry().center());
-        QVERIFY(cues.isEmpty());
+        QVERIFY(shell->cues.isEmpty());
         QCOMPARE(window->Plocha().board().selected(), 0);
     }
 
@@ -279,9 +271,9 @@ private slots:
         QVERIFY(!peg("K", 17)->isHidden());
         QCOMPARE(label("Zbytek")->text(), QStringLiteral("1"));
 
-        QCOMPARE(cues.size(), 62);
-        for (int i = 0; i < cues.size(); ++i)
-            QCOMPARE(cues[i], QString::fromLatin1(i % 2 ? "Prenos.wav" : "Bod.wav"));
+        QCOMPARE(shell->cues.size(), 62);
+        for (int i = 0; i < shell->cues.size(); ++i)
+            QCOMPARE(shell->cues[i], QString::fromLatin1(i % 2 ? "Prenos.wav" : "Bod.wav"));
     }
 
     void anyMouseButtonOnAHoleJumps()
@@ -309,7 +301,7 @@ private slots:
         clickOnBoard(hole(29)->geometry().center());
         QCOMPARE(peg("K", 29)->faceColor(), kSelected);
         QCOMPARE(label("Zbytek")->text(), QStringLiteral("32"));
-        QCOMPARE(cues, QStringList({"Bod.wav", "Bod.wav", "Bod.wav"}));
+        QCOMPARE(shell->cues, QStringList({"Bod.wav", "Bod.wav", "Bod.wav"}));
     }
 
     void cornerOfAShownPegReachesNeitherPegNorHole()
@@ -320,9 +312,9 @@ private slots:
         const QRect place = hole(17)->geometry();
         window->StartGame(PositionSet({17, 24, 29}), QStringLiteral("3"));
         clickPeg(29);
-        cues.clear();
+        shell->cues.clear();
         clickOnBoard(place.topLeft() + QPoint(1, 1));
-        QVERIFY(cues.isEmpty());
+        QVERIFY(shell->cues.isEmpty());
         QCOMPARE(peg("K", 29)->faceColor(), kSelected);
         QCOMPARE(label("Zbytek")->text(), QStringLiteral("3"));
     }
@@ -330,7 +322,7 @@ private slots:
     void failingCueLeavesTheControlsShowingTheBoard()
     {
         window->StartGame(standardGame(), QStringLiteral("3"));
-        cuePlayer->failing = true;
+        shell->player->failing = true;
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, window->Plocha().KClick(5));
         QCOMPARE(peg("K", 5)->faceColor(), kSelected);
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, window->Plocha().BMouseDown(17));
@@ -344,12 +336,12 @@ private slots:
     {
         window->StartGame(PositionSet({9, 17}), QStringLiteral("10"));
         pressHole(1);
-        QVERIFY(cues.isEmpty());
+        QVERIFY(shell->cues.isEmpty());
         clickPeg(9);
-        cues.clear();
+        shell->cues.clear();
         pressHole(1);  // nothing between 9 and 1
         pressHole(25); // far away
-        QVERIFY(cues.isEmpty());
+        QVERIFY(shell->cues.isEmpty());
         QCOMPARE(label("Zbytek")->text(), QStringLiteral("2"));
         QCOMPARE(peg("K", 9)->faceColor(), kSelected);
     }
@@ -374,8 +366,9 @@ private slots:
         QRandomGenerator random(20261208);
         const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
         for (int i = 0; i < 3000; ++i) {
-            const QPoint at(random.bounded(window->centralWidget()->width()), random.bounded(window->centralWidget()->height()));
-            QTest::mouseClick(window->windowHandle(), buttons[random.bounded(3)], Qt::NoModifier, at);
+            // Anywhere on the board; the frame's commands have tests of their own.
+            const QPoint at(random.bounded(plocha->width()), random.bounded(plocha->height()));
+            clickOnBoard(at, buttons[random.bounded(3)]);
         }
         // Make the random walk also aim at pegs and holes directly.
         for (int i = 0; i < 2000; ++i) {

@@ -26,8 +26,9 @@ struct ShellFixture {
     QString applicationDir = folder.path() + QLatin1Char('/');
     QStringList cues;
     Settings settings{applicationDir};
-    SoundCues soundCues{qEnvironmentVariable("PELIKOR_TEST_APP_DIR") + QLatin1Char('/'),
-                        std::make_unique<RecordingCuePlayer>(cues)};
+    std::unique_ptr<RecordingCuePlayer> ownPlayer = std::make_unique<RecordingCuePlayer>(cues);
+    RecordingCuePlayer* player = ownPlayer.get();
+    SoundCues soundCues{qEnvironmentVariable("PELIKOR_TEST_APP_DIR") + QLatin1Char('/'), std::move(ownPlayer)};
     ManualLauncher manual{applicationDir};
     DialogOwners owners;
     AssistantProtocol protocol{owners, settings};

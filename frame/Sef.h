@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+class QCalendarWidget;
+class QTreeView;
+
+// The boss screen: a calendar, the folder tree of the current directory
+// and a bar chart of a year's plan, over the whole client area of the main
+// window, to hide a game from an unwelcome visitor.
+class Sef : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Sef(QWidget* parent);
+
+    QCalendarWidget* MonthCalendar1() const { return MonthCalendar1_; }
+    QTreeView* DirectoryOutline1() const { return DirectoryOutline1_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QCalendarWidget* MonthCalendar1_;
+    QTreeView* DirectoryOutline1_;
+};

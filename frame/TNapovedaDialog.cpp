@@ -1,0 +1,110 @@
+#include "TNapovedaDialog.h"
+
+#include "AssistantProtocol.h"
+#include "Background.h"
+#include "DialogControls.h"
+#include "HelpTopics.h"
+#include "Services.h"
+#include "TOfficeLabel.h"
+
+#include <QLabel>
+
+using namespace DialogControls;
+
+namespace {
+
+constexpr QSize kClientSize(246, 343);
+const QString kTopicListTitle = QStringLiteral("Seznam témat nápovědy");
+constexpr int kLeft = 6;
+constexpr int kTextWidth = 233;
+constexpr int kLinkHeight = 17;
+// The text, the information and the links below them, top to bottom.
+constexpr int kTextTop = 24;
+constexpr int kRule1Top = 159;
+constexpr int kInformationTitleTop = 164;
+constexpr int kInformationTop = 180;
+constexpr int kRule2Top = 250;
+constexpr int kLinksTop = 256;
+constexpr int kTopicPitch = 20;
+constexpr TColor kInformationColour = 0x0000FF; // red
+
+} // namespace
+
+TNapovedaDialog::TNapovedaDialog(Services& services)
+    : BalloonDialog(services.owners, kClientSize, TBalloonPosition::bpBottomRight), services_(services)
+{
+    setObjectName(QStringLiteral("TNapovedaDialog"));
+    setStatusTip(QStringLiteral("Nápověda programu Pelikor 2000"));
+
+    Label1 = label(this, "Label1", kTopicListTitle, {kLeft, 6, kTextWidth, 16}, Bold | Centred);
+    Label2 = label(this, "Label2", {}, {kLeft, kTextTop, kTextWidth, 131}, Centred | Wrapped);
+    rule(this, "Bevel1", {kLeft, kRule1Top}, kTextWidth);
+    QLabel* information = label(this, "Label4", QStringLiteral("Informace"), {kLeft, kInformationTitleTop, kTextWidth, 16}, Centred);
+    QFont italic = font();
+    italic.setItalic(true);
+    information->setFont(italic);
+    QPalette red = information->palette();
+    red.setColor(QPalette::WindowText, toQColor(kInformationColour));
+    information->setPalette(red);
+    Label3 = label(this, "Label3", {}, {kLeft, kInformationTop, kTextWidth, 65}, Centred | Wrapped);
+    rule(this, "Bevel2", {kLeft, kRule2Top}, kTextWidth);
+    connect(link(this, "OfficeLabel1", QStringLiteral("Zobrazit seznam témat nápovědy"),
+                 QStringLiteral("Zobrazí úplný seznam témat nápovědy"), {kLeft, kLinksTop, kTextWidth, kLinkHeight}),
+            &TOfficeLabel::clicked, this, &TNapovedaDialog::OfficeLabel1Click);
+    connect(link(this, "OfficeLabel2", QStringLiteral("Opustit nápovědu"), QStringLiteral("Uzavře dialogové okno s nápovědou"),
+                 {kLeft, kLinksTop + kLinkHeight + 2, kTextWidth, kLinkHeight}),
+            &TOfficeLabel::clicked, this, &TNapovedaDialog::OfficeLabel2Click);
+
+    // The topic list covers the text and the information; the links below
+    // it stay reachable.
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(kLeft, kTextTop, kTextWidth, kRule2Top - kTextTop);
+    setBackground(Panel1, kBalloonColour);
+    const auto& topics = helpTopics();
+    for (int index = 0; index < int(topics.size()); ++index) {
+        const HelpTopic& topic = topics[std::size_t(index)];
+        TOfficeLabel* topicLink = link(Panel1, topic.link, topic.title, {}, {0, 8 + kTopicPitch * index, kTextWidth, kLinkHeight});
+        connect(topicLink, &TOfficeLabel::clicked, this, [this, index] { showTopic(index); });
+    }
+    rule(Panel1, "Bevel3", {0, 8 + kTopicPitch * int(topics.size()) + 4}, kTextWidth);
+    Panel1->hide();
+}
+
+void TNapovedaDialog::openOnTopicList()
+{
+    showTopicList();
+    services_.protocol.open(AssistantProtocol::Row::Help, *this);
+}
+
+void TNapovedaDialog::showTopicList()
+{
+    Label1->setText(kTopicListTitle);
+    Panel1->show();
+}
+
+void TNapovedaDialog::showTopic(int index)
+{
+    const HelpTopic& topic = helpTopics().at(std::size_t(index));
+    Label1->setText(topic.title);
+    Label2->setText(topic.text);
+    Label3->setText(topic.information);
+    Panel1->hide();
+}
+
+void TNapovedaDialog::OfficeLabel1Click()
+{
+    showTopicList();
+}
+
+void TNapovedaDialog::OfficeLabel2Click()
+{
+    close();
+}
+
+// Enter does nothing here: only Esc leaves the help.
+void TNapovedaDialog::FormKeyDown(int key)
+{
+    if (key == kKeyEscape)
+        close();
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "BalloonDialog.h"
+
+class QLabel;
+struct Services;
+
+// The help balloon: a list of seven topics, and each topic's title, text
+// and additional information.
+class TNapovedaDialog : public BalloonDialog {
+    Q_OBJECT
+
+public:
+    explicit TNapovedaDialog(Services& services);
+
+    // Opens the help on its topic list beside the figure, as the help
+    // command and the welcome dialog's help link do.
+    void openOnTopicList();
+
+    // Shows the topic of the list's link `index` (0..6, top to bottom).
+    void showTopic(int index);
+    void OfficeLabel1Click();
+    void OfficeLabel2Click();
+
+protected:
+    void FormKeyDown(int key) override;
+
+private:
+    void showTopicList();
+
+    Services& services_;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QWidget* Panel1 = nullptr;
+};

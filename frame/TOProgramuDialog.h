@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ProgramDialog.h"
+
+class QPushButton;
+struct Services;
+
+// The box about the program, in the middle of the screen: the figure, the
+// program's name and version.
+class TOProgramuDialog : public ProgramDialog {
+    Q_OBJECT
+
+public:
+    explicit TOProgramuDialog(Services& services);
+
+    void Button1Click();
+
+protected:
+    void FormShow() override;
+    void FormKeyDown(int key) override;
+
+private:
+    QPushButton* Button1 = nullptr;
+};

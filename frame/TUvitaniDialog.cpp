@@ -1,0 +1,101 @@
+#include "TUvitaniDialog.h"
+
+#include "AssistantProtocol.h"
+#include "DialogControls.h"
+#include "ManualLauncher.h"
+#include "Services.h"
+#include "Settings.h"
+#include "TOfficeLabel.h"
+
+#include <QCheckBox>
+#include <QScopeGuard>
+
+using namespace DialogControls;
+
+namespace {
+
+constexpr QSize kClientSize(412, 140);
+constexpr int kLeft = 10;
+constexpr int kLinkWidth = 392;
+constexpr int kLinkHeight = 17;
+
+} // namespace
+
+TUvitaniDialog::TUvitaniDialog(Services& services)
+    : BalloonDialog(services.owners, kClientSize, TBalloonPosition::bpBottomRight), services_(services)
+{
+    setObjectName(QStringLiteral("TUvitaniDialog"));
+    setStatusTip(QStringLiteral("Uvítací dialog"));
+
+    label(this, "Label1", QStringLiteral("Pomocník Kolvex je připraven poradit Vám v nesnázích."), {kLeft, 6}, Bold);
+    label(this, "Label2", QStringLiteral("Stačí si pouze vybrat, jakou pomoc potřebujete."), {kLeft, 21}, Bold);
+    connect(link(this, "OfficeLabel2", QStringLiteral("Zobrazit úplný seznam témat nápovědy programu Pelikor 2000"),
+                 QStringLiteral("Zobrazí úplný seznam témat nápovědy"), {kLeft, 40, kLinkWidth, kLinkHeight}),
+            &TOfficeLabel::clicked, this, &TUvitaniDialog::OfficeLabel2Click);
+    OfficeLabel3 = link(this, "OfficeLabel3", QStringLiteral("Spustit elektronický manuál programu Pelikor 2000"),
+                        QStringLiteral("Spustí elektronický manuál pro Pelikor 2000"), {kLeft, 56, kLinkWidth, kLinkHeight});
+    connect(OfficeLabel3, &TOfficeLabel::clicked, this, &TUvitaniDialog::OfficeLabel3Click);
+    connect(link(this, "OfficeLabel4", QStringLiteral("Začít pracovat s programem Pelikor 2000"),
+                 QStringLiteral("Zahájí práci s programem"), {kLeft, 72, kLinkWidth, kLinkHeight}),
+            &TOfficeLabel::clicked, this, &TUvitaniDialog::OfficeLabel4Click);
+    rule(this, "Bevel1", {8, 93}, kClientSize.width() - 16);
+
+    CheckBox1 = new QCheckBox(QStringLiteral("Zobrazit tento dialog při každém spuštění programu"), this);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    CheckBox1->move(kLeft, 99);
+    CheckBox1->adjustSize();
+    bindKeyDown(CheckBox1);
+}
+
+void TUvitaniDialog::openAtStart()
+{
+    CheckBox1->setChecked(true);
+    services_.protocol.open(AssistantProtocol::Row::WelcomeAtStart, *this);
+}
+
+void TUvitaniDialog::openOnFigure()
+{
+    services_.protocol.open(AssistantProtocol::Row::WelcomeOnFigure, *this);
+}
+
+void TUvitaniDialog::setManualAvailable(bool available)
+{
+    OfficeLabel3->setEnabled(available);
+}
+
+void TUvitaniDialog::FormShow()
+{
+    if (services_.settings.read(Settings::kUvitani) == QLatin1String("1"))
+        CheckBox1->setChecked(true);
+    services_.protocol.place(AssistantProtocol::Row::WelcomeOnFigure, *this);
+}
+
+void TUvitaniDialog::leave()
+{
+    // A settings file that cannot be written must not keep the main window
+    // and the figure locked: the dialog closes and the error is reported.
+    const auto closeAnyway = qScopeGuard([this] { close(); });
+    services_.settings.write(Settings::kUvitani, CheckBox1->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void TUvitaniDialog::OfficeLabel2Click()
+{
+    leave();
+    emit helpRequested();
+}
+
+void TUvitaniDialog::OfficeLabel3Click()
+{
+    services_.manual.start();
+}
+
+void TUvitaniDialog::OfficeLabel4Click()
+{
+    leave();
+}
+
+void TUvitaniDialog::FormKeyDown(int key)
+{
+    if (key == kKeyEscape || key == kKeyEnter)
+        leave();
+}

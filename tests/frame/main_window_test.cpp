@@ -1,0 +1,353 @@
+#include "BoardPanel.h"
+#include "DialogOwners.h"
+#include "Games.h"
+#include "PelikorWindows.h"
+#include "RecordingCuePlayer.h"
+#include "Sef.h"
+#include "StatusBar.h"
+#include "THlavniDialog.h"
+#include "TNapovedaDialog.h"
+#include "TOProgramuDialog.h"
+#include "TOfficeLabel.h"
+#include "TPomocnikDialog.h"
+#include "TUvitaniDialog.h"
+
+#include <QAction>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+namespace {
+
+// The whole program on a temporary application folder, its cues recorded.
+struct Program {
+    QTemporaryDir folder;
+    QString applicationDir = folder.path() + QLatin1Char('/');
+    QStringList cues;
+    std::unique_ptr<PelikorWindows> windows;
+
+    // Settings written before the windows exist, as a player left them.
+    explicit Program(const QString& settings = {})
+    {
+        if (!settings.isEmpty()) {
+            QFile file(applicationDir + QStringLiteral("Kolvex.ini"));
+            file.open(QIODevice::WriteOnly);
+            file.write(settings.toUtf8());
+        }
+        QDir().mkpath(applicationDir + QStringLiteral("Zvuky"));
+        for (const char* cue : {"PomocnikStart.wav", "PomocnikKonec.wav"})
+            QFile::copy(qEnvironmentVariable("PELIKOR_TEST_APP_DIR") + QStringLiteral("/Zvuky/") + QLatin1String(cue),
+                        applicationDir + QStringLiteral("Zvuky/") + QLatin1String(cue));
+        windows = std::make_unique<PelikorWindows>(applicationDir, std::make_unique<RecordingCuePlayer>(cues));
+    }
+
+    THlavniDialog& main() { return windows->HlavniDialog(); }
+    TPomocnikDialog& figure() { return windows->PomocnikDialog(); }
+    TUvitaniDialog& welcome() { return windows->UvitaniDialog(); }
+    QString setting(std::string_view key) { return windows->services().settings.read(key); }
+
+    template <typename T> T* child(const char* name) { return main().findChild<T*>(QLatin1String(name)); }
+
+    // Shows the main window and lets its first show run.
+    void start()
+    {
+        windows->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main()));
+        QTest::qWait(20);
+    }
+};
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Every command of the menus: caption, hint, key, icon and its state at start.
+    void menusHoldEveryCommand_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("hint");
+        QTest::addColumn<QKeySequence>("key");
+        QTest::addColumn<bool>("icon");
+        QTest::addColumn<bool>("enabled");
+        const auto row = [](const char* name, const char* caption, const char* hint, QKeySequence key, bool icon, bool enabled) {
+            QTest::newRow(name) << QString::fromUtf8(name) << QString::fromUtf8(caption) << QString::fromUtf8(hint) << key << icon << enabled;
+        };
+        row("Soubor1", "&Soubor", "Obsahuje příkazy pro spuštění a ukončení hry", {}, false, true);
+        row("MS1", "&Nová hra...", "Zobrazí dialog pro výběr nové hry", Qt::Key_F2, true, true);
+        row("MS3", "&Ukončit hru", "Ukončí aktuální hru", Qt::Key_F3, true, false);
+        row("MS8", "Konec", "Ukončí program", {}, false, true);
+        row("Nstroje1", "&Nástroje", "Obsahuje příkazy pro práci s tabulkou nejlepších", {}, false, true);
+        row("MN5", "&Zobrazit tabulku nejlepších...", "Zobrazí tabulku nejlepších hráčů", {}, true, true);
+        row("Vymazattabulkunejlepch2", "&Vymazat tabulku nejlepších", "Vynuluje tabulku nejlepších hráčů", {}, false, true);
+        row("fovskpojistka1", "Šéfovská &pojistka", "Pojistka proti neodbytnému šéfovi", {}, true, true);
+        row("Napoveda1", "Nápo&věda", "Obsahuje příkazy pro získání nápovědy", {}, false, true);
+        row("NapovedaMenu", "Nápo&věda pro Pelikor 2000", "Zobrazí nápovědu", Qt::Key_F1, true, true);
+        row("EM", "&Elektronický manuál", "Spustí elektronický manuál programu Pelikor 2000", {}, true, true);
+        row("OProgramu", "&O programu Pelikor 2000...", "Zobrazí dialog s informacemi o programu", {}, false, true);
+        row("MP1", "&Nová hra...", "Zobrazí dialog pro výběr nové hry", Qt::Key_F2, true, true);
+        row("MP2", "&Ukončit hru", "Ukončí aktuální hru", Qt::Key_F3, true, false);
+    }
+
+    void menusHoldEveryCommand()
+    {
+        QFETCH(QString, name);
+        Program program;
+        auto* action = program.main().findChild<QAction*>(name);
+        QVERIFY2(action, qPrintable(name));
+        QTEST(action->text(), "caption");
+        QTEST(action->statusTip(), "hint");
+        QTEST(action->shortcut(), "key");
+        QTEST(!action->icon().isNull(), "icon");
+        QTEST(action->isEnabled(), "enabled");
+    }
+
+    void frameStandsAtItsPlaces()
+    {
+        Program program;
+        THlavniDialog& main = program.main();
+        QCOMPARE(main.windowTitle(), QStringLiteral("Pelikor 2000"));
+        QVERIFY(!(main.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(main.windowFlags() & Qt::WindowMinimizeButtonHint);
+        QVERIFY(!main.windowIcon().isNull());
+        QCOMPARE(main.statusTip(), QStringLiteral("Stiskněte klávesu F1 pro nápovědu"));
+        QCOMPARE(main.centralWidget()->size(), QSize(402, 446));
+
+        const std::pair<const char*, QRect> places[] = {
+            {"Dock971", {0, 0, 402, 26}},       {"PanelHorni", {0, 26, 402, 3}},  {"PanelLevy", {0, 29, 3, 392}},
+            {"PanelPravy", {399, 29, 3, 392}},  {"PanelDolni", {0, 421, 402, 3}}, {"Plocha", {3, 29, 396, 392}},
+            {"Sef", {3, 29, 396, 392}},         {"StavovyRadek", {0, 424, 402, 22}}, {"Panel1", {68, 40, 265, 55}},
+            {"Image2", {48, 106, 305, 300}},    {"Panel2", {5, 5, 193, 169}},     {"Panel4", {200, 5, 190, 169}},
+            {"Panel3", {5, 180, 385, 205}},     {"Image1", {2, 3, 18, 18}},       {"Panel5", {106, 0, 271, 26}},
+        };
+        for (const auto& [name, place] : places)
+            QCOMPARE(program.child<QWidget>(name)->geometry(), place);
+        // The toolbar's buttons, left to right, each with its hint as a tooltip.
+        int left = 0;
+        for (const char* name : {"TB1", "TB2", "TB3", "ToolbarButton971", "EM1"}) {
+            auto* button = program.child<QToolButton>(name);
+            QCOMPARE(button->size(), QSize(23, 22));
+            QVERIFY(button->x() > left);
+            left = button->x();
+            QCOMPARE(button->toolTip(), button->statusTip());
+            QVERIFY(!button->icon().isNull());
+        }
+        QVERIFY(!program.child<QToolButton>("TB2")->isEnabled());
+        QCOMPARE(program.child<QToolButton>("EM1")->geometry().right(), 399);
+        QCOMPARE(program.child<QCalendarWidget>("MonthCalendar1")->selectedDate(), QDate::currentDate());
+    }
+
+    void statusBarShowsTheHintAfterSixSpaces()
+    {
+        Program program;
+        program.start();
+        auto* status = program.child<StatusBar>("StavovyRadek");
+        QEvent enter(QEvent::Enter);
+        QCoreApplication::sendEvent(program.child<QToolButton>("TB3"), &enter);
+        QCOMPARE(status->panelText(), QStringLiteral("      Zobrazí tabulku nejlepších hráčů"));
+        // Also from another window of the program: the help balloon's links.
+        QCoreApplication::sendEvent(program.windows->NapovedaDialog().findChild<TOfficeLabel*>(QStringLiteral("OfficeLabel2")), &enter);
+        QCOMPARE(status->panelText(), QStringLiteral("      Uzavře dialogové okno s nápovědou"));
+    }
+
+    // The boss screen hides the client area and the counter and renames the
+    // window; a game behind it comes back as it was.
+    void bossScreenHidesAndRestores_data()
+    {
+        QTest::addColumn<bool>("withGame");
+        QTest::newRow("idle") << false;
+        QTest::newRow("game in progress") << true;
+    }
+
+    void bossScreenHidesAndRestores()
+    {
+        QFETCH(bool, withGame);
+        Program program;
+        program.start();
+        THlavniDialog& main = program.main();
+        if (withGame) {
+            const pelikor::GameLayout standard = pelikor::standardLayout();
+            main.StartGame(standard.occupied, QString::fromStdString(standard.code));
+            main.Plocha().KClick(5);
+            main.Plocha().BMouseDown(17);
+            main.Plocha().KClick(12);
+        }
+        const pelikor::Board before = main.Plocha().board();
+        auto* zbytek = program.child<QLabel>("Zbytek");
+        const QString count = zbytek->text();
+
+        program.child<QToolButton>("ToolbarButton971")->click();
+        QCOMPARE(main.windowTitle(), QStringLiteral("Plnění plánu v letošním roce"));
+        QVERIFY(program.child<Sef>("Sef")->isVisible());
+        QVERIFY(main.Plocha().isHidden());
+        QVERIFY(program.child<QLabel>("Label1")->isHidden());
+        QVERIFY(zbytek->isHidden());
+        QTest::qWait(10); // the monitor keeps ticking behind the screen
+
+        program.child<QAction>("fovskpojistka1")->trigger();
+        QCOMPARE(main.windowTitle(), QStringLiteral("Pelikor 2000"));
+        QVERIFY(program.child<Sef>("Sef")->isHidden());
+        QVERIFY(program.child<QLabel>("Label1")->isVisible());
+        QCOMPARE(main.Plocha().isVisible(), withGame);
+        QCOMPARE(zbytek->isVisible(), withGame);
+        QCOMPARE(zbytek->text(), count);
+        QCOMPARE(main.Plocha().board().pegs(), before.pegs());
+        QCOMPARE(main.Plocha().board().selected(), before.selected());
+    }
+
+    void konecClosesTheProgram()
+    {
+        Program program;
+        program.start();
+        program.child<QAction>("MS8")->trigger();
+        QVERIFY(program.main().isHidden());
+    }
+
+    // What the first show opens, by the two settings.
+    void firstShowDecidesAboutFigureAndWelcome_data()
+    {
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<bool>("figure");
+        QTest::addColumn<bool>("welcome");
+        QTest::newRow("no settings file") << QString() << false << false;
+        QTest::newRow("figure closed") << "[Nastaveni]\nPomocnik=0\nUvitani=1\n" << false << false;
+        QTest::newRow("figure, no welcome") << "[Nastaveni]\nPomocnik=1\nUvitani=0\n" << true << false;
+        QTest::newRow("figure and welcome") << "[nastaveni]\r\nPOMOCNIK = 1\r\nuvitani=1\r\n" << true << true;
+        QTest::newRow("a word is neither") << "[Nastaveni]\nPomocnik=ano\nUvitani=1\n" << false << false;
+    }
+
+    void firstShowDecidesAboutFigureAndWelcome()
+    {
+        QFETCH(QString, settings);
+        QFETCH(bool, figure);
+        QFETCH(bool, welcome);
+        Program program(settings);
+        program.start();
+        QCOMPARE(program.figure().isVisible(), figure);
+        QCOMPARE(program.welcome().isVisible(), welcome);
+        QCOMPARE(program.main().isEnabled(), !welcome);
+        if (welcome)
+            QVERIFY(program.welcome().findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->isChecked());
+    }
+
+    void missingManualDisablesItsCommands()
+    {
+        for (bool present : {false, true}) {
+            Program program;
+            if (present) {
+                QFile(program.applicationDir + QStringLiteral("ManualKolvex.exe")).open(QIODevice::WriteOnly);
+                QDir().mkpath(program.applicationDir + QStringLiteral("Html/Pelkor2000"));
+                QFile(program.applicationDir + QStringLiteral("Html/Pelkor2000/Index.htm")).open(QIODevice::WriteOnly);
+            }
+            program.start();
+            QCOMPARE(program.child<QToolButton>("EM1")->isEnabled(), present);
+            QCOMPARE(program.child<QAction>("EM")->isEnabled(), present);
+            QCOMPARE(program.welcome().findChild<TOfficeLabel*>(QStringLiteral("OfficeLabel3"))->isEnabled(), present);
+        }
+    }
+
+    // The welcome dialog remembers its check box when left by a link or a
+    // key, not when the window system closes it.
+    void welcomeWritesItsSettingOnlyWhenLeft()
+    {
+        Program program(QStringLiteral("[Nastaveni]\nPomocnik=1\nUvitani=1\n"));
+        program.start();
+        TUvitaniDialog& welcome = program.welcome();
+        auto* checkBox = welcome.findChild<QCheckBox*>(QStringLiteral("CheckBox1"));
+        checkBox->setChecked(false);
+        QTest::keyClick(checkBox, Qt::Key_Return);
+        QVERIFY(welcome.isHidden());
+        QCOMPARE(program.setting("Uvitani"), QStringLiteral("0"));
+        QVERIFY(program.main().isEnabled());
+
+        emit program.figure().FormClick(); // a double-click on the figure
+        QVERIFY(welcome.isVisible());
+        QVERIFY(!checkBox->isChecked());
+        checkBox->setChecked(true);
+        welcome.close();
+        QCOMPARE(program.setting("Uvitani"), QStringLiteral("0"));
+        QVERIFY(program.main().isEnabled() && program.figure().isEnabled());
+
+        emit program.figure().FormClick();
+        checkBox->setChecked(true);
+        QTest::keyClick(&welcome, Qt::Key_Escape);
+        QCOMPARE(program.setting("Uvitani"), QStringLiteral("1"));
+
+        emit program.figure().FormClick();
+        welcome.OfficeLabel2Click();
+        QVERIFY(welcome.isHidden());
+        TNapovedaDialog& help = program.windows->NapovedaDialog();
+        QVERIFY(help.isVisible());
+        QVERIFY(help.findChild<QWidget*>(QStringLiteral("Panel1"))->isVisible());
+        QVERIFY(!program.main().isEnabled());
+    }
+
+    void helpOpensOnItsTopicListAndOnlyEscLeavesIt()
+    {
+        Program program;
+        program.start();
+        program.child<QAction>("NapovedaMenu")->trigger();
+        TNapovedaDialog& help = program.windows->NapovedaDialog();
+        auto* title = help.findChild<QLabel*>(QStringLiteral("Label1"));
+        auto* list = help.findChild<QWidget*>(QStringLiteral("Panel1"));
+        QVERIFY(help.isVisible());
+        QVERIFY(program.figure().isVisible()); // no setting: the figure comes with the help
+        QCOMPARE(title->text(), QStringLiteral("Seznam témat nápovědy"));
+
+        const char* const links[] = {"OfficeLabel9", "OfficeLabel15", "OfficeLabel4", "OfficeLabel6",
+                                     "OfficeLabel16", "OfficeLabel7", "OfficeLabel5"};
+        int previousTop = -1;
+        for (const char* name : links) {
+            auto* link = list->findChild<TOfficeLabel*>(QLatin1String(name));
+            QVERIFY(link->y() > previousTop);
+            previousTop = link->y();
+        }
+        QTest::mouseClick(list->findChild<TOfficeLabel*>(QStringLiteral("OfficeLabel6")), Qt::LeftButton);
+        QCOMPARE(title->text(), QStringLiteral("Šéfovská pojistka"));
+        QVERIFY(help.findChild<QLabel*>(QStringLiteral("Label2"))->text().contains(QStringLiteral("a Vy  nechcete")));
+        QVERIFY(!help.findChild<QLabel*>(QStringLiteral("Label3"))->text().isEmpty());
+        QVERIFY(list->isHidden());
+        QTest::mouseClick(list->findChild<TOfficeLabel*>(QStringLiteral("OfficeLabel5")), Qt::LeftButton); // hidden: nothing
+        QTest::keyClick(&help, Qt::Key_Return);
+        QVERIFY(help.isVisible());
+        QTest::keyClick(&help, Qt::Key_Escape);
+        QVERIFY(help.isHidden());
+        QVERIFY(program.main().isEnabled());
+
+        program.child<QAction>("NapovedaMenu")->trigger();
+        QVERIFY(list->isVisible());
+        QCOMPARE(title->text(), QStringLiteral("Seznam témat nápovědy"));
+    }
+
+    void aboutLeavesAHiddenFigureHidden()
+    {
+        Program program;
+        program.start();
+        TOProgramuDialog& about = program.windows->OProgramuDialog();
+        for (bool fromButton : {false, true}) {
+            program.child<QAction>("OProgramu")->trigger();
+            QVERIFY(about.isVisible());
+            QVERIFY(!program.main().isEnabled() && !program.figure().isEnabled());
+            QWidget* target = fromButton ? static_cast<QWidget*>(about.findChild<QPushButton*>(QStringLiteral("Button1"))) : &about;
+            QTest::keyClick(target, fromButton ? Qt::Key_Return : Qt::Key_Escape);
+            QVERIFY(about.isHidden());
+            QVERIFY(program.main().isEnabled() && program.figure().isEnabled());
+            QVERIFY(program.figure().isHidden());
+        }
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
