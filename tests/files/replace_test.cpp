@@ -1,14 +1,12 @@
 #include "FileError.h"
 #include "FileIo.h"
 #include "FileReplace.h"
-#include "LinkChain.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <csignal>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -59,25 +57,6 @@ TEST(ReplaceFiles, ClearsTheTemporariesOfEndedWritersOnly)
     std::ranges::sort(expected);
     EXPECT_EQ(namesIn(folder.path()), expected);
     EXPECT_EQ(readBytes(folder / "Pelkor.dbf"), "new");
-}
-
-TEST(ReplaceFiles, WritesThroughAChainOfLinksIntoTheLastFilesFolder)
-{
-    TempFolder folder;
-    fs::create_directories(folder / "a/b");
-    writeBytes(folder / "a/b/real", "old");
-    ::chmod((folder / "a/b/real").c_str(), 0604);
-    fs::create_symlink("b/real", folder / "a/hop");
-    fs::create_symlink(folder / "a/hop", folder / "file");
-
-    EXPECT_EQ(linkChain(folder / "file"),
-              (std::vector<fs::path>{folder / "file", folder / "a/hop", folder / "a/b/real"}));
-    replaceFiles({{folder / "file", "new"}});
-    EXPECT_TRUE(fs::is_symlink(folder / "file"));
-    EXPECT_TRUE(fs::is_symlink(folder / "a/hop"));
-    EXPECT_EQ(readBytes(folder / "a/b/real"), "new");
-    EXPECT_EQ(fs::status(folder / "a/b/real").permissions(), fs::perms(0604));
-    EXPECT_EQ(namesIn(folder / "a/b"), std::vector<std::string>{"real"});
 }
 
 TEST(ReplaceFiles, RefusesWhatIsNoRegularFileBeforeWritingAnything)
