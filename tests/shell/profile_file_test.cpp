@@ -321,10 +321,16 @@ TEST(ProfileFileWriters, TwoProcessesWritingAtOnceLoseNoKeyAndLeaveNoStrayByte)
     const auto file = folder / "Kolvex.ini";
     writeBytes(file, kHandEdited);
     constexpr int kWrites = 200;
+    // Both start when the pipe closes, so that their writes interleave.
+    int gate[2];
+    ASSERT_EQ(::pipe(gate), 0);
     std::vector<pid_t> children;
     for (const bool ownSection : {true, false}) {
         const pid_t child = ::fork();
         if (child == 0) {
+            ::close(gate[1]);
+            char ignored = 0;
+            [[maybe_unused]] const ssize_t end = ::read(gate[0], &ignored, 1);
             ProfileFile profile(file);
             for (int i = 0; i < kWrites; ++i) {
                 if (ownSection)
@@ -336,6 +342,8 @@ TEST(ProfileFileWriters, TwoProcessesWritingAtOnceLoseNoKeyAndLeaveNoStrayByte)
         }
         children.push_back(child);
     }
+    ::close(gate[0]);
+    ::close(gate[1]);
     for (const pid_t child : children) {
         int status = 0;
         ::waitpid(child, &status, 0);
