@@ -4,7 +4,7 @@
 # no Qt. pelikor_check_layers() fails the configuration when a link breaks
 # these rules.
 set(PELIKOR_LAYERS core pictures services features top)
-set(PELIKOR_LAYER_core game_core setup_core scores_core shell_core)
+set(PELIKOR_LAYER_core files_core game_core setup_core scores_core shell_core)
 set(PELIKOR_LAYER_pictures widgets resources)
 set(PELIKOR_LAYER_services shell)
 set(PELIKOR_LAYER_features game setup scores)

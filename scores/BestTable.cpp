@@ -1,14 +1,17 @@
 #include "BestTable.h"
 
 #include "DbaseTable.h"
+#include "PathText.h"
 #include "ResultStore.h"
 #include "ShortDateFormat.h"
 
 namespace {
 
+// The folder comes from TAppPath's text, whose escapes give back the bytes
+// of a name that is not valid UTF-8.
 std::filesystem::path toPath(const QString& dir)
 {
-    return std::filesystem::path(dir.toStdString());
+    return std::filesystem::path(pelikor::pathBytes(dir.toStdU16String()));
 }
 
 } // namespace
@@ -18,7 +21,10 @@ BestTable::BestTable(QObject* parent) : QObject(parent), engine_(std::make_uniqu
 BestTable::~BestTable() = default;
 
 void BestTable::setDatabaseName(const QString& dir) { engine_->setDatabaseName(toPath(dir)); }
-QString BestTable::databaseName() const { return QString::fromStdString(engine_->databaseName().string()); }
+QString BestTable::databaseName() const
+{
+    return QString::fromStdU16String(pelikor::pathText(engine_->databaseName().native()));
+}
 bool BestTable::active() const { return engine_->active(); }
 bool BestTable::filtered() const { return engine_->filtered(); }
 QString BestTable::filter() const { return QString::fromStdString(engine_->filter()); }

@@ -1,10 +1,6 @@
 #include "Settings.h"
 
-#include "FindEntry.h"
-
-#include <QFile>
-
-#include <sys/stat.h>
+#include "PathText.h"
 
 namespace {
 
@@ -19,40 +15,23 @@ QString fromFile(const std::string& bytes)
 } // namespace
 
 Settings::Settings(const QString& applicationDir)
-    : folder_(QFile::encodeName(applicationDir).toStdString()), file_(folder_ / kFileName)
+    : Settings(std::filesystem::path(pelikor::pathBytes(applicationDir.toStdU16String())))
 {
 }
 
-void Settings::locate()
-{
-    // One stat of the folder per read: the monitor reads every millisecond,
-    // and a fresh folder has no settings file, which a scan would not know.
-    struct stat status {};
-    if (::stat(folder_.c_str(), &status) != 0)
-        return;
-    const std::array<std::int64_t, 4> listing = {
-        std::int64_t(status.st_ino), std::int64_t(status.st_dev),
-        std::int64_t(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec,
-        std::int64_t(status.st_ctim.tv_sec) * 1'000'000'000 + status.st_ctim.tv_nsec};
-    if (folderListing_ == listing)
-        return;
-    folderListing_ = listing;
-    file_.setPath(pelikor::findEntry(folder_, kFileName, pelikor::EntryKind::File).value_or(folder_ / kFileName));
-}
+Settings::Settings(const std::filesystem::path& applicationFolder) : file_(applicationFolder / kFileName) {}
 
 QString Settings::read(std::string_view key)
 {
-    locate();
     return fromFile(file_.read(kSection, key));
 }
 
 void Settings::write(std::string_view key, const QString& value)
 {
-    locate();
     file_.write(kSection, key, value.toLatin1().toStdString());
 }
 
 QString Settings::filePath() const
 {
-    return QFile::decodeName(file_.path().c_str());
+    return QString::fromStdU16String(pelikor::pathText(file_.path().native()));
 }

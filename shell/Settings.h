@@ -4,10 +4,7 @@
 
 #include <QString>
 
-#include <array>
-#include <cstdint>
 #include <filesystem>
-#include <optional>
 #include <string_view>
 
 // The program's settings: one key at a time of section "Nastaveni" in
@@ -22,8 +19,11 @@ public:
     // "1": the welcome dialog opens at start; "0": it does not.
     static constexpr std::string_view kUvitani = "Uvitani";
 
-    // `applicationDir` ends with "/", as TAppPath gives it.
+    // `applicationDir` ends with "/", as TAppPath gives it; a folder name
+    // that is not valid UTF-8 comes through as TAppPath writes it.
     explicit Settings(const QString& applicationDir);
+    // The application folder's own bytes, as TAppPath::folder() gives them.
+    explicit Settings(const std::filesystem::path& applicationFolder);
 
     QString read(std::string_view key);
     void write(std::string_view key, const QString& value);
@@ -32,11 +32,5 @@ public:
     QString filePath() const;
 
 private:
-    // Points the profile at the folder's settings file in whatever letter
-    // case it is spelt; looks again only when the folder's listing changed.
-    void locate();
-
-    std::filesystem::path folder_;
-    std::optional<std::array<std::int64_t, 4>> folderListing_; // inode, device, content and status times
     pelikor::ProfileFile file_;
 };

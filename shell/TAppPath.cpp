@@ -1,25 +1,30 @@
 #include "TAppPath.h"
 
+#include "PathText.h"
+
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
-
-#include <filesystem>
 
 namespace {
 
 constexpr const char* kOwnProgramLink = "/proc/self/exe";
 // The kernel marks a program file replaced while it runs (a rebuild) this way.
-constexpr QLatin1StringView kReplacedMark(" (deleted)");
+constexpr std::string_view kReplacedMark = " (deleted)";
 
 } // namespace
 
-QString TAppPath::Path() const
+std::filesystem::path TAppPath::folder() const
 {
     std::error_code error;
-    const std::filesystem::path program = std::filesystem::read_symlink(kOwnProgramLink, error);
-    QString file = error ? QCoreApplication::applicationFilePath() : QFile::decodeName(program.c_str());
-    if (file.endsWith(kReplacedMark))
-        file.chop(kReplacedMark.size());
-    return QFileInfo(file).absolutePath() + QLatin1Char('/');
+    std::string program = std::filesystem::read_symlink(kOwnProgramLink, error).native();
+    if (error)
+        program = QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
+    if (program.ends_with(kReplacedMark))
+        program.resize(program.size() - kReplacedMark.size());
+    return std::filesystem::path(program).parent_path();
+}
+
+QString TAppPath::Path() const
+{
+    return QString::fromStdU16String(pelikor::pathText(folder().native())) + QLatin1Char('/');
 }

@@ -10,7 +10,8 @@
 // A settings file of about 1 KB in a temporary folder, removed at the end.
 class QuietProfile {
 public:
-    // When `quiet`, waits until the file is old enough for a reader to trust its parsed copy.
+    // When `quiet`, waits until the file is old enough for a reader without
+    // the kernel's change notification to trust its parsed copy.
     explicit QuietProfile(bool quiet)
     {
         std::ofstream out(file(), std::ios::binary);

@@ -83,7 +83,7 @@ void DbaseTable::close()
 void DbaseTable::load()
 {
     tablePath_ = filestore::resolve(dir_, tableName);
-    const filestore::Stamp stamp = filestore::stampOf(tablePath_);
+    const std::optional<pelikor::FileStamp> stamp = pelikor::FileStamp::of(tablePath_);
     const std::string bytes = filestore::readAll(tablePath_);
     data_ = dbf::parse(bytes, tablePath_.string());
     stamp_ = stamp;
@@ -96,7 +96,7 @@ void DbaseTable::load()
 // so one stat of that path tells whether there is anything new to read.
 bool DbaseTable::reloadIfChanged()
 {
-    if (filestore::stampOf(tablePath_) == stamp_)
+    if (pelikor::FileStamp::of(tablePath_) == stamp_)
         return false;
     load();
     return true;

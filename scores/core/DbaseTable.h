@@ -2,12 +2,14 @@
 
 #include "DbaseDate.h"
 #include "DbfFormat.h"
+#include "FileStamp.h"
 #include "FileStore.h"
 #include "TableRow.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -132,7 +134,7 @@ private:
     std::filesystem::path dir_;
     std::filesystem::path tablePath_;
     std::filesystem::path indexPath_;
-    filestore::Stamp stamp_;
+    std::optional<pelikor::FileStamp> stamp_;
     filestore::WriteHooks hooks_;
 
     bool active_ = false;

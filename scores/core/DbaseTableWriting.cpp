@@ -7,6 +7,7 @@
 #include "Cp1250.h"
 #include "DbaseError.h"
 #include "MdxFormat.h"
+#include "MdxReader.h"
 #include "StepLock.h"
 
 #include <algorithm>
@@ -110,7 +111,7 @@ void DbaseTable::post()
         // index that ran ahead of it is rebuilt on the next open.
         filestore::replaceAll({{indexPath_, indexBytes}, {tablePath_, tableBytes}}, hooks_);
         data_ = std::move(next);
-        stamp_ = filestore::stampOf(tablePath_);
+        stamp_ = pelikor::FileStamp::of(tablePath_);
         orderJmeno_ = mdx::order(data_, mdx::Tag::Jmeno);
         orderTahy_ = mdx::order(data_, mdx::Tag::Tahy);
     }
@@ -131,10 +132,13 @@ void DbaseTable::resetFromTemplate(const std::filesystem::path& templateDir)
             throw DbaseError("The template \"" + file.string() + "\" is missing; the best table was left as it was");
     const std::string tableBytes = filestore::readAll(templateTable);
     const std::string indexBytes = filestore::readAll(templateIndex);
-    const DbfTable fresh = dbf::parse(tableBytes, templateTable.string());
-    if (indexBytes != mdx::build(fresh, templateTable.stem().string()))
-        throw DbaseError("The template \"" + templateIndex.string()
-                         + "\" does not match its table; the best table was left as it was");
+    // Another engine's index fits as well as ours; the open after the copy
+    // writes ours in its place.
+    try {
+        mdx::requireMatching(dbf::parse(tableBytes, templateTable.string()), indexBytes, templateIndex.string());
+    } catch (const DbaseError& error) {
+        throw DbaseError(std::string(error.what()) + "; the best table was left as it was");
+    }
 
     const bool wasActive = active_;
     const auto restore = [&] {

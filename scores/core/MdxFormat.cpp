@@ -14,8 +14,6 @@ using namespace bytetext;
 using mdx::nodeHeaderSize;
 
 constexpr std::uint8_t fieldTagFormat = 0x10;
-// The exponent byte of a numeric key: the count of whole digits above this bias.
-constexpr std::uint8_t exponentBias = 0x34;
 
 struct TagDefinition {
     const char* name;
@@ -112,6 +110,16 @@ private:
 
 namespace mdx {
 
+std::string_view tagName(Tag tag)
+{
+    return tagDefinitions[std::size_t(tag)].name;
+}
+
+char tagKeyType(Tag tag)
+{
+    return tagDefinitions[std::size_t(tag)].keyType;
+}
+
 std::string characterKey(std::string_view text, int width)
 {
     std::string key(text.substr(0, std::size_t(width)));
@@ -128,8 +136,8 @@ std::string numericKey(long long value)
     const std::size_t whole = digits.size();
     while (!digits.empty() && digits.back() == '0')
         digits.pop_back();
-    key[0] = char(exponentBias + whole);
-    key[1] = char((digits.size() << 2) | (negative ? 0x80 : 0x00));
+    key[0] = char(numericExponentBias + whole);
+    key[1] = char((digits.size() << 2) | (negative ? numericSignBit : 0x00) | numericFillerBits);
     for (std::size_t i = 0; i < digits.size() && i < 20; ++i) {
         const int d = digits[i] - '0';
         key[2 + i / 2] = char(std::uint8_t(key[2 + i / 2]) | (i % 2 == 0 ? d << 4 : d));

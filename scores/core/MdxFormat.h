@@ -12,9 +12,22 @@
 namespace mdx {
 
 enum class Tag { Jmeno, Tahy };
+constexpr Tag tags[] = {Tag::Jmeno, Tag::Tahy};
+
+// The tag's name and its key type as the tag table records them.
+std::string_view tagName(Tag tag);
+char tagKeyType(Tag tag);
 
 constexpr std::size_t pageSize = 512;
 constexpr std::size_t numericKeyLength = 12;
+// A numeric key is 12-byte BCD: the count of whole digits above this bias,
+// then a byte with the sign, the count of significant digits above the two
+// low bits, which dBASE sets to 01 (engines that find equal keys by
+// comparing bytes miss ours unless they are set alike), then the digits.
+constexpr std::uint8_t numericExponentBias = 0x34;
+constexpr std::uint8_t numericSignBit = 0x80;
+constexpr std::uint8_t numericDigitCountMask = 0x7C;
+constexpr std::uint8_t numericFillerBits = 0x01;
 
 // The file's layout, which the tests read back as well: the header pages
 // before the first tag, the tag table, and the header of each tree node.

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "FileStamp.h"
 #include "ProfileText.h"
+#include "WatchedFile.h"
 
-#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -12,15 +11,16 @@
 namespace pelikor {
 
 // One INI file read and written with the rules of the Windows profile
-// functions. Reads reuse the parsed file while the file system shows it
-// unchanged, because the game monitor reads a key every millisecond.
+// functions, found in its folder without regard to letter case. Reads reuse
+// the parsed file until the file changes, because the game monitor reads a
+// key every millisecond; writes replace the file whole under the folder's
+// lock, so that other copies of the program lose none of their keys.
 class ProfileFile {
 public:
-    explicit ProfileFile(std::filesystem::path file);
+    explicit ProfileFile(const std::filesystem::path& file);
 
-    const std::filesystem::path& path() const { return file_; }
-    // Points at another file; the parsed text of the old one is dropped.
-    void setPath(std::filesystem::path file);
+    // The file as last found.
+    const std::filesystem::path& path() const { return file_.path(); }
 
     // The key's value; the empty text when the file, the section or the key
     // is missing or the file cannot be read.
@@ -32,19 +32,16 @@ public:
 
     // How many times the file has been parsed, to see the cache at work.
     long parses() const { return parses_; }
+    // How many times the folder was searched for the file.
+    long searches() const { return file_.searches(); }
 
 private:
-    struct Parsed {
-        FileStamp stamp;
-        std::int64_t readStartNs;
-        ProfileText text;
-    };
+    void reparse();
 
-    bool cacheHolds(const FileStamp& stamp) const;
-    void reparse(std::int64_t nowNs);
-
-    std::filesystem::path file_;
-    std::optional<Parsed> parsed_;
+    std::filesystem::path folder_;
+    std::string name_;
+    WatchedFile file_;
+    std::optional<ProfileText> parsed_;
     long parses_ = 0;
 };
 

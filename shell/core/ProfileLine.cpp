@@ -18,7 +18,9 @@ std::string_view trimmed(std::string_view text)
     return text;
 }
 
-ProfileLine classify(std::string_view text)
+} // namespace
+
+ProfileLine ProfileLine::classify(std::string_view text)
 {
     ProfileLine line;
     const std::string_view content = trimmed(text);
@@ -41,8 +43,6 @@ ProfileLine classify(std::string_view text)
     line.value = trimmed(content.substr(equals + 1));
     return line;
 }
-
-} // namespace
 
 std::vector<ProfileLine> ProfileLine::split(std::string_view bytes)
 {

@@ -20,6 +20,8 @@ struct ProfileLine {
     // Splits a file into lines and classifies them. Lines without "=" outside
     // a header, and lines starting with ";", are Other.
     static std::vector<ProfileLine> split(std::string_view bytes);
+    // One line's text without its line end, classified; offsets stay 0.
+    static ProfileLine classify(std::string_view text);
 };
 
 } // namespace pelikor

@@ -3,6 +3,8 @@
 #include "AsciiCase.h"
 #include "ProfileLine.h"
 
+#include <cstring>
+
 namespace pelikor {
 
 namespace {
@@ -15,31 +17,50 @@ std::string_view unquoted(std::string_view value)
     return value;
 }
 
-} // namespace
-
-ProfileText::ProfileText(std::string_view bytes)
+// Only a line that starts with "[" after its blanks can open a section.
+bool mayBeSection(std::string_view line)
 {
-    // A later section of a name already seen is never found by the reader.
-    Keys* current = nullptr;
-    for (const ProfileLine& line : ProfileLine::split(bytes)) {
-        if (line.kind == ProfileLine::Kind::Section) {
-            const auto [section, isNew] = sections_.try_emplace(foldedCase(line.name));
-            current = isNew ? &section->second : nullptr;
-        } else if (line.kind == ProfileLine::Kind::Key && current && !line.name.empty()) {
-            current->try_emplace(foldedCase(line.name), unquoted(line.value).substr(0, kMaxProfileValue));
-        }
-    }
+    const std::size_t first = line.find_first_not_of(" \t\v\f");
+    return first != std::string_view::npos && line[first] == '[';
 }
 
-std::optional<std::string> ProfileText::value(std::string_view section, std::string_view key) const
+} // namespace
+
+ProfileText::ProfileText(std::string bytes) : bytes_(std::move(bytes)) {}
+
+std::optional<std::string> ProfileText::value(std::string_view section, std::string_view key)
 {
-    const auto keys = sections_.find(foldedCase(section));
-    if (keys == sections_.end())
-        return std::nullopt;
-    const auto value = keys->second.find(foldedCase(key));
-    if (value == keys->second.end())
-        return std::nullopt;
-    return value->second;
+    for (const Found& known : found_)
+        if (equalIgnoringCase(known.section, section) && equalIgnoringCase(known.key, key))
+            return known.value;
+    return found_.emplace_back(std::string(section), std::string(key), search(section, key)).value;
+}
+
+std::optional<std::string> ProfileText::search(std::string_view section, std::string_view key) const
+{
+    bool inSection = false;
+    const std::string_view bytes = bytes_;
+    for (std::size_t begin = 0; begin < bytes.size();) {
+        const void* newline = std::memchr(bytes.data() + begin, '\n', bytes.size() - begin);
+        const std::size_t end = newline ? std::size_t(static_cast<const char*>(newline) - bytes.data()) : bytes.size();
+        std::string_view text = bytes.substr(begin, end - begin);
+        begin = end + 1;
+        if (!text.empty() && text.back() == '\r')
+            text.remove_suffix(1);
+        if (!inSection && !mayBeSection(text))
+            continue;
+        const ProfileLine line = ProfileLine::classify(text);
+        if (line.kind == ProfileLine::Kind::Section) {
+            // A later section of a name already seen is never found by the reader.
+            if (inSection)
+                return std::nullopt;
+            inSection = equalIgnoringCase(line.name, section);
+        } else if (inSection && line.kind == ProfileLine::Kind::Key && !line.name.empty()
+                   && equalIgnoringCase(line.name, key)) {
+            return std::string(unquoted(line.value).substr(0, kMaxProfileValue));
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace pelikor

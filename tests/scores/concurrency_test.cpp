@@ -1,6 +1,6 @@
 #include "DbaseError.h"
 #include "DbaseTable.h"
-#include "MdxInspection.h"
+#include "MdxReader.h"
 #include "ResultStore.h"
 #include "TestSupport.h"
 
@@ -210,7 +210,7 @@ TEST(Concurrency, TwoProcessesStoringAtOnceLoseNoEntry)
         EXPECT_TRUE(names.count("A" + std::to_string(i)));
         EXPECT_TRUE(names.count("B" + std::to_string(i)));
     }
-    const auto tags = mdx_inspection::readTags(readBytes(dir.path() / "Pelkor.mdx"), "Pelkor.mdx");
+    const auto tags = mdx::readTags(readBytes(dir.path() / "Pelkor.mdx"), "Pelkor.mdx");
     EXPECT_EQ(tags[0].entries.size(), 2u * storesPerProcess);
     EXPECT_EQ(tags[1].entries.size(), 2u * storesPerProcess);
 }

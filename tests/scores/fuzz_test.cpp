@@ -2,7 +2,7 @@
 #include "DbaseTable.h"
 #include "DbfFormat.h"
 #include "MdxFormat.h"
-#include "MdxInspection.h"
+#include "MdxReader.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -78,7 +78,7 @@ TEST(Fuzz, MutatedIndexesAreWalkedOrRefusedCleanly)
     for (int i = 0; i < mutationsPerSeed; ++i) {
         const std::string bytes = mutate(seed, random);
         try {
-            for (const auto& tag : mdx_inspection::readTags(bytes, "Pelkor.mdx"))
+            for (const auto& tag : mdx::readTags(bytes, "Pelkor.mdx"))
                 EXPECT_LE(tag.entries.size(), bytes.size());
         } catch (const DbaseError& error) {
             EXPECT_NE(std::string(error.what()).find("Pelkor.mdx"), std::string::npos);
@@ -101,7 +101,7 @@ TEST(Fuzz, MutatedFilesOnDiskNeverGetOverwrittenWhenRefused)
         try {
             table.open();
             // An opened table has an index that matches it.
-            const auto tags = mdx_inspection::readTags(readBytes(dir.path() / "Pelkor.mdx"), "Pelkor.mdx");
+            const auto tags = mdx::readTags(readBytes(dir.path() / "Pelkor.mdx"), "Pelkor.mdx");
             EXPECT_EQ(tags[0].entries.size(), dbf::parse(tableBytes, "t").records.size());
         } catch (const DbaseError&) {
             EXPECT_EQ(readBytes(dir.path() / "Pelkor.dbf"), tableBytes);

@@ -1,6 +1,6 @@
 #include "DbaseError.h"
 #include "MdxFormat.h"
-#include "MdxInspection.h"
+#include "MdxReader.h"
 
 #include <gtest/gtest.h>
 
@@ -33,15 +33,37 @@ TEST(MdxFormat, NumericKeysAreTwelveByteBcd)
     const std::string five = mdx::numericKey(5);
     ASSERT_EQ(five.size(), 12u);
     EXPECT_EQ(std::uint8_t(five[0]), 0x35);
-    EXPECT_EQ(std::uint8_t(five[1]), 1 << 2);
+    EXPECT_EQ(std::uint8_t(five[1]), 1 << 2 | 1);
     EXPECT_EQ(std::uint8_t(five[2]), 0x50);
     const std::string big = mdx::numericKey(1230);
     EXPECT_EQ(std::uint8_t(big[0]), 0x38);
-    EXPECT_EQ(std::uint8_t(big[1]), 3 << 2);
+    EXPECT_EQ(std::uint8_t(big[1]), 3 << 2 | 1);
     EXPECT_EQ(std::uint8_t(big[2]), 0x12);
     EXPECT_EQ(std::uint8_t(big[3]), 0x30);
-    EXPECT_EQ(std::uint8_t(mdx::numericKey(-7)[1]), 0x80 | 1 << 2);
-    EXPECT_EQ(mdx::numericKey(0), std::string("\x34", 1) + std::string(11, '\0'));
+    EXPECT_EQ(std::uint8_t(mdx::numericKey(-7)[1]), 0x80 | 1 << 2 | 1);
+    EXPECT_EQ(mdx::numericKey(0), std::string("\x34\x01", 2) + std::string(10, '\0'));
+}
+
+TEST(MdxFormat, NumericKeysCarryTheFillerBitsOfDbaseAndReadBackWithOrWithoutThem)
+{
+    // Exponent, digit count with the low bits 01, then the digits.
+    const std::pair<long long, std::string> cases[] = {
+        {20, std::string("\x36\x05\x20", 3)},
+        {100, std::string("\x37\x05\x10", 3)},
+        {105, std::string("\x37\x0D\x10\x50", 4)},
+        {1230, std::string("\x38\x0D\x12\x30", 4)},
+    };
+    for (const auto& [value, start] : cases) {
+        const std::string key = mdx::numericKey(value);
+        EXPECT_EQ(key.substr(0, start.size()), start) << value;
+        EXPECT_EQ(mdx::numericValue(key), value);
+        std::string earlierBuild = key;
+        earlierBuild[1] = char(earlierBuild[1] & ~0x03);
+        EXPECT_EQ(mdx::numericValue(earlierBuild), value);
+    }
+    EXPECT_EQ(mdx::numericValue(std::string("\x35\x09\x12", 3) + std::string(9, '\0')), std::nullopt)
+        << "more significant digits than whole ones";
+    EXPECT_EQ(mdx::numericValue(std::string("\x35\x05\xA0", 3) + std::string(9, '\0')), std::nullopt);
 }
 
 TEST(MdxFormat, CharacterKeysAreBlankPadded)
@@ -99,7 +121,7 @@ TEST(MdxFormat, TreesReadBackInIndexOrderAtEverySize)
     // 0, one leaf, a full leaf, two levels and three levels of the JMENO tree (4 keys a page).
     for (const std::size_t count : {0u, 1u, 4u, 5u, 31u, 32u, 40u, 200u, 1000u}) {
         const DbfTable table = tableOf(count, unsigned(count));
-        const auto tags = mdx_inspection::readTags(mdx::build(table, "Pelkor"), "Pelkor.mdx");
+        const auto tags = mdx::readTags(mdx::build(table, "Pelkor"), "Pelkor.mdx");
         ASSERT_EQ(tags.size(), 2u);
         EXPECT_EQ(tags[0].name, "JMENO");
         EXPECT_EQ(tags[1].name, "TAHY");
@@ -120,19 +142,19 @@ TEST(MdxFormat, TreesReadBackInIndexOrderAtEverySize)
 TEST(MdxFormat, BrokenIndexesAreReportedNotFollowed)
 {
     const std::string good = mdx::build(tableOf(200, 9), "Pelkor");
-    EXPECT_THROW(mdx_inspection::readTags(good.substr(0, good.size() - 512), "i.mdx"), DbaseError);
-    EXPECT_THROW(mdx_inspection::readTags(good.substr(0, 700), "i.mdx"), DbaseError);
+    EXPECT_THROW(mdx::readTags(good.substr(0, good.size() - 512), "i.mdx"), DbaseError);
+    EXPECT_THROW(mdx::readTags(good.substr(0, 700), "i.mdx"), DbaseError);
     std::string loop = good;
     const std::uint32_t rootPage = u32(good, u32(good, 544) * 512);
     const std::size_t root = rootPage * 512;
     ASSERT_LT(rootPage, 256u);
     loop[root + 8] = char(rootPage); // the root naming itself as its first child
-    EXPECT_THROW(mdx_inspection::readTags(loop, "i.mdx"), DbaseError);
+    EXPECT_THROW(mdx::readTags(loop, "i.mdx"), DbaseError);
     std::string keys = good;
     keys[root] = char(0xFF);
-    EXPECT_THROW(mdx_inspection::readTags(keys, "i.mdx"), DbaseError);
+    EXPECT_THROW(mdx::readTags(keys, "i.mdx"), DbaseError);
     try {
-        mdx_inspection::readTags("", "Data/Pelkor.mdx");
+        mdx::readTags("", "Data/Pelkor.mdx");
         FAIL();
     } catch (const DbaseError& error) {
         EXPECT_NE(std::string(error.what()).find("Data/Pelkor.mdx"), std::string::npos);

@@ -1,5 +1,5 @@
 #include "DbaseTable.h"
-#include "MdxInspection.h"
+#include "MdxReader.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -106,7 +106,7 @@ TEST(IndependentReaders, ATableWrittenByPythonDbfOpensAndGetsItsIndex)
 
     DbaseTable table;
     openIn(table, dir.path());
-    const auto tags = mdx_inspection::readTags(readBytes(dir.path() / "Pelkor.mdx"), "Pelkor.mdx");
+    const auto tags = mdx::readTags(readBytes(dir.path() / "Pelkor.mdx"), "Pelkor.mdx");
     ASSERT_EQ(tags.size(), 2u);
     EXPECT_EQ(tags[1].entries.size(), 3u);
     table.setFiltered(true);

@@ -3,7 +3,7 @@
 #include "DbaseError.h"
 #include "DbfFormat.h"
 #include "MdxFormat.h"
-#include "MdxInspection.h"
+#include "MdxReader.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -14,11 +14,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     try {
         const DbfTable table = dbf::parse(bytes, "fuzz.dbf");
-        mdx_inspection::readTags(mdx::build(table, "fuzz"), "built.mdx");
+        mdx::readTags(mdx::build(table, "fuzz"), "built.mdx");
     } catch (const DbaseError&) {
     }
     try {
-        mdx_inspection::readTags(bytes, "fuzz.mdx");
+        mdx::readTags(bytes, "fuzz.mdx");
     } catch (const DbaseError&) {
     }
     return 0;

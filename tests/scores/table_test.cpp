@@ -3,7 +3,7 @@
 #include "DbaseTable.h"
 #include "FileStore.h"
 #include "MdxFormat.h"
-#include "MdxInspection.h"
+#include "MdxReader.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -231,7 +231,7 @@ TEST(TableFiles, NamesMatchWithoutRegardToLetterCase)
             names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         EXPECT_EQ(names, (std::vector<std::string>{"PELKOR.DBF", indexName})) << indexName;
-        const auto tags = mdx_inspection::readTags(readBytes(dir.path() / indexName), indexName);
+        const auto tags = mdx::readTags(readBytes(dir.path() / indexName), indexName);
         EXPECT_EQ(tags[1].entries.size(), 1u) << "the existing spelling was updated";
     }
 }
@@ -298,9 +298,41 @@ TEST(TableFiles, MissingOrStaleIndexIsRebuiltOnOpen)
 
     writeBytes(index, "garbage");
     EXPECT_EQ(reopen(), good);
-    const auto tags = mdx_inspection::readTags(good, "Pelkor.mdx");
+    const auto tags = mdx::readTags(good, "Pelkor.mdx");
     EXPECT_EQ(tags[0].entries[0].second, 2u);
     EXPECT_EQ(tags[1].entries[0].second, 2u);
+}
+
+TEST(TableFiles, AnIndexOfAnEarlierBuildGetsTheFillerBitsOfDbaseOnOpen)
+{
+    TempFolder dir;
+    createTable(dir.path());
+    {
+        DbaseTable table;
+        openIn(table, dir.path());
+        for (const long long tahy : {105, 100, 20})
+            addRecord(table, "x", tahy, "3", "1.1.2026");
+    }
+    const auto index = dir.path() / "Pelkor.mdx";
+    const std::string current = readBytes(index);
+    // Earlier builds wrote the two low bits of a numeric key's second byte as 00.
+    std::string earlier = current;
+    const auto u32 = [&](std::size_t at) {
+        return std::uint32_t(std::uint8_t(earlier[at])) | std::uint32_t(std::uint8_t(earlier[at + 1])) << 8
+            | std::uint32_t(std::uint8_t(earlier[at + 2])) << 16 | std::uint32_t(std::uint8_t(earlier[at + 3])) << 24;
+    };
+    const std::size_t leaf = u32(u32(mdx::tagTableOffset + mdx::tagEntrySize) * mdx::pageSize) * mdx::pageSize;
+    for (std::size_t key = 0; key < 3; ++key)
+        earlier[leaf + mdx::nodeHeaderSize + key * 16 + 4 + 1] &= char(~0x03);
+    ASSERT_NE(earlier, current);
+    writeBytes(index, earlier);
+
+    DbaseTable table;
+    openIn(table, dir.path());
+    EXPECT_EQ(readBytes(index), current);
+    const auto tags = mdx::readTags(readBytes(index), "Pelkor.mdx");
+    for (const auto& [key, record] : tags[1].entries)
+        EXPECT_EQ(key[1] & 0x03, 0x01) << "record " << record;
 }
 
 TEST(TableFiles, MissingTableIsAClearError)

@@ -1,3 +1,4 @@
+#include "ProfileEdit.h"
 #include "ProfileFile.h"
 #include "ProfileWriteError.h"
 #include "TempFolder.h"
@@ -6,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <random>
+#include <set>
 #include <thread>
 
 #include <csignal>
@@ -41,6 +44,27 @@ void setModified(const std::filesystem::path& file, timespec modified)
 {
     const timespec times[2] = {modified, modified};
     ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
+}
+
+// Runs `attempt` in a child process that an alarm ends when it hangs; true
+// when the attempt returned true in time.
+bool inTime(const std::function<bool()>& attempt)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::alarm(5);
+        ::_exit(attempt() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// Ends a child process that writes for ever.
+void killAndReap(pid_t child)
+{
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
 }
 
 timespec modifiedOf(const std::filesystem::path& file)
@@ -273,4 +297,123 @@ TEST(ProfileFileCache, AQuietFileIsParsedOnceAndEveryChangeIsSeen)
 
     std::filesystem::remove(file);
     EXPECT_EQ(profile.read(kSection, kKey), "");
+}
+
+TEST(ProfileFile, AnEntryThatIsNoRegularFileIsRefusedWithoutWaiting)
+{
+    TempFolder folder;
+    const auto file = folder / "Kolvex.ini";
+    const auto makeFifo = [&] { ASSERT_EQ(::mkfifo(file.c_str(), 0666), 0); };
+    const auto linkToZero = [&] { std::filesystem::create_symlink("/dev/zero", file); };
+    for (const std::function<void()>& make : {std::function<void()>(makeFifo), std::function<void()>(linkToZero)}) {
+        std::filesystem::remove(file);
+        make();
+        EXPECT_TRUE(inTime([&] {
+            return ProfileFile(file).read(kSection, kKey).empty() && writeError(file) == "Unable to write to " + file.string();
+        }));
+        EXPECT_FALSE(std::filesystem::is_regular_file(file));
+    }
+}
+
+TEST(ProfileFileWriters, TwoProcessesWritingAtOnceLoseNoKeyAndLeaveNoStrayByte)
+{
+    TempFolder folder;
+    const auto file = folder / "Kolvex.ini";
+    writeBytes(file, kHandEdited);
+    constexpr int kWrites = 200;
+    // Both start when the pipe closes, so that their writes interleave.
+    int gate[2];
+    ASSERT_EQ(::pipe(gate), 0);
+    std::vector<pid_t> children;
+    for (const bool ownSection : {true, false}) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::close(gate[1]);
+            char ignored = 0;
+            [[maybe_unused]] const ssize_t end = ::read(gate[0], &ignored, 1);
+            ProfileFile profile(file);
+            for (int i = 0; i < kWrites; ++i) {
+                if (ownSection)
+                    profile.write("Vlastni", "klic" + std::to_string(i), std::to_string(i));
+                else
+                    profile.write(kSection, kKey, std::to_string(i % 2));
+            }
+            ::_exit(0);
+        }
+        children.push_back(child);
+    }
+    ::close(gate[0]);
+    ::close(gate[1]);
+    for (const pid_t child : children) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const std::string bytes = readBytes(file);
+    EXPECT_EQ(bytes.find('\0'), std::string::npos);
+    ProfileFile profile(file);
+    int kept = 0;
+    for (int i = 0; i < kWrites; ++i)
+        kept += profile.read("Vlastni", "klic" + std::to_string(i)) == std::to_string(i);
+    EXPECT_EQ(kept, kWrites);
+    EXPECT_EQ(profile.read(kSection, kKey), "1");
+    EXPECT_EQ(profile.read("Pelikor", kKey), "9");
+}
+
+TEST(ProfileFileWriters, AKillAtAnyPointLeavesTheOldFileOrTheNewOneThroughALinkWithItsMode)
+{
+    TempFolder folder;
+    std::filesystem::create_directory(folder / "Jinde");
+    const auto real = folder / "Jinde/nastaveni.ini";
+    writeBytes(real, kHandEdited);
+    ASSERT_EQ(::chmod(real.c_str(), 0640), 0);
+    std::filesystem::create_symlink("Jinde/nastaveni.ini", folder / "Kolvex.ini");
+    // A long value grows the file, a short one shrinks it again.
+    const std::string values[] = {std::string(5000, 'x'), "0"};
+    std::set<std::string> whole = {kHandEdited};
+    for (const std::string& value : values)
+        whole.insert(withProfileValue(kHandEdited, kSection, kKey, value));
+
+    std::mt19937 random(11);
+    for (int round = 0; round < 300; ++round) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            try {
+                ProfileFile profile(folder / "Kolvex.ini");
+                for (int i = 0;; ++i)
+                    profile.write(kSection, kKey, values[i % 2]);
+            } catch (...) {
+                ::_exit(1);
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 4000));
+        killAndReap(child);
+        ASSERT_TRUE(std::filesystem::is_symlink(folder / "Kolvex.ini")) << "round " << round;
+        ASSERT_TRUE(whole.contains(readBytes(real))) << "round " << round;
+        ASSERT_EQ(std::filesystem::status(real).permissions(), std::filesystem::perms(0640)) << "round " << round;
+    }
+    ProfileFile(folder / "Kolvex.ini").write(kSection, kKey, "1");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / "Jinde"), {}), 1)
+        << "the temporary files of killed writers stayed";
+}
+
+TEST(ProfileFileCache, ALargeFileIsParsedOncePerChangeNotOncePerRead)
+{
+    TempFolder folder;
+    const auto file = folder / "Kolvex.ini";
+    std::string big = "[Velka]\n";
+    while (big.size() < 1024 * 1024)
+        big += "klic" + std::to_string(big.size()) + "=hodnota\n";
+    writeBytes(file, big + "[Nastaveni]\nPomocnik=1\n");
+    ProfileFile profile(file);
+    for (int read = 0; read < 200; ++read)
+        ASSERT_EQ(profile.read(kSection, kKey), "1");
+    EXPECT_EQ(profile.parses(), 1) << "a fresh file is parsed again at every read";
+
+    const timespec modified = modifiedOf(file);
+    writeBytes(file, big + "[Nastaveni]\nPomocnik=0\n");
+    setModified(file, modified);
+    for (int read = 0; read < 200; ++read)
+        ASSERT_EQ(profile.read(kSection, kKey), "0");
+    EXPECT_EQ(profile.parses(), 2);
 }

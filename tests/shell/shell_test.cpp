@@ -14,9 +14,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <stdexcept>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -118,6 +124,27 @@ private slots:
         QVERIFY(QFile::link(QStringLiteral(APP_PATH_PROBE), link));
         QCOMPARE(runProbe(link, app_->path()), expected);
         QVERIFY(expected != appDir_);
+    }
+
+    void aProgramFolderNamedInBytesThatAreNotUtf8KeepsItsSettings()
+    {
+        const std::filesystem::path folder = std::filesystem::path(QFile::encodeName(appDir_).toStdString())
+            / "Pelikor\xFF";
+        std::filesystem::create_directory(folder);
+        const std::filesystem::path program = folder / "Pelikor2000";
+        std::filesystem::copy_file(APP_PATH_PROBE, program);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::execl(program.c_str(), program.c_str(), "settings", static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        std::ifstream written(folder / "Kolvex.ini", std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(written)), std::istreambuf_iterator<char>());
+        QCOMPARE(bytes, std::string("[Nastaveni]\r\nPomocnik=1\r\n"));
+        QCOMPARE(TAppPath().folder().native() + "/", QFile::encodeName(TAppPath().Path()).toStdString());
     }
 
     void settingsAreReadAndWrittenInTheApplicationFolder()

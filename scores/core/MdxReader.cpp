@@ -1,9 +1,12 @@
-#include "MdxInspection.h"
+#include "MdxReader.h"
 
 #include "ByteText.h"
 #include "DbaseError.h"
 #include "MdxFormat.h"
 
+#include "AsciiCase.h"
+
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -18,6 +21,22 @@ constexpr std::size_t maxTreeDepth = 32;
 {
     throw DbaseError("The index \"" + fileName + "\" is damaged: " + what);
 }
+
+[[noreturn]] void mismatch(const std::string& fileName, const std::string& what)
+{
+    throw DbaseError("The index \"" + fileName + "\" does not match its table: " + what);
+}
+
+// Blanks and zeros both pad a character key, as other engines write them.
+std::string paddedKey(std::string_view key)
+{
+    std::string padded(key);
+    std::ranges::replace(padded, '\0', ' ');
+    return padded;
+}
+
+// More whole digits than a long long holds.
+constexpr int maxWholeDigits = 18;
 
 class TreeReader {
 public:
@@ -62,7 +81,7 @@ private:
 
 } // namespace
 
-namespace mdx_inspection {
+namespace mdx {
 
 std::vector<TagContents> readTags(std::string_view bytes, const std::string& fileName)
 {
@@ -103,4 +122,54 @@ std::vector<TagContents> readTags(std::string_view bytes, const std::string& fil
     return tags;
 }
 
-} // namespace mdx_inspection
+std::optional<long long> numericValue(std::string_view key)
+{
+    if (key.size() != numericKeyLength)
+        return std::nullopt;
+    const int whole = int(std::uint8_t(key[0])) - int(numericExponentBias);
+    const std::size_t digits = (std::uint8_t(key[1]) & numericDigitCountMask) >> 2;
+    if (whole < 0 || whole > maxWholeDigits || digits > std::size_t(whole) || digits > 2 * (numericKeyLength - 2))
+        return std::nullopt;
+    long long value = 0;
+    for (std::size_t i = 0; i < std::size_t(whole); ++i) {
+        const auto pair = std::uint8_t(key[2 + i / 2]);
+        const int digit = i >= digits ? 0 : i % 2 == 0 ? pair >> 4 : pair & 0x0F;
+        if (digit > 9)
+            return std::nullopt;
+        value = value * 10 + digit;
+    }
+    return std::uint8_t(key[1]) & numericSignBit ? -value : value;
+}
+
+void requireMatching(const DbfTable& table, std::string_view bytes, const std::string& fileName)
+{
+    const std::vector<TagContents> present = readTags(bytes, fileName);
+    for (const Tag tag : mdx::tags) {
+        const bool character = tag == Tag::Jmeno;
+        const std::string_view name = tagName(tag);
+        const auto found = std::ranges::find_if(present, [&](const TagContents& contents) {
+            return pelikor::equalIgnoringCase(contents.name, name) && contents.keyType == tagKeyType(tag);
+        });
+        if (found == present.end())
+            mismatch(fileName, "it has no tag " + std::string(name));
+        if (found->entries.size() != table.records.size())
+            mismatch(fileName, "tag " + std::string(name) + " does not hold every record once");
+        std::vector<bool> seen(table.records.size());
+        for (std::size_t i = 0; i < found->entries.size(); ++i) {
+            const auto& [key, number] = found->entries[i];
+            if (number == 0 || number > table.records.size() || seen[number - 1])
+                mismatch(fileName, "tag " + std::string(name) + " does not hold every record once");
+            seen[number - 1] = true;
+            const BestRecord& record = table.records[number - 1];
+            const std::string& previous = found->entries[i == 0 ? 0 : i - 1].first;
+            const bool fits = character ? paddedKey(key) == characterKey(record.jmeno, int(key.size()))
+                                        : numericValue(key) == record.tahy;
+            const bool ascending = character ? paddedKey(previous) <= paddedKey(key)
+                                             : numericValue(previous) <= numericValue(key);
+            if (!fits || !ascending)
+                mismatch(fileName, "tag " + std::string(name) + " does not fit record " + std::to_string(number));
+        }
+    }
+}
+
+} // namespace mdx

@@ -20,6 +20,8 @@ struct FileStamp {
     // The stamp of an existing regular file, or nothing.
     static std::optional<FileStamp> of(const std::filesystem::path& file);
     static std::optional<FileStamp> of(int descriptor);
+    // The stamp of an existing folder, whose times move with its listing.
+    static std::optional<FileStamp> ofFolder(const std::filesystem::path& folder);
 };
 
 } // namespace pelikor

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "FileDescriptor.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace pelikor {
+
+// Reads to the end; false with errno set on an error.
+bool readAll(int fd, std::string& bytes);
+// Writes every byte; false with errno set on an error.
+bool writeAll(int fd, std::string_view bytes);
+
+// Opens a file for reading only when it is a regular file: a FIFO or a
+// device would block the open or never end. Otherwise an invalid
+// descriptor, with errno EINVAL for an entry of another kind.
+FileDescriptor openRegularForReading(const std::filesystem::path& file);
+
+// The whole content of a regular file; throws FileError naming it.
+std::string readFile(const std::filesystem::path& file);
+
+} // namespace pelikor

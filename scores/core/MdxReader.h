@@ -1,0 +1,37 @@
+#pragma once
+
+#include "DbfFormat.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+// Reads an index file back: the program builds its orders from the table,
+// but checks that a template's index, whoever wrote it, fits its table.
+namespace mdx {
+
+// One tag: its name, key type and the (key, record number) pairs of its
+// leaves in tree order.
+struct TagContents {
+    std::string name;
+    char keyType = 0;
+    std::vector<std::pair<std::string, std::uint32_t>> entries;
+};
+
+// Walks every tag of an index file; throws DbaseError naming fileName when
+// its structure is broken.
+std::vector<TagContents> readTags(std::string_view bytes, const std::string& fileName);
+
+// The value of a whole-number BCD key, whatever its filler bits; nothing
+// for a key that holds no whole number.
+std::optional<long long> numericValue(std::string_view key);
+
+// Throws DbaseError naming fileName unless the index is whole and has the
+// tags JMENO and TAHY, each with every record of the table once, under the
+// record's own key, in ascending order.
+void requireMatching(const DbfTable& table, std::string_view bytes, const std::string& fileName);
+
+} // namespace mdx
