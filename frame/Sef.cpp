@@ -12,6 +12,7 @@
 #include <QFileSystemModel>
 #include <QFrame>
 #include <QHeaderView>
+#include <QLocale>
 #include <QStyle>
 #include <QTreeView>
 
@@ -67,6 +68,7 @@ Sef::Sef(QWidget* parent) : QWidget(parent)
     MonthCalendar1_->setObjectName(QStringLiteral("MonthCalendar1"));
     MonthCalendar1_->setGeometry(centredIn(kPanel2Place, kCalendarSize));
     MonthCalendar1_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    MonthCalendar1_->setLocale(QLocale(QLocale::Czech, QLocale::CzechRepublic));
     MonthCalendar1_->setSelectedDate(QDate::currentDate());
 
     QFrame* panel4 = makePanel(this, QStringLiteral("Panel4"), kPanel4Place);

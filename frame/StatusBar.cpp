@@ -36,7 +36,7 @@ void StatusBar::paintEvent(QPaintEvent*)
     QPainter painter(this);
     for (int panel : {0, 1})
         drawFrame3D(painter, panelRect(panel), kClBtnShadow, kClBtnHighlight, 1);
-    painter.setPen(palette().color(QPalette::WindowText));
+    painter.setPen(palette().color(QPalette::Active, QPalette::WindowText));
     painter.drawText(panelRect(0).adjusted(kTextIndent, 1, -1, -1), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                      text_);
 }

@@ -6,16 +6,18 @@
 #include "BoardPicture.h"
 #include "CommandIcons.h"
 #include "DialogOwners.h"
-#include "ProgramIcon.h"
-#include "StatusPicture.h"
 #include "GradTitle.h"
 #include "HintWatcher.h"
 #include "ManualLauncher.h"
+#include "OwnLookControls.h"
 #include "Pegs.h"
+#include "ProgramIcon.h"
 #include "Sef.h"
 #include "Services.h"
 #include "Settings.h"
 #include "StatusBar.h"
+#include "StatusPicture.h"
+#include "TLabel.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -172,6 +174,7 @@ void THlavniDialog::createMenus()
     };
     const auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QLatin1String(name)); };
 
+    setMenuBar(new MainMenuBar(this));
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* soubor = submenu("Soubor1", QStringLiteral("&Soubor"), QStringLiteral("Obsahuje příkazy pro spuštění a ukončení hry"));
     MS1 = describe(addCommand(soubor, "MS1", &THlavniDialog::MS1Click),
@@ -214,7 +217,7 @@ void THlavniDialog::createMenus()
 
 QToolButton* THlavniDialog::addToolButton(QWidget* bar, const char* name, int left, void (THlavniDialog::*handler)())
 {
-    auto* button = new QToolButton(bar);
+    auto* button = new ToolbarButton(bar);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(QRect(QPoint(left, (kDockHeight - kToolButtonSize.height()) / 2), kToolButtonSize));
     button->setAutoRaise(true);
@@ -286,7 +289,7 @@ void THlavniDialog::createIdleScreen(QWidget* client)
     GradText1->move((Panel1->width() - GradText1->width()) / 2, 2);
     GradText2->move(GradText1->geometry().right() - GradText2->width(), Panel1->height() - GradText2->height() - 2);
 
-    Image2 = new QLabel(client);
+    Image2 = new TLabel(client);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(kImage2Place);
     Image2->setScaledContents(true);
@@ -306,16 +309,16 @@ void THlavniDialog::createStatusBar(QWidget* client)
     StavovyRadek->setFont(font);
     ApplicationHint(QString());
 
-    Image1 = new QLabel(StavovyRadek);
+    Image1 = new TLabel(StavovyRadek);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(kImage1Place);
     Image1->setPixmap(QPixmap::fromImage(resources::statusPicture(devicePixelRatioF())));
 
-    Label1 = new QLabel(QStringLiteral("Zbylé kameny :"), StavovyRadek);
+    Label1 = new TLabel(QStringLiteral("Zbylé kameny :"), StavovyRadek);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(kLabel1Place);
 
-    Zbytek = new QLabel(QStringLiteral("0"), StavovyRadek);
+    Zbytek = new TLabel(QStringLiteral("0"), StavovyRadek);
     Zbytek->setObjectName(QStringLiteral("Zbytek"));
     font.setBold(true);
     Zbytek->setFont(font);

@@ -5,6 +5,7 @@
 #include "FigurePicture.h"
 #include "GradTitle.h"
 #include "Services.h"
+#include "TLabel.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -43,7 +44,7 @@ TOProgramuDialog::TOProgramuDialog(Services& services) : ProgramDialog(services.
     QFrame* outer = silverPanel(this, "Panel1", rect());
     QFrame* inner = silverPanel(outer, "Panel2", rect().adjusted(kInset, kInset, -kInset, -kInset));
 
-    auto* picture = new QLabel(inner);
+    auto* picture = new TLabel(inner);
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setGeometry(kPicturePlace);
     picture->setScaledContents(true);

@@ -7,6 +7,7 @@
 #include "HoleShape.h"
 #include "Pegs.h"
 #include "SoundCues.h"
+#include "TLabel.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -33,14 +34,14 @@ BoardPanel::BoardPanel(SoundCues& cues, QWidget* parent) : QWidget(parent), cues
     hide();
 
     // Created in stacking order: holes above the picture, pegs above holes.
-    Kontrola = new QLabel(QStringLiteral("Kontrola"), this);
+    Kontrola = new TLabel(QStringLiteral("Kontrola"), this);
     Kontrola->setObjectName(QStringLiteral("Kontrola"));
     Kontrola->setGeometry(kKontrolaPlace);
     Kontrola->hide();
 
     // The picture is placed exactly where the hole shapes expect its holes,
     // not where a label would round its centre.
-    Image3 = new QLabel(this);
+    Image3 = new TLabel(this);
     Image3->setObjectName(QStringLiteral("Image3"));
     Image3->setGeometry(kImage3Place);
     Image3->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -1,5 +1,6 @@
 #include "DialogControls.h"
 
+#include "TLabel.h"
 #include "TOfficeButton.h"
 #include "TOfficeLabel.h"
 
@@ -18,7 +19,7 @@ constexpr int kRuleHeight = 2;
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& place, int style)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new TLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     if (style & Bold) {
         QFont bold = parent->font();

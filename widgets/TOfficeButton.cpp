@@ -93,7 +93,7 @@ void TOfficeButton::paintEvent(QPaintEvent*)
     const QPixmap lamp = LampPictures::pixmap(lampName());
     painter.drawPixmap(kLampX + shift, (height() - lamp.height()) / 2 + shift, lamp);
 
-    painter.setPen(isEnabled() ? palette().color(QPalette::WindowText) : toQColor(kClGray));
+    painter.setPen(looksEnabled() ? palette().color(QPalette::Active, QPalette::WindowText) : toQColor(kClGray));
     painter.setFont(font());
     painter.drawText(rect().translated(kCaptionShift + shift, shift), Qt::AlignCenter | Qt::TextSingleLine,
                      caption_);

@@ -191,7 +191,7 @@ void TTransparentButton2::rebuildImages()
 
 TTransparentButton2::ImageSlot TTransparentButton2::currentSlot() const
 {
-    if (!isEnabled())
+    if (!looksEnabled())
         return kDisabledSlot;
     if (isPressed())
         return kDownSlot;
@@ -257,7 +257,7 @@ void TTransparentButton2::paintEvent(QPaintEvent*)
 
     if (!caption_.isEmpty()) {
         painter.setFont(isHot() ? hiFont_ : font());
-        painter.setPen(toQColor(isEnabled() ? kClWindowText : kClGray));
+        painter.setPen(toQColor(looksEnabled() ? kClWindowText : kClGray));
         const int flags = int(alignment_) | Qt::TextShowMnemonic | (wordWrap_ ? Qt::TextWordWrap : 0);
         painter.drawText(rect().adjusted(spacing_, spacing_, -spacing_, -spacing_), flags, caption_);
     }

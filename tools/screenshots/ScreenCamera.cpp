@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QThread>
+#include <QWidget>
 
 #include <cstdio>
 
@@ -40,6 +41,14 @@ QImage ScreenCamera::settledPicture(const QRect& area, const QImage& before) con
         last = now;
     }
     return before.isNull() ? last : QImage();
+}
+
+void ScreenCamera::waitUntilShown(const QWidget& window) const
+{
+    QElapsedTimer patience;
+    patience.start();
+    while (!window.isVisible() && patience.elapsed() < kPaintPatienceMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, kPollMs);
 }
 
 bool ScreenCamera::shoot(const QString& name, const QRect& area, const QString& changedFrom)

@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QString>
 
+class QWidget;
+
 // Takes pictures of the X screen, shaped windows with what lies beneath
 // them, once the program has painted what it was just told to show.
 class ScreenCamera {
@@ -17,6 +19,9 @@ public:
     // to differ from it and fails when it never does: a picture of a new
     // moment that shows the old one is a wrong picture.
     bool shoot(const QString& name, const QRect& area, const QString& changedFrom = {});
+
+    // Lets the event loop run until the window is on the screen.
+    void waitUntilShown(const QWidget& window) const;
 
     int failures() const { return failures_; }
 

@@ -1,13 +1,12 @@
-// Saves pictures of the program as a player sees it: the idle screen, a
-// freshly laid standard game and a game in progress with a selected peg.
-#include "BoardPanel.h"
+// Saves pictures of the program as a player sees it, window by window, on
+// an application folder of its own.
 #include "CuePlayer.h"
-#include "Games.h"
 #include "PelikorApplication.h"
 #include "PelikorWindows.h"
 #include "ScreenCamera.h"
-#include "THlavniDialog.h"
+#include "ShellScenes.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -19,6 +18,14 @@ public:
     void play(const QString&) override {}
 };
 
+// A player who keeps the figure and likes to be welcomed.
+void writeSettings(const QString& applicationDir)
+{
+    QFile settings(applicationDir + QStringLiteral("Kolvex.ini"));
+    if (settings.open(QIODevice::WriteOnly))
+        settings.write("[Nastaveni]\r\nPomocnik=1\r\nUvitani=1\r\n");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -29,23 +36,14 @@ int main(int argc, char** argv)
 
     // A folder of its own, so that no player's settings or table are touched.
     QTemporaryDir applicationDir;
+    writeSettings(applicationDir.path() + QLatin1Char('/'));
     PelikorWindows windows(applicationDir.path() + QLatin1Char('/'), std::make_unique<SilentCuePlayer>());
-    THlavniDialog& main = windows.HlavniDialog();
     windows.show();
 
     ScreenCamera camera(folder);
     QTimer::singleShot(0, [&] {
-        const QRect window = main.frameGeometry();
-        camera.shoot(QStringLiteral("main-idle"), window);
-
-        const pelikor::GameLayout standard = pelikor::standardLayout();
-        main.StartGame(standard.occupied, QString::fromStdString(standard.code));
-        camera.shoot(QStringLiteral("main-standard-start"), window, QStringLiteral("main-idle"));
-
-        for (const auto& [peg, hole] : {std::pair{5, 17}, {12, 10}, {3, 11}, {18, 6}})
-            main.Plocha().KClick(peg), main.Plocha().BMouseDown(hole);
-        main.Plocha().KClick(16);
-        camera.shoot(QStringLiteral("main-in-play"), window, QStringLiteral("main-standard-start"));
+        shootShellScenes(camera, windows);
+        shootBoardScenes(camera, windows);
         application.exit(camera.failures());
     });
     return application.exec();

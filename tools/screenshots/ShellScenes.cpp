@@ -1,0 +1,83 @@
+#include "ShellScenes.h"
+
+#include "BoardPanel.h"
+#include "Games.h"
+#include "PelikorWindows.h"
+#include "ScreenCamera.h"
+#include "THlavniDialog.h"
+#include "TNapovedaDialog.h"
+#include "TOProgramuDialog.h"
+#include "TPomocnikDialog.h"
+#include "TUvitaniDialog.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+// The smallest part of the screen that shows all of the windows.
+QRect around(std::initializer_list<const QWidget*> windows)
+{
+    QRect area;
+    for (const QWidget* window : windows)
+        if (window->isVisible())
+            area |= window->frameGeometry();
+    return area.adjusted(-8, -8, 8, 8);
+}
+
+} // namespace
+
+void shootShellScenes(ScreenCamera& camera, PelikorWindows& windows)
+{
+    THlavniDialog& main = windows.HlavniDialog();
+    TPomocnikDialog& figure = windows.PomocnikDialog();
+    TUvitaniDialog& welcome = windows.UvitaniDialog();
+    camera.shoot(QStringLiteral("shell-welcome-at-start"), around({&main, &figure, &welcome}));
+    welcome.close();
+    camera.shoot(QStringLiteral("main-idle"), around({&main, &figure}), QStringLiteral("shell-welcome-at-start"));
+
+    // A menu open on its first command, whose hint the status bar shows.
+    // The pointer is moved on the screen, so the menu hears it as a player's.
+    QMenu* soubor = main.findChild<QMenu*>(QStringLiteral("Soubor1Menu"));
+    main.menuBar()->setActiveAction(soubor->menuAction());
+    camera.waitUntilShown(*soubor);
+    const QRect item = soubor->actionGeometry(main.findChild<QAction*>(QStringLiteral("MS1")));
+    QCursor::setPos(soubor->mapToGlobal(item.center()));
+    camera.shoot(QStringLiteral("shell-menu-and-hint"), around({&main, soubor}), QStringLiteral("main-idle"));
+    soubor->close();
+    QCursor::setPos(QPoint(0, 0));
+
+    main.fovskpojistka1Click();
+    camera.shoot(QStringLiteral("shell-boss-screen"), around({&main}));
+    main.fovskpojistka1Click();
+
+    TNapovedaDialog& help = windows.NapovedaDialog();
+    main.NapovedaMenuClick();
+    camera.shoot(QStringLiteral("shell-help-topics"), around({&main, &figure, &help}));
+    help.showTopic(3);
+    camera.shoot(QStringLiteral("shell-help-topic"), around({&main, &figure, &help}), QStringLiteral("shell-help-topics"));
+    help.close();
+
+    TOProgramuDialog& about = windows.OProgramuDialog();
+    main.OprogramuClick();
+    camera.shoot(QStringLiteral("shell-about"), around({&main, &about}));
+    about.close();
+}
+
+void shootBoardScenes(ScreenCamera& camera, PelikorWindows& windows)
+{
+    THlavniDialog& main = windows.HlavniDialog();
+    const QRect window = main.frameGeometry();
+    camera.shoot(QStringLiteral("main-board-idle"), window);
+
+    const pelikor::GameLayout standard = pelikor::standardLayout();
+    main.StartGame(standard.occupied, QString::fromStdString(standard.code));
+    camera.shoot(QStringLiteral("main-standard-start"), window, QStringLiteral("main-board-idle"));
+
+    for (const auto& [peg, hole] : {std::pair{5, 17}, {12, 10}, {3, 11}, {18, 6}})
+        main.Plocha().KClick(peg), main.Plocha().BMouseDown(hole);
+    main.Plocha().KClick(16);
+    camera.shoot(QStringLiteral("main-in-play"), window, QStringLiteral("main-standard-start"));
+}

@@ -1,0 +1,21 @@
+#include "TLabel.h"
+
+#include <QPainter>
+#include <QStyle>
+
+void TLabel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QRect area = contentsRect();
+    const QPixmap picture = pixmap();
+    if (!picture.isNull()) {
+        if (hasScaledContents())
+            painter.drawPixmap(area, picture);
+        else
+            style()->drawItemPixmap(&painter, area, int(alignment()), picture);
+        return;
+    }
+    const QPalette::ColorGroup group = isEnabledTo(window()) ? QPalette::Active : QPalette::Disabled;
+    painter.setPen(palette().color(group, foregroundRole()));
+    painter.drawText(area, int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0), text());
+}
