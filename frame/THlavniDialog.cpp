@@ -241,6 +241,7 @@ void THlavniDialog::createToolbar(QWidget* client)
         button->setIcon(imageListIcon(icon));
         button->setToolTip(hint);
         button->setStatusTip(hint);
+        button->setAccessibleName(hint);
         button->setEnabled(enabled);
         return button;
     };

@@ -54,12 +54,14 @@ BoardPanel::BoardPanel(SoundCues& cues, QWidget* parent) : QWidget(parent), cues
         B[n]->setObjectName(QStringLiteral("B%1").arg(n));
         B[n]->setGeometry(resources::holeRect(n));
         B[n]->setStatusTip(QStringLiteral("Volný bod"));
+        B[n]->setAccessibleName(QStringLiteral("Pole %1").arg(n));
         connect(B[n], &HoleShape::mouseDown, this, [this, n] { BMouseDown(n); });
     }
 
     for (int n = 1; n <= kPositionCount; ++n) {
         K[n] = makePeg(this, QStringLiteral("K%1").arg(n), resources::pegRect(n), kPegNormal);
         K[n]->setStatusTip(QStringLiteral("Hrací kámen"));
+        K[n]->setAccessibleName(QStringLiteral("Kámen %1").arg(n));
         connect(K[n], &THemisphereButton::clicked, this, [this, n] { KClick(n); });
     }
 
