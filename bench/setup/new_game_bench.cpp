@@ -4,6 +4,7 @@
 // the window has painted; the way back to where the next round begins is
 // not timed.
 #include "Games.h"
+#include "OffscreenBenchmarks.h"
 #include "PelikorWindows.h"
 #include "RecordingCuePlayer.h"
 #include "THlavniDialog.h"
@@ -11,8 +12,9 @@
 #include "TVyberDialog.h"
 
 #include <QAction>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -119,10 +121,5 @@ BENCHMARK(BM_StartProcedure)->DenseRange(0, pelikor::kOptionalGameCount)->Unit(b
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runOffscreenBenchmarks(argc, argv);
 }

@@ -12,14 +12,6 @@ using pelikor::PositionSet;
 
 namespace {
 
-// Where the figure stands at start: 12 and 30 pixels in from the screen's
-// bottom right corner.
-QPoint figureHome()
-{
-    const QSize screen = QGuiApplication::primaryScreen()->size();
-    return {screen.width() - 104 - 12, screen.height() - 104 - 30};
-}
-
 // Clicks `window` at a point of its own coordinates, after checking that
 // the screen shows that window there.
 void clickAt(QWidget& window, QPoint at)
@@ -41,70 +33,63 @@ QPoint centreOf(THlavniDialog& main, const QString& name)
 class NewGameXTest : public QObject {
     Q_OBJECT
 
-private:
-    // F2 on the main window: the chooser opens above and to the left of the
-    // figure at its home corner.
-    static void pressF2(NewGameProgram& program)
+private slots:
+    // The clicks at the places the dialogs' tables give: the choice in the
+    // chooser, then the miniature's centre and "Ok", or a picture.
+    void gameByTheMouse_data()
     {
+        QTest::addColumn<QPoint>("choice");
+        QTest::addColumn<QList<QPoint>>("clicks");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<quint64>("start");
+        QTest::addColumn<QList<int>>("jump"); // source, jumped, target
+        const QPoint centre(42 + 16 * 3 + 7, 65 + 15 * 3 + 7), ok(29 + 32, 182 + 10), cross(7 + 20, 40 + 20);
+        QTest::newRow("standard without the centre")
+            << QPoint(40, 40) << QList<QPoint>{centre, ok} << QStringLiteral("3")
+            << quint64((PositionSet::all() - PositionSet{17}).bits()) << QList<int>{5, 10, 17};
+        QTest::newRow("optional 1, the cross")
+            << QPoint(40, 56) << QList<QPoint>{cross} << QStringLiteral("10")
+            << quint64(PositionSet{5, 9, 10, 11, 17, 24}.bits()) << QList<int>{17, 24, 29};
+    }
+
+    void gameByTheMouse()
+    {
+        QFETCH(QPoint, choice);
+        QFETCH(QList<QPoint>, clicks);
+        QFETCH(quint64, start);
+        QFETCH(QList<int>, jump);
+        NewGameProgram program;
+        program.start();
+        program.activate();
         QTest::keyClick(program.main().windowHandle(), Qt::Key_F2);
+        // The chooser above and to the left of the figure at its home corner,
+        // 12 and 30 pixels in from the screen's bottom right corner.
         TVyberDialog& chooser = program.chooser();
         QTRY_VERIFY(chooser.isVisible());
-        QVERIFY(QTest::qWaitForWindowExposed(&chooser));
-        const QPoint figure = figureHome();
+        const QSize screen = QGuiApplication::primaryScreen()->size();
+        const QPoint figure(screen.width() - 104 - 12, screen.height() - 104 - 30);
         QTRY_COMPARE(chooser.frameGeometry().topLeft(), QPoint(figure.x() + 104 - 160 - 38, figure.y() - 115 + 30));
-    }
 
-    // Selects peg `source` and jumps it into the hole `target` by two clicks.
-    static void jump(NewGameProgram& program, int source, int target)
-    {
-        THlavniDialog& main = program.main();
-        clickAt(main, centreOf(main, QStringLiteral("K%1").arg(source)));
-        QCOMPARE(main.Plocha().board().selected(), source);
-        clickAt(main, centreOf(main, QStringLiteral("B%1").arg(target)));
-    }
-
-private slots:
-    void standardGameByTheMouse()
-    {
-        NewGameProgram program;
-        program.start();
-        pressF2(program);
-
-        clickAt(program.chooser(), {40, 40}); // "Standardní hra"
-        TStandardDialog& standard = program.standard();
-        QTRY_VERIFY(standard.isVisible());
-        QVERIFY(!program.chooser().isEnabled());
-        clickAt(standard, {42 + 16 * 3 + 7, 65 + 15 * 3 + 7}); // the centre, column 4 of row 4
-        QCOMPARE(standard.markedPosition(), 17);
-        clickAt(standard, {29 + 32, 182 + 10}); // "Ok"
+        clickAt(chooser, choice);
+        QTRY_VERIFY(program.standard().isVisible() || program.optional().isVisible());
+        QVERIFY(!chooser.isEnabled());
+        QWidget& step = program.standard().isVisible() ? static_cast<QWidget&>(program.standard()) : program.optional();
+        for (QPoint at : clicks)
+            clickAt(step, at);
 
         THlavniDialog& main = program.main();
-        QTRY_VERIFY(standard.isHidden() && program.chooser().isHidden());
+        QTRY_VERIFY(step.isHidden() && chooser.isHidden());
         QVERIFY(main.isEnabled() && main.gameRunning());
-        QCOMPARE(main.remainingText(), QStringLiteral("32"));
-        jump(program, 5, 17);
-        QCOMPARE(main.Plocha().board().pegs(), (PositionSet::all() - PositionSet{5, 10}));
-        QCOMPARE(main.remainingText(), QStringLiteral("31"));
-    }
+        QTEST(main.gameCode(), "code");
+        const PositionSet laid = PositionSet::fromBits(start);
+        QCOMPARE(main.Plocha().board().pegs(), laid);
+        QCOMPARE(main.remainingText(), QString::number(laid.size()));
 
-    void optionalGameByTheMouse()
-    {
-        NewGameProgram program;
-        program.start();
-        pressF2(program);
-
-        clickAt(program.chooser(), {40, 56}); // "Volitelná hra"
-        THraDialog& optional = program.optional();
-        QTRY_VERIFY(optional.isVisible());
-        clickAt(optional, {7 + 20, 40 + 20}); // game 1, the cross
-
-        THlavniDialog& main = program.main();
-        QTRY_VERIFY(optional.isHidden() && program.chooser().isHidden());
-        QCOMPARE(main.gameCode(), QStringLiteral("10"));
-        QCOMPARE(main.remainingText(), QStringLiteral("6"));
-        jump(program, 17, 29);
-        QCOMPARE(main.Plocha().board().pegs(), (PositionSet{5, 9, 10, 11, 29}));
-        QCOMPARE(main.remainingText(), QStringLiteral("5"));
+        clickAt(main, centreOf(main, QStringLiteral("K%1").arg(jump[0])));
+        QCOMPARE(main.Plocha().board().selected(), jump[0]);
+        clickAt(main, centreOf(main, QStringLiteral("B%1").arg(jump[2])));
+        QCOMPARE(main.Plocha().board().pegs(), ((laid - PositionSet{jump[0], jump[1]}) | PositionSet{jump[2]}));
+        QCOMPARE(main.remainingText(), QString::number(laid.size() - 1));
     }
 };
 
