@@ -13,10 +13,13 @@
 
 class CuePlayer;
 class THlavniDialog;
+class THraDialog;
 class TNapovedaDialog;
 class TOProgramuDialog;
 class TPomocnikDialog;
+class TStandardDialog;
 class TUvitaniDialog;
+class TVyberDialog;
 
 // Owns every window of the program, created once at start in a fixed order
 // and kept until the end, the services they share, and the connections
@@ -34,11 +37,18 @@ public:
     TPomocnikDialog& PomocnikDialog() { return *pomocnikDialog_; }
     TNapovedaDialog& NapovedaDialog() { return *napovedaDialog_; }
 
+    // The new-game chain.
+    TVyberDialog& VyberDialog() { return *vyberDialog_; }
+    TStandardDialog& StandardDialog() { return *standardDialog_; }
+    THraDialog& HraDialog() { return *hraDialog_; }
+
     // Shows the main window, the program's main form.
     void show();
 
 private:
     void connectWindows();
+    // The new-game command, the chooser and the dialogs of its two choices.
+    void connectNewGame();
 
     Settings settings_;
     SoundCues cues_;
@@ -52,4 +62,8 @@ private:
     std::unique_ptr<TOProgramuDialog> oProgramuDialog_;
     std::unique_ptr<TPomocnikDialog> pomocnikDialog_;
     std::unique_ptr<TNapovedaDialog> napovedaDialog_;
+
+    std::unique_ptr<TVyberDialog> vyberDialog_;
+    std::unique_ptr<TStandardDialog> standardDialog_;
+    std::unique_ptr<THraDialog> hraDialog_;
 };

@@ -1,6 +1,7 @@
 // Painting each widget once at the size the program uses it, rendering one
 // 40 x 40 peg, and building a balloon's region and outline.
 #include "BalloonShape.h"
+#include "OffscreenBenchmarks.h"
 #include "TGradProgress.h"
 #include "TGradText.h"
 #include "THemisphereButton.h"
@@ -150,10 +151,5 @@ BENCHMARK(BM_BalloonOutline);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runOffscreenBenchmarks(argc, argv);
 }

@@ -4,6 +4,7 @@
 #include "PelikorApplication.h"
 #include "PelikorWindows.h"
 #include "ScreenCamera.h"
+#include "NewGameScenes.h"
 #include "ShellScenes.h"
 
 #include <QFile>
@@ -44,6 +45,7 @@ int main(int argc, char** argv)
     QTimer::singleShot(0, [&] {
         shootShellScenes(camera, windows);
         shootBoardScenes(camera, windows);
+        shootNewGameScenes(camera, windows);
         application.exit(camera.failures());
     });
     return application.exec();

@@ -1,0 +1,125 @@
+// The new-game command to the chooser on screen, the choice "Volitelná hra"
+// to the optional games' dialog on screen with its pictures, and the start
+// procedure that lays a game, on the whole program. A showing counts once
+// the window has painted; the way back to where the next round begins is
+// not timed.
+#include "Games.h"
+#include "OffscreenBenchmarks.h"
+#include "PelikorWindows.h"
+#include "RecordingCuePlayer.h"
+#include "THlavniDialog.h"
+#include "THraDialog.h"
+#include "TVyberDialog.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+// The program on a folder of its own with the build's cue files, so that
+// the chooser's cue is looked up as in a player's folder.
+struct Program {
+    QTemporaryDir folder;
+    QStringList played;
+    std::unique_ptr<PelikorWindows> windows;
+
+    Program()
+    {
+        const QString dir = folder.path() + QLatin1Char('/');
+        const QDir cues(QStringLiteral(PELIKOR_APP_DIR "/Zvuky"));
+        QDir(dir).mkdir(QStringLiteral("Zvuky"));
+        for (const QString& cue : cues.entryList(QDir::Files))
+            QFile::copy(cues.filePath(cue), dir + QStringLiteral("Zvuky/") + cue);
+        windows = std::make_unique<PelikorWindows>(dir, std::make_unique<RecordingCuePlayer>(played));
+        windows->show();
+        QCoreApplication::processEvents();
+    }
+
+    THlavniDialog& main() { return windows->HlavniDialog(); }
+
+    // What the player sees at the end of a showing: the events the show
+    // posted delivered, the window painted.
+    static void settle(QWidget& window)
+    {
+        QCoreApplication::processEvents();
+        window.repaint();
+    }
+
+    void newGame()
+    {
+        main().findChild<QAction*>(QStringLiteral("MS1"))->trigger();
+        settle(windows->VyberDialog());
+    }
+};
+
+// Run 0 times a program shown many times; run 1 the first showing of a
+// fresh program's dialog, native window and balloon region included.
+bool firstShowing(const benchmark::State& state)
+{
+    return state.range(0) == 1;
+}
+
+void BM_NewGameToChooser(benchmark::State& state)
+{
+    auto program = std::make_unique<Program>();
+    for (auto _ : state) {
+        program->newGame();
+        state.PauseTiming();
+        program->windows->VyberDialog().close();
+        if (firstShowing(state))
+            program = std::make_unique<Program>();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_NewGameToChooser)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_OptionalChoiceToPictures(benchmark::State& state)
+{
+    auto program = std::make_unique<Program>();
+    program->newGame();
+    for (auto _ : state) {
+        program->windows->VyberDialog().OfficeLabel2Click();
+        Program::settle(program->windows->HraDialog());
+        state.PauseTiming();
+        program->windows->HraDialog().OfficeButton1Click();
+        if (firstShowing(state)) {
+            program = std::make_unique<Program>();
+            program->newGame();
+        }
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OptionalChoiceToPictures)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// Arg 0 the standard game without the centre, 1..7 the optional games;
+// each laid on the full board an ended game leaves.
+void BM_StartProcedure(benchmark::State& state)
+{
+    Program program;
+    THlavniDialog& main = program.main();
+    const int game = int(state.range(0));
+    const pelikor::GameLayout layout = game == 0 ? pelikor::standardLayout() : pelikor::optionalLayout(game);
+    const QString code = QString::fromStdString(layout.code);
+    for (auto _ : state) {
+        main.StartGame(layout.occupied, code);
+        state.PauseTiming();
+        main.ReturnToIdle();
+        main.ResultClosed();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartProcedure)->DenseRange(0, pelikor::kOptionalGameCount)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return runOffscreenBenchmarks(argc, argv);
+}

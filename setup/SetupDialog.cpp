@@ -1,0 +1,23 @@
+#include "SetupDialog.h"
+
+#include "AssistantProtocol.h"
+#include "DialogControls.h"
+#include "Services.h"
+
+SetupDialog::SetupDialog(Services& services, QSize clientSize, const char* name, const QString& hint, OwnerLock lock)
+    : BalloonDialog(services.owners, clientSize, TBalloonPosition::bpBottomRight, lock), services_(services)
+{
+    setObjectName(QLatin1String(name));
+    setStatusTip(hint);
+}
+
+void SetupDialog::placeBesideFigure()
+{
+    services_.protocol.place(AssistantProtocol::Row::GameChooser, *this);
+}
+
+TOfficeButton* SetupDialog::makeBackButton(QPoint at)
+{
+    return DialogControls::button(this, "OfficeButton1", QStringLiteral("Zpět"), QStringLiteral("Uzavře dialogové okno"),
+                                  at);
+}

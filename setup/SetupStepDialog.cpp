@@ -1,0 +1,13 @@
+#include "SetupStepDialog.h"
+
+void SetupStepDialog::returnToChooser()
+{
+    close();
+    emit chooserEnabled();
+}
+
+void SetupStepDialog::closeChain()
+{
+    returnToChooser();
+    emit chooserClosed();
+}

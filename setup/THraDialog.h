@@ -1,0 +1,38 @@
+#pragma once
+
+#include "Games.h"
+#include "SetupStepDialog.h"
+#include "TTransparentButton2.h"
+
+#include <array>
+
+// The optional-game chooser: the seven start layouts as picture buttons
+// under their numbers; one click starts that game at once.
+class THraDialog : public SetupStepDialog {
+    Q_OBJECT
+
+public:
+    static constexpr QSize kClientSize{203, 214};
+
+    explicit THraDialog(Services& services);
+
+    // The dialog's image list: picture n - 1 is the miniature of optional game n.
+    const TImageList& ImageList1() const { return ImageList1_; }
+
+    // Picture button n clicked: optional game n starts.
+    void TClick(int n);
+    // "Zpět", Esc and Enter: back to the chooser.
+    void OfficeButton1Click();
+
+signals:
+    // Optional game `game` is to start.
+    void startRequested(int game);
+
+protected:
+    void FormShow() override;
+    void FormKeyDown(int key) override;
+
+private:
+    TImageList ImageList1_;
+    std::array<TTransparentButton2*, pelikor::kOptionalGameCount + 1> T{};
+};

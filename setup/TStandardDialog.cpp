@@ -1,0 +1,97 @@
+#include "TStandardDialog.h"
+
+#include "DialogControls.h"
+#include "THemisphereButton.h"
+#include "TOfficeButton.h"
+
+using namespace DialogControls;
+using pelikor::kPositionCount;
+
+namespace {
+
+// Button n of the miniature board stands at its board column and row.
+constexpr int kMiniatureLeft = 42;
+constexpr int kMiniatureTop = 65;
+constexpr int kColumnPitch = 16;
+constexpr int kRowPitch = 15;
+constexpr int kMiniaturePeg = 15;
+
+QRect miniatureRect(int n)
+{
+    return {kMiniatureLeft + kColumnPitch * pelikor::columnOf(n), kMiniatureTop + kRowPitch * pelikor::rowOf(n),
+            kMiniaturePeg, kMiniaturePeg};
+}
+
+} // namespace
+
+TStandardDialog::TStandardDialog(Services& services)
+    : SetupStepDialog(services, kClientSize, "TStandardDialog", QStringLiteral("Dialog pro výběr standardní hry"),
+                      OwnerLock::None)
+{
+    label(this, "Label1", QStringLiteral("Standardní hra"), QRect(3, 5, 189, 20), Bold | Centred);
+    label(this, "Label2", QStringLiteral("Vyberte kámen, který má být odstraněn"), QRect(3, 25, 189, 28),
+          Centred | Wrapped);
+    for (int n = 1; n <= kPositionCount; ++n) {
+        L[n] = new THemisphereButton(this);
+        L[n]->setObjectName(QStringLiteral("L%1").arg(n));
+        L[n]->setGeometry(miniatureRect(n));
+        L[n]->setFaceColor(kUnmarked);
+        connect(L[n], &THemisphereButton::clicked, this, [this, n] { LClick(n); });
+    }
+    rule(this, "Bevel1", {5, 176}, 186);
+    connect(button(this, "OfficeButton2", QStringLiteral("Ok"), QStringLiteral("Spustí standardní hru"), {29, 182}),
+            &TOfficeButton::clicked, this, &TStandardDialog::OfficeButton2Click);
+    connect(makeBackButton({101, 182}), &TOfficeButton::clicked, this, &TStandardDialog::OfficeButton1Click);
+}
+
+// The main window and the figure stay locked by the chooser beneath; the
+// pegs are set up behind the board, which is hidden while no game runs.
+void TStandardDialog::FormShow()
+{
+    emit allPegsRequested();
+    for (int n = 1; n <= kPositionCount; ++n)
+        L[n]->setFaceColor(kUnmarked);
+    placeBesideFigure();
+}
+
+// Every click repaints all 33 buttons, so at most one is ever red.
+void TStandardDialog::LClick(int n)
+{
+    L[n]->setFaceColor(kMarked);
+    for (int other = 1; other <= kPositionCount; ++other)
+        if (other != n)
+            L[other]->setFaceColor(kUnmarked);
+}
+
+int TStandardDialog::markedPosition() const
+{
+    for (int n = 1; n <= kPositionCount; ++n)
+        if (L[n]->faceColor() == kMarked)
+            return n;
+    return 0;
+}
+
+// Without a mark the pegs stand behind the hidden board again and the
+// dialog stays open.
+void TStandardDialog::OfficeButton2Click()
+{
+    emit allPegsRequested();
+    const int removed = markedPosition();
+    if (removed == 0)
+        return;
+    emit startRequested(removed);
+    closeChain();
+}
+
+void TStandardDialog::OfficeButton1Click()
+{
+    returnToChooser();
+}
+
+void TStandardDialog::FormKeyDown(int key)
+{
+    if (key == kKeyEnter)
+        OfficeButton2Click();
+    else if (key == kKeyEscape)
+        OfficeButton1Click();
+}

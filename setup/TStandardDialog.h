@@ -1,0 +1,46 @@
+#pragma once
+
+#include "Positions.h"
+#include "SetupStepDialog.h"
+#include "TColor.h"
+
+#include <array>
+
+class THemisphereButton;
+
+// The standard game's setup: on a miniature board of 33 buttons the player
+// marks the one peg taken away from the full board before play. The mark
+// is held by the buttons' face colours alone.
+class TStandardDialog : public SetupStepDialog {
+    Q_OBJECT
+
+public:
+    static constexpr QSize kClientSize{203, 224};
+    static constexpr TColor kUnmarked = kClGray;
+    static constexpr TColor kMarked = 255; // red
+
+    explicit TStandardDialog(Services& services);
+
+    // Button n of the miniature board clicked: it alone turns red.
+    void LClick(int n);
+    // "Ok", and Enter: the game starts without the marked peg.
+    void OfficeButton2Click();
+    // "Zpět", and Esc: back to the chooser.
+    void OfficeButton1Click();
+
+    // The first red button of the miniature board, 0 when none is.
+    int markedPosition() const;
+
+signals:
+    // Every peg of the main window is to stand again behind its hidden board.
+    void allPegsRequested();
+    // The standard game is to start with position `removed` empty.
+    void startRequested(int removed);
+
+protected:
+    void FormShow() override;
+    void FormKeyDown(int key) override;
+
+private:
+    std::array<THemisphereButton*, pelikor::kPositionCount + 1> L{};
+};

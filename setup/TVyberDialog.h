@@ -1,0 +1,33 @@
+#pragma once
+
+#include "SetupDialog.h"
+
+// The game-type chooser, the first balloon of a new game: the standard
+// game or an optional one. It stays on screen, disabled, while the dialog
+// of the choice is open, and its close unlocks the main window and the figure.
+class TVyberDialog : public SetupDialog {
+    Q_OBJECT
+
+public:
+    static constexpr QSize kClientSize{160, 115};
+
+    explicit TVyberDialog(Services& services);
+
+    // The new-game command: the chooser opened by its row of the assistant protocol.
+    void openForNewGame();
+    // The dialog of a choice went back: the chooser takes the keys again.
+    void enableAgain();
+
+    void OfficeLabel1Click();
+    void OfficeLabel2Click();
+    void OfficeButton1Click();
+
+signals:
+    void standardGameChosen();
+    void optionalGameChosen();
+
+protected:
+    void FormShow() override;
+    void FormClose() override;
+    void FormKeyDown(int key) override;
+};

@@ -1,0 +1,336 @@
+#include "BoardPanel.h"
+#include "Games.h"
+#include "LayoutThumbnails.h"
+#include "NewGameProgram.h"
+#include "THemisphereButton.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMap>
+#include <QScreen>
+#include <QSignalSpy>
+
+using pelikor::kPositionCount;
+using pelikor::PositionSet;
+
+namespace {
+
+// The states of the new-game chain.
+enum class State { Idle, Choosing, StandardSetup, OptionalChoice, Running };
+
+const QString kFigureShown = QStringLiteral("[Nastaveni]\nPomocnik=1\nUvitani=0\n");
+
+// Which positions of a family of controls are shown, whatever their panel shows.
+PositionSet shownOf(QWidget& panel, QChar family)
+{
+    PositionSet shown;
+    for (int n = 1; n <= kPositionCount; ++n)
+        if (!panel.findChild<QWidget*>(family + QString::number(n))->isHidden())
+            shown.insert(n);
+    return shown;
+}
+
+// The red positions of the miniature board; any face neither red nor grey
+// makes it the whole board.
+PositionSet markedOf(TStandardDialog& dialog)
+{
+    PositionSet marked;
+    for (int n = 1; n <= kPositionCount; ++n) {
+        const TColor face = dialog.findChild<THemisphereButton*>(QStringLiteral("L%1").arg(n))->faceColor();
+        if (face != TStandardDialog::kUnmarked)
+            marked = marked | (face == TStandardDialog::kMarked ? PositionSet{n} : PositionSet::all());
+    }
+    return marked;
+}
+
+// Clicks the miniature board where position n stands: board column x and
+// row y at left 42 + 16 (x - 1), top 65 + 15 (y - 1), 15 pixels square.
+void clickMiniature(NewGameProgram& program, int n)
+{
+    const QPoint centre(42 + 16 * pelikor::columnOf(n) + 7, 65 + 15 * pelikor::rowOf(n) + 7);
+    QWidget* peg = program.standard().childAt(centre);
+    QCOMPARE(peg->objectName(), QStringLiteral("L%1").arg(n));
+    QTest::mouseClick(peg, Qt::LeftButton);
+}
+
+// What a player does in a window of the program, step by step joined by
+// "+": a key ("Esc", "Enter", "Space", "F2") or a click on a named control
+// or command.
+void act(NewGameProgram& program, const QString& windowName, const QString& action)
+{
+    QWidget* window = nullptr;
+    for (QWidget* candidate : QApplication::topLevelWidgets())
+        if (candidate->objectName() == windowName)
+            window = candidate;
+    const QMap<QString, Qt::Key> keys{
+        {"Esc", Qt::Key_Escape}, {"Enter", Qt::Key_Return}, {"Space", Qt::Key_Space}, {"F2", Qt::Key_F2}};
+    for (const QString& step : action.split(QLatin1Char('+'))) {
+        if (keys.contains(step)) {
+            // The main window's keys need it active, the dialogs' handlers do not.
+            if (window == &program.main())
+                program.activate();
+            QTest::keyClick(window, keys[step]);
+            continue;
+        }
+        QObject* control = window->findChild<QObject*>(step);
+        QVERIFY2(control, qPrintable(step));
+        if (auto* command = qobject_cast<QAction*>(control))
+            command->trigger();
+        else
+            QTest::mouseClick(static_cast<QWidget*>(control), Qt::LeftButton);
+    }
+}
+
+// Drives a fresh program from idle into `state` the way a player does.
+void enter(NewGameProgram& program, State state)
+{
+    if (state == State::Idle)
+        return;
+    act(program, "THlavniDialog", "MS1");
+    if (state == State::StandardSetup)
+        act(program, "TVyberDialog", "OfficeLabel1");
+    if (state == State::OptionalChoice || state == State::Running)
+        act(program, "TVyberDialog", "OfficeLabel2");
+    if (state == State::Running)
+        act(program, "THraDialog", "T3");
+}
+
+// The windows shown and enabled in each state of the chain.
+void expectState(NewGameProgram& program, State state)
+{
+    const bool idle = state == State::Idle || state == State::Running;
+    const bool inner = state == State::StandardSetup || state == State::OptionalChoice;
+    const bool running = state == State::Running;
+    QVERIFY(program.main().isVisible() && program.figure().isVisible());
+    QCOMPARE(program.main().isEnabled(), idle);
+    QCOMPARE(program.figure().isEnabled(), idle);
+    QCOMPARE(program.chooser().isVisible(), !idle);
+    // A chooser that is not waiting beneath another dialog is left enabled.
+    QCOMPARE(program.chooser().isEnabled(), !inner);
+    QCOMPARE(program.standard().isVisible(), state == State::StandardSetup);
+    QCOMPARE(program.optional().isVisible(), state == State::OptionalChoice);
+    QVERIFY(program.standard().isEnabled() && program.optional().isEnabled());
+    QCOMPARE(program.main().gameRunning(), running);
+    QCOMPARE(program.command("MS1")->isEnabled(), !running);
+    QCOMPARE(program.main().Plocha().isVisible(), running);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(State)
+
+class NewGameTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        // The figure's home corner below is worked out on this screen.
+        QCOMPARE(QGuiApplication::primaryScreen()->size(), QSize(800, 800));
+    }
+
+    // No control of the chain takes the keyboard, so every key reaches the
+    // dialog's own handler.
+    void controlsLeaveTheKeysToTheirDialog()
+    {
+        NewGameProgram program;
+        for (QWidget* dialog : std::initializer_list<QWidget*>{&program.chooser(), &program.standard(), &program.optional()})
+            for (QWidget* control : dialog->findChildren<QWidget*>())
+                QVERIFY2(control->focusPolicy() == Qt::NoFocus, qPrintable(control->objectName()));
+    }
+
+    // Button Tn shows picture n - 1 of the dialog's list, the miniature of
+    // game n, pressed and released, and its number stands centred under it.
+    void pictureButtonsShowTheirGames()
+    {
+        NewGameProgram program;
+        THraDialog& dialog = program.optional();
+        QCOMPARE(dialog.ImageList1().size(), 7);
+        for (int n = 1; n <= 7; ++n) {
+            const QImage& miniature = resources::layoutThumbnail(n);
+            QCOMPARE(dialog.ImageList1()[n - 1], miniature);
+            auto* button = dialog.findChild<TTransparentButton2*>(QStringLiteral("T%1").arg(n));
+            QCOMPARE(button->images()[TTransparentButton2::kActiveSlot], miniature);
+            QCOMPARE(button->images()[TTransparentButton2::kDownSlot], miniature);
+            auto* number = dialog.findChild<QLabel*>(QStringLiteral("Label%1").arg(n + 1));
+            QCOMPARE(number->text(), QString::number(n));
+            QVERIFY(qAbs(number->geometry().center().x() - button->geometry().center().x()) <= 1);
+            QVERIFY(number->y() > button->geometry().bottom());
+        }
+    }
+
+    // Each of the eight games started through the dialogs, after a game
+    // that was given up midway, lays exactly its catalogue layout.
+    void everyStartLaysItsGame_data()
+    {
+        QTest::addColumn<int>("removed");
+        QTest::addColumn<int>("optionalGame");
+        for (int removed = 1; removed <= kPositionCount; ++removed)
+            QTest::addRow("standard without %d", removed) << removed << 0;
+        for (int game = 1; game <= 7; ++game)
+            QTest::addRow("optional %d", game) << 0 << game;
+    }
+
+    void everyStartLaysItsGame()
+    {
+        QFETCH(int, removed);
+        QFETCH(int, optionalGame);
+        NewGameProgram program(kFigureShown);
+        program.start();
+        THlavniDialog& main = program.main();
+        const pelikor::GameLayout abandoned = pelikor::optionalLayout(3);
+        main.StartGame(abandoned.occupied, QString::fromStdString(abandoned.code));
+        main.Plocha().KClick(9);
+        main.Plocha().BMouseDown(7);
+        main.AbandonGame();
+        QSignalSpy started(&main, &THlavniDialog::gameStarted);
+
+        enter(program, removed ? State::StandardSetup : State::OptionalChoice);
+        if (removed) {
+            QCOMPARE(shownOf(main, u'K'), PositionSet::all());
+            clickMiniature(program, removed);
+            act(program, "TStandardDialog", "OfficeButton2");
+        } else {
+            act(program, "THraDialog", QStringLiteral("T%1").arg(optionalGame));
+        }
+
+        const pelikor::GameLayout game =
+            removed ? pelikor::standardLayout(removed) : pelikor::optionalLayout(optionalGame);
+        QCOMPARE(shownOf(main.Plocha(), u'K'), game.occupied);
+        QCOMPARE(shownOf(*main.Plocha().findChild<QWidget*>(QStringLiteral("Pomocna")), u'L'), game.occupied);
+        QCOMPARE(main.PocatecniPocet(), game.pegCount());
+        QCOMPARE(main.remainingText(), QString::number(game.pegCount()));
+        QVERIFY(main.findChild<QLabel*>(QStringLiteral("Zbytek"))->isVisible());
+        QCOMPARE(main.gameCode(), QString::fromStdString(game.code));
+        QCOMPARE(started.size(), 1);
+        QCOMPARE(started.front().front().toInt(), game.pegCount());
+        expectState(program, State::Running);
+    }
+
+    // Each key and button from each state of the chain, and where it leads.
+    void chainFollowsItsStateTable_data()
+    {
+        QTest::addColumn<State>("from");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<State>("to");
+        const auto row = [](const char* name, State from, const char* window, const char* action, State to) {
+            QTest::newRow(name) << from << QString::fromLatin1(window) << QString::fromLatin1(action) << to;
+        };
+        using enum State;
+        row("idle, menu", Idle, "THlavniDialog", "MS1", Choosing);
+        row("idle, pop-up menu", Idle, "THlavniDialog", "MP1", Choosing);
+        row("idle, toolbar", Idle, "THlavniDialog", "TB1", Choosing);
+        row("idle, F2", Idle, "THlavniDialog", "F2", Choosing);
+        row("running, F2", Running, "THlavniDialog", "F2", Running);
+        row("choosing, Zpět", Choosing, "TVyberDialog", "OfficeButton1", Idle);
+        row("choosing, Esc", Choosing, "TVyberDialog", "Esc", Idle);
+        row("choosing, Enter", Choosing, "TVyberDialog", "Enter", Idle);
+        row("choosing, another key", Choosing, "TVyberDialog", "Space", Choosing);
+        row("choosing, standard", Choosing, "TVyberDialog", "OfficeLabel1", StandardSetup);
+        row("choosing, optional", Choosing, "TVyberDialog", "OfficeLabel2", OptionalChoice);
+        row("standard, Zpět", StandardSetup, "TStandardDialog", "OfficeButton1", Choosing);
+        row("standard, Esc", StandardSetup, "TStandardDialog", "Esc", Choosing);
+        row("standard, Ok without a mark", StandardSetup, "TStandardDialog", "OfficeButton2", StandardSetup);
+        row("standard, Enter without a mark", StandardSetup, "TStandardDialog", "Enter", StandardSetup);
+        row("standard, another key", StandardSetup, "TStandardDialog", "Space", StandardSetup);
+        row("standard, mark and Ok", StandardSetup, "TStandardDialog", "L17+OfficeButton2", Running);
+        row("standard, Zpět after a mark", StandardSetup, "TStandardDialog", "L1+OfficeButton1", Choosing);
+        row("optional, Zpět", OptionalChoice, "THraDialog", "OfficeButton1", Choosing);
+        row("optional, Esc", OptionalChoice, "THraDialog", "Esc", Choosing);
+        row("optional, Enter", OptionalChoice, "THraDialog", "Enter", Choosing);
+        row("optional, picture", OptionalChoice, "THraDialog", "T4", Running);
+    }
+
+    void chainFollowsItsStateTable()
+    {
+        QFETCH(State, from);
+        QFETCH(QString, window);
+        QFETCH(QString, action);
+        NewGameProgram program(kFigureShown);
+        program.start();
+        enter(program, from);
+        expectState(program, from);
+        act(program, window, action);
+        QFETCH(State, to);
+        expectState(program, to);
+    }
+
+    // A click marks its position alone, silently; the mark is gone at the
+    // next showing; without one, Ok and Enter leave the pegs standing behind
+    // the hidden board and the dialog open; with one, Enter starts as Ok does.
+    void markingKeepsOneRedButton()
+    {
+        NewGameProgram program(kFigureShown);
+        program.start();
+        enter(program, State::StandardSetup);
+        const int cuesBefore = program.cues.size();
+        QCOMPARE(markedOf(program.standard()), PositionSet());
+        for (int n : {5, 12, 12}) {
+            clickMiniature(program, n);
+            QCOMPARE(markedOf(program.standard()), PositionSet{n});
+        }
+        QCOMPARE(program.cues.size(), cuesBefore);
+
+        act(program, "TStandardDialog", "Esc");
+        act(program, "TVyberDialog", "OfficeLabel1");
+        QCOMPARE(markedOf(program.standard()), PositionSet());
+        act(program, "TStandardDialog", "OfficeButton2+Enter");
+        THlavniDialog& main = program.main();
+        QCOMPARE(shownOf(main.Plocha(), u'K'), PositionSet::all());
+        QVERIFY(main.Plocha().isHidden() && program.standard().isVisible());
+
+        clickMiniature(program, 12);
+        act(program, "TStandardDialog", "Enter");
+        QCOMPARE(shownOf(main.Plocha(), u'K'), PositionSet::all() - PositionSet{12});
+        QCOMPARE(main.gameCode(), QStringLiteral("3"));
+    }
+
+    // The new-game command's row of the assistant protocol: a closed figure
+    // comes back first, a figure too near the left or top edge goes home,
+    // and each balloon of the chain stands above and to its left.
+    void newGameOpensBesideTheFigure_data()
+    {
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QPoint>("figureAt");
+        QTest::addColumn<QPoint>("figureAfter");
+        QTest::addColumn<int>("greetings");
+        const QPoint home(800 - 104 - 12, 800 - 104 - 30);
+        QTest::newRow("closed figure shown first") << QStringLiteral("[Nastaveni]\nPomocnik=0\n") << home << home << 1;
+        QTest::newRow("figure in place") << kFigureShown << QPoint(400, 300) << QPoint(400, 300) << 0;
+        QTest::newRow("figure too far left") << kFigureShown << QPoint(65, 300) << home << 1;
+        QTest::newRow("figure too high") << kFigureShown << QPoint(300, 86) << home << 1;
+    }
+
+    void newGameOpensBesideTheFigure()
+    {
+        QFETCH(QString, settings);
+        QFETCH(QPoint, figureAt);
+        QFETCH(QPoint, figureAfter);
+        NewGameProgram program(settings);
+        program.start();
+        TPomocnikDialog& figure = program.figure();
+        figure.move(figureAt);
+        program.cues.clear();
+
+        act(program, "THlavniDialog", "MS1");
+        QVERIFY(figure.isVisible());
+        QCOMPARE(figure.pos(), figureAfter);
+        QTEST(int(program.cues.count(QStringLiteral("PomocnikStart.wav"))), "greetings");
+        const auto expectBeside = [&figure](QWidget& dialog) {
+            QCOMPARE(dialog.pos(), QPoint(figure.x() + 104 - dialog.width() - 38, figure.y() - dialog.height() + 30));
+        };
+        expectBeside(program.chooser());
+        act(program, "TVyberDialog", "OfficeLabel1");
+        expectBeside(program.standard());
+        act(program, "TStandardDialog", "OfficeButton1");
+        act(program, "TVyberDialog", "OfficeLabel2");
+        expectBeside(program.optional());
+        // Only the chooser greets with the dialog cue.
+        QCOMPARE(program.cues.count(QStringLiteral("Dialog.wav")), 1);
+    }
+};
+
+QTEST_MAIN(NewGameTest)
+#include "new_game_test.moc"

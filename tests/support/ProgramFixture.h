@@ -1,0 +1,56 @@
+#pragma once
+
+#include "PelikorWindows.h"
+#include "RecordingCuePlayer.h"
+#include "Settings.h"
+#include "THlavniDialog.h"
+#include "TPomocnikDialog.h"
+#include "TUvitaniDialog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <string_view>
+
+// The whole program on a temporary application folder with the build's cue
+// files and, if given, a settings file as a player left it; the cues it
+// plays are recorded by name.
+struct ProgramFixture {
+    QTemporaryDir folder;
+    QString applicationDir = folder.path() + QLatin1Char('/');
+    QStringList cues;
+    std::unique_ptr<PelikorWindows> windows;
+
+    explicit ProgramFixture(const QString& settings = {})
+    {
+        if (!settings.isEmpty()) {
+            QFile file(applicationDir + QStringLiteral("Kolvex.ini"));
+            if (file.open(QIODevice::WriteOnly))
+                file.write(settings.toUtf8());
+        }
+        const QDir builtCues(qEnvironmentVariable("PELIKOR_TEST_APP_DIR") + QStringLiteral("/Zvuky"));
+        QDir(applicationDir).mkdir(QStringLiteral("Zvuky"));
+        for (const QString& cue : builtCues.entryList(QDir::Files))
+            QFile::copy(builtCues.filePath(cue), applicationDir + QStringLiteral("Zvuky/") + cue);
+        windows = std::make_unique<PelikorWindows>(applicationDir, std::make_unique<RecordingCuePlayer>(cues));
+    }
+
+    THlavniDialog& main() { return windows->HlavniDialog(); }
+    TPomocnikDialog& figure() { return windows->PomocnikDialog(); }
+    TUvitaniDialog& welcome() { return windows->UvitaniDialog(); }
+    QString setting(std::string_view key) { return windows->services().settings.read(key); }
+
+    // A control of the main window by its name.
+    template <typename T> T* child(const char* name) { return main().findChild<T*>(QLatin1String(name)); }
+
+    // Shows the main window and lets its first show run.
+    void start()
+    {
+        windows->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main()));
+        QTest::qWait(20);
+    }
+};

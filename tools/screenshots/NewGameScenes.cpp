@@ -1,0 +1,42 @@
+#include "NewGameScenes.h"
+
+#include "PelikorWindows.h"
+#include "ScreenCamera.h"
+#include "Settings.h"
+#include "THlavniDialog.h"
+#include "THraDialog.h"
+#include "TPomocnikDialog.h"
+#include "TStandardDialog.h"
+#include "TVyberDialog.h"
+
+#include <QCursor>
+
+void shootNewGameScenes(ScreenCamera& camera, PelikorWindows& windows)
+{
+    // The command brings the closed figure back and the balloons hang beside it.
+    THlavniDialog& main = windows.HlavniDialog();
+    main.AbandonGame();
+    windows.services().settings.write(Settings::kPomocnik, QStringLiteral("0"));
+    main.MS1Click();
+    TVyberDialog& chooser = windows.VyberDialog();
+    const QRect figure = windows.PomocnikDialog().frameGeometry();
+    camera.shoot(QStringLiteral("new-game-chooser"), figure | chooser.frameGeometry());
+    chooser.OfficeLabel1Click();
+    TStandardDialog& standardDialog = windows.StandardDialog();
+    standardDialog.LClick(12);
+    // The standard dialog is the tallest balloon of the chain, so its
+    // picture's area holds the optional dialog's as well.
+    const QRect chain = figure | chooser.frameGeometry() | standardDialog.frameGeometry();
+    camera.shoot(QStringLiteral("new-game-standard"), chain);
+    standardDialog.OfficeButton1Click();
+    chooser.OfficeLabel2Click();
+    camera.shoot(QStringLiteral("new-game-optional"), chain, QStringLiteral("new-game-standard"));
+    // The pictures are gray until the pointer comes over one.
+    THraDialog& optional = windows.HraDialog();
+    QWidget* picture = optional.findChild<QWidget*>(QStringLiteral("T5"));
+    QCursor::setPos(picture->mapToGlobal(picture->rect().center()));
+    camera.shoot(QStringLiteral("new-game-optional-pointed"), chain, QStringLiteral("new-game-optional"));
+    QCursor::setPos(QPoint(0, 0));
+    optional.OfficeButton1Click();
+    chooser.OfficeButton1Click();
+}
