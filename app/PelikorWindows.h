@@ -12,7 +12,14 @@
 #include <memory>
 
 class CuePlayer;
+class ResultHandOff;
+class TDataModule1;
+class TDotazKonecDialog;
+class TGratulujiDialog;
 class THlavniDialog;
+class TTabulkaDialog;
+class TVymazatDialog;
+class TVysledekDialog;
 class TNapovedaDialog;
 class TOProgramuDialog;
 class TPomocnikDialog;
@@ -23,7 +30,8 @@ class TUvitaniDialog;
 // by which one window opens another.
 class PelikorWindows {
 public:
-    // `applicationDir` ends with "/"; `player` plays the cue files.
+    // `applicationDir` ends with "/"; `player` plays the cue files. Throws
+    // when the best table in its "Data" folder cannot be opened.
     PelikorWindows(const QString& applicationDir, std::unique_ptr<CuePlayer> player);
     ~PelikorWindows();
 
@@ -34,11 +42,19 @@ public:
     TPomocnikDialog& PomocnikDialog() { return *pomocnikDialog_; }
     TNapovedaDialog& NapovedaDialog() { return *napovedaDialog_; }
 
+    TDataModule1& DataModule1() { return *dataModule1_; }
+    TDotazKonecDialog& DotazKonecDialog() { return *dotazKonecDialog_; }
+    TVysledekDialog& VysledekDialog() { return *vysledekDialog_; }
+    TTabulkaDialog& TabulkaDialog() { return *tabulkaDialog_; }
+    TVymazatDialog& VymazatDialog() { return *vymazatDialog_; }
+    TGratulujiDialog& GratulujiDialog() { return *gratulujiDialog_; }
+
     // Shows the main window, the program's main form.
     void show();
 
 private:
     void connectWindows();
+    void connectEndOfGame();
 
     Settings settings_;
     SoundCues cues_;
@@ -52,4 +68,14 @@ private:
     std::unique_ptr<TOProgramuDialog> oProgramuDialog_;
     std::unique_ptr<TPomocnikDialog> pomocnikDialog_;
     std::unique_ptr<TNapovedaDialog> napovedaDialog_;
+
+    // The end of a game: the best table, the result, the questions and the
+    // table view. The data module outlives every window that uses it.
+    std::unique_ptr<TDataModule1> dataModule1_;
+    std::unique_ptr<TDotazKonecDialog> dotazKonecDialog_;
+    std::unique_ptr<TVysledekDialog> vysledekDialog_;
+    std::unique_ptr<TTabulkaDialog> tabulkaDialog_;
+    std::unique_ptr<TVymazatDialog> vymazatDialog_;
+    std::unique_ptr<TGratulujiDialog> gratulujiDialog_;
+    std::unique_ptr<ResultHandOff> resultHandOff_;
 };

@@ -2,7 +2,7 @@
 #include "DialogOwners.h"
 #include "Games.h"
 #include "PelikorWindows.h"
-#include "RecordingCuePlayer.h"
+#include "ProgramFixture.h"
 #include "Sef.h"
 #include "StatusBar.h"
 #include "THlavniDialog.h"
@@ -26,48 +26,6 @@
 #include <QToolButton>
 
 #include <memory>
-
-namespace {
-
-// The whole program on a temporary application folder, its cues recorded.
-struct Program {
-    QTemporaryDir folder;
-    QString applicationDir = folder.path() + QLatin1Char('/');
-    QStringList cues;
-    std::unique_ptr<PelikorWindows> windows;
-
-    // Settings written before the windows exist, as a player left them.
-    explicit Program(const QString& settings = {})
-    {
-        if (!settings.isEmpty()) {
-            QFile file(applicationDir + QStringLiteral("Kolvex.ini"));
-            file.open(QIODevice::WriteOnly);
-            file.write(settings.toUtf8());
-        }
-        QDir().mkpath(applicationDir + QStringLiteral("Zvuky"));
-        for (const char* cue : {"PomocnikStart.wav", "PomocnikKonec.wav"})
-            QFile::copy(qEnvironmentVariable("PELIKOR_TEST_APP_DIR") + QStringLiteral("/Zvuky/") + QLatin1String(cue),
-                        applicationDir + QStringLiteral("Zvuky/") + QLatin1String(cue));
-        windows = std::make_unique<PelikorWindows>(applicationDir, std::make_unique<RecordingCuePlayer>(cues));
-    }
-
-    THlavniDialog& main() { return windows->HlavniDialog(); }
-    TPomocnikDialog& figure() { return windows->PomocnikDialog(); }
-    TUvitaniDialog& welcome() { return windows->UvitaniDialog(); }
-    QString setting(std::string_view key) { return windows->services().settings.read(key); }
-
-    template <typename T> T* child(const char* name) { return main().findChild<T*>(QLatin1String(name)); }
-
-    // Shows the main window and lets its first show run.
-    void start()
-    {
-        windows->show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main()));
-        QTest::qWait(20);
-    }
-};
-
-} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
