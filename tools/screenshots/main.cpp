@@ -1,13 +1,18 @@
 // Saves pictures of the program as a player sees it: the idle screen, a
-// freshly laid standard game and a game in progress with a selected peg.
+// freshly laid standard game, a game in progress with a selected peg, and
+// the dialogs of a game's end.
 #include "BoardPanel.h"
 #include "CuePlayer.h"
+#include "DbaseTable.h"
+#include "EndOfGameShots.h"
 #include "Games.h"
 #include "PelikorApplication.h"
 #include "PelikorWindows.h"
 #include "ScreenCamera.h"
 #include "THlavniDialog.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -19,6 +24,20 @@ public:
     void play(const QString&) override {}
 };
 
+// A fresh installation's best table and a figure the player has closed,
+// so that the end of a game brings it back to speak.
+void layOutApplicationFolder(const QString& applicationDir)
+{
+    const QString data = applicationDir + QStringLiteral("Data");
+    QDir().mkpath(data + QStringLiteral("/Zaloha"));
+    DbaseTable::createEmpty(data.toStdString(), DbaseTable::tableName, DbaseTable::liveIndexName);
+    DbaseTable::createEmpty((data + QStringLiteral("/Zaloha")).toStdString(), DbaseTable::tableName,
+                            DbaseTable::templateIndexName);
+    QFile settings(applicationDir + QStringLiteral("Kolvex.ini"));
+    if (settings.open(QIODevice::WriteOnly))
+        settings.write("[Nastaveni]\r\nPomocnik=0\r\n");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -29,6 +48,7 @@ int main(int argc, char** argv)
 
     // A folder of its own, so that no player's settings or table are touched.
     QTemporaryDir applicationDir;
+    layOutApplicationFolder(applicationDir.path() + QLatin1Char('/'));
     PelikorWindows windows(applicationDir.path() + QLatin1Char('/'), std::make_unique<SilentCuePlayer>());
     THlavniDialog& main = windows.HlavniDialog();
     windows.show();
@@ -46,6 +66,7 @@ int main(int argc, char** argv)
             main.Plocha().KClick(peg), main.Plocha().BMouseDown(hole);
         main.Plocha().KClick(16);
         camera.shoot(QStringLiteral("main-in-play"), window, QStringLiteral("main-standard-start"));
+        shootEndOfGame(camera, windows);
         application.exit(camera.failures());
     });
     return application.exec();
