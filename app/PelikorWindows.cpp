@@ -3,14 +3,21 @@
 #include "CuePlayer.h"
 #include "FigurePicture.h"
 #include "Games.h"
+#include "ResultHandOff.h"
+#include "TDataModule1.h"
+#include "TDotazKonecDialog.h"
+#include "TGratulujiDialog.h"
 #include "THlavniDialog.h"
 #include "THraDialog.h"
 #include "TNapovedaDialog.h"
 #include "TOProgramuDialog.h"
 #include "TPomocnikDialog.h"
 #include "TStandardDialog.h"
+#include "TTabulkaDialog.h"
 #include "TUvitaniDialog.h"
 #include "TVyberDialog.h"
+#include "TVymazatDialog.h"
+#include "TVysledekDialog.h"
 
 #include <QPixmap>
 
@@ -23,20 +30,30 @@ PelikorWindows::PelikorWindows(const QString& applicationDir, std::unique_ptr<Cu
       protocol_(owners_, settings_),
       services_{applicationDir, settings_, cues_, manual_, owners_, protocol_}
 {
+    // The best table is open before any window exists.
+    dataModule1_ = std::make_unique<TDataModule1>(applicationDir);
+    dataModule1_->Table1.open();
     // The windows in the order the program has always created them.
     hlavniDialog_ = std::make_unique<THlavniDialog>(services_);
     owners_.setMainWindow(hlavniDialog_.get());
     uvitaniDialog_ = std::make_unique<TUvitaniDialog>(services_);
     hraDialog_ = std::make_unique<THraDialog>(services_);
     oProgramuDialog_ = std::make_unique<TOProgramuDialog>(services_);
+    dotazKonecDialog_ = std::make_unique<TDotazKonecDialog>(services_);
+    vysledekDialog_ = std::make_unique<TVysledekDialog>(services_, *dataModule1_);
     pomocnikDialog_ = std::make_unique<TPomocnikDialog>(settings_, cues_, QPixmap::fromImage(resources::figurePicture()),
                                                         resources::figureOutline());
     owners_.setFigure(pomocnikDialog_.get());
+    tabulkaDialog_ = std::make_unique<TTabulkaDialog>(services_, *dataModule1_);
+    vymazatDialog_ = std::make_unique<TVymazatDialog>(services_, *dataModule1_);
     napovedaDialog_ = std::make_unique<TNapovedaDialog>(services_);
     vyberDialog_ = std::make_unique<TVyberDialog>(services_);
+    gratulujiDialog_ = std::make_unique<TGratulujiDialog>(services_);
     standardDialog_ = std::make_unique<TStandardDialog>(services_);
+    resultHandOff_ = std::make_unique<ResultHandOff>(*hlavniDialog_, *vysledekDialog_, *gratulujiDialog_, protocol_);
     connectWindows();
     connectNewGame();
+    connectEndOfGame();
 }
 
 PelikorWindows::~PelikorWindows() = default;
@@ -83,6 +100,22 @@ void PelikorWindows::connectNewGame()
         QObject::connect(step, &SetupStepDialog::chooserEnabled, chooser, &TVyberDialog::enableAgain);
         QObject::connect(step, &SetupStepDialog::chooserClosed, chooser, &QWidget::close);
     }
+}
+
+void PelikorWindows::connectEndOfGame()
+{
+    THlavniDialog* main = hlavniDialog_.get();
+    TVysledekDialog* vysledek = vysledekDialog_.get();
+    TDotazKonecDialog* dotazKonec = dotazKonecDialog_.get();
+    QObject::connect(main, &THlavniDialog::gameStarted, vysledek, &TVysledekDialog::setStartCount);
+    QObject::connect(main, &THlavniDialog::gameFinished, resultHandOff_.get(), &ResultHandOff::GameFinished);
+    QObject::connect(gratulujiDialog_.get(), &TGratulujiDialog::resultRequested, vysledek, &TVysledekDialog::showDialog);
+    QObject::connect(vysledek, &TVysledekDialog::returnToIdle, main, &THlavniDialog::ReturnToIdle);
+    QObject::connect(vysledek, &TVysledekDialog::resultClosed, main, &THlavniDialog::ResultClosed);
+    QObject::connect(main, &THlavniDialog::endGameRequested, dotazKonec, &TDotazKonecDialog::open);
+    QObject::connect(dotazKonec, &TDotazKonecDialog::gameAbandoned, main, &THlavniDialog::AbandonGame);
+    QObject::connect(main, &THlavniDialog::tableRequested, tabulkaDialog_.get(), &TTabulkaDialog::showDialog);
+    QObject::connect(main, &THlavniDialog::clearTableRequested, vymazatDialog_.get(), &TVymazatDialog::open);
 }
 
 void PelikorWindows::show()

@@ -12,21 +12,29 @@
 #include <memory>
 
 class CuePlayer;
+class ResultHandOff;
+class TDataModule1;
+class TDotazKonecDialog;
+class TGratulujiDialog;
 class THlavniDialog;
 class THraDialog;
 class TNapovedaDialog;
 class TOProgramuDialog;
 class TPomocnikDialog;
 class TStandardDialog;
+class TTabulkaDialog;
 class TUvitaniDialog;
 class TVyberDialog;
+class TVymazatDialog;
+class TVysledekDialog;
 
 // Owns every window of the program, created once at start in a fixed order
 // and kept until the end, the services they share, and the connections
 // by which one window opens another.
 class PelikorWindows {
 public:
-    // `applicationDir` ends with "/"; `player` plays the cue files.
+    // `applicationDir` ends with "/"; `player` plays the cue files. Throws
+    // when the best table in its "Data" folder cannot be opened.
     PelikorWindows(const QString& applicationDir, std::unique_ptr<CuePlayer> player);
     ~PelikorWindows();
 
@@ -41,6 +49,12 @@ public:
     TVyberDialog& VyberDialog() { return *vyberDialog_; }
     TStandardDialog& StandardDialog() { return *standardDialog_; }
     THraDialog& HraDialog() { return *hraDialog_; }
+    TDataModule1& DataModule1() { return *dataModule1_; }
+    TDotazKonecDialog& DotazKonecDialog() { return *dotazKonecDialog_; }
+    TVysledekDialog& VysledekDialog() { return *vysledekDialog_; }
+    TTabulkaDialog& TabulkaDialog() { return *tabulkaDialog_; }
+    TVymazatDialog& VymazatDialog() { return *vymazatDialog_; }
+    TGratulujiDialog& GratulujiDialog() { return *gratulujiDialog_; }
 
     // Shows the main window, the program's main form.
     void show();
@@ -49,6 +63,8 @@ private:
     void connectWindows();
     // The new-game command, the chooser and the dialogs of its two choices.
     void connectNewGame();
+    // The monitor's hand-off, the result, the questions and the table view.
+    void connectEndOfGame();
 
     Settings settings_;
     SoundCues cues_;
@@ -66,4 +82,13 @@ private:
     std::unique_ptr<TVyberDialog> vyberDialog_;
     std::unique_ptr<TStandardDialog> standardDialog_;
     std::unique_ptr<THraDialog> hraDialog_;
+    // The end of a game: the best table, the result, the questions and the
+    // table view. The data module outlives every window that uses it.
+    std::unique_ptr<TDataModule1> dataModule1_;
+    std::unique_ptr<TDotazKonecDialog> dotazKonecDialog_;
+    std::unique_ptr<TVysledekDialog> vysledekDialog_;
+    std::unique_ptr<TTabulkaDialog> tabulkaDialog_;
+    std::unique_ptr<TVymazatDialog> vymazatDialog_;
+    std::unique_ptr<TGratulujiDialog> gratulujiDialog_;
+    std::unique_ptr<ResultHandOff> resultHandOff_;
 };

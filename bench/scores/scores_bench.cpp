@@ -5,11 +5,9 @@
 // the complexity of each step.
 
 #include "DbaseTable.h"
-#include "DbfFormat.h"
-#include "FileStore.h"
 #include "Games.h"
-#include "MdxFormat.h"
 #include "ResultStore.h"
+#include "SpreadTable.h"
 #include "TempFolder.h"
 
 #include <benchmark/benchmark.h>
@@ -30,15 +28,8 @@ const fs::path& ownTable(std::size_t count)
 {
     static std::map<std::size_t, TempFolder> folders;
     auto [it, fresh] = folders.try_emplace(count);
-    if (fresh) {
-        DbfTable table;
-        table.lastUpdate = DbaseDate::today();
-        for (std::size_t i = 0; i < count; ++i)
-            table.records.push_back({false, "Hráč číslo " + std::to_string(i * 7919 % count), long(i % 17) + 1,
-                                     std::string(pelikor::kGames[i % pelikor::kGameCount].code), {2026, 1 + int(i % 12), 1 + int(i % 28)}});
-        filestore::replaceAll({{it->second.path() / "Pelkor.mdx", mdx::build(table, "Pelkor")},
-                               {it->second.path() / "Pelkor.dbf", dbf::serialize(table)}});
-    }
+    if (fresh)
+        writeSpreadTable(it->second.path(), count);
     return it->second.path();
 }
 

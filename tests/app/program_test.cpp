@@ -1,3 +1,4 @@
+#include "BestTableFolder.h"
 #include "BoardPanel.h"
 #include "Games.h"
 #include "MultimediaCuePlayer.h"
@@ -24,6 +25,7 @@ private slots:
         QTemporaryDir folder;
         const QString applicationDir = folder.path() + QLatin1Char('/');
         QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("Zvuky")));
+        layOutBestTable(applicationDir);
         // A cue file that is no sound at all must not disturb the game.
         QFile bogus(applicationDir + QStringLiteral("Zvuky/Bod.wav"));
         QVERIFY(bogus.open(QIODevice::WriteOnly));

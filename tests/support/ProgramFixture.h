@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BestTableFolder.h"
 #include "PelikorWindows.h"
 #include "RecordingCuePlayer.h"
 #include "Settings.h"
@@ -15,9 +16,9 @@
 #include <memory>
 #include <string_view>
 
-// The whole program on a temporary application folder with the build's cue
-// files and, if given, a settings file as a player left it; the cues it
-// plays are recorded by name.
+// The whole program on a temporary application folder with an empty best
+// table, the build's cue files and, if given, a settings file as a player
+// left it; the cues it plays are recorded by name.
 struct ProgramFixture {
     QTemporaryDir folder;
     QString applicationDir = folder.path() + QLatin1Char('/');
@@ -31,6 +32,7 @@ struct ProgramFixture {
             if (file.open(QIODevice::WriteOnly))
                 file.write(settings.toUtf8());
         }
+        layOutBestTable(applicationDir);
         const QDir builtCues(qEnvironmentVariable("PELIKOR_TEST_APP_DIR") + QStringLiteral("/Zvuky"));
         QDir(applicationDir).mkdir(QStringLiteral("Zvuky"));
         for (const QString& cue : builtCues.entryList(QDir::Files))

@@ -1,12 +1,15 @@
 // Saves pictures of the program as a player sees it, window by window, on
 // an application folder of its own.
 #include "CuePlayer.h"
+#include "DbaseTable.h"
+#include "EndOfGameShots.h"
+#include "NewGameScenes.h"
 #include "PelikorApplication.h"
 #include "PelikorWindows.h"
 #include "ScreenCamera.h"
-#include "NewGameScenes.h"
 #include "ShellScenes.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -19,9 +22,15 @@ public:
     void play(const QString&) override {}
 };
 
-// A player who keeps the figure and likes to be welcomed.
-void writeSettings(const QString& applicationDir)
+// A fresh installation's best table, and a player who keeps the figure and
+// likes to be welcomed.
+void layOutApplicationFolder(const QString& applicationDir)
 {
+    const QString data = applicationDir + QStringLiteral("Data");
+    QDir().mkpath(data + QStringLiteral("/Zaloha"));
+    DbaseTable::createEmpty(data.toStdString(), DbaseTable::tableName, DbaseTable::liveIndexName);
+    DbaseTable::createEmpty((data + QStringLiteral("/Zaloha")).toStdString(), DbaseTable::tableName,
+                            DbaseTable::templateIndexName);
     QFile settings(applicationDir + QStringLiteral("Kolvex.ini"));
     if (settings.open(QIODevice::WriteOnly))
         settings.write("[Nastaveni]\r\nPomocnik=1\r\nUvitani=1\r\n");
@@ -37,7 +46,7 @@ int main(int argc, char** argv)
 
     // A folder of its own, so that no player's settings or table are touched.
     QTemporaryDir applicationDir;
-    writeSettings(applicationDir.path() + QLatin1Char('/'));
+    layOutApplicationFolder(applicationDir.path() + QLatin1Char('/'));
     PelikorWindows windows(applicationDir.path() + QLatin1Char('/'), std::make_unique<SilentCuePlayer>());
     windows.show();
 
@@ -46,6 +55,7 @@ int main(int argc, char** argv)
         shootShellScenes(camera, windows);
         shootBoardScenes(camera, windows);
         shootNewGameScenes(camera, windows);
+        shootEndOfGame(camera, windows);
         application.exit(camera.failures());
     });
     return application.exec();

@@ -1,0 +1,60 @@
+#include "TGratulujiDialog.h"
+
+#include "AssistantProtocol.h"
+#include "DialogControls.h"
+#include "Services.h"
+#include "SoundCues.h"
+#include "TOfficeButton.h"
+
+#include <QLabel>
+
+using namespace DialogControls;
+
+namespace {
+
+constexpr QSize kClientSize(252, 183);
+
+} // namespace
+
+TGratulujiDialog::TGratulujiDialog(Services& services)
+    : BalloonDialog(services.owners, kClientSize, TBalloonPosition::bpBottomRight), services_(services)
+{
+    setObjectName(QStringLiteral("TGratulujiDialog"));
+    setStatusTip(QStringLiteral("Výsledek aktuální hry"));
+
+    label(this, "Label1", QStringLiteral("Gratuluji"), {27, 6, 189, 19}, Bold | Centred | Wrapped);
+    label(this, "Label2",
+          QStringLiteral("Právě jste dosáhl(a) nejnižšího počtu zbylých hracích kamenů, přičemž jedinný zbylý hrací "
+                         "kámen je umístěn ve středu hracího pole."),
+          {10, 22, 222, 67}, Centred | Wrapped);
+    label(this, "Label3",
+          QStringLiteral("Pokud jste hrál(a) standardní typ hry, při které je použit nejvyžší stupeň obtížnosti, tak "
+                         "jste génius a zasloužíte obdiv."),
+          {10, 86, 222, 51}, Centred | Wrapped);
+    rule(this, "Bevel2", {9, 138}, 225);
+    connect(button(this, "OfficeButton1", QStringLiteral("Ok"), QStringLiteral("Uzavře dialogové okno"), {90, 143}),
+            &TOfficeButton::clicked, this, &TGratulujiDialog::OfficeButton1Click);
+
+    Kontrola_ = new QLabel(this);
+    Kontrola_->setObjectName(QStringLiteral("Kontrola"));
+    Kontrola_->hide();
+}
+
+void TGratulujiDialog::FormShow()
+{
+    services_.cues.PlayCue(pelikor::SoundCue::Dialog);
+    services_.protocol.place(AssistantProtocol::Row::Result, *this);
+    setFocus();
+}
+
+void TGratulujiDialog::OfficeButton1Click()
+{
+    close();
+    emit resultRequested();
+}
+
+void TGratulujiDialog::FormKeyDown(int key)
+{
+    if (key == kKeyEnter || key == kKeyEscape)
+        OfficeButton1Click();
+}

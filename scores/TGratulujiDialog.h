@@ -1,0 +1,33 @@
+#pragma once
+
+#include "BalloonDialog.h"
+
+class QLabel;
+struct Services;
+
+// The congratulation on a perfect finish, one peg left in the centre; it
+// leads on to the result dialog.
+class TGratulujiDialog : public BalloonDialog {
+    Q_OBJECT
+
+public:
+    explicit TGratulujiDialog(Services& services);
+
+    // The game code, filled by the hand-off before the dialog shows.
+    QLabel& Kontrola() { return *Kontrola_; }
+
+    // "Ok", Enter and Esc alike: the dialog closes and the result follows.
+    void OfficeButton1Click();
+
+signals:
+    // The congratulation was read; the result dialog shows.
+    void resultRequested();
+
+protected:
+    void FormShow() override;
+    void FormKeyDown(int key) override;
+
+private:
+    Services& services_;
+    QLabel* Kontrola_ = nullptr;
+};

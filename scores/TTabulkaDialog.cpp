@@ -1,0 +1,112 @@
+#include "TTabulkaDialog.h"
+
+#include "BestGrid.h"
+#include "DialogControls.h"
+#include "Games.h"
+#include "Services.h"
+#include "TDataModule1.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+
+#include <array>
+
+namespace {
+
+constexpr QSize kClientSize(396, 276);
+constexpr int kInset = 2;
+constexpr QRect kPageControl1Place(8, 8, 377, 225);
+constexpr QRect kButton1Place(158, 240, 75, 25);
+constexpr int kPageFontPixels = 11;
+constexpr int kButtonFontPixels = 13;
+constexpr QRect kGridPlace(8, 8, 354, 177);
+// Lies over the grid's right edge, where its vertical scroll bar would be.
+constexpr QRect kCoverPlace(344, 8, 25, 185);
+
+// The grid and the covering panel of each tab, in the tabs' order (the
+// games' catalogue order): their numbers as the forms have always named them.
+constexpr std::array<int, pelikor::kGameCount> kGridNumbers = {6, 7, 8, 5, 4, 3, 2, 1};
+constexpr std::array<int, pelikor::kGameCount> kPanelNumbers = {8, 9, 10, 7, 6, 5, 4, 3};
+
+const QString kOrder = QStringLiteral("TAHY");
+
+constexpr int kRaised = QFrame::Panel | QFrame::Raised;
+
+QFrame* panel(QWidget* parent, const QString& name, const QRect& place, int frameStyle)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setGeometry(place);
+    panel->setFrameStyle(frameStyle);
+    panel->setAutoFillBackground(true);
+    return panel;
+}
+
+QString codeOfTab(int index)
+{
+    const std::string_view code = pelikor::kGames[std::size_t(index)].code;
+    return QString::fromLatin1(code.data(), qsizetype(code.size()));
+}
+
+} // namespace
+
+TTabulkaDialog::TTabulkaDialog(Services& services, TDataModule1& dataModule)
+    : ProgramDialog(services.owners, kClientSize), dataModule_(dataModule)
+{
+    setObjectName(QStringLiteral("TTabulkaDialog"));
+    QFrame* outer = panel(this, QStringLiteral("Panel1"), rect(), kRaised);
+    QFrame* inner = panel(outer, QStringLiteral("Panel2"), rect().adjusted(kInset, kInset, -kInset, -kInset), kRaised);
+
+    PageControl1 = new QTabWidget(inner);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setGeometry(kPageControl1Place);
+    PageControl1->setFont(DialogControls::font(DialogControls::kTimesNewRoman, kPageFontPixels));
+    for (int index = 0; index < pelikor::kGameCount; ++index) {
+        auto* sheet = new QWidget;
+        sheet->setObjectName(QStringLiteral("TabSheet%1").arg(index + 1));
+        const std::string_view caption = pelikor::kGames[std::size_t(index)].caption;
+        PageControl1->addTab(sheet, QString::fromUtf8(caption.data(), qsizetype(caption.size())));
+        auto* grid = new BestGrid(dataModule_.DataSource1, sheet);
+        grid->setObjectName(QStringLiteral("DBGrid%1").arg(kGridNumbers[std::size_t(index)]));
+        grid->setGeometry(kGridPlace);
+        panel(sheet, QStringLiteral("Panel%1").arg(kPanelNumbers[std::size_t(index)]), kCoverPlace, QFrame::NoFrame);
+    }
+    // Connected once every tab is there, so that adding them selects nothing.
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TTabulkaDialog::TabSheetShow);
+
+    Button1 = new QPushButton(QStringLiteral("Ok"), inner);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setFont(DialogControls::font(DialogControls::kTimesNewRoman, kButtonFontPixels));
+    Button1->setGeometry(kButton1Place.translated(-kInset, -kInset));
+    connect(Button1, &QPushButton::clicked, this, &TTabulkaDialog::Button1Click);
+    bindKeyDown(Button1);
+}
+
+void TTabulkaDialog::FormShow()
+{
+    TabSheetShow(0);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    move(screen.center() - rect().center());
+    PageControl1->setCurrentIndex(0);
+    Button1->setFocus();
+}
+
+void TTabulkaDialog::TabSheetShow(int index)
+{
+    dataModule_.Table1.selectGame(codeOfTab(index));
+    dataModule_.Table1.setIndexFieldNames(kOrder);
+}
+
+void TTabulkaDialog::Button1Click()
+{
+    close();
+}
+
+void TTabulkaDialog::FormKeyDown(int key)
+{
+    if (key == kKeyEscape || key == kKeyEnter)
+        close();
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ProgramDialog.h"
+
+class QPushButton;
+class QTabWidget;
+class TDataModule1;
+struct Services;
+
+// The best table in the middle of the screen: one tab per game, each
+// listing that game's entries from the fewest pegs left to the most.
+class TTabulkaDialog : public ProgramDialog {
+    Q_OBJECT
+
+public:
+    TTabulkaDialog(Services& services, TDataModule1& dataModule);
+
+    // TabSheet1Show..TabSheet8Show: the tab at `index` became the active
+    // page; the grids show its game, best first.
+    void TabSheetShow(int index);
+    void Button1Click();
+
+protected:
+    void FormShow() override;
+    void FormKeyDown(int key) override;
+
+private:
+    TDataModule1& dataModule_;
+    QTabWidget* PageControl1 = nullptr;
+    QPushButton* Button1 = nullptr;
+};

@@ -1,0 +1,103 @@
+#include "TVysledekDialog.h"
+
+#include "AssistantProtocol.h"
+#include "DialogControls.h"
+#include "Games.h"
+#include "Services.h"
+#include "SoundCues.h"
+#include "TDataModule1.h"
+#include "TOfficeButton.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace DialogControls;
+
+namespace {
+
+constexpr QSize kClientSize(252, 176);
+constexpr int kTextLeft = 11;
+// The counts stand right of the colons, wide enough for two digits.
+constexpr int kCountLeft = 200;
+constexpr QSize kCountSize(30, 16);
+constexpr int kRuleWidth = 225;
+
+} // namespace
+
+TVysledekDialog::TVysledekDialog(Services& services, TDataModule1& dataModule)
+    : BalloonDialog(services.owners, kClientSize, TBalloonPosition::bpBottomRight), services_(services),
+      dataModule_(dataModule)
+{
+    setObjectName(QStringLiteral("TVysledekDialog"));
+    setStatusTip(QStringLiteral("Výsledek aktuální hry"));
+
+    // The name field is created first, so that it is first in the tab order.
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setGeometry(9, 104, 225, 21);
+    Edit1->setEnabled(false);
+    bindKeyDown(Edit1);
+
+    label(this, "Label1", QStringLiteral("Výsledek Vaší hry"), {27, 6, 189, 19}, Bold | Centred | Wrapped);
+    label(this, "Label2", QStringLiteral("Počáteční počet hracích kamenů   :"), {kTextLeft, 30});
+    label(this, "Label3", QStringLiteral("Minimální počet zbylých kamenů :"), {kTextLeft, 46});
+    label(this, "Label4", QStringLiteral("Počet zbylých kamenů                    :"), {kTextLeft, 62});
+    Label5_ = label(this, "Label5", QString(), {QPoint(kCountLeft, 30), kCountSize}, Bold);
+    Label6 = label(this, "Label6", QStringLiteral("1"), {QPoint(kCountLeft, 46), kCountSize}, Bold);
+    Label7_ = label(this, "Label7", QString(), {QPoint(kCountLeft, 62), kCountSize}, Bold);
+    rule(this, "Bevel1", {9, 80}, kRuleWidth);
+    Label8 = label(this, "Label8", QStringLiteral("Vaše jméno do tabulky nejlepších :"), {kTextLeft, 86});
+    Label8->setEnabled(false);
+    rule(this, "Bevel2", {9, 130}, kRuleWidth);
+    connect(button(this, "OfficeButton1", QStringLiteral("Ok"), QStringLiteral("Uzavře dialogové okno"), {90, 135}),
+            &TOfficeButton::clicked, this, &TVysledekDialog::OfficeButton1Click);
+
+    Kontrola_ = new QLabel(this);
+    Kontrola_->setObjectName(QStringLiteral("Kontrola"));
+    Kontrola_->hide();
+}
+
+void TVysledekDialog::setStartCount(int pocatecniPocet)
+{
+    Label5_->setText(QString::number(pocatecniPocet));
+}
+
+void TVysledekDialog::FormShow()
+{
+    Edit1->clear();
+    const QString code = Kontrola_->text();
+    const bool offered = dataModule_.Table1.offersNameField(code, Label7_->text().toInt());
+    Edit1->setEnabled(offered);
+    Label8->setEnabled(offered);
+    // The fewest pegs this very game can leave, not one for every game:
+    // from some starts a single peg is out of reach.
+    if (const auto game = pelikor::gameOfCode(code.toStdString()))
+        Label6->setText(QString::number(game->smallestRemainder));
+    services_.cues.PlayCue(pelikor::SoundCue::Dialog);
+    services_.protocol.place(AssistantProtocol::Row::Result, *this);
+    if (offered)
+        Edit1->setFocus();
+    else
+        setFocus();
+}
+
+void TVysledekDialog::OfficeButton1Click()
+{
+    emit returnToIdle();
+    // A store that fails is reported by the general error report and leaves
+    // the dialog open, so that the next "Ok" tries again.
+    if (Edit1->isEnabled())
+        dataModule_.Table1.storeResult(Kontrola_->text(), Edit1->text(), Label7_->text().toInt());
+    close();
+}
+
+void TVysledekDialog::FormClose()
+{
+    emit resultClosed();
+}
+
+void TVysledekDialog::FormKeyDown(int key)
+{
+    if (key == kKeyEnter || key == kKeyEscape)
+        OfficeButton1Click();
+}

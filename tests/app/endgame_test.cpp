@@ -1,0 +1,273 @@
+#include "BestTableEntries.h"
+#include "BoardPanel.h"
+#include "Games.h"
+#include "ProgramFixture.h"
+#include "TDataModule1.h"
+#include "TDotazKonecDialog.h"
+#include "TGratulujiDialog.h"
+#include "THlavniDialog.h"
+#include "TPomocnikDialog.h"
+#include "TTabulkaDialog.h"
+#include "TVymazatDialog.h"
+#include "TVysledekDialog.h"
+#include "TypeText.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+const QString kStandard = QStringLiteral("3");
+
+// The whole program with a game laid from `pegs` and played by `moves`
+// (peg clicked, then hole) up to its end.
+struct EndingProgram : ProgramFixture {
+    using ProgramFixture::ProgramFixture;
+
+    TVysledekDialog& vysledek() { return windows->VysledekDialog(); }
+    TGratulujiDialog& gratuluji() { return windows->GratulujiDialog(); }
+    TDataModule1& table() { return windows->DataModule1(); }
+    QLineEdit* name() { return vysledek().findChild<QLineEdit*>(QStringLiteral("Edit1")); }
+    QString resultLabel(const char* label) { return vysledek().findChild<QLabel*>(QLatin1String(label))->text(); }
+    int cuesOf(const char* file) const { return int(cues.count(QLatin1String(file))); }
+
+    void play(pelikor::PositionSet pegs, const QString& code, std::initializer_list<std::pair<int, int>> moves)
+    {
+        main().StartGame(pegs, code);
+        for (const auto& [peg, hole] : moves) {
+            main().Plocha().KClick(peg);
+            main().Plocha().BMouseDown(hole);
+        }
+    }
+
+    // The main window as it is with no game: the board hidden, the count
+    // hidden at "0", every peg and twin shown, only the new-game command on.
+    void verifyIdle()
+    {
+        QVERIFY(main().Plocha().isHidden());
+        QVERIFY(child<QLabel>("Zbytek")->isHidden());
+        QCOMPARE(main().remainingText(), QStringLiteral("0"));
+        QVERIFY(child<QAction>("MS1")->isEnabled() && child<QToolButton>("TB1")->isEnabled());
+        QVERIFY(!child<QAction>("MS3")->isEnabled() && !child<QToolButton>("TB2")->isEnabled());
+        QVERIFY(main().isEnabled() && figure().isEnabled());
+    }
+};
+
+// Lays a standard game of two pegs whose one jump ends the game.
+constexpr pelikor::PositionSet kPairIntoCentre{15, 16};
+constexpr std::pair<int, int> kIntoCentre{15, 17};
+constexpr pelikor::PositionSet kPairAtTheTop{4, 5};
+constexpr std::pair<int, int> kAtTheTop{4, 6};
+
+} // namespace
+
+class EndgameTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A perfect finish refills the board and congratulates first; one peg
+    // elsewhere goes straight to the result. Either way the result dialog
+    // reads "1", stores the name typed and leaves the main window idle.
+    void handOffLeadsToTheResultAndBackToIdle_data()
+    {
+        QTest::addColumn<bool>("perfect");
+        QTest::newRow("one peg in the centre") << true;
+        QTest::newRow("one peg elsewhere") << false;
+    }
+
+    void handOffLeadsToTheResultAndBackToIdle()
+    {
+        QFETCH(bool, perfect);
+        EndingProgram program;
+        program.start();
+        program.play(perfect ? kPairIntoCentre : kPairAtTheTop, kStandard, {perfect ? kIntoCentre : kAtTheTop});
+        QWidget& first = perfect ? static_cast<QWidget&>(program.gratuluji()) : program.vysledek();
+        QTRY_VERIFY(first.isVisible());
+        QVERIFY(!program.main().isEnabled() && !program.figure().isEnabled());
+        QCOMPARE(program.main().Plocha().board().pegs() == pelikor::PositionSet::all(), perfect);
+        QCOMPARE(program.vysledek().Kontrola().text(), kStandard);
+        QCOMPARE(program.resultLabel("Label7"), QStringLiteral("1"));
+        QCOMPARE(program.resultLabel("Label5"), QStringLiteral("2"));
+        QCOMPARE(program.cuesOf("Dialog.wav"), 1);
+        if (perfect) {
+            QCOMPARE(program.gratuluji().Kontrola().text(), kStandard);
+            QVERIFY(program.vysledek().isHidden());
+            QTest::keyClick(&program.gratuluji(), Qt::Key_Return);
+            QVERIFY(program.gratuluji().isHidden() && program.vysledek().isVisible());
+            QCOMPARE(program.cuesOf("Dialog.wav"), 2);
+        }
+        QVERIFY(program.name()->isEnabled());
+        typeText(program.name(), QStringLiteral("Šťastný"));
+        QTest::keyClick(program.name(), Qt::Key_Return);
+
+        QVERIFY(program.vysledek().isHidden());
+        program.verifyIdle();
+        const pelikor::Board& board = program.main().Plocha().board();
+        QVERIFY(board.pegs() == pelikor::PositionSet::all() && board.twins() == pelikor::PositionSet::all());
+        QCOMPARE(BestTableEntries::of(program.table(), kStandard),
+                 QStringList{QStringLiteral("Šťastný/1/") + BestTableEntries::dateText(QDate::currentDate())});
+        QTest::qWait(20);
+        QVERIFY2(program.vysledek().isHidden(), "the refilled board ends the repeated hand-off");
+    }
+
+    // The figure comes back for the result only when the player closed it
+    // ("0"); wherever a balloon would not fit above it, it goes home first.
+    void handOffShowsAndPlacesTheFigure_data()
+    {
+        QTest::addColumn<QString>("pomocnik");
+        QTest::addColumn<bool>("shownBefore");
+        QTest::addColumn<QPoint>("figureAt");
+        QTest::addColumn<bool>("shownAfter");
+        QTest::addColumn<bool>("movedHome");
+        const QPoint topLeft(10, 10);
+        const QPoint middle(400, 400);
+        QTest::newRow("closed by the player") << "0" << false << middle << true << false;
+        QTest::newRow("hidden with 1") << "1" << false << middle << false << false;
+        QTest::newRow("shown near the top left") << "1" << true << topLeft << true << true;
+    }
+
+    void handOffShowsAndPlacesTheFigure()
+    {
+        QFETCH(QString, pomocnik);
+        QFETCH(bool, shownBefore);
+        QFETCH(QPoint, figureAt);
+        QFETCH(bool, shownAfter);
+        QFETCH(bool, movedHome);
+        EndingProgram program(QStringLiteral("[Nastaveni]\nPomocnik=%1\n").arg(pomocnik));
+        TPomocnikDialog& figure = program.figure();
+        figure.move(figureAt);
+        figure.setVisible(shownBefore);
+        program.play(kPairAtTheTop, kStandard, {kAtTheTop});
+        QTRY_VERIFY(program.vysledek().isVisible());
+
+        QCOMPARE(figure.isVisible(), shownAfter);
+        const QSize screen = QGuiApplication::primaryScreen()->size();
+        const QPoint home(screen.width() - figure.width() - 12, screen.height() - figure.height() - 30);
+        QCOMPARE(figure.pos(), movedHome ? home : figureAt);
+        const QRect at = figure.frameGeometry();
+        QCOMPARE(program.vysledek().pos(), QPoint(at.right() + 1 - 252 - 38, at.top() - 176 + 30));
+    }
+
+    // The ticks go on handing the same result over while the dialog is
+    // open; the player's typing and the single cue survive them.
+    void typingSurvivesTheRepeatedHandOff()
+    {
+        EndingProgram program;
+        QSignalSpy handOffs(&program.main(), &THlavniDialog::gameFinished);
+        program.play(kPairAtTheTop, kStandard, {kAtTheTop});
+        QTRY_VERIFY(program.vysledek().isVisible());
+        typeText(program.name(), QStringLiteral("Jan Řehoř"));
+        const int before = handOffs.count();
+        QTest::qWait(30);
+        QVERIFY(handOffs.count() > before);
+        QCOMPARE(program.name()->text(), QStringLiteral("Jan Řehoř"));
+        QCOMPARE(program.cuesOf("Dialog.wav"), 1);
+        QVERIFY(program.vysledek().isVisible());
+    }
+
+    // A store that fails leaves the dialog open over the idle main window;
+    // the ticks until the next try do not hand the idle count over.
+    void aFailedStoreIsTriedAgainWithTheGamesOwnCount()
+    {
+        EndingProgram program;
+        program.play(kPairAtTheTop, kStandard, {kAtTheTop});
+        QTRY_VERIFY(program.vysledek().isVisible());
+        typeText(program.name(), QStringLiteral("Vytrvalý"));
+        program.table().Table1.setWriteHooks({[](const std::filesystem::path&, std::size_t) {
+                                                  throw std::runtime_error("Disk full");
+                                              },
+                                              {}});
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, program.vysledek().OfficeButton1Click());
+        QTest::qWait(30);
+        QVERIFY(program.vysledek().isVisible() && !program.main().gameRunning());
+        QCOMPARE(program.resultLabel("Label7"), QStringLiteral("1"));
+
+        program.table().Table1.setWriteHooks({});
+        QTest::keyClick(program.name(), Qt::Key_Escape);
+        QVERIFY(program.vysledek().isHidden());
+        program.verifyIdle();
+        QCOMPARE(BestTableEntries::of(program.table(), kStandard),
+                 QStringList{QStringLiteral("Vytrvalý/1/") + BestTableEntries::dateText(QDate::currentDate())});
+    }
+
+    // "Ne" lets the game go on; "Ano" drops it unjudged: no result, the best
+    // table untouched, the board hidden and the game code "0".
+    void givingUpLeavesTheTableAsItWas()
+    {
+        EndingProgram program;
+        program.start();
+        BestTableEntries::add(program.table(), QStringLiteral("9"), QStringLiteral("Stará"), 2, QDate(2024, 5, 1));
+        const auto tableFile = [&] {
+            QFile file(program.applicationDir + QStringLiteral("Data/Pelkor.dbf"));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        const QByteArray before = tableFile();
+        QVERIFY(!before.isEmpty());
+
+        TDotazKonecDialog& question = program.windows->DotazKonecDialog();
+        program.child<QAction>("MS3")->trigger();
+        QVERIFY2(question.isHidden(), "no game, no command");
+        const pelikor::GameLayout optional = pelikor::optionalLayout(2);
+        program.play(optional.occupied, QString::fromStdString(optional.code), {{10, 12}});
+        program.child<QAction>("MS3")->trigger();
+        QVERIFY(question.isVisible() && !program.main().isEnabled());
+        QCOMPARE(program.cuesOf("Dotaz.wav"), 1);
+        QTest::keyClick(&question, Qt::Key_Escape);
+        QVERIFY(program.main().gameRunning() && program.main().Plocha().isVisible());
+        QCOMPARE(program.main().gameCode(), QStringLiteral("9"));
+
+        program.child<QToolButton>("TB2")->click();
+        QTest::keyClick(&question, Qt::Key_Return);
+        program.verifyIdle();
+        QCOMPARE(program.main().gameCode(), QStringLiteral("0"));
+        QTest::qWait(30);
+        QVERIFY(program.vysledek().isHidden());
+        QCOMPARE(tableFile(), before);
+    }
+
+    // Both table commands work while a game runs. The view leaves the
+    // selection on its last tab, yet the result judges against its own
+    // game; after clearing, every game is empty and storing goes on.
+    void tableCommandsDuringAGame()
+    {
+        EndingProgram program;
+        program.start();
+        for (int i = 0; i < 10; ++i)
+            BestTableEntries::add(program.table(), kStandard, QStringLiteral("Mistr %1").arg(i), 1, QDate::currentDate());
+        BestTableEntries::add(program.table(), QStringLiteral("10"), QStringLiteral("Jiný"), 3, QDate::currentDate());
+        const pelikor::PositionSet twoApartAtTheEnd{4, 5, 28};
+        program.play(twoApartAtTheEnd, kStandard, {});
+        program.child<QToolButton>("TB3")->click();
+        TTabulkaDialog& view = program.windows->TabulkaDialog();
+        QVERIFY(view.isVisible() && !program.main().isEnabled());
+        view.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(6);
+        view.Button1Click();
+        program.play(twoApartAtTheEnd, kStandard, {kAtTheTop});
+        QTRY_VERIFY(program.vysledek().isVisible());
+        QVERIFY2(!program.name()->isEnabled(), "two pegs left do not beat ten single ones");
+        program.vysledek().OfficeButton1Click();
+
+        program.play(twoApartAtTheEnd, kStandard, {});
+        program.child<QAction>("Vymazattabulkunejlepch2")->trigger();
+        QTest::keyClick(&program.windows->VymazatDialog(), Qt::Key_Return);
+        QVERIFY(program.main().isEnabled() && program.main().gameRunning());
+        for (const pelikor::Game& game : pelikor::kGames)
+            QVERIFY(BestTableEntries::of(program.table(), QString::fromStdString(std::string(game.code))).isEmpty());
+        program.main().Plocha().KClick(kAtTheTop.first);
+        program.main().Plocha().BMouseDown(kAtTheTop.second);
+        QTRY_VERIFY(program.vysledek().isVisible());
+        typeText(program.name(), QStringLiteral("Znovu"));
+        program.vysledek().OfficeButton1Click();
+        QCOMPARE(BestTableEntries::of(program.table(), kStandard).size(), 1);
+    }
+};
+
+QTEST_MAIN(EndgameTest)
+#include "endgame_test.moc"
