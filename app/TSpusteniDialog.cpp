@@ -29,18 +29,16 @@ constexpr int kVersionPixels = 19;
 constexpr int kTitleTop = 4;
 constexpr QSize kPictureSize(73, 74);
 constexpr int kPictureMargin = 8;
-constexpr int kPictureGap = 14;
 constexpr int kLineGap = 6;
 constexpr int kLineHeight = 16;
-constexpr int kMargin = 6;
+constexpr int kMargin = 5;
 
 constexpr QSize kMeterSize(231, 17);
 // The white frame and a black pixel inside it on every side of the meter.
 constexpr int kStripBorder = 2;
 constexpr int kMeterMaximum = 100;
 constexpr int kMeterStep = 1;
-constexpr QSize kCaptionSize(84, 28);
-constexpr int kCaptionPixels = 11;
+constexpr int kCaptionPixels = 10;
 
 // Longest wait for the window system to show the splash; a screen that
 // never answers must not stop the start.
@@ -69,10 +67,15 @@ TSpusteniDialog::TSpusteniDialog()
     TGradText* version = makeGradTitle(panel, QStringLiteral("GradText2"), QStringLiteral("verze 5.0"), kVersionPixels);
     version->move(middle - version->width() / 2, title->geometry().bottom() + 1);
 
+    // The picture and the line under it in the middle of the room left
+    // between the version and the meter.
+    const int stripTop = createMeter(panel);
     const QSize frameSize = kPictureSize + QSize(2 * kPictureMargin, 2 * kPictureMargin);
+    const int roomTop = version->geometry().bottom() + 1;
+    const int frameTop = (roomTop + stripTop - frameSize.height() - kLineGap - kLineHeight) / 2;
     auto* frame = new TShape(panel, TShape::Kind::RoundRect, kWhite, kBlack);
     frame->setObjectName(QStringLiteral("Shape1"));
-    frame->setGeometry(QRect(QPoint(middle - frameSize.width() / 2, version->geometry().bottom() + kPictureGap), frameSize));
+    frame->setGeometry(QRect(QPoint(middle - frameSize.width() / 2, frameTop), frameSize));
     auto* picture = new QLabel(frame);
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setGeometry(QRect(QPoint(kPictureMargin, kPictureMargin), kPictureSize));
@@ -81,10 +84,9 @@ TSpusteniDialog::TSpusteniDialog()
 
     label(panel, "Label1", QString(),
           {kMargin, frame->geometry().bottom() + kLineGap, panel->width() - 2 * kMargin, kLineHeight}, Centred);
-    createMeter(panel);
 }
 
-void TSpusteniDialog::createMeter(QWidget* panel)
+int TSpusteniDialog::createMeter(QWidget* panel)
 {
     const QSize stripSize = kMeterSize + QSize(2 * kStripBorder, 2 * kStripBorder);
     const QPoint stripAt(panel->width() - kMargin - stripSize.width(), panel->height() - kMargin - stripSize.height());
@@ -92,10 +94,14 @@ void TSpusteniDialog::createMeter(QWidget* panel)
     strip->setObjectName(QStringLiteral("Shape2"));
     strip->setGeometry(QRect(stripAt, stripSize));
 
+    // The caption fills the corner left of the strip, its last line level
+    // with the strip's bottom.
+    const int captionWidth = stripAt.x() - 2 * kMargin;
     QLabel* caption = label(panel, "Label2", QStringLiteral("Malé strpení, spouštím program"),
-                            QRect(QPoint(kMargin, strip->geometry().bottom() + 1 - kCaptionSize.height()), kCaptionSize),
-                            Wrapped);
+                            {kMargin, 0, captionWidth, 1}, Wrapped);
     caption->setFont(DialogControls::font(kMsSansSerif, kCaptionPixels));
+    const int captionHeight = caption->heightForWidth(captionWidth);
+    caption->setGeometry(kMargin, strip->geometry().bottom() + 1 - captionHeight, captionWidth, captionHeight);
 
     Metr_ = new TGradProgress(strip);
     Metr_->setObjectName(QStringLiteral("Metr"));
@@ -109,6 +115,7 @@ void TSpusteniDialog::createMeter(QWidget* panel)
     Metr_->setMaxValue(kMeterMaximum);
     Metr_->setStep(kMeterStep);
     Metr_->setPosition(0);
+    return stripAt.y();
 }
 
 void TSpusteniDialog::showAndPaint()

@@ -29,7 +29,9 @@ public:
     TGradProgress& Metr() { return *Metr_; }
 
 private:
-    void createMeter(QWidget* panel);
+    // Creates the meter on its strip and the caption beside it; returns
+    // the strip's top.
+    int createMeter(QWidget* panel);
 
     TGradProgress* Metr_ = nullptr;
 };
