@@ -47,6 +47,7 @@ TKopieDialog::TKopieDialog(DialogOwners& owners)
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setTimerType(Qt::PreciseTimer);
     Timer1->setInterval(kBlinkIntervalMs);
     connect(Timer1, &QTimer::timeout, this, &TKopieDialog::Timer1Timer);
     Timer1->start();
