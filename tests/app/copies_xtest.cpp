@@ -9,7 +9,7 @@
 #include "TKopieDialog.h"
 #include "TSpusteniDialog.h"
 
-#include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
@@ -32,6 +32,8 @@ public:
 };
 
 constexpr int kStartPatienceMs = 15000;
+// Two turns of the 500 ms blink, with room for a busy machine.
+constexpr int kBlinkPatienceMs = 5000;
 
 struct ShownWindow {
     QString name;
@@ -187,8 +189,11 @@ private slots:
         const QPoint ground = warning.topLeft() + QPoint(10, 50);
         const QSet<QRgb> pinks{toQColor(TKopieDialog::kStrongPink).rgb() & 0xFFFFFF,
                                toQColor(TKopieDialog::kLightPink).rgb() & 0xFFFFFF};
+        QTRY_VERIFY_WITH_TIMEOUT(pinks.contains(screenPixel(ground)), kStartPatienceMs);
         QList<QRgb> seen;
-        for (int look = 0; look < 30; ++look) {
+        QElapsedTimer watching;
+        watching.start();
+        while (seen.size() < 3 && watching.elapsed() < kBlinkPatienceMs) {
             const QRgb now = screenPixel(ground);
             QVERIFY2(pinks.contains(now), qPrintable(QString::number(now, 16)));
             if (seen.isEmpty() || seen.last() != now)
