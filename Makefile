@@ -3,8 +3,11 @@
 BUILD_DIR ?= build
 APP_DIR := $(BUILD_DIR)/Pelikor2000
 JOBS ?= $(shell nproc)
+# `make install` puts the application folder here, by default for the
+# current user, with a menu entry and the icon.
+PREFIX ?= $(HOME)/.local/share/Pelikor2000
 
-.PHONY: setup build run test bench screenshots clean
+.PHONY: setup build run test install bench screenshots clean
 
 setup:
 	@scripts/setup
@@ -18,6 +21,9 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+
+install: build
+	@cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
 
 bench: build
 	@cmake --build $(BUILD_DIR) --target benchmarks -j$(JOBS)

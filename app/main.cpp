@@ -1,12 +1,10 @@
-#include "MultimediaCuePlayer.h"
+#include "Entry.h"
 #include "PelikorApplication.h"
-#include "PelikorWindows.h"
 #include "TAppPath.h"
 
 int main(int argc, char** argv)
 {
+    chooseWindowSystem();
     PelikorApplication application(argc, argv);
-    PelikorWindows windows(TAppPath().Path(), std::make_unique<MultimediaCuePlayer>());
-    windows.show();
-    return application.exec();
+    return runProgram(TAppPath().Path());
 }

@@ -1,37 +1,33 @@
-// Starts either the program's windows on an application folder
-// (`startup_probe pelikor FOLDER/`) or a bare QMainWindow
-// (`startup_probe minimal`) and exits as soon as the window is first
+// Starts either the program the way its entry does, search for a running
+// copy, splash and windows, on an application folder
+// (`startup_probe pelikor FOLDER/`), or a bare QMainWindow
+// (`startup_probe minimal`), and exits as soon as the main window is first
 // exposed on screen, so that whole-process timings (hyperfine) compare
 // the two starts.
-#include "MultimediaCuePlayer.h"
+#include "Entry.h"
 #include "PelikorApplication.h"
-#include "PelikorWindows.h"
-#include "THlavniDialog.h"
 
 #include <QMainWindow>
 #include <QWindow>
 
 #include <cstring>
-#include <memory>
 
 namespace {
 
-// Quits the application at the first expose of a window.
+// Quits the application at the first expose of a main window's window.
 class QuitOnExpose : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Expose)
-            QCoreApplication::quit();
+        if (event->type() == QEvent::Expose && watched->isWindowType()) {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (window->windowHandle() == watched && qobject_cast<QMainWindow*>(window))
+                    QCoreApplication::quit();
+            }
+        }
         return QObject::eventFilter(watched, event);
     }
 };
-
-void quitWhenExposed(QWidget& window, QuitOnExpose& filter)
-{
-    window.winId(); // makes the native window that receives the expose
-    window.windowHandle()->installEventFilter(&filter);
-}
 
 } // namespace
 
@@ -41,14 +37,13 @@ int main(int argc, char** argv)
     QuitOnExpose filter;
     if (minimal) {
         QApplication application(argc, argv);
+        application.installEventFilter(&filter);
         QMainWindow window;
-        quitWhenExposed(window, filter);
         window.show();
         return application.exec();
     }
+    chooseWindowSystem();
     PelikorApplication application(argc, argv);
-    PelikorWindows windows(QString::fromLocal8Bit(argv[2]), std::make_unique<MultimediaCuePlayer>());
-    quitWhenExposed(windows.HlavniDialog(), filter);
-    windows.show();
-    return application.exec();
+    application.installEventFilter(&filter);
+    return runProgram(QString::fromLocal8Bit(argv[2]));
 }

@@ -8,6 +8,7 @@
 #include "PelikorWindows.h"
 #include "ScreenCamera.h"
 #include "ShellScenes.h"
+#include "StartScenes.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,10 +49,12 @@ int main(int argc, char** argv)
     QTemporaryDir applicationDir;
     layOutApplicationFolder(applicationDir.path() + QLatin1Char('/'));
     PelikorWindows windows(applicationDir.path() + QLatin1Char('/'), std::make_unique<SilentCuePlayer>());
-    windows.show();
 
     ScreenCamera camera(folder);
     QTimer::singleShot(0, [&] {
+        shootSplash(camera);
+        shootSecondCopy(camera, applicationDir.path() + QLatin1Char('/'));
+        windows.show();
         shootShellScenes(camera, windows);
         shootBoardScenes(camera, windows);
         shootNewGameScenes(camera, windows);

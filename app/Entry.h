@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// The program places its own windows on the screen, which Wayland allows
+// no program: where an X display is at hand (XWayland) and the user chose
+// no platform, the program runs on X. Called before the application
+// object exists.
+void chooseWindowSystem();
+
+// The program on its application folder (ending with "/"), once the
+// application object exists: only the warning when a copy runs already,
+// else the whole start. Returns the exit status.
+int runProgram(const QString& applicationDir);

@@ -1,0 +1,45 @@
+#include "NormalStart.h"
+
+#include "MultimediaCuePlayer.h"
+#include "PelikorApplication.h"
+#include "PelikorWindows.h"
+#include "SingleCopy.h"
+#include "THlavniDialog.h"
+#include "TSpusteniDialog.h"
+
+#include <exception>
+
+namespace {
+
+// The meter after the application object, titled when it was made, and
+// after the last window.
+constexpr int kApplicationReady = 5;
+constexpr int kAllWindowsCreated = 100;
+
+} // namespace
+
+int runNormalStart(const WindowsFactory& createWindows)
+{
+    auto splash = std::make_unique<TSpusteniDialog>();
+    splash->showAndPaint();
+    splash->stepDone(kApplicationReady);
+    std::unique_ptr<PelikorWindows> windows;
+    try {
+        windows = createWindows(*splash);
+    } catch (const std::exception& error) {
+        splash.reset();
+        PelikorApplication::reportError(QString::fromUtf8(error.what()));
+        return kStartFailed;
+    }
+    SingleCopy::publish(windows->HlavniDialog());
+    splash.reset();
+    windows->show();
+    return QApplication::exec();
+}
+
+std::unique_ptr<PelikorWindows> createProgramWindows(const QString& applicationDir, TSpusteniDialog& splash)
+{
+    auto windows = std::make_unique<PelikorWindows>(applicationDir, std::make_unique<MultimediaCuePlayer>());
+    splash.stepDone(kAllWindowsCreated);
+    return windows;
+}

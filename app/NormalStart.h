@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class PelikorWindows;
+class TSpusteniDialog;
+
+// Creates every window of the program and tells the splash the meter's
+// value after each step of it.
+using WindowsFactory = std::function<std::unique_ptr<PelikorWindows>(TSpusteniDialog& splash)>;
+
+// The exit status of a start that could not create its windows.
+inline constexpr int kStartFailed = 1;
+
+// The start of the only copy: the splash with its meter while
+// `createWindows` runs, the main window published for the search of later
+// starts, the splash freed, then the event loop until the main window
+// closes. A failure to create the windows (the best table that does not
+// open) is reported in a message box and ends the start with kStartFailed
+// before any window but the splash has shown.
+int runNormalStart(const WindowsFactory& createWindows);
+
+// The program's windows on an application folder (ending with "/") with
+// the sound cues played, as the entry creates them.
+std::unique_ptr<PelikorWindows> createProgramWindows(const QString& applicationDir, TSpusteniDialog& splash);

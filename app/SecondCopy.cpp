@@ -1,0 +1,52 @@
+#include "SecondCopy.h"
+
+#include "CuePlayer.h"
+#include "FigurePicture.h"
+#include "MultimediaCuePlayer.h"
+#include "TKopieDialog.h"
+#include "TPomocnikDialog.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+
+// How far the warning reaches over the figure, so that its tail points at it.
+constexpr int kWarningOverlap = 35;
+
+} // namespace
+
+SecondCopy::SecondCopy(const QString& applicationDir, std::unique_ptr<CuePlayer> player)
+    : settings_(applicationDir), cues_(applicationDir, std::move(player))
+{
+    pomocnikDialog_ = std::make_unique<TPomocnikDialog>(settings_, cues_, QPixmap::fromImage(resources::figurePicture()),
+                                                        resources::figureOutline());
+    owners_.setFigure(pomocnikDialog_.get());
+    kopieDialog_ = std::make_unique<TKopieDialog>(owners_);
+    connect(pomocnikDialog_.get(), &TPomocnikDialog::closed, this, &SecondCopy::finished);
+}
+
+SecondCopy::~SecondCopy() = default;
+
+void SecondCopy::start()
+{
+    TPomocnikDialog& figure = *pomocnikDialog_;
+    TKopieDialog& warning = *kopieDialog_;
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    figure.move(screen.width() / 2 - figure.width() / 2, screen.height() / 2 - figure.height() / 2);
+    warning.move(figure.x() - warning.width() + kWarningOverlap, figure.y() + figure.height() - warning.height());
+    warning.showDialog();
+    figure.show();
+    // The keys belong to the warning, which the figure shown after it must
+    // not take from it.
+    warning.activateWindow();
+}
+
+int runSecondCopy(const QString& applicationDir)
+{
+    SecondCopy copy(applicationDir, std::make_unique<MultimediaCuePlayer>());
+    QObject::connect(&copy, &SecondCopy::finished, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    copy.start();
+    return QApplication::exec();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "DialogOwners.h"
+#include "Settings.h"
+#include "SoundCues.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class CuePlayer;
+class TKopieDialog;
+class TPomocnikDialog;
+
+// A start while another copy runs: only the figure, in the middle of the
+// screen, and the warning beside it. The copy ends when the figure is
+// closed, by acknowledging the warning or by the window system; a click
+// on the figure opens nothing here.
+class SecondCopy : public QObject {
+    Q_OBJECT
+
+public:
+    // `applicationDir` ends with "/": the settings file is the first copy's.
+    SecondCopy(const QString& applicationDir, std::unique_ptr<CuePlayer> player);
+    ~SecondCopy() override;
+
+    // Places the figure and the warning and shows them, the warning first.
+    void start();
+
+    TPomocnikDialog& PomocnikDialog() { return *pomocnikDialog_; }
+    TKopieDialog& KopieDialog() { return *kopieDialog_; }
+
+signals:
+    // The figure was closed: this copy ends.
+    void finished();
+
+private:
+    Settings settings_;
+    SoundCues cues_;
+    DialogOwners owners_;
+    std::unique_ptr<TPomocnikDialog> pomocnikDialog_;
+    std::unique_ptr<TKopieDialog> kopieDialog_;
+};
+
+// Runs a second copy until it ends; returns the exit status.
+int runSecondCopy(const QString& applicationDir);

@@ -1,0 +1,83 @@
+#include "TKopieDialog.h"
+
+#include "Background.h"
+#include "DialogControls.h"
+#include "DialogOwners.h"
+#include "TOfficeButton.h"
+#include "WarningPicture.h"
+
+#include <QLabel>
+#include <QTimer>
+
+using namespace DialogControls;
+
+namespace {
+
+constexpr int kMargin = 8;
+constexpr int kTextLeft = 50;
+constexpr int kMessageTop = 25;
+constexpr int kMessageHeight = 34;
+constexpr int kRuleTop = 64;
+constexpr int kButtonTop = 71;
+// The balloon's body ends where its tail begins, on the right.
+constexpr int kBodyWidth = TKopieDialog::kClientSize.width() - tformshape::kDefaultIndent;
+
+} // namespace
+
+TKopieDialog::TKopieDialog(DialogOwners& owners)
+    : BalloonDialog(owners, kClientSize, TBalloonPosition::bpRightTop)
+{
+    setObjectName(QStringLiteral("TKopieDialog"));
+    setColour(kStrongPink);
+
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Image1"));
+    const QImage& warning = resources::warningPicture(devicePixelRatioF());
+    picture->setGeometry(kMargin, kMargin, resources::kWarningPictureSize, resources::kWarningPictureSize);
+    picture->setPixmap(QPixmap::fromImage(warning));
+
+    label(this, "Label1", QStringLiteral("Pelikor 2000"), {kTextLeft, kMargin}, Bold);
+    label(this, "Label2", QStringLiteral("Pozor ! Již máte spuštěnu jednu kopii tohoto programu."),
+          {kTextLeft, kMessageTop, kBodyWidth - kTextLeft - kMargin, kMessageHeight}, Wrapped);
+    rule(this, "Bevel1", {kMargin, kRuleTop}, kBodyWidth - 2 * kMargin);
+
+    TOfficeButton* ok = button(this, "OfficeButton2", QStringLiteral("Ok"), QString(), {0, kButtonTop});
+    ok->move((kBodyWidth - ok->width()) / 2, kButtonTop);
+    connect(ok, &TOfficeButton::clicked, this, &TKopieDialog::OfficeButton2Click);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setInterval(kBlinkIntervalMs);
+    connect(Timer1, &QTimer::timeout, this, &TKopieDialog::Timer1Timer);
+    Timer1->start();
+}
+
+void TKopieDialog::setColour(TColor colour)
+{
+    colour_ = colour;
+    setBackground(this, colour);
+}
+
+void TKopieDialog::Timer1Timer()
+{
+    setColour(colour_ == kLightPink ? kStrongPink : kLightPink);
+}
+
+void TKopieDialog::acknowledge()
+{
+    owners().enable();
+    if (TPomocnikDialog* figure = owners().figure())
+        figure->close();
+}
+
+void TKopieDialog::OfficeButton2Click()
+{
+    acknowledge();
+}
+
+void TKopieDialog::FormKeyDown(int key)
+{
+    if (key == kKeyEscape || key == kKeyEnter)
+        acknowledge();
+}

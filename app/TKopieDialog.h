@@ -1,0 +1,38 @@
+#pragma once
+
+#include "BalloonDialog.h"
+
+class QTimer;
+
+// The second copy's warning: a balloon beside the figure, blinking between
+// two pinks, that says a copy of the program runs already. Acknowledging
+// it closes the figure, which ends this copy.
+class TKopieDialog : public BalloonDialog {
+    Q_OBJECT
+
+public:
+    static constexpr QSize kClientSize{320, 97};
+    static constexpr TColor kStrongPink = 10184434; // 0x9B66F2
+    static constexpr TColor kLightPink = 13547001;  // 0xCEB5F9
+    static constexpr int kBlinkIntervalMs = 500;
+
+    // `owners` holds the figure, the only other window of this copy.
+    explicit TKopieDialog(DialogOwners& owners);
+
+    // The balloon's colour now.
+    TColor Color() const { return colour_; }
+
+    void OfficeButton2Click();
+    void Timer1Timer();
+
+protected:
+    void FormKeyDown(int key) override;
+
+private:
+    void setColour(TColor colour);
+    // Enables the figure and closes it.
+    void acknowledge();
+
+    TColor colour_ = kStrongPink;
+    QTimer* Timer1 = nullptr;
+};

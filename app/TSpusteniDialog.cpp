@@ -1,0 +1,142 @@
+#include "TSpusteniDialog.h"
+
+#include "Background.h"
+#include "DialogControls.h"
+#include "FigurePicture.h"
+#include "GradTitle.h"
+#include "TGradProgress.h"
+#include "TShape.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+using namespace DialogControls;
+
+namespace {
+
+constexpr int kInset = 2;
+constexpr TColor kBlack = 0x000000;
+constexpr TColor kWhite = 0xFFFFFF;
+constexpr TColor kRed = 0x0000FF;
+constexpr TColor kLightYellow = 14745599; // 0xE0FFFF
+
+constexpr int kTitlePixels = 37;
+constexpr int kVersionPixels = 19;
+constexpr int kTitleTop = 4;
+constexpr QSize kPictureSize(73, 74);
+constexpr int kPictureMargin = 8;
+constexpr int kLineGap = 6;
+constexpr int kLineHeight = 16;
+constexpr int kMargin = 5;
+
+constexpr QSize kMeterSize(231, 17);
+// The white frame and a black pixel inside it on every side of the meter.
+constexpr int kStripBorder = 2;
+constexpr int kMeterMaximum = 100;
+constexpr int kMeterStep = 1;
+constexpr int kCaptionPixels = 11;
+
+// Longest wait for the window system to show the splash; a screen that
+// never answers must not stop the start.
+constexpr int kExposeWaitMs = 1000;
+
+} // namespace
+
+TSpusteniDialog::TSpusteniDialog()
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("TSpusteniDialog"));
+    setFixedSize(kClientSize);
+
+    auto* outer = new QWidget(this);
+    outer->setObjectName(QStringLiteral("Panel1"));
+    outer->setGeometry(rect());
+    setBackground(outer, kBlack);
+    auto* panel = new QWidget(outer);
+    panel->setObjectName(QStringLiteral("Panel2"));
+    panel->setGeometry(rect().adjusted(kInset, kInset, -kInset, -kInset));
+    setBackground(panel, kLightYellow);
+    const int middle = panel->width() / 2;
+
+    TGradText* title = makeGradTitle(panel, QStringLiteral("GradText1"), QStringLiteral("Pelikor 2000"), kTitlePixels);
+    title->move(middle - title->width() / 2, kTitleTop);
+    TGradText* version = makeGradTitle(panel, QStringLiteral("GradText2"), QStringLiteral("verze 5.0"), kVersionPixels);
+    version->move(middle - version->width() / 2, title->geometry().bottom() + 1);
+
+    // The picture and the line under it in the middle of the room left
+    // between the version and the meter.
+    const int stripTop = createMeter(panel);
+    const QSize frameSize = kPictureSize + QSize(2 * kPictureMargin, 2 * kPictureMargin);
+    const int roomTop = version->geometry().bottom() + 1;
+    const int frameTop = (roomTop + stripTop - frameSize.height() - kLineGap - kLineHeight) / 2;
+    auto* frame = new TShape(panel, TShape::Kind::RoundRect, kWhite, kBlack);
+    frame->setObjectName(QStringLiteral("Shape1"));
+    frame->setGeometry(QRect(QPoint(middle - frameSize.width() / 2, frameTop), frameSize));
+    auto* picture = new QLabel(frame);
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setGeometry(QRect(QPoint(kPictureMargin, kPictureMargin), kPictureSize));
+    picture->setScaledContents(true);
+    picture->setPixmap(QPixmap::fromImage(resources::figurePicture(devicePixelRatioF())));
+
+    label(panel, "Label1", QString(),
+          {kMargin, frame->geometry().bottom() + kLineGap, panel->width() - 2 * kMargin, kLineHeight}, Centred);
+}
+
+int TSpusteniDialog::createMeter(QWidget* panel)
+{
+    const QSize stripSize = kMeterSize + QSize(2 * kStripBorder, 2 * kStripBorder);
+    const QPoint stripAt(panel->width() - kMargin - stripSize.width(), panel->height() - kMargin - stripSize.height());
+    auto* strip = new TShape(panel, TShape::Kind::Rectangle, kWhite, kBlack);
+    strip->setObjectName(QStringLiteral("Shape2"));
+    strip->setGeometry(QRect(stripAt, stripSize));
+
+    // The caption fills the corner left of the strip, its last line level
+    // with the strip's bottom.
+    const int captionWidth = stripAt.x() - 2 * kMargin;
+    QLabel* caption = label(panel, "Label2", QStringLiteral("Malé strpení, spouštím program"),
+                            {kMargin, 0, captionWidth, 1}, Wrapped);
+    // In the face the main window loads anyway: one face less to load at start.
+    caption->setFont(DialogControls::font(kTimesNewRoman, kCaptionPixels));
+    const int captionHeight = caption->heightForWidth(captionWidth);
+    caption->setGeometry(kMargin, strip->geometry().bottom() + 1 - captionHeight, captionWidth, captionHeight);
+
+    Metr_ = new TGradProgress(strip);
+    Metr_->setObjectName(QStringLiteral("Metr"));
+    Metr_->setGeometry(QRect(QPoint(kStripBorder, kStripBorder), kMeterSize));
+    Metr_->setStyle(TGradientStyle::gsHorizontal);
+    Metr_->setBevelStyle(TBevelStyle::bsNone);
+    Metr_->setStartColor(kWhite);
+    Metr_->setEndColor(kRed);
+    Metr_->setBackColor(kBlack);
+    Metr_->setShowPercent(false);
+    Metr_->setMaxValue(kMeterMaximum);
+    Metr_->setStep(kMeterStep);
+    Metr_->setPosition(0);
+    return stripAt.y();
+}
+
+void TSpusteniDialog::showAndPaint()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    move(screen.center() - rect().center());
+    show();
+    // The window system shows a new window when it is ready; until then
+    // nothing painted would reach the screen.
+    QTimer patience;
+    patience.setSingleShot(true);
+    patience.start(kExposeWaitMs);
+    while (!windowHandle()->isExposed() && patience.isActive())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    repaint();
+}
+
+void TSpusteniDialog::stepDone(int value)
+{
+    if (value <= Metr_->position())
+        return;
+    Metr_->setPosition(value);
+}

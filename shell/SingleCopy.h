@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The test for a running copy of the program. The main window of every
+// running copy answers through a local socket of its own, in a folder of
+// the user and the display, with its window class and its current title;
+// a new start asks each of them, as the old window search looked at every
+// top-level window. Sockets that no one answers any more are cleared.
+class SingleCopy {
+public:
+    // How long a search waits for the answers of all copies together: a
+    // copy whose main window exists but whose event loop does not run yet
+    // counts as not found when it has not answered by then.
+    static constexpr int kAnswerTimeoutMs = 250;
+
+    // Whether a main window of class "THlavniDialog" titled exactly
+    // "Pelikor 2000" exists in a running copy.
+    static bool runningCopyFound();
+
+    // Whether a running copy has a published window of this class with
+    // exactly this title.
+    static bool findWindow(const QString& className, const QString& title);
+
+    // Answers searches with the window's class name and its title at the
+    // moment of asking, for as long as the window exists. A folder or
+    // socket that cannot be made leaves the window unpublished.
+    static void publish(QWidget& window);
+
+    // The folder of the sockets of this user on this display.
+    static QString folder();
+};

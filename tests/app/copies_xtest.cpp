@@ -1,0 +1,275 @@
+#include "CopySearch.h"
+#include "CuePlayer.h"
+#include "PelikorApplication.h"
+#include "PelikorWindows.h"
+#include "Settings.h"
+#include "SingleCopy.h"
+#include "TGradProgress.h"
+#include "THlavniDialog.h"
+#include "TKopieDialog.h"
+#include "TSpusteniDialog.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QScreen>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <filesystem>
+
+// Copies of the program started as a player starts them, on the X server
+// of the test, watched from outside: which windows each process shows,
+// what the screen shows and what the settings file says.
+
+namespace {
+
+class SilentCuePlayer : public CuePlayer {
+public:
+    void play(const QString&) override {}
+};
+
+constexpr int kStartPatienceMs = 15000;
+// Two turns of the 500 ms blink, with room for a busy machine.
+constexpr int kBlinkPatienceMs = 5000;
+
+struct ShownWindow {
+    QString name;
+    QRect geometry;
+    bool operator==(const ShownWindow&) const = default;
+};
+
+QString xdotool(const QStringList& arguments)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("xdotool"), arguments);
+    tool.waitForFinished();
+    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+}
+
+// The windows a process shows on the screen, as the X server knows them.
+QList<ShownWindow> shownWindows(qint64 pid)
+{
+    QList<ShownWindow> shown;
+    const QString ids = xdotool({QStringLiteral("search"), QStringLiteral("--pid"), QString::number(pid),
+                                 QStringLiteral("--onlyvisible")});
+    for (const QString& id : ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        QMap<QString, int> values;
+        const QString geometry = xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id});
+        for (const QString& line : geometry.split(QLatin1Char('\n'))) {
+            const QStringList pair = line.split(QLatin1Char('='));
+            if (pair.size() == 2)
+                values[pair[0]] = pair[1].toInt();
+        }
+        shown << ShownWindow{xdotool({QStringLiteral("getwindowname"), id}),
+                             QRect(values["X"], values["Y"], values["WIDTH"], values["HEIGHT"])};
+    }
+    std::sort(shown.begin(), shown.end(), [](const ShownWindow& a, const ShownWindow& b) { return a.name < b.name; });
+    return shown;
+}
+
+// The main window: as wide as its client area, taller by its menu bar.
+bool isMainWindow(const ShownWindow& window)
+{
+    return window.name == QStringLiteral("Pelikor 2000") && window.geometry.width() == THlavniDialog::kClientSize.width()
+           && window.geometry.height() > THlavniDialog::kClientSize.height();
+}
+
+bool showsMainWindow(qint64 pid)
+{
+    const QList<ShownWindow> shown = shownWindows(pid);
+    return std::any_of(shown.begin(), shown.end(), isMainWindow);
+}
+
+// The screen as a separate program reads it from the X server, which sees
+// only what this process has sent there.
+QImage grabByAnotherProgram(const QRect& area)
+{
+    QProcess grab;
+    grab.start(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("-crop"),
+                                          QStringLiteral("%1x%2+%3+%4").arg(area.width()).arg(area.height()).arg(area.x()).arg(area.y()),
+                                          QStringLiteral("png:-")});
+    grab.waitForFinished();
+    return QImage::fromData(grab.readAllStandardOutput(), "PNG").convertToFormat(QImage::Format_RGB32);
+}
+
+QRgb screenPixel(QPoint at)
+{
+    return QGuiApplication::primaryScreen()->grabWindow(0, at.x(), at.y(), 1, 1).toImage().pixel(0, 0) & 0xFFFFFF;
+}
+
+// The build's application folder copied, so that no test touches its
+// settings or table; without a settings file, as after an install.
+struct ApplicationFolder {
+    QTemporaryDir folder;
+    ApplicationFolder()
+    {
+        std::filesystem::copy(QFile::encodeName(qEnvironmentVariable("PELIKOR_TEST_APP_DIR")).toStdString(),
+                              QFile::encodeName(folder.path()).toStdString(),
+                              std::filesystem::copy_options::recursive);
+        QFile::remove(settingsFile());
+    }
+    QString program() const { return folder.path() + QStringLiteral("/Pelikor2000"); }
+    QString settingsFile() const { return folder.path() + QStringLiteral("/Kolvex.ini"); }
+    QString pomocnik() const { return Settings(folder.path() + QLatin1Char('/')).read(Settings::kPomocnik); }
+};
+
+// A program process, ended at the end of the test whatever happened.
+struct ProgramProcess : QProcess {
+    explicit ProgramProcess(const ApplicationFolder& folder) { start(folder.program(), {}); }
+    ~ProgramProcess() override
+    {
+        if (state() != QProcess::NotRunning) {
+            kill();
+            waitForFinished();
+        }
+    }
+};
+
+} // namespace
+
+class CopiesXTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        // The copies of this test meet only one another.
+        QVERIFY(runtime_.isValid());
+        qputenv("XDG_RUNTIME_DIR", runtime_.path().toLocal8Bit());
+        QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+        QVERIFY2(!xdotool({QStringLiteral("version")}).isEmpty(), "xdotool is missing");
+    }
+
+    // The splash and each step of its meter are on the X server's screen
+    // when the call returns, with no event loop running: another program
+    // sees them.
+    void splashAndItsStepsReachTheScreenAtOnce()
+    {
+        TSpusteniDialog splash;
+        splash.showAndPaint();
+        const QImage corner = grabByAnotherProgram(QRect(splash.geometry().topLeft() + QPoint(1, 3), QSize(1, 1)));
+        QCOMPARE(corner.pixel(0, 0), qRgb(0, 0, 0));
+        const QImage panel = grabByAnotherProgram(QRect(splash.geometry().topLeft() + QPoint(3, 3), QSize(1, 1)));
+        QCOMPARE(panel.pixel(0, 0), qRgb(255, 255, 224));
+
+        splash.stepDone(50);
+        const TGradProgress& meter = splash.Metr();
+        const QImage row = grabByAnotherProgram(QRect(meter.mapToGlobal(QPoint(0, meter.height() / 2)), QSize(meter.width(), 1)));
+        const int filled = meter.filledLength();
+        QVERIFY(qRed(row.pixel(filled, 0)) > 200);
+        QCOMPARE(row.pixel(filled + 10, 0), qRgb(0, 0, 0));
+    }
+
+    // The second copy shows the figure in the middle of the screen and the
+    // blinking warning beside it, nothing else; Esc ends it and leaves the
+    // first copy as it was.
+    void secondCopyOnlyWarnsAndEndsOnEsc()
+    {
+        ApplicationFolder folder;
+        ProgramProcess first(folder);
+        QTRY_VERIFY_WITH_TIMEOUT(SingleCopy::runningCopyFound(), kStartPatienceMs);
+        QTRY_VERIFY_WITH_TIMEOUT(showsMainWindow(first.processId()), kStartPatienceMs);
+        const QList<ShownWindow> firstShows = shownWindows(first.processId());
+        QCOMPARE(firstShows.size(), 1);
+
+        ProgramProcess second(folder);
+        QTRY_COMPARE_WITH_TIMEOUT(shownWindows(second.processId()).size(), 2, kStartPatienceMs);
+        const QSize screen = QGuiApplication::primaryScreen()->size();
+        const QRect figure(screen.width() / 2 - 52, screen.height() / 2 - 52, 104, 104);
+        const QRect warning(figure.left() - 320 + 35, figure.bottom() + 1 - 97, 320, 97);
+        const QList<ShownWindow> secondShows = shownWindows(second.processId());
+        QCOMPARE(secondShows[0].geometry, warning);
+        QCOMPARE(secondShows[1], (ShownWindow{QStringLiteral("Pomocník"), figure}));
+        QTRY_COMPARE(folder.pomocnik(), QStringLiteral("1"));
+
+        // The balloon, left of its texts, shows only the two pinks in turn.
+        const QPoint ground = warning.topLeft() + QPoint(10, 50);
+        const QSet<QRgb> pinks{toQColor(TKopieDialog::kStrongPink).rgb() & 0xFFFFFF,
+                               toQColor(TKopieDialog::kLightPink).rgb() & 0xFFFFFF};
+        QTRY_VERIFY_WITH_TIMEOUT(pinks.contains(screenPixel(ground)), kStartPatienceMs);
+        QList<QRgb> seen;
+        QElapsedTimer watching;
+        watching.start();
+        while (seen.size() < 3 && watching.elapsed() < kBlinkPatienceMs) {
+            const QRgb now = screenPixel(ground);
+            QVERIFY2(pinks.contains(now), qPrintable(QString::number(now, 16)));
+            if (seen.isEmpty() || seen.last() != now)
+                seen << now;
+            QTest::qWait(50);
+        }
+        QVERIFY2(seen.size() >= 3, qPrintable(QString::number(seen.size())));
+
+        xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
+        QVERIFY(second.waitForFinished(kStartPatienceMs));
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(folder.pomocnik(), QStringLiteral("0"));
+
+        QCOMPARE(first.state(), QProcess::Running);
+        QCOMPARE(shownWindows(first.processId()), firstShows);
+        QVERIFY(SingleCopy::runningCopyFound());
+    }
+
+    // A copy whose main window shows the boss screen is no running copy to
+    // a new start, which starts in full; back from the boss screen, it is
+    // one again.
+    void bossScreenLetsTheNextCopyStartInFull()
+    {
+        QTemporaryDir ownFolder;
+        PelikorWindows windows(ownFolder.path() + QLatin1Char('/'), std::make_unique<SilentCuePlayer>());
+        THlavniDialog& main = windows.HlavniDialog();
+        SingleCopy::publish(main);
+        windows.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QVERIFY(searchAside().found);
+        main.fovskpojistka1Click();
+        QCOMPARE(main.windowTitle(), QStringLiteral("Plnění plánu v letošním roce"));
+
+        ApplicationFolder folder;
+        ProgramProcess next(folder);
+        QTRY_VERIFY_WITH_TIMEOUT(showsMainWindow(next.processId()), kStartPatienceMs);
+        QCOMPARE(shownWindows(next.processId()).size(), 1);
+        QCOMPARE(main.windowTitle(), QStringLiteral("Plnění plánu v letošním roce"));
+        QVERIFY(main.isVisible());
+
+        next.kill();
+        next.waitForFinished();
+        QVERIFY(!searchAside().found);
+        main.fovskpojistka1Click();
+        QVERIFY(searchAside().found);
+    }
+
+    // A copy killed before it could close its socket does not stop the
+    // next start, which clears what it left.
+    void killedCopyDoesNotBlockTheNextStart()
+    {
+        ApplicationFolder folder;
+        ProgramProcess killed(folder);
+        QTRY_VERIFY_WITH_TIMEOUT(SingleCopy::runningCopyFound(), kStartPatienceMs);
+        const QString socket = SingleCopy::folder() + QLatin1Char('/') + QString::number(killed.processId());
+        QVERIFY(QFileInfo::exists(socket));
+        killed.kill();
+        QVERIFY(killed.waitForFinished());
+        QVERIFY(QFileInfo::exists(socket));
+
+        ProgramProcess next(folder);
+        QTRY_VERIFY_WITH_TIMEOUT(showsMainWindow(next.processId()), kStartPatienceMs);
+        QCOMPARE(shownWindows(next.processId()).size(), 1);
+        QVERIFY(!QFileInfo::exists(socket));
+        QVERIFY(SingleCopy::runningCopyFound());
+    }
+
+private:
+    QTemporaryDir runtime_;
+};
+
+int main(int argc, char** argv)
+{
+    PelikorApplication application(argc, argv);
+    CopiesXTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "copies_xtest.moc"

@@ -1,0 +1,241 @@
+#include "CopySearch.h"
+#include "Entry.h"
+#include "NormalStart.h"
+#include "PelikorApplication.h"
+#include "PelikorWindows.h"
+#include "TGradProgress.h"
+#include "THlavniDialog.h"
+#include "TSpusteniDialog.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <stdexcept>
+
+namespace {
+
+// The positions at which the meter was painted, as they were at the paint.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(TGradProgress& meter) : meter_(meter) { meter.installEventFilter(this); }
+    QList<int> painted;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &meter_ && event->type() == QEvent::Paint)
+            painted << meter_.position();
+        return false;
+    }
+
+private:
+    TGradProgress& meter_;
+};
+
+// The meter's row of pixels as the window's backing store holds it now,
+// without any event being processed.
+QImage meterOnScreen(TSpusteniDialog& splash)
+{
+    const TGradProgress& meter = splash.Metr();
+    const QPoint at = meter.mapTo(&splash, QPoint(0, meter.height() / 2));
+    return QGuiApplication::primaryScreen()->grabWindow(splash.winId(), at.x(), at.y(), meter.width(), 1).toImage();
+}
+
+bool isBlack(QRgb pixel)
+{
+    return qRed(pixel) == 0 && qGreen(pixel) == 0 && qBlue(pixel) == 0;
+}
+
+// Reads the first message box that opens, then closes it.
+class MessageReader : public QObject {
+public:
+    MessageReader()
+    {
+        connect(&poll_, &QTimer::timeout, this, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            text = box->text();
+            icon = box->icon();
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (window != box && window->isVisible())
+                    othersVisible << window->objectName();
+            }
+            box->accept();
+        });
+        poll_.start(10);
+    }
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList othersVisible;
+
+private:
+    QTimer poll_;
+};
+
+} // namespace
+
+class StartTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(runtime_.isValid());
+        qputenv("XDG_RUNTIME_DIR", runtime_.path().toLocal8Bit());
+    }
+
+    // The yellow panel inside the black one, and nothing on it lying over
+    // anything else.
+    void splashPanelsAndTheirParts()
+    {
+        TSpusteniDialog splash;
+        QCOMPARE(splash.size(), QSize(339, 288));
+        auto* inner = splash.findChild<QWidget*>(QStringLiteral("Panel2"));
+        QCOMPARE(inner->geometry(), QRect(2, 2, 335, 284));
+        QCOMPARE(inner->palette().color(QPalette::Window), QColor(255, 255, 224));
+        QCOMPARE(splash.findChild<QWidget*>(QStringLiteral("Panel1"))->palette().color(QPalette::Window),
+                 QColor(Qt::black));
+        const QList<QWidget*> parts = inner->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (QWidget* part : parts) {
+            QVERIFY2(inner->rect().contains(part->geometry()), qPrintable(part->objectName()));
+            for (QWidget* other : parts)
+                QVERIFY2(part == other || !part->geometry().intersects(other->geometry()),
+                         qPrintable(part->objectName() + " " + other->objectName()));
+        }
+    }
+
+    // Each step is painted before it returns; a step that would not move
+    // the meter on is no step.
+    void meterOnlyGrowsAndEachStepIsOnTheScreenAtOnce()
+    {
+        TSpusteniDialog splash;
+        splash.showAndPaint();
+        QVERIFY(splash.windowHandle()->isExposed());
+        QCOMPARE(splash.geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
+        PaintRecorder recorder(splash.Metr());
+        QVERIFY(isBlack(meterOnScreen(splash).pixel(1, 0)));
+
+        const QList<int> steps{5, 5, 3, -4, 40, 55, 150, 100};
+        const QList<int> positions{5, 5, 5, 5, 40, 55, 100, 100};
+        QList<int> painted;
+        for (int i = 0; i < steps.size(); ++i) {
+            splash.stepDone(steps[i]);
+            const int position = positions[i];
+            QCOMPARE(splash.Metr().position(), position);
+            if (painted.isEmpty() || painted.last() != position)
+                painted << position;
+            QCOMPARE(recorder.painted, painted);
+
+            // The filled part ends where the position says.
+            const QImage row = meterOnScreen(splash);
+            const int filled = splash.Metr().filledLength();
+            QVERIFY2(qRed(row.pixel(filled, 0)) > 200 && !isBlack(row.pixel(filled, 0)), qPrintable(QString::number(i)));
+            if (filled + 2 < row.width() - 1)
+                QVERIFY(isBlack(row.pixel(filled + 2, 0)));
+        }
+    }
+
+    // A best table that does not open ends the start with a message that
+    // names it; no window but the box shows then.
+    void failedStartIsReportedAndEndsWithoutTheMainWindow()
+    {
+        const QString message = QStringLiteral("Tabulku /hra/Data/Pelkor.dbf nelze otevřít");
+        int meterDuringCreation = -1;
+        bool splashShownDuringCreation = false;
+        MessageReader reader;
+        const int status = runNormalStart([&](TSpusteniDialog& splash) -> std::unique_ptr<PelikorWindows> {
+            meterDuringCreation = splash.Metr().position();
+            splashShownDuringCreation = splash.isVisible();
+            throw std::runtime_error(message.toStdString());
+        });
+        QCOMPARE(status, kStartFailed);
+        QVERIFY(splashShownDuringCreation);
+        QCOMPARE(meterDuringCreation, 5);
+        QCOMPARE(reader.text, message);
+        QCOMPARE(reader.icon, QMessageBox::Critical);
+        QCOMPARE(reader.othersVisible, QStringList());
+        QVERIFY(QApplication::topLevelWidgets().size() <= 1);
+    }
+
+    // The whole start on a folder of its own: the meter full when the last
+    // window exists, the splash gone, the main window shown and found by a
+    // later start until it closes.
+    void normalStartShowsAndPublishesTheMainWindow()
+    {
+        QTemporaryDir folder;
+        int meterAfterCreation = -1;
+        bool foundWhileRunning = false;
+        bool splashGone = false;
+        // Looks once the main window shows, which is after the loop started.
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, [&] {
+            THlavniDialog* main = nullptr;
+            splashGone = true;
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (qobject_cast<TSpusteniDialog*>(window))
+                    splashGone = false;
+                if (auto* candidate = qobject_cast<THlavniDialog*>(window); candidate && candidate->isVisible())
+                    main = candidate;
+            }
+            if (!main)
+                return;
+            watch.stop();
+            foundWhileRunning = searchAside().found;
+            main->close();
+        });
+        watch.start(10);
+        const int status = runNormalStart([&](TSpusteniDialog& splash) {
+            auto windows = createProgramWindows(folder.path() + QLatin1Char('/'), splash);
+            meterAfterCreation = splash.Metr().position();
+            return windows;
+        });
+        QCOMPARE(status, 0);
+        QCOMPARE(meterAfterCreation, 100);
+        QVERIFY(splashGone);
+        QVERIFY(foundWhileRunning);
+        QVERIFY(!searchAside().found);
+    }
+
+    void windowSystemIsChosenBeforeTheApplication_data()
+    {
+        QTest::addColumn<QByteArray>("platform");
+        QTest::addColumn<QByteArray>("display");
+        QTest::addColumn<QByteArray>("chosen");
+        QTest::newRow("X display, no choice") << QByteArray() << QByteArray(":0") << QByteArray("xcb");
+        QTest::newRow("user chose Wayland") << QByteArray("wayland") << QByteArray(":0") << QByteArray("wayland");
+        QTest::newRow("no X display") << QByteArray() << QByteArray() << QByteArray();
+        QTest::newRow("user chose offscreen") << QByteArray("offscreen") << QByteArray() << QByteArray("offscreen");
+    }
+    void windowSystemIsChosenBeforeTheApplication()
+    {
+        QFETCH(QByteArray, platform);
+        QFETCH(QByteArray, display);
+        QFETCH(QByteArray, chosen);
+        const QByteArray ownPlatform = qgetenv("QT_QPA_PLATFORM");
+        const QByteArray ownDisplay = qgetenv("DISPLAY");
+        qputenv("QT_QPA_PLATFORM", platform);
+        qputenv("DISPLAY", display);
+        chooseWindowSystem();
+        const QByteArray result = qgetenv("QT_QPA_PLATFORM");
+        qputenv("QT_QPA_PLATFORM", ownPlatform);
+        qputenv("DISPLAY", ownDisplay);
+        QCOMPARE(result, chosen);
+    }
+
+private:
+    QTemporaryDir runtime_;
+};
+
+// The program's own application object, whose error report is under test.
+int main(int argc, char** argv)
+{
+    PelikorApplication application(argc, argv);
+    StartTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "start_test.moc"

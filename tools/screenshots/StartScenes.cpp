@@ -1,0 +1,39 @@
+#include "StartScenes.h"
+
+#include "CuePlayer.h"
+#include "ScreenCamera.h"
+#include "SecondCopy.h"
+#include "TKopieDialog.h"
+#include "TPomocnikDialog.h"
+#include "TSpusteniDialog.h"
+
+namespace {
+
+// The meter's value half way through the start, after TOProgramuDialog.
+constexpr int kMeterHalfWay = 55;
+
+class SilentCuePlayer : public CuePlayer {
+public:
+    void play(const QString&) override {}
+};
+
+} // namespace
+
+void shootSplash(ScreenCamera& camera)
+{
+    TSpusteniDialog splash;
+    splash.showAndPaint();
+    splash.stepDone(kMeterHalfWay);
+    camera.shoot(QStringLiteral("start-splash"), splash.frameGeometry());
+}
+
+void shootSecondCopy(ScreenCamera& camera, const QString& applicationDir)
+{
+    SecondCopy copy(applicationDir, std::make_unique<SilentCuePlayer>());
+    copy.start();
+    TKopieDialog& warning = copy.KopieDialog();
+    const QRect both = warning.frameGeometry().united(copy.PomocnikDialog().frameGeometry());
+    camera.shoot(QStringLiteral("second-copy-warning"), both);
+    warning.Timer1Timer();
+    camera.shoot(QStringLiteral("second-copy-warning-blink"), both, QStringLiteral("second-copy-warning"));
+}
