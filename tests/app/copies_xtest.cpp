@@ -1,3 +1,4 @@
+#include "BestTableFolder.h"
 #include "CopySearch.h"
 #include "CuePlayer.h"
 #include "PelikorApplication.h"
@@ -219,6 +220,7 @@ private slots:
     void bossScreenLetsTheNextCopyStartInFull()
     {
         QTemporaryDir ownFolder;
+        layOutBestTable(ownFolder.path() + QLatin1Char('/'));
         PelikorWindows windows(ownFolder.path() + QLatin1Char('/'), std::make_unique<SilentCuePlayer>());
         THlavniDialog& main = windows.HlavniDialog();
         SingleCopy::publish(main);

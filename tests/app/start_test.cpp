@@ -1,3 +1,4 @@
+#include "BestTableFolder.h"
 #include "CopySearch.h"
 #include "Entry.h"
 #include "NormalStart.h"
@@ -168,6 +169,7 @@ private slots:
     void normalStartShowsAndPublishesTheMainWindow()
     {
         QTemporaryDir folder;
+        layOutBestTable(folder.path() + QLatin1Char('/'));
         int meterAfterCreation = -1;
         bool foundWhileRunning = false;
         bool splashGone = false;
