@@ -1,0 +1,146 @@
+#include "HemisphereImages.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <numbers>
+
+// Pictures rendered for a finer screen, asked for with an explicit device
+// pixel ratio in a process of ratio 1; and the controls placing pictures
+// that carry a ratio at their logical size.
+namespace {
+
+constexpr TColor kPegFace = 8421631;
+constexpr qreal kFine = 2.0;
+const QRgb kOpaque = qRgb(0, 0, 0);
+
+HemisphereLook pegLook()
+{
+    HemisphereLook look;
+    look.faceColor = kPegFace;
+    return look;
+}
+
+HemisphereImages peg(int size, qreal dpr, const HemisphereLook& look = pegLook())
+{
+    return HemisphereImages::render(look, QSize(size, size), QFont(), Qt::black, dpr);
+}
+
+int countOpaque(const QImage& mask)
+{
+    int count = 0;
+    for (int y = 0; y < mask.height(); ++y)
+        for (int x = 0; x < mask.width(); ++x)
+            count += mask.pixel(x, y) == kOpaque;
+    return count;
+}
+
+// The largest step of the green component between neighbours in a row,
+// over the pixels whose centres lie within `radius` logical pixels of the
+// centre of a square picture.
+int largestStep(const QImage& image, qreal radius)
+{
+    const qreal dpr = image.devicePixelRatio();
+    const qreal centre = image.width() / dpr / 2;
+    const auto within = [&](int x, int y) {
+        return std::hypot((x + 0.5) / dpr - centre, (y + 0.5) / dpr - centre) <= radius;
+    };
+    int largest = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x + 1 < image.width(); ++x)
+            if (within(x, y) && within(x + 1, y))
+                largest = std::max(largest, std::abs(qGreen(image.pixel(x, y)) - qGreen(image.pixel(x + 1, y))));
+    return largest;
+}
+
+} // namespace
+
+class RatioRenderTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Pegs -------------------------------------------------------------------
+
+    // The board's pegs, the twins and miniature, the decoration.
+    void pegAtRatioTwoIsItsEllipseInFourTimesThePixels_data()
+    {
+        QTest::addColumn<int>("size");
+        for (int size : {40, 15, 30})
+            QTest::addRow("%d", size) << size;
+    }
+
+    void pegAtRatioTwoIsItsEllipseInFourTimesThePixels()
+    {
+        QFETCH(int, size);
+        const HemisphereImages images = peg(size, kFine);
+        for (const QImage* image : {&images.up, &images.down, &images.mask, &images.upPaint, &images.downPaint}) {
+            QCOMPARE(image->size(), QSize(2 * size, 2 * size));
+            QCOMPARE(image->devicePixelRatio(), kFine);
+        }
+        const QImage& mask = images.mask;
+        // The ellipse of the logical size, in device pixels: its area, its
+        // symmetry about both axes, its edges touched and its corners clear.
+        const double area = std::numbers::pi * size * size;
+        QVERIFY2(std::abs(countOpaque(mask) - area) < 0.02 * area, qPrintable(QString::number(countOpaque(mask))));
+        QCOMPARE(mask.mirrored(true, false), mask);
+        QCOMPARE(mask.mirrored(false, true), mask);
+        const int last = 2 * size - 1;
+        for (QPoint edge : {QPoint(size, 0), QPoint(0, size), QPoint(last, size), QPoint(size, last)})
+            QCOMPARE(mask.pixel(edge), kOpaque);
+        for (QPoint corner : {QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last)})
+            QVERIFY(mask.pixel(corner) != kOpaque);
+        // The 2-pixel gray ring is 4 device pixels wide across the middle
+        // row, up to the pink face.
+        int ring = 0;
+        while (qRed(images.up.pixel(ring, size)) == qGreen(images.up.pixel(ring, size)))
+            ++ring;
+        QCOMPARE(ring, 4);
+    }
+
+    // Worked out by hand from the shading formula: device pixels 39 and 40
+    // of a 40 x 40 peg at ratio 2 lie 0.25 logical pixels up-left and
+    // down-right of the centre (at ratio 1 the centre pixel gives 196).
+    void domeIsShadedAtEveryDevicePixel()
+    {
+        const HemisphereImages fine = peg(40, kFine);
+        QCOMPARE(fine.up.pixel(39, 39), qRgb(255, 202, 202));
+        QCOMPARE(fine.up.pixel(40, 40), qRgb(255, 199, 199));
+        QCOMPARE(fine.down.pixel(39, 39), qRgb(107, 54, 54));
+        QCOMPARE(fine.down.pixel(40, 40), qRgb(114, 57, 57));
+        QCOMPARE(fine.up.pixel(20, 20), qRgb(255, 223, 223));
+
+        // Twice the pixels, half the steps: smooth, not a ratio-1 dome
+        // drawn larger.
+        const int coarseStep = largestStep(peg(40, 1.0).up, 14);
+        const int fineStep = largestStep(fine.up, 14);
+        QVERIFY2(fineStep <= coarseStep / 2 + 1, qPrintable(QStringLiteral("%1 against %2").arg(fineStep).arg(coarseStep)));
+    }
+
+    // A flat glyph is a bitmap: each of its pixels covers 2 x 2 device
+    // pixels at its logical place, 18..21 on a 40 x 40 peg.
+    void flatGlyphKeepsItsLogicalPlace()
+    {
+        HemisphereLook look;
+        look.faceColor = kPegFace;
+        look.faceShaded = false;
+        look.glyphShaded = false;
+        look.glyph = QImage(4, 4, QImage::Format_RGB32);
+        look.glyph.fill(qRgb(0, 0, 255));
+        look.glyph.setPixel(0, 3, qRgb(255, 255, 255));
+        const QImage up = peg(40, kFine, look).up;
+        const QRgb face = qRgb(255, 128, 128);
+        const QRgb glyph = qRgb(0, 0, 255);
+        for (int device = 36; device <= 43; ++device)
+            QCOMPARE(up.pixel(device, 38), glyph);
+        // Beside it the face; its transparent corner pixel is 2 x 2 device
+        // pixels of face.
+        const std::pair<QPoint, QRgb> expected[] = {
+            {{35, 38}, face}, {{44, 38}, face}, {{36, 43}, face}, {{37, 42}, face}, {{38, 43}, glyph},
+        };
+        for (const auto& [device, colour] : expected)
+            QVERIFY2(up.pixel(device) == colour, qPrintable(QStringLiteral("%1, %2").arg(device.x()).arg(device.y())));
+    }
+};
+
+QTEST_MAIN(RatioRenderTest)
+#include "ratio_render_test.moc"
