@@ -1,4 +1,5 @@
 #include "HemisphereImages.h"
+#include "TGradText.h"
 
 #include <QTest>
 
@@ -51,6 +52,26 @@ int largestStep(const QImage& image, qreal radius)
             if (within(x, y) && within(x + 1, y))
                 largest = std::max(largest, std::abs(qGreen(image.pixel(x, y)) - qGreen(image.pixel(x + 1, y))));
     return largest;
+}
+
+// The smallest rectangle holding the pixels at least half opaque.
+QRect inkBounds(const QImage& picture)
+{
+    QRect bounds;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (qAlpha(picture.pixel(x, y)) >= 128)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+qint64 inkSum(const QImage& picture)
+{
+    qint64 sum = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            sum += qAlpha(picture.pixel(x, y));
+    return sum;
 }
 
 } // namespace
@@ -140,6 +161,43 @@ private slots:
         for (const auto& [device, colour] : expected)
             QVERIFY2(up.pixel(device) == colour, qPrintable(QStringLiteral("%1, %2").arg(device.x()).arg(device.y())));
     }
+
+    // Titles -----------------------------------------------------------------
+
+    void titleAtRatioTwoIsTheSameTextInFourTimesThePixels()
+    {
+        TGradText title;
+        title.setGradientStyle(TGradientStyle::gsHorizontal);
+        title.setBeginColor(0x0000FF);
+        title.setEndColor(0xFF0000);
+        title.setLines({QStringLiteral("Pelikor 2000")});
+        const QSize logical = title.measuredSize();
+        const QImage coarse = title.renderText(1.0);
+        const QImage fine = title.renderText(kFine);
+        QCOMPARE(coarse.size(), logical);
+        QCOMPARE(fine.size(), logical * 2);
+        QCOMPARE(fine.devicePixelRatio(), kFine);
+
+        // The same letters at the same logical places, with as much ink.
+        const QRect coarseInk = inkBounds(coarse);
+        const QRect fineInk = inkBounds(fine);
+        for (int shift : {fineInk.left() - 2 * coarseInk.left(), fineInk.top() - 2 * coarseInk.top(),
+                          fineInk.right() - 2 * coarseInk.right() - 1, fineInk.bottom() - 2 * coarseInk.bottom() - 1})
+            QVERIFY2(std::abs(shift) <= 3, qPrintable(QStringLiteral("an edge of the ink moved %1").arg(shift)));
+        const double inkRatio = double(inkSum(fine)) / double(inkSum(coarse));
+        QVERIFY2(inkRatio > 3.6 && inkRatio < 4.4, qPrintable(QString::number(inkRatio)));
+
+        // The gradient's bands span the device pixels.
+        int solid = 0;
+        for (int y = 0; y < fine.height(); ++y)
+            for (int x = 0; x < fine.width(); ++x)
+                if (qAlpha(fine.pixel(x, y)) == 255) {
+                    ++solid;
+                    QCOMPARE(fine.pixel(x, y), GradientFill::bandColour(0x0000FF, 0xFF0000, GradientFill::bandAt(x, fine.width())));
+                }
+        QVERIFY(solid > 1000);
+    }
+
 };
 
 QTEST_MAIN(RatioRenderTest)
