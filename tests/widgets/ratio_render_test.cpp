@@ -1,5 +1,9 @@
 #include "HemisphereImages.h"
+#include "RatioPictures.h"
 #include "TGradText.h"
+#include "TTransparentButton2.h"
+
+#include "WidgetTestSupport.h"
 
 #include <QTest>
 
@@ -196,6 +200,68 @@ private slots:
                     QCOMPARE(fine.pixel(x, y), GradientFill::bandColour(0x0000FF, 0xFF0000, GradientFill::bandAt(x, fine.width())));
                 }
         QVERIFY(solid > 1000);
+    }
+
+    // Picture buttons --------------------------------------------------------
+
+    void generatedImagesKeepTheRatio()
+    {
+        // A 6 x 6 logical picture: white ground, a black square at device
+        // pixels 4..7.
+        QImage picture = RatioPictures::solid(QSize(6, 6), kFine, Qt::white);
+        for (int y = 4; y < 8; ++y)
+            for (int x = 4; x < 8; ++x)
+                picture.setPixel(x, y, qRgb(0, 0, 0));
+        QCOMPARE(TTransparentButton2::grayImage(picture).devicePixelRatio(), kFine);
+        const QImage engraved = TTransparentButton2::disabledImage(picture);
+        QCOMPARE(engraved.devicePixelRatio(), kFine);
+        QCOMPARE(engraved.size(), picture.size());
+        // The highlight lies one logical pixel off: two device pixels.
+        const QRgb shadow = qRgb(128, 128, 128);
+        const QRgb highlight = qRgb(255, 255, 255);
+        QCOMPARE(engraved.pixel(7, 7), shadow);
+        QCOMPARE(engraved.pixel(8, 8), highlight);
+        QCOMPARE(engraved.pixel(9, 9), highlight);
+        QCOMPARE(engraved.pixel(9, 6), highlight);
+        QCOMPARE(qAlpha(engraved.pixel(10, 10)), 0);
+        QCOMPARE(qAlpha(engraved.pixel(3, 3)), 0);
+    }
+
+    // A 32 x 32 logical picture (64 x 64 pixels at ratio 2) in a 40 x 40
+    // button lies centred at 4, 4 in every state; its figure, inside a
+    // 2-pixel white rim, at 6..33.
+    void pictureWithARatioIsDrawnAtItsLogicalSize_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::addRow("active") << int(TTransparentButton2::kActiveSlot);
+        QTest::addRow("gray") << int(TTransparentButton2::kGraySlot);
+        QTest::addRow("disabled") << int(TTransparentButton2::kDisabledSlot);
+    }
+
+    void pictureWithARatioIsDrawnAtItsLogicalSize()
+    {
+        QFETCH(int, state);
+        QImage picture = RatioPictures::solid(QSize(32, 32), kFine, Qt::white);
+        for (int y = 4; y < 60; ++y)
+            for (int x = 4; x < 60; ++x)
+                picture.setPixel(x, y, qRgb(255, 0, 0));
+        auto parent = WidgetTestSupport::colouredParent(kClSilver, QSize(60, 60));
+        auto* button = new TTransparentButton2(parent.get());
+        button->setActiveImage({picture});
+        button->setActiveIndex(0);
+        if (state == TTransparentButton2::kActiveSlot)
+            WidgetTestSupport::enter(button);
+        if (state == TTransparentButton2::kDisabledSlot)
+            button->setEnabled(false);
+        QCOMPARE(int(button->currentSlot()), state);
+
+        const QImage shown = WidgetTestSupport::onParent(button);
+        const QColor figure = shown.pixelColor(6, 6);
+        QVERIFY(figure != QColor(Qt::white) && figure != toQColor(kClSilver));
+        QCOMPARE(shown.pixelColor(33, 33), figure);
+        QCOMPARE(shown.pixelColor(20, 20), figure);
+        for (QPoint outside : {QPoint(3, 20), QPoint(20, 3), QPoint(36, 20), QPoint(20, 36)})
+            QCOMPARE(shown.pixelColor(outside), toQColor(kClSilver));
     }
 
 };
