@@ -1,6 +1,5 @@
 #include "HemisphereImages.h"
 #include "RatioPictures.h"
-#include "TCoolForm.h"
 #include "TGradText.h"
 #include "TLabel.h"
 #include "TTransparentButton2.h"
@@ -268,43 +267,17 @@ private slots:
 
     // Pictures that follow the ratio -----------------------------------------
 
-    void labelPlacesTheSourcesPictureLikeItsPixmap()
+    // Stretched over the whole label, as the idle screen's board is.
+    void labelStretchesTheSourcesPictureLikeItsPixmap()
     {
         auto parent = WidgetTestSupport::colouredParent(kClSilver, QSize(60, 60));
-        RatioPictures::RecordingSource board{[](qreal dpr) { return RatioPictures::solid({10, 8}, dpr, Qt::red); }};
-        auto* placed = new TLabel(parent.get());
-        placed->setGeometry(0, 0, 30, 30);
-        placed->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        placed->setContentsMargins(4, 5, 0, 0);
-        placed->setPictureSource(board.source());
-        const QImage shown = WidgetTestSupport::onParent(placed);
-        QCOMPARE(board.lastAsked, 1.0);
-        QCOMPARE(shown.pixelColor(4, 5), QColor(Qt::red));
-        QCOMPARE(shown.pixelColor(13, 12), QColor(Qt::red));
-        for (QPoint outside : {QPoint(3, 5), QPoint(4, 4), QPoint(14, 12), QPoint(13, 13)})
-            QCOMPARE(shown.pixelColor(outside), toQColor(kClSilver));
-
-        // Stretched over the whole label, as the idle board is.
         auto* stretched = new TLabel(parent.get());
         stretched->setGeometry(30, 30, 25, 20);
         stretched->setScaledContents(true);
-        stretched->setPictureSource(board.source());
-        const QImage wide = WidgetTestSupport::onParent(stretched);
-        QCOMPARE(wide.pixelColor(0, 0), QColor(Qt::red));
-        QCOMPARE(wide.pixelColor(24, 19), QColor(Qt::red));
-    }
-
-    void figureIsAskedForItsScreensRatio()
-    {
-        QWidget window;
-        window.resize(20, 20);
-        auto* figure = new TCoolForm(&window);
-        RatioPictures::RecordingSource source{[](qreal dpr) { return RatioPictures::solid({20, 20}, dpr, Qt::green); }};
-        figure->setPictureSource(source.source());
-        QCOMPARE(figure->picture().devicePixelRatio(), 1.0);
-        QCOMPARE(source.lastAsked, 1.0);
-        QCOMPARE(window.grab().toImage().pixelColor(19, 19), QColor(Qt::green));
-        QVERIFY(figure->maskRegion().isEmpty());
+        stretched->setPictureSource([](qreal dpr) { return RatioPictures::solid({10, 8}, dpr, Qt::red); });
+        const QImage shown = WidgetTestSupport::onParent(stretched);
+        QCOMPARE(shown.pixelColor(0, 0), QColor(Qt::red));
+        QCOMPARE(shown.pixelColor(24, 19), QColor(Qt::red));
     }
 };
 
