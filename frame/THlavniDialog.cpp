@@ -290,11 +290,12 @@ void THlavniDialog::createIdleScreen(QWidget* client)
     GradText1->move((Panel1->width() - GradText1->width()) / 2, 2);
     GradText2->move(GradText1->geometry().right() - GradText2->width(), Panel1->height() - GradText2->height() - 2);
 
-    Image2 = new TLabel(client);
+    auto* idleBoard = new TLabel(client);
+    Image2 = idleBoard;
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(kImage2Place);
     Image2->setScaledContents(true);
-    Image2->setPixmap(QPixmap::fromImage(resources::boardPicture()));
+    idleBoard->setPictureSource(resources::boardPicture);
 
     for (int n = 1; n <= kPositionCount; ++n)
         P[n] = makePeg(client, QStringLiteral("P%1").arg(n), resources::decorationRect(n), kPegNormal);
@@ -310,10 +311,11 @@ void THlavniDialog::createStatusBar(QWidget* client)
     StavovyRadek->setFont(font);
     ApplicationHint(QString());
 
-    Image1 = new TLabel(StavovyRadek);
+    auto* statusPeg = new TLabel(StavovyRadek);
+    Image1 = statusPeg;
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(kImage1Place);
-    Image1->setPixmap(QPixmap::fromImage(resources::statusPicture(devicePixelRatioF())));
+    statusPeg->setPictureSource(resources::statusPicture);
 
     Label1 = new TLabel(QStringLiteral("Zbylé kameny :"), StavovyRadek);
     Label1->setObjectName(QStringLiteral("Label1"));

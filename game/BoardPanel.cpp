@@ -11,7 +11,6 @@
 
 #include <QLabel>
 #include <QPainter>
-#include <QPixmap>
 
 using pelikor::kPositionCount;
 
@@ -41,13 +40,14 @@ BoardPanel::BoardPanel(SoundCues& cues, QWidget* parent) : QWidget(parent), cues
 
     // The picture is placed exactly where the hole shapes expect its holes,
     // not where a label would round its centre.
-    Image3 = new TLabel(this);
+    auto* picture = new TLabel(this);
+    Image3 = picture;
     Image3->setObjectName(QStringLiteral("Image3"));
     Image3->setGeometry(kImage3Place);
     Image3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image3->setContentsMargins(resources::kBoardPictureLeft - kImage3Place.left(),
                                resources::kBoardPictureTop - kImage3Place.top(), 0, 0);
-    Image3->setPixmap(QPixmap::fromImage(resources::boardPicture()));
+    picture->setPictureSource(resources::boardPicture);
 
     for (int n = 1; n <= kPositionCount; ++n) {
         B[n] = new HoleShape(this);

@@ -1,6 +1,7 @@
 #include "BoardPicture.h"
 
 #include "BoardGeometry.h"
+#include "PictureCache.h"
 #include "Positions.h"
 
 #include <QLinearGradient>
@@ -18,10 +19,9 @@ const QColor kPanelGray(128, 128, 128); // what the rounded corners leave; the p
 constexpr int kStripeWidth = 5;
 constexpr qreal kCornerRadius = 42;
 
-QImage paintBoardPicture()
+QImage paintBoardPicture(qreal dpr)
 {
-    QImage image(kBoardPictureWidth, kBoardPictureHeight, QImage::Format_RGB32);
-    image.fill(kPanelGray);
+    QImage image = filledCanvas(QSize(kBoardPictureWidth, kBoardPictureHeight), dpr, kPanelGray);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
 
@@ -64,10 +64,9 @@ QImage paintBoardPicture()
 
 } // namespace
 
-const QImage& boardPicture()
+const QImage& boardPicture(qreal dpr)
 {
-    static const QImage picture = paintBoardPicture();
-    return picture;
+    return keptPicture<paintBoardPicture>(dpr);
 }
 
 } // namespace resources

@@ -14,7 +14,8 @@ inline constexpr int kBoardPictureHeight = 380;
 inline constexpr int kBoardPictureLeft = 5;
 inline constexpr int kBoardPictureTop = 6;
 
-// Painted once on first use and kept for the run.
-const QImage& boardPicture();
+// Painted once per device pixel ratio on first use and kept for the run.
+// Throws std::invalid_argument for a ratio that is not a positive number.
+const QImage& boardPicture(qreal dpr = 1.0);
 
 } // namespace resources

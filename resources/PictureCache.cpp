@@ -14,16 +14,25 @@ void checkRatio(qreal dpr)
         throw std::invalid_argument("device pixel ratio " + std::to_string(dpr) + " is not a positive number");
 }
 
+QImage canvas(QSize logicalSize, qreal dpr, QImage::Format format, const QColor& colour)
+{
+    checkRatio(dpr);
+    QImage image(qRound(logicalSize.width() * dpr), qRound(logicalSize.height() * dpr), format);
+    image.fill(colour);
+    image.setDevicePixelRatio(dpr);
+    return image;
+}
+
 } // namespace
 
 QImage transparentCanvas(QSize logicalSize, qreal dpr)
 {
-    checkRatio(dpr);
-    QImage image(qRound(logicalSize.width() * dpr), qRound(logicalSize.height() * dpr),
-                 QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    image.setDevicePixelRatio(dpr);
-    return image;
+    return canvas(logicalSize, dpr, QImage::Format_ARGB32_Premultiplied, Qt::transparent);
+}
+
+QImage filledCanvas(QSize logicalSize, qreal dpr, const QColor& colour)
+{
+    return canvas(logicalSize, dpr, QImage::Format_RGB32, colour);
 }
 
 const QImage& PictureCache::at(qreal dpr, const Paint& paint)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 
 #include <functional>
@@ -12,6 +13,9 @@ namespace resources {
 // draws in logical coordinates. Throws std::invalid_argument for a ratio
 // that is not a positive number.
 QImage transparentCanvas(QSize logicalSize, qreal dpr);
+
+// The same for an opaque picture (24-bit, no alpha) filled with one colour.
+QImage filledCanvas(QSize logicalSize, qreal dpr, const QColor& colour);
 
 // One picture, painted on first use for each device pixel ratio and kept
 // for the run: windows ask for their pictures on every paint.

@@ -1,6 +1,7 @@
 #include "TPomocnikDialog.h"
 
 #include "Background.h"
+#include "FigurePicture.h"
 #include "RegionData.h"
 #include "Settings.h"
 #include "SoundCues.h"
@@ -33,7 +34,12 @@ TPomocnikDialog::TPomocnikDialog(Settings& settings, SoundCues& cues, const QPix
     CoolForm1_ = new TCoolForm(this);
     CoolForm1_->setObjectName(QStringLiteral("CoolForm1"));
     CoolForm1_->setStatusTip(kHint);
-    CoolForm1_->setPicture(picture);
+    // The owner hands the figure painted for one ratio; on a screen of
+    // another ratio the figure is painted for that one, so it stays sharp
+    // and fills the outline, which is logical.
+    CoolForm1_->setPictureSource([picture = picture.toImage()](qreal dpr) {
+        return picture.devicePixelRatio() == dpr ? picture : resources::figurePicture(dpr);
+    });
     CoolForm1_->setMask2(RegionData::toMaskStream(outline));
     connect(CoolForm1_, &TCoolForm::doubleClicked, this, &TPomocnikDialog::FormClick);
 

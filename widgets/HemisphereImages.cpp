@@ -65,6 +65,7 @@ QImage composed(const QImage& face, const QImage& mask)
 {
     const int width = face.width();
     QImage result(face.size(), QImage::Format_ARGB32_Premultiplied);
+    result.setDevicePixelRatio(face.devicePixelRatio());
     for (int y = 0; y < face.height(); ++y) {
         const auto* source = reinterpret_cast<const QRgb*>(face.constScanLine(y));
         const auto* opacity = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
@@ -85,10 +86,14 @@ struct FacePixel {
     double s;
 };
 
-// Paints the look into a set of pictures, one layer a step.
+// Paints the look into a set of pictures, one layer a step. The pictures
+// have the control's size times the device pixel ratio; every formula is
+// evaluated at the centre of each device pixel in the control's own
+// (logical) coordinates, so a finer screen gets a smoother dome of the
+// same shape.
 class Renderer {
 public:
-    Renderer(const HemisphereLook& look, QSize size, HemisphereImages& images);
+    Renderer(const HemisphereLook& look, QSize size, qreal dpr, HemisphereImages& images);
 
     void mask();
     void face();
@@ -102,18 +107,22 @@ private:
     // the ring of that number, counted from the edge.
     enum Zone : qint8 { kOutside = -2, kFace = -1 };
 
-    static HemisphereImages& created(HemisphereImages& images, QSize size);
+    static HemisphereImages& created(HemisphereImages& images, QSize pixels, qreal dpr);
     qint8 zoneOf(double dx, double dy) const;
 
-    // Calls step(x, y, dx, dy, zone) for every pixel, with the offset of its
-    // centre from the control's centre.
+    // Offset of a device pixel's centre from the control's centre, along
+    // one axis of the given logical length.
+    double offset(int pixel, int length) const { return (pixel + 0.5) / dpr_ - length / 2.0; }
+
+    // Calls step(x, y, dx, dy, zone) for every device pixel, with the
+    // offset of its centre from the control's centre.
     template <typename Step>
     void forEachPixel(Step step) const
     {
-        for (int y = 0; y < size_.height(); ++y) {
-            const double dy = y + 0.5 - size_.height() / 2.0;
-            for (int x = 0; x < size_.width(); ++x)
-                step(x, y, x + 0.5 - size_.width() / 2.0, dy, zones_[y * size_.width() + x]);
+        for (int y = 0; y < pixels_.height(); ++y) {
+            const double dy = offset(y, size_.height());
+            for (int x = 0; x < pixels_.width(); ++x)
+                step(x, y, offset(x, size_.width()), dy, zones_[y * pixels_.width() + x]);
         }
     }
 
@@ -131,6 +140,13 @@ private:
         });
     }
 
+    // The control pixel a device pixel lies in: a flat glyph stays a
+    // bitmap, its pixels drawn larger on a finer screen.
+    QPoint logicalPixel(const FacePixel& pixel) const
+    {
+        return QPoint(int(std::floor((pixel.x + 0.5) / dpr_)), int(std::floor((pixel.y + 0.5) / dpr_)));
+    }
+
     // The down image is lit from the lower right: the opposite shading.
     void setFacePixel(const FacePixel& pixel, QRgb colour, bool shaded)
     {
@@ -139,7 +155,9 @@ private:
     }
 
     const HemisphereLook& look_;
-    const QSize size_;
+    const QSize size_;   // logical
+    const qreal dpr_;
+    const QSize pixels_; // device
     HemisphereImages& images_;
     const Pixels up_;
     const Pixels down_;
@@ -150,23 +168,26 @@ private:
     std::vector<qint8> zones_;
 };
 
-Renderer::Renderer(const HemisphereLook& look, QSize size, HemisphereImages& images)
-    : look_(look), size_(size), images_(created(images, size)), up_(images.up), down_(images.down),
-      mask_(images.mask), rings_(look.ringsWidth())
+Renderer::Renderer(const HemisphereLook& look, QSize size, qreal dpr, HemisphereImages& images)
+    : look_(look), size_(size), dpr_(dpr), pixels_(qRound(size.width() * dpr), qRound(size.height() * dpr)),
+      images_(created(images, pixels_, dpr)), up_(images.up), down_(images.down), mask_(images.mask),
+      rings_(look.ringsWidth())
 {
     for (THemisphereBevel bevel : {look.bevelOuter, look.bevelInner})
         if (bevel != THemisphereBevel::hbNone)
             ringBevels_[ringCount_++] = bevel;
-    zones_.reserve(size_t(size.width()) * size.height());
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x)
-            zones_.push_back(zoneOf(x + 0.5 - size.width() / 2.0, y + 0.5 - size.height() / 2.0));
+    zones_.reserve(size_t(pixels_.width()) * pixels_.height());
+    for (int y = 0; y < pixels_.height(); ++y)
+        for (int x = 0; x < pixels_.width(); ++x)
+            zones_.push_back(zoneOf(offset(x, size.width()), offset(y, size.height())));
 }
 
-HemisphereImages& Renderer::created(HemisphereImages& images, QSize size)
+HemisphereImages& Renderer::created(HemisphereImages& images, QSize pixels, qreal dpr)
 {
-    for (QImage* image : {&images.up, &images.down, &images.mask})
-        *image = QImage(size, QImage::Format_RGB32);
+    for (QImage* image : {&images.up, &images.down, &images.mask}) {
+        *image = QImage(pixels, QImage::Format_RGB32);
+        image->setDevicePixelRatio(dpr);
+    }
     return images;
 }
 
@@ -221,7 +242,7 @@ void Renderer::glyph()
         const QPoint at = look_.glyphMapped
             ? QPoint(int((std::asin(std::clamp(pixel.nx, -1.0, 1.0)) / kPi + 0.5) * part.width()),
                      int((std::asin(std::clamp(pixel.ny, -1.0, 1.0)) / kPi + 0.5) * part.height()))
-            : QPoint(pixel.x, pixel.y) - flatOrigin;
+            : logicalPixel(pixel) - flatOrigin;
         const bool covered = part.rect().contains(at) && (!look_.glyphTransparent || part.pixel(at) != clear);
         if (covered)
             setFacePixel(pixel, part.pixel(at), look_.glyphShaded);
@@ -274,10 +295,10 @@ void Renderer::border()
 } // namespace
 
 HemisphereImages HemisphereImages::render(const HemisphereLook& look, QSize size, const QFont& font,
-                                          const QColor& textColour)
+                                          const QColor& textColour, qreal dpr)
 {
     HemisphereImages images;
-    Renderer renderer(look, size, images);
+    Renderer renderer(look, size, dpr, images);
     renderer.mask();
     renderer.face();
     renderer.glyph();

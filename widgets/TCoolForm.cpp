@@ -17,9 +17,19 @@ TCoolForm::TCoolForm(QWidget* parent) : QWidget(parent)
     }
 }
 
+QImage TCoolForm::picture() const
+{
+    return source_ ? source_(devicePixelRatioF()) : QImage();
+}
+
 void TCoolForm::setPicture(const QPixmap& picture)
 {
-    picture_ = picture;
+    setPictureSource([image = picture.toImage()](qreal) { return image; });
+}
+
+void TCoolForm::setPictureSource(PictureSource source)
+{
+    source_ = std::move(source);
     region_ = QRegion();
     update();
 }
@@ -48,8 +58,16 @@ bool TCoolForm::eventFilter(QObject* watched, QEvent* event)
 
 void TCoolForm::paintEvent(QPaintEvent*)
 {
+    if (!source_)
+        return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, picture_);
+    const qreal dpr = devicePixelRatioF();
+    // A window's mask lets whole logical pixels through, and a finer
+    // picture may leave parts of them clear along its edge; the picture for
+    // ratio 1 beneath it fills them as a screen of that ratio shows them.
+    if (dpr != 1.0)
+        painter.drawImage(0, 0, source_(1.0));
+    painter.drawImage(0, 0, source_(dpr));
 }
 
 void TCoolForm::mousePressEvent(QMouseEvent* event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PictureSource.h"
+
 #include <QByteArray>
 #include <QPixmap>
 #include <QRegion>
@@ -15,9 +17,17 @@ public:
     // The parent window becomes frameless and the picture fills it.
     explicit TCoolForm(QWidget* parent);
 
-    QPixmap picture() const { return picture_; }
-    // Drops the stored region; the window keeps its current mask.
+    // The picture drawn at the ratio of the form's current screen.
+    QImage picture() const;
+    // One picture for every screen. Drops the stored region; the window
+    // keeps its current mask.
     void setPicture(const QPixmap& picture);
+    // The picture for the ratio of the screen the form is on, asked at
+    // every paint so that it stays sharp; on a finer screen the picture for
+    // ratio 1 is drawn beneath it, so that every logical pixel the mask
+    // lets through is covered as on a screen of ratio 1. Drops the stored
+    // region like setPicture.
+    void setPictureSource(PictureSource source);
 
     QRegion maskRegion() const { return region_; }
     // The stored form of the mask (see RegionData::toMaskStream).
@@ -38,7 +48,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    QPixmap picture_;
+    PictureSource source_;
     QRegion region_;
     bool dragging_ = false;
     QPoint dragOffset_; // the pointer's place on the window while it moves it

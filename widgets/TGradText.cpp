@@ -1,5 +1,6 @@
 #include "TGradText.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -25,19 +26,19 @@ TGradText::TGradText(QWidget* parent) : QWidget(parent)
 void TGradText::setBeginColor(TColor colour)
 {
     beginColor_ = colour;
-    update();
+    lookChanged();
 }
 
 void TGradText::setEndColor(TColor colour)
 {
     endColor_ = colour;
-    update();
+    lookChanged();
 }
 
 void TGradText::setGradientStyle(TGradientStyle style)
 {
     style_ = style;
-    update();
+    lookChanged();
 }
 
 void TGradText::setLines(const QStringList& lines)
@@ -45,13 +46,33 @@ void TGradText::setLines(const QStringList& lines)
     if (lines.isEmpty())
         return;
     lines_ = lines;
-    update();
+    lookChanged();
 }
 
 void TGradText::setJustification(TJustification justification)
 {
     justification_ = justification;
+    lookChanged();
+}
+
+void TGradText::lookChanged()
+{
+    shown_ = QImage();
     update();
+}
+
+void TGradText::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        lookChanged();
+    QWidget::changeEvent(event);
+}
+
+void TGradText::resizeEvent(QResizeEvent* event)
+{
+    // The width wraps the lines.
+    shown_ = QImage();
+    QWidget::resizeEvent(event);
 }
 
 int TGradText::textFlags() const
@@ -81,8 +102,15 @@ QSize TGradText::measuredSize() const
 
 QImage TGradText::renderText() const
 {
+    return renderText(devicePixelRatioF());
+}
+
+QImage TGradText::renderText(qreal dpr) const
+{
     const QSize size = measuredSize();
-    QImage letters(size, QImage::Format_Grayscale8);
+    const QSize pixels(qRound(size.width() * dpr), qRound(size.height() * dpr));
+    QImage letters(pixels, QImage::Format_Grayscale8);
+    letters.setDevicePixelRatio(dpr);
     letters.fill(Qt::white);
     {
         QPainter painter(&letters);
@@ -92,11 +120,12 @@ QImage TGradText::renderText() const
     }
     // The letters' darkness becomes the gradient's opacity, so the ground
     // is see-through and the letters keep their smooth edges.
-    QImage result = GradientFill::paint(size, style_, beginColor_, endColor_);
-    for (int y = 0; y < size.height(); ++y) {
+    QImage result = GradientFill::paint(pixels, style_, beginColor_, endColor_);
+    result.setDevicePixelRatio(dpr);
+    for (int y = 0; y < pixels.height(); ++y) {
         const uchar* ink = letters.constScanLine(y);
         auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
-        for (int x = 0; x < size.width(); ++x)
+        for (int x = 0; x < pixels.width(); ++x)
             line[x] = (line[x] & 0x00FFFFFF) | (QRgb(255 - ink[x]) << 24);
     }
     return result;
@@ -110,6 +139,11 @@ void TGradText::paintEvent(QPaintEvent*)
         update();
         return;
     }
+    // Rendered once for each look: large letters on a fine screen are
+    // drawn as outlines, not from the glyph cache, and cost a millisecond.
+    const qreal dpr = devicePixelRatioF();
+    if (shown_.isNull() || shown_.devicePixelRatio() != dpr)
+        shown_ = renderText(dpr);
     QPainter painter(this);
-    painter.drawImage(0, 0, renderText());
+    painter.drawImage(0, 0, shown_);
 }

@@ -32,15 +32,21 @@ public:
     // which the control takes at its next paint.
     QSize measuredSize() const;
     // The letters filled with the gradient on a see-through ground, at the
-    // measured size.
+    // measured size times a device pixel ratio (by default the ratio of the
+    // control's screen), carrying the ratio.
     QImage renderText() const;
+    QImage renderText(qreal dpr) const;
 
     QSize sizeHint() const override { return measuredSize(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Drops the picture painted last and paints anew.
+    void lookChanged();
     int textFlags() const;
 
     TColor beginColor_ = 0x00FFFF;
@@ -48,4 +54,5 @@ private:
     TGradientStyle style_ = TGradientStyle::gsVertical;
     QStringList lines_{QStringLiteral("GradText")};
     TJustification justification_ = TJustification::jCenter;
+    QImage shown_; // the letters as painted last, at the ratio they were painted for
 };

@@ -37,12 +37,14 @@ void THemisphereButton::invalidateLook()
 
 void THemisphereButton::ensureRendered() const
 {
-    if (!lookChanged_ && images_.up.size() == size())
+    // A window moved to a screen of another pixel ratio renders anew.
+    const qreal dpr = devicePixelRatioF();
+    if (!lookChanged_ && images_.up.deviceIndependentSize() == QSizeF(size()) && images_.up.devicePixelRatio() == dpr)
         return;
     lookChanged_ = false;
     // Rendering needs 2 x 2 pixels; a smaller control keeps what it had.
     if (width() >= 2 && height() >= 2)
-        images_ = HemisphereImages::render(look_, size(), font(), palette().color(QPalette::WindowText));
+        images_ = HemisphereImages::render(look_, size(), font(), palette().color(QPalette::WindowText), dpr);
 }
 
 template <typename T>

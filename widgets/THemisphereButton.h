@@ -57,8 +57,9 @@ public:
     void setNumGlyphs(int count);
 
     // The pre-rendered pictures: up and down face, and the mask (black
-    // where the button is opaque, white where the parent shows through).
-    // They are rendered when first needed after a change of look or size.
+    // where the button is opaque, white where the parent shows through),
+    // at the control's size times its screen's device pixel ratio. They are
+    // rendered when first needed after a change of look, size or ratio.
     const QImage& upImage() const;
     const QImage& downImage() const;
     const QImage& maskImage() const;

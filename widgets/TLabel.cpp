@@ -3,10 +3,24 @@
 #include <QPainter>
 #include <QStyle>
 
+void TLabel::setPictureSource(PictureSource source)
+{
+    source_ = std::move(source);
+    update();
+}
+
 void TLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const QRect area = contentsRect();
+    if (source_) {
+        const QImage picture = source_(devicePixelRatioF());
+        const QRect place = hasScaledContents()
+            ? area
+            : QStyle::alignedRect(layoutDirection(), alignment(), picture.deviceIndependentSize().toSize(), area);
+        painter.drawImage(place, picture);
+        return;
+    }
     const QPixmap picture = pixmap();
     if (!picture.isNull()) {
         if (hasScaledContents())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PictureSource.h"
+
 #include <QLabel>
 
 // A label of the program's windows, text or picture. It looks disabled only
@@ -11,6 +13,14 @@ class TLabel : public QLabel {
 public:
     using QLabel::QLabel;
 
+    // A picture that follows the ratio of the label's screen; it is shown
+    // instead of the pixmap, placed by the alignment or stretched over the
+    // label as the pixmap would be.
+    void setPictureSource(PictureSource source);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    PictureSource source_;
 };

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QShortcut>
 
+#include <algorithm>
+
 namespace {
 
 constexpr QSize kNewSize(40, 40);
@@ -224,7 +226,11 @@ QImage TTransparentButton2::disabledImage(const QImage& image)
     const QRgb corner = source.pixel(0, 0);
     const QRgb white = qRgb(255, 255, 255);
     QImage result(source.size(), QImage::Format_ARGB32);
+    result.setDevicePixelRatio(source.devicePixelRatio());
     result.fill(Qt::transparent);
+    // The highlight lies one of the button's pixels off, however many
+    // device pixels that is.
+    const int offset = std::max(1, qRound(source.devicePixelRatio()));
     const QRgb highlight = toQColor(kClBtnHighlight).rgb();
     const QRgb shadow = toQColor(kClBtnShadow).rgb();
     const auto isFigure = [&](int x, int y) {
@@ -233,8 +239,8 @@ QImage TTransparentButton2::disabledImage(const QImage& image)
     };
     for (int y = 0; y < source.height(); ++y)
         for (int x = 0; x < source.width(); ++x)
-            if (isFigure(x, y) && x + 1 < source.width() && y + 1 < source.height())
-                result.setPixel(x + 1, y + 1, highlight);
+            if (isFigure(x, y) && x + offset < source.width() && y + offset < source.height())
+                result.setPixel(x + offset, y + offset, highlight);
     for (int y = 0; y < source.height(); ++y)
         for (int x = 0; x < source.width(); ++x)
             if (isFigure(x, y))
@@ -251,7 +257,8 @@ void TTransparentButton2::paintEvent(QPaintEvent*)
     const QImage& image = images_[currentSlot()];
     if (!image.isNull()) {
         const int shift = isPressed() && showPressed_ ? 1 : 0;
-        const QPoint at((width() - image.width()) / 2 + shift, (height() - image.height()) / 2 + shift);
+        const QSize size = image.deviceIndependentSize().toSize();
+        const QPoint at((width() - size.width()) / 2 + shift, (height() - size.height()) / 2 + shift);
         painter.drawImage(at, image);
     }
 

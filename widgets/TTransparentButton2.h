@@ -75,11 +75,14 @@ public:
     // The slot drawn in the current state.
     ImageSlot currentSlot() const;
 
+    // Pictures may carry a device pixel ratio; they are drawn at their
+    // logical size, and the generated ones keep the ratio.
+
     // Each pixel the gray (30 red + 59 green + 11 blue) / 100 of itself.
     static QImage grayImage(const QImage& image);
     // The picture engraved: white and top-left-coloured pixels become
-    // background, the rest is drawn in the highlight colour one pixel right
-    // and down and in the shadow colour over it.
+    // background, the rest is drawn in the highlight colour one logical
+    // pixel right and down and in the shadow colour over it.
     static QImage disabledImage(const QImage& image);
 
 signals:

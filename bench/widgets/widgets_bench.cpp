@@ -1,6 +1,8 @@
 // Painting each widget once at the size the program uses it, rendering one
-// 40 x 40 peg, and building a balloon's region and outline.
+// 40 x 40 peg and the title (also for a screen of ratio 2), and building a
+// balloon's region and outline.
 #include "BalloonShape.h"
+#include "HemisphereImages.h"
 #include "OffscreenBenchmarks.h"
 #include "TGradProgress.h"
 #include "TGradText.h"
@@ -36,6 +38,22 @@ void paintOnce(benchmark::State& state, QWidget& control)
         benchmark::DoNotOptimize(target.constBits());
     }
     state.SetLabel(QStringLiteral("%1 x %2").arg(control.width()).arg(control.height()).toStdString());
+}
+
+// The main window's title "Pelikor 2000" at the height it has there.
+void makeTitle(TGradText& title)
+{
+    title.resize(600, 40);
+    title.setGradientStyle(TGradientStyle::gsHorizontal);
+    title.setBeginColor(0x0000FF);
+    title.setEndColor(0xFF0000);
+    title.setLines({QStringLiteral("Pelikor 2000")});
+    QFont font = title.font();
+    for (int pixels = 20; pixels < 40 && title.measuredSize().height() < kTitleHeight; ++pixels) {
+        font.setPixelSize(pixels);
+        title.setFont(font);
+    }
+    title.resize(title.measuredSize());
 }
 
 QImage boardPicture()
@@ -86,20 +104,20 @@ BENCHMARK(BM_TransparentButton2)->ArgName("hot")->Arg(0)->Arg(1);
 static void BM_GradTextTitle(benchmark::State& state)
 {
     TGradText title;
-    title.resize(600, 40);
-    title.setGradientStyle(TGradientStyle::gsHorizontal);
-    title.setBeginColor(0x0000FF);
-    title.setEndColor(0xFF0000);
-    title.setLines({QStringLiteral("Pelikor 2000")});
-    QFont font = title.font();
-    for (int pixels = 20; pixels < 40 && title.measuredSize().height() < kTitleHeight; ++pixels) {
-        font.setPixelSize(pixels);
-        title.setFont(font);
-    }
-    title.resize(title.measuredSize());
+    makeTitle(title);
     paintOnce(state, title);
 }
 BENCHMARK(BM_GradTextTitle);
+
+// The title's picture alone, for a screen of ratio 1 and of ratio 2.
+static void BM_GradTextTitleAtRatio(benchmark::State& state)
+{
+    TGradText title;
+    makeTitle(title);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(title.renderText(qreal(state.range(0))).constBits());
+}
+BENCHMARK(BM_GradTextTitleAtRatio)->ArgName("dpr")->Arg(1)->Arg(2);
 
 static void BM_GradProgress(benchmark::State& state)
 {
@@ -129,6 +147,19 @@ static void BM_RenderPeg(benchmark::State& state)
     }
 }
 BENCHMARK(BM_RenderPeg);
+
+// A 40 x 40 peg's pictures for a screen of ratio 1 and of ratio 2.
+static void BM_RenderPegAtRatio(benchmark::State& state)
+{
+    HemisphereLook look;
+    look.faceColor = 8421631;
+    const QFont font;
+    for (auto _ : state) {
+        const HemisphereImages images = HemisphereImages::render(look, QSize(40, 40), font, Qt::black, qreal(state.range(0)));
+        benchmark::DoNotOptimize(images.upPaint.constBits());
+    }
+}
+BENCHMARK(BM_RenderPegAtRatio)->ArgName("dpr")->Arg(1)->Arg(2);
 
 static void BM_BalloonRegion(benchmark::State& state)
 {

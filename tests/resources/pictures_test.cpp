@@ -1,3 +1,5 @@
+#include "BoardGeometry.h"
+#include "BoardPicture.h"
 #include "CommandIcons.h"
 #include "Games.h"
 #include "LayoutThumbnails.h"
@@ -27,6 +29,20 @@ const QRgb kMagenta = qRgb(255, 0, 255);
 QRect dotOf(int row, int column, int dpr)
 {
     return {(6 + 3 * column) * dpr, (6 + 3 * row) * dpr, 2 * dpr, 2 * dpr};
+}
+
+// How many 2 x 2 blocks of device pixels are not of one colour: none in a
+// picture painted at ratio 1 and drawn twice as large.
+int blocksWithDetail(const QImage& picture)
+{
+    int count = 0;
+    for (int y = 0; y + 1 < picture.height(); y += 2)
+        for (int x = 0; x + 1 < picture.width(); x += 2) {
+            const QRgb first = picture.pixel(x, y);
+            count += picture.pixel(x + 1, y) != first || picture.pixel(x, y + 1) != first
+                || picture.pixel(x + 1, y + 1) != first;
+        }
+    return count;
 }
 
 bool everyPixel(const QImage& picture, const QRect& area, QRgb colour)
@@ -67,6 +83,41 @@ private slots:
         check(warningPicture(dpr), kWarningPictureSize, QStringLiteral("warning"));
         for (int game = 1; game <= pelikor::kOptionalGameCount; ++game)
             check(layoutThumbnail(game, dpr), kLayoutThumbnailSize, QStringLiteral("thumbnail %1").arg(game));
+    }
+
+    void boardPictureIsSharpAtEveryRatio_data()
+    {
+        picturesAreSharpAtEveryRatio_data();
+    }
+
+    // Opaque and 24-bit at every ratio, with its holes where the hole
+    // shapes expect them and the panel's gray in its rounded corners.
+    void boardPictureIsSharpAtEveryRatio()
+    {
+        QFETCH(qreal, dpr);
+        const QImage& board = boardPicture(dpr);
+        QCOMPARE(board.size(), QSize(qRound(kBoardPictureWidth * dpr), qRound(kBoardPictureHeight * dpr)));
+        QCOMPARE(board.devicePixelRatio(), dpr);
+        QCOMPARE(board.format(), QImage::Format_RGB32);
+        QCOMPARE(&boardPicture(dpr), &board);
+
+        const QPoint origin(kBoardPictureLeft, kBoardPictureTop);
+        const QRgb white = qRgb(255, 255, 255);
+        for (int n = 1; n <= pelikor::kPositionCount; ++n) {
+            const QRect hole = holeRect(n).translated(-origin);
+            for (QPoint inside : {hole.center(), QPoint(hole.left() + 3, hole.center().y()),
+                                  QPoint(hole.right() - 3, hole.center().y())})
+                QVERIFY2(board.pixel(inside * dpr) == white, qPrintable(QStringLiteral("hole %1").arg(n)));
+        }
+        const QRgb panel = qRgb(128, 128, 128);
+        QCOMPARE(board.pixel(0, 0), panel);
+        QCOMPARE(board.pixel(board.width() - 1, board.height() - 1), panel);
+    }
+
+    void finerBoardIsPaintedAtItsRatio()
+    {
+        const int detail = blocksWithDetail(boardPicture(2.0));
+        QVERIFY2(detail > 5000, qPrintable(QString::number(detail)));
     }
 
     void picturesAreKeptPerRatio()

@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+#include <functional>
+
 using namespace WidgetTestSupport;
 
 namespace {
@@ -34,7 +36,32 @@ TGradProgress* splashMeter(QWidget* parent)
     return meter;
 }
 
+// One change of a title's look.
+using TitleChange = std::function<void(TGradText&)>;
+
+// A two-line title in red to blue as it shows on a green parent once its
+// size has settled, with a change made before its first paint or after it.
+QImage shownTitle(const TitleChange& change, bool afterAPaint)
+{
+    auto parent = greenParent();
+    auto* text = new TGradText(parent.get());
+    text->setGradientStyle(TGradientStyle::gsHorizontal);
+    text->setBeginColor(kRed);
+    text->setEndColor(kBlue);
+    text->setLines({QStringLiteral("Pelikor"), QStringLiteral("2000 a verze")});
+    text->resize(text->measuredSize());
+    if (afterAPaint)
+        onParent(text);
+    change(*text);
+    // A paint that finds the text grown resizes the control first.
+    for (int paint = 0; paint < 3 && text->size() != text->measuredSize(); ++paint)
+        onParent(text);
+    return onParent(text);
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(TitleChange)
 
 class GradientTest : public QObject {
     Q_OBJECT
@@ -200,6 +227,36 @@ private slots:
         const QImage shown = onParent(text);
         QCOMPARE(shown.pixelColor(0, 0), toQColor(kParentColour));
         QCOMPARE(shown.pixelColor(shown.width() - 1, shown.height() - 1), toQColor(kParentColour));
+    }
+
+    void changedTitleIsPaintedAnew_data()
+    {
+        QTest::addColumn<TitleChange>("change");
+        QTest::addRow("begin colour") << TitleChange([](TGradText& t) { t.setBeginColor(kBlack); });
+        QTest::addRow("end colour") << TitleChange([](TGradText& t) { t.setEndColor(kWhite); });
+        QTest::addRow("style") << TitleChange([](TGradText& t) { t.setGradientStyle(TGradientStyle::gsVertical); });
+        QTest::addRow("lines") << TitleChange([](TGradText& t) { t.setLines({QStringLiteral("Pelikor 2000")}); });
+        QTest::addRow("justification") << TitleChange([](TGradText& t) { t.setJustification(TJustification::jRight); });
+        QTest::addRow("font size") << TitleChange([](TGradText& t) {
+            QFont font = t.font();
+            font.setPixelSize(30);
+            t.setFont(font);
+        });
+        QTest::addRow("font of the same measure") << TitleChange([](TGradText& t) {
+            QFont font = t.font();
+            font.setUnderline(true);
+            t.setFont(font);
+        });
+    }
+
+    // A painted title shows a change at its next paint exactly as a title
+    // made with the change shows it.
+    void changedTitleIsPaintedAnew()
+    {
+        QFETCH(TitleChange, change);
+        const QImage changed = shownTitle(change, true);
+        QVERIFY(changed != shownTitle([](TGradText&) {}, true));
+        QCOMPARE(changed, shownTitle(change, false));
     }
 
     // TGradProgress ---------------------------------------------------------
