@@ -11,10 +11,8 @@
 
 namespace {
 
-// The meter after the application object, titled when it was made, and
-// after the last window.
+// The meter after the application object, titled when it was made.
 constexpr int kApplicationReady = 5;
-constexpr int kAllWindowsCreated = 100;
 
 } // namespace
 
@@ -39,7 +37,6 @@ int runNormalStart(const WindowsFactory& createWindows)
 
 std::unique_ptr<PelikorWindows> createProgramWindows(const QString& applicationDir, TSpusteniDialog& splash)
 {
-    auto windows = std::make_unique<PelikorWindows>(applicationDir, std::make_unique<MultimediaCuePlayer>());
-    splash.stepDone(kAllWindowsCreated);
-    return windows;
+    return std::make_unique<PelikorWindows>(applicationDir, std::make_unique<MultimediaCuePlayer>(),
+                                            [&splash](int meter) { splash.stepDone(meter); });
 }

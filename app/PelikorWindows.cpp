@@ -1,5 +1,6 @@
 #include "PelikorWindows.h"
 
+#include "AccessibleNames.h"
 #include "CuePlayer.h"
 #include "FigurePicture.h"
 #include "Games.h"
@@ -23,37 +24,61 @@
 
 #include <array>
 
-PelikorWindows::PelikorWindows(const QString& applicationDir, std::unique_ptr<CuePlayer> player)
+PelikorWindows::PelikorWindows(const QString& applicationDir, std::unique_ptr<CuePlayer> player,
+                               const std::function<void(int meter)>& progress)
     : settings_(applicationDir),
       cues_(applicationDir, std::move(player)),
       manual_(applicationDir),
       protocol_(owners_, settings_),
       services_{applicationDir, settings_, cues_, manual_, owners_, protocol_}
 {
-    // The best table is open before any window exists.
+    // The best table is open before any window exists; then the windows in
+    // the order the program has always created them, the meter's value
+    // after each step.
+    const auto step = [&progress](int meter) {
+        if (progress)
+            progress(meter);
+    };
     dataModule1_ = std::make_unique<TDataModule1>(applicationDir);
+    step(10);
+    // The data module has named the table's folder as it was created.
+    step(15);
     dataModule1_->Table1.open();
-    // The windows in the order the program has always created them.
+    step(20);
     hlavniDialog_ = std::make_unique<THlavniDialog>(services_);
     owners_.setMainWindow(hlavniDialog_.get());
+    step(25);
     uvitaniDialog_ = std::make_unique<TUvitaniDialog>(services_);
+    step(30);
     hraDialog_ = std::make_unique<THraDialog>(services_);
+    step(35);
     oProgramuDialog_ = std::make_unique<TOProgramuDialog>(services_);
+    step(40);
     dotazKonecDialog_ = std::make_unique<TDotazKonecDialog>(services_);
+    step(55);
     vysledekDialog_ = std::make_unique<TVysledekDialog>(services_, *dataModule1_);
-    pomocnikDialog_ = std::make_unique<TPomocnikDialog>(settings_, cues_, QPixmap::fromImage(resources::figurePicture()),
+    step(60);
+    pomocnikDialog_ = std::make_unique<TPomocnikDialog>(settings_, cues_, resources::figurePicture,
                                                         resources::figureOutline());
     owners_.setFigure(pomocnikDialog_.get());
+    step(65);
     tabulkaDialog_ = std::make_unique<TTabulkaDialog>(services_, *dataModule1_);
+    step(70);
     vymazatDialog_ = std::make_unique<TVymazatDialog>(services_, *dataModule1_);
+    step(75);
     napovedaDialog_ = std::make_unique<TNapovedaDialog>(services_);
+    step(80);
     vyberDialog_ = std::make_unique<TVyberDialog>(services_);
+    step(85);
     gratulujiDialog_ = std::make_unique<TGratulujiDialog>(services_);
+    step(90);
     standardDialog_ = std::make_unique<TStandardDialog>(services_);
     resultHandOff_ = std::make_unique<ResultHandOff>(*hlavniDialog_, *vysledekDialog_, *gratulujiDialog_, protocol_);
     connectWindows();
     connectNewGame();
     connectEndOfGame();
+    AccessibleNames::install();
+    step(100);
 }
 
 PelikorWindows::~PelikorWindows() = default;

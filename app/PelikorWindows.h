@@ -9,6 +9,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class CuePlayer;
@@ -33,9 +34,12 @@ class TVysledekDialog;
 // by which one window opens another.
 class PelikorWindows {
 public:
-    // `applicationDir` ends with "/"; `player` plays the cue files. Throws
-    // when the best table in its "Data" folder cannot be opened.
-    PelikorWindows(const QString& applicationDir, std::unique_ptr<CuePlayer> player);
+    // `applicationDir` ends with "/"; `player` plays the cue files;
+    // `progress` hears the start's meter value (10 up to 100) after each
+    // step of the creation. Throws when the best table in its "Data" folder
+    // cannot be opened.
+    PelikorWindows(const QString& applicationDir, std::unique_ptr<CuePlayer> player,
+                   const std::function<void(int meter)>& progress = {});
     ~PelikorWindows();
 
     Services& services() { return services_; }

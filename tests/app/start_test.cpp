@@ -4,6 +4,8 @@
 #include "NormalStart.h"
 #include "PelikorApplication.h"
 #include "PelikorWindows.h"
+#include "RecordingCuePlayer.h"
+#include "TDataModule1.h"
 #include "TGradProgress.h"
 #include "THlavniDialog.h"
 #include "TSpusteniDialog.h"
@@ -15,6 +17,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -201,6 +204,40 @@ private slots:
         QVERIFY(splashGone);
         QVERIFY(foundWhileRunning);
         QVERIFY(!searchAside().found);
+    }
+
+    // Every window once, in the program's order, each step counted on the
+    // meter only after its window exists.
+    void windowsAreCreatedInOrderBehindTheMeter()
+    {
+        QTemporaryDir folder;
+        layOutBestTable(folder.path() + QLatin1Char('/'));
+        const QStringList order = {"THlavniDialog",  "TUvitaniDialog", "THraDialog",      "TOProgramuDialog",
+                                   "TDotazKonecDialog", "TVysledekDialog", "TPomocnikDialog", "TTabulkaDialog",
+                                   "TVymazatDialog", "TNapovedaDialog", "TVyberDialog",    "TGratulujiDialog",
+                                   "TStandardDialog"};
+        const auto created = [&order] {
+            QStringList windows;
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (order.contains(QLatin1String(window->metaObject()->className())))
+                    windows << QLatin1String(window->metaObject()->className());
+            std::sort(windows.begin(), windows.end(),
+                      [&order](const QString& a, const QString& b) { return order.indexOf(a) < order.indexOf(b); });
+            return windows;
+        };
+        QList<int> meter;
+        QList<QStringList> seen;
+        QStringList cues;
+        PelikorWindows windows(folder.path() + QLatin1Char('/'), std::make_unique<RecordingCuePlayer>(cues), [&](int value) {
+            meter << value;
+            seen << created();
+        });
+        QCOMPARE(meter, (QList<int>{10, 15, 20, 25, 30, 35, 40, 55, 60, 65, 70, 75, 80, 85, 90, 100}));
+        for (int step = 0; step < meter.size(); ++step)
+            QCOMPARE(seen[step], order.mid(0, std::clamp(step - 2, 0, int(order.size()))));
+        QVERIFY(windows.DataModule1().Table1.active());
+        for (QWidget* window : QApplication::topLevelWidgets())
+            QVERIFY2(window->isHidden(), window->metaObject()->className());
     }
 
     void windowSystemIsChosenBeforeTheApplication_data()
