@@ -1,14 +1,17 @@
 #include "BoardPanel.h"
-#include "Games.h"
 #include "ProgramFixture.h"
 #include "TDotazKonecDialog.h"
 #include "TGratulujiDialog.h"
 #include "THemisphereButton.h"
 #include "THlavniDialog.h"
+#include "THraDialog.h"
 #include "TOfficeButton.h"
+#include "TStandardDialog.h"
+#include "TVyberDialog.h"
 #include "TVysledekDialog.h"
 #include "TypeText.h"
 
+#include <QApplication>
 #include <QDate>
 #include <QLineEdit>
 #include <QProcess>
@@ -55,6 +58,40 @@ void click(QWidget& parent, const QString& name)
     QTest::mouseClick(control, Qt::LeftButton);
 }
 
+// Clicks a window at a point of its own coordinates, where the screen
+// shows that window.
+void clickAt(QWidget& window, QPoint at)
+{
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(QApplication::topLevelAt(window.mapToGlobal(at)), &window);
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
+// Where the balloons of a new game take the player's clicks.
+constexpr QPoint kStandardChoice(40, 40);
+constexpr QPoint kOptionalChoice(40, 56);
+constexpr QPoint kMiniatureCentre(42 + 16 * 3 + 7, 65 + 15 * 3 + 7);
+constexpr QPoint kStandardOk(29 + 32, 182 + 10);
+constexpr QPoint kThirdPicture(103 + 20, 40 + 20);
+
+// A game started as a player starts one: F2, then the mouse on the chooser
+// and on the dialog of the choice.
+void startByMouse(ProgramFixture& program, QPoint choice, const QList<QPoint>& clicks)
+{
+    program.main().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&program.main()));
+    QTest::keyClick(program.main().windowHandle(), Qt::Key_F2);
+    TVyberDialog& chooser = program.windows->VyberDialog();
+    QTRY_VERIFY(chooser.isVisible());
+    clickAt(chooser, choice);
+    QWidget& step = choice == kStandardChoice ? static_cast<QWidget&>(program.windows->StandardDialog())
+                                              : program.windows->HraDialog();
+    QTRY_VERIFY(step.isVisible());
+    for (QPoint at : clicks)
+        clickAt(step, at);
+    QTRY_VERIFY(program.main().gameRunning() && program.main().isEnabled());
+}
+
 } // namespace
 
 // The whole program on a real X server, played by the mouse and the keys.
@@ -66,8 +103,7 @@ private slots:
     {
         ProgramFixture program;
         program.start();
-        const pelikor::GameLayout standard = pelikor::standardLayout();
-        program.main().StartGame(standard.occupied, QString::fromStdString(standard.code));
+        startByMouse(program, kStandardChoice, {kMiniatureCentre, kStandardOk});
         BoardPanel& board = program.main().Plocha();
         for (const auto& [peg, hole] : kPerfectStandardGame) {
             click(board, QStringLiteral("K%1").arg(peg));
@@ -94,8 +130,8 @@ private slots:
         program.windows = std::make_unique<PelikorWindows>(program.applicationDir,
                                                            std::make_unique<RecordingCuePlayer>(program.cues));
         program.start();
-        const pelikor::GameLayout optional = pelikor::optionalLayout(3);
-        program.main().StartGame(optional.occupied, QString::fromStdString(optional.code));
+        startByMouse(program, kOptionalChoice, {kThirdPicture});
+        QCOMPARE(program.main().gameCode(), QStringLiteral("8"));
         click(program.main().Plocha(), QStringLiteral("K9"));
         click(program.main().Plocha(), QStringLiteral("B1"));
         // F3 reaches the menu's command through the active window.
