@@ -48,6 +48,8 @@ TVysledekDialog::TVysledekDialog(Services& services, TDataModule1& dataModule)
     rule(this, "Bevel1", {9, 80}, kRuleWidth);
     Label8 = label(this, "Label8", QStringLiteral("Vaše jméno do tabulky nejlepších :"), {kTextLeft, 86});
     Label8->setEnabled(false);
+    // The field is read out by the label above it.
+    Label8->setBuddy(Edit1);
     rule(this, "Bevel2", {9, 130}, kRuleWidth);
     connect(button(this, "OfficeButton1", QStringLiteral("Ok"), QStringLiteral("Uzavře dialogové okno"), {90, 135}),
             &TOfficeButton::clicked, this, &TVysledekDialog::OfficeButton1Click);

@@ -36,6 +36,7 @@ TStandardDialog::TStandardDialog(Services& services)
         L[n]->setObjectName(QStringLiteral("L%1").arg(n));
         L[n]->setGeometry(miniatureRect(n));
         L[n]->setFaceColor(kUnmarked);
+        L[n]->setAccessibleName(QStringLiteral("Kámen %1").arg(n));
         connect(L[n], &THemisphereButton::clicked, this, [this, n] { LClick(n); });
     }
     rule(this, "Bevel1", {5, 176}, 186);
