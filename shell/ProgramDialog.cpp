@@ -36,9 +36,14 @@ ProgramDialog::ProgramDialog(DialogOwners& owners, QSize clientSize, OwnerLock l
 
 void ProgramDialog::showDialog()
 {
+    // A dialog shown already only comes to the front: the monitor repeats
+    // its hand-off every millisecond while the result is open, and taking
+    // the keyboard each time would take it from wherever the player is.
+    const bool turnsVisible = isHidden();
     show();
     raise();
-    activateWindow();
+    if (turnsVisible)
+        activateWindow();
 }
 
 void ProgramDialog::bindKeyDown(QWidget* control)
