@@ -20,7 +20,7 @@ constexpr int kWarningOverlap = 35;
 SecondCopy::SecondCopy(const QString& applicationDir, std::unique_ptr<CuePlayer> player)
     : settings_(applicationDir), cues_(applicationDir, std::move(player))
 {
-    pomocnikDialog_ = std::make_unique<TPomocnikDialog>(settings_, cues_, QPixmap::fromImage(resources::figurePicture()),
+    pomocnikDialog_ = std::make_unique<TPomocnikDialog>(settings_, cues_, resources::figurePicture,
                                                         resources::figureOutline());
     owners_.setFigure(pomocnikDialog_.get());
     kopieDialog_ = std::make_unique<TKopieDialog>(owners_);

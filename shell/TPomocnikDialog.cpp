@@ -1,7 +1,6 @@
 #include "TPomocnikDialog.h"
 
 #include "Background.h"
-#include "FigurePicture.h"
 #include "RegionData.h"
 #include "Settings.h"
 #include "SoundCues.h"
@@ -22,7 +21,7 @@ constexpr int kHomeBottomMargin = 30;
 
 } // namespace
 
-TPomocnikDialog::TPomocnikDialog(Settings& settings, SoundCues& cues, const QPixmap& picture, const QRegion& outline)
+TPomocnikDialog::TPomocnikDialog(Settings& settings, SoundCues& cues, PictureSource picture, const QRegion& outline)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), settings_(settings), cues_(cues)
 {
     setObjectName(QStringLiteral("TPomocnikDialog"));
@@ -34,12 +33,7 @@ TPomocnikDialog::TPomocnikDialog(Settings& settings, SoundCues& cues, const QPix
     CoolForm1_ = new TCoolForm(this);
     CoolForm1_->setObjectName(QStringLiteral("CoolForm1"));
     CoolForm1_->setStatusTip(kHint);
-    // The owner hands the figure painted for one ratio; on a screen of
-    // another ratio the figure is painted for that one, so it stays sharp
-    // and fills the outline, which is logical.
-    CoolForm1_->setPictureSource([picture = picture.toImage()](qreal dpr) {
-        return picture.devicePixelRatio() == dpr ? picture : resources::figurePicture(dpr);
-    });
+    CoolForm1_->setPictureSource(std::move(picture));
     CoolForm1_->setMask2(RegionData::toMaskStream(outline));
     connect(CoolForm1_, &TCoolForm::doubleClicked, this, &TPomocnikDialog::FormClick);
 

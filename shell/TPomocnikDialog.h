@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PictureSource.h"
+
 #include <QPixmap>
 #include <QRegion>
 #include <QWidget>
@@ -18,8 +20,9 @@ class TPomocnikDialog : public QWidget {
 public:
     static constexpr QSize kClientSize{104, 104};
 
-    // `outline` is the figure's region in the picture, the window's shape.
-    TPomocnikDialog(Settings& settings, SoundCues& cues, const QPixmap& picture, const QRegion& outline);
+    // `picture` paints the figure for a screen's pixel ratio; `outline` is
+    // the figure's region in logical pixels, the window's shape.
+    TPomocnikDialog(Settings& settings, SoundCues& cues, PictureSource picture, const QRegion& outline);
 
     // Moves the figure to a corner of the screen `rightMargin` and
     // `bottomMargin` pixels in from the right and bottom edges.

@@ -31,7 +31,7 @@ private slots:
     {
         const ScreenDesktop::PlainDesktop desktop(kDesktop);
         ShellFixture shell;
-        TPomocnikDialog figure(shell.settings, shell.soundCues, QPixmap::fromImage(resources::figurePicture()),
+        TPomocnikDialog figure(shell.settings, shell.soundCues, resources::figurePicture,
                                resources::figureOutline());
         figure.show();
         QVERIFY(QTest::qWaitForWindowExposed(&figure));

@@ -33,7 +33,7 @@ struct FigureOnDesktop {
         desktop.setAutoFillBackground(true);
         desktop.show();
         figure = std::make_unique<TPomocnikDialog>(shell.settings, shell.soundCues,
-                                                   QPixmap::fromImage(resources::figurePicture()), resources::figureOutline());
+                                                   resources::figurePicture, resources::figureOutline());
         shell.owners.setFigure(figure.get());
         figure->show();
     }

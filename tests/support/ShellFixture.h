@@ -45,7 +45,8 @@ struct ShellFixture {
         painter.setBrush(Qt::magenta);
         painter.drawEllipse(disc.adjusted(0, 0, -1, -1));
         painter.end();
-        figure = std::make_unique<TPomocnikDialog>(settings, soundCues, picture, QRegion(disc, QRegion::Ellipse));
+        figure = std::make_unique<TPomocnikDialog>(settings, soundCues, [picture](qreal) { return picture.toImage(); },
+                                                   QRegion(disc, QRegion::Ellipse));
         owners.setMainWindow(&mainWindow);
         owners.setFigure(figure.get());
     }
