@@ -1,9 +1,17 @@
 #include "PelikorApplication.h"
 
 #include <QFont>
+#include <QIcon>
 #include <QMessageBox>
 
 #include <exception>
+
+namespace {
+
+// A folder that holds no icon theme.
+const QString kNoIconThemes = QStringLiteral(":/no-icon-themes");
+
+} // namespace
 
 PelikorApplication::PelikorApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
@@ -13,6 +21,13 @@ PelikorApplication::PelikorApplication(int& argc, char** argv) : QApplication(ar
     // the old dialog font, so that one is named here.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    // The program paints its own pictures; the few the style draws (the
+    // calendar's arrows, the message box's sign) it has built in. Looking
+    // them up in the desktop's icon themes first would cost the start more
+    // than all of the program's own pictures.
+    // (An empty list would mean the desktop's default folders.)
+    QIcon::setThemeSearchPaths({kNoIconThemes});
+    QIcon::setFallbackSearchPaths({kNoIconThemes});
 }
 
 bool PelikorApplication::notify(QObject* receiver, QEvent* event)

@@ -19,6 +19,7 @@
 #include "StatusPicture.h"
 #include "TLabel.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -77,10 +78,7 @@ constexpr int kNoIcon = -1;
 // An icon of ImageList1, sharp at the screen's pixel ratio.
 QIcon imageListIcon(int index)
 {
-    QIcon icon;
-    for (qreal dpr : {1.0, 2.0})
-        icon.addPixmap(QPixmap::fromImage(resources::commandIcon(index, dpr)));
-    return icon;
+    return QIcon(QPixmap::fromImage(resources::commandIcon(index, qApp->devicePixelRatio())));
 }
 
 void placePanel(QWidget* parent, const char* name, const QRect& place, TColor colour)

@@ -71,9 +71,9 @@ QImage programIconImage(int size, qreal dpr)
 
 QIcon programIcon()
 {
-    static std::array<PictureCache, kProgramIconSizes.size()> pictures;
+    static std::array<PictureCache, kWindowIconSizes> pictures;
     QIcon icon;
-    for (std::size_t i = 0; i < kProgramIconSizes.size(); ++i) {
+    for (std::size_t i = 0; i < kWindowIconSizes; ++i) {
         const int size = kProgramIconSizes[i];
         icon.addPixmap(QPixmap::fromImage(pictures[i].at(1.0, [size](qreal dpr) { return programIconImage(size, dpr); })));
     }

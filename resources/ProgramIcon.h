@@ -11,8 +11,12 @@ namespace resources {
 // the colour of the board.
 inline constexpr std::array<int, 7> kProgramIconSizes = {16, 24, 32, 48, 64, 128, 256};
 
-// The icon at every size of kProgramIconSizes, for the windows and the
-// task bar. Its pictures are painted on first use and kept for the run.
+// The sizes a window carries for its frame, task bar and switcher; the
+// larger ones come from the desktop's installed icons.
+inline constexpr int kWindowIconSizes = 5;
+
+// The icon at the window sizes of kProgramIconSizes, for the windows and
+// the task bar. Its pictures are painted on first use and kept for the run.
 QIcon programIcon();
 
 // The icon as a square picture of a size, painted afresh, for a desktop
