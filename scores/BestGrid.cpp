@@ -66,11 +66,16 @@ public:
 
 } // namespace
 
-BestGrid::BestGrid(BestTableModel& source, QWidget* parent) : QTableView(parent)
+QAbstractItemModel* BestGrid::columnsOf(BestTableModel& source, QObject* owner)
 {
-    auto* columns = new GridColumns(this);
+    auto* columns = new GridColumns(owner);
     columns->setSourceModel(&source);
-    setModel(columns);
+    return columns;
+}
+
+BestGrid::BestGrid(QAbstractItemModel& columns, QWidget* parent) : QTableView(parent)
+{
+    setModel(&columns);
 
     setFrameShape(QFrame::NoFrame);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

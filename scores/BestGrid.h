@@ -3,6 +3,7 @@
 #include <QTableView>
 
 class BestTableModel;
+class QAbstractItemModel;
 
 // A read-only grid of the best table's current selection in its current
 // order: the name, the pegs left and the date under bold titles, on silver,
@@ -11,5 +12,11 @@ class BestGrid : public QTableView {
     Q_OBJECT
 
 public:
-    BestGrid(BestTableModel& source, QWidget* parent);
+    // The data source as the grids show it, with their columns' titles and
+    // alignments; one serves every grid of a view.
+    static QAbstractItemModel* columnsOf(BestTableModel& source, QObject* owner);
+
+    BestGrid(QAbstractItemModel& columns, QWidget* parent);
+    // The source alone would show the raw fields under their stored names.
+    BestGrid(BestTableModel& source, QWidget* parent) = delete;
 };

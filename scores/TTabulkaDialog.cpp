@@ -64,12 +64,13 @@ TTabulkaDialog::TTabulkaDialog(Services& services, TDataModule1& dataModule)
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(kPageControl1Place);
     PageControl1->setFont(DialogControls::font(DialogControls::kTimesNewRoman, kPageFontPixels));
+    QAbstractItemModel* columns = BestGrid::columnsOf(dataModule_.DataSource1, this);
     for (int index = 0; index < pelikor::kGameCount; ++index) {
         auto* sheet = new QWidget;
         sheet->setObjectName(QStringLiteral("TabSheet%1").arg(index + 1));
         const std::string_view caption = pelikor::kGames[std::size_t(index)].caption;
         PageControl1->addTab(sheet, QString::fromUtf8(caption.data(), qsizetype(caption.size())));
-        auto* grid = new BestGrid(dataModule_.DataSource1, sheet);
+        auto* grid = new BestGrid(*columns, sheet);
         grid->setObjectName(QStringLiteral("DBGrid%1").arg(kGridNumbers[std::size_t(index)]));
         grid->setGeometry(kGridPlace);
         panel(sheet, QStringLiteral("Panel%1").arg(kPanelNumbers[std::size_t(index)]), kCoverPlace, QFrame::NoFrame);

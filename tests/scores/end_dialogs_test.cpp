@@ -271,7 +271,8 @@ private slots:
     void gridKeepsItsColumnsThroughAReset()
     {
         EndOfGame game;
-        BestGrid grid(game.module->DataSource1, nullptr);
+        QObject owner;
+        BestGrid grid(*BestGrid::columnsOf(game.module->DataSource1, &owner), nullptr);
         game.add(kStandard, QStringLiteral("Jan"), 5);
         game.module->resetFromTemplate();
         QAbstractItemModel* rows = grid.model();
