@@ -98,6 +98,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The toolbar dock across the top of the client area.
+    static constexpr int kDockHeight = 26;
+
     void FormShow();
     void createMenus();
     void createToolbar(QWidget* client);

@@ -1,0 +1,170 @@
+#include "THlavniDialog.h"
+
+#include "Background.h"
+#include "CommandIcons.h"
+#include "OwnLookControls.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QToolButton>
+
+#include <utility>
+
+// The main window's commands: the main menu, the pop-up menu and the
+// toolbar, each bound to its handler.
+
+namespace {
+
+const QString kNewGameHint = QStringLiteral("Zobrazí dialog pro výběr nové hry");
+const QString kEndGameHint = QStringLiteral("Ukončí aktuální hru");
+const QString kTableHint = QStringLiteral("Zobrazí tabulku nejlepších hráčů");
+const QString kBossHint = QStringLiteral("Pojistka proti neodbytnému šéfovi");
+
+constexpr QSize kToolButtonSize(23, 22);
+constexpr int kToolbarMargin = 2;
+constexpr int kSeparatorWidth = 6;
+constexpr int kSpacerWidth = 271;
+
+// One command of the menus: its caption, hint, shortcut, icon of
+// ImageList1 (or none) and whether it is enabled at start.
+struct Command {
+    QString caption;
+    QString hint;
+    QKeySequence shortcut;
+    int icon;
+    bool enabled;
+};
+
+constexpr int kNoIcon = -1;
+
+// An icon of ImageList1, sharp at the screen's pixel ratio.
+QIcon imageListIcon(int index)
+{
+    return QIcon(QPixmap::fromImage(resources::commandIcon(index, qApp->devicePixelRatio())));
+}
+
+} // namespace
+
+QAction* THlavniDialog::addCommand(QMenu* menu, const char* name, void (THlavniDialog::*handler)())
+{
+    QAction* action = menu->addAction(QString());
+    action->setObjectName(QLatin1String(name));
+    if (handler)
+        connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+void THlavniDialog::createMenus()
+{
+    const auto describe = [](QAction* action, const Command& command) {
+        action->setText(command.caption);
+        action->setStatusTip(command.hint);
+        action->setShortcut(command.shortcut);
+        if (command.icon != kNoIcon)
+            action->setIcon(imageListIcon(command.icon));
+        action->setEnabled(command.enabled);
+        return action;
+    };
+    const auto submenu = [this](const char* name, const QString& caption, const QString& hint) {
+        QMenu* menu = menuBar()->addMenu(caption);
+        menu->setObjectName(QLatin1String(name) + QStringLiteral("Menu"));
+        menu->menuAction()->setObjectName(QLatin1String(name));
+        menu->menuAction()->setStatusTip(hint);
+        return menu;
+    };
+    const auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QLatin1String(name)); };
+
+    setMenuBar(new MainMenuBar(this));
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    QMenu* soubor = submenu("Soubor1", QStringLiteral("&Soubor"), QStringLiteral("Obsahuje příkazy pro spuštění a ukončení hry"));
+    MS1 = describe(addCommand(soubor, "MS1", &THlavniDialog::MS1Click),
+                   {QStringLiteral("&Nová hra..."), kNewGameHint, Qt::Key_F2, 0, true});
+    MS3 = describe(addCommand(soubor, "MS3", &THlavniDialog::MS3Click),
+                   {QStringLiteral("&Ukončit hru"), kEndGameHint, Qt::Key_F3, 7, false});
+    separator(soubor, "N1");
+    describe(addCommand(soubor, "MS8", &THlavniDialog::MS8Click),
+             {QStringLiteral("Konec"), QStringLiteral("Ukončí program"), {}, kNoIcon, true});
+
+    QMenu* nastroje = submenu("Nstroje1", QStringLiteral("&Nástroje"), QStringLiteral("Obsahuje příkazy pro práci s tabulkou nejlepších"));
+    describe(addCommand(nastroje, "MN5", &THlavniDialog::MN5Click),
+             {QStringLiteral("&Zobrazit tabulku nejlepších..."), kTableHint, {}, 1, true});
+    describe(addCommand(nastroje, "Vymazattabulkunejlepch2", &THlavniDialog::Vymazattabulkunejlepch1Click),
+             {QStringLiteral("&Vymazat tabulku nejlepších"), QStringLiteral("Vynuluje tabulku nejlepších hráčů"), {}, kNoIcon, true});
+    separator(nastroje, "N2");
+    describe(addCommand(nastroje, "fovskpojistka1", &THlavniDialog::fovskpojistka1Click),
+             {QStringLiteral("Šéfovská &pojistka"), kBossHint, {}, 8, true});
+
+    QMenu* napoveda = submenu("Napoveda1", QStringLiteral("Nápo&věda"), QStringLiteral("Obsahuje příkazy pro získání nápovědy"));
+    describe(addCommand(napoveda, "NapovedaMenu", &THlavniDialog::NapovedaMenuClick),
+             {QStringLiteral("Nápo&věda pro Pelikor 2000"), QStringLiteral("Zobrazí nápovědu"), Qt::Key_F1, 2, true});
+    EM = describe(addCommand(napoveda, "EM", &THlavniDialog::EM1Click),
+                  {QStringLiteral("&Elektronický manuál"), QStringLiteral("Spustí elektronický manuál programu Pelikor 2000"), {}, 4, true});
+    separator(napoveda, "N3");
+    describe(addCommand(napoveda, "OProgramu", &THlavniDialog::OprogramuClick),
+             {QStringLiteral("&O programu Pelikor 2000..."), QStringLiteral("Zobrazí dialog s informacemi o programu"), {}, kNoIcon, true});
+
+    // The pop-up menu repeats the game commands; their keys belong to the
+    // main menu, so the pop-up only shows them.
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    MP1 = describe(addCommand(PopupMenu1, "MP1", &THlavniDialog::MS1Click),
+                   {QStringLiteral("&Nová hra..."), kNewGameHint, Qt::Key_F2, 0, true});
+    MP2 = describe(addCommand(PopupMenu1, "MP2", &THlavniDialog::MS3Click),
+                   {QStringLiteral("&Ukončit hru"), kEndGameHint, Qt::Key_F3, 7, false});
+    for (QAction* shown : {MP1, MP2})
+        shown->setShortcutContext(Qt::WidgetShortcut);
+}
+
+QToolButton* THlavniDialog::addToolButton(QWidget* bar, const char* name, int left, void (THlavniDialog::*handler)())
+{
+    auto* button = new ToolbarButton(bar);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(QRect(QPoint(left, (kDockHeight - kToolButtonSize.height()) / 2), kToolButtonSize));
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    connect(button, &QToolButton::clicked, this, handler);
+    return button;
+}
+
+void THlavniDialog::createToolbar(QWidget* client)
+{
+    auto* dock = new QFrame(client);
+    dock->setObjectName(QStringLiteral("Dock971"));
+    dock->setGeometry(0, 0, kClientSize.width(), kDockHeight);
+    setBackground(dock, kClSilver);
+    auto* bar = new QFrame(dock);
+    bar->setObjectName(QStringLiteral("Toolbar971"));
+    bar->setGeometry(dock->rect());
+    bar->setFrameStyle(QFrame::Panel | QFrame::Raised);
+
+    const auto describe = [](QToolButton* button, int icon, const QString& hint, bool enabled) {
+        button->setIcon(imageListIcon(icon));
+        button->setToolTip(hint);
+        button->setStatusTip(hint);
+        button->setAccessibleName(hint);
+        button->setEnabled(enabled);
+        return button;
+    };
+    const auto separator = [bar](const char* name, int left) {
+        auto* line = new QFrame(bar);
+        line->setObjectName(QLatin1String(name));
+        line->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+        line->setGeometry(left, (kDockHeight - kToolButtonSize.height()) / 2, kSeparatorWidth, kToolButtonSize.height());
+    };
+    int left = kToolbarMargin;
+    const auto next = [&left](int width) { return std::exchange(left, left + width); };
+    TB1 = describe(addToolButton(bar, "TB1", next(kToolButtonSize.width()), &THlavniDialog::MS1Click), 0, kNewGameHint, true);
+    TB2 = describe(addToolButton(bar, "TB2", next(kToolButtonSize.width()), &THlavniDialog::MS3Click), 7, kEndGameHint, false);
+    separator("ToolbarSep971", next(kSeparatorWidth));
+    describe(addToolButton(bar, "TB3", next(kToolButtonSize.width()), &THlavniDialog::MN5Click), 1, kTableHint, true);
+    separator("ToolbarSep972", next(kSeparatorWidth));
+    describe(addToolButton(bar, "ToolbarButton971", next(kToolButtonSize.width()), &THlavniDialog::fovskpojistka1Click),
+             8, kBossHint, true);
+    auto* spacer = new QWidget(bar);
+    spacer->setObjectName(QStringLiteral("Panel5"));
+    spacer->setGeometry(next(kSpacerWidth), 0, kSpacerWidth, kDockHeight);
+    EM1 = describe(addToolButton(bar, "EM1", next(kToolButtonSize.width()), &THlavniDialog::EM1Click), 4,
+                   QStringLiteral("Elektronický manuál"), true);
+}
