@@ -45,6 +45,22 @@ function(pelikor_benchmark name)
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark)
     set_property(GLOBAL APPEND PROPERTY PELIKOR_BENCHMARK_TARGETS ${name})
+    # Each benchmark also runs once among the tests, so that one that no
+    # longer starts on today's program is found before anyone measures.
+    if(BUILD_TESTING)
+        set(runner "")
+        set(platform offscreen)
+        if(name MATCHES "_xbench$")
+            set(runner xvfb-run -a -s "-screen 0 1280x1024x24")
+            set(platform xcb)
+        endif()
+        add_test(NAME ${name}_runs COMMAND ${runner} $<TARGET_FILE:${name}> --benchmark_min_time=0.001)
+        set_tests_properties(${name}_runs PROPERTIES TIMEOUT 600 LABELS benchmark
+            ENVIRONMENT "QT_QPA_PLATFORM=${platform};PELIKOR_TEST_APP_DIR=${PELIKOR_APP_DIR}")
+        if(runner)
+            set_tests_properties(${name}_runs PROPERTIES RESOURCE_LOCK xserver)
+        endif()
+    endif()
 endfunction()
 
 # pelikor_add_folders(<folders...>): adds each folder of the current source

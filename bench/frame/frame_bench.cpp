@@ -1,6 +1,7 @@
 // The shell's windows on a real X server: from a command to its balloon on
 // the screen with its shape, the boss screen's toggle, and for comparison
 // the main window's own first show.
+#include "EmptyBestTable.h"
 #include "PelikorWindows.h"
 #include "TempFolder.h"
 #include "THlavniDialog.h"
@@ -9,7 +10,6 @@
 #include "TUvitaniDialog.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QWindow>
 
 #include <benchmark/benchmark.h>
@@ -32,7 +32,7 @@ void settle()
 
 struct Program {
     TempFolder folder;
-    PelikorWindows windows{QFile::decodeName(folder.path().c_str()) + QLatin1Char('/'), std::make_unique<SilentCuePlayer>()};
+    PelikorWindows windows{withEmptyBestTable(folder.path()), std::make_unique<SilentCuePlayer>()};
 
     Program()
     {

@@ -8,6 +8,7 @@
 #include "BoardPanel.h"
 #include "CuePlayer.h"
 #include "DbaseTable.h"
+#include "OffscreenBenchmarks.h"
 #include "PelikorWindows.h"
 #include "SpreadTable.h"
 #include "TDataModule1.h"
@@ -53,9 +54,11 @@ struct ProgramOnTable {
     void fillTable(std::size_t records) { writeSpreadTable(folder / "Data", records); }
 };
 
+// Kept between runs, one per table size.
+std::map<std::size_t, std::unique_ptr<ProgramOnTable>> programs;
+
 ProgramOnTable& programOn(std::size_t records)
 {
-    static std::map<std::size_t, std::unique_ptr<ProgramOnTable>> programs;
     auto& program = programs[records];
     if (!program)
         program = std::make_unique<ProgramOnTable>(records);
@@ -133,9 +136,5 @@ BENCHMARK(BM_WholeClearing)->Arg(80)->Arg(10000)->UseManualTime()->Unit(benchmar
 
 int main(int argc, char** argv)
 {
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runOffscreenBenchmarks(argc, argv, [] { programs.clear(); });
 }

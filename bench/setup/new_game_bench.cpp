@@ -3,6 +3,7 @@
 // procedure that lays a game, on the whole program. A showing counts once
 // the window has painted; the way back to where the next round begins is
 // not timed.
+#include "EmptyBestTable.h"
 #include "Games.h"
 #include "OffscreenBenchmarks.h"
 #include "PelikorWindows.h"
@@ -32,7 +33,7 @@ struct Program {
 
     Program()
     {
-        const QString dir = folder.path() + QLatin1Char('/');
+        const QString dir = withEmptyBestTable(QFile::encodeName(folder.path()).toStdString());
         const QDir cues(QStringLiteral(PELIKOR_APP_DIR "/Zvuky"));
         QDir(dir).mkdir(QStringLiteral("Zvuky"));
         for (const QString& cue : cues.entryList(QDir::Files))
