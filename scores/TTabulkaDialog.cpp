@@ -81,7 +81,7 @@ TTabulkaDialog::TTabulkaDialog(Services& services, TDataModule1& dataModule)
     Button1 = new QPushButton(QStringLiteral("Ok"), inner);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setFont(DialogControls::font(DialogControls::kTimesNewRoman, kButtonFontPixels));
-    Button1->setGeometry(kButton1Place.translated(-kInset, -kInset));
+    Button1->setGeometry(kButton1Place);
     connect(Button1, &QPushButton::clicked, this, &TTabulkaDialog::Button1Click);
     bindKeyDown(Button1);
 }

@@ -238,6 +238,9 @@ private slots:
         TTabulkaDialog view(game.shell.services, *game.module);
         auto* pages = child<QTabWidget>(view, "PageControl1");
         auto* ok = child<QPushButton>(view, "Button1");
+        // Both lie in the inner panel, 2 pixels in from the window's edge.
+        QCOMPARE(pages->mapTo(&view, QPoint()), QPoint(10, 10));
+        QCOMPARE(ok->mapTo(&view, QPoint()), QPoint(160, 242));
         pages->setCurrentIndex(3);
         view.showDialog();
         QVERIFY(game.locked());
