@@ -39,7 +39,12 @@ StoreTarget storeResult(DbaseTable& table, std::string_view code, std::string_vi
     // Another copy storing at the same moment waits for the lock and then
     // decides on what this one wrote, so neither overwrites the other's entry.
     const DbaseTable::ExclusiveAccess access(table);
-    const StoreTarget target = storeTarget(readGame(table, code), r, today);
+    const std::vector<Entry> entries = readGame(table, code);
+    // A full game is judged in the order of the counts, and the table keeps
+    // that order for the next offer, which reads its first ten entries.
+    if (entries.size() >= placesPerGame)
+        table.setIndexFieldNames(DbaseTable::fieldTahy);
+    const StoreTarget target = storeTarget(entries, r, today);
     switch (target.kind) {
     case StoreTarget::Kind::Nothing:
         return target;

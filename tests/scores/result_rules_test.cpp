@@ -164,7 +164,7 @@ TEST(ResultStore, AWholeStoreSequenceOnRealFilesReadsBackThroughDbfread)
     createTable(dir.path());
     DbaseTable table;
     openIn(table, dir.path());
-    table.setIndexFieldNames("TAHY");
+    table.setIndexFieldNames("JMENO");
 
     const DbaseDate earlier{2026, 1, 8};
     // Nine entries of the standard game, then a tenth, then one in another game.
@@ -175,6 +175,7 @@ TEST(ResultStore, AWholeStoreSequenceOnRealFilesReadsBackThroughDbfread)
     EXPECT_EQ(results::storeResult(table, "3", "desátý", 6, earlier).kind, Kind::NewRecord);
     EXPECT_EQ(results::storeResult(table, "10", "jiná hra", 9, earlier).kind, Kind::NewRecord);
     EXPECT_EQ(results::readGame(table, "3").size(), 10u);
+    EXPECT_EQ(table.indexFieldNames(), "JMENO") << "a game with room keeps the order";
 
     // Full: 6 is the worst (record 10); 7 gets nothing; 4 replaces the 6.
     EXPECT_EQ(results::storeResult(table, "3", "horší", 7, today), StoreTarget{});
@@ -182,7 +183,7 @@ TEST(ResultStore, AWholeStoreSequenceOnRealFilesReadsBackThroughDbfread)
     // Now the worst is 5 (record 1); 5 again: a smaller count exists, nothing.
     EXPECT_EQ(results::storeResult(table, "3", "stejný", 5, today), StoreTarget{});
     EXPECT_EQ(results::storeResult(table, "3", "Nejlepší", 1, today), overwrite(1));
-    EXPECT_EQ(table.indexFieldNames(), "TAHY") << "the order is the caller's";
+    EXPECT_EQ(table.indexFieldNames(), "TAHY") << "a full game is judged and left in the order of the counts";
 
     const std::string output = runPython(
         "import sys, dbfread\n"
