@@ -17,6 +17,7 @@
 #include "StatusPicture.h"
 #include "TLabel.h"
 
+#include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -315,6 +316,18 @@ void THlavniDialog::showEvent(QShowEvent* event)
     // up in front of it with the keyboard.
     if (!event->spontaneous())
         QTimer::singleShot(0, this, &THlavniDialog::FormShow);
+}
+
+void THlavniDialog::closeEvent(QCloseEvent* event)
+{
+    // Locked by an open dialog, the window takes no command, closing included.
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
+    if (TPomocnikDialog* figure = services_.owners.figure())
+        figure->programEnds();
+    event->accept();
 }
 
 void THlavniDialog::FormShow()

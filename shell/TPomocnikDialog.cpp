@@ -57,8 +57,13 @@ void TPomocnikDialog::showEvent(QShowEvent* event)
 
 void TPomocnikDialog::closeEvent(QCloseEvent* event)
 {
-    if (!isVisible()) {
+    if (!isVisible() || programEnds_) {
         event->accept();
+        return;
+    }
+    // Locked by an open dialog, the figure takes no command, closing included.
+    if (!isEnabled()) {
+        event->ignore();
         return;
     }
     cues_.PlayCue(pelikor::SoundCue::PomocnikKonec);

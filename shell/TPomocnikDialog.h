@@ -30,6 +30,10 @@ public:
 
     TCoolForm& CoolForm1() { return *CoolForm1_; }
 
+    // The program ends: the figure goes with it without its goodbye, and
+    // the next start shows it again if the player had not closed it.
+    void programEnds() { programEnds_ = true; }
+
 signals:
     // The figure was clicked to open the welcome dialog.
     void FormClick();
@@ -45,4 +49,5 @@ private:
     Settings& settings_;
     SoundCues& cues_;
     TCoolForm* CoolForm1_;
+    bool programEnds_ = false;
 };

@@ -172,12 +172,25 @@ private slots:
         QCOMPARE(main.Plocha().board().selected(), before.selected());
     }
 
-    void konecClosesTheProgram()
+    // Ending the program takes the figure along without switching it off;
+    // while a dialog is open, the main window cannot be closed at all.
+    void konecClosesTheProgramAndKeepsTheFigureOn()
     {
-        Program program;
+        Program program(QStringLiteral("[Nastaveni]\nPomocnik=1\nUvitani=1\n"));
         program.start();
+        QVERIFY(program.welcome().isVisible());
+        QVERIFY(!program.main().close());
+        QVERIFY(!program.figure().close());
+        QVERIFY(program.main().isVisible() && program.figure().isVisible());
+
+        QTest::keyClick(&program.welcome(), Qt::Key_Escape);
+        program.cues.clear();
         program.child<QAction>("MS8")->trigger();
         QVERIFY(program.main().isHidden());
+        // What the application's quit does to every window still open.
+        QVERIFY(program.figure().close());
+        QCOMPARE(program.setting(Settings::kPomocnik), QStringLiteral("1"));
+        QVERIFY(!program.cues.contains(QStringLiteral("PomocnikKonec.wav")));
     }
 
     // What the first show opens, by the two settings.
