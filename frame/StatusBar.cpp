@@ -16,11 +16,12 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("StavovyRadek"));
 }
 
-QRect StatusBar::panelRect(int panel)
+QRect StatusBar::panelRect(int panel) const
 {
     if (panel == 0)
         return {0, kPanelGap, kPanel0Width, kHeight - kPanelGap};
-    return {kPanel0Width + kPanelGap, kPanelGap, kPanel1Width, kHeight - kPanelGap};
+    const int left = kPanel0Width + kPanelGap;
+    return {left, kPanelGap, width() - left, kHeight - kPanelGap};
 }
 
 void StatusBar::setPanelText(const QString& text)

@@ -10,15 +10,16 @@ class StatusBar : public QWidget {
 public:
     static constexpr int kHeight = 22;
     static constexpr int kPanel0Width = 290;
-    static constexpr int kPanel1Width = 22;
 
     explicit StatusBar(QWidget* parent);
 
     QString panelText() const { return text_; }
     void setPanelText(const QString& text);
 
-    // Where panel 0 and panel 1 are drawn.
-    static QRect panelRect(int panel);
+    // Where panel 0 and panel 1 are drawn. The last panel reaches the bar's
+    // right end, as a status bar's last panel does whatever its width, so
+    // the count and its label lie inside it.
+    QRect panelRect(int panel) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

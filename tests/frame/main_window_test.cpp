@@ -112,6 +112,10 @@ private slots:
         QVERIFY(!program.child<QToolButton>("TB2")->isEnabled());
         QCOMPARE(program.child<QToolButton>("EM1")->geometry().right(), 399);
         QCOMPARE(program.child<QCalendarWidget>("MonthCalendar1")->selectedDate(), QDate::currentDate());
+        // The count and its label lie inside the status bar's last panel.
+        const auto* status = program.child<StatusBar>("StavovyRadek");
+        for (const char* name : {"Label1", "Zbytek"})
+            QVERIFY(status->panelRect(1).contains(program.child<QWidget>(name)->geometry()));
     }
 
     void statusBarShowsTheHintAfterSixSpaces()
