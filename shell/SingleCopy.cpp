@@ -25,11 +25,26 @@ const QString kFolderPrefix = QStringLiteral("pelikor2000-");
 constexpr qint64 kLongestAnswer = 4096;
 constexpr int kAnswerLines = 2;
 
+// The X display as its one name: ":0.0", "unix:0" and ":0" are the same
+// server, so the screen and the local host's spelling are dropped.
+QString xDisplayName(QString display)
+{
+    const qsizetype colon = display.lastIndexOf(QLatin1Char(':'));
+    if (colon < 0)
+        return display;
+    const qsizetype screen = display.indexOf(QLatin1Char('.'), colon);
+    if (screen >= 0)
+        display.truncate(screen);
+    if (display.startsWith(QLatin1String("unix:")))
+        display.remove(0, colon);
+    return display;
+}
+
 // The display's name as a file name: what is not a letter, digit or dot
 // becomes "_".
 QString displayPart()
 {
-    QString display = qEnvironmentVariable("DISPLAY");
+    QString display = xDisplayName(qEnvironmentVariable("DISPLAY"));
     if (display.isEmpty())
         display = qEnvironmentVariable("WAYLAND_DISPLAY");
     for (QChar& c : display) {
@@ -98,8 +113,12 @@ void answer(QLocalServer& server, const QWidget& window)
 QString SingleCopy::folder()
 {
     QString base = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (base.isEmpty() || !QFileInfo(base).isDir())
-        base = QDir::tempPath();
+    // A start from a shell that lost the variable (su, a bare launcher)
+    // still meets the copies of the user's session in its runtime folder.
+    if (base.isEmpty() || !QFileInfo(base).isDir()) {
+        const QString session = QStringLiteral("/run/user/%1").arg(::getuid());
+        base = isPrivateFolder(session) ? session : QDir::tempPath();
+    }
     return base + QLatin1Char('/') + kFolderPrefix + QString::number(::getuid()) + QLatin1Char('-') + displayPart();
 }
 

@@ -200,7 +200,13 @@ private slots:
         qputenv("DISPLAY", ":42");
         QVERIFY(SingleCopy::folder() != ours);
         QVERIFY(!searchAside().found);
-        qputenv("DISPLAY", ":41");
+        qputenv("DISPLAY", "otherhost:41");
+        QVERIFY(SingleCopy::folder() != ours);
+        // Other spellings of the same server meet the copy.
+        for (const char* sameServer : {":41.0", "unix:41", "unix:41.1", ":41"}) {
+            qputenv("DISPLAY", sameServer);
+            QCOMPARE(SingleCopy::folder(), ours);
+        }
         QVERIFY(searchAside().found);
     }
 
