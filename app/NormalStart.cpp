@@ -29,7 +29,6 @@ int runNormalStart(const WindowsFactory& createWindows)
         PelikorApplication::reportError(QString::fromUtf8(error.what()));
         return kStartFailed;
     }
-    SingleCopy::publish(windows->HlavniDialog());
     splash.reset();
     windows->show();
     return QApplication::exec();
@@ -37,6 +36,9 @@ int runNormalStart(const WindowsFactory& createWindows)
 
 std::unique_ptr<PelikorWindows> createProgramWindows(const QString& applicationDir, TSpusteniDialog& splash)
 {
-    return std::make_unique<PelikorWindows>(applicationDir, std::make_unique<MultimediaCuePlayer>(),
-                                            [&splash](int meter) { splash.stepDone(meter); });
+    // Another start finds this copy from the moment its main window exists;
+    // it hears the answer once this copy's event loop runs.
+    return std::make_unique<PelikorWindows>(
+        applicationDir, std::make_unique<MultimediaCuePlayer>(), [&splash](int meter) { splash.stepDone(meter); },
+        [](THlavniDialog& main) { SingleCopy::publish(main); });
 }

@@ -25,7 +25,8 @@
 #include <array>
 
 PelikorWindows::PelikorWindows(const QString& applicationDir, std::unique_ptr<CuePlayer> player,
-                               const std::function<void(int meter)>& progress)
+                               const std::function<void(int meter)>& progress,
+                               const std::function<void(THlavniDialog&)>& mainWindowCreated)
     : settings_(applicationDir),
       cues_(applicationDir, std::move(player)),
       manual_(applicationDir),
@@ -47,6 +48,8 @@ PelikorWindows::PelikorWindows(const QString& applicationDir, std::unique_ptr<Cu
     step(20);
     hlavniDialog_ = std::make_unique<THlavniDialog>(services_);
     owners_.setMainWindow(hlavniDialog_.get());
+    if (mainWindowCreated)
+        mainWindowCreated(*hlavniDialog_);
     step(25);
     uvitaniDialog_ = std::make_unique<TUvitaniDialog>(services_);
     step(30);

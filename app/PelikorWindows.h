@@ -36,10 +36,12 @@ class PelikorWindows {
 public:
     // `applicationDir` ends with "/"; `player` plays the cue files;
     // `progress` hears the start's meter value (10 up to 100) after each
-    // step of the creation. Throws when the best table in its "Data" folder
+    // step of the creation; `mainWindowCreated` hears of the main window as
+    // soon as it exists. Throws when the best table in its "Data" folder
     // cannot be opened.
     PelikorWindows(const QString& applicationDir, std::unique_ptr<CuePlayer> player,
-                   const std::function<void(int meter)>& progress = {});
+                   const std::function<void(int meter)>& progress = {},
+                   const std::function<void(THlavniDialog&)>& mainWindowCreated = {});
     ~PelikorWindows();
 
     Services& services() { return services_; }

@@ -5,11 +5,13 @@
 #include "PelikorApplication.h"
 #include "PelikorWindows.h"
 #include "RecordingCuePlayer.h"
+#include "SingleCopy.h"
 #include "TDataModule1.h"
 #include "TGradProgress.h"
 #include "THlavniDialog.h"
 #include "TSpusteniDialog.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -194,13 +196,18 @@ private slots:
             main->close();
         });
         watch.start(10);
+        bool publishedBeforeTheLoop = false;
         const int status = runNormalStart([&](TSpusteniDialog& splash) {
             auto windows = createProgramWindows(folder.path() + QLatin1Char('/'), splash);
             meterAfterCreation = splash.Metr().position();
+            // A later start waits for the answer the loop will give.
+            publishedBeforeTheLoop = QFileInfo::exists(SingleCopy::folder() + QLatin1Char('/')
+                                                       + QString::number(QCoreApplication::applicationPid()));
             return windows;
         });
         QCOMPARE(status, 0);
         QCOMPARE(meterAfterCreation, 100);
+        QVERIFY(publishedBeforeTheLoop);
         QVERIFY(splashGone);
         QVERIFY(foundWhileRunning);
         QVERIFY(!searchAside().found);
