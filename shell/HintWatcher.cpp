@@ -25,6 +25,11 @@ QString HintWatcher::hintOf(const QWidget* control)
 
 bool HintWatcher::eventFilter(QObject* watched, QEvent* event)
 {
+    // While a menu is open, its highlighted item speaks: the pointer leaving
+    // the menu bar for the opening menu must not wipe the item's hint.
+    const bool crossing = event->type() == QEvent::Enter || event->type() == QEvent::Leave;
+    if (crossing && QApplication::activePopupWidget())
+        return false;
     switch (event->type()) {
     case QEvent::Enter:
         if (watched->isWidgetType())

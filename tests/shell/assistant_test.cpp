@@ -183,6 +183,14 @@ private slots:
         QStatusTipEvent tip(QStringLiteral("Zobrazí nápovědu"));
         QCoreApplication::sendEvent(&menu, &tip);
         QCOMPARE(watcher.hint(), QStringLiteral("Zobrazí nápovědu"));
+        // The pointer crossing windows beneath an open menu changes nothing.
+        menu.addAction(QStringLiteral("Nová hra..."));
+        menu.popup(QPoint(0, 0));
+        QVERIFY(QApplication::activePopupWidget());
+        QCoreApplication::sendEvent(&window, &leave);
+        QCoreApplication::sendEvent(withHint, &enter);
+        QCOMPARE(watcher.hint(), QStringLiteral("Zobrazí nápovědu"));
+        menu.close();
         QCoreApplication::sendEvent(&window, &leave);
         QCOMPARE(watcher.hint(), QString());
         // Each change once: an unchanged hint is not announced again.
