@@ -8,6 +8,8 @@
 #include <QFrame>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QToolButton>
 
 #include <utility>
@@ -39,6 +41,22 @@ struct Command {
 
 constexpr int kNoIcon = -1;
 
+// The menus' look, with one habit of the desktop the program was made for:
+// a disabled item is highlighted under the pointer too, so that its hint
+// tells the player what it would do.
+class MenuStyle : public QProxyStyle {
+public:
+    MenuStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_Menu_AllowActiveAndDisabled)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
 // An icon of ImageList1, sharp at the screen's pixel ratio.
 QIcon imageListIcon(int index)
 {
@@ -67,8 +85,12 @@ void THlavniDialog::createMenus()
         action->setEnabled(command.enabled);
         return action;
     };
-    const auto submenu = [this](const char* name, const QString& caption, const QString& hint) {
+    // Freed with the window; a menu freed after it forgets it by itself.
+    auto* menuStyle = new MenuStyle;
+    menuStyle->setParent(this);
+    const auto submenu = [this, menuStyle](const char* name, const QString& caption, const QString& hint) {
         QMenu* menu = menuBar()->addMenu(caption);
+        menu->setStyle(menuStyle);
         menu->setObjectName(QLatin1String(name) + QStringLiteral("Menu"));
         menu->menuAction()->setObjectName(QLatin1String(name));
         menu->menuAction()->setStatusTip(hint);
@@ -108,6 +130,7 @@ void THlavniDialog::createMenus()
     // The pop-up menu repeats the game commands; their keys belong to the
     // main menu, so the pop-up only shows them.
     PopupMenu1 = new QMenu(this);
+    PopupMenu1->setStyle(menuStyle);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     MP1 = describe(addCommand(PopupMenu1, "MP1", &THlavniDialog::MS1Click),
                    {QStringLiteral("&Nová hra..."), kNewGameHint, Qt::Key_F2, 0, true});

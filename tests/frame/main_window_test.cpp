@@ -129,6 +129,15 @@ private slots:
         // Also from another window of the program: the help balloon's links.
         QCoreApplication::sendEvent(program.windows->NapovedaDialog().findChild<TOfficeLabel*>(QStringLiteral("OfficeLabel2")), &enter);
         QCOMPARE(status->panelText(), QStringLiteral("      Uzavře dialogové okno s nápovědou"));
+        // A disabled menu item under the pointer still tells what it does.
+        auto* soubor = program.main().findChild<QMenu*>(QStringLiteral("Soubor1Menu"));
+        auto* ukoncit = program.child<QAction>("MS3");
+        QVERIFY(!ukoncit->isEnabled());
+        soubor->popup(program.main().geometry().center());
+        QVERIFY(QTest::qWaitForWindowExposed(soubor));
+        QTest::mouseMove(soubor, soubor->actionGeometry(ukoncit).center());
+        QCOMPARE(status->panelText(), QStringLiteral("      Ukončí aktuální hru"));
+        soubor->close();
     }
 
     // The boss screen hides the client area and the counter and renames the
