@@ -56,7 +56,7 @@ QRect centredIn(const QRect& place, QSize size)
 
 } // namespace
 
-Sef::Sef(QWidget* parent) : QWidget(parent)
+Sef::Sef(QWidget* parent) : QWidget(parent), startFolder_(QDir::currentPath())
 {
     setObjectName(QStringLiteral("Sef"));
     setGeometry(kSefPlace);
@@ -83,7 +83,9 @@ Sef::Sef(QWidget* parent) : QWidget(parent)
     chart->setGeometry(panel3->rect());
 }
 
-// The folder tree is read when the screen is first shown, not at every start.
+// The folder tree is read when the screen is first shown, not at every
+// start; it shows the folder the program was started in, wherever the sound
+// cues have moved the current directory since.
 void Sef::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
@@ -93,7 +95,7 @@ void Sef::showEvent(QShowEvent* event)
     static FolderIcons icons;
     folders->setIconProvider(&icons);
     folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    const QModelIndex current = folders->setRootPath(QDir::currentPath());
+    const QModelIndex current = folders->setRootPath(startFolder_);
     DirectoryOutline1_->setModel(folders);
     for (int column = 1; column < folders->columnCount(); ++column)
         DirectoryOutline1_->hideColumn(column);

@@ -23,4 +23,6 @@ protected:
 private:
     QCalendarWidget* MonthCalendar1_;
     QTreeView* DirectoryOutline1_;
+    // The current directory when the screen was made, which its tree shows.
+    QString startFolder_;
 };

@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -24,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeView>
 
 #include <memory>
 
@@ -152,8 +154,11 @@ private slots:
     void bossScreenHidesAndRestores()
     {
         QFETCH(bool, withGame);
+        const QString startFolder = QDir::currentPath();
         Program program;
         program.start();
+        // A sound cue moves the current directory to the application folder.
+        QDir::setCurrent(program.applicationDir);
         THlavniDialog& main = program.main();
         if (withGame) {
             const pelikor::GameLayout standard = pelikor::standardLayout();
@@ -172,6 +177,9 @@ private slots:
         QVERIFY(main.Plocha().isHidden());
         QVERIFY(program.child<QLabel>("Label1")->isHidden());
         QVERIFY(zbytek->isHidden());
+        QTreeView* tree = program.child<Sef>("Sef")->DirectoryOutline1();
+        QCOMPARE(static_cast<QFileSystemModel*>(tree->model())->filePath(tree->currentIndex()), startFolder);
+        QDir::setCurrent(startFolder);
         QTest::qWait(10); // the monitor keeps ticking behind the screen
 
         program.child<QAction>("fovskpojistka1")->trigger();
