@@ -16,15 +16,26 @@ constexpr std::size_t kChunk = 64 * 1024;
 
 } // namespace
 
-bool readAll(int fd, std::string& bytes)
+bool readAll(int fd, std::string& bytes, std::size_t limit)
 {
     // Read straight into room taken once for the whole file: fresh memory
     // is costly to touch, and a file read at every change should not touch
     // it twice.
     struct stat status {};
     const std::size_t expected = ::fstat(fd, &status) == 0 && status.st_size > 0 ? std::size_t(status.st_size) : 0;
-    bytes.reserve(bytes.size() + expected + 1);
+    if (expected > limit) {
+        errno = EFBIG;
+        return false;
+    }
+    const std::size_t start = bytes.size();
+    bytes.reserve(start + expected + 1);
     for (;;) {
+        // A file may grow while it is read.
+        if (bytes.size() - start > limit) {
+            bytes.resize(start);
+            errno = EFBIG;
+            return false;
+        }
         if (bytes.size() == bytes.capacity())
             bytes.reserve(bytes.capacity() * 2 + kChunk);
         const std::size_t at = bytes.size();
@@ -68,7 +79,7 @@ FileDescriptor openRegularForReading(const std::filesystem::path& file)
     return fd;
 }
 
-std::string readFile(const std::filesystem::path& file)
+std::string readFile(const std::filesystem::path& file, std::size_t limit)
 {
     const FileDescriptor fd = openRegularForReading(file);
     if (!fd.valid()) {
@@ -77,7 +88,7 @@ std::string readFile(const std::filesystem::path& file)
         throw FileError("Cannot open", file, errno);
     }
     std::string bytes;
-    if (!readAll(fd.get(), bytes))
+    if (!readAll(fd.get(), bytes, limit))
         throw FileError("Cannot read", file, errno);
     return bytes;
 }

@@ -39,7 +39,7 @@ bool exists(const fs::path& dir, std::string_view name)
 
 std::string readAll(const fs::path& file)
 {
-    return reported([&] { return pelikor::readFile(file); });
+    return reported([&] { return pelikor::readFile(file, largestFile); });
 }
 
 void replaceAll(const std::vector<std::pair<fs::path, std::string>>& files, const WriteHooks& hooks)

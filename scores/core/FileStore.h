@@ -24,6 +24,10 @@ fs::path resolve(const fs::path& dir, std::string_view name, std::string_view mi
 
 bool exists(const fs::path& dir, std::string_view name);
 
+// The whole file, read only when it is no larger than a table of two
+// million entries with its index could be: a larger one is none of ours,
+// and reading it whole could exhaust the memory.
+constexpr std::size_t largestFile = std::size_t(256) << 20;
 std::string readAll(const fs::path& file);
 
 using WriteHooks = pelikor::WriteHooks;

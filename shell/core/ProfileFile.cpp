@@ -13,6 +13,15 @@
 
 namespace pelikor {
 
+namespace {
+
+// A settings file of a few keys; a larger one is read as no file and never
+// written, so that it cannot exhaust the memory of a program reading it
+// every millisecond.
+constexpr std::size_t kLargestProfile = std::size_t(16) << 20;
+
+} // namespace
+
 ProfileFile::ProfileFile(const std::filesystem::path& file)
     : folder_(file.parent_path()), name_(file.filename().string()), file_(folder_, name_)
 {
@@ -24,7 +33,7 @@ void ProfileFile::reparse()
     bytes.clear();
     parsed_.reset();
     const FileDescriptor fd = openRegularForReading(file_.path());
-    if (!fd.valid() || !readAll(fd.get(), bytes))
+    if (!fd.valid() || !readAll(fd.get(), bytes, kLargestProfile))
         return;
     ++parses_;
     parsed_.emplace(std::move(bytes));
@@ -53,7 +62,7 @@ void ProfileFile::write(std::string_view section, std::string_view key, std::str
             const FileDescriptor in = openRegularForReading(target);
             if (!in.valid() && errno != ENOENT)
                 throw ProfileWriteError(file);
-            if (in.valid() && !readAll(in.get(), bytes))
+            if (in.valid() && !readAll(in.get(), bytes, kLargestProfile))
                 throw ProfileWriteError(file);
         }
         const std::string edited = withProfileValue(bytes, section, key, value);

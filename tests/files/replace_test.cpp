@@ -73,7 +73,22 @@ TEST(ReplaceFiles, RefusesWhatIsNoRegularFileBeforeWritingAnything)
         } catch (const FileError& error) {
             EXPECT_EQ(error.file(), folder / name);
         }
-        EXPECT_THROW(readFile(folder / name), FileError) << name;
+        EXPECT_THROW(readFile(folder / name, 100), FileError) << name;
         EXPECT_EQ(readBytes(folder / "first"), "old") << name;
+    }
+}
+
+TEST(ReadFile, TakesAFileUpToItsLimitAndRefusesALongerOneUnread)
+{
+    TempFolder folder;
+    writeBytes(folder / "file", "12345");
+    EXPECT_EQ(readFile(folder / "file", 5), "12345");
+    std::filesystem::resize_file(folder / "file", std::uintmax_t(8) << 30);
+    try {
+        readFile(folder / "file", 5);
+        ADD_FAILURE() << "read a file longer than its limit";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.file(), folder / "file");
+        EXPECT_EQ(error.code(), EFBIG);
     }
 }

@@ -298,6 +298,11 @@ TEST(TableFiles, MissingOrStaleIndexIsRebuiltOnOpen)
 
     writeBytes(index, "garbage");
     EXPECT_EQ(reopen(), good);
+
+    // Longer than any index of ours (a read would exhaust the memory):
+    // rebuilt without being read.
+    std::filesystem::resize_file(index, std::uintmax_t(64) << 30);
+    EXPECT_EQ(reopen(), good);
     const auto tags = mdx::readTags(good, "Pelkor.mdx");
     EXPECT_EQ(tags[0].entries[0].second, 2u);
     EXPECT_EQ(tags[1].entries[0].second, 2u);
@@ -379,6 +384,21 @@ TEST(TableFiles, DamagedTablesAreReportedAndNeverOverwritten)
         }
         EXPECT_EQ(readBytes(file), bytes);
     }
+
+    // Longer than any best table (a read would exhaust the memory):
+    // refused by name before it is read.
+    writeBytes(file, good);
+    constexpr std::uintmax_t huge = std::uintmax_t(64) << 30;
+    std::filesystem::resize_file(file, huge);
+    DbaseTable table;
+    table.setDatabaseName(dir.path());
+    try {
+        table.open();
+        FAIL() << "opened a table longer than any best table";
+    } catch (const DbaseError& error) {
+        EXPECT_NE(std::string(error.what()).find(file.string()), std::string::npos) << error.what();
+    }
+    EXPECT_EQ(std::filesystem::file_size(file), huge);
 }
 
 TEST(TableFiles, AnotherWriterIsSeenBeforeTheNextPost)

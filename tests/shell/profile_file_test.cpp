@@ -200,7 +200,7 @@ TEST(ProfileFile, FileThatIsNotTextKeepsEveryByte)
     EXPECT_EQ(profile.read(kSection, kKey), "1");
 }
 
-TEST(ProfileFile, TenMegabyteFileIsReadAndWrittenWhole)
+TEST(ProfileFile, TenMegabyteFileIsReadAndWrittenWholeAndAHugeOneIsRefused)
 {
     TempFolder folder;
     const auto file = folder / "Kolvex.ini";
@@ -214,6 +214,14 @@ TEST(ProfileFile, TenMegabyteFileIsReadAndWrittenWhole)
     profile.write(kSection, kKey, "1");
     EXPECT_EQ(readBytes(file), big + "[Nastaveni]\nPomocnik=1\n" + tail);
     EXPECT_EQ(profile.read(kSection, kKey), "1");
+
+    // Four gigabytes are no settings: read as no file, never written.
+    writeBytes(file, "[Nastaveni]\nPomocnik=1\n");
+    constexpr std::uintmax_t huge = std::uintmax_t(4) << 30;
+    std::filesystem::resize_file(file, huge);
+    EXPECT_EQ(ProfileFile(file).read(kSection, kKey), "");
+    EXPECT_EQ(writeError(file), "Unable to write to " + file.string());
+    EXPECT_EQ(std::filesystem::file_size(file), huge);
 }
 
 TEST(ProfileFile, AWriteThatDoesNotFitFailsAndLeavesTheFileWhole)
