@@ -1,13 +1,24 @@
 #include "TDataModule1.h"
 
 #include "DbaseTable.h"
+#include "FindEntry.h"
 
-#include <QDir>
+#include <QFile>
+
+#include <string_view>
 
 namespace {
 
-const QString dataFolder = QStringLiteral("Data");
-const QString templateFolder = QStringLiteral("Data/Zaloha");
+constexpr std::string_view kDataFolder[] = {"Data"};
+constexpr std::string_view kTemplateFolder[] = {"Data", "Zaloha"};
+
+// The folder under the application folder, its names in any letter case
+// as on the program's original platform.
+QString folderIn(const QString& appDir, std::span<const std::string_view> names)
+{
+    return QFile::decodeName(
+        pelikor::findFolderPath(QFile::encodeName(appDir).toStdString(), names).native().c_str());
+}
 
 } // namespace
 
@@ -24,12 +35,12 @@ TDataModule1::TDataModule1(const QString& appDir, QObject* parent)
     setObjectName(QStringLiteral("DataModule1"));
     Table1.setObjectName(QStringLiteral("Table1"));
     DataSource1.setObjectName(QStringLiteral("DataSource1"));
-    Table1.setDatabaseName(QDir(appDir_).filePath(dataFolder));
+    Table1.setDatabaseName(folderIn(appDir_, kDataFolder));
 }
 
 QString TDataModule1::templateDir() const
 {
-    return QDir(appDir_).filePath(templateFolder);
+    return folderIn(appDir_, kTemplateFolder);
 }
 
 void TDataModule1::resetFromTemplate()

@@ -25,14 +25,8 @@ std::optional<ManualFiles> findManual(const QString& applicationDir)
     const auto program = pelikor::findEntry(root, kProgram, pelikor::EntryKind::File);
     if (!program)
         return std::nullopt;
-    std::filesystem::path folder = root;
-    for (std::string_view name : kPagesFolders) {
-        const auto found = pelikor::findEntry(folder, name, pelikor::EntryKind::Folder);
-        if (!found)
-            return std::nullopt;
-        folder = *found;
-    }
-    const auto page = pelikor::findEntry(folder, kIndexPage, pelikor::EntryKind::File);
+    const auto page
+        = pelikor::findEntry(pelikor::findFolderPath(root, kPagesFolders), kIndexPage, pelikor::EntryKind::File);
     if (!page)
         return std::nullopt;
     return ManualFiles{*program, page->lexically_relative(root)};

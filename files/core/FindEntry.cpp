@@ -42,4 +42,16 @@ std::optional<std::filesystem::path> findEntry(const std::filesystem::path& fold
     return least;
 }
 
+std::filesystem::path findFolderPath(const std::filesystem::path& root, std::span<const std::string_view> names)
+{
+    std::filesystem::path folder = root;
+    bool found = true;
+    for (std::string_view name : names) {
+        const auto entry = found ? findEntry(folder, name, EntryKind::Folder) : std::nullopt;
+        found = entry.has_value();
+        folder = found ? *entry : folder / name;
+    }
+    return folder;
+}
+
 } // namespace pelikor

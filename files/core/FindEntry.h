@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string_view>
 
 namespace pelikor {
@@ -18,5 +19,9 @@ enum class EntryKind { File, Folder, Any };
 // order the folder lists them in.
 std::optional<std::filesystem::path> findEntry(const std::filesystem::path& folder, std::string_view name,
                                                EntryKind kind);
+
+// The folder reached from `root` through the folders `names`, each matched
+// as findEntry matches it; from the first one missing on, as spelt here.
+std::filesystem::path findFolderPath(const std::filesystem::path& root, std::span<const std::string_view> names);
 
 } // namespace pelikor

@@ -63,3 +63,17 @@ TEST(FindEntry, AnyKindTakesWhateverTheFolderLists)
     EXPECT_EQ(findEntry(folder.path(), "Pelkor.mdx", EntryKind::Any), folder / "PELKOR.MDX");
     EXPECT_FALSE(findEntry(folder.path(), "Pelkor.ini", EntryKind::Any));
 }
+
+TEST(FindEntry, FolderPathIsFoundNameByNameAndSpeltAsAskedFromTheFirstMissingOne)
+{
+    TempFolder folder;
+    std::filesystem::create_directories(folder / "DATA" / "zaloha");
+    writeBytes(folder / "DATA" / "Html", "a file, no folder");
+    constexpr std::string_view zaloha[] = {"Data", "Zaloha"};
+    constexpr std::string_view html[] = {"Data", "Html", "Pelkor2000"};
+    constexpr std::string_view missing[] = {"Zvuky", "Data"};
+    EXPECT_EQ(findFolderPath(folder.path(), zaloha), folder / "DATA" / "zaloha");
+    EXPECT_EQ(findFolderPath(folder.path(), html), folder / "DATA" / "Html" / "Pelkor2000");
+    EXPECT_EQ(findFolderPath(folder.path(), missing), folder / "Zvuky" / "Data");
+    EXPECT_EQ(findFolderPath(folder.path(), {}), folder.path());
+}
