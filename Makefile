@@ -23,7 +23,7 @@ test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
 
 install: build
-	@cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+	@cmake --install $(BUILD_DIR) --prefix "$(PREFIX)" --strip
 
 bench: build
 	@cmake --build $(BUILD_DIR) --target benchmarks -j$(JOBS)

@@ -169,6 +169,19 @@ private slots:
         QVERIFY(!QFileInfo::exists(home_ + QStringLiteral("/.local/share/icons")));
     }
 
+    // A staged install, as a package is built, writes nothing to the prefix.
+    void stagedInstallStaysInItsStage()
+    {
+        const QString prefix = root_->path() + QStringLiteral("/opt/Pelikor2000");
+        const QString stage = root_->path() + QStringLiteral("/stage");
+        environment_.insert(QStringLiteral("DESTDIR"), stage);
+        QVERIFY(install(prefix));
+        QVERIFY(QFileInfo::exists(stage + prefix + QStringLiteral("/Pelikor2000")));
+        QVERIFY(QFileInfo::exists(stage + prefix + QStringLiteral("/Data/Pelkor.dbf")));
+        QVERIFY(QFileInfo::exists(stage + prefix + QStringLiteral("/Data/Zaloha/Pelkor.dbf")));
+        QVERIFY(!QFileInfo::exists(prefix));
+    }
+
 private:
     bool install(const QString& prefix)
     {
