@@ -8,7 +8,7 @@
 
 namespace {
 
-// A folder that holds no icon theme.
+// A resource path that does not exist, so no icon theme is ever found.
 const QString kNoIconThemes = QStringLiteral(":/no-icon-themes");
 
 } // namespace

@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFileSystemModel>
 #include <QFrame>
-#include <QHeaderView>
 #include <QLocale>
 #include <QStyle>
 #include <QTreeView>
