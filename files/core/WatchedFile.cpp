@@ -18,6 +18,8 @@ namespace {
 // Every way an entry's content or its place in the folder can change.
 constexpr std::uint32_t kNoticeMask = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_MODIFY | IN_ATTRIB
     | IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR | IN_EXCL_UNLINK;
+// Every way the file itself can change, through whichever name.
+constexpr std::uint32_t kFileNoticeMask = IN_MODIFY | IN_ATTRIB | IN_DELETE_SELF | IN_MOVE_SELF;
 // The watched folder itself went away or the kernel dropped notices.
 constexpr std::uint32_t kLostMask = IN_Q_OVERFLOW | IN_IGNORED | IN_DELETE_SELF | IN_MOVE_SELF | IN_UNMOUNT;
 
@@ -93,6 +95,12 @@ bool WatchedFile::watchAll()
         }
         next.push_back({descriptor, entry.filename().string()});
     }
+    // A file that is missing is noticed when its folder's entry appears.
+    if (complete) {
+        const int descriptor = ::inotify_add_watch(notices_.get(), chain.back().c_str(), kFileNoticeMask);
+        if (descriptor >= 0)
+            next.push_back({descriptor, {}});
+    }
     for (const Watch& old : watches_)
         if (std::ranges::none_of(next, [&](const Watch& w) { return w.descriptor == old.descriptor; }))
             ::inotify_rm_watch(notices_.get(), old.descriptor);
@@ -123,7 +131,7 @@ bool WatchedFile::drainNotices()
             for (const Watch& watch : watches_) {
                 if (watch.descriptor != event->wd)
                     continue;
-                if ((event->mask & kLostMask) || equalIgnoringCase(name, watch.name))
+                if ((event->mask & kLostMask) || watch.name.empty() || equalIgnoringCase(name, watch.name))
                     relevant = true;
             }
         }

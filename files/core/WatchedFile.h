@@ -13,8 +13,9 @@ namespace pelikor {
 
 // A file of a folder, found by its name without regard to letter case, and
 // whether it may have changed since the last look. The kernel's change
-// notification of the folder (and of the folders its links lead through) is
-// read without waiting from the look itself, so that a look costs one system
+// notification of the folder (and of the folders its links lead through,
+// and of the file itself, which another hard link may write) is read
+// without waiting from the look itself, so that a look costs one system
 // call while nothing changes and needs no event loop; changes to other
 // entries of the folder cost nothing more. Where notification cannot be had,
 // the stamps of the folder and the file are compared instead.
@@ -36,6 +37,8 @@ public:
     bool notified() const { return watching_; }
 
 private:
+    // A folder's watch notices its entry `name`; a file's watch, with no
+    // name, notices every change of the file.
     struct Watch {
         int descriptor;
         std::string name;

@@ -68,6 +68,13 @@ TEST(WatchedFile, EveryChangeOnTheWayIsSeenAtTheNextLook)
     rewriteUnseen(folder / "Jinde/a.ini", "Pomocnik=4");
     EXPECT_FALSE(file.changed()) << "the old target is no longer on the way";
 
+    fs::create_directory(folder / "Cizi");
+    fs::create_hard_link(folder / "Jinde/b.ini", folder / "Cizi/b.ini");
+    EXPECT_TRUE(file.changed()) << "the file gained a name";
+    rewriteUnseen(folder / "Cizi/b.ini", "Pomocnik=5");
+    EXPECT_TRUE(file.changed()) << "the file rewritten through another hard link";
+    EXPECT_FALSE(file.changed());
+
     ::chmod((folder / "Jinde/b.ini").c_str(), 0);
     EXPECT_TRUE(file.changed()) << "the file became unreadable";
 }
