@@ -9,7 +9,7 @@
 namespace PictureChecks {
 
 // Empty when the picture is a sharp see-through canvas of a logical size
-// at a device pixel ratio; otherwise what is wrong with it.
+// at a device pixel ratio, clear in its corners; otherwise what is wrong.
 inline QString canvasProblem(const QImage& picture, QSize logical, qreal dpr)
 {
     const QSize pixels(qRound(logical.width() * dpr), qRound(logical.height() * dpr));
@@ -20,15 +20,11 @@ inline QString canvasProblem(const QImage& picture, QSize logical, qreal dpr)
         return QStringLiteral("ratio %1, expected %2").arg(picture.devicePixelRatio()).arg(dpr);
     if (picture.format() != QImage::Format_ARGB32_Premultiplied)
         return QStringLiteral("format %1 has no premultiplied alpha").arg(int(picture.format()));
+    for (QPoint corner : {QPoint(0, 0), QPoint(pixels.width() - 1, 0), QPoint(0, pixels.height() - 1),
+                          QPoint(pixels.width() - 1, pixels.height() - 1)})
+        if (qAlpha(picture.pixel(corner)) != 0)
+            return QStringLiteral("corner %1, %2 not clear").arg(corner.x()).arg(corner.y());
     return {};
-}
-
-inline bool cornersClear(const QImage& picture)
-{
-    const int right = picture.width() - 1;
-    const int bottom = picture.height() - 1;
-    return qAlpha(picture.pixel(0, 0)) == 0 && qAlpha(picture.pixel(right, 0)) == 0 &&
-           qAlpha(picture.pixel(0, bottom)) == 0 && qAlpha(picture.pixel(right, bottom)) == 0;
 }
 
 // Pixels whose colour, as drawn on nothing (straight alpha), passes a test.

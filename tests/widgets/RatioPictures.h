@@ -3,10 +3,7 @@
 #include <QColor>
 #include <QImage>
 
-#include <functional>
-
-// Pictures with a device pixel ratio for the tests of sharp drawing, and
-// what they record of the ratios they are asked for.
+// Pictures with a device pixel ratio for the tests of sharp drawing.
 namespace RatioPictures {
 
 // A picture of a logical size at a ratio whose device pixels alternate
@@ -26,19 +23,5 @@ inline QImage solid(QSize logical, qreal dpr, QColor colour)
 {
     return checker(logical, dpr, colour, colour);
 }
-
-// A picture source that keeps the last ratio it was asked for.
-struct RecordingSource {
-    std::function<QImage(qreal)> paint;
-    qreal lastAsked = 0;
-
-    std::function<QImage(qreal)> source()
-    {
-        return [this](qreal dpr) {
-            lastAsked = dpr;
-            return paint(dpr);
-        };
-    }
-};
 
 } // namespace RatioPictures

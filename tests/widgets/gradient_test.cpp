@@ -237,16 +237,11 @@ private slots:
         QTest::addRow("style") << TitleChange([](TGradText& t) { t.setGradientStyle(TGradientStyle::gsVertical); });
         QTest::addRow("lines") << TitleChange([](TGradText& t) { t.setLines({QStringLiteral("Pelikor 2000")}); });
         QTest::addRow("justification") << TitleChange([](TGradText& t) { t.setJustification(TJustification::jRight); });
-        QTest::addRow("font size") << TitleChange([](TGradText& t) {
-            QFont font = t.font();
-            font.setPixelSize(30);
-            t.setFont(font);
-        });
-        QTest::addRow("font of the same measure") << TitleChange([](TGradText& t) {
-            QFont font = t.font();
-            font.setUnderline(true);
-            t.setFont(font);
-        });
+        const auto font = [](void (*change)(QFont&)) {
+            return TitleChange([change](TGradText& t) { QFont font = t.font(); change(font); t.setFont(font); });
+        };
+        QTest::addRow("font size") << font([](QFont& f) { f.setPixelSize(30); });
+        QTest::addRow("font of the same measure") << font([](QFont& f) { f.setUnderline(true); });
     }
 
     // A painted title shows a change at its next paint exactly as a title

@@ -38,8 +38,8 @@ private slots:
         QCOMPARE(picture->currentSlot(), TTransparentButton2::kGraySlot);
 
         window->setEnabled(true);
-        for (QWidget* control : {static_cast<QWidget*>(label), static_cast<QWidget*>(link)})
-            control->setEnabled(false);
+        label->setEnabled(false);
+        link->setEnabled(false);
         picture->setEnabled(false);
         QCOMPARE(ink(label), 0);
         QCOMPARE(ink(link), 0);

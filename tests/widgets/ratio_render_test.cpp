@@ -146,8 +146,7 @@ private slots:
     // pixels at its logical place, 18..21 on a 40 x 40 peg.
     void flatGlyphKeepsItsLogicalPlace()
     {
-        HemisphereLook look;
-        look.faceColor = kPegFace;
+        HemisphereLook look = pegLook();
         look.faceShaded = false;
         look.glyphShaded = false;
         look.glyph = QImage(4, 4, QImage::Format_RGB32);

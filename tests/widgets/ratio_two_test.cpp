@@ -82,15 +82,17 @@ private slots:
     // drawn at the ratio it was asked for.
     void labelShowsThePictureOfItsRatio()
     {
+        qreal asked = 0;
         auto parent = WidgetTestSupport::colouredParent(kClSilver, QSize(40, 40));
-        RatioPictures::RecordingSource source{
-            [](qreal dpr) { return RatioPictures::checker({10, 10}, dpr, Qt::red, Qt::blue); }};
         auto* label = new TLabel(parent.get());
         label->setGeometry(5, 5, 20, 20);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setPictureSource(source.source());
+        label->setPictureSource([&asked](qreal dpr) {
+            asked = dpr;
+            return RatioPictures::checker({10, 10}, dpr, Qt::red, Qt::blue);
+        });
         const QImage shown = WidgetTestSupport::onParent(label);
-        QCOMPARE(source.lastAsked, kRatio);
+        QCOMPARE(asked, kRatio);
         QCOMPARE(shown.pixelColor(0, 0), QColor(Qt::red));
         QCOMPARE(shown.pixelColor(1, 0), QColor(Qt::blue));
         QCOMPARE(shown.pixelColor(19, 18), QColor(Qt::blue));
