@@ -1,5 +1,4 @@
 #include "BoardPanel.h"
-#include "DialogOwners.h"
 #include "Games.h"
 #include "PelikorWindows.h"
 #include "ProgramFixture.h"
@@ -20,21 +19,13 @@
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
 
-#include <memory>
-
-namespace {
-
 // The whole program on a temporary application folder, its cues recorded.
 using Program = ProgramFixture;
-
-} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT

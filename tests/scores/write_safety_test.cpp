@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <chrono>
 #include <csignal>
+#include <functional>
 #include <random>
 #include <thread>
 
@@ -22,9 +23,41 @@ namespace fs = std::filesystem;
 
 namespace {
 
+const std::vector<std::string> kBothFiles{"Pelkor.dbf", "Pelkor.mdx"};
+
 struct DiskFull : std::runtime_error {
     DiskFull() : std::runtime_error("No space left on device") {}
 };
+
+// Hooks under which renaming `name` into place fails as on a full disk.
+pelikor::WriteHooks failingRenameOf(const std::string& name)
+{
+    return {{}, [name](const fs::path& target) {
+                if (target.filename() == name)
+                    throw DiskFull();
+            }};
+}
+
+// The names in a folder, sorted.
+std::vector<std::string> fileNames(const fs::path& dir)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir))
+        names.push_back(entry.path().filename().string());
+    std::ranges::sort(names);
+    return names;
+}
+
+// A step that must fail with an error naming `file`.
+void expectErrorNaming(const std::function<void()>& step, const std::string& file)
+{
+    try {
+        step();
+        ADD_FAILURE() << "did not fail, expected an error naming " << file;
+    } catch (const DbaseError& error) {
+        EXPECT_NE(std::string(error.what()).find(file), std::string::npos) << error.what();
+    }
+}
 
 class WriteSafetyTest : public ::testing::Test {
 protected:
@@ -43,34 +76,28 @@ protected:
         return {readBytes(dir.path() / "Pelkor.dbf"), readBytes(dir.path() / "Pelkor.mdx")};
     }
 
-    std::vector<std::string> fileNames() const
-    {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir.path()))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
     void expectPostFails(const std::string& fileInMessage)
     {
-        table.insert();
-        table.setFieldText("JMENO", "ztracený");
-        table.setFieldText("TAHY", "1");
-        table.setFieldText("HRA", "3");
-        table.setFieldText("DATUM", "2.2.2026");
-        try {
-            table.post();
-            FAIL() << "the write did not fail";
-        } catch (const DbaseError& error) {
-            EXPECT_NE(std::string(error.what()).find(fileInMessage), std::string::npos) << error.what();
-        }
-        EXPECT_EQ(fileNames(), (std::vector<std::string>{"Pelkor.dbf", "Pelkor.mdx"})) << "a temporary file stayed";
+        expectErrorNaming([&] { addRecord(table, "ztracený", 1, "3", "2.2.2026"); }, fileInMessage);
+        EXPECT_EQ(fileNames(dir.path()), kBothFiles) << "a temporary file stayed";
     }
 
     TempFolder dir;
     DbaseTable table;
     std::pair<std::string, std::string> before;
+};
+
+// An installed folder whose live table holds one entry.
+class ResetFromTemplate : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        openIn(table, folder.data);
+        addRecord(table, "zůstane", 2, "3", "1.1.2026");
+    }
+
+    const InstalledFolder folder;
+    DbaseTable table;
 };
 
 } // namespace
@@ -94,10 +121,7 @@ TEST_F(WriteSafetyTest, AWriteFailingHalfwayLeavesBothFilesAsTheyWere)
 
 TEST_F(WriteSafetyTest, ARenameFailingLeavesTheOldTable)
 {
-    table.setWriteHooks({{}, [](const fs::path& target) {
-                             if (target.filename() == "Pelkor.dbf")
-                                 throw DiskFull();
-                         }});
+    table.setWriteHooks(failingRenameOf("Pelkor.dbf"));
     expectPostFails("Pelkor.dbf");
     EXPECT_EQ(snapshot().first, before.first);
     table.setWriteHooks({});
@@ -111,7 +135,7 @@ TEST_F(WriteSafetyTest, ARenameFailingLeavesTheOldTable)
 
 TEST_F(WriteSafetyTest, ATableTheUserMayNotWriteIsRefusedByNameAndLeftAsItWas)
 {
-    for (const char* name : {"Pelkor.dbf", "Pelkor.mdx"})
+    for (const std::string& name : kBothFiles)
         fs::permissions(dir / name, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     const std::string outcome = asUnprivilegedUser([&] {
         try {
@@ -126,19 +150,19 @@ TEST_F(WriteSafetyTest, ATableTheUserMayNotWriteIsRefusedByNameAndLeftAsItWas)
     EXPECT_EQ(outcome, "Cannot write \"" + (dir / "Pelkor.mdx").string() + "\": Permission denied");
     EXPECT_EQ(snapshot(), before);
     EXPECT_EQ(fs::status(dir / "Pelkor.dbf").permissions(), fs::perms(0444));
-    EXPECT_EQ(fileNames(), (std::vector<std::string>{"Pelkor.dbf", "Pelkor.mdx"}));
+    EXPECT_EQ(fileNames(dir.path()), kBothFiles);
 }
 
 TEST_F(WriteSafetyTest, AStoreKeepsTheFilesModeAndOwner)
 {
     constexpr uid_t nobody = 65534;
-    for (const char* name : {"Pelkor.dbf", "Pelkor.mdx"}) {
+    for (const std::string& name : kBothFiles) {
         if (::chown((dir / name).c_str(), nobody, nobody) != 0)
             GTEST_SKIP() << "only root can give the files away";
         ASSERT_EQ(::chmod((dir / name).c_str(), 0640), 0);
     }
     addRecord(table, "nový", 1, "3", "2.2.2026");
-    for (const char* name : {"Pelkor.dbf", "Pelkor.mdx"}) {
+    for (const std::string& name : kBothFiles) {
         struct stat status {};
         ASSERT_EQ(::stat((dir / name).c_str(), &status), 0);
         EXPECT_EQ(status.st_mode & 07777, 0640u) << name;
@@ -154,19 +178,19 @@ TEST(WriteThroughLinks, AStoreReplacesTheFilesTheLinksLeadToAndKeepsTheLinks)
     fs::create_directories(app / "Data");
     fs::create_directories(app / "Jinde");
     createTable(app / "Jinde");
-    for (const char* name : {"Pelkor.dbf", "Pelkor.mdx"})
+    for (const std::string& name : kBothFiles)
         fs::create_symlink(fs::path("../Jinde") / name, app / "Data" / name);
     DbaseTable table;
     openIn(table, app / "Data");
     addRecord(table, "přes odkaz", 4, "3", "2.2.2026");
 
-    for (const char* name : {"Pelkor.dbf", "Pelkor.mdx"})
+    for (const std::string& name : kBothFiles)
         EXPECT_TRUE(fs::is_symlink(app / "Data" / name)) << name;
     const DbfTable target = dbf::parse(readBytes(app / "Jinde/Pelkor.dbf"), "Pelkor.dbf");
     ASSERT_EQ(target.records.size(), 1u);
     EXPECT_EQ(target.records[0].tahy, 4);
     EXPECT_EQ(readBytes(app / "Jinde/Pelkor.mdx"), mdx::build(target, "Pelkor"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(app / "Jinde"), {}), 2);
+    EXPECT_EQ(fileNames(app / "Jinde"), kBothFiles);
 }
 
 TEST(WriteSafetyUnderKills, StoresKilledAtRandomPointsLeaveAWholeTableAndNoTemporaryFile)
@@ -193,31 +217,22 @@ TEST(WriteSafetyUnderKills, StoresKilledAtRandomPointsLeaveAWholeTableAndNoTempo
     DbaseTable table;
     openIn(table, dir.path());
     addRecord(table, "poslední", 1, "3", "1.1.2026");
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir.path()))
-        names.push_back(entry.path().filename().string());
-    std::ranges::sort(names);
-    EXPECT_EQ(names, (std::vector<std::string>{"Pelkor.dbf", "Pelkor.mdx"}));
+    EXPECT_EQ(fileNames(dir.path()), kBothFiles);
     const DbfTable disk = dbf::parse(readBytes(dir / "Pelkor.dbf"), "Pelkor.dbf");
     EXPECT_GT(disk.records.size(), 1u);
     EXPECT_EQ(readBytes(dir / "Pelkor.mdx"), mdx::build(disk, "Pelkor"));
 }
 
-TEST(ResetFromTemplate, ReplacesBothFilesAndKeepsSelectionAndOrder)
+TEST_F(ResetFromTemplate, ReplacesBothFilesAndKeepsSelectionAndOrder)
 {
-    const InstalledFolder folder;
-    const auto& data = folder.data;
-    const auto& zaloha = folder.zaloha;
-    DbaseTable table;
-    openIn(table, data);
-    for (const char* code : {"3", "4", "10"})
+    for (const char* code : {"4", "10"})
         addRecord(table, "x", 2, code, "1.1.2026");
     table.setFiltered(true);
     table.setFilter("HRA = '10'");
     table.setIndexFieldNames("TAHY");
-    const std::string templateTable = readBytes(zaloha / "Pelkor.dbf");
+    const std::string templateTable = readBytes(folder.zaloha / "Pelkor.dbf");
 
-    table.resetFromTemplate(zaloha);
+    table.resetFromTemplate(folder.zaloha);
     EXPECT_TRUE(table.active());
     EXPECT_EQ(table.filter(), "HRA = '10'");
     EXPECT_EQ(table.indexFieldNames(), "TAHY");
@@ -225,73 +240,46 @@ TEST(ResetFromTemplate, ReplacesBothFilesAndKeepsSelectionAndOrder)
     EXPECT_TRUE(table.bof() && table.eof());
     table.setFiltered(false);
     EXPECT_EQ(table.recordCount(), 0u);
-    EXPECT_EQ(readBytes(data / "Pelkor.dbf"), templateTable);
-    EXPECT_EQ(readBytes(data / "Pelkor.mdx"), readBytes(zaloha / "Pelkor.Mdx"));
-    EXPECT_EQ(readBytes(zaloha / "Pelkor.dbf"), templateTable) << "the template is never written";
+    EXPECT_EQ(readBytes(folder.data / "Pelkor.dbf"), templateTable);
+    EXPECT_EQ(readBytes(folder.data / "Pelkor.mdx"), readBytes(folder.zaloha / "Pelkor.Mdx"));
+    EXPECT_EQ(readBytes(folder.zaloha / "Pelkor.dbf"), templateTable) << "the template is never written";
 }
 
-TEST(ResetFromTemplate, AMissingOrBrokenTemplateLeavesTheLiveTableOpenAndWhole)
+TEST_F(ResetFromTemplate, AMissingOrBrokenTemplateLeavesTheLiveTableOpenAndWhole)
 {
-    TempFolder app;
-    const fs::path data = app.path() / "Data";
-    const fs::path zaloha = data / "Zaloha";
-    fs::create_directories(data);
-    createTable(data);
-    DbaseTable table;
-    openIn(table, data);
-    addRecord(table, "zůstane", 2, "3", "1.1.2026");
-    const std::string live = readBytes(data / "Pelkor.dbf");
-
-    const auto expectRefused = [&](const std::string& named) {
-        try {
-            table.resetFromTemplate(zaloha);
-            FAIL() << "reset from a bad template";
-        } catch (const DbaseError& error) {
-            EXPECT_NE(std::string(error.what()).find(named), std::string::npos) << error.what();
-        }
-        EXPECT_TRUE(table.active());
-        EXPECT_EQ(table.recordCount(), 1u);
-        EXPECT_EQ(readBytes(data / "Pelkor.dbf"), live);
+    const fs::path& zaloha = folder.zaloha;
+    const std::string live = readBytes(folder.data / "Pelkor.dbf");
+    // Each breaks a fresh template; the error names the file at fault.
+    const std::pair<std::function<void()>, const char*> broken[] = {
+        {[&] { fs::remove_all(zaloha); }, "Zaloha/Pelkor.dbf"},
+        {[&] { fs::remove(zaloha / "Pelkor.Mdx"); }, "Pelkor.Mdx"},
+        {[&] { fs::remove(zaloha / "Pelkor.dbf"); }, "Pelkor.dbf"},
+        {[&] { writeBytes(zaloha / "Pelkor.dbf", "not a table"); }, "Pelkor.dbf"},
+        {[&] { writeBytes(zaloha / "Pelkor.Mdx", readBytes(folder.data / "Pelkor.mdx")); }, "Pelkor.Mdx"},
     };
-
-    expectRefused("Zaloha/Pelkor.dbf"); // no folder at all
-    fs::create_directories(zaloha);
-    DbaseTable::createEmpty(zaloha, DbaseTable::tableName, DbaseTable::templateIndexName);
-    fs::remove(zaloha / "Pelkor.Mdx");
-    expectRefused("Pelkor.Mdx");
-    DbaseTable::createEmpty(zaloha, DbaseTable::tableName, DbaseTable::templateIndexName);
-    fs::remove(zaloha / "Pelkor.dbf");
-    expectRefused("Pelkor.dbf");
-    DbaseTable::createEmpty(zaloha, DbaseTable::tableName, DbaseTable::templateIndexName);
-    writeBytes(zaloha / "Pelkor.dbf", "not a table");
-    expectRefused("Pelkor.dbf");
-    DbaseTable::createEmpty(zaloha, DbaseTable::tableName, DbaseTable::templateIndexName);
-    writeBytes(zaloha / "Pelkor.Mdx", readBytes(data / "Pelkor.mdx"));
-    expectRefused("Pelkor.Mdx");
+    for (const auto& [breakIt, named] : broken) {
+        fs::create_directories(zaloha);
+        DbaseTable::createEmpty(zaloha, DbaseTable::tableName, DbaseTable::templateIndexName);
+        breakIt();
+        expectErrorNaming([&] { table.resetFromTemplate(zaloha); }, named);
+        EXPECT_TRUE(table.active()) << named;
+        EXPECT_EQ(table.recordCount(), 1u) << named;
+        EXPECT_EQ(readBytes(folder.data / "Pelkor.dbf"), live) << named;
+    }
 }
 
-TEST(ResetFromTemplate, AFailingReplacementLeavesTheOldTableOpen)
+TEST_F(ResetFromTemplate, AFailingReplacementLeavesTheOldTableOpen)
 {
-    const InstalledFolder folder;
-    const auto& data = folder.data;
-    const auto& zaloha = folder.zaloha;
-    DbaseTable table;
-    openIn(table, data);
-    addRecord(table, "zůstane", 2, "3", "1.1.2026");
-    table.setWriteHooks({{}, [](const fs::path& target) {
-                             if (target.filename() == "Pelkor.dbf")
-                                 throw DiskFull();
-                         }});
-    EXPECT_THROW(table.resetFromTemplate(zaloha), DbaseError);
+    table.setWriteHooks(failingRenameOf("Pelkor.dbf"));
+    EXPECT_THROW(table.resetFromTemplate(folder.zaloha), DbaseError);
     EXPECT_TRUE(table.active());
     table.setFiltered(false);
     EXPECT_EQ(table.recordCount(), 1u);
     EXPECT_EQ(table.fieldText("JMENO"), "zůstane");
 }
 
-TEST(ResetFromTemplate, AcceptsAMatchingIndexThatAnotherEngineWrote)
+TEST_F(ResetFromTemplate, AcceptsAMatchingIndexThatAnotherEngineWrote)
 {
-    const InstalledFolder folder;
     {
         DbaseTable templateTable;
         openIn(templateTable, folder.zaloha);
@@ -310,8 +298,6 @@ TEST(ResetFromTemplate, AcceptsAMatchingIndexThatAnotherEngineWrote)
             foreign[at + 1] = char(foreign[at + 1] & ~0x03);
     writeBytes(folder.zaloha / "Pelkor.Mdx", foreign);
 
-    DbaseTable table;
-    openIn(table, folder.data);
     table.resetFromTemplate(folder.zaloha);
     table.setFiltered(false);
     EXPECT_EQ(table.recordCount(), 2u);

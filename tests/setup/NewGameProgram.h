@@ -5,8 +5,6 @@
 #include "TStandardDialog.h"
 #include "TVyberDialog.h"
 
-#include <QAction>
-
 // The whole program with the windows of the new-game chain at hand.
 struct NewGameProgram : ProgramFixture {
     using ProgramFixture::ProgramFixture;
@@ -14,7 +12,6 @@ struct NewGameProgram : ProgramFixture {
     TVyberDialog& chooser() { return windows->VyberDialog(); }
     TStandardDialog& standard() { return windows->StandardDialog(); }
     THraDialog& optional() { return windows->HraDialog(); }
-    QAction* command(const char* name) { return child<QAction>(name); }
 
     // Makes the main window the one that takes the keys, as a click on it does.
     void activate()

@@ -4,8 +4,8 @@
 #include "NewGameProgram.h"
 #include "THemisphereButton.h"
 
+#include <QAction>
 #include <QApplication>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMap>
 #include <QScreen>
@@ -112,7 +112,7 @@ void expectState(NewGameProgram& program, State state)
     QCOMPARE(program.optional().isVisible(), state == State::OptionalChoice);
     QVERIFY(program.standard().isEnabled() && program.optional().isEnabled());
     QCOMPARE(program.main().gameRunning(), running);
-    QCOMPARE(program.command("MS1")->isEnabled(), !running);
+    QCOMPARE(program.child<QAction>("MS1")->isEnabled(), !running);
     QCOMPARE(program.main().Plocha().isVisible(), running);
 }
 

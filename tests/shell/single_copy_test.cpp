@@ -61,6 +61,16 @@ private:
     bool bound_ = false;
 };
 
+// A window, of the main window's class unless told, with the title,
+// published as a copy publishes its main window.
+template <typename Window = THlavniDialog> std::unique_ptr<QMainWindow> published(const QString& title)
+{
+    std::unique_ptr<QMainWindow> window = std::make_unique<Window>();
+    window->setWindowTitle(title);
+    SingleCopy::publish(*window);
+    return window;
+}
+
 // The id of a process that has ended.
 QString deadProcessId()
 {
@@ -104,19 +114,13 @@ private slots:
         QFETCH(bool, mainClass);
         QFETCH(QString, title);
         QFETCH(bool, found);
-        std::unique_ptr<QMainWindow> window = mainClass ? std::make_unique<THlavniDialog>()
-                                                        : std::make_unique<QMainWindow>();
-        window->setWindowTitle(title);
-        SingleCopy::publish(*window);
+        const auto window = mainClass ? published(title) : published<QMainWindow>(title);
         QCOMPARE(searchAside().found, found);
     }
 
     void titleIsFollowedAndTheWindowsEndEndsTheCopy()
     {
-        auto window = std::make_unique<THlavniDialog>();
-        window->setWindowTitle(kTitle);
-        SingleCopy::publish(*window);
-        QVERIFY(searchAside().found);
+        auto window = published(kTitle);
         window->setWindowTitle(kBossTitle);
         QVERIFY(!searchAside().found);
         QVERIFY(searchAside(kClass, kBossTitle).found);
@@ -132,9 +136,7 @@ private slots:
     // another copy's main window.
     void everyCopyIsAsked()
     {
-        THlavniDialog boss;
-        boss.setWindowTitle(kBossTitle);
-        SingleCopy::publish(boss);
+        const auto boss = published(kBossTitle);
         // A second socket of the same kind, as another process publishes it.
         QLocalServer other;
         QVERIFY(other.listen(SingleCopy::folder() + QStringLiteral("/1")));
@@ -153,9 +155,7 @@ private slots:
     {
         privateFolder();
         QVERIFY(RawSocket(SingleCopy::folder() + QLatin1Char('/') + QString::number(::getpid()), false).bound());
-        THlavniDialog window;
-        window.setWindowTitle(kBossTitle);
-        SingleCopy::publish(window);
+        const auto window = published(kBossTitle);
         const QString stale = SingleCopy::folder() + QLatin1Char('/') + deadProcessId();
         QVERIFY(RawSocket(stale, false).bound());
 
@@ -163,7 +163,7 @@ private slots:
         QVERIFY(!search.found);
         QVERIFY2(search.elapsedMs < kPromptMs, qPrintable(QString::number(search.elapsedMs)));
         QVERIFY(!QFileInfo::exists(stale));
-        window.setWindowTitle(kTitle);
+        window->setWindowTitle(kTitle);
         QVERIFY(searchAside().found);
     }
 
@@ -192,9 +192,7 @@ private slots:
     // Copies of another display or another user live in another folder.
     void otherDisplaysDoNotMeet()
     {
-        THlavniDialog window;
-        window.setWindowTitle(kTitle);
-        SingleCopy::publish(window);
+        const auto window = published(kTitle);
         const QString ours = SingleCopy::folder();
         QVERIFY(ours.contains(QString::number(::getuid())));
         qputenv("DISPLAY", ":42");
@@ -215,9 +213,7 @@ private slots:
     {
         QVERIFY(QDir().mkpath(SingleCopy::folder()));
         QVERIFY(::chmod(QFile::encodeName(SingleCopy::folder()).constData(), 0777) == 0);
-        THlavniDialog window;
-        window.setWindowTitle(kTitle);
-        SingleCopy::publish(window);
+        const auto window = published(kTitle);
         QVERIFY(QDir(SingleCopy::folder()).entryList(QDir::System | QDir::NoDotAndDotDot).isEmpty());
         QVERIFY(!searchAside().found);
     }
