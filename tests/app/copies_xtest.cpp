@@ -1,8 +1,6 @@
-#include "BestTableFolder.h"
 #include "CopySearch.h"
-#include "CuePlayer.h"
 #include "PelikorApplication.h"
-#include "PelikorWindows.h"
+#include "ProgramFixture.h"
 #include "Settings.h"
 #include "SingleCopy.h"
 #include "TGradProgress.h"
@@ -27,11 +25,6 @@
 
 namespace {
 
-class SilentCuePlayer : public CuePlayer {
-public:
-    void play(const QString&) override {}
-};
-
 constexpr int kStartPatienceMs = 15000;
 // Two turns of the 500 ms blink, with room for a busy machine.
 constexpr int kBlinkPatienceMs = 5000;
@@ -42,10 +35,11 @@ struct ShownWindow {
     bool operator==(const ShownWindow&) const = default;
 };
 
-QString xdotool(const QStringList& arguments)
+// The tool's words are split at spaces; none of them holds one.
+QString xdotool(const QString& arguments)
 {
     QProcess tool;
-    tool.start(QStringLiteral("xdotool"), arguments);
+    tool.start(QStringLiteral("xdotool"), arguments.split(QLatin1Char(' ')));
     tool.waitForFinished();
     return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
 }
@@ -54,17 +48,16 @@ QString xdotool(const QStringList& arguments)
 QList<ShownWindow> shownWindows(qint64 pid)
 {
     QList<ShownWindow> shown;
-    const QString ids = xdotool({QStringLiteral("search"), QStringLiteral("--pid"), QString::number(pid),
-                                 QStringLiteral("--onlyvisible")});
+    const QString ids = xdotool(QStringLiteral("search --pid %1 --onlyvisible").arg(pid));
     for (const QString& id : ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         QMap<QString, int> values;
-        const QString geometry = xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id});
+        const QString geometry = xdotool(QStringLiteral("getwindowgeometry --shell ") + id);
         for (const QString& line : geometry.split(QLatin1Char('\n'))) {
             const QStringList pair = line.split(QLatin1Char('='));
             if (pair.size() == 2)
                 values[pair[0]] = pair[1].toInt();
         }
-        shown << ShownWindow{xdotool({QStringLiteral("getwindowname"), id}),
+        shown << ShownWindow{xdotool(QStringLiteral("getwindowname ") + id),
                              QRect(values["X"], values["Y"], values["WIDTH"], values["HEIGHT"])};
     }
     std::sort(shown.begin(), shown.end(), [](const ShownWindow& a, const ShownWindow& b) { return a.name < b.name; });
@@ -141,7 +134,7 @@ private slots:
         QVERIFY(runtime_.isValid());
         qputenv("XDG_RUNTIME_DIR", runtime_.path().toLocal8Bit());
         QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
-        QVERIFY2(!xdotool({QStringLiteral("version")}).isEmpty(), "xdotool is missing");
+        QVERIFY2(!xdotool(QStringLiteral("version")).isEmpty(), "xdotool is missing");
     }
 
     // The splash and each step of its meter are on the X server's screen
@@ -151,10 +144,10 @@ private slots:
     {
         TSpusteniDialog splash;
         splash.showAndPaint();
-        const QImage corner = grabByAnotherProgram(QRect(splash.geometry().topLeft() + QPoint(1, 3), QSize(1, 1)));
-        QCOMPARE(corner.pixel(0, 0), qRgb(0, 0, 0));
-        const QImage panel = grabByAnotherProgram(QRect(splash.geometry().topLeft() + QPoint(3, 3), QSize(1, 1)));
-        QCOMPARE(panel.pixel(0, 0), qRgb(255, 255, 224));
+        // The black frame, then the yellow panel inside it.
+        const QImage edge = grabByAnotherProgram(QRect(splash.geometry().topLeft() + QPoint(1, 3), QSize(3, 1)));
+        QCOMPARE(edge.pixel(0, 0), qRgb(0, 0, 0));
+        QCOMPARE(edge.pixel(2, 0), qRgb(255, 255, 224));
 
         splash.stepDone(50);
         const TGradProgress& meter = splash.Metr();
@@ -166,8 +159,9 @@ private slots:
 
     // The second copy shows the figure in the middle of the screen and the
     // blinking warning beside it, nothing else; Esc ends it and leaves the
-    // first copy as it was.
-    void secondCopyOnlyWarnsAndEndsOnEsc()
+    // first copy as it was. The first, killed before it could close its
+    // socket, then does not stop the next start, which clears what it left.
+    void secondCopyOnlyWarnsAndAKilledCopyBlocksNothing()
     {
         ApplicationFolder folder;
         ProgramProcess first(folder);
@@ -203,7 +197,7 @@ private slots:
         }
         QVERIFY2(seen.size() >= 3, qPrintable(QString::number(seen.size())));
 
-        xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
+        xdotool(QStringLiteral("key Escape"));
         QVERIFY(second.waitForFinished(kStartPatienceMs));
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 0);
@@ -212,6 +206,17 @@ private slots:
         QCOMPARE(first.state(), QProcess::Running);
         QCOMPARE(shownWindows(first.processId()), firstShows);
         QVERIFY(SingleCopy::runningCopyFound());
+
+        const QString socket = SingleCopy::folder() + QLatin1Char('/') + QString::number(first.processId());
+        QVERIFY(QFileInfo::exists(socket));
+        first.kill();
+        QVERIFY(first.waitForFinished());
+        QVERIFY(QFileInfo::exists(socket));
+        ProgramProcess next(folder);
+        QTRY_VERIFY_WITH_TIMEOUT(showsMainWindow(next.processId()), kStartPatienceMs);
+        QCOMPARE(shownWindows(next.processId()).size(), 1);
+        QVERIFY(!QFileInfo::exists(socket));
+        QVERIFY(SingleCopy::runningCopyFound());
     }
 
     // A copy whose main window shows the boss screen is no running copy to
@@ -219,13 +224,10 @@ private slots:
     // one again.
     void bossScreenLetsTheNextCopyStartInFull()
     {
-        QTemporaryDir ownFolder;
-        layOutBestTable(ownFolder.path() + QLatin1Char('/'));
-        PelikorWindows windows(ownFolder.path() + QLatin1Char('/'), std::make_unique<SilentCuePlayer>());
-        THlavniDialog& main = windows.HlavniDialog();
+        ProgramFixture program;
+        THlavniDialog& main = program.main();
         SingleCopy::publish(main);
-        windows.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        program.start();
         QVERIFY(searchAside().found);
         main.fovskpojistka1Click();
         QCOMPARE(main.windowTitle(), QStringLiteral("Plnění plánu v letošním roce"));
@@ -242,26 +244,6 @@ private slots:
         QVERIFY(!searchAside().found);
         main.fovskpojistka1Click();
         QVERIFY(searchAside().found);
-    }
-
-    // A copy killed before it could close its socket does not stop the
-    // next start, which clears what it left.
-    void killedCopyDoesNotBlockTheNextStart()
-    {
-        ApplicationFolder folder;
-        ProgramProcess killed(folder);
-        QTRY_VERIFY_WITH_TIMEOUT(SingleCopy::runningCopyFound(), kStartPatienceMs);
-        const QString socket = SingleCopy::folder() + QLatin1Char('/') + QString::number(killed.processId());
-        QVERIFY(QFileInfo::exists(socket));
-        killed.kill();
-        QVERIFY(killed.waitForFinished());
-        QVERIFY(QFileInfo::exists(socket));
-
-        ProgramProcess next(folder);
-        QTRY_VERIFY_WITH_TIMEOUT(showsMainWindow(next.processId()), kStartPatienceMs);
-        QCOMPARE(shownWindows(next.processId()).size(), 1);
-        QVERIFY(!QFileInfo::exists(socket));
-        QVERIFY(SingleCopy::runningCopyFound());
     }
 
 private:
