@@ -1,6 +1,7 @@
 #include "PelikorWindows.h"
 
 #include "AccessibleNames.h"
+#include "BoardPanel.h"
 #include "CuePlayer.h"
 #include "FigurePicture.h"
 #include "Games.h"
@@ -118,7 +119,7 @@ void PelikorWindows::connectNewGame()
     QObject::connect(main, &THlavniDialog::newGameRequested, chooser, &TVyberDialog::openForNewGame);
     QObject::connect(chooser, &TVyberDialog::standardGameChosen, standard, &TStandardDialog::showDialog);
     QObject::connect(chooser, &TVyberDialog::optionalGameChosen, optional, &THraDialog::showDialog);
-    QObject::connect(standard, &TStandardDialog::allPegsRequested, main, &THlavniDialog::ShowAllPegs);
+    QObject::connect(standard, &TStandardDialog::allPegsRequested, &main->Plocha(), &BoardPanel::showAllPegs);
     QObject::connect(standard, &TStandardDialog::startRequested, main,
                      [main](int removed) { startGame(*main, pelikor::standardLayout(removed)); });
     QObject::connect(optional, &THraDialog::startRequested, main,

@@ -1,6 +1,7 @@
 #include "ResultHandOff.h"
 
 #include "AssistantProtocol.h"
+#include "BoardPanel.h"
 #include "TGratulujiDialog.h"
 #include "THlavniDialog.h"
 #include "TVysledekDialog.h"
@@ -22,7 +23,7 @@ void ResultHandOff::GameFinished(pelikor::Outcome outcome, const QString& pomocn
         return;
     const bool perfect = outcome == pelikor::Outcome::PerfectFinish;
     if (perfect)
-        main_.RefillPegsAndTwins();
+        main_.Plocha().refill();
     // The copies land in hidden labels; nothing reads them before the
     // dialog shows, so they are made before the protocol's steps.
     vysledek_.Kontrola().setText(main_.gameCode());

@@ -213,16 +213,6 @@ QString THlavniDialog::remainingText() const
     return Zbytek->text();
 }
 
-void THlavniDialog::ShowAllPegs()
-{
-    Plocha_->showAllPegs();
-}
-
-void THlavniDialog::RefillPegsAndTwins()
-{
-    Plocha_->refill();
-}
-
 void THlavniDialog::ReturnToIdle()
 {
     Plocha_->dropSelection();

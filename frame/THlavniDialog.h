@@ -45,10 +45,6 @@ public:
     QString gameCode() const;
     QString remainingText() const;
 
-    // Every peg shown behind the hidden board, for the standard game's setup.
-    void ShowAllPegs();
-    // Every peg and every twin shown: the board full again at a perfect finish.
-    void RefillPegsAndTwins();
     // The end of a game by its result: no selection, the board hidden, the
     // new-game commands enabled, the count "0".
     void ReturnToIdle();
