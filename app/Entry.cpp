@@ -1,9 +1,9 @@
-#include "Entry.h"
+#include "app/Entry.h"
 
-#include "NormalStart.h"
-#include "PelikorWindows.h"
-#include "SecondCopy.h"
-#include "SingleCopy.h"
+#include "app/NormalStart.h"
+#include "app/PelikorWindows.h"
+#include "app/SecondCopy.h"
+#include "services/SingleCopy.h"
 
 #include <QtGlobal>
 

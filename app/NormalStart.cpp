@@ -1,11 +1,11 @@
-#include "NormalStart.h"
+#include "app/NormalStart.h"
 
-#include "MultimediaCuePlayer.h"
-#include "PelikorApplication.h"
-#include "PelikorWindows.h"
-#include "SingleCopy.h"
-#include "THlavniDialog.h"
-#include "TSpusteniDialog.h"
+#include "app/PelikorApplication.h"
+#include "app/PelikorWindows.h"
+#include "app/TSpusteniDialog.h"
+#include "frame/THlavniDialog.h"
+#include "services/MultimediaCuePlayer.h"
+#include "services/SingleCopy.h"
 
 #include <exception>
 

@@ -1,4 +1,4 @@
-#include "PelikorApplication.h"
+#include "app/PelikorApplication.h"
 
 #include <QFont>
 #include <QIcon>

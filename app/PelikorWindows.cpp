@@ -1,25 +1,25 @@
-#include "PelikorWindows.h"
+#include "app/PelikorWindows.h"
 
-#include "AccessibleNames.h"
-#include "BoardPanel.h"
-#include "CuePlayer.h"
-#include "FigurePicture.h"
-#include "Games.h"
-#include "ResultHandOff.h"
-#include "TDataModule1.h"
-#include "TDotazKonecDialog.h"
-#include "TGratulujiDialog.h"
-#include "THlavniDialog.h"
-#include "THraDialog.h"
-#include "TNapovedaDialog.h"
-#include "TOProgramuDialog.h"
-#include "TPomocnikDialog.h"
-#include "TStandardDialog.h"
-#include "TTabulkaDialog.h"
-#include "TUvitaniDialog.h"
-#include "TVyberDialog.h"
-#include "TVymazatDialog.h"
-#include "TVysledekDialog.h"
+#include "app/ResultHandOff.h"
+#include "dialogs/AccessibleNames.h"
+#include "dialogs/TPomocnikDialog.h"
+#include "frame/THlavniDialog.h"
+#include "frame/TNapovedaDialog.h"
+#include "frame/TOProgramuDialog.h"
+#include "frame/TUvitaniDialog.h"
+#include "game/BoardPanel.h"
+#include "pictures/FigurePicture.h"
+#include "scores/TDataModule1.h"
+#include "scores/TDotazKonecDialog.h"
+#include "scores/TGratulujiDialog.h"
+#include "scores/TTabulkaDialog.h"
+#include "scores/TVymazatDialog.h"
+#include "scores/TVysledekDialog.h"
+#include "services/CuePlayer.h"
+#include "setup/core/Games.h"
+#include "setup/THraDialog.h"
+#include "setup/TStandardDialog.h"
+#include "setup/TVyberDialog.h"
 
 #include <QPixmap>
 
@@ -62,8 +62,8 @@ PelikorWindows::PelikorWindows(const QString& applicationDir, std::unique_ptr<Cu
     step(55);
     vysledekDialog_ = std::make_unique<TVysledekDialog>(services_, *dataModule1_);
     step(60);
-    pomocnikDialog_ = std::make_unique<TPomocnikDialog>(settings_, cues_, resources::figurePicture,
-                                                        resources::figureOutline());
+    pomocnikDialog_ = std::make_unique<TPomocnikDialog>(settings_, cues_, pictures::figurePicture,
+                                                        pictures::figureOutline());
     owners_.setFigure(pomocnikDialog_.get());
     step(65);
     tabulkaDialog_ = std::make_unique<TTabulkaDialog>(services_, *dataModule1_);

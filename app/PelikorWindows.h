@@ -1,11 +1,11 @@
 #pragma once
 
-#include "AssistantProtocol.h"
-#include "DialogOwners.h"
-#include "ManualLauncher.h"
-#include "Services.h"
-#include "Settings.h"
-#include "SoundCues.h"
+#include "dialogs/AssistantProtocol.h"
+#include "dialogs/DialogOwners.h"
+#include "dialogs/Services.h"
+#include "services/ManualLauncher.h"
+#include "services/Settings.h"
+#include "services/SoundCues.h"
 
 #include <QString>
 

@@ -1,10 +1,10 @@
-#include "ResultHandOff.h"
+#include "app/ResultHandOff.h"
 
-#include "AssistantProtocol.h"
-#include "BoardPanel.h"
-#include "TGratulujiDialog.h"
-#include "THlavniDialog.h"
-#include "TVysledekDialog.h"
+#include "dialogs/AssistantProtocol.h"
+#include "frame/THlavniDialog.h"
+#include "game/BoardPanel.h"
+#include "scores/TGratulujiDialog.h"
+#include "scores/TVysledekDialog.h"
 
 #include <QLabel>
 

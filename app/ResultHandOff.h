@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Monitor.h"
+#include "game/core/Monitor.h"
 
 #include <QObject>
 #include <QString>

@@ -1,10 +1,10 @@
-#include "SecondCopy.h"
+#include "app/SecondCopy.h"
 
-#include "CuePlayer.h"
-#include "FigurePicture.h"
-#include "MultimediaCuePlayer.h"
-#include "TKopieDialog.h"
-#include "TPomocnikDialog.h"
+#include "app/TKopieDialog.h"
+#include "dialogs/TPomocnikDialog.h"
+#include "pictures/FigurePicture.h"
+#include "services/CuePlayer.h"
+#include "services/MultimediaCuePlayer.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -20,8 +20,8 @@ constexpr int kWarningOverlap = 35;
 SecondCopy::SecondCopy(const QString& applicationDir, std::unique_ptr<CuePlayer> player)
     : settings_(applicationDir), cues_(applicationDir, std::move(player))
 {
-    pomocnikDialog_ = std::make_unique<TPomocnikDialog>(settings_, cues_, resources::figurePicture,
-                                                        resources::figureOutline());
+    pomocnikDialog_ = std::make_unique<TPomocnikDialog>(settings_, cues_, pictures::figurePicture,
+                                                        pictures::figureOutline());
     owners_.setFigure(pomocnikDialog_.get());
     kopieDialog_ = std::make_unique<TKopieDialog>(owners_);
     connect(pomocnikDialog_.get(), &TPomocnikDialog::closed, this, &SecondCopy::finished);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DialogOwners.h"
-#include "Settings.h"
-#include "SoundCues.h"
+#include "dialogs/DialogOwners.h"
+#include "services/Settings.h"
+#include "services/SoundCues.h"
 
 #include <QObject>
 #include <QString>

@@ -1,10 +1,10 @@
-#include "TKopieDialog.h"
+#include "app/TKopieDialog.h"
 
-#include "Background.h"
-#include "DialogControls.h"
-#include "DialogOwners.h"
-#include "TOfficeButton.h"
-#include "WarningPicture.h"
+#include "dialogs/DialogControls.h"
+#include "dialogs/DialogOwners.h"
+#include "pictures/WarningPicture.h"
+#include "widgets/Background.h"
+#include "widgets/TOfficeButton.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -32,8 +32,8 @@ TKopieDialog::TKopieDialog(DialogOwners& owners)
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
-    const QImage& warning = resources::warningPicture(devicePixelRatioF());
-    picture->setGeometry(kMargin, kMargin, resources::kWarningPictureSize, resources::kWarningPictureSize);
+    const QImage& warning = pictures::warningPicture(devicePixelRatioF());
+    picture->setGeometry(kMargin, kMargin, pictures::kWarningPictureSize, pictures::kWarningPictureSize);
     picture->setPixmap(QPixmap::fromImage(warning));
 
     label(this, "Label1", QStringLiteral("Pelikor 2000"), {kTextLeft, kMargin}, Bold);
@@ -53,7 +53,7 @@ TKopieDialog::TKopieDialog(DialogOwners& owners)
     Timer1->start();
 }
 
-void TKopieDialog::setColour(TColor colour)
+void TKopieDialog::setColour(ColourNumber colour)
 {
     colour_ = colour;
     setBackground(this, colour);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BalloonDialog.h"
+#include "dialogs/BalloonDialog.h"
 
 class QTimer;
 
@@ -12,15 +12,15 @@ class TKopieDialog : public BalloonDialog {
 
 public:
     static constexpr QSize kClientSize{320, 97};
-    static constexpr TColor kStrongPink = 10184434; // 0x9B66F2
-    static constexpr TColor kLightPink = 13547001;  // 0xCEB5F9
+    static constexpr ColourNumber kStrongPink = 10184434; // 0x9B66F2
+    static constexpr ColourNumber kLightPink = 13547001;  // 0xCEB5F9
     static constexpr int kBlinkIntervalMs = 500;
 
     // `owners` holds the figure, the only other window of this copy.
     explicit TKopieDialog(DialogOwners& owners);
 
     // The balloon's colour now.
-    TColor Color() const { return colour_; }
+    ColourNumber Color() const { return colour_; }
 
     void OfficeButton2Click();
     void Timer1Timer();
@@ -29,10 +29,10 @@ protected:
     void FormKeyDown(int key) override;
 
 private:
-    void setColour(TColor colour);
+    void setColour(ColourNumber colour);
     // Enables the figure and closes it.
     void acknowledge();
 
-    TColor colour_ = kStrongPink;
+    ColourNumber colour_ = kStrongPink;
     QTimer* Timer1 = nullptr;
 };

@@ -1,11 +1,11 @@
-#include "TSpusteniDialog.h"
+#include "app/TSpusteniDialog.h"
 
-#include "Background.h"
-#include "DialogControls.h"
-#include "FigurePicture.h"
-#include "GradTitle.h"
-#include "TGradProgress.h"
-#include "TShape.h"
+#include "app/OutlinedShape.h"
+#include "dialogs/DialogControls.h"
+#include "frame/GradTitle.h"
+#include "pictures/FigurePicture.h"
+#include "widgets/Background.h"
+#include "widgets/TGradProgress.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -19,10 +19,10 @@ using namespace DialogControls;
 namespace {
 
 constexpr int kInset = 2;
-constexpr TColor kBlack = 0x000000;
-constexpr TColor kWhite = 0xFFFFFF;
-constexpr TColor kRed = 0x0000FF;
-constexpr TColor kLightYellow = 14745599; // 0xE0FFFF
+constexpr ColourNumber kBlack = 0x000000;
+constexpr ColourNumber kWhite = 0xFFFFFF;
+constexpr ColourNumber kRed = 0x0000FF;
+constexpr ColourNumber kLightYellow = 14745599; // 0xE0FFFF
 
 constexpr int kTitlePixels = 37;
 constexpr int kVersionPixels = 19;
@@ -73,14 +73,14 @@ TSpusteniDialog::TSpusteniDialog()
     const QSize frameSize = kPictureSize + QSize(2 * kPictureMargin, 2 * kPictureMargin);
     const int roomTop = version->geometry().bottom() + 1;
     const int frameTop = (roomTop + stripTop - frameSize.height() - kLineGap - kLineHeight) / 2;
-    auto* frame = new TShape(panel, TShape::Kind::RoundRect, kWhite, kBlack);
+    auto* frame = new OutlinedShape(panel, OutlinedShape::Kind::RoundRect, kWhite, kBlack);
     frame->setObjectName(QStringLiteral("Shape1"));
     frame->setGeometry(QRect(QPoint(middle - frameSize.width() / 2, frameTop), frameSize));
     auto* picture = new QLabel(frame);
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setGeometry(QRect(QPoint(kPictureMargin, kPictureMargin), kPictureSize));
     picture->setScaledContents(true);
-    picture->setPixmap(QPixmap::fromImage(resources::figurePicture(devicePixelRatioF())));
+    picture->setPixmap(QPixmap::fromImage(pictures::figurePicture(devicePixelRatioF())));
 
     label(panel, "Label1", QString(),
           {kMargin, frame->geometry().bottom() + kLineGap, panel->width() - 2 * kMargin, kLineHeight}, Centred);
@@ -90,7 +90,7 @@ int TSpusteniDialog::createMeter(QWidget* panel)
 {
     const QSize stripSize = kMeterSize + QSize(2 * kStripBorder, 2 * kStripBorder);
     const QPoint stripAt(panel->width() - kMargin - stripSize.width(), panel->height() - kMargin - stripSize.height());
-    auto* strip = new TShape(panel, TShape::Kind::Rectangle, kWhite, kBlack);
+    auto* strip = new OutlinedShape(panel, OutlinedShape::Kind::Rectangle, kWhite, kBlack);
     strip->setObjectName(QStringLiteral("Shape2"));
     strip->setGeometry(QRect(stripAt, stripSize));
 

@@ -1,6 +1,6 @@
-#include "Entry.h"
-#include "PelikorApplication.h"
-#include "TAppPath.h"
+#include "app/Entry.h"
+#include "app/PelikorApplication.h"
+#include "services/TAppPath.h"
 
 int main(int argc, char** argv)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TGradText.h"
+#include "widgets/TGradText.h"
 
 #include <QFont>
 

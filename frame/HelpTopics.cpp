@@ -1,4 +1,4 @@
-#include "HelpTopics.h"
+#include "frame/HelpTopics.h"
 
 const std::array<HelpTopic, 7>& helpTopics()
 {

@@ -1,8 +1,8 @@
-#include "THlavniDialog.h"
+#include "frame/THlavniDialog.h"
 
-#include "Background.h"
-#include "CommandIcons.h"
-#include "OwnLookControls.h"
+#include "frame/OwnLookControls.h"
+#include "pictures/CommandIcons.h"
+#include "widgets/Background.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -60,7 +60,7 @@ public:
 // An icon of ImageList1, sharp at the screen's pixel ratio.
 QIcon imageListIcon(int index)
 {
-    return QIcon(QPixmap::fromImage(resources::commandIcon(index, qApp->devicePixelRatio())));
+    return QIcon(QPixmap::fromImage(pictures::commandIcon(index, qApp->devicePixelRatio())));
 }
 
 } // namespace

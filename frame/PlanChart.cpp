@@ -1,4 +1,4 @@
-#include "PlanChart.h"
+#include "frame/PlanChart.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TColor.h"
+#include "widgets/ColourNumber.h"
 
 #include <QRect>
 #include <QWidget>
@@ -14,7 +14,7 @@ class PlanChart : public QWidget {
 public:
     struct Bar {
         int height;
-        TColor colour;
+        ColourNumber colour;
     };
     static constexpr QRect kVerticalAxis{24, 16, 3, 169};
     static constexpr QRect kHorizontalAxis{24, 184, 321, 3};

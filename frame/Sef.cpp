@@ -1,8 +1,8 @@
-#include "Sef.h"
+#include "frame/Sef.h"
 
-#include "Background.h"
-#include "Frame3D.h"
-#include "PlanChart.h"
+#include "frame/PlanChart.h"
+#include "widgets/Background.h"
+#include "widgets/Frame3D.h"
 
 #include <QAbstractFileIconProvider>
 #include <QApplication>

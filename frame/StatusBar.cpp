@@ -1,6 +1,6 @@
-#include "StatusBar.h"
+#include "frame/StatusBar.h"
 
-#include "Frame3D.h"
+#include "widgets/Frame3D.h"
 
 #include <QPainter>
 

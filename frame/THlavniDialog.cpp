@@ -1,21 +1,21 @@
-#include "THlavniDialog.h"
+#include "frame/THlavniDialog.h"
 
-#include "Background.h"
-#include "BoardGeometry.h"
-#include "BoardPanel.h"
-#include "BoardPicture.h"
-#include "DialogOwners.h"
-#include "GradTitle.h"
-#include "HintWatcher.h"
-#include "ManualLauncher.h"
-#include "Pegs.h"
-#include "ProgramIcon.h"
-#include "Sef.h"
-#include "Services.h"
-#include "Settings.h"
-#include "StatusBar.h"
-#include "StatusPicture.h"
-#include "TLabel.h"
+#include "dialogs/DialogOwners.h"
+#include "dialogs/Services.h"
+#include "frame/GradTitle.h"
+#include "frame/Sef.h"
+#include "frame/StatusBar.h"
+#include "game/BoardPanel.h"
+#include "game/Pegs.h"
+#include "pictures/BoardGeometry.h"
+#include "pictures/BoardPicture.h"
+#include "pictures/ProgramIcon.h"
+#include "pictures/StatusPicture.h"
+#include "services/HintWatcher.h"
+#include "services/ManualLauncher.h"
+#include "services/Settings.h"
+#include "widgets/Background.h"
+#include "widgets/ProgramLabel.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -50,7 +50,7 @@ constexpr QRect kImage1Place(2, 3, 18, 18);
 constexpr QRect kLabel1Place(296, 4, 81, 15);
 constexpr QRect kZbytekPlace(380, 4, 7, 15);
 
-void placePanel(QWidget* parent, const char* name, const QRect& place, TColor colour)
+void placePanel(QWidget* parent, const char* name, const QRect& place, ColourNumber colour)
 {
     auto* panel = new QFrame(parent);
     panel->setObjectName(QLatin1String(name));
@@ -67,7 +67,7 @@ THlavniDialog::THlavniDialog(Services& services, QWidget* parent)
 {
     setObjectName(QStringLiteral("THlavniDialog"));
     setWindowTitle(kTitle);
-    setWindowIcon(resources::programIcon());
+    setWindowIcon(pictures::programIcon());
     setStatusTip(kWindowHint);
 
     auto* client = new QWidget(this);
@@ -135,15 +135,15 @@ void THlavniDialog::createIdleScreen(QWidget* client)
     GradText1->move((Panel1->width() - GradText1->width()) / 2, 2);
     GradText2->move(GradText1->geometry().right() - GradText2->width(), Panel1->height() - GradText2->height() - 2);
 
-    auto* idleBoard = new TLabel(client);
+    auto* idleBoard = new ProgramLabel(client);
     Image2 = idleBoard;
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(kImage2Place);
     Image2->setScaledContents(true);
-    idleBoard->setPictureSource(resources::boardPicture);
+    idleBoard->setPictureSource(pictures::boardPicture);
 
     for (int n = 1; n <= kPositionCount; ++n)
-        P[n] = makePeg(client, QStringLiteral("P%1").arg(n), resources::decorationRect(n), kPegNormal);
+        P[n] = makePeg(client, QStringLiteral("P%1").arg(n), pictures::decorationRect(n), kPegNormal);
 }
 
 void THlavniDialog::createStatusBar(QWidget* client)
@@ -156,17 +156,17 @@ void THlavniDialog::createStatusBar(QWidget* client)
     StavovyRadek->setFont(font);
     ApplicationHint(QString());
 
-    auto* statusPeg = new TLabel(StavovyRadek);
+    auto* statusPeg = new ProgramLabel(StavovyRadek);
     Image1 = statusPeg;
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(kImage1Place);
-    statusPeg->setPictureSource(resources::statusPicture);
+    statusPeg->setPictureSource(pictures::statusPicture);
 
-    Label1 = new TLabel(QStringLiteral("Zbylé kameny :"), StavovyRadek);
+    Label1 = new ProgramLabel(QStringLiteral("Zbylé kameny :"), StavovyRadek);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(kLabel1Place);
 
-    Zbytek = new TLabel(QStringLiteral("0"), StavovyRadek);
+    Zbytek = new ProgramLabel(QStringLiteral("0"), StavovyRadek);
     Zbytek->setObjectName(QStringLiteral("Zbytek"));
     font.setBold(true);
     Zbytek->setFont(font);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Monitor.h"
-#include "Positions.h"
+#include "game/core/Monitor.h"
+#include "game/core/Positions.h"
 
 #include <QMainWindow>
 

@@ -1,11 +1,11 @@
-#include "TNapovedaDialog.h"
+#include "frame/TNapovedaDialog.h"
 
-#include "AssistantProtocol.h"
-#include "Background.h"
-#include "DialogControls.h"
-#include "HelpTopics.h"
-#include "Services.h"
-#include "TOfficeLabel.h"
+#include "dialogs/AssistantProtocol.h"
+#include "dialogs/DialogControls.h"
+#include "dialogs/Services.h"
+#include "frame/HelpTopics.h"
+#include "widgets/Background.h"
+#include "widgets/TOfficeLabel.h"
 
 #include <QLabel>
 
@@ -26,7 +26,7 @@ constexpr int kInformationTop = 180;
 constexpr int kRule2Top = 250;
 constexpr int kLinksTop = 256;
 constexpr int kTopicPitch = 20;
-constexpr TColor kInformationColour = 0x0000FF; // red
+constexpr ColourNumber kInformationColour = 0x0000FF; // red
 
 } // namespace
 

@@ -1,11 +1,11 @@
-#include "TOProgramuDialog.h"
+#include "frame/TOProgramuDialog.h"
 
-#include "Background.h"
-#include "DialogControls.h"
-#include "FigurePicture.h"
-#include "GradTitle.h"
-#include "Services.h"
-#include "TLabel.h"
+#include "dialogs/DialogControls.h"
+#include "dialogs/Services.h"
+#include "frame/GradTitle.h"
+#include "pictures/FigurePicture.h"
+#include "widgets/Background.h"
+#include "widgets/ProgramLabel.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -44,11 +44,11 @@ TOProgramuDialog::TOProgramuDialog(Services& services) : ProgramDialog(services.
     QFrame* outer = silverPanel(this, "Panel1", rect());
     QFrame* inner = silverPanel(outer, "Panel2", rect().adjusted(kInset, kInset, -kInset, -kInset));
 
-    auto* picture = new TLabel(inner);
+    auto* picture = new ProgramLabel(inner);
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setGeometry(kPicturePlace);
     picture->setScaledContents(true);
-    picture->setPixmap(QPixmap::fromImage(resources::figurePicture(devicePixelRatioF())));
+    picture->setPixmap(QPixmap::fromImage(pictures::figurePicture(devicePixelRatioF())));
 
     TGradText* name = makeGradTitle(inner, QStringLiteral("GradText1"), QStringLiteral("Pelikor 2000"), 29);
     name->move(kTitleLeft, 10);

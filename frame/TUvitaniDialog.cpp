@@ -1,11 +1,11 @@
-#include "TUvitaniDialog.h"
+#include "frame/TUvitaniDialog.h"
 
-#include "AssistantProtocol.h"
-#include "DialogControls.h"
-#include "ManualLauncher.h"
-#include "Services.h"
-#include "Settings.h"
-#include "TOfficeLabel.h"
+#include "dialogs/AssistantProtocol.h"
+#include "dialogs/DialogControls.h"
+#include "dialogs/Services.h"
+#include "services/ManualLauncher.h"
+#include "services/Settings.h"
+#include "widgets/TOfficeLabel.h"
 
 #include <QCheckBox>
 #include <QScopeGuard>

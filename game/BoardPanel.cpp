@@ -1,13 +1,13 @@
-#include "BoardPanel.h"
+#include "game/BoardPanel.h"
 
-#include "Background.h"
-#include "BoardGeometry.h"
-#include "BoardPicture.h"
-#include "Frame3D.h"
-#include "HoleShape.h"
-#include "Pegs.h"
-#include "SoundCues.h"
-#include "TLabel.h"
+#include "game/HoleShape.h"
+#include "game/Pegs.h"
+#include "pictures/BoardGeometry.h"
+#include "pictures/BoardPicture.h"
+#include "services/SoundCues.h"
+#include "widgets/Background.h"
+#include "widgets/Frame3D.h"
+#include "widgets/ProgramLabel.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -20,7 +20,7 @@ constexpr QRect kPlochaPlace(3, 29, 396, 392);
 constexpr QRect kKontrolaPlace(136, 1, 39, 13);
 constexpr QRect kImage3Place(1, 1, 394, 390);
 constexpr QRect kPomocnaPlace(8, 264, 121, 113);
-constexpr TColor kTwinFace = kClGray;
+constexpr ColourNumber kTwinFace = kClGray;
 
 } // namespace
 
@@ -33,33 +33,33 @@ BoardPanel::BoardPanel(SoundCues& cues, QWidget* parent) : QWidget(parent), cues
     hide();
 
     // Created in stacking order: holes above the picture, pegs above holes.
-    Kontrola = new TLabel(QStringLiteral("Kontrola"), this);
+    Kontrola = new ProgramLabel(QStringLiteral("Kontrola"), this);
     Kontrola->setObjectName(QStringLiteral("Kontrola"));
     Kontrola->setGeometry(kKontrolaPlace);
     Kontrola->hide();
 
     // The picture is placed exactly where the hole shapes expect its holes,
     // not where a label would round its centre.
-    auto* picture = new TLabel(this);
+    auto* picture = new ProgramLabel(this);
     Image3 = picture;
     Image3->setObjectName(QStringLiteral("Image3"));
     Image3->setGeometry(kImage3Place);
     Image3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image3->setContentsMargins(resources::kBoardPictureLeft - kImage3Place.left(),
-                               resources::kBoardPictureTop - kImage3Place.top(), 0, 0);
-    picture->setPictureSource(resources::boardPicture);
+    Image3->setContentsMargins(pictures::kBoardPictureLeft - kImage3Place.left(),
+                               pictures::kBoardPictureTop - kImage3Place.top(), 0, 0);
+    picture->setPictureSource(pictures::boardPicture);
 
     for (int n = 1; n <= kPositionCount; ++n) {
         B[n] = new HoleShape(this);
         B[n]->setObjectName(QStringLiteral("B%1").arg(n));
-        B[n]->setGeometry(resources::holeRect(n));
+        B[n]->setGeometry(pictures::holeRect(n));
         B[n]->setStatusTip(QStringLiteral("Volný bod"));
         B[n]->setAccessibleName(QStringLiteral("Pole %1").arg(n));
         connect(B[n], &HoleShape::mouseDown, this, [this, n] { BMouseDown(n); });
     }
 
     for (int n = 1; n <= kPositionCount; ++n) {
-        K[n] = makePeg(this, QStringLiteral("K%1").arg(n), resources::pegRect(n), kPegNormal);
+        K[n] = makePeg(this, QStringLiteral("K%1").arg(n), pictures::pegRect(n), kPegNormal);
         K[n]->setStatusTip(QStringLiteral("Hrací kámen"));
         K[n]->setAccessibleName(QStringLiteral("Kámen %1").arg(n));
         connect(K[n], &THemisphereButton::clicked, this, [this, n] { KClick(n); });
@@ -69,7 +69,7 @@ BoardPanel::BoardPanel(SoundCues& cues, QWidget* parent) : QWidget(parent), cues
     Pomocna->setObjectName(QStringLiteral("Pomocna"));
     Pomocna->setGeometry(kPomocnaPlace);
     for (int n = 1; n <= kPositionCount; ++n)
-        L[n] = makePeg(Pomocna, QStringLiteral("L%1").arg(n), resources::twinRect(n), kTwinFace);
+        L[n] = makePeg(Pomocna, QStringLiteral("L%1").arg(n), pictures::twinRect(n), kTwinFace);
     // The twins are the monitor's copy of the board, never the player's.
     Pomocna->hide();
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Board.h"
-#include "Monitor.h"
+#include "game/core/Board.h"
+#include "game/core/Monitor.h"
 
 #include <QString>
 #include <QWidget>

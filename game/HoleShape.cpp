@@ -1,4 +1,4 @@
-#include "HoleShape.h"
+#include "game/HoleShape.h"
 
 #include <QMouseEvent>
 #include <QPainter>

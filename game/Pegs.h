@@ -1,17 +1,17 @@
 #pragma once
 
-#include "THemisphereButton.h"
+#include "widgets/THemisphereButton.h"
 
 #include <QRect>
 #include <QString>
 
 // The face colours of a peg.
-inline constexpr TColor kPegNormal = 8421631;   // 0x8080FF
-inline constexpr TColor kPegSelected = 16744703; // 0xFF80FF
+inline constexpr ColourNumber kPegNormal = 8421631;   // 0x8080FF
+inline constexpr ColourNumber kPegSelected = 16744703; // 0xFF80FF
 
 // A peg as the board and its decoration use it: lowered 2-pixel ring,
 // shaded face, no border.
-inline THemisphereButton* makePeg(QWidget* parent, const QString& name, const QRect& place, TColor face)
+inline THemisphereButton* makePeg(QWidget* parent, const QString& name, const QRect& place, ColourNumber face)
 {
     auto* peg = new THemisphereButton(parent);
     peg->setObjectName(name);

@@ -1,6 +1,6 @@
-#include "BestField.h"
+#include "scores/BestField.h"
 
-#include "BestTable.h"
+#include "scores/BestTable.h"
 
 BestField::BestField(BestTable& table, QString name) : table_(table), name_(std::move(name)) {}
 

@@ -1,7 +1,7 @@
-#include "BestGrid.h"
+#include "scores/BestGrid.h"
 
-#include "BestTableModel.h"
-#include "TColor.h"
+#include "scores/BestTableModel.h"
+#include "widgets/ColourNumber.h"
 
 #include <QHeaderView>
 #include <QIdentityProxyModel>

@@ -1,9 +1,13 @@
-#include "BestTable.h"
+#include "scores/BestTable.h"
 
-#include "DbaseTable.h"
-#include "PathText.h"
-#include "ResultStore.h"
-#include "ShortDateFormat.h"
+#include "files/core/PathText.h"
+#include "scores/core/DbaseTable.h"
+#include "scores/core/ResultStore.h"
+#include "scores/ShortDateFormat.h"
+
+using pelikor::DbaseDate;
+using pelikor::DbaseTable;
+namespace results = pelikor::results;
 
 namespace {
 
@@ -41,7 +45,7 @@ int BestTable::recordCount() const { return int(engine_->recordCount()); }
 void BestTable::edit() { engine_->edit(); }
 void BestTable::insert() { engine_->insert(); }
 void BestTable::cancel() { engine_->cancel(); }
-std::vector<TableRow> BestTable::rows() { return engine_->rows(); }
+std::vector<pelikor::TableRow> BestTable::rows() { return engine_->rows(); }
 
 void BestTable::open()
 {
@@ -110,7 +114,7 @@ void BestTable::selectGame(const QString& code)
     changeAndTell([&] { results::selectGame(*engine_, code.toStdString()); });
 }
 
-std::vector<TableRow> BestTable::readGame(const QString& code)
+std::vector<pelikor::TableRow> BestTable::readGame(const QString& code)
 {
     selectGame(code);
     return rows();
@@ -139,7 +143,7 @@ void BestTable::resetFromTemplate(const QString& templateDir)
     changeAndTell([&] { engine_->resetFromTemplate(toPath(templateDir)); });
 }
 
-void BestTable::setWriteHooks(filestore::WriteHooks hooks)
+void BestTable::setWriteHooks(pelikor::filestore::WriteHooks hooks)
 {
     engine_->setWriteHooks(std::move(hooks));
 }

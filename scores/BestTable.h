@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FileStore.h"
-#include "TableRow.h"
+#include "scores/core/FileStore.h"
+#include "scores/core/TableRow.h"
 
 #include <QObject>
 #include <QString>
@@ -10,7 +10,9 @@
 #include <memory>
 #include <vector>
 
+namespace pelikor {
 class DbaseTable;
+}
 
 // The table object of the data module and the windows' one way to the best
 // table: the engine's operations in Qt's text types, the result dialog's
@@ -55,12 +57,12 @@ public:
     QString fieldText(const QString& field) const;
     int fieldInt(const QString& field) const;
 
-    std::vector<TableRow> rows();
+    std::vector<pelikor::TableRow> rows();
 
     // The game of a code: filtered on and its selection text; the order stays.
     void selectGame(const QString& code);
     // Selects the game and returns its entries in the current order.
-    std::vector<TableRow> readGame(const QString& code);
+    std::vector<pelikor::TableRow> readGame(const QString& code);
     // Selects the game and tells whether result r, finished today, is
     // offered the name field (the result dialog's show).
     bool offersNameField(const QString& code, int r);
@@ -73,7 +75,7 @@ public:
 
     // For tests that make a write fail halfway: the engine calls these
     // before each piece it writes and before each rename.
-    void setWriteHooks(filestore::WriteHooks hooks);
+    void setWriteHooks(pelikor::filestore::WriteHooks hooks);
 
 signals:
     void changed();
@@ -83,5 +85,5 @@ private:
     // when the step fails halfway.
     void changeAndTell(const std::function<void()>& step);
 
-    std::unique_ptr<DbaseTable> engine_;
+    std::unique_ptr<pelikor::DbaseTable> engine_;
 };

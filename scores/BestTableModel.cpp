@@ -1,6 +1,6 @@
-#include "BestTableModel.h"
+#include "scores/BestTableModel.h"
 
-#include "BestTable.h"
+#include "scores/BestTable.h"
 
 BestTableModel::BestTableModel(BestTable& table, QObject* parent) : QAbstractTableModel(parent), table_(table)
 {
@@ -11,7 +11,7 @@ BestTableModel::BestTableModel(BestTable& table, QObject* parent) : QAbstractTab
 void BestTableModel::refresh()
 {
     beginResetModel();
-    rows_ = table_.active() ? table_.rows() : std::vector<TableRow>();
+    rows_ = table_.active() ? table_.rows() : std::vector<pelikor::TableRow>();
     endResetModel();
 }
 
@@ -29,7 +29,7 @@ QVariant BestTableModel::data(const QModelIndex& index, int role) const
 {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= int(rows_.size()))
         return {};
-    const TableRow& row = rows_[std::size_t(index.row())];
+    const pelikor::TableRow& row = rows_[std::size_t(index.row())];
     switch (index.column()) {
     case Jmeno: return QString::fromStdString(row.jmeno);
     case Tahy: return qlonglong(row.tahy);

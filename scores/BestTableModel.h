@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TableRow.h"
+#include "scores/core/TableRow.h"
 
 #include <QAbstractTableModel>
 
@@ -26,5 +26,5 @@ public:
 
 private:
     BestTable& table_;
-    std::vector<TableRow> rows_;
+    std::vector<pelikor::TableRow> rows_;
 };

@@ -1,10 +1,10 @@
-#include "QuestionBalloon.h"
+#include "scores/QuestionBalloon.h"
 
-#include "DialogControls.h"
-#include "Services.h"
-#include "SoundCues.h"
-#include "TOfficeButton.h"
-#include "WarningPicture.h"
+#include "dialogs/DialogControls.h"
+#include "dialogs/Services.h"
+#include "pictures/WarningPicture.h"
+#include "services/SoundCues.h"
+#include "widgets/TOfficeButton.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -32,8 +32,8 @@ QuestionBalloon::QuestionBalloon(Services& services, AssistantProtocol::Row row,
     // A raised sign keeps its size: the part above the balloon is cut off.
     auto* image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image1"));
-    image->setPixmap(QPixmap::fromImage(resources::warningPicture(devicePixelRatioF())));
-    image->setGeometry(QRect(kImage1At + up, QSize(resources::kWarningPictureSize, resources::kWarningPictureSize)));
+    image->setPixmap(QPixmap::fromImage(pictures::warningPicture(devicePixelRatioF())));
+    image->setGeometry(QRect(kImage1At + up, QSize(pictures::kWarningPictureSize, pictures::kWarningPictureSize)));
 
     label(this, "Label1", QStringLiteral("Pelikor 2000"), kLabel1At + up, Bold);
     label(this, "Label2", layout.question, kLabel2At + up);

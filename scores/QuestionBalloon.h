@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AssistantProtocol.h"
-#include "BalloonDialog.h"
+#include "dialogs/AssistantProtocol.h"
+#include "dialogs/BalloonDialog.h"
 
 struct Services;
 

@@ -1,4 +1,4 @@
-#include "ShortDateFormat.h"
+#include "scores/ShortDateFormat.h"
 
 #include <QDate>
 #include <QRegularExpression>
@@ -32,18 +32,18 @@ QString widenShortYear(const QString& format)
     return out;
 }
 
-DateTextCodec shortDateCodec(const QLocale& locale)
+pelikor::DateTextCodec shortDateCodec(const QLocale& locale)
 {
     const QString format = losslessShortDateFormat(locale);
-    DateTextCodec codec;
-    codec.format = [locale, format](const DbaseDate& date) {
+    pelikor::DateTextCodec codec;
+    codec.format = [locale, format](const pelikor::DbaseDate& date) {
         return locale.toString(QDate(date.year, date.month, date.day), format).toStdString();
     };
-    codec.parse = [locale, format](std::string_view text) -> std::optional<DbaseDate> {
+    codec.parse = [locale, format](std::string_view text) -> std::optional<pelikor::DbaseDate> {
         const QDate date = locale.toDate(QString::fromUtf8(text.data(), qsizetype(text.size())), format);
         if (!date.isValid())
             return std::nullopt;
-        return DbaseDate{date.year(), date.month(), date.day()};
+        return pelikor::DbaseDate{date.year(), date.month(), date.day()};
     };
     return codec;
 }

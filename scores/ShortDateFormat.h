@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DbaseDate.h"
+#include "scores/core/DbaseDate.h"
 
 #include <QLocale>
 #include <QString>
@@ -14,4 +14,4 @@ QString losslessShortDateFormat(const QLocale& locale = QLocale::system());
 QString widenShortYear(const QString& format);
 
 // The engine's date conversion in that format.
-DateTextCodec shortDateCodec(const QLocale& locale = QLocale::system());
+pelikor::DateTextCodec shortDateCodec(const QLocale& locale = QLocale::system());

@@ -1,11 +1,13 @@
-#include "TDataModule1.h"
+#include "scores/TDataModule1.h"
 
-#include "DbaseTable.h"
-#include "FindEntry.h"
+#include "files/core/FindEntry.h"
+#include "scores/core/DbaseTable.h"
 
 #include <QFile>
 
 #include <string_view>
+
+using pelikor::DbaseTable;
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "BestField.h"
-#include "BestTable.h"
-#include "BestTableModel.h"
+#include "scores/BestField.h"
+#include "scores/BestTable.h"
+#include "scores/BestTableModel.h"
 
 #include <QObject>
 #include <QString>

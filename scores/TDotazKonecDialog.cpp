@@ -1,4 +1,4 @@
-#include "TDotazKonecDialog.h"
+#include "scores/TDotazKonecDialog.h"
 
 TDotazKonecDialog::TDotazKonecDialog(Services& services)
     : QuestionBalloon(services, AssistantProtocol::Row::EndGame,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "QuestionBalloon.h"
+#include "scores/QuestionBalloon.h"
 
 // The question before a game is given up: "Ano" drops the game unjudged,
 // "Ne" lets it go on.

@@ -1,10 +1,10 @@
-#include "TGratulujiDialog.h"
+#include "scores/TGratulujiDialog.h"
 
-#include "AssistantProtocol.h"
-#include "DialogControls.h"
-#include "Services.h"
-#include "SoundCues.h"
-#include "TOfficeButton.h"
+#include "dialogs/AssistantProtocol.h"
+#include "dialogs/DialogControls.h"
+#include "dialogs/Services.h"
+#include "services/SoundCues.h"
+#include "widgets/TOfficeButton.h"
 
 #include <QLabel>
 

@@ -1,10 +1,10 @@
-#include "TTabulkaDialog.h"
+#include "scores/TTabulkaDialog.h"
 
-#include "BestGrid.h"
-#include "DialogControls.h"
-#include "Games.h"
-#include "Services.h"
-#include "TDataModule1.h"
+#include "dialogs/DialogControls.h"
+#include "dialogs/Services.h"
+#include "scores/BestGrid.h"
+#include "scores/TDataModule1.h"
+#include "setup/core/Games.h"
 
 #include <QFrame>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProgramDialog.h"
+#include "dialogs/ProgramDialog.h"
 
 class QPushButton;
 class QTabWidget;

@@ -1,6 +1,6 @@
-#include "TVymazatDialog.h"
+#include "scores/TVymazatDialog.h"
 
-#include "TDataModule1.h"
+#include "scores/TDataModule1.h"
 
 TVymazatDialog::TVymazatDialog(Services& services, TDataModule1& dataModule)
     : QuestionBalloon(services, AssistantProtocol::Row::ClearTable,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "QuestionBalloon.h"
+#include "scores/QuestionBalloon.h"
 
 class TDataModule1;
 

@@ -1,12 +1,12 @@
-#include "TVysledekDialog.h"
+#include "scores/TVysledekDialog.h"
 
-#include "AssistantProtocol.h"
-#include "DialogControls.h"
-#include "Games.h"
-#include "Services.h"
-#include "SoundCues.h"
-#include "TDataModule1.h"
-#include "TOfficeButton.h"
+#include "dialogs/AssistantProtocol.h"
+#include "dialogs/DialogControls.h"
+#include "dialogs/Services.h"
+#include "scores/TDataModule1.h"
+#include "services/SoundCues.h"
+#include "setup/core/Games.h"
+#include "widgets/TOfficeButton.h"
 
 #include <QLabel>
 #include <QLineEdit>

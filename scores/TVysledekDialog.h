@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BalloonDialog.h"
+#include "dialogs/BalloonDialog.h"
 
 class QLabel;
 class QLineEdit;

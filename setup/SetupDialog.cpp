@@ -1,8 +1,8 @@
-#include "SetupDialog.h"
+#include "setup/SetupDialog.h"
 
-#include "AssistantProtocol.h"
-#include "DialogControls.h"
-#include "Services.h"
+#include "dialogs/AssistantProtocol.h"
+#include "dialogs/DialogControls.h"
+#include "dialogs/Services.h"
 
 SetupDialog::SetupDialog(Services& services, QSize clientSize, const char* name, const QString& hint, OwnerLock lock)
     : BalloonDialog(services.owners, clientSize, TBalloonPosition::bpBottomRight, lock), services_(services)

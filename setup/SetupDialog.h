@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BalloonDialog.h"
+#include "dialogs/BalloonDialog.h"
 
 class TOfficeButton;
 struct Services;

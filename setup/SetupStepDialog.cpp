@@ -1,4 +1,4 @@
-#include "SetupStepDialog.h"
+#include "setup/SetupStepDialog.h"
 
 void SetupStepDialog::returnToChooser()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SetupDialog.h"
+#include "setup/SetupDialog.h"
 
 // A dialog opened from the game-type chooser, which waits disabled beneath
 // it: going back enables the chooser again, a started game closes the

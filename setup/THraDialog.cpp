@@ -1,8 +1,8 @@
-#include "THraDialog.h"
+#include "setup/THraDialog.h"
 
-#include "DialogControls.h"
-#include "LayoutThumbnails.h"
-#include "TOfficeButton.h"
+#include "dialogs/DialogControls.h"
+#include "pictures/LayoutThumbnails.h"
+#include "widgets/TOfficeButton.h"
 
 using namespace DialogControls;
 using pelikor::kOptionalGameCount;
@@ -22,7 +22,7 @@ TImageList layoutPictures()
 {
     TImageList pictures;
     for (int game = 1; game <= kOptionalGameCount; ++game)
-        pictures << resources::layoutThumbnail(game);
+        pictures << pictures::layoutThumbnail(game);
     return pictures;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Games.h"
-#include "SetupStepDialog.h"
-#include "TTransparentButton2.h"
+#include "setup/core/Games.h"
+#include "setup/SetupStepDialog.h"
+#include "widgets/TTransparentButton2.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
-#include "TStandardDialog.h"
+#include "setup/TStandardDialog.h"
 
-#include "DialogControls.h"
-#include "THemisphereButton.h"
-#include "TOfficeButton.h"
+#include "dialogs/DialogControls.h"
+#include "widgets/THemisphereButton.h"
+#include "widgets/TOfficeButton.h"
 
 using namespace DialogControls;
 using pelikor::kPositionCount;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Positions.h"
-#include "SetupStepDialog.h"
-#include "TColor.h"
+#include "game/core/Positions.h"
+#include "setup/SetupStepDialog.h"
+#include "widgets/ColourNumber.h"
 
 #include <array>
 
@@ -16,8 +16,8 @@ class TStandardDialog : public SetupStepDialog {
 
 public:
     static constexpr QSize kClientSize{203, 224};
-    static constexpr TColor kUnmarked = kClGray;
-    static constexpr TColor kMarked = 255; // red
+    static constexpr ColourNumber kUnmarked = kClGray;
+    static constexpr ColourNumber kMarked = 255; // red
 
     explicit TStandardDialog(Services& services);
 

@@ -1,12 +1,12 @@
-#include "TVyberDialog.h"
+#include "setup/TVyberDialog.h"
 
-#include "AssistantProtocol.h"
-#include "DialogControls.h"
-#include "DialogOwners.h"
-#include "Services.h"
-#include "SoundCues.h"
-#include "TOfficeButton.h"
-#include "TOfficeLabel.h"
+#include "dialogs/AssistantProtocol.h"
+#include "dialogs/DialogControls.h"
+#include "dialogs/DialogOwners.h"
+#include "dialogs/Services.h"
+#include "services/SoundCues.h"
+#include "widgets/TOfficeButton.h"
+#include "widgets/TOfficeLabel.h"
 
 using namespace DialogControls;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SetupDialog.h"
+#include "setup/SetupDialog.h"
 
 // The game-type chooser, the first balloon of a new game: the standard
 // game or an optional one. It stays on screen, disabled, while the dialog

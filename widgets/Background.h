@@ -1,13 +1,13 @@
 #pragma once
 
-#include "TColor.h"
+#include "widgets/ColourNumber.h"
 
 #include <QPalette>
 #include <QWidget>
 
 // Fills the widget with one colour behind its children, as the program's
 // forms and panels are coloured.
-inline void setBackground(QWidget* widget, TColor colour)
+inline void setBackground(QWidget* widget, ColourNumber colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, toQColor(colour));

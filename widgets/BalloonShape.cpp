@@ -1,4 +1,4 @@
-#include "BalloonShape.h"
+#include "widgets/BalloonShape.h"
 
 #include <QPolygon>
 

@@ -1,4 +1,4 @@
-#include "FlatControl.h"
+#include "widgets/FlatControl.h"
 
 #include <QMouseEvent>
 

@@ -1,19 +1,19 @@
 #pragma once
 
-#include "TColor.h"
+#include "widgets/ColourNumber.h"
 
 #include <QPainter>
 #include <QRect>
 
 // The window system's colours for three-dimensional frames.
-inline constexpr TColor kClBtnHighlight = 0xFFFFFF;
-inline constexpr TColor kClBtnShadow = kClGray;
-inline constexpr TColor kCl3DLight = kClSilver;
-inline constexpr TColor kCl3DDkShadow = 0x000000;
+inline constexpr ColourNumber kClBtnHighlight = 0xFFFFFF;
+inline constexpr ColourNumber kClBtnShadow = kClGray;
+inline constexpr ColourNumber kCl3DLight = kClSilver;
+inline constexpr ColourNumber kCl3DDkShadow = 0x000000;
 
 // A frame of the given width along the inside of rect: one colour on the
 // top and left sides, another on the bottom and right ones.
-inline void drawFrame3D(QPainter& painter, const QRect& rect, TColor topLeft, TColor bottomRight, int width)
+inline void drawFrame3D(QPainter& painter, const QRect& rect, ColourNumber topLeft, ColourNumber bottomRight, int width)
 {
     const QColor light = toQColor(topLeft);
     const QColor dark = toQColor(bottomRight);

@@ -1,4 +1,4 @@
-#include "GradientFill.h"
+#include "widgets/GradientFill.h"
 
 #include <algorithm>
 #include <vector>
@@ -25,7 +25,7 @@ std::vector<int> bandsAlong(int length, bool mirrored)
 
 } // namespace
 
-QRgb GradientFill::bandColour(TColor begin, TColor end, int band)
+QRgb GradientFill::bandColour(ColourNumber begin, ColourNumber end, int band)
 {
     const QColor b = toQColor(begin);
     const QColor e = toQColor(end);
@@ -46,7 +46,7 @@ int GradientFill::mirroredBandAt(int pos, int length)
     return std::min(kBands - 1, (2 * kBands * (fromEdge + 1) - 1) / length);
 }
 
-QImage GradientFill::paint(QSize size, TGradientStyle style, TColor begin, TColor end)
+QImage GradientFill::paint(QSize size, TGradientStyle style, ColourNumber begin, ColourNumber end)
 {
     QImage image(size, QImage::Format_ARGB32);
     if (size.isEmpty())

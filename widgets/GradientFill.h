@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TColor.h"
+#include "widgets/ColourNumber.h"
 
 #include <QImage>
 #include <QSize>
@@ -16,7 +16,7 @@ public:
 
     // The colour of band k (0..255): begin + (end - begin) * k / 255 per
     // component, rounded to the nearest as an integer multiply-divide does.
-    static QRgb bandColour(TColor begin, TColor end, int band);
+    static QRgb bandColour(ColourNumber begin, ColourNumber end, int band);
 
     // The band drawn last over pixel position pos when the bands k cover
     // k * extent / 256 up to (k + 1) * extent / 256, extent > 0.
@@ -26,5 +26,5 @@ public:
     // length: bands run from both ends towards the middle.
     static int mirroredBandAt(int pos, int length);
 
-    static QImage paint(QSize size, TGradientStyle style, TColor begin, TColor end);
+    static QImage paint(QSize size, TGradientStyle style, ColourNumber begin, ColourNumber end);
 };

@@ -1,4 +1,4 @@
-#include "HemisphereImages.h"
+#include "widgets/HemisphereImages.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HemisphereLook.h"
+#include "widgets/HemisphereLook.h"
 
 #include <QColor>
 #include <QFont>

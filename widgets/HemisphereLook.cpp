@@ -1,4 +1,4 @@
-#include "HemisphereLook.h"
+#include "widgets/HemisphereLook.h"
 
 int HemisphereLook::ringsWidth() const
 {

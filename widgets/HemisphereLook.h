@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TColor.h"
+#include "widgets/ColourNumber.h"
 
 #include <QImage>
 #include <QSize>
@@ -16,10 +16,10 @@ struct HemisphereLook {
     THemisphereBevel bevelInner = THemisphereBevel::hbNone;
     THemisphereBevel bevelOuter = THemisphereBevel::hbLowered;
     int bevelWidth = 2;
-    TColor borderColor = kClGray;
+    ColourNumber borderColor = kClGray;
     THemisphereBorderStyle borderStyle = THemisphereBorderStyle::bsNone;
     QString caption;
-    TColor faceColor = kClGray;
+    ColourNumber faceColor = kClGray;
     bool faceShaded = true;
     bool faceTransparent = false;
     QImage glyph;

@@ -1,4 +1,4 @@
-#include "LampPictures.h"
+#include "widgets/LampPictures.h"
 
 #include <QHash>
 #include <QPainter>
@@ -66,7 +66,7 @@ QPainterPath figureOf(LampShape shape)
 // Draws smoothly, then snaps every pixel to either the lamp or the
 // transparent colour, since a colour-keyed bitmap has no partial pixels.
 // A lamp pixel that happens to equal the key colour is nudged off it.
-QImage drawLamp(LampShape shape, LampState state, TColor key)
+QImage drawLamp(LampShape shape, LampState state, ColourNumber key)
 {
     const QSize size = sizeOf(shape);
     QImage smooth(size, QImage::Format_ARGB32);
@@ -140,7 +140,7 @@ const CachedLamp& cachedLamp(const QString& name)
     const auto known = lampNames().constFind(name);
     if (known == lampNames().cend())
         return none;
-    const TColor key = LampPictures::keyColour(name);
+    const ColourNumber key = LampPictures::keyColour(name);
     CachedLamp lamp;
     lamp.bitmap = drawLamp(known->shape, known->state, key);
     QImage keyed = lamp.bitmap.convertToFormat(QImage::Format_ARGB32);
@@ -165,7 +165,7 @@ QPixmap LampPictures::pixmap(const QString& name)
     return cachedLamp(name).pixmap;
 }
 
-TColor LampPictures::keyColour(const QString& name)
+ColourNumber LampPictures::keyColour(const QString& name)
 {
     const auto known = lampNames().constFind(name);
     if (known != lampNames().cend() && known->shape == LampShape::Button)

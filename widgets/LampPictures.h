@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TColor.h"
+#include "widgets/ColourNumber.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -14,15 +14,15 @@
 // "DOWN3UP".
 class LampPictures {
 public:
-    static constexpr TColor kButtonLampKey = 0xFFFFFF; // white
-    static constexpr TColor kLabelLampKey = 0x00FFFF;  // yellow
+    static constexpr ColourNumber kButtonLampKey = 0xFFFFFF; // white
+    static constexpr ColourNumber kLabelLampKey = 0x00FFFF;  // yellow
 
     // The bitmap with its transparent colour; a null image for an unknown name.
     static QImage bitmap(const QString& name);
     // The bitmap ready to draw: its transparent colour made see-through.
     static QPixmap pixmap(const QString& name);
     // The transparent colour of a lamp.
-    static TColor keyColour(const QString& name);
+    static ColourNumber keyColour(const QString& name);
     // The first part of a lamp's name for the pointer's state over its
     // control: "OFF" away from it, "ON" over it, "DOWN" over it and pressed.
     static QString stateName(bool hot, bool pressed);

@@ -1,4 +1,4 @@
-#include "RegionData.h"
+#include "widgets/RegionData.h"
 
 #include <QRect>
 

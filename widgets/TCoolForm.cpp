@@ -1,6 +1,6 @@
-#include "TCoolForm.h"
+#include "widgets/TCoolForm.h"
 
-#include "RegionData.h"
+#include "widgets/RegionData.h"
 
 #include <QEvent>
 #include <QMouseEvent>

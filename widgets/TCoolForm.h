@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PictureSource.h"
+#include "widgets/PictureSource.h"
 
 #include <QByteArray>
 #include <QPixmap>

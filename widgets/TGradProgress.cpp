@@ -1,6 +1,6 @@
-#include "TGradProgress.h"
+#include "widgets/TGradProgress.h"
 
-#include "Frame3D.h"
+#include "widgets/Frame3D.h"
 
 #include <QPainter>
 
@@ -10,7 +10,7 @@ namespace {
 
 constexpr QSize kNewSize(150, 16);
 // Colour of column x of a filled part of length filled > 0.
-QRgb columnColour(TColor start, TColor end, int x, int filled)
+QRgb columnColour(ColourNumber start, ColourNumber end, int x, int filled)
 {
     const int factor = 255 * x / filled;
     const QColor s = toQColor(start);
@@ -44,25 +44,25 @@ void TGradProgress::setBevelWidth(int width)
     update();
 }
 
-void TGradProgress::setStartColor(TColor colour)
+void TGradProgress::setStartColor(ColourNumber colour)
 {
     startColor_ = colour;
     update();
 }
 
-void TGradProgress::setEndColor(TColor colour)
+void TGradProgress::setEndColor(ColourNumber colour)
 {
     endColor_ = colour;
     update();
 }
 
-void TGradProgress::setBackColor(TColor colour)
+void TGradProgress::setBackColor(ColourNumber colour)
 {
     backColor_ = colour;
     update();
 }
 
-void TGradProgress::setFontColor(TColor colour)
+void TGradProgress::setFontColor(ColourNumber colour)
 {
     fontColor_ = colour;
     update();

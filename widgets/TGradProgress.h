@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GradientFill.h"
-#include "TColor.h"
+#include "widgets/ColourNumber.h"
+#include "widgets/GradientFill.h"
 
 #include <QWidget>
 
@@ -22,14 +22,14 @@ public:
     void setBevelStyle(TBevelStyle style);
     int bevelWidth() const { return bevelWidth_; }
     void setBevelWidth(int width);
-    TColor startColor() const { return startColor_; }
-    void setStartColor(TColor colour);
-    TColor endColor() const { return endColor_; }
-    void setEndColor(TColor colour);
-    TColor backColor() const { return backColor_; }
-    void setBackColor(TColor colour);
-    TColor fontColor() const { return fontColor_; }
-    void setFontColor(TColor colour);
+    ColourNumber startColor() const { return startColor_; }
+    void setStartColor(ColourNumber colour);
+    ColourNumber endColor() const { return endColor_; }
+    void setEndColor(ColourNumber colour);
+    ColourNumber backColor() const { return backColor_; }
+    void setBackColor(ColourNumber colour);
+    ColourNumber fontColor() const { return fontColor_; }
+    void setFontColor(ColourNumber colour);
     int position() const { return position_; }
     // Ignored when negative or unchanged; clamped to the maximum; repaints at once.
     void setPosition(int position);
@@ -57,10 +57,10 @@ private:
     TGradientStyle style_ = TGradientStyle::gsHorizontal;
     TBevelStyle bevelStyle_ = TBevelStyle::bsLowered;
     int bevelWidth_ = 1;
-    TColor startColor_ = 0xFFFFFF;
-    TColor endColor_ = 0x0000FF;
-    TColor backColor_ = 0x000000;
-    TColor fontColor_ = 0xFFFFFF;
+    ColourNumber startColor_ = 0xFFFFFF;
+    ColourNumber endColor_ = 0x0000FF;
+    ColourNumber backColor_ = 0x000000;
+    ColourNumber fontColor_ = 0xFFFFFF;
     int position_ = 0;
     int maxValue_ = 100;
     int step_ = 10;

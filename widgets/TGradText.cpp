@@ -1,4 +1,4 @@
-#include "TGradText.h"
+#include "widgets/TGradText.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -23,13 +23,13 @@ TGradText::TGradText(QWidget* parent) : QWidget(parent)
     setFont(newFont);
 }
 
-void TGradText::setBeginColor(TColor colour)
+void TGradText::setBeginColor(ColourNumber colour)
 {
     beginColor_ = colour;
     lookChanged();
 }
 
-void TGradText::setEndColor(TColor colour)
+void TGradText::setEndColor(ColourNumber colour)
 {
     endColor_ = colour;
     lookChanged();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GradientFill.h"
-#include "TColor.h"
+#include "widgets/ColourNumber.h"
+#include "widgets/GradientFill.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -16,10 +16,10 @@ class TGradText : public QWidget {
 public:
     explicit TGradText(QWidget* parent = nullptr);
 
-    TColor beginColor() const { return beginColor_; }
-    void setBeginColor(TColor colour);
-    TColor endColor() const { return endColor_; }
-    void setEndColor(TColor colour);
+    ColourNumber beginColor() const { return beginColor_; }
+    void setBeginColor(ColourNumber colour);
+    ColourNumber endColor() const { return endColor_; }
+    void setEndColor(ColourNumber colour);
     TGradientStyle gradientStyle() const { return style_; }
     void setGradientStyle(TGradientStyle style);
     QStringList lines() const { return lines_; }
@@ -49,8 +49,8 @@ private:
     void lookChanged();
     int textFlags() const;
 
-    TColor beginColor_ = 0x00FFFF;
-    TColor endColor_ = 0x0000FF;
+    ColourNumber beginColor_ = 0x00FFFF;
+    ColourNumber endColor_ = 0x0000FF;
     TGradientStyle style_ = TGradientStyle::gsVertical;
     QStringList lines_{QStringLiteral("GradText")};
     TJustification justification_ = TJustification::jCenter;

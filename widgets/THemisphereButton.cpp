@@ -1,4 +1,4 @@
-#include "THemisphereButton.h"
+#include "widgets/THemisphereButton.h"
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -87,7 +87,7 @@ void THemisphereButton::setBevelWidth(int width)
         setLook(&HemisphereLook::bevelWidth, width);
 }
 
-void THemisphereButton::setBorderColor(TColor colour)
+void THemisphereButton::setBorderColor(ColourNumber colour)
 {
     setLook(&HemisphereLook::borderColor, colour);
 }
@@ -112,7 +112,7 @@ void THemisphereButton::setDown(bool down)
     repaint();
 }
 
-void THemisphereButton::setFaceColor(TColor colour)
+void THemisphereButton::setFaceColor(ColourNumber colour)
 {
     setLook(&HemisphereLook::faceColor, colour);
 }

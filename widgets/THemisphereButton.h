@@ -1,8 +1,8 @@
 #pragma once
 
-#include "HemisphereImages.h"
-#include "HemisphereLook.h"
-#include "TColor.h"
+#include "widgets/ColourNumber.h"
+#include "widgets/HemisphereImages.h"
+#include "widgets/HemisphereLook.h"
 
 #include <QImage>
 #include <QString>
@@ -27,16 +27,16 @@ public:
     void setBevelOuter(THemisphereBevel bevel);
     int bevelWidth() const { return look_.bevelWidth; }
     void setBevelWidth(int width);
-    TColor borderColor() const { return look_.borderColor; }
-    void setBorderColor(TColor colour);
+    ColourNumber borderColor() const { return look_.borderColor; }
+    void setBorderColor(ColourNumber colour);
     THemisphereBorderStyle borderStyle() const { return look_.borderStyle; }
     void setBorderStyle(THemisphereBorderStyle style);
     QString caption() const { return look_.caption; }
     void setCaption(const QString& caption);
     bool isDown() const { return down_; }
     void setDown(bool down);
-    TColor faceColor() const { return look_.faceColor; }
-    void setFaceColor(TColor colour);
+    ColourNumber faceColor() const { return look_.faceColor; }
+    void setFaceColor(ColourNumber colour);
     bool faceShaded() const { return look_.faceShaded; }
     void setFaceShaded(bool shaded);
     bool faceTransparent() const { return look_.faceTransparent; }

@@ -1,7 +1,7 @@
-#include "TOfficeButton.h"
+#include "widgets/TOfficeButton.h"
 
-#include "LampPictures.h"
-#include "ParentColour.h"
+#include "widgets/LampPictures.h"
+#include "widgets/ParentColour.h"
 
 #include <QPainter>
 
@@ -27,7 +27,7 @@ TOfficeButton::TOfficeButton(QWidget* parent) : FlatControl(kAnyButtonPresses, p
     resize(kNewSize);
 }
 
-void TOfficeButton::setBorderColor(TColor colour)
+void TOfficeButton::setBorderColor(ColourNumber colour)
 {
     borderColor_ = colour;
     update();
@@ -39,7 +39,7 @@ void TOfficeButton::setBorderWidth(quint8 width)
     update();
 }
 
-void TOfficeButton::setButtonColor(TColor colour)
+void TOfficeButton::setButtonColor(ColourNumber colour)
 {
     buttonColor_ = colour;
     update();

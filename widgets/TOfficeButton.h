@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FlatControl.h"
-#include "TColor.h"
+#include "widgets/ColourNumber.h"
+#include "widgets/FlatControl.h"
 
 #include <QString>
 #include <QWidget>
@@ -17,12 +17,12 @@ public:
 
     explicit TOfficeButton(QWidget* parent = nullptr);
 
-    TColor borderColor() const { return borderColor_; }
-    void setBorderColor(TColor colour);
+    ColourNumber borderColor() const { return borderColor_; }
+    void setBorderColor(ColourNumber colour);
     quint8 borderWidth() const { return borderWidth_; }
     void setBorderWidth(quint8 width);
-    TColor buttonColor() const { return buttonColor_; }
-    void setButtonColor(TColor colour);
+    ColourNumber buttonColor() const { return buttonColor_; }
+    void setButtonColor(ColourNumber colour);
     QString caption() const { return caption_; }
     void setCaption(const QString& caption);
     int roundSize() const { return roundSize_; }
@@ -45,9 +45,9 @@ protected:
     void clickedOnControl() override;
 
 private:
-    TColor borderColor_ = kClGray;
+    ColourNumber borderColor_ = kClGray;
     quint8 borderWidth_ = 1;
-    TColor buttonColor_ = kClSilver;
+    ColourNumber buttonColor_ = kClSilver;
     QString caption_ = QStringLiteral("OfficeButton");
     int roundSize_ = 20;
     bool transparent_ = true;

@@ -1,7 +1,7 @@
-#include "TOfficeLabel.h"
+#include "widgets/TOfficeLabel.h"
 
-#include "LampPictures.h"
-#include "ParentColour.h"
+#include "widgets/LampPictures.h"
+#include "widgets/ParentColour.h"
 
 #include <QPainter>
 
@@ -51,7 +51,7 @@ void TOfficeLabel::setCaption(const QString& caption)
     update();
 }
 
-void TOfficeLabel::setLabelColor(TColor colour)
+void TOfficeLabel::setLabelColor(ColourNumber colour)
 {
     labelColor_ = colour;
     update();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FlatControl.h"
-#include "TColor.h"
+#include "widgets/ColourNumber.h"
+#include "widgets/FlatControl.h"
 
 #include <QString>
 #include <QWidget>
@@ -22,8 +22,8 @@ public:
 
     QString caption() const { return caption_; }
     void setCaption(const QString& caption);
-    TColor labelColor() const { return labelColor_; }
-    void setLabelColor(TColor colour);
+    ColourNumber labelColor() const { return labelColor_; }
+    void setLabelColor(ColourNumber colour);
     TLEDType ledType() const { return ledType_; }
     void setLEDType(TLEDType type);
     bool transparent() const { return transparent_; }
@@ -47,7 +47,7 @@ protected:
 
 private:
     QString caption_ = QStringLiteral("OfficeLabel");
-    TColor labelColor_ = kClSilver;
+    ColourNumber labelColor_ = kClSilver;
     TLEDType ledType_ = TLEDType::RoundLED;
     bool transparent_ = true;
 

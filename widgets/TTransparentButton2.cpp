@@ -1,6 +1,6 @@
-#include "TTransparentButton2.h"
+#include "widgets/TTransparentButton2.h"
 
-#include "Frame3D.h"
+#include "widgets/Frame3D.h"
 
 #include <QKeySequence>
 #include <QPainter>
@@ -11,8 +11,8 @@
 namespace {
 
 constexpr QSize kNewSize(40, 40);
-constexpr TColor kClWindow = 0xFFFFFF;
-constexpr TColor kClWindowText = 0x000000;
+constexpr ColourNumber kClWindow = 0xFFFFFF;
+constexpr ColourNumber kClWindowText = 0x000000;
 
 // Only the left button presses it, and the press follows the pointer out
 // of the button and back.
@@ -30,8 +30,8 @@ QImage pick(const TImageList& list, int index)
 
 // Colours of a frame's top-left and bottom-right sides.
 struct FrameColours {
-    TColor topLeft;
-    TColor bottomRight;
+    ColourNumber topLeft;
+    ColourNumber bottomRight;
 };
 
 constexpr FrameColours kRaised{kClBtnHighlight, kClBtnShadow};
@@ -80,7 +80,7 @@ void TTransparentButton2::setAlignment(Qt::Alignment alignment)
     update();
 }
 
-void TTransparentButton2::setColor(TColor colour)
+void TTransparentButton2::setColor(ColourNumber colour)
 {
     color_ = colour;
     update();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FlatControl.h"
-#include "TColor.h"
+#include "widgets/ColourNumber.h"
+#include "widgets/FlatControl.h"
 
 #include <QFont>
 #include <QImage>
@@ -39,8 +39,8 @@ public:
     void setCaption(const QString& caption);
     Qt::Alignment alignment() const { return alignment_; }
     void setAlignment(Qt::Alignment alignment);
-    TColor color() const { return color_; }
-    void setColor(TColor colour);
+    ColourNumber color() const { return color_; }
+    void setColor(ColourNumber colour);
     bool isDown() const { return down_; }
     void setDown(bool down);
     QFont hiFont() const { return hiFont_; }
@@ -102,7 +102,7 @@ private:
     int borderWidth_ = 1;
     QString caption_;
     Qt::Alignment alignment_ = Qt::AlignCenter;
-    TColor color_;
+    ColourNumber color_;
     bool down_ = false;
     QFont hiFont_;
     TFrameStyle frameStyle_ = TFrameStyle::fsExplorer;

@@ -1,4 +1,4 @@
-#include "tformshape.h"
+#include "widgets/tformshape.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BalloonShape.h"
+#include "widgets/BalloonShape.h"
 
 #include <QObject>
 #include <QRegion>

@@ -1,7 +1,7 @@
 // What the search for a running copy costs a start: with no copy at all,
 // and beside the sockets that killed copies left behind (each one cleared
 // by the search that finds it, so every round lays them again).
-#include "SingleCopy.h"
+#include "services/SingleCopy.h"
 
 #include <QCoreApplication>
 #include <QDir>

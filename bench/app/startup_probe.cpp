@@ -4,8 +4,8 @@
 // (`startup_probe minimal`), and exits as soon as the main window is first
 // exposed on screen, so that whole-process timings (hyperfine) compare
 // the two starts.
-#include "Entry.h"
-#include "PelikorApplication.h"
+#include "app/Entry.h"
+#include "app/PelikorApplication.h"
 
 #include <QMainWindow>
 #include <QWindow>

@@ -1,13 +1,13 @@
 // The shell's windows on a real X server: from a command to its balloon on
 // the screen with its shape, the boss screen's toggle, and for comparison
 // the main window's own first show.
-#include "EmptyBestTable.h"
-#include "PelikorWindows.h"
-#include "TempFolder.h"
-#include "THlavniDialog.h"
-#include "TNapovedaDialog.h"
-#include "TPomocnikDialog.h"
-#include "TUvitaniDialog.h"
+#include "app/PelikorWindows.h"
+#include "dialogs/TPomocnikDialog.h"
+#include "frame/THlavniDialog.h"
+#include "frame/TNapovedaDialog.h"
+#include "frame/TUvitaniDialog.h"
+#include "tests/support/EmptyBestTable.h"
+#include "tests/support/TempFolder.h"
 
 #include <QApplication>
 #include <QWindow>

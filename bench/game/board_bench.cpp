@@ -1,5 +1,5 @@
 // The board's two operations as a click runs them.
-#include "Board.h"
+#include "game/core/Board.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,11 +1,11 @@
 // One tick of the game monitor on a board in the middle of a game, alone
 // and together with the settings read that precedes it in the window.
-#include "Board.h"
-#include "Jumps.h"
-#include "Games.h"
-#include "Monitor.h"
-#include "ProfileFile.h"
-#include "QuietProfile.h"
+#include "bench/services/QuietProfile.h"
+#include "game/core/Board.h"
+#include "game/core/Jumps.h"
+#include "game/core/Monitor.h"
+#include "services/core/ProfileFile.h"
+#include "setup/core/Games.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "DbfFormat.h"
-#include "FileStore.h"
-#include "Games.h"
-#include "MdxFormat.h"
+#include "scores/core/DbfFormat.h"
+#include "scores/core/FileStore.h"
+#include "scores/core/MdxFormat.h"
+#include "setup/core/Games.h"
 
 #include <filesystem>
 #include <string>
@@ -12,11 +12,12 @@
 // its index, into `dir` as our engine writes them.
 inline void writeSpreadTable(const std::filesystem::path& dir, std::size_t count)
 {
-    DbfTable table;
-    table.lastUpdate = DbaseDate::today();
+    pelikor::DbfTable table;
+    table.lastUpdate = pelikor::DbaseDate::today();
     for (std::size_t i = 0; i < count; ++i)
         table.records.push_back({false, "Hráč číslo " + std::to_string(i * 7919 % count), long(i % 17) + 1,
                                  std::string(pelikor::kGames[i % pelikor::kGameCount].code),
                                  {2026, 1 + int(i % 12), 1 + int(i % 28)}});
-    filestore::replaceAll({{dir / "Pelkor.mdx", mdx::build(table, "Pelkor")}, {dir / "Pelkor.dbf", dbf::serialize(table)}});
+    pelikor::filestore::replaceAll(
+        {{dir / "Pelkor.mdx", pelikor::mdx::build(table, "Pelkor")}, {dir / "Pelkor.dbf", pelikor::dbf::serialize(table)}});
 }

@@ -5,18 +5,18 @@
 // of the eight games) and on one of 10,000 records. Each figure includes
 // the event loop's turn that paints what changed.
 
-#include "BoardPanel.h"
-#include "CuePlayer.h"
-#include "DbaseTable.h"
-#include "OffscreenBenchmarks.h"
-#include "PelikorWindows.h"
-#include "SpreadTable.h"
-#include "TDataModule1.h"
-#include "TTabulkaDialog.h"
-#include "TVymazatDialog.h"
-#include "TVysledekDialog.h"
-#include "TempFolder.h"
-#include "THlavniDialog.h"
+#include "app/PelikorWindows.h"
+#include "bench/scores/SpreadTable.h"
+#include "frame/THlavniDialog.h"
+#include "game/BoardPanel.h"
+#include "scores/core/DbaseTable.h"
+#include "scores/TDataModule1.h"
+#include "scores/TTabulkaDialog.h"
+#include "scores/TVymazatDialog.h"
+#include "scores/TVysledekDialog.h"
+#include "services/CuePlayer.h"
+#include "tests/support/OffscreenBenchmarks.h"
+#include "tests/support/TempFolder.h"
 
 #include <QApplication>
 #include <QTabWidget>
@@ -26,6 +26,8 @@
 #include <chrono>
 #include <map>
 #include <memory>
+
+using namespace pelikor;
 
 namespace {
 

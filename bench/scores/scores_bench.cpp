@@ -4,11 +4,11 @@
 // table of 10,000 records written by python3-dbf, and growing tables for
 // the complexity of each step.
 
-#include "DbaseTable.h"
-#include "Games.h"
-#include "ResultStore.h"
-#include "SpreadTable.h"
-#include "TempFolder.h"
+#include "bench/scores/SpreadTable.h"
+#include "scores/core/DbaseTable.h"
+#include "scores/core/ResultStore.h"
+#include "setup/core/Games.h"
+#include "tests/support/TempFolder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,6 +17,8 @@
 #include <map>
 #include <stdexcept>
 #include <string>
+
+using namespace pelikor;
 
 namespace fs = std::filesystem;
 

@@ -3,14 +3,14 @@
 // procedure that lays a game, on the whole program. A showing counts once
 // the window has painted; the way back to where the next round begins is
 // not timed.
-#include "EmptyBestTable.h"
-#include "Games.h"
-#include "OffscreenBenchmarks.h"
-#include "PelikorWindows.h"
-#include "RecordingCuePlayer.h"
-#include "THlavniDialog.h"
-#include "THraDialog.h"
-#include "TVyberDialog.h"
+#include "app/PelikorWindows.h"
+#include "frame/THlavniDialog.h"
+#include "setup/core/Games.h"
+#include "setup/THraDialog.h"
+#include "setup/TVyberDialog.h"
+#include "tests/support/EmptyBestTable.h"
+#include "tests/support/OffscreenBenchmarks.h"
+#include "tests/support/RecordingCuePlayer.h"
 
 #include <QAction>
 #include <QCoreApplication>

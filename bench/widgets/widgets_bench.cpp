@@ -1,15 +1,15 @@
 // Painting each widget once at the size the program uses it, rendering one
 // 40 x 40 peg and the title (also for a screen of ratio 2), and building a
 // balloon's region and outline.
-#include "BalloonShape.h"
-#include "HemisphereImages.h"
-#include "OffscreenBenchmarks.h"
-#include "TGradProgress.h"
-#include "TGradText.h"
-#include "THemisphereButton.h"
-#include "TOfficeButton.h"
-#include "TOfficeLabel.h"
-#include "TTransparentButton2.h"
+#include "tests/support/OffscreenBenchmarks.h"
+#include "widgets/BalloonShape.h"
+#include "widgets/HemisphereImages.h"
+#include "widgets/TGradProgress.h"
+#include "widgets/TGradText.h"
+#include "widgets/THemisphereButton.h"
+#include "widgets/TOfficeButton.h"
+#include "widgets/TOfficeLabel.h"
+#include "widgets/TTransparentButton2.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -138,7 +138,7 @@ static void BM_RenderPeg(benchmark::State& state)
 {
     THemisphereButton button;
     button.resize(40, 40);
-    TColor colours[2] = {8421631, 16744703};
+    ColourNumber colours[2] = {8421631, 16744703};
     int i = 0;
     for (auto _ : state) {
         // A change of face colour is what a selection costs a peg.

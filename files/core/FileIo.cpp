@@ -1,6 +1,6 @@
-#include "FileIo.h"
+#include "files/core/FileIo.h"
 
-#include "FileError.h"
+#include "files/core/FileError.h"
 
 #include <algorithm>
 #include <cerrno>

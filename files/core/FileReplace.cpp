@@ -1,9 +1,9 @@
-#include "FileReplace.h"
+#include "files/core/FileReplace.h"
 
-#include "FileDescriptor.h"
-#include "FileError.h"
-#include "FileIo.h"
-#include "LinkChain.h"
+#include "files/core/FileDescriptor.h"
+#include "files/core/FileError.h"
+#include "files/core/FileIo.h"
+#include "files/core/LinkChain.h"
 
 #include <algorithm>
 #include <cerrno>

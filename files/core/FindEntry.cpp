@@ -1,6 +1,6 @@
-#include "FindEntry.h"
+#include "files/core/FindEntry.h"
 
-#include "AsciiCase.h"
+#include "files/core/AsciiCase.h"
 
 namespace pelikor {
 

@@ -1,6 +1,6 @@
-#include "FolderLock.h"
+#include "files/core/FolderLock.h"
 
-#include "FileError.h"
+#include "files/core/FileError.h"
 
 #include <cerrno>
 #include <fcntl.h>

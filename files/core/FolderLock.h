@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileDescriptor.h"
+#include "files/core/FileDescriptor.h"
 
 #include <filesystem>
 

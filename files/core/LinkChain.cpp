@@ -1,6 +1,6 @@
-#include "LinkChain.h"
+#include "files/core/LinkChain.h"
 
-#include "FileError.h"
+#include "files/core/FileError.h"
 
 #include <cerrno>
 #include <sys/stat.h>

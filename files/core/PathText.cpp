@@ -1,4 +1,4 @@
-#include "PathText.h"
+#include "files/core/PathText.h"
 
 #include <cstdint>
 

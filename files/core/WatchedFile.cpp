@@ -1,9 +1,9 @@
-#include "WatchedFile.h"
+#include "files/core/WatchedFile.h"
 
-#include "AsciiCase.h"
-#include "FileError.h"
-#include "FindEntry.h"
-#include "LinkChain.h"
+#include "files/core/AsciiCase.h"
+#include "files/core/FileError.h"
+#include "files/core/FindEntry.h"
+#include "files/core/LinkChain.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FileDescriptor.h"
-#include "FileStamp.h"
+#include "files/core/FileDescriptor.h"
+#include "files/core/FileStamp.h"
 
 #include <cstdint>
 #include <filesystem>

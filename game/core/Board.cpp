@@ -1,6 +1,6 @@
-#include "Board.h"
+#include "game/core/Board.h"
 
-#include "Jumps.h"
+#include "game/core/Jumps.h"
 
 namespace pelikor {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Positions.h"
+#include "game/core/Positions.h"
 
 #include <array>
 #include <cstddef>

@@ -1,6 +1,6 @@
-#include "Monitor.h"
+#include "game/core/Monitor.h"
 
-#include "Jumps.h"
+#include "game/core/Jumps.h"
 
 #include <bit>
 

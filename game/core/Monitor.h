@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Board.h"
-#include "Positions.h"
+#include "game/core/Board.h"
+#include "game/core/Positions.h"
 
 #include <array>
 

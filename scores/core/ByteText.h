@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace pelikor {
+
 // Little-endian numbers and ASCII text helpers shared by the file formats.
 namespace bytetext {
 
@@ -60,3 +62,5 @@ inline std::string_view trim(std::string_view s)
 }
 
 } // namespace bytetext
+
+} // namespace pelikor

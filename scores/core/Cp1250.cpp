@@ -1,7 +1,9 @@
-#include "Cp1250.h"
+#include "scores/core/Cp1250.h"
 
 #include <array>
 #include <cstdint>
+
+namespace pelikor {
 
 namespace {
 
@@ -112,3 +114,5 @@ std::string toUtf8(std::string_view bytes)
 }
 
 } // namespace cp1250
+
+} // namespace pelikor

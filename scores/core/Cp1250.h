@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace pelikor {
+
 // Text conversion between UTF-8 and the Central European code page 1250
 // in which the table keeps its text fields.
 namespace cp1250 {
@@ -15,3 +17,5 @@ std::string fromUtf8(std::string_view utf8, std::size_t maxChars = std::string_v
 std::string toUtf8(std::string_view bytes);
 
 } // namespace cp1250
+
+} // namespace pelikor

@@ -1,7 +1,9 @@
-#include "DbaseDate.h"
+#include "scores/core/DbaseDate.h"
 
 #include <charconv>
 #include <ctime>
+
+namespace pelikor {
 
 bool DbaseDate::isValid(int year, int month, int day)
 {
@@ -51,3 +53,5 @@ DateTextCodec dayMonthYearCodec()
     };
     return codec;
 }
+
+} // namespace pelikor

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace pelikor {
+
 // A calendar day as a dBASE date field holds it; the null date (a blank
 // field) sorts before every real day.
 struct DbaseDate {
@@ -31,3 +33,5 @@ struct DateTextCodec {
 // Day.month.year with a four-digit year, as "8.1.2026"; the default when no
 // locale is at hand (the template tool, the core tests).
 DateTextCodec dayMonthYearCodec();
+
+} // namespace pelikor

@@ -1,14 +1,16 @@
 // Opening, loading and closing the table, and taking in what another copy
 // of the program wrote.
 
-#include "DbaseTable.h"
+#include "scores/core/DbaseTable.h"
 
-#include "DbaseError.h"
-#include "MdxFormat.h"
-#include "StepLock.h"
+#include "scores/core/DbaseError.h"
+#include "scores/core/MdxFormat.h"
+#include "scores/core/StepLock.h"
 
 #include <algorithm>
 #include <optional>
+
+namespace pelikor {
 
 DbaseTable::DbaseTable(DateTextCodec codec) : codec_(std::move(codec)) {}
 
@@ -141,3 +143,5 @@ void DbaseTable::createEmpty(const std::filesystem::path& dir, std::string_view 
     const auto index = filestore::resolve(dir, indexFile);
     filestore::replaceAll({{index, mdx::build(empty, table.stem().string())}, {table, dbf::serialize(empty)}});
 }
+
+} // namespace pelikor

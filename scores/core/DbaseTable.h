@@ -1,10 +1,10 @@
 #pragma once
 
-#include "DbaseDate.h"
-#include "DbfFormat.h"
-#include "FileStamp.h"
-#include "FileStore.h"
-#include "TableRow.h"
+#include "files/core/FileStamp.h"
+#include "scores/core/DbaseDate.h"
+#include "scores/core/DbfFormat.h"
+#include "scores/core/FileStore.h"
+#include "scores/core/TableRow.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace pelikor {
 
 // The best table: one dBASE table file with its production index, opened
 // from a folder, seen through a selection by game and an order, with one
@@ -159,3 +161,5 @@ private:
 
     std::unique_ptr<filestore::FolderLock> heldLock_;
 };
+
+} // namespace pelikor

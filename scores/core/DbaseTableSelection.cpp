@@ -1,13 +1,15 @@
 // The selection by game, the orders, moving the current record and reading
 // its fields.
 
-#include "DbaseTable.h"
+#include "scores/core/DbaseTable.h"
 
-#include "ByteText.h"
-#include "Cp1250.h"
-#include "DbaseError.h"
+#include "scores/core/ByteText.h"
+#include "scores/core/Cp1250.h"
+#include "scores/core/DbaseError.h"
 
 #include <algorithm>
+
+namespace pelikor {
 
 namespace {
 
@@ -235,3 +237,5 @@ std::vector<DbaseTable::Row> DbaseTable::rows()
     }
     return out;
 }
+
+} // namespace pelikor

@@ -1,17 +1,19 @@
 // Editing, inserting and posting records, and replacing the table by its
 // template.
 
-#include "DbaseTable.h"
+#include "scores/core/DbaseTable.h"
 
-#include "ByteText.h"
-#include "Cp1250.h"
-#include "DbaseError.h"
-#include "MdxFormat.h"
-#include "MdxReader.h"
-#include "StepLock.h"
+#include "scores/core/ByteText.h"
+#include "scores/core/Cp1250.h"
+#include "scores/core/DbaseError.h"
+#include "scores/core/MdxFormat.h"
+#include "scores/core/MdxReader.h"
+#include "scores/core/StepLock.h"
 
 #include <algorithm>
 #include <charconv>
+
+namespace pelikor {
 
 namespace {
 
@@ -156,3 +158,5 @@ void DbaseTable::resetFromTemplate(const std::filesystem::path& templateDir)
     }
     open();
 }
+
+} // namespace pelikor

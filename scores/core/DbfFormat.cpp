@@ -1,12 +1,14 @@
-#include "DbfFormat.h"
+#include "scores/core/DbfFormat.h"
 
-#include "ByteText.h"
-#include "DbaseError.h"
+#include "scores/core/ByteText.h"
+#include "scores/core/DbaseError.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstring>
+
+namespace pelikor {
 
 namespace {
 
@@ -219,3 +221,5 @@ std::string serialize(const DbfTable& table)
 }
 
 } // namespace dbf
+
+} // namespace pelikor

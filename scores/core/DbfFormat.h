@@ -1,11 +1,13 @@
 #pragma once
 
-#include "DbaseDate.h"
+#include "scores/core/DbaseDate.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace pelikor {
 
 // The widths of the four fields. Our own files use the defaults; a table
 // written by another program keeps its own widths.
@@ -56,3 +58,5 @@ std::string serialize(const DbfTable& table);
 long long largestTahy(const DbfLayout& layout);
 
 } // namespace dbf
+
+} // namespace pelikor

@@ -1,9 +1,11 @@
-#include "FileStore.h"
+#include "scores/core/FileStore.h"
 
-#include "DbaseError.h"
-#include "FileError.h"
-#include "FileIo.h"
-#include "FindEntry.h"
+#include "files/core/FileError.h"
+#include "files/core/FileIo.h"
+#include "files/core/FindEntry.h"
+#include "scores/core/DbaseError.h"
+
+namespace pelikor {
 
 namespace filestore {
 
@@ -50,3 +52,5 @@ void replaceAll(const std::vector<std::pair<fs::path, std::string>>& files, cons
 FolderLock::FolderLock(const fs::path& dir) : lock_(reported([&] { return pelikor::FolderLock(dir); })) {}
 
 } // namespace filestore
+
+} // namespace pelikor

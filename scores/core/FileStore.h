@@ -1,13 +1,15 @@
 #pragma once
 
-#include "FileReplace.h"
-#include "FolderLock.h"
+#include "files/core/FileReplace.h"
+#include "files/core/FolderLock.h"
 
 #include <filesystem>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+namespace pelikor {
 
 // The file layer as the table engine uses it: its failures come as
 // DbaseError, whose message names the file.
@@ -45,3 +47,5 @@ private:
 };
 
 } // namespace filestore
+
+} // namespace pelikor

@@ -1,11 +1,13 @@
-#include "MdxFormat.h"
+#include "scores/core/MdxFormat.h"
 
-#include "ByteText.h"
+#include "scores/core/ByteText.h"
 
 #include <algorithm>
 #include <cstring>
 #include <numeric>
 #include <utility>
+
+namespace pelikor {
 
 namespace {
 
@@ -222,3 +224,5 @@ std::string build(const DbfTable& table, std::string_view tableName)
 }
 
 } // namespace mdx
+
+} // namespace pelikor

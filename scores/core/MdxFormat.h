@@ -1,11 +1,13 @@
 #pragma once
 
-#include "DbfFormat.h"
+#include "scores/core/DbfFormat.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace pelikor {
 
 // The production index file in the dBASE IV multiple-index layout:
 // 512-byte pages, a tag table, and one B-tree per tag.
@@ -51,3 +53,5 @@ std::string numericKey(long long value);
 std::string build(const DbfTable& table, std::string_view tableName);
 
 } // namespace mdx
+
+} // namespace pelikor

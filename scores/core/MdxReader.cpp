@@ -1,13 +1,15 @@
-#include "MdxReader.h"
+#include "scores/core/MdxReader.h"
 
-#include "ByteText.h"
-#include "DbaseError.h"
-#include "MdxFormat.h"
+#include "scores/core/ByteText.h"
+#include "scores/core/DbaseError.h"
+#include "scores/core/MdxFormat.h"
 
-#include "AsciiCase.h"
+#include "files/core/AsciiCase.h"
 
 #include <algorithm>
 #include <set>
+
+namespace pelikor {
 
 namespace {
 
@@ -173,3 +175,5 @@ void requireMatching(const DbfTable& table, std::string_view bytes, const std::s
 }
 
 } // namespace mdx
+
+} // namespace pelikor

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DbfFormat.h"
+#include "scores/core/DbfFormat.h"
 
 #include <cstdint>
 #include <optional>
@@ -8,6 +8,8 @@
 #include <string_view>
 #include <utility>
 #include <vector>
+
+namespace pelikor {
 
 // Reads an index file back: the program builds its orders from the table,
 // but checks that a template's index, whoever wrote it, fits its table.
@@ -35,3 +37,5 @@ std::optional<long long> numericValue(std::string_view key);
 void requireMatching(const DbfTable& table, std::string_view bytes, const std::string& fileName);
 
 } // namespace mdx
+
+} // namespace pelikor

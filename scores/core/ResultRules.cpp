@@ -1,6 +1,8 @@
-#include "ResultRules.h"
+#include "scores/core/ResultRules.h"
 
 #include <algorithm>
+
+namespace pelikor {
 
 namespace results {
 
@@ -54,3 +56,5 @@ StoreTarget storeTarget(const std::vector<Entry>& entries, long long r, const Db
 }
 
 } // namespace results
+
+} // namespace pelikor

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "DbaseDate.h"
+#include "scores/core/DbaseDate.h"
 
 #include <cstdint>
 #include <vector>
+
+namespace pelikor {
 
 // Whether a finished game earns a place among the ten best of its game,
 // and which record the store then writes.
@@ -34,3 +36,5 @@ bool earnsNameField(const std::vector<Entry>& entries, long long r, const DbaseD
 StoreTarget storeTarget(const std::vector<Entry>& entries, long long r, const DbaseDate& today);
 
 } // namespace results
+
+} // namespace pelikor

@@ -1,6 +1,8 @@
-#include "ResultStore.h"
+#include "scores/core/ResultStore.h"
 
-#include "DbaseError.h"
+#include "scores/core/DbaseError.h"
+
+namespace pelikor {
 
 namespace results {
 
@@ -67,3 +69,5 @@ StoreTarget storeResult(DbaseTable& table, std::string_view code, std::string_vi
 }
 
 } // namespace results
+
+} // namespace pelikor

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "DbaseTable.h"
-#include "ResultRules.h"
+#include "scores/core/DbaseTable.h"
+#include "scores/core/ResultRules.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace pelikor {
 
 // The result dialog's reading and writing of the best table, built on the
 // pure rules: select the game, read its entries, store a result.
@@ -32,3 +34,5 @@ StoreTarget storeResult(DbaseTable& table, std::string_view code, std::string_vi
                         const DbaseDate& today);
 
 } // namespace results
+
+} // namespace pelikor

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "FileStore.h"
+#include "scores/core/FileStore.h"
 
 #include <filesystem>
 #include <optional>
+
+namespace pelikor {
 
 // The folder lock for one step of the table, unless the table already holds
 // it for a caller's ExclusiveAccess: a second lock from the same process
@@ -19,3 +21,5 @@ public:
 private:
     std::optional<filestore::FolderLock> lock_;
 };
+
+} // namespace pelikor

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace pelikor {
+
 // One record of the best table as a grid shows it; text in UTF-8.
 struct TableRow {
     std::string jmeno;
@@ -11,3 +13,5 @@ struct TableRow {
     std::string datum;
     std::uint32_t recordNumber = 0;
 };
+
+} // namespace pelikor

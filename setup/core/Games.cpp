@@ -1,4 +1,4 @@
-#include "Games.h"
+#include "setup/core/Games.h"
 
 #include <stdexcept>
 #include <string>

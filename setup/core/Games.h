@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GameLayout.h"
-#include "Positions.h"
+#include "game/core/Positions.h"
+#include "setup/core/GameLayout.h"
 
 #include <array>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "SmallestRemainder.h"
+#include "setup/core/SmallestRemainder.h"
 
-#include "Jumps.h"
+#include "game/core/Jumps.h"
 
 #include <algorithm>
 #include <array>

@@ -1,10 +1,10 @@
-#include "HoleShape.h"
-#include "ProgramDialog.h"
-#include "ProgramFixture.h"
-#include "THemisphereButton.h"
-#include "TOfficeButton.h"
-#include "TOfficeLabel.h"
-#include "TTransparentButton2.h"
+#include "dialogs/ProgramDialog.h"
+#include "game/HoleShape.h"
+#include "tests/support/ProgramFixture.h"
+#include "widgets/THemisphereButton.h"
+#include "widgets/TOfficeButton.h"
+#include "widgets/TOfficeLabel.h"
+#include "widgets/TTransparentButton2.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

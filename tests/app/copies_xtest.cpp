@@ -1,12 +1,12 @@
-#include "CopySearch.h"
-#include "PelikorApplication.h"
-#include "ProgramFixture.h"
-#include "Settings.h"
-#include "SingleCopy.h"
-#include "TGradProgress.h"
-#include "THlavniDialog.h"
-#include "TKopieDialog.h"
-#include "TSpusteniDialog.h"
+#include "app/PelikorApplication.h"
+#include "app/TKopieDialog.h"
+#include "app/TSpusteniDialog.h"
+#include "frame/THlavniDialog.h"
+#include "services/Settings.h"
+#include "services/SingleCopy.h"
+#include "tests/support/CopySearch.h"
+#include "tests/support/ProgramFixture.h"
+#include "widgets/TGradProgress.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

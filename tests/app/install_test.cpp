@@ -1,4 +1,4 @@
-#include "ProgramIcon.h"
+#include "pictures/ProgramIcon.h"
 
 #include <QDir>
 #include <QFile>
@@ -128,12 +128,12 @@ private slots:
         QCOMPARE(keys.value(QStringLiteral("Icon")), QStringLiteral("pelikor2000"));
         QCOMPARE(execArgument(keys.value(QStringLiteral("Exec"))), prefix + QStringLiteral("/Pelikor2000"));
 
-        for (const int size : resources::kProgramIconSizes) {
+        for (const int size : pictures::kProgramIconSizes) {
             const QString icon = data + QStringLiteral("/icons/hicolor/%1x%1/apps/pelikor2000.png").arg(size);
             const QImage picture(icon);
             QCOMPARE(picture.size(), QSize(size, size));
             QCOMPARE(picture.convertToFormat(QImage::Format_ARGB32),
-                     resources::programIconImage(size).convertToFormat(QImage::Format_ARGB32));
+                     pictures::programIconImage(size).convertToFormat(QImage::Format_ARGB32));
         }
     }
 

@@ -1,11 +1,11 @@
-#include "BestTableFolder.h"
-#include "BoardPanel.h"
-#include "Games.h"
-#include "MultimediaCuePlayer.h"
-#include "PelikorApplication.h"
-#include "PelikorWindows.h"
-#include "Settings.h"
-#include "THlavniDialog.h"
+#include "app/PelikorApplication.h"
+#include "app/PelikorWindows.h"
+#include "frame/THlavniDialog.h"
+#include "game/BoardPanel.h"
+#include "services/MultimediaCuePlayer.h"
+#include "services/Settings.h"
+#include "setup/core/Games.h"
+#include "tests/support/BestTableFolder.h"
 
 #include <QDir>
 #include <QFile>

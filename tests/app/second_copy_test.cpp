@@ -1,10 +1,10 @@
-#include "RecordingCuePlayer.h"
-#include "SecondCopy.h"
-#include "TCoolForm.h"
-#include "Settings.h"
-#include "TKopieDialog.h"
-#include "TOfficeButton.h"
-#include "TPomocnikDialog.h"
+#include "app/SecondCopy.h"
+#include "app/TKopieDialog.h"
+#include "dialogs/TPomocnikDialog.h"
+#include "services/Settings.h"
+#include "tests/support/RecordingCuePlayer.h"
+#include "widgets/TCoolForm.h"
+#include "widgets/TOfficeButton.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,7 +54,7 @@ private slots:
     {
         CopyFixture fixture;
         TKopieDialog& warning = fixture.warning();
-        for (TColor expected : {TKopieDialog::kStrongPink, TKopieDialog::kLightPink, TKopieDialog::kStrongPink,
+        for (ColourNumber expected : {TKopieDialog::kStrongPink, TKopieDialog::kLightPink, TKopieDialog::kStrongPink,
                                 TKopieDialog::kLightPink}) {
             QCOMPARE(warning.Color(), expected);
             QCOMPARE(warning.palette().color(QPalette::Window), toQColor(expected));

@@ -1,5 +1,5 @@
-#include "FindEntry.h"
-#include "TempFolder.h"
+#include "files/core/FindEntry.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "FileError.h"
-#include "FileIo.h"
-#include "FileReplace.h"
-#include "TempFolder.h"
+#include "files/core/FileError.h"
+#include "files/core/FileIo.h"
+#include "files/core/FileReplace.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

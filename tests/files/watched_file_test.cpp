@@ -1,5 +1,5 @@
-#include "TempFolder.h"
-#include "WatchedFile.h"
+#include "files/core/WatchedFile.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "BoardPanel.h"
-#include "BoardPicture.h"
-#include "Games.h"
-#include "ShellFixture.h"
-#include "THemisphereButton.h"
-#include "THlavniDialog.h"
+#include "frame/THlavniDialog.h"
+#include "game/BoardPanel.h"
+#include "pictures/BoardPicture.h"
+#include "setup/core/Games.h"
+#include "tests/support/ShellFixture.h"
+#include "widgets/THemisphereButton.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -23,8 +23,8 @@ using pelikor::PositionSet;
 
 namespace {
 
-constexpr TColor kNormal = 8421631;
-constexpr TColor kSelected = 16744703;
+constexpr ColourNumber kNormal = 8421631;
+constexpr ColourNumber kSelected = 16744703;
 
 // A known solution of the standard game with the centre empty:
 // (peg clicked, hole pressed), ending with one peg in the centre.
@@ -175,7 +175,7 @@ private slots:
         for (int n = 1; n <= pelikor::kPositionCount; ++n) {
             QVERIFY2(peg("K", n)->geometry().contains(hole(n)->geometry()), "a peg covers its hole");
             QCOMPARE(peg("K", n)->faceColor(), kNormal);
-            QCOMPARE(peg("L", n)->faceColor(), TColor(8421504));
+            QCOMPARE(peg("L", n)->faceColor(), ColourNumber(8421504));
             QCOMPARE(peg("P", n)->faceColor(), kNormal);
             QCOMPARE(peg("K", n)->statusTip(), QStringLiteral("Hrací kámen"));
             QCOMPARE(hole(n)->statusTip(), QStringLiteral("Volný bod"));
@@ -189,8 +189,8 @@ private slots:
     {
         window->StartGame(standardGame(), QStringLiteral("3"));
         const QImage shown = plocha->grab().toImage();
-        const QImage& picture = resources::boardPicture();
-        const QPoint corner(resources::kBoardPictureLeft, resources::kBoardPictureTop);
+        const QImage& picture = pictures::boardPicture();
+        const QPoint corner(pictures::kBoardPictureLeft, pictures::kBoardPictureTop);
         for (int x = 0; x < 30; ++x)
             QCOMPARE(shown.pixelColor(corner + QPoint(x, 190)), picture.pixelColor(x, 190));
 

@@ -1,6 +1,6 @@
-#include "Board.h"
-#include "Jumps.h"
-#include "Positions.h"
+#include "game/core/Board.h"
+#include "game/core/Jumps.h"
+#include "game/core/Positions.h"
 
 #include <gtest/gtest.h>
 

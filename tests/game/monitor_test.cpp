@@ -1,7 +1,7 @@
-#include "Board.h"
-#include "Games.h"
-#include "Monitor.h"
-#include "Positions.h"
+#include "game/core/Board.h"
+#include "game/core/Monitor.h"
+#include "game/core/Positions.h"
+#include "setup/core/Games.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "tests/scores/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <sys/wait.h>
+
+using namespace pelikor;
 
 namespace testing_support {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DbaseTable.h"
-#include "TempFolder.h"
+#include "scores/core/DbaseTable.h"
+#include "tests/support/TempFolder.h"
 
 #include <filesystem>
 #include <string>
@@ -22,10 +22,10 @@ struct InstalledFolder {
 };
 
 // Points the table at dir and opens it.
-void openIn(DbaseTable& table, const std::filesystem::path& dir);
+void openIn(pelikor::DbaseTable& table, const std::filesystem::path& dir);
 
 // Inserts and posts one record.
-void addRecord(DbaseTable& table, std::string_view name, long long tahy, std::string_view hra,
+void addRecord(pelikor::DbaseTable& table, std::string_view name, long long tahy, std::string_view hra,
                std::string_view date);
 
 // Runs a script with Debian's Python; returns its standard output, fails the

@@ -1,8 +1,8 @@
-#include "DbaseError.h"
-#include "DbaseTable.h"
-#include "MdxReader.h"
-#include "ResultStore.h"
-#include "TestSupport.h"
+#include "scores/core/DbaseError.h"
+#include "scores/core/DbaseTable.h"
+#include "scores/core/MdxReader.h"
+#include "scores/core/ResultStore.h"
+#include "tests/scores/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,8 @@
 #include <thread>
 #include <sys/wait.h>
 #include <unistd.h>
+
+using namespace pelikor;
 
 using namespace testing_support;
 

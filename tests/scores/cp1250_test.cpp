@@ -1,6 +1,8 @@
-#include "Cp1250.h"
+#include "scores/core/Cp1250.h"
 
 #include <gtest/gtest.h>
+
+using namespace pelikor;
 
 TEST(Cp1250, CzechLettersTakeOneByteEachAndComeBack)
 {

@@ -1,7 +1,9 @@
-#include "DbaseError.h"
-#include "DbfFormat.h"
+#include "scores/core/DbaseError.h"
+#include "scores/core/DbfFormat.h"
 
 #include <gtest/gtest.h>
+
+using namespace pelikor;
 
 namespace {
 

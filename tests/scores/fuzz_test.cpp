@@ -1,13 +1,15 @@
-#include "DbaseError.h"
-#include "DbaseTable.h"
-#include "DbfFormat.h"
-#include "MdxFormat.h"
-#include "MdxReader.h"
-#include "TestSupport.h"
+#include "scores/core/DbaseError.h"
+#include "scores/core/DbaseTable.h"
+#include "scores/core/DbfFormat.h"
+#include "scores/core/MdxFormat.h"
+#include "scores/core/MdxReader.h"
+#include "tests/scores/TestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
+
+using namespace pelikor;
 
 using namespace testing_support;
 

@@ -1,10 +1,12 @@
-#include "DbaseError.h"
-#include "MdxFormat.h"
-#include "MdxReader.h"
+#include "scores/core/DbaseError.h"
+#include "scores/core/MdxFormat.h"
+#include "scores/core/MdxReader.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
+
+using namespace pelikor;
 
 namespace {
 

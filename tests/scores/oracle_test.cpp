@@ -1,10 +1,12 @@
-#include "DbaseTable.h"
-#include "MdxReader.h"
-#include "TestSupport.h"
+#include "scores/core/DbaseTable.h"
+#include "scores/core/MdxReader.h"
+#include "tests/scores/TestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
+
+using namespace pelikor;
 
 using namespace testing_support;
 

@@ -1,13 +1,15 @@
 // libFuzzer entry: every input is read both as a table and as an index.
 
-#include "DbaseError.h"
-#include "DbfFormat.h"
-#include "MdxFormat.h"
-#include "MdxReader.h"
+#include "scores/core/DbaseError.h"
+#include "scores/core/DbfFormat.h"
+#include "scores/core/MdxFormat.h"
+#include "scores/core/MdxReader.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+
+using namespace pelikor;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -1,8 +1,10 @@
-#include "ResultRules.h"
-#include "ResultStore.h"
-#include "TestSupport.h"
+#include "scores/core/ResultRules.h"
+#include "scores/core/ResultStore.h"
+#include "tests/scores/TestSupport.h"
 
 #include <gtest/gtest.h>
+
+using namespace pelikor;
 
 using namespace testing_support;
 using results::Entry;

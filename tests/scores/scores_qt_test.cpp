@@ -1,13 +1,15 @@
-#include "DbaseError.h"
-#include "DbaseTable.h"
-#include "ShortDateFormat.h"
-#include "TDataModule1.h"
+#include "scores/core/DbaseError.h"
+#include "scores/core/DbaseTable.h"
+#include "scores/ShortDateFormat.h"
+#include "scores/TDataModule1.h"
 
 #include <QDate>
 #include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace pelikor;
 
 class ScoresQtTest : public QObject {
     Q_OBJECT

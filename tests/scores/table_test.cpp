@@ -1,12 +1,14 @@
-#include "Cp1250.h"
-#include "DbaseError.h"
-#include "DbaseTable.h"
-#include "FileStore.h"
-#include "MdxFormat.h"
-#include "MdxReader.h"
-#include "TestSupport.h"
+#include "scores/core/Cp1250.h"
+#include "scores/core/DbaseError.h"
+#include "scores/core/DbaseTable.h"
+#include "scores/core/FileStore.h"
+#include "scores/core/MdxFormat.h"
+#include "scores/core/MdxReader.h"
+#include "tests/scores/TestSupport.h"
 
 #include <gtest/gtest.h>
+
+using namespace pelikor;
 
 using namespace testing_support;
 

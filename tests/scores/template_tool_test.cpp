@@ -1,10 +1,12 @@
-#include "DbaseTable.h"
-#include "MdxFormat.h"
-#include "TestSupport.h"
+#include "scores/core/DbaseTable.h"
+#include "scores/core/MdxFormat.h"
+#include "tests/scores/TestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+
+using namespace pelikor;
 
 using namespace testing_support;
 namespace fs = std::filesystem;

@@ -1,9 +1,9 @@
-#include "DbaseError.h"
-#include "DbaseTable.h"
-#include "MdxFormat.h"
-#include "MdxReader.h"
-#include "TestSupport.h"
-#include "Unprivileged.h"
+#include "scores/core/DbaseError.h"
+#include "scores/core/DbaseTable.h"
+#include "scores/core/MdxFormat.h"
+#include "scores/core/MdxReader.h"
+#include "tests/scores/TestSupport.h"
+#include "tests/support/Unprivileged.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +17,8 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+using namespace pelikor;
 
 using namespace testing_support;
 namespace fs = std::filesystem;

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ProgramFixture.h"
-#include "THraDialog.h"
-#include "TStandardDialog.h"
-#include "TVyberDialog.h"
+#include "setup/THraDialog.h"
+#include "setup/TStandardDialog.h"
+#include "setup/TVyberDialog.h"
+#include "tests/support/ProgramFixture.h"
 
 // The whole program with the windows of the new-game chain at hand.
 struct NewGameProgram : ProgramFixture {

@@ -1,8 +1,8 @@
-#include "BoardPanel.h"
-#include "Games.h"
-#include "LayoutThumbnails.h"
-#include "NewGameProgram.h"
-#include "THemisphereButton.h"
+#include "game/BoardPanel.h"
+#include "pictures/LayoutThumbnails.h"
+#include "setup/core/Games.h"
+#include "tests/setup/NewGameProgram.h"
+#include "widgets/THemisphereButton.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,7 +37,7 @@ PositionSet markedOf(TStandardDialog& dialog)
 {
     PositionSet marked;
     for (int n = 1; n <= kPositionCount; ++n) {
-        const TColor face = dialog.findChild<THemisphereButton*>(QStringLiteral("L%1").arg(n))->faceColor();
+        const ColourNumber face = dialog.findChild<THemisphereButton*>(QStringLiteral("L%1").arg(n))->faceColor();
         if (face != TStandardDialog::kUnmarked)
             marked = marked | (face == TStandardDialog::kMarked ? PositionSet{n} : PositionSet::all());
     }
@@ -148,7 +148,7 @@ private slots:
         THraDialog& dialog = program.optional();
         QCOMPARE(dialog.ImageList1().size(), 7);
         for (int n = 1; n <= 7; ++n) {
-            const QImage& miniature = resources::layoutThumbnail(n);
+            const QImage& miniature = pictures::layoutThumbnail(n);
             QCOMPARE(dialog.ImageList1()[n - 1], miniature);
             auto* button = dialog.findChild<TTransparentButton2*>(QStringLiteral("T%1").arg(n));
             QCOMPARE(button->images()[TTransparentButton2::kActiveSlot], miniature);

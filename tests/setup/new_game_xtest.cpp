@@ -1,7 +1,7 @@
 // Whole games set up by the mouse on a real X screen: F2, the balloons
 // beside the figure, the clicks at the dialogs' own coordinates, the first jump.
-#include "BoardPanel.h"
-#include "NewGameProgram.h"
+#include "game/BoardPanel.h"
+#include "tests/setup/NewGameProgram.h"
 
 #include <QApplication>
 #include <QGuiApplication>

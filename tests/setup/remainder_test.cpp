@@ -1,5 +1,5 @@
-#include "Games.h"
-#include "SmallestRemainder.h"
+#include "setup/core/Games.h"
+#include "setup/core/SmallestRemainder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TDataModule1.h"
-#include "ShortDateFormat.h"
+#include "scores/ShortDateFormat.h"
+#include "scores/TDataModule1.h"
 
 #include <QDate>
 #include <QLocale>
@@ -32,7 +32,7 @@ inline void add(TDataModule1& module, const QString& code, const QString& name, 
 inline QStringList of(TDataModule1& module, const QString& code)
 {
     QStringList entries;
-    for (const TableRow& row : module.Table1.readGame(code))
+    for (const pelikor::TableRow& row : module.Table1.readGame(code))
         entries << QStringLiteral("%1/%2/%3").arg(QString::fromStdString(row.jmeno)).arg(row.tahy).arg(
             QString::fromStdString(row.datum));
     return entries;

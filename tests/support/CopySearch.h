@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SingleCopy.h"
+#include "services/SingleCopy.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

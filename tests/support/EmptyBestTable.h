@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DbaseTable.h"
+#include "scores/core/DbaseTable.h"
 
 #include <QFile>
 #include <QString>
@@ -13,6 +13,6 @@
 inline QString withEmptyBestTable(const std::filesystem::path& applicationDir)
 {
     std::filesystem::create_directories(applicationDir / "Data");
-    DbaseTable::createEmpty(applicationDir / "Data", DbaseTable::tableName, DbaseTable::liveIndexName);
+    pelikor::DbaseTable::createEmpty(applicationDir / "Data", pelikor::DbaseTable::tableName, pelikor::DbaseTable::liveIndexName);
     return QFile::decodeName(applicationDir.c_str()) + QLatin1Char('/');
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "BestTableFolder.h"
-#include "PelikorWindows.h"
-#include "RecordingCuePlayer.h"
-#include "Settings.h"
-#include "THlavniDialog.h"
-#include "TPomocnikDialog.h"
-#include "TUvitaniDialog.h"
+#include "app/PelikorWindows.h"
+#include "dialogs/TPomocnikDialog.h"
+#include "frame/THlavniDialog.h"
+#include "frame/TUvitaniDialog.h"
+#include "services/Settings.h"
+#include "tests/support/BestTableFolder.h"
+#include "tests/support/RecordingCuePlayer.h"
 
 #include <QDir>
 #include <QFile>

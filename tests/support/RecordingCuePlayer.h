@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CuePlayer.h"
+#include "services/CuePlayer.h"
 
 #include <QStringList>
 

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "AssistantProtocol.h"
-#include "DialogOwners.h"
-#include "ManualLauncher.h"
-#include "RecordingCuePlayer.h"
-#include "Services.h"
-#include "Settings.h"
-#include "SoundCues.h"
-#include "TPomocnikDialog.h"
+#include "dialogs/AssistantProtocol.h"
+#include "dialogs/DialogOwners.h"
+#include "dialogs/Services.h"
+#include "dialogs/TPomocnikDialog.h"
+#include "services/ManualLauncher.h"
+#include "services/Settings.h"
+#include "services/SoundCues.h"
+#include "tests/support/RecordingCuePlayer.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TColor.h"
+#include "widgets/ColourNumber.h"
 
 #include <QCoreApplication>
 #include <QEnterEvent>
@@ -16,7 +16,7 @@
 namespace WidgetTestSupport {
 
 // The colour of the balloon dialogs the flat controls sit on.
-inline constexpr TColor kBalloonColour = 14745599;
+inline constexpr ColourNumber kBalloonColour = 14745599;
 
 // The pointer comes over the control, which makes a flat control hot.
 inline void enter(QWidget* control)
@@ -43,7 +43,7 @@ inline bool moveTo(QWidget* control, QPoint at, Qt::MouseButtons held)
     return event.isAccepted();
 }
 
-inline void fillBackground(QWidget& widget, TColor colour)
+inline void fillBackground(QWidget& widget, ColourNumber colour)
 {
     widget.setAutoFillBackground(true);
     QPalette palette = widget.palette();
@@ -54,7 +54,7 @@ inline void fillBackground(QWidget& widget, TColor colour)
 
 // A parent of one colour, so the parts where it shows through a control
 // can be recognised.
-inline std::unique_ptr<QWidget> colouredParent(TColor colour, QSize size = QSize(300, 200))
+inline std::unique_ptr<QWidget> colouredParent(ColourNumber colour, QSize size = QSize(300, 200))
 {
     auto parent = std::make_unique<QWidget>();
     parent->resize(size);

@@ -1,8 +1,8 @@
-#include "BalloonShape.h"
-#include "ScreenDesktop.h"
-#include "tformshape.h"
+#include "tests/support/ScreenDesktop.h"
+#include "widgets/BalloonShape.h"
+#include "widgets/tformshape.h"
 
-#include "WidgetTestSupport.h"
+#include "tests/widgets/WidgetTestSupport.h"
 
 #include <QTest>
 

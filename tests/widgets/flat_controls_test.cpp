@@ -1,10 +1,10 @@
-#include "LampPictures.h"
-#include "TColor.h"
-#include "TOfficeButton.h"
-#include "TOfficeLabel.h"
-#include "TTransparentButton2.h"
+#include "widgets/ColourNumber.h"
+#include "widgets/LampPictures.h"
+#include "widgets/TOfficeButton.h"
+#include "widgets/TOfficeLabel.h"
+#include "widgets/TTransparentButton2.h"
 
-#include "WidgetTestSupport.h"
+#include "tests/widgets/WidgetTestSupport.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -50,11 +50,11 @@ private slots:
         QTest::addColumn<QString>("on");
         QTest::addColumn<QString>("down");
         QTest::addColumn<QSize>("size");
-        QTest::addColumn<TColor>("key");
-        QTest::newRow("button") << "OFF" << "ON" << "DOWN" << QSize(11, 11) << TColor(0xFFFFFF);
-        QTest::newRow("round") << "OFFRND" << "ONRND" << "DOWNRND" << QSize(20, 16) << TColor(0x00FFFF);
-        QTest::newRow("down") << "OFF3DWN" << "ON3DWN" << "DOWN3DWN" << QSize(20, 11) << TColor(0x00FFFF);
-        QTest::newRow("up") << "OFF3UP" << "ON3UP" << "DOWN3UP" << QSize(20, 11) << TColor(0x00FFFF);
+        QTest::addColumn<ColourNumber>("key");
+        QTest::newRow("button") << "OFF" << "ON" << "DOWN" << QSize(11, 11) << ColourNumber(0xFFFFFF);
+        QTest::newRow("round") << "OFFRND" << "ONRND" << "DOWNRND" << QSize(20, 16) << ColourNumber(0x00FFFF);
+        QTest::newRow("down") << "OFF3DWN" << "ON3DWN" << "DOWN3DWN" << QSize(20, 11) << ColourNumber(0x00FFFF);
+        QTest::newRow("up") << "OFF3UP" << "ON3UP" << "DOWN3UP" << QSize(20, 11) << ColourNumber(0x00FFFF);
     }
 
     void lampsHaveTheirSizesAndTransparentColours()
@@ -63,7 +63,7 @@ private slots:
         QFETCH(QString, on);
         QFETCH(QString, down);
         QFETCH(QSize, size);
-        QFETCH(TColor, key);
+        QFETCH(ColourNumber, key);
         const QColor keyColour = toQColor(key);
         QList<QColor> centres;
         for (const QString& name : {off, on, down}) {
@@ -159,9 +159,9 @@ private slots:
         TOfficeButton button;
         QCOMPARE(button.size(), QSize(100, 25));
         QCOMPARE(button.caption(), QStringLiteral("OfficeButton"));
-        QCOMPARE(button.borderColor(), TColor(8421504));
+        QCOMPARE(button.borderColor(), ColourNumber(8421504));
         QCOMPARE(button.borderWidth(), quint8(1));
-        QCOMPARE(button.buttonColor(), TColor(12632256));
+        QCOMPARE(button.buttonColor(), ColourNumber(12632256));
         QCOMPARE(button.roundSize(), 20);
         QCOMPARE(button.transparent(), true);
         QVERIFY(button.isEnabled());
@@ -280,7 +280,7 @@ private slots:
         QCOMPARE(label.caption(), QStringLiteral("OfficeLabel"));
         QCOMPARE(label.font().family(), QStringLiteral("MS Sans Serif"));
         QCOMPARE(label.font().pointSize(), 8);
-        QCOMPARE(label.labelColor(), TColor(12632256));
+        QCOMPARE(label.labelColor(), ColourNumber(12632256));
         QCOMPARE(label.ledType(), TLEDType::RoundLED);
         QCOMPARE(label.transparent(), true);
         QCOMPARE(label.textRect().left(), 25);
@@ -417,7 +417,7 @@ private slots:
         QCOMPARE(button.size(), QSize(40, 40));
         QCOMPARE(button.autoGray(), true);
         QCOMPARE(button.borderWidth(), 1);
-        QCOMPARE(button.color(), TColor(0xFFFFFF));
+        QCOMPARE(button.color(), ColourNumber(0xFFFFFF));
         QCOMPARE(button.isDown(), false);
         QCOMPARE(button.hiFont(), button.font());
         QCOMPARE(button.frameStyle(), TFrameStyle::fsExplorer);

@@ -1,8 +1,8 @@
-#include "GradientFill.h"
-#include "TGradProgress.h"
-#include "TGradText.h"
+#include "widgets/GradientFill.h"
+#include "widgets/TGradProgress.h"
+#include "widgets/TGradText.h"
 
-#include "WidgetTestSupport.h"
+#include "tests/widgets/WidgetTestSupport.h"
 
 #include <QTest>
 
@@ -12,11 +12,11 @@ using namespace WidgetTestSupport;
 
 namespace {
 
-constexpr TColor kBlack = 0x000000;
-constexpr TColor kWhite = 0xFFFFFF;
-constexpr TColor kRed = 0x0000FF;
-constexpr TColor kBlue = 0xFF0000;
-constexpr TColor kParentColour = 0x00FF00;
+constexpr ColourNumber kBlack = 0x000000;
+constexpr ColourNumber kWhite = 0xFFFFFF;
+constexpr ColourNumber kRed = 0x0000FF;
+constexpr ColourNumber kBlue = 0xFF0000;
+constexpr ColourNumber kParentColour = 0x00FF00;
 
 std::unique_ptr<QWidget> greenParent()
 {
@@ -155,8 +155,8 @@ private slots:
     {
         TGradText text;
         QCOMPARE(text.size(), QSize(75, 25));
-        QCOMPARE(text.beginColor(), TColor(65535));
-        QCOMPARE(text.endColor(), TColor(255));
+        QCOMPARE(text.beginColor(), ColourNumber(65535));
+        QCOMPARE(text.endColor(), ColourNumber(255));
         QCOMPARE(text.gradientStyle(), TGradientStyle::gsVertical);
         QCOMPARE(text.lines(), QStringList{QStringLiteral("GradText")});
         QCOMPARE(text.justification(), TJustification::jCenter);

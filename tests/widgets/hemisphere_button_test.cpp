@@ -1,6 +1,6 @@
-#include "THemisphereButton.h"
+#include "widgets/THemisphereButton.h"
 
-#include "WidgetTestSupport.h"
+#include "tests/widgets/WidgetTestSupport.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -12,7 +12,7 @@
 class HemisphereButtonTest : public QObject {
     Q_OBJECT
 
-    static constexpr TColor kPegFace = 8421631;
+    static constexpr ColourNumber kPegFace = 8421631;
 
     static THemisphereButton* peg(QWidget* parent)
     {
@@ -37,11 +37,11 @@ private slots:
         QCOMPARE(button.bevelInner(), THemisphereBevel::hbNone);
         QCOMPARE(button.bevelOuter(), THemisphereBevel::hbLowered);
         QCOMPARE(button.bevelWidth(), 2);
-        QCOMPARE(button.borderColor(), TColor(8421504));
+        QCOMPARE(button.borderColor(), ColourNumber(8421504));
         QCOMPARE(button.borderStyle(), THemisphereBorderStyle::bsNone);
         QVERIFY(button.caption().isEmpty());
         QCOMPARE(button.isDown(), false);
-        QCOMPARE(button.faceColor(), TColor(8421504));
+        QCOMPARE(button.faceColor(), ColourNumber(8421504));
         QCOMPARE(button.faceShaded(), true);
         QCOMPARE(button.faceTransparent(), false);
         QCOMPARE(button.glyphIndex(), 1);

@@ -1,7 +1,7 @@
-#include "TLabel.h"
-#include "TOfficeLabel.h"
-#include "TTransparentButton2.h"
-#include "WidgetTestSupport.h"
+#include "tests/widgets/WidgetTestSupport.h"
+#include "widgets/ProgramLabel.h"
+#include "widgets/TOfficeLabel.h"
+#include "widgets/TTransparentButton2.h"
 
 #include <QTest>
 
@@ -19,7 +19,7 @@ private slots:
         QPalette palette = window->palette();
         palette.setColor(QPalette::Disabled, QPalette::WindowText, toQColor(kClGray));
         window->setPalette(palette);
-        auto* label = new TLabel(QStringLiteral("Zbylé kameny :"), window.get());
+        auto* label = new ProgramLabel(QStringLiteral("Zbylé kameny :"), window.get());
         label->setGeometry(0, 0, 120, 20);
         auto* link = new TOfficeLabel(window.get());
         link->setCaption(QStringLiteral("Začít pracovat"));

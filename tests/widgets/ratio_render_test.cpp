@@ -1,10 +1,10 @@
-#include "HemisphereImages.h"
-#include "RatioPictures.h"
-#include "TGradText.h"
-#include "TLabel.h"
-#include "TTransparentButton2.h"
+#include "tests/widgets/RatioPictures.h"
+#include "widgets/HemisphereImages.h"
+#include "widgets/ProgramLabel.h"
+#include "widgets/TGradText.h"
+#include "widgets/TTransparentButton2.h"
 
-#include "WidgetTestSupport.h"
+#include "tests/widgets/WidgetTestSupport.h"
 
 #include <QTest>
 
@@ -16,7 +16,7 @@
 // that carry a ratio at their logical size.
 namespace {
 
-constexpr TColor kPegFace = 8421631;
+constexpr ColourNumber kPegFace = 8421631;
 constexpr qreal kFine = 2.0;
 const QRgb kOpaque = qRgb(0, 0, 0);
 
@@ -270,7 +270,7 @@ private slots:
     void labelStretchesTheSourcesPictureLikeItsPixmap()
     {
         auto parent = WidgetTestSupport::colouredParent(kClSilver, QSize(60, 60));
-        auto* stretched = new TLabel(parent.get());
+        auto* stretched = new ProgramLabel(parent.get());
         stretched->setGeometry(30, 30, 25, 20);
         stretched->setScaledContents(true);
         stretched->setPictureSource([](qreal dpr) { return RatioPictures::solid({10, 8}, dpr, Qt::red); });

@@ -1,11 +1,11 @@
-#include "RatioPictures.h"
-#include "TCoolForm.h"
-#include "TGradText.h"
-#include "THemisphereButton.h"
-#include "TLabel.h"
-#include "TTransparentButton2.h"
+#include "tests/widgets/RatioPictures.h"
+#include "widgets/ProgramLabel.h"
+#include "widgets/TCoolForm.h"
+#include "widgets/TGradText.h"
+#include "widgets/THemisphereButton.h"
+#include "widgets/TTransparentButton2.h"
 
-#include "WidgetTestSupport.h"
+#include "tests/widgets/WidgetTestSupport.h"
 
 #include <QGuiApplication>
 #include <QSignalSpy>
@@ -17,7 +17,7 @@
 namespace {
 
 constexpr qreal kRatio = 2.0;
-constexpr TColor kPegFace = 8421631;
+constexpr ColourNumber kPegFace = 8421631;
 
 } // namespace
 
@@ -84,7 +84,7 @@ private slots:
     {
         qreal asked = 0;
         auto parent = WidgetTestSupport::colouredParent(kClSilver, QSize(40, 40));
-        auto* label = new TLabel(parent.get());
+        auto* label = new ProgramLabel(parent.get());
         label->setGeometry(5, 5, 20, 20);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setPictureSource([&asked](qreal dpr) {

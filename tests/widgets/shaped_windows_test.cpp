@@ -1,10 +1,10 @@
-#include "BalloonShape.h"
-#include "RegionData.h"
-#include "TColor.h"
-#include "TCoolForm.h"
-#include "tformshape.h"
+#include "widgets/BalloonShape.h"
+#include "widgets/ColourNumber.h"
+#include "widgets/RegionData.h"
+#include "widgets/TCoolForm.h"
+#include "widgets/tformshape.h"
 
-#include "WidgetTestSupport.h"
+#include "tests/widgets/WidgetTestSupport.h"
 
 #include <QPainter>
 #include <QSignalSpy>

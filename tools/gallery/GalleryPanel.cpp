@@ -1,11 +1,11 @@
-#include "GalleryPanel.h"
+#include "tools/gallery/GalleryPanel.h"
 
-#include "GallerySamples.h"
-#include "TGradProgress.h"
-#include "TGradText.h"
-#include "TOfficeButton.h"
-#include "TOfficeLabel.h"
-#include "TTransparentButton2.h"
+#include "tools/gallery/GallerySamples.h"
+#include "widgets/TGradProgress.h"
+#include "widgets/TGradText.h"
+#include "widgets/TOfficeButton.h"
+#include "widgets/TOfficeLabel.h"
+#include "widgets/TTransparentButton2.h"
 
 #include <QLabel>
 
@@ -17,8 +17,8 @@ constexpr QSize kLabelSize(130, 17);
 constexpr QSize kMeterSize(231, 17);
 constexpr int kTitlePoints = 28;
 constexpr int kSubtitlePoints = 16;
-constexpr TColor kTitleBegin = 0x0000FF; // red
-constexpr TColor kTitleEnd = 0xFF0000;   // blue
+constexpr ColourNumber kTitleBegin = 0x0000FF; // red
+constexpr ColourNumber kTitleEnd = 0xFF0000;   // blue
 
 enum class SampleState { Idle, Hot, Pressed, Disabled };
 

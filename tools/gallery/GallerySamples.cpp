@@ -1,10 +1,10 @@
-#include "GallerySamples.h"
+#include "tools/gallery/GallerySamples.h"
 
-#include "RegionData.h"
-#include "TCoolForm.h"
-#include "TOfficeButton.h"
-#include "TOfficeLabel.h"
-#include "tformshape.h"
+#include "widgets/RegionData.h"
+#include "widgets/TCoolForm.h"
+#include "widgets/tformshape.h"
+#include "widgets/TOfficeButton.h"
+#include "widgets/TOfficeLabel.h"
 
 #include <QBitmap>
 #include <QLabel>

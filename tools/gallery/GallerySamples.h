@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BalloonShape.h"
-#include "TColor.h"
+#include "widgets/BalloonShape.h"
+#include "widgets/ColourNumber.h"
 
 #include <QEvent>
 #include <QImage>
@@ -10,8 +10,8 @@
 // Things the gallery shows that the game's own assets will provide later.
 namespace GallerySamples {
 
-inline constexpr TColor kBalloonColour = 14745599; // 0xE0FFFF
-inline constexpr TColor kDesktopColour = 0x808000; // teal
+inline constexpr ColourNumber kBalloonColour = 14745599; // 0xE0FFFF
+inline constexpr ColourNumber kDesktopColour = 0x808000; // teal
 
 // A 32 x 32 picture for the picture buttons: a small peg board.
 QImage boardPicture();

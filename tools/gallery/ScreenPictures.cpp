@@ -1,7 +1,7 @@
-#include "ScreenPictures.h"
+#include "tools/gallery/ScreenPictures.h"
 
-#include "GallerySamples.h"
-#include "LampPictures.h"
+#include "tools/gallery/GallerySamples.h"
+#include "widgets/LampPictures.h"
 
 #include <QGuiApplication>
 #include <QPainter>

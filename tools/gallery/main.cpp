@@ -1,9 +1,9 @@
 // Shows every custom widget in its states, a balloon of each tail position
 // and the shaped figure. With a folder as argument it saves pictures of the
 // screen there and quits.
-#include "GalleryPanel.h"
-#include "GallerySamples.h"
-#include "ScreenPictures.h"
+#include "tools/gallery/GalleryPanel.h"
+#include "tools/gallery/GallerySamples.h"
+#include "tools/gallery/ScreenPictures.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -2,7 +2,7 @@
 // theme folder, <folder>/<n>x<n>/apps/<name>.png, for the desktop entry of
 // an install.
 
-#include "ProgramIcon.h"
+#include "pictures/ProgramIcon.h"
 
 #include <QDir>
 #include <QImage>
@@ -20,10 +20,10 @@ int main(int argc, char** argv)
     try {
         const QDir theme(QString::fromLocal8Bit(argv[1]));
         const QString fileName = QString::fromLocal8Bit(argv[2]) + QStringLiteral(".png");
-        for (const int size : resources::kProgramIconSizes) {
+        for (const int size : pictures::kProgramIconSizes) {
             const QString folder = QStringLiteral("%1x%1/apps").arg(size);
             const QString path = theme.filePath(folder + QLatin1Char('/') + fileName);
-            if (!theme.mkpath(folder) || !resources::programIconImage(size).save(path, "PNG")) {
+            if (!theme.mkpath(folder) || !pictures::programIconImage(size).save(path, "PNG")) {
                 std::cerr << argv[0] << ": cannot write " << path.toStdString() << '\n';
                 return 1;
             }

@@ -1,16 +1,16 @@
-#include "EndOfGameShots.h"
+#include "tools/screenshots/EndOfGameShots.h"
 
-#include "BoardPanel.h"
-#include "Games.h"
-#include "PelikorWindows.h"
-#include "ScreenCamera.h"
-#include "TDotazKonecDialog.h"
-#include "TGratulujiDialog.h"
-#include "THlavniDialog.h"
-#include "TPomocnikDialog.h"
-#include "TTabulkaDialog.h"
-#include "TVymazatDialog.h"
-#include "TVysledekDialog.h"
+#include "app/PelikorWindows.h"
+#include "dialogs/TPomocnikDialog.h"
+#include "frame/THlavniDialog.h"
+#include "game/BoardPanel.h"
+#include "scores/TDotazKonecDialog.h"
+#include "scores/TGratulujiDialog.h"
+#include "scores/TTabulkaDialog.h"
+#include "scores/TVymazatDialog.h"
+#include "scores/TVysledekDialog.h"
+#include "setup/core/Games.h"
+#include "tools/screenshots/ScreenCamera.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

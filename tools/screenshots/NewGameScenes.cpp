@@ -1,13 +1,13 @@
-#include "NewGameScenes.h"
+#include "tools/screenshots/NewGameScenes.h"
 
-#include "PelikorWindows.h"
-#include "ScreenCamera.h"
-#include "Settings.h"
-#include "THlavniDialog.h"
-#include "THraDialog.h"
-#include "TPomocnikDialog.h"
-#include "TStandardDialog.h"
-#include "TVyberDialog.h"
+#include "app/PelikorWindows.h"
+#include "dialogs/TPomocnikDialog.h"
+#include "frame/THlavniDialog.h"
+#include "services/Settings.h"
+#include "setup/THraDialog.h"
+#include "setup/TStandardDialog.h"
+#include "setup/TVyberDialog.h"
+#include "tools/screenshots/ScreenCamera.h"
 
 #include <QCursor>
 

@@ -1,4 +1,4 @@
-#include "ScreenCamera.h"
+#include "tools/screenshots/ScreenCamera.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,14 +1,14 @@
-#include "ShellScenes.h"
+#include "tools/screenshots/ShellScenes.h"
 
-#include "BoardPanel.h"
-#include "Games.h"
-#include "PelikorWindows.h"
-#include "ScreenCamera.h"
-#include "THlavniDialog.h"
-#include "TNapovedaDialog.h"
-#include "TOProgramuDialog.h"
-#include "TPomocnikDialog.h"
-#include "TUvitaniDialog.h"
+#include "app/PelikorWindows.h"
+#include "dialogs/TPomocnikDialog.h"
+#include "frame/THlavniDialog.h"
+#include "frame/TNapovedaDialog.h"
+#include "frame/TOProgramuDialog.h"
+#include "frame/TUvitaniDialog.h"
+#include "game/BoardPanel.h"
+#include "setup/core/Games.h"
+#include "tools/screenshots/ScreenCamera.h"
 
 #include <QAction>
 #include <QCursor>

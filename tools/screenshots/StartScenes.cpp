@@ -1,11 +1,11 @@
-#include "StartScenes.h"
+#include "tools/screenshots/StartScenes.h"
 
-#include "CuePlayer.h"
-#include "ScreenCamera.h"
-#include "SecondCopy.h"
-#include "TKopieDialog.h"
-#include "TPomocnikDialog.h"
-#include "TSpusteniDialog.h"
+#include "app/SecondCopy.h"
+#include "app/TKopieDialog.h"
+#include "app/TSpusteniDialog.h"
+#include "dialogs/TPomocnikDialog.h"
+#include "services/CuePlayer.h"
+#include "tools/screenshots/ScreenCamera.h"
 
 namespace {
 

@@ -1,19 +1,21 @@
 // Saves pictures of the program as a player sees it, window by window, on
 // an application folder of its own.
-#include "CuePlayer.h"
-#include "DbaseTable.h"
-#include "EndOfGameShots.h"
-#include "NewGameScenes.h"
-#include "PelikorApplication.h"
-#include "PelikorWindows.h"
-#include "ScreenCamera.h"
-#include "ShellScenes.h"
-#include "StartScenes.h"
+#include "app/PelikorApplication.h"
+#include "app/PelikorWindows.h"
+#include "scores/core/DbaseTable.h"
+#include "services/CuePlayer.h"
+#include "tools/screenshots/EndOfGameShots.h"
+#include "tools/screenshots/NewGameScenes.h"
+#include "tools/screenshots/ScreenCamera.h"
+#include "tools/screenshots/ShellScenes.h"
+#include "tools/screenshots/StartScenes.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
+
+using namespace pelikor;
 
 namespace {
 

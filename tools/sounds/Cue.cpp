@@ -1,4 +1,4 @@
-#include "Cue.h"
+#include "tools/sounds/Cue.h"
 
 #include <algorithm>
 #include <cmath>

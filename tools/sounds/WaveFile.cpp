@@ -1,4 +1,4 @@
-#include "WaveFile.h"
+#include "tools/sounds/WaveFile.h"
 
 #include <algorithm>
 #include <cmath>

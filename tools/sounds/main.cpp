@@ -1,8 +1,8 @@
 // Synthesises the program's six sound cues into the folder given as the
 // only argument: short struck tones, each cue its own small figure.
-#include "Cue.h"
-#include "SoundCue.h"
-#include "WaveFile.h"
+#include "services/core/SoundCue.h"
+#include "tools/sounds/Cue.h"
+#include "tools/sounds/WaveFile.h"
 
 #include <filesystem>
 #include <iostream>

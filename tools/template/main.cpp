@@ -2,12 +2,14 @@
 // copies them to the live folder only where no live table exists yet, so a
 // rebuild never touches a player's results.
 
-#include "DbaseTable.h"
-#include "FileStore.h"
+#include "scores/core/DbaseTable.h"
+#include "scores/core/FileStore.h"
 
 #include <exception>
 #include <filesystem>
 #include <iostream>
+
+using namespace pelikor;
 
 int main(int argc, char** argv)
 {

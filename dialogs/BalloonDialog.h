@@ -1,0 +1,22 @@
+#pragma once
+
+#include "dialogs/ProgramDialog.h"
+#include "widgets/ColourNumber.h"
+#include "widgets/tformshape.h"
+
+// A dialog in the shape of a speech balloon beside the assistant figure:
+// pale yellow, its tail on the side given, captions in the dialogs' font.
+class BalloonDialog : public ProgramDialog {
+    Q_OBJECT
+
+public:
+    static constexpr ColourNumber kBalloonColour = 14745599; // 0xE0FFFF
+
+    BalloonDialog(DialogOwners& owners, QSize clientSize, TBalloonPosition tail,
+                  OwnerLock lock = OwnerLock::WhileShown);
+
+    const tformshape& FormShape() const { return *FormShape_; }
+
+private:
+    tformshape* FormShape_;
+};

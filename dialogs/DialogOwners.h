@@ -1,0 +1,34 @@
+#pragma once
+
+#include "dialogs/TPomocnikDialog.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// The two windows that every dialog of the program locks while it is open,
+// so that no move and no other command can come between: the main window
+// and the assistant figure. Either may be missing (the second copy of the
+// program has no main window).
+class DialogOwners {
+public:
+    QWidget* mainWindow() const { return mainWindow_; }
+    void setMainWindow(QWidget* window) { mainWindow_ = window; }
+    TPomocnikDialog* figure() const { return figure_; }
+    void setFigure(TPomocnikDialog* figure) { figure_ = figure; }
+
+    // The main window first, then the figure.
+    void disable() { setEnabled(false); }
+    void enable() { setEnabled(true); }
+
+private:
+    void setEnabled(bool enabled)
+    {
+        if (mainWindow_)
+            mainWindow_->setEnabled(enabled);
+        if (figure_)
+            figure_->setEnabled(enabled);
+    }
+
+    QPointer<QWidget> mainWindow_;
+    QPointer<TPomocnikDialog> figure_;
+};

@@ -1,0 +1,83 @@
+#include "dialogs/TPomocnikDialog.h"
+
+#include "services/Settings.h"
+#include "services/SoundCues.h"
+#include "widgets/Background.h"
+#include "widgets/RegionData.h"
+#include "widgets/TCoolForm.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+namespace {
+
+const QString kCaption = QStringLiteral("Pomocník");
+const QString kHint = QStringLiteral("Pomocník Kolvex");
+// Where the figure stands when it is created.
+constexpr int kHomeRightMargin = 12;
+constexpr int kHomeBottomMargin = 30;
+
+} // namespace
+
+TPomocnikDialog::TPomocnikDialog(Settings& settings, SoundCues& cues, PictureSource picture, const QRegion& outline)
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), settings_(settings), cues_(cues)
+{
+    setObjectName(QStringLiteral("TPomocnikDialog"));
+    setWindowTitle(kCaption);
+    setStatusTip(kHint);
+    setFixedSize(kClientSize);
+    setBackground(this, kClSilver);
+
+    CoolForm1_ = new TCoolForm(this);
+    CoolForm1_->setObjectName(QStringLiteral("CoolForm1"));
+    CoolForm1_->setStatusTip(kHint);
+    CoolForm1_->setPictureSource(std::move(picture));
+    CoolForm1_->setMask2(RegionData::toMaskStream(outline));
+    connect(CoolForm1_, &TCoolForm::doubleClicked, this, &TPomocnikDialog::FormClick);
+
+    moveHome(kHomeRightMargin, kHomeBottomMargin);
+}
+
+void TPomocnikDialog::moveHome(int rightMargin, int bottomMargin)
+{
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    move(screen.width() - width() - rightMargin, screen.height() - height() - bottomMargin);
+}
+
+void TPomocnikDialog::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (event->spontaneous())
+        return;
+    cues_.PlayCue(pelikor::SoundCue::PomocnikStart);
+    settings_.write(Settings::kPomocnik, QStringLiteral("1"));
+}
+
+void TPomocnikDialog::closeEvent(QCloseEvent* event)
+{
+    if (!isVisible() || programEnds_) {
+        event->accept();
+        return;
+    }
+    // Locked by an open dialog, the figure takes no command, closing included.
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
+    cues_.PlayCue(pelikor::SoundCue::PomocnikKonec);
+    settings_.write(Settings::kPomocnik, QStringLiteral("0"));
+    event->accept();
+    emit closed();
+}
+
+// The window system's close command, also where no window manager binds it
+// to a borderless window.
+void TPomocnikDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F4 && event->modifiers() == Qt::AltModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}

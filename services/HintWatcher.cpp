@@ -1,0 +1,63 @@
+#include "services/HintWatcher.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusTipEvent>
+
+HintWatcher::HintWatcher(QObject* parent) : QObject(parent)
+{
+    qApp->installEventFilter(this);
+}
+
+HintWatcher::~HintWatcher()
+{
+    qApp->removeEventFilter(this);
+}
+
+QString HintWatcher::hintOf(const QWidget* control)
+{
+    for (; control; control = control->isWindow() ? nullptr : control->parentWidget())
+        if (!control->statusTip().isEmpty())
+            return control->statusTip();
+    return {};
+}
+
+bool HintWatcher::eventFilter(QObject* watched, QEvent* event)
+{
+    // While a menu is open, its highlighted item speaks: the pointer leaving
+    // the menu bar for the opening menu must not wipe the item's hint.
+    const bool crossing = event->type() == QEvent::Enter || event->type() == QEvent::Leave;
+    if (crossing && QApplication::activePopupWidget())
+        return false;
+    switch (event->type()) {
+    case QEvent::Enter:
+        if (watched->isWidgetType())
+            setHint(hintOf(static_cast<QWidget*>(watched)));
+        break;
+    case QEvent::Leave:
+        // The pointer goes back to the parent, which gets no enter of its
+        // own; a control it enters instead says so right after.
+        if (watched->isWidgetType()) {
+            const auto* control = static_cast<QWidget*>(watched);
+            setHint(control->isWindow() ? QString() : hintOf(control->parentWidget()));
+        }
+        break;
+    case QEvent::StatusTip:
+        // Menus tell their highlighted item this way.
+        if (qobject_cast<QMenu*>(watched) || qobject_cast<QMenuBar*>(watched))
+            setHint(static_cast<QStatusTipEvent*>(event)->tip());
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void HintWatcher::setHint(const QString& hint)
+{
+    if (hint == hint_)
+        return;
+    hint_ = hint;
+    emit hintChanged(hint_);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "services/core/ProfileFile.h"
+
+#include <QString>
+
+#include <filesystem>
+#include <string_view>
+
+// The program's settings: one key at a time of section "Nastaveni" in
+// "Kolvex.ini" in the application folder. A missing file, section or key
+// reads as the empty text; a failed write throws pelikor::ProfileWriteError.
+class Settings {
+public:
+    static constexpr std::string_view kFileName = "Kolvex.ini";
+    static constexpr std::string_view kSection = "Nastaveni";
+    // "1": the assistant figure is shown; "0": it was closed.
+    static constexpr std::string_view kPomocnik = "Pomocnik";
+    // "1": the welcome dialog opens at start; "0": it does not.
+    static constexpr std::string_view kUvitani = "Uvitani";
+
+    // `applicationDir` ends with "/", as TAppPath gives it; a folder name
+    // that is not valid UTF-8 comes through as TAppPath writes it.
+    explicit Settings(const QString& applicationDir);
+    // The application folder's own bytes, as TAppPath::folder() gives them.
+    explicit Settings(const std::filesystem::path& applicationFolder);
+
+    QString read(std::string_view key);
+    void write(std::string_view key, const QString& value);
+
+    // The settings file's full path.
+    QString filePath() const;
+
+private:
+    pelikor::ProfileFile file_;
+};

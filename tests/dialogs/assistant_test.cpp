@@ -1,0 +1,227 @@
+#include "dialogs/BalloonDialog.h"
+#include "services/HintWatcher.h"
+#include "tests/support/ShellFixture.h"
+#include "widgets/TCoolForm.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QStatusTipEvent>
+#include <QTest>
+
+using Row = AssistantProtocol::Row;
+
+Q_DECLARE_METATYPE(AssistantProtocol::Row)
+
+namespace {
+
+// A balloon of the size of one of the program's dialogs; the dialogs that
+// place themselves do it when shown, as the program's do.
+class SizedBalloon : public BalloonDialog {
+public:
+    SizedBalloon(ShellFixture& shell, QSize size, Row row, bool placesItself)
+        : BalloonDialog(shell.owners, size, TBalloonPosition::bpBottomRight), shell_(shell), row_(row),
+          placesItself_(placesItself)
+    {
+    }
+
+protected:
+    void FormShow() override
+    {
+        if (placesItself_)
+            shell_.protocol.place(row_, *this);
+    }
+
+private:
+    ShellFixture& shell_;
+    Row row_;
+    bool placesItself_;
+};
+
+constexpr QPoint kNoMove(-1, -1);
+
+} // namespace
+
+class AssistantTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        // The expected places below are worked out on this screen.
+        QCOMPARE(QGuiApplication::primaryScreen()->size(), QSize(800, 800));
+    }
+
+    // Each row of the protocol at and just past its relocation thresholds,
+    // with the figure shown or hidden and the setting as found.
+    void protocolOpensEachDialogBesideTheFigure_data()
+    {
+        QTest::addColumn<Row>("row");
+        QTest::addColumn<QSize>("dialog");
+        QTest::addColumn<bool>("placesItself");
+        QTest::addColumn<QString>("pomocnik");
+        QTest::addColumn<bool>("figureShown");
+        QTest::addColumn<QPoint>("figureAt");
+        QTest::addColumn<QPoint>("movedTo");
+        QTest::addColumn<bool>("shownAfter");
+        QTest::addColumn<int>("greetings");
+        QTest::addColumn<QPoint>("dialogAt");
+
+        const QSize chooser(160, 115), help(246, 343), endGame(212, 99), clear(272, 98), welcome(412, 140),
+            result(252, 176);
+        const QPoint home12(684, 666), home7(689, 671);
+        QTest::newRow("chooser, figure in place") << Row::GameChooser << chooser << true << "1" << true << home12 << kNoMove << true << 0 << QPoint(590, 581);
+        QTest::newRow("chooser at both thresholds, closed") << Row::GameChooser << chooser << true << "0" << false << QPoint(66, 87) << kNoMove << true << 1 << QPoint(-28, 2);
+        QTest::newRow("chooser too far left") << Row::GameChooser << chooser << true << "1" << false << QPoint(65, 300) << home12 << true << 1 << QPoint(590, 581);
+        QTest::newRow("chooser too high, no setting") << Row::GameChooser << chooser << true << "" << false << QPoint(300, 86) << home12 << true << 1 << QPoint(590, 581);
+        QTest::newRow("chooser, figure hidden with 1") << Row::GameChooser << chooser << true << "1" << false << QPoint(300, 300) << kNoMove << false << 0 << QPoint(206, 215);
+        QTest::newRow("chooser, closed figure too high") << Row::GameChooser << chooser << true << "0" << false << QPoint(300, 86) << home12 << true << 2 << QPoint(590, 581);
+        QTest::newRow("help at both thresholds") << Row::Help << help << false << "1" << true << QPoint(172, 353) << kNoMove << true << 0 << QPoint(-10, 40);
+        QTest::newRow("help too far left, closed") << Row::Help << help << false << "0" << false << QPoint(171, 400) << home7 << true << 1 << QPoint(507, 358);
+        QTest::newRow("help too high") << Row::Help << help << false << "1" << false << QPoint(400, 352) << home7 << true << 1 << QPoint(507, 358);
+        QTest::newRow("help, any other setting shows") << Row::Help << help << false << "ano" << false << QPoint(400, 400) << kNoMove << true << 1 << QPoint(218, 87);
+        QTest::newRow("end game at both thresholds") << Row::EndGame << endGame << false << "1" << true << QPoint(167, 671) << kNoMove << true << 0 << QPoint(0, 676);
+        QTest::newRow("end game too far left, closed") << Row::EndGame << endGame << false << "0" << false << QPoint(166, 300) << home7 << true << 1 << QPoint(522, 676);
+        QTest::newRow("end game too low") << Row::EndGame << endGame << false << "1" << true << QPoint(300, 672) << home7 << true << 1 << QPoint(522, 676);
+        QTest::newRow("end game, no setting shows") << Row::EndGame << endGame << false << "" << false << QPoint(300, 300) << kNoMove << true << 1 << QPoint(133, 305);
+        QTest::newRow("clear table too far left") << Row::ClearTable << clear << false << "1" << true << QPoint(226, 100) << home7 << true << 1 << QPoint(462, 677);
+        QTest::newRow("welcome at start at both thresholds") << Row::WelcomeAtStart << welcome << true << "1" << false << QPoint(308, 145) << kNoMove << true << 1 << QPoint(-38, 35);
+        QTest::newRow("welcome at start too far left") << Row::WelcomeAtStart << welcome << true << "1" << true << QPoint(307, 300) << home7 << true << 1 << QPoint(343, 561);
+        QTest::newRow("welcome on figure at both thresholds") << Row::WelcomeOnFigure << welcome << true << "0" << true << QPoint(318, 112) << kNoMove << true << 0 << QPoint(-28, 2);
+        QTest::newRow("welcome on figure too high") << Row::WelcomeOnFigure << welcome << true << "0" << true << QPoint(500, 111) << home12 << true << 1 << QPoint(338, 556);
+        QTest::newRow("result at both thresholds, closed") << Row::Result << result << true << "0" << false << QPoint(158, 148) << kNoMove << true << 1 << QPoint(-28, 2);
+        QTest::newRow("result too far left, closed") << Row::Result << result << true << "0" << false << QPoint(157, 300) << home12 << true << 2 << QPoint(498, 520);
+    }
+
+    void protocolOpensEachDialogBesideTheFigure()
+    {
+        QFETCH(Row, row);
+        QFETCH(QSize, dialog);
+        QFETCH(bool, placesItself);
+        QFETCH(QString, pomocnik);
+        QFETCH(bool, figureShown);
+        QFETCH(QPoint, figureAt);
+        QFETCH(QPoint, movedTo);
+        QFETCH(int, greetings);
+
+        ShellFixture shell;
+        shell.figure->move(figureAt);
+        shell.figure->setVisible(figureShown);
+        shell.settings.write(Settings::kPomocnik, pomocnik);
+        shell.cues.clear();
+        SizedBalloon balloon(shell, dialog, row, placesItself);
+        shell.protocol.open(row, balloon);
+
+        QCOMPARE(shell.figure->pos(), movedTo == kNoMove ? figureAt : movedTo);
+        QTEST(shell.figure->isVisible(), "shownAfter");
+        QCOMPARE(shell.cues.count(QStringLiteral("PomocnikStart.wav")), greetings);
+        if (greetings > 0)
+            QCOMPARE(shell.settings.read(Settings::kPomocnik), QStringLiteral("1"));
+        QVERIFY(balloon.isVisible());
+        QTEST(balloon.pos(), "dialogAt");
+        QVERIFY(!shell.mainWindow.isEnabled() && !shell.figure->isEnabled());
+    }
+
+    // The figure's show and close keep "Pomocnik" in step with what the
+    // player sees, each with its cue.
+    void figureGreetsAndSaysGoodbye()
+    {
+        ShellFixture shell;
+        QCOMPARE(shell.figure->pos(), QPoint(684, 666));
+        QSignalSpy closed(shell.figure.get(), &TPomocnikDialog::closed);
+        shell.figure->show();
+        QCOMPARE(shell.settings.read(Settings::kPomocnik), QStringLiteral("1"));
+        QTest::keyClick(shell.figure.get(), Qt::Key_F4, Qt::AltModifier);
+        QVERIFY(shell.figure->isHidden());
+        QCOMPARE(shell.settings.read(Settings::kPomocnik), QStringLiteral("0"));
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(shell.cues, (QStringList{QStringLiteral("PomocnikStart.wav"), QStringLiteral("PomocnikKonec.wav")}));
+        shell.figure->close(); // closing a closed figure writes nothing
+        QCOMPARE(shell.cues.size(), 2);
+    }
+
+    void figureOpensTheWelcomeOnlyWhileEnabled()
+    {
+        ShellFixture shell;
+        shell.figure->show();
+        QSignalSpy clicks(shell.figure.get(), &TPomocnikDialog::FormClick);
+        TCoolForm& picture = shell.figure->CoolForm1();
+        QTest::mouseDClick(&picture, Qt::LeftButton, Qt::NoModifier, QPoint(52, 52));
+        QCOMPARE(clicks.count(), 1);
+        shell.owners.disable();
+        QTest::mouseDClick(&picture, Qt::LeftButton, Qt::NoModifier, QPoint(52, 52));
+        QCOMPARE(clicks.count(), 1);
+    }
+
+    // A control without a hint of its own shows its parent's; the pointer
+    // going back to the parent brings the parent's back; menus tell theirs.
+    void hintFollowsThePointerAndTheMenus()
+    {
+        QWidget window;
+        window.setStatusTip(QStringLiteral("okno"));
+        auto* panel = new QWidget(&window);
+        auto* withHint = new QWidget(panel);
+        withHint->setStatusTip(QStringLiteral("tlačítko"));
+        auto* withoutHint = new QWidget(panel);
+        QMenu menu;
+
+        HintWatcher watcher;
+        QSignalSpy changes(&watcher, &HintWatcher::hintChanged);
+        QEvent enter(QEvent::Enter), leave(QEvent::Leave);
+        QCoreApplication::sendEvent(withHint, &enter);
+        QCOMPARE(watcher.hint(), QStringLiteral("tlačítko"));
+        QCoreApplication::sendEvent(withHint, &leave);
+        QCOMPARE(watcher.hint(), QStringLiteral("okno"));
+        QCoreApplication::sendEvent(withoutHint, &enter);
+        QCOMPARE(watcher.hint(), QStringLiteral("okno"));
+        QStatusTipEvent tip(QStringLiteral("Zobrazí nápovědu"));
+        QCoreApplication::sendEvent(&menu, &tip);
+        QCOMPARE(watcher.hint(), QStringLiteral("Zobrazí nápovědu"));
+        // The pointer crossing windows beneath an open menu changes nothing.
+        menu.addAction(QStringLiteral("Nová hra..."));
+        menu.popup(QPoint(0, 0));
+        QVERIFY(QApplication::activePopupWidget());
+        QCoreApplication::sendEvent(&window, &leave);
+        QCoreApplication::sendEvent(withHint, &enter);
+        QCOMPARE(watcher.hint(), QStringLiteral("Zobrazí nápovědu"));
+        menu.close();
+        QCoreApplication::sendEvent(&window, &leave);
+        QCOMPARE(watcher.hint(), QString());
+        // Each change once: an unchanged hint is not announced again.
+        QCOMPARE(changes.count(), 4);
+    }
+
+    void manualIsFoundInAnyLetterCaseAndStartedOnItsPage()
+    {
+        ShellFixture shell;
+        QVERIFY(!shell.manual.isPresent());
+        const QString record = shell.applicationDir + QStringLiteral("started.txt");
+        QFile program(shell.applicationDir + QStringLiteral("manualkolvex.EXE"));
+        QVERIFY(program.open(QIODevice::WriteOnly));
+        program.write(QStringLiteral("#!/bin/sh\necho \"$1|$(pwd)\" > '%1'\n").arg(record).toUtf8());
+        program.close();
+        program.setPermissions(program.permissions() | QFile::ExeOwner);
+        QVERIFY(!shell.manual.isPresent());
+        QVERIFY(QDir(shell.applicationDir).mkpath(QStringLiteral("HTML/pelkor2000")));
+        QFile page(shell.applicationDir + QStringLiteral("HTML/pelkor2000/index.HTM"));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.close();
+        QVERIFY(shell.manual.isPresent());
+
+        const QString elsewhere = QDir::currentPath();
+        QDir::setCurrent(QDir::tempPath());
+        shell.manual.start();
+        QDir::setCurrent(elsewhere);
+        QTRY_VERIFY(QFileInfo(record).size() > 0);
+        QFile started(record);
+        QVERIFY(started.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(started.readAll()).trimmed(),
+                 QStringLiteral("HTML/pelkor2000/index.HTM|") + QDir(shell.applicationDir).canonicalPath());
+    }
+};
+
+QTEST_MAIN(AssistantTest)
+#include "assistant_test.moc"
