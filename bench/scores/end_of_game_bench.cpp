@@ -124,7 +124,7 @@ void BM_WholeClearing(benchmark::State& state)
             QCoreApplication::processEvents();
             windows.VymazatDialog().OfficeButton1Click();
         });
-        if (windows.DataModule1().Table1.recordCount() != 0)
+        if (windows.DataModule1().DataSource1.rowCount() != 0)
             state.SkipWithError("the table was not cleared");
     }
 }

@@ -119,7 +119,7 @@ private slots:
         program.verifyIdle();
         const pelikor::Board& board = program.main().Plocha().board();
         QVERIFY(board.pegs() == pelikor::PositionSet::all() && board.twins() == pelikor::PositionSet::all());
-        QCOMPARE(BestTableEntries::of(program.table(), kStandard),
+        QCOMPARE(BestTableEntries::of(program.applicationDir, kStandard),
                  QStringList{QStringLiteral("Šťastný/1/") + BestTableEntries::dateText(QDate::currentDate())});
         QTest::qWait(20);
         QVERIFY2(program.vysledek().isHidden(), "the refilled board ends the repeated hand-off");
@@ -184,7 +184,7 @@ private slots:
         QTest::keyClick(program.name(), Qt::Key_Escape);
         QVERIFY(program.vysledek().isHidden());
         program.verifyIdle();
-        QCOMPARE(BestTableEntries::of(program.table(), kStandard),
+        QCOMPARE(BestTableEntries::of(program.applicationDir, kStandard),
                  QStringList{QStringLiteral("Vytrvalý/1/") + BestTableEntries::dateText(QDate::currentDate())});
     }
 
@@ -194,7 +194,7 @@ private slots:
     {
         EndingProgram program;
         program.start();
-        BestTableEntries::add(program.table(), QStringLiteral("9"), QStringLiteral("Stará"), 2, QDate(2024, 5, 1));
+        BestTableEntries::add(program.applicationDir, QStringLiteral("9"), QStringLiteral("Stará"), 2, QDate(2024, 5, 1));
         const auto tableFile = [&] {
             QFile file(program.applicationDir + QStringLiteral("Data/Pelkor.dbf"));
             return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -231,8 +231,8 @@ private slots:
         EndingProgram program;
         program.start();
         for (int i = 0; i < 10; ++i)
-            BestTableEntries::add(program.table(), kStandard, QStringLiteral("Mistr %1").arg(i), 1, QDate::currentDate());
-        BestTableEntries::add(program.table(), QStringLiteral("10"), QStringLiteral("Jiný"), 3, QDate::currentDate());
+            BestTableEntries::add(program.applicationDir, kStandard, QStringLiteral("Mistr %1").arg(i), 1, QDate::currentDate());
+        BestTableEntries::add(program.applicationDir, QStringLiteral("10"), QStringLiteral("Jiný"), 3, QDate::currentDate());
         const pelikor::PositionSet twoApartAtTheEnd{4, 5, 28};
         program.play(twoApartAtTheEnd, kStandard, {});
         program.child<QToolButton>("TB3")->click();
@@ -250,13 +250,13 @@ private slots:
         QTest::keyClick(&program.windows->VymazatDialog(), Qt::Key_Return);
         QVERIFY(program.main().isEnabled() && program.main().gameRunning());
         for (const pelikor::Game& game : pelikor::kGames)
-            QVERIFY(BestTableEntries::of(program.table(), QString::fromStdString(std::string(game.code))).isEmpty());
+            QVERIFY(BestTableEntries::of(program.applicationDir, QString::fromStdString(std::string(game.code))).isEmpty());
         program.main().Plocha().KClick(kAtTheTop.first);
         program.main().Plocha().BMouseDown(kAtTheTop.second);
         QTRY_VERIFY(program.vysledek().isVisible());
         typeText(program.name(), QStringLiteral("Znovu"));
         program.vysledek().OfficeButton1Click();
-        QCOMPARE(BestTableEntries::of(program.table(), kStandard).size(), 1);
+        QCOMPARE(BestTableEntries::of(program.applicationDir, kStandard).size(), 1);
     }
 };
 

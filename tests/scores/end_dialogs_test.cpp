@@ -41,9 +41,9 @@ struct EndOfGame {
 
     void add(const QString& code, const QString& name, int tahy, const QDate& date = QDate::currentDate())
     {
-        BestTableEntries::add(*module, code, name, tahy, date);
+        BestTableEntries::add(shell.applicationDir, code, name, tahy, date);
     }
-    QStringList entries(const QString& code) { return BestTableEntries::of(*module, code); }
+    QStringList entries(const QString& code) { return BestTableEntries::of(shell.applicationDir, code); }
     bool locked() const { return !shell.mainWindow.isEnabled() && !shell.figure->isEnabled(); }
 };
 

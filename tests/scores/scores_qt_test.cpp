@@ -2,6 +2,7 @@
 #include "scores/core/DbaseTable.h"
 #include "scores/ShortDateFormat.h"
 #include "scores/TDataModule1.h"
+#include "tests/support/BestTableEntries.h"
 
 #include <QDate>
 #include <QDir>
@@ -18,7 +19,7 @@ private slots:
     void twoDigitYearsAreWidened_data();
     void twoDigitYearsAreWidened();
     void datesSurviveTheRoundTripInEveryLocale();
-    void dataModuleStoresAndShowsAGame();
+    void dataModuleShowsTheSelectedGame();
     void dataModuleResetsFromItsTemplate();
     void dataModuleRefusesAMissingTemplate();
     void resultDialogStepsGoThroughTheTable();
@@ -28,7 +29,6 @@ private slots:
 private:
     // An application folder with an empty live table and its template.
     static QString makeAppDir(const QTemporaryDir& dir, bool withTemplate = true);
-    static QString systemDate(const QDate& date) { return QLocale::system().toString(date, losslessShortDateFormat()); }
     static QStringList names(const std::vector<TableRow>& rows);
 };
 
@@ -84,21 +84,17 @@ void ScoresQtTest::datesSurviveTheRoundTripInEveryLocale()
     }
 }
 
-void ScoresQtTest::dataModuleStoresAndShowsAGame()
+void ScoresQtTest::dataModuleShowsTheSelectedGame()
 {
     QTemporaryDir dir;
-    TDataModule1 module(makeAppDir(dir));
+    const QString app = makeAppDir(dir);
+    TDataModule1 module(app);
     QCOMPARE(module.Table1.objectName(), QStringLiteral("Table1"));
     QCOMPARE(module.DataSource1.objectName(), QStringLiteral("DataSource1"));
     module.Table1.open();
-    module.Table1.setFiltered(true);
-    module.Table1.setFilter(QStringLiteral("HRA = '10'"));
-    module.Table1.setIndexFieldNames(QStringLiteral("TAHY"));
-    module.Table1.first();
-    QVERIFY(module.Table1.bof() && module.Table1.eof());
+    module.Table1.selectGame(QStringLiteral("10"));
     QCOMPARE(module.DataSource1.rowCount(), 0);
 
-    QSignalSpy resets(&module.DataSource1, &QAbstractItemModel::modelReset);
     const struct {
         QString name;
         int tahy;
@@ -109,35 +105,19 @@ void ScoresQtTest::dataModuleStoresAndShowsAGame()
         {QStringLiteral("Ája"), 2, QStringLiteral("10"), QDate(1999, 12, 31)},
         {QStringLiteral("Jinde"), 1, QStringLiteral("1"), QDate(2026, 1, 8)},
     };
-    for (const auto& e : entries) {
-        module.Table1.insert();
-        module.Table1JMENO.setAsString(e.name);
-        module.Table1TAHY.setAsString(QString::number(e.tahy));
-        module.Table1HRA.setAsString(e.hra);
-        module.Table1DATUM.setAsString(systemDate(e.date));
-        module.Table1.post();
-    }
-    QCOMPARE(resets.count(), 3);
-
-    module.Table1.first();
-    QCOMPARE(module.Table1JMENO.asString(), QStringLiteral("Ája"));
-    QCOMPARE(module.Table1TAHY.asInteger(), 2);
-    QCOMPARE(module.Table1DATUM.asString(), systemDate(QDate(1999, 12, 31)));
-    QVERIFY(module.Table1.findKey(4));
-    QCOMPARE(module.Table1JMENO.asString(), QStringLiteral("Řehoř"));
+    for (const auto& e : entries)
+        BestTableEntries::add(app, e.hra, e.name, e.tahy, e.date);
+    module.Table1.setIndexFieldNames(QStringLiteral("TAHY"));
 
     QCOMPARE(module.DataSource1.rowCount(), 2);
     QCOMPARE(module.DataSource1.columnCount(), 4);
     QCOMPARE(module.DataSource1.index(0, BestTableModel::Jmeno).data().toString(), QStringLiteral("Ája"));
     QCOMPARE(module.DataSource1.index(1, BestTableModel::Tahy).data().toInt(), 4);
-    QCOMPARE(module.DataSource1.index(1, BestTableModel::Datum).data().toString(), systemDate(QDate(2026, 1, 8)));
+    QCOMPARE(module.DataSource1.index(1, BestTableModel::Datum).data().toString(),
+             BestTableEntries::dateText(QDate(2026, 1, 8)));
     QCOMPARE(module.DataSource1.headerData(0, Qt::Horizontal).toString(), QStringLiteral("JMENO"));
     module.Table1.setIndexFieldNames(QStringLiteral("JMENO"));
     QCOMPARE(module.DataSource1.index(0, BestTableModel::Jmeno).data().toString(), QStringLiteral("Ája"));
-
-    module.Table1.insert();
-    QVERIFY_THROWS_EXCEPTION(DbaseError, module.Table1DATUM.setAsString(QStringLiteral("32.13.2026")));
-    module.Table1.cancel();
 }
 
 void ScoresQtTest::dataModuleResetsFromItsTemplate()
@@ -150,14 +130,8 @@ void ScoresQtTest::dataModuleResetsFromItsTemplate()
     TDataModule1 module(app);
     QCOMPARE(module.templateDir(), app + QStringLiteral("DATA/zaloha"));
     module.Table1.open();
-    module.Table1.insert();
-    module.Table1JMENO.setAsString(QStringLiteral("smazat"));
-    module.Table1TAHY.setAsString(QStringLiteral("3"));
-    module.Table1HRA.setAsString(QStringLiteral("3"));
-    module.Table1DATUM.setAsString(systemDate(QDate(2026, 1, 8)));
-    module.Table1.post();
-    module.Table1.setFiltered(true);
-    module.Table1.setFilter(QStringLiteral("HRA = '3'"));
+    BestTableEntries::add(app, QStringLiteral("3"), QStringLiteral("smazat"), 3, QDate(2026, 1, 8));
+    module.Table1.selectGame(QStringLiteral("3"));
     QCOMPARE(module.DataSource1.rowCount(), 1);
 
     module.resetFromTemplate();
@@ -169,12 +143,10 @@ void ScoresQtTest::dataModuleResetsFromItsTemplate()
 void ScoresQtTest::dataModuleRefusesAMissingTemplate()
 {
     QTemporaryDir dir;
-    TDataModule1 module(makeAppDir(dir, false));
+    const QString app = makeAppDir(dir, false);
+    TDataModule1 module(app);
     module.Table1.open();
-    module.Table1.insert();
-    module.Table1TAHY.setAsString(QStringLiteral("3"));
-    module.Table1HRA.setAsString(QStringLiteral("3"));
-    module.Table1.post();
+    BestTableEntries::add(app, QStringLiteral("3"), QString(), 3, QDate::currentDate());
     try {
         module.resetFromTemplate();
         QFAIL("reset without a template");
@@ -196,7 +168,8 @@ QStringList ScoresQtTest::names(const std::vector<TableRow>& rows)
 void ScoresQtTest::resultDialogStepsGoThroughTheTable()
 {
     QTemporaryDir dir;
-    TDataModule1 module(makeAppDir(dir));
+    const QString app = makeAppDir(dir);
+    TDataModule1 module(app);
     BestTable& table = module.Table1;
     table.open();
     table.setIndexFieldNames(QStringLiteral("TAHY"));
@@ -204,32 +177,33 @@ void ScoresQtTest::resultDialogStepsGoThroughTheTable()
 
     QVERIFY2(table.offersNameField(standard, 30), "an empty game has room for any result");
     QVERIFY(table.storeResult(standard, QStringLiteral("Řehoř"), 30));
-    const auto first = table.readGame(standard);
+    const auto first = BestTableEntries::rows(app, standard);
     QCOMPARE(first.size(), std::size_t(1));
     QCOMPARE(QString::fromStdString(first[0].jmeno), QStringLiteral("Řehoř"));
     QCOMPARE(first[0].tahy, 30);
     QCOMPARE(QString::fromStdString(first[0].hra), standard);
-    QCOMPARE(QString::fromStdString(first[0].datum), systemDate(QDate::currentDate()));
+    QCOMPARE(QString::fromStdString(first[0].datum), BestTableEntries::dateText(QDate::currentDate()));
 
     for (int r = 2; r <= 10; ++r)
         QVERIFY(table.storeResult(standard, QStringLiteral("hráč %1").arg(r), r));
     QVERIFY(table.storeResult(QStringLiteral("4"), QStringLiteral("jinde"), 1));
-    QCOMPARE(table.readGame(standard).size(), std::size_t(10));
+    QCOMPARE(BestTableEntries::rows(app, standard).size(), std::size_t(10));
 
     // Full: 30 is the worst; a 31 gets nothing, a 1 takes the 30's place.
     QVERIFY(!table.offersNameField(standard, 31));
     QVERIFY(!table.storeResult(standard, QStringLiteral("horší"), 31));
     QVERIFY(table.offersNameField(standard, 1));
     QVERIFY(table.storeResult(standard, QStringLiteral("Nejlepší"), 1));
-    const auto full = table.readGame(standard);
+    const auto full = BestTableEntries::rows(app, standard);
     QCOMPARE(full.size(), std::size_t(10));
     QCOMPARE(QString::fromStdString(full.front().jmeno), QStringLiteral("Nejlepší"));
     QCOMPARE(QString::fromStdString(full.back().jmeno), QStringLiteral("hráč 10"));
     QVERIFY(!names(full).contains(QStringLiteral("Řehoř")));
     QVERIFY(!names(full).contains(QStringLiteral("horší")));
 
-    QCOMPARE(names(table.readGame(QStringLiteral("4"))), QStringList{QStringLiteral("jinde")});
-    // The grids show the game read last, in the caller's order.
+    QCOMPARE(names(BestTableEntries::rows(app, QStringLiteral("4"))), QStringList{QStringLiteral("jinde")});
+    // The grids show the game selected last, in the caller's order.
+    table.selectGame(QStringLiteral("4"));
     QCOMPARE(module.DataSource1.rowCount(), 1);
     QCOMPARE(table.indexFieldNames(), QStringLiteral("TAHY"));
 }
@@ -237,21 +211,17 @@ void ScoresQtTest::resultDialogStepsGoThroughTheTable()
 void ScoresQtTest::nameFieldIsDecidedOnTheFirstTenInTheCurrentOrder()
 {
     QTemporaryDir dir;
-    TDataModule1 module(makeAppDir(dir));
+    const QString app = makeAppDir(dir);
+    TDataModule1 module(app);
     BestTable& table = module.Table1;
     table.open();
     // Eleven entries, as a table written elsewhere may hold: ten 2s, A's
     // from yesterday, and a 9 whose name sorts last.
     const QString game = QStringLiteral("5");
     const QDate today = QDate::currentDate();
-    for (const QChar letter : QStringLiteral("ABCDEFGHIJZ")) {
-        table.insert();
-        module.Table1JMENO.setAsString(letter);
-        module.Table1TAHY.setAsString(letter == QLatin1Char('Z') ? QStringLiteral("9") : QStringLiteral("2"));
-        module.Table1HRA.setAsString(game);
-        module.Table1DATUM.setAsString(systemDate(letter == QLatin1Char('A') ? today.addDays(-1) : today));
-        table.post();
-    }
+    for (const QChar letter : QStringLiteral("ABCDEFGHIJZ"))
+        BestTableEntries::add(app, game, letter, letter == QLatin1Char('Z') ? 9 : 2,
+                              letter == QLatin1Char('A') ? today.addDays(-1) : today);
     table.setIndexFieldNames(QStringLiteral("JMENO"));
     QVERIFY2(!table.offersNameField(game, 5), "the 9 lies beyond the first ten");
     QVERIFY(table.offersNameField(game, 1));
@@ -261,7 +231,8 @@ void ScoresQtTest::nameFieldIsDecidedOnTheFirstTenInTheCurrentOrder()
 void ScoresQtTest::viewsFollowEveryStoreAndReset()
 {
     QTemporaryDir dir;
-    TDataModule1 module(makeAppDir(dir));
+    const QString app = makeAppDir(dir);
+    TDataModule1 module(app);
     BestTable& table = module.Table1;
     table.open();
     QSignalSpy changes(&table, &BestTable::changed);
@@ -283,7 +254,7 @@ void ScoresQtTest::viewsFollowEveryStoreAndReset()
     QCOMPARE(module.DataSource1.rowCount(), 0);
     table.setWriteHooks({});
     QVERIFY(table.storeResult(QStringLiteral("8"), QStringLiteral("znovu"), 2));
-    QCOMPARE(names(table.readGame(QStringLiteral("8"))), QStringList{QStringLiteral("znovu")});
+    QCOMPARE(names(BestTableEntries::rows(app, QStringLiteral("8"))), QStringList{QStringLiteral("znovu")});
 
     table.selectGame(QStringLiteral("7"));
     QCOMPARE(module.DataSource1.rowCount(), 1);
@@ -291,7 +262,7 @@ void ScoresQtTest::viewsFollowEveryStoreAndReset()
     module.resetFromTemplate();
     QCOMPARE(changes.count(), 1);
     QCOMPARE(module.DataSource1.rowCount(), 0);
-    QVERIFY(table.readGame(QStringLiteral("8")).empty());
+    QVERIFY(BestTableEntries::rows(app, QStringLiteral("8")).empty());
 }
 
 QTEST_GUILESS_MAIN(ScoresQtTest)
