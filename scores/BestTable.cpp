@@ -25,26 +25,9 @@ BestTable::BestTable(QObject* parent) : QObject(parent), engine_(std::make_uniqu
 BestTable::~BestTable() = default;
 
 void BestTable::setDatabaseName(const QString& dir) { engine_->setDatabaseName(toPath(dir)); }
-QString BestTable::databaseName() const
-{
-    return QString::fromStdU16String(pelikor::pathText(engine_->databaseName().native()));
-}
 bool BestTable::active() const { return engine_->active(); }
-bool BestTable::filtered() const { return engine_->filtered(); }
 QString BestTable::filter() const { return QString::fromStdString(engine_->filter()); }
 QString BestTable::indexFieldNames() const { return QString::fromStdString(engine_->indexFieldNames()); }
-void BestTable::first() { engine_->first(); }
-void BestTable::next() { engine_->next(); }
-void BestTable::last() { engine_->last(); }
-bool BestTable::bof() const { return engine_->bof(); }
-bool BestTable::eof() const { return engine_->eof(); }
-bool BestTable::findKey(int tahy) { return engine_->findKey(tahy); }
-bool BestTable::gotoRecord(quint32 number) { return engine_->gotoRecord(number); }
-quint32 BestTable::recordNumber() const { return engine_->recordNumber(); }
-int BestTable::recordCount() const { return int(engine_->recordCount()); }
-void BestTable::edit() { engine_->edit(); }
-void BestTable::insert() { engine_->insert(); }
-void BestTable::cancel() { engine_->cancel(); }
 std::vector<pelikor::TableRow> BestTable::rows() { return engine_->rows(); }
 
 void BestTable::open()
@@ -53,49 +36,10 @@ void BestTable::open()
     emit changed();
 }
 
-void BestTable::close()
-{
-    engine_->close();
-    emit changed();
-}
-
-void BestTable::setFiltered(bool on)
-{
-    engine_->setFiltered(on);
-    emit changed();
-}
-
-void BestTable::setFilter(const QString& text)
-{
-    engine_->setFilter(text.toStdString());
-    emit changed();
-}
-
 void BestTable::setIndexFieldNames(const QString& field)
 {
     engine_->setIndexFieldNames(field.toStdString());
     emit changed();
-}
-
-void BestTable::setFieldText(const QString& field, const QString& text)
-{
-    engine_->setFieldText(field.toStdString(), text.toStdString());
-}
-
-void BestTable::post()
-{
-    engine_->post();
-    emit changed();
-}
-
-QString BestTable::fieldText(const QString& field) const
-{
-    return QString::fromStdString(engine_->fieldText(field.toStdString()));
-}
-
-int BestTable::fieldInt(const QString& field) const
-{
-    return int(engine_->fieldInt(field.toStdString()));
 }
 
 void BestTable::changeAndTell(const std::function<void()>& step)
@@ -112,12 +56,6 @@ void BestTable::changeAndTell(const std::function<void()>& step)
 void BestTable::selectGame(const QString& code)
 {
     changeAndTell([&] { results::selectGame(*engine_, code.toStdString()); });
-}
-
-std::vector<pelikor::TableRow> BestTable::readGame(const QString& code)
-{
-    selectGame(code);
-    return rows();
 }
 
 bool BestTable::offersNameField(const QString& code, int r)

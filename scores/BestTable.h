@@ -15,9 +15,9 @@ class DbaseTable;
 }
 
 // The table object of the data module and the windows' one way to the best
-// table: the engine's operations in Qt's text types, the result dialog's
-// decision and store, and a signal whenever what a grid shows may have
-// changed.
+// table: the selection and order the table view sets, the result dialog's
+// decision and store, the reset, and a signal whenever what a grid shows
+// may have changed.
 class BestTable : public QObject {
     Q_OBJECT
 
@@ -26,43 +26,20 @@ public:
     ~BestTable() override;
 
     void setDatabaseName(const QString& dir);
-    QString databaseName() const;
     void open();
-    void close();
     bool active() const;
 
-    void setFiltered(bool on);
-    bool filtered() const;
-    void setFilter(const QString& text);
-    QString filter() const;
+    // The selection and the order, which every dialog shares and the next
+    // one that sets them changes.
     void setIndexFieldNames(const QString& field);
     QString indexFieldNames() const;
+    QString filter() const;
 
-    void first();
-    void next();
-    void last();
-    bool bof() const;
-    bool eof() const;
-    bool findKey(int tahy);
-    bool gotoRecord(quint32 number);
-    quint32 recordNumber() const;
-    int recordCount() const;
-
-    void edit();
-    void insert();
-    void cancel();
-    void setFieldText(const QString& field, const QString& text);
-    void post();
-
-    QString fieldText(const QString& field) const;
-    int fieldInt(const QString& field) const;
-
+    // The current selection in the current order, as the grids show it.
     std::vector<pelikor::TableRow> rows();
 
     // The game of a code: filtered on and its selection text; the order stays.
     void selectGame(const QString& code);
-    // Selects the game and returns its entries in the current order.
-    std::vector<pelikor::TableRow> readGame(const QString& code);
     // Selects the game and tells whether result r, finished today, is
     // offered the name field (the result dialog's show).
     bool offersNameField(const QString& code, int r);

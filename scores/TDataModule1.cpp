@@ -1,13 +1,10 @@
 #include "scores/TDataModule1.h"
 
 #include "files/core/FindEntry.h"
-#include "scores/core/DbaseTable.h"
 
 #include <QFile>
 
 #include <string_view>
-
-using pelikor::DbaseTable;
 
 namespace {
 
@@ -27,10 +24,6 @@ QString folderIn(const QString& appDir, std::span<const std::string_view> names)
 TDataModule1::TDataModule1(const QString& appDir, QObject* parent)
     : QObject(parent)
     , Table1(this)
-    , Table1JMENO(Table1, QString::fromLatin1(DbaseTable::fieldJmeno.data(), DbaseTable::fieldJmeno.size()))
-    , Table1TAHY(Table1, QString::fromLatin1(DbaseTable::fieldTahy.data(), DbaseTable::fieldTahy.size()))
-    , Table1HRA(Table1, QString::fromLatin1(DbaseTable::fieldHra.data(), DbaseTable::fieldHra.size()))
-    , Table1DATUM(Table1, QString::fromLatin1(DbaseTable::fieldDatum.data(), DbaseTable::fieldDatum.size()))
     , DataSource1(Table1, this)
     , appDir_(appDir)
 {

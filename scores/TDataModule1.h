@@ -1,14 +1,13 @@
 #pragma once
 
-#include "scores/BestField.h"
 #include "scores/BestTable.h"
 #include "scores/BestTableModel.h"
 
 #include <QObject>
 #include <QString>
 
-// The data module: the one best table of the program with its fields and
-// the data source of the grids, for the whole run.
+// The data module: the one best table of the program and the data source
+// of the grids, for the whole run.
 class TDataModule1 : public QObject {
     Q_OBJECT
 
@@ -23,10 +22,6 @@ public:
     QString templateDir() const;
 
     BestTable Table1;
-    BestField Table1JMENO;
-    BestField Table1TAHY;
-    BestField Table1HRA;
-    BestField Table1DATUM;
     BestTableModel DataSource1;
 
 private:
