@@ -143,7 +143,7 @@ void THlavniDialog::createIdleScreen(QWidget* client)
     idleBoard->setPictureSource(pictures::boardPicture);
 
     for (int n = 1; n <= kPositionCount; ++n)
-        P[n] = makePeg(client, QStringLiteral("P%1").arg(n), pictures::decorationRect(n), kPegNormal);
+        makePeg(client, QStringLiteral("P%1").arg(n), pictures::decorationRect(n), kPegNormal);
 }
 
 void THlavniDialog::createStatusBar(QWidget* client)

@@ -5,8 +5,6 @@
 
 #include <QMainWindow>
 
-#include <array>
-
 class BoardPanel;
 class QAction;
 class QLabel;
@@ -16,7 +14,6 @@ class QToolButton;
 class Sef;
 class StatusBar;
 class TGradText;
-class THemisphereButton;
 struct Services;
 
 // The main window: the idle screen, the board panel and the boss screen in
@@ -127,7 +124,6 @@ private:
     TGradText* GradText1 = nullptr;
     TGradText* GradText2 = nullptr;
     QLabel* Image2 = nullptr;
-    std::array<THemisphereButton*, pelikor::kPositionCount + 1> P{};
     BoardPanel* Plocha_ = nullptr;
     Sef* Sef_ = nullptr;
     StatusBar* StavovyRadek = nullptr;
