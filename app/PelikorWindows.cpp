@@ -105,7 +105,7 @@ namespace {
 // Every game, standard or optional, is laid by the main window's one start procedure.
 void startGame(THlavniDialog& main, const pelikor::GameLayout& layout)
 {
-    main.StartGame(layout.occupied, QString::fromStdString(layout.code));
+    main.StartGame(layout.occupied, layout.game);
 }
 
 } // namespace

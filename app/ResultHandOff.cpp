@@ -6,8 +6,6 @@
 #include "scores/TGratulujiDialog.h"
 #include "scores/TVysledekDialog.h"
 
-#include <QLabel>
-
 ResultHandOff::ResultHandOff(THlavniDialog& main, TVysledekDialog& vysledek, TGratulujiDialog& gratuluji,
                              AssistantProtocol& protocol)
     : main_(main), vysledek_(vysledek), gratuluji_(gratuluji), protocol_(protocol)
@@ -18,20 +16,19 @@ void ResultHandOff::GameFinished(pelikor::Outcome outcome, const QString& pomocn
 {
     // The result dialog returns the main window to idle before it stores;
     // when the store fails the dialog stays open for another try, and the
-    // ticks until then must not hand the idle count "0" over as the result.
+    // ticks until then must not hand the idle game over as the result.
     if (!main_.gameRunning())
         return;
-    const bool perfect = outcome == pelikor::Outcome::PerfectFinish;
-    if (perfect)
+    const pelikor::GameResult result = main_.gameResult();
+    if (outcome == pelikor::Outcome::PerfectFinish) {
         main_.Plocha().refill();
-    // The copies land in hidden labels; nothing reads them before the
-    // dialog shows, so they are made before the protocol's steps.
-    vysledek_.Kontrola().setText(main_.gameCode());
-    vysledek_.Label7().setText(main_.remainingText());
-    if (perfect) {
-        gratuluji_.Kontrola().setText(main_.gameCode());
-        protocol_.open(AssistantProtocol::Row::Result, gratuluji_, pomocnik);
-    } else {
-        protocol_.open(AssistantProtocol::Row::Result, vysledek_, pomocnik);
+        // The congratulation leads on to the result dialog, which is filled
+        // now so that it is ready then.
+        protocol_.open(AssistantProtocol::Row::Result, gratuluji_, pomocnik, [&] {
+            vysledek_.setResult(result);
+            gratuluji_.setResult(result);
+        });
+        return;
     }
+    protocol_.open(AssistantProtocol::Row::Result, vysledek_, pomocnik, [&] { vysledek_.setResult(result); });
 }

@@ -12,8 +12,9 @@ class TVysledekDialog;
 
 // The hand-off of a finished game within the monitor's tick: after a
 // perfect finish the board is refilled and the congratulation opens, after
-// any other end the result dialog; either is filled from the main window
-// and opened beside the figure.
+// any other end the result dialog. Either opens beside the figure and
+// receives the running game's result once the figure is placed and the
+// windows are locked, just before it shows.
 class ResultHandOff : public QObject {
     Q_OBJECT
 

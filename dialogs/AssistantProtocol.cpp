@@ -93,7 +93,7 @@ void AssistantProtocol::open(Row row, ProgramDialog& dialog)
     open(row, dialog, settings_.read(Settings::kPomocnik));
 }
 
-void AssistantProtocol::open(Row row, ProgramDialog& dialog, const QString& pomocnik)
+void AssistantProtocol::open(Row row, ProgramDialog& dialog, const QString& pomocnik, const std::function<void()>& fill)
 {
     const RowRule& rule = ruleOf(row);
     const bool shows = figureShows(rule.shownWhen, pomocnik);
@@ -110,6 +110,8 @@ void AssistantProtocol::open(Row row, ProgramDialog& dialog, const QString& pomo
     owners_.disable();
     if (rule.callerPlaces)
         place(row, dialog);
+    if (fill)
+        fill();
     dialog.showDialog();
 }
 

@@ -3,6 +3,8 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+
 class DialogOwners;
 class ProgramDialog;
 class QWidget;
@@ -31,8 +33,10 @@ public:
 
     // Opens `dialog` by its row, reading "Pomocnik" from the settings.
     void open(Row row, ProgramDialog& dialog);
-    // The same with "Pomocnik" as the caller has already read it.
-    void open(Row row, ProgramDialog& dialog, const QString& pomocnik);
+    // The same with "Pomocnik" as the caller has already read it. `fill`,
+    // when given, hands the dialog its inputs once the figure is placed and
+    // the windows are locked, just before the dialog shows.
+    void open(Row row, ProgramDialog& dialog, const QString& pomocnik, const std::function<void()>& fill = {});
 
     // Places a dialog beside the figure as its row says; the dialogs that
     // place themselves do it when they are shown.

@@ -28,6 +28,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <optional>
+
 using pelikor::kPositionCount;
 
 namespace {
@@ -49,6 +51,8 @@ constexpr QRect kImage2Place(48, 106, 305, 300);
 constexpr QRect kImage1Place(2, 3, 18, 18);
 constexpr QRect kLabel1Place(296, 4, 81, 15);
 constexpr QRect kZbytekPlace(380, 4, 7, 15);
+// The game code that says no game is known, as after giving one up.
+const QString kNoGameCode = QStringLiteral("0");
 
 void placePanel(QWidget* parent, const char* name, const QRect& place, ColourNumber colour)
 {
@@ -83,7 +87,7 @@ THlavniDialog::THlavniDialog(Services& services, QWidget* parent)
     createIdleScreen(client);
     Plocha_ = new BoardPanel(services.cues, client);
     Plocha_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(Plocha_, &BoardPanel::remainingChanged, this, &THlavniDialog::showRemaining);
+    connect(Plocha_, &BoardPanel::remainingChanged, this, &THlavniDialog::remainingChanged);
     connect(Plocha_, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
         // A right press on a peg or a hole is a move, not a call for the menu.
         if (Plocha_->isBoardControlAt(at))
@@ -174,11 +178,6 @@ void THlavniDialog::createStatusBar(QWidget* client)
     Zbytek->hide();
 }
 
-bool THlavniDialog::gameRunning() const
-{
-    return MS3->isEnabled();
-}
-
 void THlavniDialog::switchCommands(bool running)
 {
     MS1->setEnabled(!running);
@@ -189,36 +188,36 @@ void THlavniDialog::switchCommands(bool running)
     MP2->setEnabled(running);
 }
 
-void THlavniDialog::StartGame(pelikor::PositionSet occupied, const QString& gameCode)
+void THlavniDialog::StartGame(pelikor::PositionSet occupied, const pelikor::Game& game)
 {
     // A start lays the pegs behind the hidden board and shows it when done.
     Plocha_->hide();
     Plocha_->layPegs(occupied);
     Plocha_->show();
-    pocatecniPocet_ = Plocha_->board().remaining();
-    switchCommands(true);
-    Plocha_->setGameCode(gameCode);
-    showRemaining(pocatecniPocet_);
+    game_.start(game, Plocha_->board().remaining());
+    showGame();
     Zbytek->show();
-    emit gameStarted(pocatecniPocet_);
+    emit gameStarted(game_.startCount());
 }
 
 QString THlavniDialog::gameCode() const
 {
-    return Plocha_->gameCode();
+    if (const std::optional<pelikor::Game>& game = game_.game())
+        return QString::fromUtf8(game->code);
+    return kNoGameCode;
 }
 
 QString THlavniDialog::remainingText() const
 {
-    return Zbytek->text();
+    return QString::number(game_.remaining());
 }
 
 void THlavniDialog::ReturnToIdle()
 {
     Plocha_->dropSelection();
     Plocha_->hide();
-    switchCommands(false);
-    Zbytek->setText(QStringLiteral("0"));
+    game_.finish();
+    showGame();
 }
 
 void THlavniDialog::ResultClosed()
@@ -231,7 +230,8 @@ void THlavniDialog::AbandonGame()
 {
     ReturnToIdle();
     Zbytek->hide();
-    Plocha_->setGameCode(QStringLiteral("0"));
+    game_.abandon();
+    showGame();
 }
 
 void THlavniDialog::MS1Click()
@@ -346,11 +346,21 @@ void THlavniDialog::Timer1Timer()
         emit gameFinished(outcome, pomocnik);
 }
 
-void THlavniDialog::showRemaining(int remaining)
+void THlavniDialog::showGame()
 {
-    const QString count = QString::number(remaining);
-    if (Zbytek->text() != count) {
-        Zbytek->setText(count);
-        Zbytek->adjustSize();
-    }
+    switchCommands(game_.runs());
+    Plocha_->showGameCode(gameCode());
+    showRemaining();
+}
+
+void THlavniDialog::showRemaining()
+{
+    Zbytek->setText(remainingText());
+    Zbytek->adjustSize();
+}
+
+void THlavniDialog::remainingChanged(int remaining)
+{
+    game_.setRemaining(remaining);
+    showRemaining();
 }

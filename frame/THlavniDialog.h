@@ -2,6 +2,7 @@
 
 #include "game/core/Monitor.h"
 #include "game/core/Positions.h"
+#include "setup/core/RunningGame.h"
 
 #include <QMainWindow>
 
@@ -29,16 +30,19 @@ public:
     explicit THlavniDialog(Services& services, QWidget* parent = nullptr);
 
     BoardPanel& Plocha() { return *Plocha_; }
-    int PocatecniPocet() const { return pocatecniPocet_; }
+    int PocatecniPocet() const { return game_.startCount(); }
     // Whether a game runs: the end-game command is enabled exactly then.
-    bool gameRunning() const;
+    bool gameRunning() const { return game_.runs(); }
+    // The running game as the result dialogs receive it.
+    pelikor::GameResult gameResult() const { return game_.result(); }
 
     // Lays a game on the board the way every start does: the pegs and
     // twins of `occupied`, the start count, the commands switched to a
     // running game, the game code, the remaining count, the board shown.
-    void StartGame(pelikor::PositionSet occupied, const QString& gameCode);
+    void StartGame(pelikor::PositionSet occupied, const pelikor::Game& game);
 
-    // The game code and the remaining count as the board shows them.
+    // The game code ("0" when none) and the remaining count as the window
+    // shows them.
     QString gameCode() const;
     QString remainingText() const;
 
@@ -103,12 +107,16 @@ private:
     void createStatusBar(QWidget* client);
     QAction* addCommand(QMenu* menu, const char* name, void (THlavniDialog::*handler)());
     QToolButton* addToolButton(QWidget* bar, const char* name, int left, void (THlavniDialog::*handler)());
+    // Makes the commands, the game code and the count show the running game.
+    void showGame();
     // Enables the new-game or the end-game commands, whichever fit.
     void switchCommands(bool running);
-    void showRemaining(int remaining);
+    void showRemaining();
+    // The board's count changed: a jump, a new game.
+    void remainingChanged(int remaining);
 
     Services& services_;
-    int pocatecniPocet_ = 0;
+    pelikor::RunningGame game_;
 
     QMenu* PopupMenu1 = nullptr;
     QAction* MS1 = nullptr;

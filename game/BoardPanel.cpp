@@ -100,12 +100,7 @@ void BoardPanel::dropSelection()
     showBoardState();
 }
 
-QString BoardPanel::gameCode() const
-{
-    return Kontrola->text();
-}
-
-void BoardPanel::setGameCode(const QString& code)
+void BoardPanel::showGameCode(const QString& code)
 {
     Kontrola->setText(code);
 }

@@ -16,7 +16,8 @@ class THemisphereButton;
 // The board panel `Plocha`: the board picture with a hole shape and a peg
 // for every position, the hidden twin board and the hidden game code. It
 // owns the board record, mirrors it into its controls and turns the
-// player's clicks into moves.
+// player's clicks into moves; the main window, which keeps the record of
+// the running game, has its code shown here.
 class BoardPanel : public QWidget {
     Q_OBJECT
 
@@ -34,9 +35,8 @@ public:
     void refill();
     void dropSelection();
 
-    // The game code of the running game, held in the hidden `Kontrola`.
-    QString gameCode() const;
-    void setGameCode(const QString& code);
+    // Shows the running game's code in the hidden `Kontrola`.
+    void showGameCode(const QString& code);
 
     // Whether a peg or a hole lies under a point of the panel.
     bool isBoardControlAt(QPoint point) const;

@@ -40,6 +40,11 @@ TGratulujiDialog::TGratulujiDialog(Services& services)
     Kontrola_->hide();
 }
 
+void TGratulujiDialog::setResult(const pelikor::GameResult& result)
+{
+    Kontrola_->setText(QString::fromUtf8(result.game.code));
+}
+
 void TGratulujiDialog::FormShow()
 {
     services_.cues.PlayCue(pelikor::SoundCue::Dialog);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/BalloonDialog.h"
+#include "setup/core/GameResult.h"
 
 class QLabel;
 struct Services;
@@ -13,8 +14,10 @@ class TGratulujiDialog : public BalloonDialog {
 public:
     explicit TGratulujiDialog(Services& services);
 
-    // The game code, filled by the hand-off before the dialog shows.
-    QLabel& Kontrola() { return *Kontrola_; }
+    // The finished game, handed over before the dialog shows; its code
+    // stands in the hidden `Kontrola`.
+    void setResult(const pelikor::GameResult& result);
+    const QLabel& Kontrola() const { return *Kontrola_; }
 
     // "Ok", Enter and Esc alike: the dialog closes and the result follows.
     void OfficeButton1Click();

@@ -5,7 +5,6 @@
 #include "dialogs/Services.h"
 #include "scores/TDataModule1.h"
 #include "services/SoundCues.h"
-#include "setup/core/Games.h"
 #include "widgets/TOfficeButton.h"
 
 #include <QLabel>
@@ -42,9 +41,9 @@ TVysledekDialog::TVysledekDialog(Services& services, TDataModule1& dataModule)
     label(this, "Label2", QStringLiteral("Počáteční počet hracích kamenů   :"), {kTextLeft, 30});
     label(this, "Label3", QStringLiteral("Minimální počet zbylých kamenů :"), {kTextLeft, 46});
     label(this, "Label4", QStringLiteral("Počet zbylých kamenů                    :"), {kTextLeft, 62});
-    Label5_ = label(this, "Label5", QString(), {QPoint(kCountLeft, 30), kCountSize}, Bold);
+    Label5 = label(this, "Label5", QString(), {QPoint(kCountLeft, 30), kCountSize}, Bold);
     Label6 = label(this, "Label6", QStringLiteral("1"), {QPoint(kCountLeft, 46), kCountSize}, Bold);
-    Label7_ = label(this, "Label7", QString(), {QPoint(kCountLeft, 62), kCountSize}, Bold);
+    Label7 = label(this, "Label7", QString(), {QPoint(kCountLeft, 62), kCountSize}, Bold);
     rule(this, "Bevel1", {9, 80}, kRuleWidth);
     Label8 = label(this, "Label8", QStringLiteral("Vaše jméno do tabulky nejlepších :"), {kTextLeft, 86});
     Label8->setEnabled(false);
@@ -59,22 +58,33 @@ TVysledekDialog::TVysledekDialog(Services& services, TDataModule1& dataModule)
     Kontrola_->hide();
 }
 
+void TVysledekDialog::setResult(const pelikor::GameResult& result)
+{
+    result_ = result;
+    Kontrola_->setText(gameCode());
+    Label7->setText(QString::number(result.remaining));
+    setStartCount(result.startCount);
+}
+
 void TVysledekDialog::setStartCount(int pocatecniPocet)
 {
-    Label5_->setText(QString::number(pocatecniPocet));
+    Label5->setText(QString::number(pocatecniPocet));
+}
+
+QString TVysledekDialog::gameCode() const
+{
+    return QString::fromUtf8(result_.game.code);
 }
 
 void TVysledekDialog::FormShow()
 {
     Edit1->clear();
-    const QString code = Kontrola_->text();
-    const bool offered = dataModule_.Table1.offersNameField(code, Label7_->text().toInt());
+    const bool offered = dataModule_.Table1.offersNameField(gameCode(), result_.remaining);
     Edit1->setEnabled(offered);
     Label8->setEnabled(offered);
     // The fewest pegs this very game can leave, not one for every game:
     // from some starts a single peg is out of reach.
-    if (const auto game = pelikor::gameOfCode(code.toStdString()))
-        Label6->setText(QString::number(game->smallestRemainder));
+    Label6->setText(QString::number(result_.game.smallestRemainder));
     services_.cues.PlayCue(pelikor::SoundCue::Dialog);
     services_.protocol.place(AssistantProtocol::Row::Result, *this);
     if (offered)
@@ -89,7 +99,7 @@ void TVysledekDialog::OfficeButton1Click()
     // A store that fails is reported by the general error report and leaves
     // the dialog open, so that the next "Ok" tries again.
     if (Edit1->isEnabled())
-        dataModule_.Table1.storeResult(Kontrola_->text(), Edit1->text(), Label7_->text().toInt());
+        dataModule_.Table1.storeResult(gameCode(), Edit1->text(), result_.remaining);
     close();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/BalloonDialog.h"
+#include "setup/core/GameResult.h"
 
 class QLabel;
 class QLineEdit;
@@ -17,11 +18,11 @@ class TVysledekDialog : public BalloonDialog {
 public:
     TVysledekDialog(Services& services, TDataModule1& dataModule);
 
-    // The inputs others fill before the dialog shows: the start count, the
-    // pegs left and the game code.
-    QLabel& Label5() { return *Label5_; }
-    QLabel& Label7() { return *Label7_; }
-    QLabel& Kontrola() { return *Kontrola_; }
+    // The finished game, handed over before the dialog shows: its code in
+    // `Kontrola`, the pegs left in `Label7`, the start count in `Label5`.
+    // The dialog judges and stores this result.
+    void setResult(const pelikor::GameResult& result);
+    const QLabel& Kontrola() const { return *Kontrola_; }
 
     // A game was laid with this many pegs.
     void setStartCount(int pocatecniPocet);
@@ -42,11 +43,14 @@ protected:
     void FormKeyDown(int key) override;
 
 private:
+    QString gameCode() const;
+
     Services& services_;
     TDataModule1& dataModule_;
-    QLabel* Label5_ = nullptr;
+    pelikor::GameResult result_;
+    QLabel* Label5 = nullptr;
     QLabel* Label6 = nullptr;
-    QLabel* Label7_ = nullptr;
+    QLabel* Label7 = nullptr;
     QLabel* Label8 = nullptr;
     QLineEdit* Edit1 = nullptr;
     QLabel* Kontrola_ = nullptr;

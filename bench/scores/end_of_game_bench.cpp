@@ -15,6 +15,7 @@
 #include "scores/TVymazatDialog.h"
 #include "scores/TVysledekDialog.h"
 #include "services/CuePlayer.h"
+#include "setup/core/Games.h"
 #include "tests/support/OffscreenBenchmarks.h"
 #include "tests/support/TempFolder.h"
 
@@ -81,7 +82,7 @@ void BM_TickToResultShown(benchmark::State& state)
     PelikorWindows& windows = *programOn(std::size_t(state.range(0))).windows;
     THlavniDialog& main = windows.HlavniDialog();
     for (auto _ : state) {
-        main.StartGame(pelikor::PositionSet{4, 5}, QStringLiteral("3"));
+        main.StartGame(pelikor::PositionSet{4, 5}, pelikor::standardGame());
         main.Plocha().KClick(4);
         main.Plocha().BMouseDown(6);
         timeWithPaint(state, [&] { main.Timer1Timer(); });

@@ -107,9 +107,8 @@ void BM_StartProcedure(benchmark::State& state)
     THlavniDialog& main = program.main();
     const int game = int(state.range(0));
     const pelikor::GameLayout layout = game == 0 ? pelikor::standardLayout() : pelikor::optionalLayout(game);
-    const QString code = QString::fromStdString(layout.code);
     for (auto _ : state) {
-        main.StartGame(layout.occupied, code);
+        main.StartGame(layout.occupied, layout.game);
         state.PauseTiming();
         main.ReturnToIdle();
         main.ResultClosed();

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "game/core/Positions.h"
-
-#include <string>
+#include "setup/core/Game.h"
 
 namespace pelikor {
 
-// The start of one game: its code in the best table and the positions laid with pegs.
+// The start of one game: the game of the catalogue and the positions laid with pegs.
 struct GameLayout {
-    std::string code;
+    Game game;
     PositionSet occupied;
 
     int pegCount() const { return occupied.size(); }

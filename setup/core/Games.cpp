@@ -13,19 +13,11 @@ const Game& optionalGame(int number)
     return kGames[std::size_t(kGameCount - number)];
 }
 
-std::optional<Game> gameOfCode(std::string_view code)
-{
-    for (const Game& game : kGames)
-        if (game.code == code)
-            return game;
-    return std::nullopt;
-}
-
 GameLayout standardLayout(int removed)
 {
     if (!isPosition(removed))
         throw std::invalid_argument("No board position " + std::to_string(removed) + " to remove");
-    return {std::string(standardGame().code), standardGame().layout - PositionSet{removed}};
+    return {standardGame(), standardGame().layout - PositionSet{removed}};
 }
 
 GameLayout standardLayout()
@@ -36,7 +28,7 @@ GameLayout standardLayout()
 GameLayout optionalLayout(int number)
 {
     const Game& game = optionalGame(number);
-    return {std::string(game.code), game.layout};
+    return {game, game.layout};
 }
 
 } // namespace pelikor

@@ -1,30 +1,15 @@
 #pragma once
 
 #include "game/core/Positions.h"
+#include "setup/core/Game.h"
 #include "setup/core/GameLayout.h"
 
 #include <array>
-#include <optional>
-#include <string_view>
 
 namespace pelikor {
 
 inline constexpr int kOptionalGameCount = 7;
 inline constexpr int kGameCount = kOptionalGameCount + 1;
-
-// One of the eight games: how the best table and the running board name it,
-// how the table view captions it, and where its pegs stand at the start.
-struct Game {
-    std::string_view code;    // HRA in the best table, Kontrola while it runs
-    std::string_view caption; // tab of the table view (UTF-8)
-    int optionalNumber;       // 1..7; 0 for the standard game
-    // The start; for the standard game the full board, from which the
-    // player takes one peg away.
-    PositionSet layout;
-    // The fewest pegs the best play from the start leaves; for the standard
-    // game the same whichever peg was taken away.
-    int smallestRemainder;
-};
 
 // The eight games in the order of the table view's tabs: the standard game,
 // then optional game 7 down to 1, so codes "3" up to "10" (optional game n
@@ -46,9 +31,6 @@ constexpr const Game& standardGame() { return kGames.front(); }
 // Optional game 1..7. Throws std::invalid_argument for any other number.
 const Game& optionalGame(int number);
 
-// The game of a code, compared as a whole value ("1" is no game, "10" is).
-std::optional<Game> gameOfCode(std::string_view code);
-
 // The standard game's start: the full board less the one position the
 // player removed (1..33). Throws std::invalid_argument for any other number.
 GameLayout standardLayout(int removed);
@@ -56,7 +38,7 @@ GameLayout standardLayout(int removed);
 // The most common standard start, with the centre taken away.
 GameLayout standardLayout();
 
-// Optional game 1..7 with its fixed layout and code.
+// Optional game 1..7 with its fixed layout.
 // Throws std::invalid_argument for any other number.
 GameLayout optionalLayout(int number);
 

@@ -38,9 +38,9 @@ struct EndingProgram : ProgramFixture {
     QString resultLabel(const char* label) { return vysledek().findChild<QLabel*>(QLatin1String(label))->text(); }
     int cuesOf(const char* file) const { return int(cues.count(QLatin1String(file))); }
 
-    void play(pelikor::PositionSet pegs, const QString& code, std::initializer_list<std::pair<int, int>> moves)
+    void play(pelikor::PositionSet pegs, const pelikor::Game& game, std::initializer_list<std::pair<int, int>> moves)
     {
-        main().StartGame(pegs, code);
+        main().StartGame(pegs, game);
         for (const auto& [peg, hole] : moves) {
             main().Plocha().KClick(peg);
             main().Plocha().BMouseDown(hole);
@@ -90,7 +90,8 @@ private slots:
         EndingProgram program;
         program.start();
         QSignalSpy handOffs(&program.main(), &THlavniDialog::gameFinished);
-        program.play(perfect ? kPairIntoCentre : kPairAtTheTop, kStandard, {perfect ? kIntoCentre : kAtTheTop});
+        program.play(perfect ? kPairIntoCentre : kPairAtTheTop, pelikor::standardGame(),
+                     {perfect ? kIntoCentre : kAtTheTop});
         QWidget& first = perfect ? static_cast<QWidget&>(program.gratuluji()) : program.vysledek();
         QTRY_VERIFY(first.isVisible());
         QVERIFY(!program.main().isEnabled() && !program.figure().isEnabled());
@@ -152,7 +153,7 @@ private slots:
         TPomocnikDialog& figure = program.figure();
         figure.move(figureAt);
         figure.setVisible(shownBefore);
-        program.play(kPairAtTheTop, kStandard, {kAtTheTop});
+        program.play(kPairAtTheTop, pelikor::standardGame(), {kAtTheTop});
         QTRY_VERIFY(program.vysledek().isVisible());
 
         QCOMPARE(figure.isVisible(), shownAfter);
@@ -168,7 +169,7 @@ private slots:
     void aFailedStoreIsTriedAgainWithTheGamesOwnCount()
     {
         EndingProgram program;
-        program.play(kPairAtTheTop, kStandard, {kAtTheTop});
+        program.play(kPairAtTheTop, pelikor::standardGame(), {kAtTheTop});
         QTRY_VERIFY(program.vysledek().isVisible());
         typeText(program.name(), QStringLiteral("Vytrvalý"));
         program.table().Table1.setWriteHooks({[](const std::filesystem::path&, std::size_t) {
@@ -206,7 +207,7 @@ private slots:
         program.child<QAction>("MS3")->trigger();
         QVERIFY2(question.isHidden(), "no game, no command");
         const pelikor::GameLayout optional = pelikor::optionalLayout(2);
-        program.play(optional.occupied, QString::fromStdString(optional.code), {{10, 12}});
+        program.play(optional.occupied, optional.game, {{10, 12}});
         program.child<QAction>("MS3")->trigger();
         QVERIFY(question.isVisible() && !program.main().isEnabled());
         QCOMPARE(program.cuesOf("Dotaz.wav"), 1);
@@ -234,18 +235,18 @@ private slots:
             BestTableEntries::add(program.applicationDir, kStandard, QStringLiteral("Mistr %1").arg(i), 1, QDate::currentDate());
         BestTableEntries::add(program.applicationDir, QStringLiteral("10"), QStringLiteral("Jiný"), 3, QDate::currentDate());
         const pelikor::PositionSet twoApartAtTheEnd{4, 5, 28};
-        program.play(twoApartAtTheEnd, kStandard, {});
+        program.play(twoApartAtTheEnd, pelikor::standardGame(), {});
         program.child<QToolButton>("TB3")->click();
         TTabulkaDialog& view = program.windows->TabulkaDialog();
         QVERIFY(view.isVisible() && !program.main().isEnabled());
         view.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(6);
         view.Button1Click();
-        program.play(twoApartAtTheEnd, kStandard, {kAtTheTop});
+        program.play(twoApartAtTheEnd, pelikor::standardGame(), {kAtTheTop});
         QTRY_VERIFY(program.vysledek().isVisible());
         QVERIFY2(!program.name()->isEnabled(), "two pegs left do not beat ten single ones");
         program.vysledek().OfficeButton1Click();
 
-        program.play(twoApartAtTheEnd, kStandard, {});
+        program.play(twoApartAtTheEnd, pelikor::standardGame(), {});
         program.child<QAction>("Vymazattabulkunejlepch2")->trigger();
         QTest::keyClick(&program.windows->VymazatDialog(), Qt::Key_Return);
         QVERIFY(program.main().isEnabled() && program.main().gameRunning());

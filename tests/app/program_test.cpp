@@ -39,7 +39,7 @@ private slots:
         QCOMPARE(main.windowTitle(), QStringLiteral("Pelikor 2000"));
 
         const pelikor::GameLayout standard = pelikor::standardLayout();
-        main.StartGame(standard.occupied, QString::fromStdString(standard.code));
+        main.StartGame(standard.occupied, standard.game);
         main.Plocha().KClick(5);
         main.Plocha().BMouseDown(pelikor::kCentre);
         QCOMPARE(main.Plocha().board().remaining(), 31);

@@ -122,7 +122,7 @@ private slots:
         QTest::qWait(20);
         QCOMPARE(finished.count(), 0);
 
-        window->StartGame(PositionSet({17}), QStringLiteral("10"));
+        window->StartGame(PositionSet({17}), pelikor::optionalGame(1));
         QVERIFY(finished.wait(1000));
         QCOMPARE(finished.first().at(0).value<pelikor::Outcome>(), pelikor::Outcome::PerfectFinish);
         QCOMPARE(finished.first().at(1).toString(), QStringLiteral("0"));
@@ -130,7 +130,7 @@ private slots:
         // A change of the file on disk is seen by the next tick.
         settings->write(Settings::kPomocnik, QStringLiteral("1"));
         finished.clear();
-        window->StartGame(PositionSet({1, 2, 3}), QStringLiteral("10"));
+        window->StartGame(PositionSet({1, 2, 3}), pelikor::optionalGame(1));
         QVERIFY(finished.wait(1000));
         QCOMPARE(finished.last().at(0).value<pelikor::Outcome>(), pelikor::Outcome::GameOver);
         QCOMPARE(finished.last().at(1).toString(), QStringLiteral("1"));
@@ -143,7 +143,7 @@ private slots:
     void monitorLeavesARunningGameAlone()
     {
         QSignalSpy finished(window, &THlavniDialog::gameFinished);
-        window->StartGame(standardGame(), QStringLiteral("3"));
+        window->StartGame(standardGame(), pelikor::standardGame());
         monitor->start();
         QTest::qWait(30);
         QCOMPARE(finished.count(), 0);
@@ -187,7 +187,7 @@ private slots:
     // shifted by one pixel shows along the left edge, where no peg covers it.
     void boardPictureLiesWhereTheHolesExpectItInsideALoweredBevel()
     {
-        window->StartGame(standardGame(), QStringLiteral("3"));
+        window->StartGame(standardGame(), pelikor::standardGame());
         const QImage shown = plocha->grab().toImage();
         const QImage& picture = pictures::boardPicture();
         const QPoint corner(pictures::kBoardPictureLeft, pictures::kBoardPictureTop);
@@ -235,7 +235,7 @@ private slots:
 
     void laidGameShowsBoardCountAndCode()
     {
-        window->StartGame(standardGame(), QStringLiteral("3"));
+        window->StartGame(standardGame(), pelikor::standardGame());
         QVERIFY(plocha->isVisible());
         QVERIFY(peg("K", 17)->isHidden());
         QCOMPARE(shownPegs(), 32);
@@ -253,7 +253,7 @@ private slots:
 
     void wholeGamePlayedByMouse()
     {
-        window->StartGame(standardGame(), QStringLiteral("3"));
+        window->StartGame(standardGame(), pelikor::standardGame());
         int remaining = 32;
         for (const auto& [source, target] : kSolution) {
             clickPeg(source);
@@ -278,7 +278,7 @@ private slots:
 
     void anyMouseButtonOnAHoleJumps()
     {
-        window->StartGame(standardGame(), QStringLiteral("3"));
+        window->StartGame(standardGame(), pelikor::standardGame());
         clickPeg(29);
         pressHole(17, Qt::RightButton);
         QVERIFY(!peg("K", 17)->isHidden());
@@ -292,7 +292,7 @@ private slots:
 
     void selectionMovesAndNeverJumps()
     {
-        window->StartGame(standardGame(), QStringLiteral("3"));
+        window->StartGame(standardGame(), pelikor::standardGame());
         clickPeg(5);
         clickPeg(19);
         QCOMPARE(peg("K", 5)->faceColor(), kNormal);
@@ -310,7 +310,7 @@ private slots:
         // press through to the panel, never to the hole beneath, although
         // the jump 29 over 24 into 17 would apply there.
         const QRect place = hole(17)->geometry();
-        window->StartGame(PositionSet({17, 24, 29}), QStringLiteral("3"));
+        window->StartGame(PositionSet({17, 24, 29}), pelikor::standardGame());
         clickPeg(29);
         shell->cues.clear();
         clickOnBoard(place.topLeft() + QPoint(1, 1));
@@ -321,7 +321,7 @@ private slots:
 
     void failingCueLeavesTheControlsShowingTheBoard()
     {
-        window->StartGame(standardGame(), QStringLiteral("3"));
+        window->StartGame(standardGame(), pelikor::standardGame());
         shell->player->failing = true;
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, window->Plocha().KClick(5));
         QCOMPARE(peg("K", 5)->faceColor(), kSelected);
@@ -334,7 +334,7 @@ private slots:
 
     void holeWithNoApplicableJumpDoesNothing()
     {
-        window->StartGame(PositionSet({9, 17}), QStringLiteral("10"));
+        window->StartGame(PositionSet({9, 17}), pelikor::optionalGame(1));
         pressHole(1);
         QVERIFY(shell->cues.isEmpty());
         clickPeg(9);
@@ -348,7 +348,7 @@ private slots:
 
     void landedPegWaitsForANewClick()
     {
-        window->StartGame(PositionSet({9, 4, 2}), QStringLiteral("10"));
+        window->StartGame(PositionSet({9, 4, 2}), pelikor::optionalGame(1));
         clickPeg(9);
         pressHole(1);
         QCOMPARE(peg("K", 1)->faceColor(), kNormal);
@@ -362,7 +362,7 @@ private slots:
 
     void randomClicksKeepTheBoardConsistent()
     {
-        window->StartGame(standardGame(), QStringLiteral("3"));
+        window->StartGame(standardGame(), pelikor::standardGame());
         QRandomGenerator random(20261208);
         const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
         for (int i = 0; i < 3000; ++i) {

@@ -153,7 +153,7 @@ private slots:
         THlavniDialog& main = program.main();
         if (withGame) {
             const pelikor::GameLayout standard = pelikor::standardLayout();
-            main.StartGame(standard.occupied, QString::fromStdString(standard.code));
+            main.StartGame(standard.occupied, standard.game);
             main.Plocha().KClick(5);
             main.Plocha().BMouseDown(17);
             main.Plocha().KClick(12);

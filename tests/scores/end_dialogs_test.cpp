@@ -53,10 +53,9 @@ QString entry(const QString& name, int tahy, const QDate& date = QDate::currentD
 }
 
 // The result dialog as the hand-off fills and shows it.
-void showResult(TVysledekDialog& dialog, const QString& code, int remaining)
+void showResult(TVysledekDialog& dialog, const pelikor::Game& game, int remaining)
 {
-    dialog.Kontrola().setText(code);
-    dialog.Label7().setText(QString::number(remaining));
+    dialog.setResult({.game = game, .remaining = remaining});
     dialog.showDialog();
 }
 
@@ -119,7 +118,7 @@ private slots:
         const QStringList otherGame = game.entries(QStringLiteral("9"));
 
         TVysledekDialog dialog(game.shell.services, *game.module);
-        showResult(dialog, kStandard, remaining);
+        showResult(dialog, pelikor::standardGame(), remaining);
         QCOMPARE(child<QLineEdit>(dialog, "Edit1")->isEnabled(), offered);
         QCOMPARE(child<QLabel>(dialog, "Label8")->isEnabled(), offered);
         typeText(child<QLineEdit>(dialog, "Edit1"), kNewName);
@@ -160,7 +159,7 @@ private slots:
         QStringList steps;
         connect(&dialog, &TVysledekDialog::returnToIdle, [&] { steps << QStringLiteral("idle"); });
         connect(&dialog, &TVysledekDialog::resultClosed, [&] { steps << game.entries(kStandard).join(QString()); });
-        showResult(dialog, kStandard, 3);
+        showResult(dialog, pelikor::standardGame(), 3);
         QVERIFY(game.locked());
         auto* name = child<QLineEdit>(dialog, "Edit1");
         typeText(name, QStringLiteral("Ája"));
@@ -181,8 +180,8 @@ private slots:
         EndOfGame game;
         TVysledekDialog dialog(game.shell.services, *game.module);
         auto* name = child<QLineEdit>(dialog, "Edit1");
-        for (const auto& [code, fewest] : {std::pair{"5", "2"}, {"10", "1"}}) {
-            showResult(dialog, QLatin1String(code), 4);
+        for (const auto& [number, fewest] : {std::pair{6, "2"}, {1, "1"}}) {
+            showResult(dialog, pelikor::optionalGame(number), 4);
             QVERIFY(name->text().isEmpty());
             QCOMPARE(child<QLabel>(dialog, "Label6")->text(), QLatin1String(fewest));
             typeText(name, QStringLiteral("Eva"));

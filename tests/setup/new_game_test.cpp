@@ -180,7 +180,7 @@ private slots:
         program.start();
         THlavniDialog& main = program.main();
         const pelikor::GameLayout abandoned = pelikor::optionalLayout(3);
-        main.StartGame(abandoned.occupied, QString::fromStdString(abandoned.code));
+        main.StartGame(abandoned.occupied, abandoned.game);
         main.Plocha().KClick(9);
         main.Plocha().BMouseDown(7);
         main.AbandonGame();
@@ -202,7 +202,7 @@ private slots:
         QCOMPARE(main.PocatecniPocet(), game.pegCount());
         QCOMPARE(main.remainingText(), QString::number(game.pegCount()));
         QVERIFY(main.findChild<QLabel*>(QStringLiteral("Zbytek"))->isVisible());
-        QCOMPARE(main.gameCode(), QString::fromStdString(game.code));
+        QCOMPARE(main.gameCode(), QString::fromUtf8(game.game.code));
         QCOMPARE(started.size(), 1);
         QCOMPARE(started.front().front().toInt(), game.pegCount());
         expectState(program, State::Running);

@@ -37,7 +37,7 @@ constexpr int kMargin = 10;
 void play(THlavniDialog& main, int optionalGame, const Moves& moves)
 {
     const pelikor::GameLayout layout = pelikor::optionalLayout(optionalGame);
-    main.StartGame(layout.occupied, QString::fromStdString(layout.code));
+    main.StartGame(layout.occupied, layout.game);
     for (const auto& [peg, hole] : moves) {
         main.Plocha().KClick(peg);
         main.Plocha().BMouseDown(hole);

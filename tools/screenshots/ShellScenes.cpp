@@ -73,7 +73,7 @@ void shootBoardScenes(ScreenCamera& camera, PelikorWindows& windows)
     camera.shoot(QStringLiteral("main-board-idle"), window);
 
     const pelikor::GameLayout standard = pelikor::standardLayout();
-    main.StartGame(standard.occupied, QString::fromStdString(standard.code));
+    main.StartGame(standard.occupied, standard.game);
     camera.shoot(QStringLiteral("main-standard-start"), window, QStringLiteral("main-board-idle"));
 
     for (const auto& [peg, hole] : {std::pair{5, 17}, {12, 10}, {3, 11}, {18, 6}})

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "setup/core/Game.h"
+
+namespace pelikor {
+
+// A finished game as the result dialogs receive it.
+struct GameResult {
+    Game game;
+    int startCount = 0;
+    int remaining = 0; // pegs left at the end
+};
+
+} // namespace pelikor
