@@ -1,5 +1,7 @@
 #include "app/PelikorApplication.h"
 
+#include "widgets/ProgramStyle.h"
+
 #include <QFont>
 #include <QIcon>
 #include <QMessageBox>
@@ -28,6 +30,7 @@ PelikorApplication::PelikorApplication(int& argc, char** argv) : QApplication(ar
     // (An empty list would mean the desktop's default folders.)
     QIcon::setThemeSearchPaths({kNoIconThemes});
     QIcon::setFallbackSearchPaths({kNoIconThemes});
+    ProgramStyle::install();
 }
 
 bool PelikorApplication::notify(QObject* receiver, QEvent* event)

@@ -1,6 +1,5 @@
 #include "frame/THlavniDialog.h"
 
-#include "frame/OwnLookControls.h"
 #include "pictures/CommandIcons.h"
 #include "widgets/Background.h"
 
@@ -8,8 +7,6 @@
 #include <QFrame>
 #include <QMenuBar>
 #include <QPixmap>
-#include <QProxyStyle>
-#include <QStyleFactory>
 #include <QToolButton>
 
 #include <utility>
@@ -41,22 +38,6 @@ struct Command {
 
 constexpr int kNoIcon = -1;
 
-// The menus' look, with one habit of the desktop the program was made for:
-// a disabled item is highlighted under the pointer too, so that its hint
-// tells the player what it would do.
-class MenuStyle : public QProxyStyle {
-public:
-    MenuStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
-
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returnData) const override
-    {
-        if (hint == SH_Menu_AllowActiveAndDisabled)
-            return 1;
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-};
-
 // An icon of ImageList1, sharp at the screen's pixel ratio.
 QIcon imageListIcon(int index)
 {
@@ -85,12 +66,8 @@ void THlavniDialog::createMenus()
         action->setEnabled(command.enabled);
         return action;
     };
-    // Freed with the window; a menu freed after it forgets it by itself.
-    auto* menuStyle = new MenuStyle;
-    menuStyle->setParent(this);
-    const auto submenu = [this, menuStyle](const char* name, const QString& caption, const QString& hint) {
+    const auto submenu = [this](const char* name, const QString& caption, const QString& hint) {
         QMenu* menu = menuBar()->addMenu(caption);
-        menu->setStyle(menuStyle);
         menu->setObjectName(QLatin1String(name) + QStringLiteral("Menu"));
         menu->menuAction()->setObjectName(QLatin1String(name));
         menu->menuAction()->setStatusTip(hint);
@@ -98,7 +75,6 @@ void THlavniDialog::createMenus()
     };
     const auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QLatin1String(name)); };
 
-    setMenuBar(new MainMenuBar(this));
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* soubor = submenu("Soubor1", QStringLiteral("&Soubor"), QStringLiteral("Obsahuje příkazy pro spuštění a ukončení hry"));
     MS1 = describe(addCommand(soubor, "MS1", &THlavniDialog::MS1Click),
@@ -130,7 +106,6 @@ void THlavniDialog::createMenus()
     // The pop-up menu repeats the game commands; their keys belong to the
     // main menu, so the pop-up only shows them.
     PopupMenu1 = new QMenu(this);
-    PopupMenu1->setStyle(menuStyle);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     MP1 = describe(addCommand(PopupMenu1, "MP1", &THlavniDialog::MS1Click),
                    {QStringLiteral("&Nová hra..."), kNewGameHint, Qt::Key_F2, 0, true});
@@ -142,7 +117,7 @@ void THlavniDialog::createMenus()
 
 QToolButton* THlavniDialog::addToolButton(QWidget* bar, const char* name, int left, void (THlavniDialog::*handler)())
 {
-    auto* button = new ToolbarButton(bar);
+    auto* button = new QToolButton(bar);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(QRect(QPoint(left, (kDockHeight - kToolButtonSize.height()) / 2), kToolButtonSize));
     button->setAutoRaise(true);

@@ -30,10 +30,6 @@ public:
     bool isPressed() const { return pressed_; }
 
 protected:
-    // A control looks disabled only when it is disabled itself: a window
-    // locked while a dialog is open keeps its controls' look.
-    bool looksEnabled() const { return isEnabledTo(window()); }
-
     FlatControl(const MouseRules& rules, QWidget* parent);
 
     // The control's own additions, each called before the repaint.

@@ -1,5 +1,7 @@
 #include "widgets/ProgramLabel.h"
 
+#include "widgets/ProgramStyle.h"
+
 #include <QPainter>
 #include <QStyle>
 
@@ -29,7 +31,7 @@ void ProgramLabel::paintEvent(QPaintEvent*)
             style()->drawItemPixmap(&painter, area, int(alignment()), picture);
         return;
     }
-    const QPalette::ColorGroup group = isEnabledTo(window()) ? QPalette::Active : QPalette::Disabled;
+    const QPalette::ColorGroup group = ProgramStyle::looksEnabled(this) ? QPalette::Active : QPalette::Disabled;
     painter.setPen(palette().color(group, foregroundRole()));
     painter.drawText(area, int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0), text());
 }

@@ -4,9 +4,8 @@
 
 #include <QLabel>
 
-// A label of the program's windows, text or picture. It looks disabled only
-// when it is disabled itself: a window locked while a dialog is open keeps
-// its labels and pictures as they were, as the program's windows always did.
+// A label of the program's windows, text or picture, whose text looks
+// disabled only as the program's style says (ProgramStyle::looksEnabled).
 class ProgramLabel : public QLabel {
     Q_OBJECT
 

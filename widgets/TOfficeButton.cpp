@@ -2,6 +2,7 @@
 
 #include "widgets/LampPictures.h"
 #include "widgets/ParentColour.h"
+#include "widgets/ProgramStyle.h"
 
 #include <QPainter>
 
@@ -93,7 +94,8 @@ void TOfficeButton::paintEvent(QPaintEvent*)
     const QPixmap lamp = LampPictures::pixmap(lampName());
     painter.drawPixmap(kLampX + shift, (height() - lamp.height()) / 2 + shift, lamp);
 
-    painter.setPen(looksEnabled() ? palette().color(QPalette::Active, QPalette::WindowText) : toQColor(kClGray));
+    painter.setPen(ProgramStyle::looksEnabled(this) ? palette().color(QPalette::Active, QPalette::WindowText)
+                                                    : toQColor(kClGray));
     painter.setFont(font());
     painter.drawText(rect().translated(kCaptionShift + shift, shift), Qt::AlignCenter | Qt::TextSingleLine,
                      caption_);

@@ -2,6 +2,7 @@
 
 #include "widgets/LampPictures.h"
 #include "widgets/ParentColour.h"
+#include "widgets/ProgramStyle.h"
 
 #include <QPainter>
 
@@ -99,7 +100,8 @@ void TOfficeLabel::paintEvent(QPaintEvent*)
     painter.drawPixmap(0, std::max(0, (lineBand - lamp.height()) / 2), lamp);
 
     painter.setFont(font());
-    painter.setPen(looksEnabled() ? palette().color(QPalette::Active, QPalette::WindowText) : toQColor(kClGray));
+    painter.setPen(ProgramStyle::looksEnabled(this) ? palette().color(QPalette::Active, QPalette::WindowText)
+                                                    : toQColor(kClGray));
     painter.drawText(textRect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption_);
 
     // A 1-pixel pen draws a rectangle one pixel wider and taller than it.

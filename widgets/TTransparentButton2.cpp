@@ -1,6 +1,7 @@
 #include "widgets/TTransparentButton2.h"
 
 #include "widgets/Frame3D.h"
+#include "widgets/ProgramStyle.h"
 
 #include <QKeySequence>
 #include <QPainter>
@@ -193,7 +194,7 @@ void TTransparentButton2::rebuildImages()
 
 TTransparentButton2::ImageSlot TTransparentButton2::currentSlot() const
 {
-    if (!looksEnabled())
+    if (!ProgramStyle::looksEnabled(this))
         return kDisabledSlot;
     if (isPressed())
         return kDownSlot;
@@ -264,7 +265,7 @@ void TTransparentButton2::paintEvent(QPaintEvent*)
 
     if (!caption_.isEmpty()) {
         painter.setFont(isHot() ? hiFont_ : font());
-        painter.setPen(toQColor(looksEnabled() ? kClWindowText : kClGray));
+        painter.setPen(toQColor(ProgramStyle::looksEnabled(this) ? kClWindowText : kClGray));
         const int flags = int(alignment_) | Qt::TextShowMnemonic | (wordWrap_ ? Qt::TextWordWrap : 0);
         painter.drawText(rect().adjusted(spacing_, spacing_, -spacing_, -spacing_), flags, caption_);
     }

@@ -7,6 +7,7 @@
 #include "services/Settings.h"
 #include "tests/support/BestTableFolder.h"
 #include "tests/support/RecordingCuePlayer.h"
+#include "widgets/ProgramStyle.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,7 +19,7 @@
 
 // The whole program on a temporary application folder with an empty best
 // table, the build's cue files and, if given, a settings file as a player
-// left it; the cues it plays are recorded by name.
+// left it, in the program's style; the cues it plays are recorded by name.
 struct ProgramFixture {
     QTemporaryDir folder;
     QString applicationDir = folder.path() + QLatin1Char('/');
@@ -32,6 +33,7 @@ struct ProgramFixture {
             if (file.open(QIODevice::WriteOnly))
                 file.write(settings.toUtf8());
         }
+        ProgramStyle::install();
         layOutBestTable(applicationDir);
         const QDir builtCues(qEnvironmentVariable("PELIKOR_TEST_APP_DIR") + QStringLiteral("/Zvuky"));
         QDir(applicationDir).mkdir(QStringLiteral("Zvuky"));

@@ -1,11 +1,21 @@
 #include "tests/widgets/WidgetTestSupport.h"
 #include "widgets/ProgramLabel.h"
+#include "widgets/ProgramStyle.h"
 #include "widgets/TOfficeLabel.h"
 #include "widgets/TTransparentButton2.h"
 
+#include <QMenuBar>
 #include <QTest>
+#include <QToolButton>
+
+#include <functional>
 
 using namespace WidgetTestSupport;
+
+// Places one of Qt's own controls on a window and answers how to disable
+// it itself.
+using PlaceControl = std::function<std::function<void()>(QWidget* window)>;
+Q_DECLARE_METATYPE(PlaceControl)
 
 // A window locked while a dialog is open keeps its look; a control that is
 // disabled itself looks disabled.
@@ -13,6 +23,8 @@ class LockedWindowLookTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { ProgramStyle::install(); }
+
     void controlsLookDisabledOnlyWhenDisabledThemselves()
     {
         auto window = colouredParent(kBalloonColour);
@@ -44,6 +56,52 @@ private slots:
         QCOMPARE(ink(label), 0);
         QCOMPARE(ink(link), 0);
         QCOMPARE(picture->currentSlot(), TTransparentButton2::kDisabledSlot);
+    }
+
+    void qtControlsLookDisabledOnlyWhenDisabledThemselves_data()
+    {
+        QTest::addColumn<PlaceControl>("place");
+        QTest::addRow("toolbar button") << PlaceControl([](QWidget* window) {
+            auto* button = new QToolButton(window);
+            button->setAutoRaise(true);
+            button->setIcon(QIcon(QPixmap::fromImage(solidPicture({16, 16}, Qt::magenta))));
+            button->setGeometry(0, 0, 23, 22);
+            return std::function<void()>([button] { button->setEnabled(false); });
+        });
+        // A menu follows its window's state, yet only its own counts.
+        QTest::addRow("menu bar menu") << PlaceControl([](QWidget* window) {
+            auto* bar = new QMenuBar(window);
+            QMenu* menu = bar->addMenu(QStringLiteral("&Soubor"));
+            bar->setGeometry(window->rect());
+            return std::function<void()>([menu] { menu->setEnabled(false); });
+        });
+        QTest::addRow("menu bar command") << PlaceControl([](QWidget* window) {
+            auto* bar = new QMenuBar(window);
+            QAction* command = bar->addAction(QStringLiteral("Konec"));
+            bar->setGeometry(window->rect());
+            return std::function<void()>([command] { command->setEnabled(false); });
+        });
+    }
+
+    // Also while its window is locked, a control disabled itself looks so.
+    void qtControlsLookDisabledOnlyWhenDisabledThemselves()
+    {
+        QFETCH(PlaceControl, place);
+        QWidget window;
+        window.resize(120, 24);
+        const std::function<void()> disableItself = place(&window);
+        const auto look = [&window] { return window.grab().toImage(); };
+        const QImage enabled = look();
+
+        window.setEnabled(false);
+        QCOMPARE(look(), enabled);
+
+        window.setEnabled(true);
+        disableItself();
+        const QImage disabled = look();
+        QVERIFY(disabled != enabled);
+        window.setEnabled(false);
+        QCOMPARE(look(), disabled);
     }
 };
 
