@@ -34,6 +34,8 @@ void shootShellScenes(ScreenCamera& camera, PelikorWindows& windows)
     THlavniDialog& main = windows.HlavniDialog();
     TPomocnikDialog& figure = windows.PomocnikDialog();
     TUvitaniDialog& welcome = windows.UvitaniDialog();
+    // The main window's first show opens the welcome once it is on screen.
+    camera.waitUntilShown(welcome);
     camera.shoot(QStringLiteral("shell-welcome-at-start"), around({&main, &figure, &welcome}));
     welcome.close();
     camera.shoot(QStringLiteral("main-idle"), around({&main, &figure}), QStringLiteral("shell-welcome-at-start"));
