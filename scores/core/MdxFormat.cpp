@@ -133,12 +133,10 @@ std::string numericKey(long long value)
 {
     std::string key(numericKeyLength, '\0');
     const bool negative = value < 0;
-    unsigned long long magnitude = negative ? 0ULL - static_cast<unsigned long long>(value) : value;
-    std::string digits = magnitude == 0 ? std::string() : std::to_string(magnitude);
-    const std::size_t whole = digits.size();
-    while (!digits.empty() && digits.back() == '0')
-        digits.pop_back();
-    key[0] = char(numericExponentBias + whole);
+    const unsigned long long magnitude = negative ? 0ULL - static_cast<unsigned long long>(value) : value;
+    // Zero has no digits at all: 34 01.
+    const std::string digits = magnitude == 0 ? std::string() : std::to_string(magnitude);
+    key[0] = char(numericExponentBias + digits.size());
     key[1] = char((digits.size() << 2) | (negative ? numericSignBit : 0x00) | numericFillerBits);
     for (std::size_t i = 0; i < digits.size() && i < 20; ++i) {
         const int d = digits[i] - '0';

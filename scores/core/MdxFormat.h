@@ -23,9 +23,10 @@ char tagKeyType(Tag tag);
 constexpr std::size_t pageSize = 512;
 constexpr std::size_t numericKeyLength = 12;
 // A numeric key is 12-byte BCD: the count of whole digits above this bias,
-// then a byte with the sign, the count of significant digits above the two
-// low bits, which dBASE sets to 01 (engines that find equal keys by
-// comparing bytes miss ours unless they are set alike), then the digits.
+// then a byte with the sign, the count of digits above the two low bits,
+// then the digits. For a whole number dBASE counts every digit, trailing
+// zeros too (10 is 36 09 10), and sets the low bits to 01: engines that
+// walk equal keys comparing bytes miss ours unless both are alike.
 constexpr std::uint8_t numericExponentBias = 0x34;
 constexpr std::uint8_t numericSignBit = 0x80;
 constexpr std::uint8_t numericDigitCountMask = 0x7C;

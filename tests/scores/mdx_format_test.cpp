@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 
 using namespace pelikor;
 
@@ -39,29 +40,34 @@ TEST(MdxFormat, NumericKeysAreTwelveByteBcd)
     EXPECT_EQ(std::uint8_t(five[2]), 0x50);
     const std::string big = mdx::numericKey(1230);
     EXPECT_EQ(std::uint8_t(big[0]), 0x38);
-    EXPECT_EQ(std::uint8_t(big[1]), 3 << 2 | 1);
+    EXPECT_EQ(std::uint8_t(big[1]), 4 << 2 | 1);
     EXPECT_EQ(std::uint8_t(big[2]), 0x12);
     EXPECT_EQ(std::uint8_t(big[3]), 0x30);
     EXPECT_EQ(std::uint8_t(mdx::numericKey(-7)[1]), 0x80 | 1 << 2 | 1);
     EXPECT_EQ(mdx::numericKey(0), std::string("\x34\x01", 2) + std::string(10, '\0'));
 }
 
-TEST(MdxFormat, NumericKeysCarryTheFillerBitsOfDbaseAndReadBackWithOrWithoutThem)
+TEST(MdxFormat, NumericKeysCountEveryWholeDigitAsDbaseAndReadBackInTheFormsOfEarlierBuilds)
 {
-    // Exponent, digit count with the low bits 01, then the digits.
-    const std::pair<long long, std::string> cases[] = {
-        {20, std::string("\x36\x05\x20", 3)},
-        {100, std::string("\x37\x05\x10", 3)},
-        {105, std::string("\x37\x0D\x10\x50", 4)},
-        {1230, std::string("\x38\x0D\x12\x30", 4)},
+    // Exponent, the count of every whole digit with the low bits 01, the
+    // digits; and the second byte earlier builds wrote, trailing zeros not
+    // counted (its low bits 01, or 00 before that).
+    const std::tuple<long long, std::string, char> cases[] = {
+        {0, std::string("\x34\x01\x00", 3), 0x01},     {5, std::string("\x35\x05\x50", 3), 0x05},
+        {10, std::string("\x36\x09\x10", 3), 0x05},    {20, std::string("\x36\x09\x20", 3), 0x05},
+        {21, std::string("\x36\x09\x21", 3), 0x09},    {100, std::string("\x37\x0D\x10", 3), 0x05},
+        {105, std::string("\x37\x0D\x10\x50", 4), 0x0D}, {120, std::string("\x37\x0D\x12\x00", 4), 0x09},
+        {999, std::string("\x37\x0D\x99\x90", 4), 0x0D}, {1230, std::string("\x38\x11\x12\x30", 4), 0x0D},
     };
-    for (const auto& [value, start] : cases) {
+    for (const auto& [value, start, earlier] : cases) {
         const std::string key = mdx::numericKey(value);
         EXPECT_EQ(key.substr(0, start.size()), start) << value;
         EXPECT_EQ(mdx::numericValue(key), value);
-        std::string earlierBuild = key;
-        earlierBuild[1] = char(earlierBuild[1] & ~0x03);
-        EXPECT_EQ(mdx::numericValue(earlierBuild), value);
+        for (const char second : {earlier, char(earlier & ~0x03)}) {
+            std::string earlierBuild = key;
+            earlierBuild[1] = second;
+            EXPECT_EQ(mdx::numericValue(earlierBuild), value);
+        }
     }
     EXPECT_EQ(mdx::numericValue(std::string("\x35\x09\x12", 3) + std::string(9, '\0')), std::nullopt)
         << "more significant digits than whole ones";
@@ -155,6 +161,11 @@ TEST(MdxFormat, BrokenIndexesAreReportedNotFollowed)
     std::string keys = good;
     keys[root] = char(0xFF);
     EXPECT_THROW(mdx::readTags(keys, "i.mdx"), DbaseError);
+    for (const char pages : {0, 2}) { // no block, or 2 pages of 512 bytes
+        std::string block = good;
+        block[20] = pages;
+        EXPECT_THROW(mdx::readTags(block, "i.mdx"), DbaseError) << int(pages);
+    }
     try {
         mdx::readTags("", "Data/Pelkor.mdx");
         FAIL();
