@@ -5,6 +5,7 @@
 
 #include "scores/core/DbaseError.h"
 #include "scores/core/MdxFormat.h"
+#include "scores/core/MdxReader.h"
 #include "scores/core/StepLock.h"
 
 #include <algorithm>
@@ -50,18 +51,11 @@ void DbaseTable::open()
         const StepLock lock(dir_, heldLock_ != nullptr);
         load();
         indexPath_ = liveIndexPath();
-        const std::string expected = mdx::build(data_, tableStem());
-        std::string present;
-        try {
-            present = filestore::readAll(indexPath_);
-        } catch (const DbaseError&) {
-            present.clear();
-        }
         // An index that fails to rebuild here (a read-only folder) is
         // written again with the next post; the table reads from memory.
-        if (present != expected) {
+        if (!liveIndexMatches()) {
             try {
-                filestore::replaceAll({{indexPath_, expected}}, hooks_);
+                filestore::replaceAll({{indexPath_, mdx::build(data_, tableStem())}}, hooks_);
             } catch (const DbaseError&) {
             }
         }
@@ -115,6 +109,20 @@ void DbaseTable::refreshKeepingCurrent()
         moveFirst();
     else
         cursor_ = std::size_t(it - view_.begin());
+}
+
+// Another engine's index differs from ours in bytes that change nothing
+// (block size, free blocks, node fill, order among equal keys); rebuilding
+// it for those would rewrite it at every open.
+bool DbaseTable::liveIndexMatches() const
+{
+    try {
+        mdx::requireMatching(data_, filestore::readAll(indexPath_), indexPath_.string(),
+                             mdx::KeyForm::AsDbaseWritesIt);
+        return true;
+    } catch (const DbaseError&) {
+        return false;
+    }
 }
 
 std::filesystem::path DbaseTable::liveIndexPath() const

@@ -131,6 +131,9 @@ private:
     std::string tableStem() const;
     // The index in any spelling, or the name a new one is written under.
     std::filesystem::path liveIndexPath() const;
+    // Whether the index on disk holds every record under the key dBASE
+    // writes for it, whoever wrote it.
+    bool liveIndexMatches() const;
 
     DateTextCodec codec_;
     std::filesystem::path dir_;

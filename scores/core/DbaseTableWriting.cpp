@@ -135,9 +135,10 @@ void DbaseTable::resetFromTemplate(const std::filesystem::path& templateDir)
     const std::string tableBytes = filestore::readAll(templateTable);
     const std::string indexBytes = filestore::readAll(templateIndex);
     // Another engine's index fits as well as ours; the open after the copy
-    // writes ours in its place.
+    // writes ours in its place unless its keys are as dBASE writes them.
     try {
-        mdx::requireMatching(dbf::parse(tableBytes, templateTable.string()), indexBytes, templateIndex.string());
+        const DbfTable templateContent = dbf::parse(tableBytes, templateTable.string());
+        mdx::requireMatching(templateContent, indexBytes, templateIndex.string(), mdx::KeyForm::SameValue);
     } catch (const DbaseError& error) {
         throw DbaseError(std::string(error.what()) + "; the best table was left as it was");
     }

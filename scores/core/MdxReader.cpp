@@ -42,15 +42,16 @@ constexpr int maxWholeDigits = 18;
 
 class TreeReader {
 public:
-    TreeReader(std::string_view file, const std::string& fileName, std::size_t item, std::size_t maxKeys,
-               std::size_t keyLength)
-        : file_(file), fileName_(fileName), item_(item), maxKeys_(maxKeys), keyLength_(keyLength) {}
+    TreeReader(std::string_view file, const std::string& fileName, std::size_t block, std::size_t item,
+               std::size_t maxKeys, std::size_t keyLength)
+        : file_(file), fileName_(fileName), block_(block), item_(item), maxKeys_(maxKeys), keyLength_(keyLength) {}
 
     void walk(std::uint32_t page, std::size_t depth, std::vector<std::pair<std::string, std::uint32_t>>& out)
     {
         if (depth > maxTreeDepth)
             fail(fileName_, "the tree is too deep");
-        if (page < headerPages || std::size_t(page) >= file_.size() / mdx::pageSize)
+        // Pointers count 512-byte pages whatever the block size; a node fills one block.
+        if (page < headerPages || std::size_t(page) * mdx::pageSize + block_ > file_.size())
             fail(fileName_, "a node points outside the file (page " + std::to_string(page) + ")");
         if (!visited_.insert(page).second)
             fail(fileName_, "page " + std::to_string(page) + " is reached twice");
@@ -75,6 +76,7 @@ public:
 private:
     std::string_view file_;
     const std::string& fileName_;
+    std::size_t block_;
     std::size_t item_;
     std::size_t maxKeys_;
     std::size_t keyLength_;
@@ -91,8 +93,12 @@ std::vector<TagContents> readTags(std::string_view bytes, const std::string& fil
         fail(fileName, "its length " + std::to_string(bytes.size()) + " is not a whole number of pages");
     if (std::uint8_t(bytes[0]) != versionByte)
         fail(fileName, "unknown version byte");
-    if (readU16(bytes, 20) != 1 || readU16(bytes, 22) != pageSize)
-        fail(fileName, "the page size is not 512 bytes");
+    // dBASE IV takes blocks of any whole number of pages; the header gives
+    // both the count of pages and the bytes.
+    const std::size_t blockPages = readU16(bytes, 20);
+    const std::size_t block = readU16(bytes, 22);
+    if (blockPages == 0 || block != blockPages * pageSize)
+        fail(fileName, "its block size is not a whole number of 512-byte pages");
     if (std::uint8_t(bytes[26]) != tagEntrySize)
         fail(fileName, "unknown tag table layout");
     const std::size_t tagCount = readU16(bytes, 28);
@@ -115,9 +121,9 @@ std::vector<TagContents> readTags(std::string_view bytes, const std::string& fil
         const std::size_t length = readU16(bytes, h + 12);
         const std::size_t maxKeys = readU16(bytes, h + 14);
         const std::size_t item = readU16(bytes, h + 18);
-        if (length == 0 || item < length + 4 || maxKeys == 0 || nodeHeaderSize + maxKeys * item + 4 > pageSize)
+        if (length == 0 || item < length + 4 || maxKeys == 0 || nodeHeaderSize + maxKeys * item + 4 > block)
             fail(fileName, "tag " + tag.name + " has an impossible key layout");
-        TreeReader reader(bytes, fileName, item, maxKeys, length);
+        TreeReader reader(bytes, fileName, block, item, maxKeys, length);
         reader.walk(readU32(bytes, h), 0, tag.entries);
         tags.push_back(std::move(tag));
     }
@@ -143,8 +149,9 @@ std::optional<long long> numericValue(std::string_view key)
     return std::uint8_t(key[1]) & numericSignBit ? -value : value;
 }
 
-void requireMatching(const DbfTable& table, std::string_view bytes, const std::string& fileName)
+void requireMatching(const DbfTable& table, std::string_view bytes, const std::string& fileName, KeyForm form)
 {
+    const bool exact = form == KeyForm::AsDbaseWritesIt;
     const std::vector<TagContents> present = readTags(bytes, fileName);
     for (const Tag tag : mdx::tags) {
         const bool character = tag == Tag::Jmeno;
@@ -164,8 +171,8 @@ void requireMatching(const DbfTable& table, std::string_view bytes, const std::s
             seen[number - 1] = true;
             const BestRecord& record = table.records[number - 1];
             const std::string& previous = found->entries[i == 0 ? 0 : i - 1].first;
-            const bool fits = character ? paddedKey(key) == characterKey(record.jmeno, int(key.size()))
-                                        : numericValue(key) == record.tahy;
+            const std::string own = character ? characterKey(record.jmeno, int(key.size())) : numericKey(record.tahy);
+            const bool fits = exact ? key == own : character ? paddedKey(key) == own : numericValue(key) == record.tahy;
             const bool ascending = character ? paddedKey(previous) <= paddedKey(key)
                                              : numericValue(previous) <= numericValue(key);
             if (!fits || !ascending)

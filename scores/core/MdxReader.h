@@ -12,7 +12,7 @@
 namespace pelikor {
 
 // Reads an index file back: the program builds its orders from the table,
-// but checks that a template's index, whoever wrote it, fits its table.
+// but checks that an index, whoever wrote it, fits its table.
 namespace mdx {
 
 // One tag: its name, key type and the (key, record number) pairs of its
@@ -31,10 +31,17 @@ std::vector<TagContents> readTags(std::string_view bytes, const std::string& fil
 // for a key that holds no whole number.
 std::optional<long long> numericValue(std::string_view key);
 
+// How a key must hold its record's value: in any form that reads back as
+// that value (blank or zero padding, numeric keys of earlier builds), or in
+// exactly the bytes dBASE writes for it, which engines that compare keys by
+// their bytes need.
+enum class KeyForm { SameValue, AsDbaseWritesIt };
+
 // Throws DbaseError naming fileName unless the index is whole and has the
 // tags JMENO and TAHY, each with every record of the table once, under the
-// record's own key, in ascending order.
-void requireMatching(const DbfTable& table, std::string_view bytes, const std::string& fileName);
+// record's own key, in ascending order. Block size, node fill, free blocks,
+// unused bytes and the order among equal keys may be any other engine's.
+void requireMatching(const DbfTable& table, std::string_view bytes, const std::string& fileName, KeyForm form);
 
 } // namespace mdx
 

@@ -28,6 +28,13 @@ void openIn(pelikor::DbaseTable& table, const std::filesystem::path& dir);
 void addRecord(pelikor::DbaseTable& table, std::string_view name, long long tahy, std::string_view hra,
                std::string_view date);
 
+// A best table with its index in dir as another engine writes them: as many
+// records as one JMENO leaf of blockPages pages takes, each tag one leaf
+// with the keys dBASE writes, equal keys in reverse file order, a free
+// block on the free list and its own bytes wherever ours are 0. Returns the
+// index.
+std::string writeForeignTable(const std::filesystem::path& dir, std::string_view indexName, std::size_t blockPages);
+
 // Runs a script with Debian's Python; returns its standard output, fails the
 // test when it exits with an error.
 std::string runPython(const std::string& script);

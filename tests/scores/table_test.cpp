@@ -1,3 +1,4 @@
+#include "scores/core/ByteText.h"
 #include "scores/core/Cp1250.h"
 #include "scores/core/DbaseError.h"
 #include "scores/core/DbaseTable.h"
@@ -310,7 +311,7 @@ TEST(TableFiles, MissingOrStaleIndexIsRebuiltOnOpen)
     EXPECT_EQ(tags[1].entries[0].second, 2u);
 }
 
-TEST(TableFiles, AnIndexOfAnEarlierBuildGetsTheFillerBitsOfDbaseOnOpen)
+TEST(TableFiles, AnIndexOfAnEarlierBuildIsRebuiltOnceOnOpen)
 {
     TempFolder dir;
     createTable(dir.path());
@@ -322,24 +323,36 @@ TEST(TableFiles, AnIndexOfAnEarlierBuildGetsTheFillerBitsOfDbaseOnOpen)
     }
     const auto index = dir.path() / "Pelkor.mdx";
     const std::string current = readBytes(index);
-    // Earlier builds wrote the two low bits of a numeric key's second byte as 00.
-    std::string earlier = current;
-    const auto u32 = [&](std::size_t at) {
-        return std::uint32_t(std::uint8_t(earlier[at])) | std::uint32_t(std::uint8_t(earlier[at + 1])) << 8
-            | std::uint32_t(std::uint8_t(earlier[at + 2])) << 16 | std::uint32_t(std::uint8_t(earlier[at + 3])) << 24;
-    };
-    const std::size_t leaf = u32(u32(mdx::tagTableOffset + mdx::tagEntrySize) * mdx::pageSize) * mdx::pageSize;
-    for (std::size_t key = 0; key < 3; ++key)
-        earlier[leaf + mdx::nodeHeaderSize + key * 16 + 4 + 1] &= char(~0x03);
-    ASSERT_NE(earlier, current);
-    writeBytes(index, earlier);
+    using bytetext::readU32;
+    const std::size_t leaf = readU32(current, readU32(current, mdx::tagTableOffset + mdx::tagEntrySize) * 512) * 512;
+    // The second byte of the keys 20, 100, 105 as earlier builds wrote it:
+    // trailing zeros not counted, the two low bits 00, then 01.
+    for (const std::array<char, 3> seconds : {std::array<char, 3>{0x04, 0x04, 0x0C}, {0x05, 0x05, 0x0D}}) {
+        std::string earlier = current;
+        for (std::size_t key = 0; key < 3; ++key)
+            earlier[leaf + mdx::nodeHeaderSize + key * 16 + 4 + 1] = seconds[key];
+        writeBytes(index, earlier);
+        int writes = 0;
+        for (int open = 0; open < 2; ++open) {
+            DbaseTable table;
+            table.setWriteHooks({{}, [&](const auto&) { ++writes; }});
+            openIn(table, dir.path());
+            EXPECT_EQ(writes, 1) << "written at the first open only";
+        }
+        EXPECT_EQ(readBytes(index), current);
+        const auto tags = mdx::readTags(readBytes(index), "Pelkor.mdx");
+        for (const auto& [key, record] : tags[1].entries)
+            EXPECT_EQ(key[1] & 0x03, 0x01) << "record " << record;
+    }
+}
 
+TEST(TableFiles, AValidIndexAnotherEngineWroteIsLeftAsItIs)
+{
+    TempFolder dir;
+    const std::string foreign = writeForeignTable(dir.path(), "Pelkor.mdx", 1);
     DbaseTable table;
     openIn(table, dir.path());
-    EXPECT_EQ(readBytes(index), current);
-    const auto tags = mdx::readTags(readBytes(index), "Pelkor.mdx");
-    for (const auto& [key, record] : tags[1].entries)
-        EXPECT_EQ(key[1] & 0x03, 0x01) << "record " << record;
+    EXPECT_EQ(readBytes(dir.path() / "Pelkor.mdx"), foreign);
 }
 
 TEST(TableFiles, MissingTableIsAClearError)

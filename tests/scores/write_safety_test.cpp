@@ -316,3 +316,11 @@ TEST_F(ResetFromTemplate, AcceptsAMatchingIndexThatAnotherEngineWrote)
     writeBytes(folder.zaloha / "Pelkor.Mdx", swapped);
     EXPECT_THROW(table.resetFromTemplate(folder.zaloha), DbaseError);
 }
+
+TEST_F(ResetFromTemplate, TakesAnIndexOfLargerBlocksAndTheOpenKeepsItMatching)
+{
+    const std::string foreign = writeForeignTable(folder.zaloha, "Pelkor.Mdx", 2);
+    table.resetFromTemplate(folder.zaloha);
+    EXPECT_EQ(readBytes(folder.data / "Pelkor.mdx"), foreign) << "kept by the open only when it matches";
+    EXPECT_EQ(table.recordCount(), 8u);
+}
