@@ -91,6 +91,7 @@ void DbaseTable::post()
     {
         const StepLock lock(dir_, heldLock_ != nullptr);
         refreshKeepingCurrent();
+        dbf::requireCodePage1250(data_, tablePath_.string());
         DbfTable next = data_;
         if (mode_ == Mode::Edit) {
             if (editing_ == 0 || editing_ > next.records.size())
@@ -138,6 +139,7 @@ void DbaseTable::resetFromTemplate(const std::filesystem::path& templateDir)
     // writes ours in its place unless its keys are as dBASE writes them.
     try {
         const DbfTable templateContent = dbf::parse(tableBytes, templateTable.string());
+        dbf::requireCodePage1250(templateContent, templateTable.string());
         mdx::requireMatching(templateContent, indexBytes, templateIndex.string(), mdx::KeyForm::SameValue);
     } catch (const DbaseError& error) {
         throw DbaseError(std::string(error.what()) + "; the best table was left as it was");

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdio>
 #include <cstring>
 
 namespace pelikor {
@@ -107,6 +108,7 @@ DbfTable parse(std::string_view bytes, const std::string& fileName)
     table.lastUpdate = {1900 + std::uint8_t(bytes[1]), std::uint8_t(bytes[2]), std::uint8_t(bytes[3])};
     if (!DbaseDate::isValid(table.lastUpdate.year, table.lastUpdate.month, table.lastUpdate.day))
         table.lastUpdate = {};
+    table.languageDriver = std::uint8_t(bytes[29]);
     const std::uint32_t recordCount = readU32(bytes, 4);
     const std::size_t headerLength = readU16(bytes, 8);
     const std::size_t recordLength = readU16(bytes, 10);
@@ -164,6 +166,17 @@ DbfTable parse(std::string_view bytes, const std::string& fileName)
         table.records.push_back(std::move(record));
     }
     return table;
+}
+
+void requireCodePage1250(const DbfTable& table, const std::string& fileName)
+{
+    constexpr std::uint8_t noCodePage = 0x00;
+    if (table.languageDriver == languageDriver || table.languageDriver == noCodePage)
+        return;
+    char mark[5];
+    std::snprintf(mark, sizeof mark, "0x%02X", table.languageDriver);
+    throw DbaseError("The best table \"" + fileName + "\" is marked with another code page (language driver "
+                     + mark + "); this program writes only code page 1250 (0xC8)");
 }
 
 std::string serialize(const DbfTable& table)

@@ -33,13 +33,6 @@ struct BestRecord {
     bool operator==(const BestRecord&) const = default;
 };
 
-// The whole table file held in memory.
-struct DbfTable {
-    DbfLayout layout;
-    DbaseDate lastUpdate;
-    std::vector<BestRecord> records;
-};
-
 namespace dbf {
 
 // The header we write: dBASE III/IV table without memo, production index
@@ -49,10 +42,29 @@ constexpr std::uint8_t productionIndexFlag = 0x01;
 constexpr std::uint8_t languageDriver = 0xC8;
 constexpr std::uint8_t endOfFile = 0x1A;
 
+} // namespace dbf
+
+// The whole table file held in memory.
+struct DbfTable {
+    DbfLayout layout;
+    DbaseDate lastUpdate;
+    // The code page the file is marked with (byte 29); 0 names none.
+    std::uint8_t languageDriver = dbf::languageDriver;
+    std::vector<BestRecord> records;
+};
+
+namespace dbf {
+
 // Reads a table file, checking every part of it; throws DbaseError naming fileName.
 DbfTable parse(std::string_view bytes, const std::string& fileName);
 
+// Written in code page 1250, marked so whatever the table was marked with.
 std::string serialize(const DbfTable& table);
+
+// Throws DbaseError naming fileName unless the table is in code page 1250
+// or names no code page: written back as 1250, one in another code page
+// would change how every reader decodes the names already in it.
+void requireCodePage1250(const DbfTable& table, const std::string& fileName);
 
 // The largest TAHY value the layout can hold.
 long long largestTahy(const DbfLayout& layout);

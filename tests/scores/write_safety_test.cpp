@@ -324,3 +324,33 @@ TEST_F(ResetFromTemplate, TakesAnIndexOfLargerBlocksAndTheOpenKeepsItMatching)
     EXPECT_EQ(readBytes(folder.data / "Pelkor.mdx"), foreign) << "kept by the open only when it matches";
     EXPECT_EQ(table.recordCount(), 8u);
 }
+
+TEST(CodePages, ATableMarkedWithAnotherCodePageIsShownButNeverWritten)
+{
+    DbfTable content;
+    content.records.push_back({false, "\xC8" "ech", 1, "3", {}}); // "Čech" in code page 1250
+    // 0x57 names another code page; 0 names none and is taken as 1250.
+    for (const char mark : {'\x57', '\0'}) {
+        const InstalledFolder folder;
+        std::string bytes = dbf::serialize(content);
+        bytes[29] = mark;
+        for (const fs::path& dir : {folder.data, folder.zaloha})
+            writeBytes(dir / "Pelkor.dbf", bytes);
+        writeBytes(folder.zaloha / "Pelkor.Mdx", mdx::build(content, "Pelkor"));
+        DbaseTable table;
+        openIn(table, folder.data);
+        EXPECT_EQ(table.fieldText("JMENO"), "Čech");
+        const auto store = [&] { addRecord(table, "Žofie", 2, "3", "1.1.2026"); };
+        const auto reset = [&] { table.resetFromTemplate(folder.zaloha); };
+        if (mark == '\0') {
+            store();
+            EXPECT_EQ(readBytes(folder.data / "Pelkor.dbf")[29], '\xC8');
+            reset();
+            continue;
+        }
+        expectErrorNaming(store, (folder.data / "Pelkor.dbf").string() + "\" is marked with another code page");
+        table.cancel();
+        expectErrorNaming(reset, (folder.zaloha / "Pelkor.dbf").string());
+        EXPECT_EQ(readBytes(folder.data / "Pelkor.dbf"), bytes);
+    }
+}
