@@ -6,6 +6,7 @@
 #include "services/SingleCopy.h"
 #include "tests/support/CopySearch.h"
 #include "tests/support/ProgramFixture.h"
+#include "tests/support/XWindows.h"
 #include "widgets/TGradProgress.h"
 
 #include <QElapsedTimer>
@@ -29,54 +30,6 @@ constexpr int kStartPatienceMs = 15000;
 // Two turns of the 500 ms blink, with room for a busy machine.
 constexpr int kBlinkPatienceMs = 5000;
 
-struct ShownWindow {
-    QString name;
-    QRect geometry;
-    bool operator==(const ShownWindow&) const = default;
-};
-
-// The tool's words are split at spaces; none of them holds one.
-QString xdotool(const QString& arguments)
-{
-    QProcess tool;
-    tool.start(QStringLiteral("xdotool"), arguments.split(QLatin1Char(' ')));
-    tool.waitForFinished();
-    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
-}
-
-// The windows a process shows on the screen, as the X server knows them.
-QList<ShownWindow> shownWindows(qint64 pid)
-{
-    QList<ShownWindow> shown;
-    const QString ids = xdotool(QStringLiteral("search --pid %1 --onlyvisible").arg(pid));
-    for (const QString& id : ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        QMap<QString, int> values;
-        const QString geometry = xdotool(QStringLiteral("getwindowgeometry --shell ") + id);
-        for (const QString& line : geometry.split(QLatin1Char('\n'))) {
-            const QStringList pair = line.split(QLatin1Char('='));
-            if (pair.size() == 2)
-                values[pair[0]] = pair[1].toInt();
-        }
-        shown << ShownWindow{xdotool(QStringLiteral("getwindowname ") + id),
-                             QRect(values["X"], values["Y"], values["WIDTH"], values["HEIGHT"])};
-    }
-    std::sort(shown.begin(), shown.end(), [](const ShownWindow& a, const ShownWindow& b) { return a.name < b.name; });
-    return shown;
-}
-
-// The main window: as wide as its client area, taller by its menu bar.
-bool isMainWindow(const ShownWindow& window)
-{
-    return window.name == QStringLiteral("Pelikor 2000") && window.geometry.width() == THlavniDialog::kClientSize.width()
-           && window.geometry.height() > THlavniDialog::kClientSize.height();
-}
-
-bool showsMainWindow(qint64 pid)
-{
-    const QList<ShownWindow> shown = shownWindows(pid);
-    return std::any_of(shown.begin(), shown.end(), isMainWindow);
-}
-
 // The screen as a separate program reads it from the X server, which sees
 // only what this process has sent there.
 QImage grabByAnotherProgram(const QRect& area)
@@ -95,7 +48,8 @@ QRgb screenPixel(QPoint at)
 }
 
 // The build's application folder copied, so that no test touches its
-// settings or table; without a settings file, as after an install.
+// settings or table; without a settings file, so that a start shows the
+// main window alone.
 struct ApplicationFolder {
     QTemporaryDir folder;
     ApplicationFolder()

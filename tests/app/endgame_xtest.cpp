@@ -6,6 +6,8 @@
 #include "setup/THraDialog.h"
 #include "setup/TStandardDialog.h"
 #include "setup/TVyberDialog.h"
+#include "tests/support/PerfectGame.h"
+#include "tests/support/RecordsOnDisk.h"
 #include "tests/support/ProgramFixture.h"
 #include "tests/support/TypeText.h"
 #include "widgets/THemisphereButton.h"
@@ -14,42 +16,9 @@
 #include <QApplication>
 #include <QDate>
 #include <QLineEdit>
-#include <QProcess>
 #include <QTest>
 
-#include <utility>
-#include <vector>
-
 namespace {
-
-// A standard game from the full board less the centre, cleared to one peg
-// in the centre: each move is the peg clicked and the hole it jumps into.
-const std::vector<std::pair<int, int>> kPerfectStandardGame = {
-    {5, 17},  {8, 10},  {1, 9},   {3, 1},   {10, 8},  {7, 9},   {11, 3},  {13, 11}, {16, 4},  {1, 9},   {14, 16},
-    {16, 4},  {18, 16}, {20, 18}, {18, 6},  {3, 11},  {23, 9},  {4, 16},  {21, 23}, {24, 22}, {30, 18}, {27, 25},
-    {31, 23}, {16, 28}, {33, 31}, {31, 23}, {22, 24}, {24, 26}, {11, 25}, {26, 24}, {29, 17},
-};
-
-// The records of the table file as an independent dBASE reader sees them:
-// name, count, game code and ISO date, one line each.
-QStringList recordsOnDisk(const QString& applicationDir)
-{
-    QProcess python;
-    python.setProcessEnvironment([] {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("PYTHONIOENCODING"), QStringLiteral("utf-8"));
-        return environment;
-    }());
-    python.start(QStringLiteral(PELIKOR_PYTHON),
-                 {QStringLiteral("-c"),
-                  QStringLiteral("import sys, dbfread\n"
-                                 "for r in dbfread.DBF(sys.argv[1], encoding='cp1250'):\n"
-                                 "    print('%s|%s|%s|%s' % (r['JMENO'], r['TAHY'], r['HRA'], r['DATUM'].isoformat()))\n"),
-                  applicationDir + QStringLiteral("Data/Pelkor.dbf")});
-    if (!python.waitForFinished() || python.exitCode() != 0)
-        return {QStringLiteral("reader failed: ") + QString::fromUtf8(python.readAllStandardError())};
-    return QString::fromUtf8(python.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
 
 void click(QWidget& parent, const QString& name)
 {
@@ -66,13 +35,6 @@ void clickAt(QWidget& window, QPoint at)
     QCOMPARE(QApplication::topLevelAt(window.mapToGlobal(at)), &window);
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
 }
-
-// Where the balloons of a new game take the player's clicks.
-constexpr QPoint kStandardChoice(40, 40);
-constexpr QPoint kOptionalChoice(40, 56);
-constexpr QPoint kMiniatureCentre(42 + 16 * 3 + 7, 65 + 15 * 3 + 7);
-constexpr QPoint kStandardOk(29 + 32, 182 + 10);
-constexpr QPoint kThirdPicture(103 + 20, 40 + 20);
 
 // A game started as a player starts one: F2, then the mouse on the chooser
 // and on the dialog of the choice.
