@@ -84,12 +84,12 @@ std::string readFile(const std::filesystem::path& file, std::size_t limit)
     const FileDescriptor fd = openRegularForReading(file);
     if (!fd.valid()) {
         if (errno == EINVAL)
-            throw FileError("Cannot open", file, EINVAL, "not a regular file");
-        throw FileError("Cannot open", file, errno);
+            throw FileError(fileaction::kOpen, file, EINVAL, fileaction::kNotRegular);
+        throw FileError(fileaction::kOpen, file, errno);
     }
     std::string bytes;
     if (!readAll(fd.get(), bytes, limit))
-        throw FileError("Cannot read", file, errno);
+        throw FileError(fileaction::kRead, file, errno);
     return bytes;
 }
 

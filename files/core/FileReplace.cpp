@@ -86,12 +86,12 @@ Keep checkWritable(const fs::path& target, const fs::path& file)
     if (::stat(file.c_str(), &status) != 0) {
         if (errno == ENOENT)
             return {};
-        throw FileError("Cannot write", target, errno);
+        throw FileError(fileaction::kWrite, target, errno);
     }
     if (!S_ISREG(status.st_mode))
-        throw FileError("Cannot write", target, EINVAL, "not a regular file");
+        throw FileError(fileaction::kWrite, target, EINVAL, fileaction::kNotRegular);
     if (::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0)
-        throw FileError("Cannot write", target, errno);
+        throw FileError(fileaction::kWrite, target, errno);
     return {true, mode_t(status.st_mode & 07777), status.st_uid, status.st_gid};
 }
 
@@ -107,21 +107,21 @@ void writeTemporary(const fs::path& target, const fs::path& temporary, std::stri
 {
     FileDescriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
     if (!fd.valid())
-        throw FileError("Cannot write", target, errno);
+        throw FileError(fileaction::kWrite, target, errno);
     if (keep.exists) {
         keepOwner(fd.get(), keep);
         // After the owner, since a change of owner clears the set-id bits.
         if (::fchmod(fd.get(), keep.mode) != 0)
-            throw FileError("Cannot write", target, errno);
+            throw FileError(fileaction::kWrite, target, errno);
     }
     for (std::size_t offset = 0; offset < content.size(); offset += kChunk) {
         if (hooks.beforeChunk)
             hooks.beforeChunk(target, offset);
         if (!writeAll(fd.get(), content.substr(offset, kChunk)))
-            throw FileError("Cannot write", target, errno);
+            throw FileError(fileaction::kWrite, target, errno);
     }
     if (::fdatasync(fd.get()) != 0 || !fd.close())
-        throw FileError("Cannot write", target, errno);
+        throw FileError(fileaction::kWrite, target, errno);
 }
 
 void syncFolder(const fs::path& folder)
@@ -162,7 +162,7 @@ void replaceFiles(const std::vector<std::pair<fs::path, std::string>>& files, co
             if (hooks.beforeRename)
                 hooks.beforeRename(files[i].first);
             if (::rename(temporaries[i].c_str(), finals[i].c_str()) != 0)
-                throw FileError("Cannot replace", files[i].first, errno);
+                throw FileError(fileaction::kReplace, files[i].first, errno);
             temporaries[i].clear();
         }
     } catch (const FileError&) {
@@ -170,7 +170,7 @@ void replaceFiles(const std::vector<std::pair<fs::path, std::string>>& files, co
         throw;
     } catch (const std::exception& error) {
         removeTemporaries();
-        throw FileError("Cannot write", *current, EIO, error.what());
+        throw FileError(fileaction::kWrite, *current, EIO, error.what());
     }
     // The renames themselves reach the disk only with their folders.
     for (const fs::path& folder : foldersOf(finals))
@@ -182,16 +182,16 @@ void rewriteInPlace(const fs::path& file, std::string_view content)
     FileDescriptor fd(::open(file.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat status {};
     if (!fd.valid() || ::fstat(fd.get(), &status) != 0)
-        throw FileError("Cannot write", file, errno);
+        throw FileError(fileaction::kWrite, file, errno);
     if (!S_ISREG(status.st_mode))
-        throw FileError("Cannot write", file, EINVAL, "not a regular file");
+        throw FileError(fileaction::kWrite, file, EINVAL, fileaction::kNotRegular);
     if (off_t(content.size()) > status.st_size) {
         if (const int error = ::posix_fallocate(fd.get(), 0, off_t(content.size())); error != 0)
-            throw FileError("Cannot write", file, error);
+            throw FileError(fileaction::kWrite, file, error);
     }
     if (!writeAll(fd.get(), content) || ::ftruncate(fd.get(), off_t(content.size())) != 0 || ::fdatasync(fd.get()) != 0
         || !fd.close())
-        throw FileError("Cannot write", file, errno);
+        throw FileError(fileaction::kWrite, file, errno);
 }
 
 bool folderTakesNewFiles(const fs::path& folder)

@@ -22,11 +22,11 @@ std::vector<std::filesystem::path> linkChain(const std::filesystem::path& file)
         if (::lstat(chain.back().c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
             return chain;
         if (chain.size() > kMostLinks)
-            throw FileError("Cannot follow the links of", file, ELOOP);
+            throw FileError(fileaction::kFollowLinks, file, ELOOP);
         std::error_code error;
         const std::filesystem::path target = std::filesystem::read_symlink(chain.back(), error);
         if (error)
-            throw FileError("Cannot follow the links of", file, error.value());
+            throw FileError(fileaction::kFollowLinks, file, error.value());
         chain.push_back(target.is_absolute() ? target : chain.back().parent_path() / target);
     }
 }

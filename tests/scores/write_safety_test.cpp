@@ -149,7 +149,7 @@ TEST_F(WriteSafetyTest, ATableTheUserMayNotWriteIsRefusedByNameAndLeftAsItWas)
         }
         return std::string("stored");
     });
-    EXPECT_EQ(outcome, "Cannot write \"" + (dir / "Pelkor.mdx").string() + "\": Permission denied");
+    EXPECT_EQ(outcome, "Nelze zapsat soubor \"" + (dir / "Pelkor.mdx").string() + "\": přístup odepřen");
     EXPECT_EQ(snapshot(), before);
     EXPECT_EQ(fs::status(dir / "Pelkor.dbf").permissions(), fs::perms(0444));
     EXPECT_EQ(fileNames(dir.path()), kBothFiles);
