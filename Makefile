@@ -3,11 +3,11 @@
 BUILD_DIR ?= build
 APP_DIR := $(BUILD_DIR)/Pelikor2000
 JOBS ?= $(shell nproc)
-# `make install` puts the application folder here, by default for the
-# current user, with a menu entry and the icon.
-PREFIX ?= $(HOME)/.local/share/Pelikor2000
+# `make install` and `make uninstall` work under this prefix, by default
+# for the current user: the program goes to $(PREFIX)/games/pelikor2000.
+PREFIX ?= $(HOME)/.local
 
-.PHONY: setup build run test install bench screenshots clean
+.PHONY: setup build run test install uninstall deb bench screenshots clean
 
 setup:
 	@scripts/setup
@@ -23,7 +23,14 @@ test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
 
 install: build
-	@cmake --install $(BUILD_DIR) --prefix "$(PREFIX)" --strip
+	@cmake --install $(BUILD_DIR) --prefix "$(PREFIX)" --strip >/dev/null
+	@echo "Installed $(PREFIX)/games/pelikor2000 with its menu entry; files in $(PREFIX)/share"
+
+uninstall: build
+	@scripts/uninstall $(BUILD_DIR) "$(PREFIX)"
+
+deb: setup
+	@scripts/deb $(BUILD_DIR)
 
 bench: build
 	@cmake --build $(BUILD_DIR) --target benchmarks -j$(JOBS)

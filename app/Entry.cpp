@@ -13,10 +13,9 @@ void chooseWindowSystem()
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
-int runProgram(const QString& applicationDir)
+int runProgram(const AppFolders& folders)
 {
     if (SingleCopy::runningCopyFound())
-        return runSecondCopy(applicationDir);
-    return runNormalStart(
-        [&applicationDir](TSpusteniDialog& splash) { return createProgramWindows(applicationDir, splash); });
+        return runSecondCopy(folders);
+    return runNormalStart([&folders](TSpusteniDialog& splash) { return createProgramWindows(folders, splash); });
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "services/AppFolders.h"
 
 // The program places its own windows on the screen, which Wayland allows
 // no program: where an X display is at hand (XWayland) and the user chose
@@ -8,7 +8,7 @@
 // object exists.
 void chooseWindowSystem();
 
-// The program on its application folder (ending with "/"), once the
-// application object exists: only the warning when a copy runs already,
-// else the whole start. Returns the exit status.
-int runProgram(const QString& applicationDir);
+// The program on its folders, once the application object exists: only
+// the warning when a copy runs already, else the whole start. Returns the
+// exit status.
+int runProgram(const AppFolders& folders);

@@ -2,6 +2,7 @@
 
 #include "app/PelikorApplication.h"
 #include "app/PelikorWindows.h"
+#include "app/PlayerFiles.h"
 #include "app/TSpusteniDialog.h"
 #include "frame/THlavniDialog.h"
 #include "services/MultimediaCuePlayer.h"
@@ -34,11 +35,12 @@ int runNormalStart(const WindowsFactory& createWindows)
     return QApplication::exec();
 }
 
-std::unique_ptr<PelikorWindows> createProgramWindows(const QString& applicationDir, TSpusteniDialog& splash)
+std::unique_ptr<PelikorWindows> createProgramWindows(const AppFolders& folders, TSpusteniDialog& splash)
 {
+    layOutPlayerFiles(folders);
     // Another start finds this copy from the moment its main window exists;
     // it hears the answer once this copy's event loop runs.
     return std::make_unique<PelikorWindows>(
-        applicationDir, std::make_unique<MultimediaCuePlayer>(), [&splash](int meter) { splash.stepDone(meter); },
+        folders, std::make_unique<MultimediaCuePlayer>(), [&splash](int meter) { splash.stepDone(meter); },
         [](THlavniDialog& main) { SingleCopy::publish(main); });
 }

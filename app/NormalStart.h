@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QString>
 
 #include <functional>
 #include <memory>
 
+class AppFolders;
 class PelikorWindows;
 class TSpusteniDialog;
 
@@ -23,6 +23,7 @@ inline constexpr int kStartFailed = 1;
 // before any window but the splash has shown.
 int runNormalStart(const WindowsFactory& createWindows);
 
-// The program's windows on an application folder (ending with "/") with
-// the sound cues played, as the entry creates them.
-std::unique_ptr<PelikorWindows> createProgramWindows(const QString& applicationDir, TSpusteniDialog& splash);
+// The program's windows on its folders with the sound cues played, as the
+// entry creates them; an installed program first lays out the files of a
+// player who starts it for the first time.
+std::unique_ptr<PelikorWindows> createProgramWindows(const AppFolders& folders, TSpusteniDialog& splash);

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QMessageBox>
 
 #include <exception>
@@ -18,6 +19,14 @@ const QString kNoIconThemes = QStringLiteral(":/no-icon-themes");
 PelikorApplication::PelikorApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Pelikor 2000"));
+    // The desktop entry's and the icon's name, which the desktop matches
+    // the windows with.
+    setDesktopFileName(QStringLiteral(PELIKOR_APP_ID));
+    // The program speaks Czech whatever the desktop's language, and so do
+    // the buttons and messages Qt words itself; without the translation
+    // they stay in English.
+    if (qtTexts_.load(QStringLiteral("qt_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(&qtTexts_);
     // The windows name the faces they were drawn with. fontconfig knows
     // Times New Roman by its metric twin, but may give a monospace face for
     // the old dialog font, so that one is named here.

@@ -25,14 +25,14 @@
 
 #include <array>
 
-PelikorWindows::PelikorWindows(const QString& applicationDir, std::unique_ptr<CuePlayer> player,
+PelikorWindows::PelikorWindows(const AppFolders& folders, std::unique_ptr<CuePlayer> player,
                                const std::function<void(int meter)>& progress,
                                const std::function<void(THlavniDialog&)>& mainWindowCreated)
-    : settings_(applicationDir),
-      cues_(applicationDir, std::move(player)),
-      manual_(applicationDir),
+    : settings_(folders.settings()),
+      cues_(AppFolders::text(folders.shipped()), std::move(player)),
+      manual_(AppFolders::text(folders.shipped())),
       protocol_(owners_, settings_),
-      services_{applicationDir, settings_, cues_, manual_, owners_, protocol_}
+      services_{settings_, cues_, manual_, owners_, protocol_}
 {
     // The best table is open before any window exists; then the windows in
     // the order the program has always created them, the meter's value
@@ -41,7 +41,7 @@ PelikorWindows::PelikorWindows(const QString& applicationDir, std::unique_ptr<Cu
         if (progress)
             progress(meter);
     };
-    dataModule1_ = std::make_unique<TDataModule1>(applicationDir);
+    dataModule1_ = std::make_unique<TDataModule1>(AppFolders::text(folders.table()), AppFolders::text(folders.shipped()));
     step(10);
     // The data module has named the table's folder as it was created.
     step(15);

@@ -3,6 +3,7 @@
 #include "dialogs/AssistantProtocol.h"
 #include "dialogs/DialogOwners.h"
 #include "dialogs/Services.h"
+#include "services/AppFolders.h"
 #include "services/ManualLauncher.h"
 #include "services/Settings.h"
 #include "services/SoundCues.h"
@@ -34,12 +35,12 @@ class TVysledekDialog;
 // by which one window opens another.
 class PelikorWindows {
 public:
-    // `applicationDir` ends with "/"; `player` plays the cue files;
-    // `progress` hears the start's meter value (10 up to 100) after each
-    // step of the creation; `mainWindowCreated` hears of the main window as
-    // soon as it exists. Throws when the best table in its "Data" folder
-    // cannot be opened.
-    PelikorWindows(const QString& applicationDir, std::unique_ptr<CuePlayer> player,
+    // `folders` say where the settings, the best table and the shipped
+    // files lie; `player` plays the cue files; `progress` hears the start's
+    // meter value (10 up to 100) after each step of the creation;
+    // `mainWindowCreated` hears of the main window as soon as it exists.
+    // Throws when the best table in its "Data" folder cannot be opened.
+    PelikorWindows(const AppFolders& folders, std::unique_ptr<CuePlayer> player,
                    const std::function<void(int meter)>& progress = {},
                    const std::function<void(THlavniDialog&)>& mainWindowCreated = {});
     ~PelikorWindows();

@@ -17,8 +17,8 @@ constexpr int kWarningOverlap = 35;
 
 } // namespace
 
-SecondCopy::SecondCopy(const QString& applicationDir, std::unique_ptr<CuePlayer> player)
-    : settings_(applicationDir), cues_(applicationDir, std::move(player))
+SecondCopy::SecondCopy(const AppFolders& folders, std::unique_ptr<CuePlayer> player)
+    : settings_(folders.settings()), cues_(AppFolders::text(folders.shipped()), std::move(player))
 {
     pomocnikDialog_ = std::make_unique<TPomocnikDialog>(settings_, cues_, pictures::figurePicture,
                                                         pictures::figureOutline());
@@ -43,9 +43,9 @@ void SecondCopy::start()
     warning.activateWindow();
 }
 
-int runSecondCopy(const QString& applicationDir)
+int runSecondCopy(const AppFolders& folders)
 {
-    SecondCopy copy(applicationDir, std::make_unique<MultimediaCuePlayer>());
+    SecondCopy copy(folders, std::make_unique<MultimediaCuePlayer>());
     QObject::connect(&copy, &SecondCopy::finished, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     copy.start();
     return QApplication::exec();

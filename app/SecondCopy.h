@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/DialogOwners.h"
+#include "services/AppFolders.h"
 #include "services/Settings.h"
 #include "services/SoundCues.h"
 
@@ -21,8 +22,8 @@ class SecondCopy : public QObject {
     Q_OBJECT
 
 public:
-    // `applicationDir` ends with "/": the settings file is the first copy's.
-    SecondCopy(const QString& applicationDir, std::unique_ptr<CuePlayer> player);
+    // The settings file is the first copy's.
+    SecondCopy(const AppFolders& folders, std::unique_ptr<CuePlayer> player);
     ~SecondCopy() override;
 
     // Places the figure and the warning and shows them, the warning first.
@@ -44,4 +45,4 @@ private:
 };
 
 // Runs a second copy until it ends; returns the exit status.
-int runSecondCopy(const QString& applicationDir);
+int runSecondCopy(const AppFolders& folders);

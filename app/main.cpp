@@ -1,10 +1,15 @@
+#include "app/CommandLine.h"
 #include "app/Entry.h"
 #include "app/PelikorApplication.h"
+#include "services/AppFolders.h"
 #include "services/TAppPath.h"
 
 int main(int argc, char** argv)
 {
+    // Answered before the application object, which would need a display.
+    if (const std::optional<int> status = answerCommandLine(argc, argv))
+        return *status;
     chooseWindowSystem();
     PelikorApplication application(argc, argv);
-    return runProgram(TAppPath().Path());
+    return runProgram(AppFolders::ofProgram(TAppPath().folder()));
 }

@@ -83,12 +83,13 @@ void paintDetailedFace(QPainter& painter, const FaceSpace& face)
     painter.setPen(QPen(kInk, line, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(kMouth);
     painter.drawPath(mouth);
-    painter.save();
-    painter.setClipPath(mouth);
+    // The tongue is cut to the mouth as a shape rather than by clipping,
+    // which a painter of scalable pictures does not keep.
+    QPainterPath tongue;
+    tongue.addEllipse(face.box(0.5, 0.82, 0.24, 0.14));
     painter.setPen(Qt::NoPen);
     painter.setBrush(kTongue);
-    painter.drawEllipse(face.box(0.5, 0.82, 0.24, 0.14));
-    painter.restore();
+    painter.drawPath(tongue.intersected(mouth));
 }
 
 } // namespace

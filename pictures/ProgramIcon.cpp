@@ -63,10 +63,15 @@ QImage programIconImage(int size, qreal dpr)
         throw std::invalid_argument("icon size " + std::to_string(size) + " is below one pixel");
     QImage image = transparentCanvas(QSize(size, size), dpr);
     QPainter painter(&image);
+    paintProgramIcon(painter, size);
+    return image;
+}
+
+void paintProgramIcon(QPainter& painter, qreal size)
+{
     painter.setRenderHint(QPainter::Antialiasing);
     paintTile(painter, size);
     paintHead(painter, size);
-    return image;
 }
 
 QIcon programIcon()

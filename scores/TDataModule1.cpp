@@ -1,8 +1,7 @@
 #include "scores/TDataModule1.h"
 
 #include "files/core/FindEntry.h"
-
-#include <QFile>
+#include "services/PathText.h"
 
 #include <string_view>
 
@@ -15,27 +14,28 @@ constexpr std::string_view kTemplateFolder[] = {"Data", "Zaloha"};
 // as on the program's original platform.
 QString folderIn(const QString& appDir, std::span<const std::string_view> names)
 {
-    return QFile::decodeName(
-        pelikor::findFolderPath(QFile::encodeName(appDir).toStdString(), names).native().c_str());
+    return textOfPath(pelikor::findFolderPath(pathOfText(appDir), names));
 }
 
 } // namespace
 
-TDataModule1::TDataModule1(const QString& appDir, QObject* parent)
+TDataModule1::TDataModule1(const QString& appDir, QObject* parent) : TDataModule1(appDir, appDir, parent) {}
+
+TDataModule1::TDataModule1(const QString& tableDir, const QString& shippedDir, QObject* parent)
     : QObject(parent)
     , Table1(this)
     , DataSource1(Table1, this)
-    , appDir_(appDir)
+    , shippedDir_(shippedDir)
 {
     setObjectName(QStringLiteral("DataModule1"));
     Table1.setObjectName(QStringLiteral("Table1"));
     DataSource1.setObjectName(QStringLiteral("DataSource1"));
-    Table1.setDatabaseName(folderIn(appDir_, kDataFolder));
+    Table1.setDatabaseName(folderIn(tableDir, kDataFolder));
 }
 
 QString TDataModule1::templateDir() const
 {
-    return folderIn(appDir_, kTemplateFolder);
+    return folderIn(shippedDir_, kTemplateFolder);
 }
 
 void TDataModule1::resetFromTemplate()

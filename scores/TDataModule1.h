@@ -15,6 +15,10 @@ public:
     // appDir is the application directory; the table lies in its "Data"
     // folder and the template in "Data/Zaloha".
     explicit TDataModule1(const QString& appDir, QObject* parent = nullptr);
+    // An installed program's folders (AppFolders): the table in the
+    // player's "Data", the template in the shipped "Data/Zaloha". Both end
+    // with "/".
+    TDataModule1(const QString& tableDir, const QString& shippedDir, QObject* parent = nullptr);
 
     // Replaces the live table by the template and opens it again.
     void resetFromTemplate();
@@ -25,5 +29,5 @@ public:
     BestTableModel DataSource1;
 
 private:
-    QString appDir_;
+    QString shippedDir_;
 };

@@ -1,8 +1,8 @@
 #include "services/ManualLauncher.h"
 
 #include "files/core/FindEntry.h"
+#include "services/PathText.h"
 
-#include <QFile>
 #include <QProcess>
 
 #include <filesystem>
@@ -19,9 +19,8 @@ struct ManualFiles {
     std::filesystem::path indexPage; // relative to the application folder
 };
 
-std::optional<ManualFiles> findManual(const QString& applicationDir)
+std::optional<ManualFiles> findManual(const std::filesystem::path& root)
 {
-    const std::filesystem::path root = QFile::encodeName(applicationDir).toStdString();
     const auto program = pelikor::findEntry(root, kProgram, pelikor::EntryKind::File);
     if (!program)
         return std::nullopt;
@@ -32,26 +31,29 @@ std::optional<ManualFiles> findManual(const QString& applicationDir)
     return ManualFiles{*program, page->lexically_relative(root)};
 }
 
-QString fromPath(const std::filesystem::path& path)
-{
-    return QFile::decodeName(path.c_str());
-}
-
 } // namespace
 
 ManualLauncher::ManualLauncher(QString applicationDir) : applicationDir_(std::move(applicationDir)) {}
 
 bool ManualLauncher::isPresent() const
 {
-    return findManual(applicationDir_).has_value();
+    return findManual(pathOfText(applicationDir_)).has_value();
 }
 
 void ManualLauncher::start() const
 {
-    const std::optional<ManualFiles> manual = findManual(applicationDir_);
+    const std::filesystem::path root = pathOfText(applicationDir_);
+    const std::optional<ManualFiles> manual = findManual(root);
     if (!manual)
         return;
-    // The page is named relative to the application folder, which the
-    // manual starts in whatever folder the program was started from.
-    QProcess::startDetached(fromPath(manual->program), {fromPath(manual->indexPage)}, applicationDir_);
+    // The page is named relative to the folder the manual starts in. The
+    // program enters it by its bytes and the manual inherits it, since a
+    // folder name that is not valid UTF-8 would not survive a working
+    // folder given as text; after every cue the program stands there anyway.
+    std::error_code error;
+    std::filesystem::current_path(root, error);
+    if (error)
+        return;
+    QProcess::startDetached(textOfPath(std::filesystem::path(".") / manual->program.filename()),
+                            {textOfPath(manual->indexPage)});
 }

@@ -1,23 +1,21 @@
 #include "services/SoundCues.h"
 
 #include "files/core/FindEntry.h"
-
-#include <QDir>
-#include <QFile>
+#include "services/PathText.h"
 
 #include <stdexcept>
+#include <string>
 
 namespace {
 
-void changeDirectory(const QString& directory)
+// Entered by the folder's own bytes, which a name that is not valid UTF-8
+// would lose on its way through Qt's file names.
+void changeDirectory(const std::filesystem::path& folder, const QString& shownAs)
 {
-    if (!QDir::setCurrent(directory))
-        throw std::runtime_error("Unable to change directory to " + directory.toStdString());
-}
-
-std::filesystem::path toPath(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
+    std::error_code error;
+    std::filesystem::current_path(folder, error);
+    if (error)
+        throw std::runtime_error(QStringLiteral("Nelze přejít do složky %1").arg(shownAs).toStdString());
 }
 
 } // namespace
@@ -29,21 +27,23 @@ SoundCues::SoundCues(const QString& applicationDir, std::unique_ptr<CuePlayer> p
 
 void SoundCues::PlayCue(const QString& fileName)
 {
-    const auto folder = pelikor::findEntry(toPath(applicationDir_), kFolder, pelikor::EntryKind::Folder);
+    const std::filesystem::path home = pathOfText(applicationDir_);
+    const auto folder = pelikor::findEntry(home, kFolder, pelikor::EntryKind::Folder);
     if (!folder)
         return;
-    const auto file = pelikor::findEntry(*folder, QFile::encodeName(fileName).toStdString(), pelikor::EntryKind::File);
+    const auto file = pelikor::findEntry(*folder, pathOfText(fileName).native(), pelikor::EntryKind::File);
     if (!file)
         return;
-    changeDirectory(QFile::decodeName(folder->c_str()));
+    changeDirectory(*folder, textOfPath(*folder));
     try {
-        player_->play(QFile::decodeName(file->filename().c_str()));
+        player_->play(textOfPath(file->filename()));
     } catch (...) {
         // A player that fails must not leave the program in the sounds folder.
-        QDir::setCurrent(applicationDir_);
+        std::error_code ignored;
+        std::filesystem::current_path(home, ignored);
         throw;
     }
-    changeDirectory(applicationDir_);
+    changeDirectory(home, applicationDir_);
 }
 
 void SoundCues::PlayCue(pelikor::SoundCue cue)

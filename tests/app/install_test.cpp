@@ -1,17 +1,23 @@
 #include "pictures/ProgramIcon.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
-// The install of the build into temporary folders, as `make install` runs
-// it, with a home folder of the test's own.
+// The install of the build as a package build stages it and as `make
+// install` and `make uninstall` lay it out for one player, with a home
+// folder of the test's own; and the installed program's answers on the
+// terminal.
 
 namespace {
+
+const QString kAppId = QStringLiteral("cz.kolvex.Pelikor2000");
 
 struct Run {
     int exitCode;
@@ -38,9 +44,25 @@ QByteArray readFile(const QString& path)
 
 void writeFile(const QString& path, const QByteArray& bytes)
 {
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
+}
+
+// Every entry under a folder, relative to it, with the bytes of the files.
+QStringList treeOf(const QString& folder, bool withBytes = true)
+{
+    QStringList tree;
+    for (QDirIterator entry(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+         entry.hasNext();) {
+        const QString path = entry.next();
+        if (!withBytes && entry.fileInfo().isDir())
+            continue;
+        tree << QDir(folder).relativeFilePath(path) + (withBytes ? QLatin1Char(' ') + QString::fromLatin1(readFile(path).toBase64()) : QString());
+    }
+    tree.sort();
+    return tree;
 }
 
 // The one argument of an Exec value in double quotes, read back by the
@@ -86,95 +108,125 @@ private slots:
         QVERIFY(QDir().mkpath(home_));
         environment_ = QProcessEnvironment::systemEnvironment();
         environment_.insert(QStringLiteral("HOME"), home_);
-        environment_.remove(QStringLiteral("XDG_DATA_HOME"));
         environment_.remove(QStringLiteral("DESTDIR"));
     }
 
-    // For one user: the application folder where it was asked for, a menu
-    // entry that starts it, and the icon in every size.
-    void perUserInstallGetsEntryAndIcons_data()
+    // Staged under /usr as a package is built: every file where Debian
+    // wants it, each passing the check Debian makes of it, and every one in
+    // the install manifest.
+    void stagedInstallHasTheLayoutAndPassesTheChecks()
     {
-        QTest::addColumn<QString>("prefix");
-        QTest::addColumn<QString>("dataHome");
-        QTest::newRow("make install's default") << QStringLiteral(".local/share/Pelikor2000") << QString();
-        QTest::newRow("odd folder name, own data folder")
-            << QStringLiteral("Hry a \"kvízy\"/50 % $HOME `x`") << QStringLiteral("data");
-    }
-    void perUserInstallGetsEntryAndIcons()
-    {
-        QFETCH(QString, prefix);
-        QFETCH(QString, dataHome);
-        prefix = home_ + QLatin1Char('/') + prefix;
-        QString data = home_ + QStringLiteral("/.local/share");
-        if (!dataHome.isEmpty()) {
-            data = home_ + QLatin1Char('/') + dataHome;
-            environment_.insert(QStringLiteral("XDG_DATA_HOME"), data);
+        const QString stage = root_->path() + QStringLiteral("/stage");
+        environment_.insert(QStringLiteral("DESTDIR"), stage);
+        QVERIFY(install(QStringLiteral("/usr")));
+
+        const QString data = QStringLiteral("usr/share/games/pelikor2000/");
+        QStringList expected{QStringLiteral("usr/games/pelikor2000"),
+                             QStringLiteral("usr/share/applications/%1.desktop").arg(kAppId),
+                             QStringLiteral("usr/share/metainfo/%1.metainfo.xml").arg(kAppId),
+                             QStringLiteral("usr/share/man/man6/pelikor2000.6"),
+                             QStringLiteral("usr/share/icons/hicolor/scalable/apps/%1.svg").arg(kAppId),
+                             data + QStringLiteral("Kolvex.ini"),
+                             data + QStringLiteral("Data/Zaloha/Pelkor.dbf"),
+                             data + QStringLiteral("Data/Zaloha/Pelkor.Mdx")};
+        for (const char* cue : {"Bod", "Prenos", "Dialog", "Dotaz", "PomocnikStart", "PomocnikKonec"})
+            expected << data + QStringLiteral("Zvuky/%1.wav").arg(QLatin1String(cue));
+        for (const int size : pictures::kProgramIconSizes)
+            expected << QStringLiteral("usr/share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kAppId);
+        expected.sort();
+        QCOMPARE(treeOf(stage, false), expected);
+        QStringList manifest = QString::fromUtf8(readFile(QStringLiteral(BUILD_DIR "/install_manifest.txt")))
+                                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                                   .replaceInStrings(QRegularExpression(QStringLiteral("^/")), QString());
+        manifest.sort();
+        QCOMPARE(manifest, expected);
+
+        const QString entry = stage + QStringLiteral("/usr/share/applications/%1.desktop").arg(kAppId);
+        const QString metainfo = stage + QStringLiteral("/usr/share/metainfo/%1.metainfo.xml").arg(kAppId);
+        const QString manual = stage + QStringLiteral("/usr/share/man/man6/pelikor2000.6");
+        const QList<QStringList> checks{{QStringLiteral("desktop-file-validate"), entry},
+                                        {QStringLiteral("appstreamcli"), QStringLiteral("validate"), QStringLiteral("--no-net"), metainfo},
+                                        {QStringLiteral("mandoc"), QStringLiteral("-T"), QStringLiteral("lint"), QStringLiteral("-W"), QStringLiteral("warning"), manual}};
+        for (const QStringList& check : checks) {
+            const Run result = run(check.first(), check.mid(1), environment_);
+            QVERIFY2(result.exitCode == 0, qPrintable(check.first() + QLatin1Char(' ') + result.output));
+            QVERIFY2(check.first() == QStringLiteral("appstreamcli") || result.output.isEmpty(), qPrintable(result.output));
         }
-        QVERIFY(install(prefix));
 
-        for (const char* file : {"Data/Pelkor.dbf", "Data/Pelkor.mdx", "Data/Zaloha/Pelkor.dbf",
-                                 "Data/Zaloha/Pelkor.Mdx", "Zvuky/PomocnikStart.wav", "Zvuky/Bod.wav"})
-            QVERIFY2(QFileInfo::exists(prefix + QLatin1Char('/') + QLatin1String(file)), file);
-        QVERIFY(QFileInfo(prefix + QStringLiteral("/Pelikor2000")).isExecutable());
-
-        const QString entry = data + QStringLiteral("/applications/pelikor2000.desktop");
-        const Run validation = run(QStringLiteral("desktop-file-validate"), {entry}, environment_);
-        QVERIFY2(validation.exitCode == 0 && validation.output.isEmpty(), qPrintable(validation.output));
         const QMap<QString, QString> keys = entryKeys(entry);
-        QCOMPARE(keys.value(QStringLiteral("Type")), QStringLiteral("Application"));
         QCOMPARE(keys.value(QStringLiteral("Name")), QStringLiteral("Pelikor 2000"));
-        QCOMPARE(keys.value(QStringLiteral("Comment")), QStringLiteral("Hlavolam se skákajícími kameny"));
+        QCOMPARE(keys.value(QStringLiteral("Comment[cs]")), QStringLiteral("Hlavolam se skákajícími kameny"));
+        for (const char* key : {"GenericName", "GenericName[cs]", "Comment", "Keywords", "Keywords[cs]"})
+            QVERIFY2(!keys.value(QLatin1String(key)).isEmpty(), key);
         QCOMPARE(keys.value(QStringLiteral("Categories")), QStringLiteral("Game;BoardGame;"));
-        QCOMPARE(keys.value(QStringLiteral("Icon")), QStringLiteral("pelikor2000"));
-        QCOMPARE(execArgument(keys.value(QStringLiteral("Exec"))), prefix + QStringLiteral("/Pelikor2000"));
+        QCOMPARE(keys.value(QStringLiteral("Icon")), kAppId);
+        QCOMPARE(keys.value(QStringLiteral("StartupWMClass")), QStringLiteral("Pelikor 2000"));
+        QCOMPARE(execArgument(keys.value(QStringLiteral("Exec"))), QStringLiteral("/usr/games/pelikor2000"));
+        QCOMPARE(readFile(stage + QLatin1Char('/') + data + QStringLiteral("Kolvex.ini")),
+                 QByteArray("[Nastaveni]\r\nPomocnik=1\r\nUvitani=1\r\n"));
 
         for (const int size : pictures::kProgramIconSizes) {
-            const QString icon = data + QStringLiteral("/icons/hicolor/%1x%1/apps/pelikor2000.png").arg(size);
-            const QImage picture(icon);
-            QCOMPARE(picture.size(), QSize(size, size));
+            const QImage picture(stage + QStringLiteral("/usr/share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kAppId));
             QCOMPARE(picture.convertToFormat(QImage::Format_ARGB32),
                      pictures::programIconImage(size).convertToFormat(QImage::Format_ARGB32));
         }
     }
 
-    // Installing again brings the program's own files back and leaves the
-    // player's table and settings as the player left them.
-    void secondInstallKeepsTableAndSettings()
+    // For one player under the home folder, `make install`'s default prefix
+    // and one of an odd name: the menu entry starts the installed program,
+    // and the uninstall takes away exactly what the install laid out under
+    // the prefix, leaving the player's own files and an earlier install's
+    // folder.
+    void installAndUninstallForOnePlayer_data()
     {
-        const QString prefix = home_ + QStringLiteral("/.local/share/Pelikor2000");
-        QVERIFY(install(prefix));
-        const QByteArray table = readFile(prefix + QStringLiteral("/Data/Pelkor.dbf")) + "hráčův výsledek";
-        const QByteArray index = readFile(prefix + QStringLiteral("/Data/Pelkor.mdx")) + "index";
-        const QByteArray settings = "[Nastaveni]\r\nPomocnik=0\r\nUvitani=0\r\n";
-        writeFile(prefix + QStringLiteral("/Data/Pelkor.dbf"), table);
-        writeFile(prefix + QStringLiteral("/Data/Pelkor.mdx"), index);
-        writeFile(prefix + QStringLiteral("/Kolvex.ini"), settings);
-        QVERIFY(QFile::remove(prefix + QStringLiteral("/Zvuky/Bod.wav")));
+        QTest::addColumn<QString>("prefix");
+        QTest::newRow("make install's default") << QStringLiteral(".local");
+        QTest::newRow("odd folder name") << QStringLiteral("Hry a \"kvízy\"/50 % $HOME `x`");
+    }
+    void installAndUninstallForOnePlayer()
+    {
+        QFETCH(QString, prefix);
+        prefix = home_ + QLatin1Char('/') + prefix;
+        writeFile(home_ + QStringLiteral("/.config/pelikor2000/Kolvex.ini"), "[Nastaveni]\r\nPomocnik=0\r\n");
+        writeFile(home_ + QStringLiteral("/.local/share/pelikor2000/Data/Pelkor.dbf"), "hráčův výsledek");
+        writeFile(home_ + QStringLiteral("/.local/share/Pelikor2000/Data/Pelkor.dbf"), "dřívější výsledek");
+        writeFile(home_ + QStringLiteral("/.local/share/applications/jiny.desktop"), "[Desktop Entry]\n");
+        QVERIFY(QDir().mkpath(prefix));
+        const QStringList before = treeOf(home_);
 
         QVERIFY(install(prefix));
-        QCOMPARE(readFile(prefix + QStringLiteral("/Data/Pelkor.dbf")), table);
-        QCOMPARE(readFile(prefix + QStringLiteral("/Data/Pelkor.mdx")), index);
-        QCOMPARE(readFile(prefix + QStringLiteral("/Kolvex.ini")), settings);
-        QVERIFY(QFileInfo::exists(prefix + QStringLiteral("/Zvuky/Bod.wav")));
+        const QMap<QString, QString> keys = entryKeys(prefix + QStringLiteral("/share/applications/%1.desktop").arg(kAppId));
+        const QString program = execArgument(keys.value(QStringLiteral("Exec")));
+        QCOMPARE(program, prefix + QStringLiteral("/games/pelikor2000"));
+        QVERIFY(QFileInfo(program).isExecutable());
+
+        const Run uninstall = run(QStringLiteral(SOURCE_DIR "/scripts/uninstall"), {QStringLiteral(BUILD_DIR), prefix}, environment_);
+        QVERIFY2(uninstall.exitCode == 0, qPrintable(uninstall.output));
+        QCOMPARE(treeOf(home_), before);
     }
 
-    // An install for everyone, outside the home folder, leaves the user's
-    // menu alone; a staged one, as a package is built, writes nothing to
-    // its prefix either.
-    void installOutsideTheHomeFolderMakesNoEntry()
+    // The program answers these on the terminal and ends; a window would
+    // need the display the test takes away from it.
+    void commandLineIsAnsweredWithoutAWindow_data()
     {
-        for (const bool staged : {false, true}) {
-            const QString prefix = root_->path() + (staged ? QStringLiteral("/opt/Staged") : QStringLiteral("/opt/Pelikor2000"));
-            const QString stage = staged ? root_->path() + QStringLiteral("/stage") : QString();
-            if (staged)
-                environment_.insert(QStringLiteral("DESTDIR"), stage);
-            QVERIFY(install(prefix));
-            for (const char* file : {"Pelikor2000", "Data/Pelkor.dbf", "Data/Zaloha/Pelkor.dbf"})
-                QVERIFY2(QFileInfo::exists(stage + prefix + QLatin1Char('/') + QLatin1String(file)), file);
-            QCOMPARE(QFileInfo::exists(prefix), !staged);
-        }
-        QVERIFY(!QFileInfo::exists(home_ + QStringLiteral("/.local/share/applications")));
-        QVERIFY(!QFileInfo::exists(home_ + QStringLiteral("/.local/share/icons")));
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("help") << QStringLiteral("--help") << 0 << QStringLiteral("Použití: Pelikor2000 [volby]\n");
+        QTest::newRow("version") << QStringLiteral("-v") << 0 << QStringLiteral("Pelikor 2000, verze 5.0\n");
+        QTest::newRow("unknown option") << QStringLiteral("--hra") << 2 << QStringLiteral("Pelikor2000: neznámá volba --hra\n");
+        QTest::newRow("argument") << QStringLiteral("hra") << 2 << QStringLiteral("Pelikor2000: nečekaný argument hra\n");
+    }
+    void commandLineIsAnsweredWithoutAWindow()
+    {
+        QFETCH(QString, argument);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        environment_.remove(QStringLiteral("DISPLAY"));
+        environment_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        const Run answer = run(QStringLiteral(APP_DIR "/Pelikor2000"), {argument}, environment_);
+        QCOMPARE(answer.exitCode, status);
+        QVERIFY2(answer.output.startsWith(says), qPrintable(answer.output));
     }
 
 private:

@@ -297,7 +297,7 @@ private slots:
             cues.PlayCue(QStringLiteral("Bod.wav"));
             QFAIL("no error reported");
         } catch (const std::runtime_error& error) {
-            QCOMPARE(QString::fromLocal8Bit(error.what()), QStringLiteral("Unable to change directory to ") + appDir_);
+            QCOMPARE(QString::fromUtf8(error.what()), QStringLiteral("Nelze přejít do složky ") + appDir_);
         }
         QCOMPARE(played.size(), 1);
     }

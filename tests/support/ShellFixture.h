@@ -32,7 +32,7 @@ struct ShellFixture {
     ManualLauncher manual{applicationDir};
     DialogOwners owners;
     AssistantProtocol protocol{owners, settings};
-    Services services{applicationDir, settings, soundCues, manual, owners, protocol};
+    Services services{settings, soundCues, manual, owners, protocol};
     QWidget mainWindow;
     std::unique_ptr<TPomocnikDialog> figure;
 
