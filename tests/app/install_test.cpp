@@ -1,7 +1,7 @@
 #include "pictures/ProgramIcon.h"
+#include "tests/support/FolderTree.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -48,21 +48,6 @@ void writeFile(const QString& path, const QByteArray& bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
-}
-
-// Every entry under a folder, relative to it, with the bytes of the files.
-QStringList treeOf(const QString& folder, bool withBytes = true)
-{
-    QStringList tree;
-    for (QDirIterator entry(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-         entry.hasNext();) {
-        const QString path = entry.next();
-        if (!withBytes && entry.fileInfo().isDir())
-            continue;
-        tree << QDir(folder).relativeFilePath(path) + (withBytes ? QLatin1Char(' ') + QString::fromLatin1(readFile(path).toBase64()) : QString());
-    }
-    tree.sort();
-    return tree;
 }
 
 // The one argument of an Exec value in double quotes, read back by the
@@ -134,7 +119,7 @@ private slots:
         for (const int size : pictures::kProgramIconSizes)
             expected << QStringLiteral("usr/share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kAppId);
         expected.sort();
-        QCOMPARE(treeOf(stage, false), expected);
+        QCOMPARE(folderTree(stage, true), expected);
         QStringList manifest = QString::fromUtf8(readFile(QStringLiteral(BUILD_DIR "/install_manifest.txt")))
                                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
                                    .replaceInStrings(QRegularExpression(QStringLiteral("^/")), QString());
@@ -192,7 +177,7 @@ private slots:
         writeFile(home_ + QStringLiteral("/.local/share/Pelikor2000/Data/Pelkor.dbf"), "dřívější výsledek");
         writeFile(home_ + QStringLiteral("/.local/share/applications/jiny.desktop"), "[Desktop Entry]\n");
         QVERIFY(QDir().mkpath(prefix));
-        const QStringList before = treeOf(home_);
+        const QStringList before = folderTree(home_);
 
         QVERIFY(install(prefix));
         const QMap<QString, QString> keys = entryKeys(prefix + QStringLiteral("/share/applications/%1.desktop").arg(kAppId));
@@ -202,7 +187,7 @@ private slots:
 
         const Run uninstall = run(QStringLiteral(SOURCE_DIR "/scripts/uninstall"), {QStringLiteral(BUILD_DIR), prefix}, environment_);
         QVERIFY2(uninstall.exitCode == 0, qPrintable(uninstall.output));
-        QCOMPARE(treeOf(home_), before);
+        QCOMPARE(folderTree(home_), before);
     }
 
     // The program answers these on the terminal and ends; a window would

@@ -1,5 +1,6 @@
 #include "app/PelikorApplication.h"
 #include "pictures/BoardGeometry.h"
+#include "tests/support/FolderTree.h"
 #include "tests/support/PerfectGame.h"
 #include "tests/support/RecordsOnDisk.h"
 #include "tests/support/XWindows.h"
@@ -7,11 +8,11 @@
 #include <QAbstractButton>
 #include <QDate>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,7 +20,6 @@
 #include <functional>
 #include <memory>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 // The program as a player starts it, played from outside on the test's X
@@ -154,17 +154,15 @@ struct Player {
 
     Player(const QString& root, uid_t id, bool own) : home(root + QStringLiteral("/home%1").arg(id)), uid(id), ownFolders(own)
     {
-        for (const QString& folder : {home, home + QStringLiteral("/run")})
-            QDir().mkpath(folder);
+        QDir().mkpath(home + QStringLiteral("/run"));
         QFile::copy(qEnvironmentVariable("XAUTHORITY"), home + QStringLiteral("/.Xauthority"));
-        for (QDirIterator entry(home, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-             entry.hasNext();)
-            ::chown(QFile::encodeName(entry.next()).constData(), uid, uid);
-        ::chown(QFile::encodeName(home).constData(), uid, uid);
+        for (const char* entry : {"", "/run", "/.Xauthority"})
+            ::chown(QFile::encodeName(home + QLatin1String(entry)).constData(), uid, uid);
         ::chmod(QFile::encodeName(home + QStringLiteral("/run")).constData(), 0700);
     }
-    QString settingsFolder() const { return home + (ownFolders ? QStringLiteral("/config") : QStringLiteral("/.config")) + QStringLiteral("/pelikor2000/"); }
-    QString dataFolder() const { return home + (ownFolders ? QStringLiteral("/data") : QStringLiteral("/.local/share")) + QStringLiteral("/pelikor2000/"); }
+    QString configHome() const { return home + (ownFolders ? QStringLiteral("/config") : QStringLiteral("/.config")); }
+    QString dataHome() const { return home + (ownFolders ? QStringLiteral("/data") : QStringLiteral("/.local/share")); }
+    QString dataFolder() const { return dataHome() + QStringLiteral("/pelikor2000/"); }
 
     std::unique_ptr<PlayedProgram> start(const QString& program) const
     {
@@ -172,8 +170,8 @@ struct Player {
         environment.insert(QStringLiteral("HOME"), home);
         environment.insert(QStringLiteral("XAUTHORITY"), home + QStringLiteral("/.Xauthority"));
         if (ownFolders) {
-            environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
-            environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
+            environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome());
+            environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome());
         }
         const QString id = QString::number(uid);
         return std::make_unique<PlayedProgram>(
@@ -183,33 +181,6 @@ struct Player {
             environment);
     }
 };
-
-// Every entry under a folder with its mode, owner and bytes.
-QStringList treeOf(const QString& folder)
-{
-    QStringList tree;
-    for (QDirIterator entry(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-         entry.hasNext();) {
-        const QString path = entry.next();
-        struct stat status {};
-        ::lstat(QFile::encodeName(path).constData(), &status);
-        QFile file(path);
-        const QByteArray bytes = entry.fileInfo().isFile() && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        tree << QStringLiteral("%1 %2 %3 %4").arg(path).arg(status.st_mode, 0, 8).arg(status.st_uid).arg(qHash(bytes));
-    }
-    tree.sort();
-    return tree;
-}
-
-QString entryValue(const QString& desktopFile, const QString& key)
-{
-    QFile file(desktopFile);
-    file.open(QIODevice::ReadOnly);
-    for (const QByteArray& line : file.readAll().split('\n'))
-        if (line.startsWith(key.toUtf8() + '='))
-            return QString::fromUtf8(line.mid(key.size() + 1));
-    return {};
-}
 
 } // namespace
 
@@ -241,7 +212,7 @@ private slots:
         install.start(QStringLiteral(CMAKE_COMMAND), {QStringLiteral("--install"), QStringLiteral(BUILD_DIR),
                                                       QStringLiteral("--prefix"), QStringLiteral("/usr")});
         QVERIFY(install.waitForFinished(120000) && install.exitCode() == 0);
-        const QStringList installed = treeOf(stage);
+        const QStringList installed = folderTree(stage);
         const QString program = stage + QStringLiteral("/usr/games/pelikor2000");
 
         const Player first(root.path(), 64101, false);
@@ -251,8 +222,9 @@ private slots:
             if (QTest::currentTestFailed())
                 return;
             // The desktop entry names the class the windows really carry.
-            QString windowClass = entryValue(stage + QStringLiteral("/usr/share/applications/cz.kolvex.Pelikor2000.desktop"),
-                                             QStringLiteral("StartupWMClass"));
+            const QSettings entry(stage + QStringLiteral("/usr/share/applications/cz.kolvex.Pelikor2000.desktop"),
+                                  QSettings::IniFormat);
+            QString windowClass = entry.value(QStringLiteral("Desktop Entry/StartupWMClass")).toString();
             QVERIFY(!windowClass.isEmpty());
             QVERIFY(!xdotool(QStringLiteral("search --pid %1 --class ^%2$").arg(played->processId()).arg(windowClass.replace(QLatin1Char(' '), QLatin1Char('.')))).isEmpty());
             playAndStore(*played);
@@ -270,10 +242,9 @@ private slots:
             expectFirstStart(*played);
         }
         QCOMPARE(recordsOnDisk(second.dataFolder()), QStringList());
-        QFileInfo settings(second.settingsFolder() + QStringLiteral("Kolvex.ini"));
-        QCOMPARE(settings.ownerId(), 64102u);
+        QCOMPARE(QFileInfo(second.configHome() + QStringLiteral("/pelikor2000/Kolvex.ini")).ownerId(), 64102u);
         QCOMPARE(recordsOnDisk(first.dataFolder()), storedRecord());
-        QCOMPARE(treeOf(stage), installed);
+        QCOMPARE(folderTree(stage), installed);
     }
 
     // A folder named in bytes that are not UTF-8, as an old archive names
