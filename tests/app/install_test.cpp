@@ -118,6 +118,11 @@ private slots:
             expected << data + QStringLiteral("Zvuky/%1.wav").arg(QLatin1String(cue));
         for (const int size : pictures::kProgramIconSizes)
             expected << QStringLiteral("usr/share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kAppId);
+        // The manual ships whole, as the build lays it out.
+        const QStringList manualPages = folderTree(QStringLiteral(APP_DIR "/Html"), true);
+        QVERIFY(manualPages.contains(QStringLiteral("Pelkor2000/Index.htm")));
+        for (const QString& page : manualPages)
+            expected << data + QStringLiteral("Html/") + page;
         expected.sort();
         QCOMPARE(folderTree(stage, true), expected);
         QStringList manifest = QString::fromUtf8(readFile(QStringLiteral(BUILD_DIR "/install_manifest.txt")))
