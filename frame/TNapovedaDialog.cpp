@@ -7,7 +7,10 @@
 #include "widgets/Background.h"
 #include "widgets/TOfficeLabel.h"
 
+#include <QFrame>
 #include <QLabel>
+
+#include <algorithm>
 
 using namespace DialogControls;
 
@@ -20,13 +23,23 @@ constexpr int kTextWidth = 233;
 constexpr int kLinkHeight = 17;
 // The text, the information and the links below them, top to bottom.
 constexpr int kTextTop = 24;
+constexpr int kTextHeight = 131;
 constexpr int kRule1Top = 159;
 constexpr int kInformationTitleTop = 164;
 constexpr int kInformationTop = 180;
+constexpr int kInformationHeight = 65;
 constexpr int kRule2Top = 250;
 constexpr int kLinksTop = 256;
 constexpr int kTopicPitch = 20;
 constexpr ColourNumber kInformationColour = 0x0000FF; // red
+
+// The height `label` needs to show its text whole, wrapped to its width.
+int wrappedHeight(const QLabel& label)
+{
+    if (label.text().isEmpty())
+        return 0;
+    return label.heightForWidth(label.width());
+}
 
 } // namespace
 
@@ -37,16 +50,16 @@ TNapovedaDialog::TNapovedaDialog(Services& services)
     setStatusTip(QStringLiteral("Nápověda programu Pelikor 2000"));
 
     Label1 = label(this, "Label1", kTopicListTitle, {kLeft, 6, kTextWidth, 16}, Bold | Centred);
-    Label2 = label(this, "Label2", {}, {kLeft, kTextTop, kTextWidth, 131}, Centred | Wrapped);
-    rule(this, "Bevel1", {kLeft, kRule1Top}, kTextWidth);
-    QLabel* information = label(this, "Label4", QStringLiteral("Informace"), {kLeft, kInformationTitleTop, kTextWidth, 16}, Centred);
+    Label2 = label(this, "Label2", {}, {kLeft, kTextTop, kTextWidth, kTextHeight}, Centred | Wrapped);
+    Bevel1 = rule(this, "Bevel1", {kLeft, kRule1Top}, kTextWidth);
+    Label4 = label(this, "Label4", QStringLiteral("Informace"), {kLeft, kInformationTitleTop, kTextWidth, 16}, Centred);
     QFont italic = font();
     italic.setItalic(true);
-    information->setFont(italic);
-    QPalette red = information->palette();
+    Label4->setFont(italic);
+    QPalette red = Label4->palette();
     red.setColor(QPalette::WindowText, toQColor(kInformationColour));
-    information->setPalette(red);
-    Label3 = label(this, "Label3", {}, {kLeft, kInformationTop, kTextWidth, 65}, Centred | Wrapped);
+    Label4->setPalette(red);
+    Label3 = label(this, "Label3", {}, {kLeft, kInformationTop, kTextWidth, kInformationHeight}, Centred | Wrapped);
     rule(this, "Bevel2", {kLeft, kRule2Top}, kTextWidth);
     connect(link(this, "OfficeLabel1", QStringLiteral("Zobrazit seznam témat nápovědy"),
                  QStringLiteral("Zobrazí úplný seznam témat nápovědy"), {kLeft, kLinksTop, kTextWidth, kLinkHeight}),
@@ -89,7 +102,22 @@ void TNapovedaDialog::showTopic(int index)
     Label1->setText(topic.title);
     Label2->setText(topic.text);
     Label3->setText(topic.information);
+    placeTopicTexts();
     Panel1->hide();
+}
+
+// A text longer than its 131 pixels (lines are 15 pixels high, and the
+// font's hinting may wrap a long text into one line more) pushes the rule,
+// "Informace" and the information down into the room the information
+// leaves free, so that no line is cut through; the links stay in place.
+void TNapovedaDialog::placeTopicTexts()
+{
+    const int spare = std::max(0, kInformationHeight - wrappedHeight(*Label3));
+    const int shift = std::clamp(wrappedHeight(*Label2) - kTextHeight, 0, spare);
+    Label2->resize(kTextWidth, kTextHeight + shift);
+    Bevel1->move(kLeft, kRule1Top + shift);
+    Label4->move(kLeft, kInformationTitleTop + shift);
+    Label3->setGeometry(kLeft, kInformationTop + shift, kTextWidth, kInformationHeight - shift);
 }
 
 void TNapovedaDialog::OfficeLabel1Click()

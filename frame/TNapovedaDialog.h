@@ -2,6 +2,7 @@
 
 #include "dialogs/BalloonDialog.h"
 
+class QFrame;
 class QLabel;
 struct Services;
 
@@ -27,10 +28,13 @@ protected:
 
 private:
     void showTopicList();
+    void placeTopicTexts();
 
     Services& services_;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
+    QFrame* Bevel1 = nullptr;
+    QLabel* Label4 = nullptr;
     QLabel* Label3 = nullptr;
     QWidget* Panel1 = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "app/PelikorWindows.h"
 #include "dialogs/TPomocnikDialog.h"
+#include "frame/HelpTopics.h"
 #include "frame/Sef.h"
 #include "frame/StatusBar.h"
 #include "frame/THlavniDialog.h"
@@ -17,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileSystemModel>
+#include <QFontInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -319,6 +321,43 @@ private slots:
         program.child<QAction>("NapovedaMenu")->trigger();
         QVERIFY(list->isVisible());
         QCOMPARE(title->text(), QStringLiteral("Seznam témat nápovědy"));
+    }
+
+    // Every topic's text and information show whole above their rules in
+    // the dialog's own font, hinted as fontconfig says or fully; the links
+    // stay in place.
+    void helpTopicsShowWhole_data()
+    {
+        QTest::addColumn<int>("topic");
+        QTest::addColumn<int>("hinting");
+        for (int topic = 0; topic < int(helpTopics().size()); ++topic)
+            for (int hinting : {QFont::PreferDefaultHinting, QFont::PreferFullHinting})
+                QTest::addRow("%s, hinting %d", helpTopics()[std::size_t(topic)].title.toUtf8().constData(), hinting)
+                    << topic << hinting;
+    }
+
+    void helpTopicsShowWhole()
+    {
+        QFETCH(int, topic);
+        QFETCH(int, hinting);
+        Program program;
+        TNapovedaDialog& help = program.windows->NapovedaDialog();
+        QFont font = help.font();
+        font.setHintingPreference(QFont::HintingPreference(hinting));
+        help.setFont(font);
+        QCOMPARE(QFontInfo(font).family(), QStringLiteral("Liberation Serif"));
+        help.showTopic(topic);
+        const auto place = [&help](const char* name) { return help.findChild<QWidget*>(QLatin1String(name))->geometry(); };
+        for (const auto& [name, rule] : {std::pair{"Label2", "Bevel1"}, {"Label3", "Bevel2"}}) {
+            auto* label = help.findChild<QLabel*>(QLatin1String(name));
+            const QRect needs = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 1000),
+                                                                  int(label->alignment()) | Qt::TextWordWrap, label->text());
+            QVERIFY2(label->text().isEmpty() || needs.height() <= label->height(),
+                     qPrintable(QStringLiteral("%1 needs %2 of %3").arg(name).arg(needs.height()).arg(label->height())));
+            QVERIFY(label->geometry().bottom() < place(rule).top());
+        }
+        QCOMPARE(place("Bevel2"), QRect(6, 250, 233, 2));
+        QCOMPARE(place("OfficeLabel1").topLeft(), QPoint(6, 256));
     }
 
     void aboutLeavesAHiddenFigureHidden()

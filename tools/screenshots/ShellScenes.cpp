@@ -60,6 +60,9 @@ void shootShellScenes(ScreenCamera& camera, PelikorWindows& windows)
     camera.shoot(QStringLiteral("shell-help-topics"), around({&main, &figure, &help}));
     help.showTopic(3);
     camera.shoot(QStringLiteral("shell-help-topic"), around({&main, &figure, &help}), QStringLiteral("shell-help-topics"));
+    // The longest text, whole above its rule.
+    help.showTopic(1);
+    camera.shoot(QStringLiteral("shell-help-topic-longest"), around({&main, &figure, &help}), QStringLiteral("shell-help-topic"));
     help.close();
 
     TOProgramuDialog& about = windows.OProgramuDialog();
