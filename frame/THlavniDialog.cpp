@@ -2,6 +2,7 @@
 
 #include "dialogs/DialogOwners.h"
 #include "dialogs/Services.h"
+#include "frame/FixedFrameHints.h"
 #include "frame/GradTitle.h"
 #include "frame/Sef.h"
 #include "frame/StatusBar.h"
@@ -302,10 +303,14 @@ void THlavniDialog::ApplicationHint(const QString& hint)
 void THlavniDialog::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    if (event->spontaneous())
+        return;
+    // Here the window is not mapped yet: the window manager frames it
+    // right from the start.
+    askForFixedFrame(*this);
     // Run once the window is on screen, so that a dialog it opens comes
     // up in front of it with the keyboard.
-    if (!event->spontaneous())
-        QTimer::singleShot(0, this, &THlavniDialog::FormShow);
+    QTimer::singleShot(0, this, &THlavniDialog::FormShow);
 }
 
 void THlavniDialog::closeEvent(QCloseEvent* event)
