@@ -94,6 +94,7 @@ void PelikorWindows::connectWindows()
     TNapovedaDialog* help = napovedaDialog_.get();
     QObject::connect(main, &THlavniDialog::welcomeRequested, welcome, &TUvitaniDialog::openAtStart);
     QObject::connect(main, &THlavniDialog::manualTested, welcome, &TUvitaniDialog::setManualAvailable);
+    QObject::connect(main, &THlavniDialog::manualTested, help, &TNapovedaDialog::setManualAvailable);
     QObject::connect(main, &THlavniDialog::helpRequested, help, &TNapovedaDialog::openOnTopicList);
     QObject::connect(main, &THlavniDialog::aboutRequested, oProgramuDialog_.get(), &TOProgramuDialog::showDialog);
     QObject::connect(welcome, &TUvitaniDialog::helpRequested, help, &TNapovedaDialog::openOnTopicList);

@@ -90,6 +90,11 @@ void TNapovedaDialog::openOnTopicList()
     services_.protocol.open(AssistantProtocol::Row::Help, *this);
 }
 
+void TNapovedaDialog::setManualAvailable(bool available)
+{
+    Panel1->findChild<TOfficeLabel*>(QStringLiteral("OfficeLabel9"))->setEnabled(available);
+}
+
 void TNapovedaDialog::showTopicList()
 {
     Label1->setText(kTopicListTitle);

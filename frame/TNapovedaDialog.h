@@ -18,6 +18,10 @@ public:
     // command and the welcome dialog's help link do.
     void openOnTopicList();
 
+    // The topic about the electronic manual is offered only while there is
+    // a manual to open.
+    void setManualAvailable(bool available);
+
     // Shows the topic of the list's link `index` (0..6, top to bottom).
     void showTopic(int index);
     void OfficeLabel1Click();

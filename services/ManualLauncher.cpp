@@ -3,32 +3,52 @@
 #include "files/core/FindEntry.h"
 #include "services/PathText.h"
 
+#include <QDesktopServices>
 #include <QProcess>
+#include <QUrl>
 
 #include <filesystem>
 #include <optional>
+#include <stdexcept>
+
+#include <unistd.h>
 
 namespace {
 
-constexpr std::string_view kProgram = "ManualKolvex.exe";
+constexpr std::string_view kViewer = "ManualKolvex.exe";
 constexpr std::string_view kPagesFolders[] = {"Html", "Pelkor2000"};
 constexpr std::string_view kIndexPage = "Index.htm";
+// The page as the viewer is given it, and as a message names it, when no
+// page is found in any letter case.
+const std::filesystem::path kIndexPath = "Html/Pelkor2000/Index.htm";
 
-struct ManualFiles {
-    std::filesystem::path program;
-    std::filesystem::path indexPage; // relative to the application folder
-};
-
-std::optional<ManualFiles> findManual(const std::filesystem::path& root)
+// A viewer that is there but may not be run (copied without its mode, or
+// a stray file of that name) is no viewer: the pages open in the browser.
+std::optional<std::filesystem::path> runnableViewer(const std::filesystem::path& root)
 {
-    const auto program = pelikor::findEntry(root, kProgram, pelikor::EntryKind::File);
-    if (!program)
-        return std::nullopt;
-    const auto page
-        = pelikor::findEntry(pelikor::findFolderPath(root, kPagesFolders), kIndexPage, pelikor::EntryKind::File);
-    if (!page)
-        return std::nullopt;
-    return ManualFiles{*program, page->lexically_relative(root)};
+    const auto viewer = pelikor::findEntry(root, kViewer, pelikor::EntryKind::File);
+    if (viewer && ::access(viewer->c_str(), X_OK) == 0)
+        return viewer;
+    return std::nullopt;
+}
+
+std::optional<std::filesystem::path> indexPage(const std::filesystem::path& root)
+{
+    return pelikor::findEntry(pelikor::findFolderPath(root, kPagesFolders), kIndexPage, pelikor::EntryKind::File);
+}
+
+// The page's address with every byte of its path kept: a folder name that
+// is not valid UTF-8 is percent-encoded byte by byte.
+QUrl fileAddress(const std::filesystem::path& page)
+{
+    const QByteArray bytes = QByteArray::fromStdString(std::filesystem::absolute(page).lexically_normal().native());
+    return QUrl::fromEncoded("file://" + bytes.toPercentEncoding("/"));
+}
+
+[[noreturn]] void cannotOpen(const std::filesystem::path& page)
+{
+    throw std::runtime_error(
+        QStringLiteral("Elektronický manuál se nepodařilo otevřít: \"%1\".").arg(textOfPath(page)).toStdString());
 }
 
 } // namespace
@@ -37,23 +57,31 @@ ManualLauncher::ManualLauncher(QString applicationDir) : applicationDir_(std::mo
 
 bool ManualLauncher::isPresent() const
 {
-    return findManual(pathOfText(applicationDir_)).has_value();
+    const std::filesystem::path root = pathOfText(applicationDir_);
+    return runnableViewer(root) || indexPage(root);
 }
 
 void ManualLauncher::start() const
 {
     const std::filesystem::path root = pathOfText(applicationDir_);
-    const std::optional<ManualFiles> manual = findManual(root);
-    if (!manual)
+    const std::optional<std::filesystem::path> page = indexPage(root);
+    if (const auto viewer = runnableViewer(root)) {
+        // The viewer takes the page named relative to the folder it starts
+        // in. The program enters it by its bytes and the viewer inherits
+        // it, since a folder name that is not valid UTF-8 would not survive
+        // a working folder given as text; after every cue the program
+        // stands there anyway.
+        const std::filesystem::path relative
+            = page ? page->lexically_relative(root) : kIndexPath;
+        std::error_code error;
+        std::filesystem::current_path(root, error);
+        if (error || !QProcess::startDetached(textOfPath(std::filesystem::path(".") / viewer->filename()),
+                                              {textOfPath(relative)}))
+            cannotOpen(root / relative);
         return;
-    // The page is named relative to the folder the manual starts in. The
-    // program enters it by its bytes and the manual inherits it, since a
-    // folder name that is not valid UTF-8 would not survive a working
-    // folder given as text; after every cue the program stands there anyway.
-    std::error_code error;
-    std::filesystem::current_path(root, error);
-    if (error)
-        return;
-    QProcess::startDetached(textOfPath(std::filesystem::path(".") / manual->program.filename()),
-                            {textOfPath(manual->indexPage)});
+    }
+    if (!page)
+        cannotOpen(root / kIndexPath);
+    if (!QDesktopServices::openUrl(fileAddress(*page)))
+        cannotOpen(*page);
 }

@@ -2,20 +2,23 @@
 
 #include <QString>
 
-// The electronic manual, a separate program of the family that may lie
-// among the program's shipped files (AppFolders::shipped):
-// "ManualKolvex.exe" with its pages under "Html/Pelkor2000".
+// The electronic manual among the program's shipped files
+// (AppFolders::shipped): its pages under "Html/Pelkor2000", entered at
+// "Index.htm", and the family's viewer "ManualKolvex.exe" where one is
+// installed beside them.
 class ManualLauncher {
 public:
     // `applicationDir` ends with "/", as AppFolders::text gives it.
     explicit ManualLauncher(QString applicationDir);
 
-    // Whether both the program and its index page are there, in any letter case.
+    // Whether there is a manual to open: its index page, or a viewer that
+    // can be run, either found in any letter case.
     bool isPresent() const;
 
-    // Starts the manual on its index page when it is present, from
-    // `applicationDir`, which becomes the current folder; nothing is
-    // reported when it is missing or fails to start.
+    // Opens the manual on its index page: in the viewer, started from
+    // `applicationDir`, which becomes the current folder, when one can be
+    // run; otherwise in the desktop's browser. Throws std::runtime_error,
+    // naming the page, when neither takes it.
     void start() const;
 
 private:

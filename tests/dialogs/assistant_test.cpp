@@ -12,6 +12,8 @@
 #include <QStatusTipEvent>
 #include <QTest>
 
+#include <stdexcept>
+
 using Row = AssistantProtocol::Row;
 
 Q_DECLARE_METATYPE(AssistantProtocol::Row)
@@ -203,8 +205,10 @@ private slots:
         QVERIFY(program.open(QIODevice::WriteOnly));
         program.write(QStringLiteral("#!/bin/sh\necho \"$1|$(pwd)\" > '%1'\n").arg(record).toUtf8());
         program.close();
-        program.setPermissions(program.permissions() | QFile::ExeOwner);
+        // A viewer that may not be run is none; one that may is a manual.
         QVERIFY(!shell.manual.isPresent());
+        program.setPermissions(program.permissions() | QFile::ExeOwner);
+        QVERIFY(shell.manual.isPresent());
         QVERIFY(QDir(shell.applicationDir).mkpath(QStringLiteral("HTML/pelkor2000")));
         QFile page(shell.applicationDir + QStringLiteral("HTML/pelkor2000/index.HTM"));
         QVERIFY(page.open(QIODevice::WriteOnly));
@@ -220,6 +224,25 @@ private slots:
         QVERIFY(started.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(started.readAll()).trimmed(),
                  QStringLiteral("HTML/pelkor2000/index.HTM|") + QDir(shell.applicationDir).canonicalPath());
+    }
+
+    // Without a viewer the desktop opens the page; when it cannot, the
+    // player is told which page failed.
+    void manualWithoutViewerOpensInTheBrowserOrSaysWhichPageFailed()
+    {
+        ShellFixture shell;
+        const QString page = shell.applicationDir + QStringLiteral("Html/Pelkor2000/Index.htm");
+        QVERIFY(QDir().mkpath(QFileInfo(page).path()));
+        QVERIFY(QFile(page).open(QIODevice::WriteOnly));
+        QVERIFY(shell.manual.isPresent());
+
+        // The test platform opens no document itself.
+        try {
+            shell.manual.start();
+            QFAIL("a page the desktop cannot open went unreported");
+        } catch (const std::runtime_error& error) {
+            QVERIFY(QString::fromUtf8(error.what()).contains(page));
+        }
     }
 };
 

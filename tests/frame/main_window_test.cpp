@@ -15,8 +15,10 @@
 #include <QAction>
 #include <QCalendarWidget>
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QFontInfo>
 #include <QLabel>
@@ -28,6 +30,17 @@
 
 // The whole program on a temporary application folder, its cues recorded.
 using Program = ProgramFixture;
+
+// Stands in for the desktop's browser and notes what it was asked to open.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -234,19 +247,37 @@ private slots:
             QVERIFY(program.welcome().findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->isChecked());
     }
 
-    void missingManualDisablesItsCommands()
+    // The manual is offered by its three entry points and its help topic
+    // exactly while its page is there; with no viewer, each entry point
+    // asks the desktop for the page's own address.
+    void manualIsOfferedWhileItsPageIsThereAndOpensInTheBrowser()
     {
         for (bool present : {false, true}) {
             Program program;
+            const QString page = program.applicationDir + QStringLiteral("Html/Pelkor2000/Index.htm");
             if (present) {
-                QFile(program.applicationDir + QStringLiteral("ManualKolvex.exe")).open(QIODevice::WriteOnly);
-                QDir().mkpath(program.applicationDir + QStringLiteral("Html/Pelkor2000"));
-                QFile(program.applicationDir + QStringLiteral("Html/Pelkor2000/Index.htm")).open(QIODevice::WriteOnly);
+                QDir().mkpath(QFileInfo(page).path());
+                QFile(page).open(QIODevice::WriteOnly);
             }
             program.start();
-            QCOMPARE(program.child<QToolButton>("EM1")->isEnabled(), present);
-            QCOMPARE(program.child<QAction>("EM")->isEnabled(), present);
-            QCOMPARE(program.welcome().findChild<TOfficeLabel*>(QStringLiteral("OfficeLabel3"))->isEnabled(), present);
+            auto* menu = program.child<QAction>("EM");
+            auto* toolbar = program.child<QToolButton>("EM1");
+            auto* welcome = program.welcome().findChild<TOfficeLabel*>(QStringLiteral("OfficeLabel3"));
+            auto* topic = program.windows->NapovedaDialog().findChild<TOfficeLabel*>(QStringLiteral("OfficeLabel9"));
+            QCOMPARE(menu->isEnabled(), present);
+            QCOMPARE(toolbar->isEnabled(), present);
+            QCOMPARE(welcome->isEnabled(), present);
+            QCOMPARE(topic->isEnabled(), present);
+            if (!present)
+                continue;
+
+            UrlRecorder desktop;
+            QDesktopServices::setUrlHandler(QStringLiteral("file"), &desktop, "open");
+            menu->trigger();
+            toolbar->click();
+            emit welcome->clicked();
+            QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+            QCOMPARE(desktop.opened, QList<QUrl>(3, QUrl::fromLocalFile(page)));
         }
     }
 
