@@ -41,6 +41,9 @@ PelikorWindows::PelikorWindows(const AppFolders& folders, std::unique_ptr<CuePla
         if (progress)
             progress(meter);
     };
+    // Before the windows: what a window tells assistive technology as it is
+    // made is read through the program's own interfaces.
+    AccessibleNames::install();
     dataModule1_ = std::make_unique<TDataModule1>(AppFolders::text(folders.table()), AppFolders::text(folders.shipped()));
     step(10);
     // The data module has named the table's folder as it was created.
@@ -81,7 +84,6 @@ PelikorWindows::PelikorWindows(const AppFolders& folders, std::unique_ptr<CuePla
     connectWindows();
     connectNewGame();
     connectEndOfGame();
-    AccessibleNames::install();
     step(100);
 }
 

@@ -6,6 +6,8 @@
 
 // A dialog in the shape of a speech balloon beside the assistant figure:
 // pale yellow, its tail on the side given, captions in the dialogs' font.
+// Its controls take the keyboard focus in the order the player reads them,
+// top to bottom and left to right, each showing starting at the first.
 class BalloonDialog : public ProgramDialog {
     Q_OBJECT
 
@@ -17,6 +19,11 @@ public:
 
     const tformshape& FormShape() const { return *FormShape_; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void focusInReadingOrder();
+
     tformshape* FormShape_;
 };

@@ -18,7 +18,14 @@ public:
 
     // The main window first, then the figure.
     void disable() { setEnabled(false); }
-    void enable() { setEnabled(true); }
+    // Unlocked, the main window takes the keys again: the dialogs belong to
+    // no window, so no window manager gives them back to it.
+    void enable()
+    {
+        setEnabled(true);
+        if (mainWindow_ && mainWindow_->isVisible())
+            mainWindow_->activateWindow();
+    }
 
 private:
     void setEnabled(bool enabled)

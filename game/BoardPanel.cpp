@@ -1,5 +1,6 @@
 #include "game/BoardPanel.h"
 
+#include "dialogs/AccessibleNames.h"
 #include "game/HoleShape.h"
 #include "game/Pegs.h"
 #include "pictures/BoardGeometry.h"
@@ -7,6 +8,7 @@
 #include "services/SoundCues.h"
 #include "widgets/Background.h"
 #include "widgets/Frame3D.h"
+#include "widgets/PositionCursor.h"
 #include "widgets/ProgramLabel.h"
 
 #include <QLabel>
@@ -21,6 +23,10 @@ constexpr QRect kKontrolaPlace(136, 1, 39, 13);
 constexpr QRect kImage3Place(1, 1, 394, 390);
 constexpr QRect kPomocnaPlace(8, 264, 121, 113);
 constexpr ColourNumber kTwinFace = kClGray;
+// The cursor's frame stands in the gap between the pegs, in dots that show
+// on both colours of the board's stripes.
+constexpr int kCursorMargin = 2;
+const QColor kCursorGaps = Qt::white;
 
 } // namespace
 
@@ -54,14 +60,12 @@ BoardPanel::BoardPanel(SoundCues& cues, QWidget* parent) : QWidget(parent), cues
         B[n]->setObjectName(QStringLiteral("B%1").arg(n));
         B[n]->setGeometry(pictures::holeRect(n));
         B[n]->setStatusTip(QStringLiteral("Volný bod"));
-        B[n]->setAccessibleName(QStringLiteral("Pole %1").arg(n));
         connect(B[n], &HoleShape::mouseDown, this, [this, n] { BMouseDown(n); });
     }
 
     for (int n = 1; n <= kPositionCount; ++n) {
         K[n] = makePeg(this, QStringLiteral("K%1").arg(n), pictures::pegRect(n), kPegNormal);
         K[n]->setStatusTip(QStringLiteral("Hrací kámen"));
-        K[n]->setAccessibleName(QStringLiteral("Kámen %1").arg(n));
         connect(K[n], &THemisphereButton::clicked, this, [this, n] { KClick(n); });
     }
 
@@ -73,6 +77,21 @@ BoardPanel::BoardPanel(SoundCues& cues, QWidget* parent) : QWidget(parent), cues
     // The twins are the monitor's copy of the board, never the player's.
     Pomocna->hide();
 
+    QList<QRect> places;
+    for (int n = 1; n <= kPositionCount; ++n)
+        places << pictures::pegRect(n);
+    Kurzor = new PositionCursor(places, this);
+    Kurzor->setObjectName(QStringLiteral("Kurzor"));
+    Kurzor->setFrameLook(kCursorMargin, kCursorGaps);
+    Kurzor->setEnterActivates(true);
+    Kurzor->setAccessibleName(statusTip());
+    Kurzor->setDescriber([this](int n) {
+        const bool peg = board_.hasPeg(n);
+        return PositionCursor::Position{AccessibleNames::positionName(n, peg), board_.isSelected(n),
+                                        peg ? K[n]->statusTip() : B[n]->statusTip()};
+    });
+    connect(Kurzor, &PositionCursor::activated, this, &BoardPanel::activatePosition);
+
     showBoardState();
 }
 
@@ -80,6 +99,7 @@ void BoardPanel::layPegs(pelikor::PositionSet occupied)
 {
     board_.lay(occupied);
     showBoardState();
+    Kurzor->setPosition(pelikor::kCentre);
 }
 
 void BoardPanel::showAllPegs()
@@ -131,6 +151,16 @@ void BoardPanel::BMouseDown(int t)
     playCue(cue);
 }
 
+// A peg stands above its hole, so a click on an occupied position is the
+// peg's and one on an empty position the hole's.
+void BoardPanel::activatePosition(int n)
+{
+    if (board_.hasPeg(n))
+        KClick(n);
+    else
+        BMouseDown(n);
+}
+
 pelikor::Outcome BoardPanel::monitorTick()
 {
     const pelikor::PositionSet twinsBefore = board_.twins();
@@ -162,10 +192,19 @@ void BoardPanel::showBoardState()
         K[n]->setVisible(board_.hasPeg(n));
         L[n]->setVisible(board_.hasTwin(n));
     }
+    Kurzor->positionsChanged();
     if (board_.remaining() != shownRemaining_) {
         shownRemaining_ = board_.remaining();
+        Kurzor->setAccessibleDescription(QStringLiteral("Zbylé kameny: %1").arg(shownRemaining_));
         emit remainingChanged(shownRemaining_);
     }
+}
+
+// A shown board takes the keys; its window gives them to it once enabled.
+void BoardPanel::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    Kurzor->setFocus(Qt::OtherFocusReason);
 }
 
 // A lowered bevel: the shadow at the top and left, the highlight at the

@@ -9,6 +9,7 @@
 #include <array>
 
 class HoleShape;
+class PositionCursor;
 class QLabel;
 class SoundCues;
 class THemisphereButton;
@@ -17,7 +18,9 @@ class THemisphereButton;
 // for every position, the hidden twin board and the hidden game code. It
 // owns the board record, mirrors it into its controls and turns the
 // player's clicks into moves; the main window, which keeps the record of
-// the running game, has its code shown here.
+// the running game, has its code shown here. Over the pegs lies the
+// keyboard cursor, through which a player without a mouse makes the same
+// moves, and a screen reader reads and plays the positions.
 class BoardPanel : public QWidget {
     Q_OBJECT
 
@@ -45,6 +48,10 @@ public:
     void KClick(int n);
     // Hole t pressed: jump into it if a listed jump applies.
     void BMouseDown(int t);
+    // Position n activated from the keyboard: what a left click there does.
+    void activatePosition(int n);
+
+    PositionCursor& cursor() { return *Kurzor; }
 
     // The game monitor's look at the board: the peg tests count only while
     // the panel is shown. Prunes the twin board and shows the pruning.
@@ -56,6 +63,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void playCue(pelikor::MoveCue cue);
@@ -72,4 +80,5 @@ private:
     std::array<THemisphereButton*, pelikor::kPositionCount + 1> K{};
     QWidget* Pomocna = nullptr;
     std::array<THemisphereButton*, pelikor::kPositionCount + 1> L{};
+    PositionCursor* Kurzor = nullptr;
 };

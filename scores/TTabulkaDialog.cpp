@@ -10,9 +10,11 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTabWidget>
 
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -32,6 +34,15 @@ constexpr std::array<int, pelikor::kGameCount> kGridNumbers = {6, 7, 8, 5, 4, 3,
 constexpr std::array<int, pelikor::kGameCount> kPanelNumbers = {8, 9, 10, 7, 6, 5, 4, 3};
 
 const QString kOrder = QStringLiteral("TAHY");
+
+// The keys of a tab control that turn its pages, for the whole window.
+const std::array<std::pair<QKeyCombination, int>, 5> kPageKeys = {{
+    {Qt::CTRL | Qt::Key_Tab, 1},
+    {Qt::CTRL | Qt::Key_PageDown, 1},
+    {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, -1},
+    {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, -1},
+    {Qt::CTRL | Qt::Key_PageUp, -1},
+}};
 
 constexpr int kRaised = QFrame::Panel | QFrame::Raised;
 
@@ -84,6 +95,9 @@ TTabulkaDialog::TTabulkaDialog(Services& services, TDataModule1& dataModule)
     Button1->setGeometry(kButton1Place);
     connect(Button1, &QPushButton::clicked, this, &TTabulkaDialog::Button1Click);
     bindKeyDown(Button1);
+
+    for (const auto& [keys, step] : kPageKeys)
+        connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, this, [this, step = step] { turnPage(step); });
 }
 
 void TTabulkaDialog::FormShow()
@@ -99,6 +113,12 @@ void TTabulkaDialog::TabSheetShow(int index)
 {
     dataModule_.Table1.selectGame(codeOfTab(index));
     dataModule_.Table1.setIndexFieldNames(kOrder);
+}
+
+void TTabulkaDialog::turnPage(int step)
+{
+    const int count = PageControl1->count();
+    PageControl1->setCurrentIndex((PageControl1->currentIndex() + step + count) % count);
 }
 
 void TTabulkaDialog::Button1Click()

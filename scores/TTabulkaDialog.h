@@ -9,6 +9,8 @@ struct Services;
 
 // The best table in the middle of the screen: one tab per game, each
 // listing that game's entries from the fewest pegs left to the most.
+// Ctrl+Tab and Ctrl+PgDn turn to the next page, Ctrl+Shift+Tab and
+// Ctrl+PgUp to the previous one, from wherever the focus is in it.
 class TTabulkaDialog : public ProgramDialog {
     Q_OBJECT
 
@@ -19,6 +21,8 @@ public:
     // page; the grids show its game, best first.
     void TabSheetShow(int index);
     void Button1Click();
+    // Turns `step` pages on, round from the last to the first.
+    void turnPage(int step);
 
 protected:
     void FormShow() override;

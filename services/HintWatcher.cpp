@@ -1,5 +1,7 @@
 #include "services/HintWatcher.h"
 
+#include "widgets/KeyboardCues.h"
+
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -43,11 +45,20 @@ bool HintWatcher::eventFilter(QObject* watched, QEvent* event)
             setHint(control->isWindow() ? QString() : hintOf(control->parentWidget()));
         }
         break;
-    case QEvent::StatusTip:
-        // Menus tell their highlighted item this way.
-        if (qobject_cast<QMenu*>(watched) || qobject_cast<QMenuBar*>(watched))
-            setHint(static_cast<QStatusTipEvent*>(event)->tip());
+    case QEvent::FocusIn:
+        if (watched->isWidgetType() && KeyboardCues::shown())
+            setHint(hintOf(static_cast<QWidget*>(watched)));
         break;
+    case QEvent::StatusTip: {
+        // Menus tell their highlighted item this way, and a control with
+        // the keyboard focus the hint of what the keys are on.
+        const QString& tip = static_cast<QStatusTipEvent*>(event)->tip();
+        if (qobject_cast<QMenu*>(watched) || qobject_cast<QMenuBar*>(watched))
+            setHint(tip);
+        else if (watched == QApplication::focusWidget() && !tip.isEmpty())
+            setHint(tip);
+        break;
+    }
     default:
         break;
     }

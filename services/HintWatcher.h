@@ -7,7 +7,8 @@ class QWidget;
 
 // The program's current hint, for the status bar: the hint of whatever the
 // pointer is over in any window of the program (a control without a hint
-// of its own shows its parent's), or of the highlighted menu item.
+// of its own shows its parent's), or of the highlighted menu item. While
+// the player uses the keyboard, the hint follows its focus too.
 class HintWatcher : public QObject {
     Q_OBJECT
 

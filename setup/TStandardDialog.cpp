@@ -1,8 +1,12 @@
 #include "setup/TStandardDialog.h"
 
+#include "dialogs/AccessibleNames.h"
 #include "dialogs/DialogControls.h"
+#include "widgets/PositionCursor.h"
 #include "widgets/THemisphereButton.h"
 #include "widgets/TOfficeButton.h"
+
+#include <QLabel>
 
 using namespace DialogControls;
 using pelikor::kPositionCount;
@@ -29,16 +33,25 @@ TStandardDialog::TStandardDialog(Services& services)
                       OwnerLock::None)
 {
     label(this, "Label1", QStringLiteral("Standardní hra"), QRect(3, 5, 189, 20), Bold | Centred);
-    label(this, "Label2", QStringLiteral("Vyberte kámen, který má být odstraněn"), QRect(3, 25, 189, 28),
-          Centred | Wrapped);
+    const QLabel* prompt = label(this, "Label2", QStringLiteral("Vyberte kámen, který má být odstraněn"),
+                                 QRect(3, 25, 189, 28), Centred | Wrapped);
     for (int n = 1; n <= kPositionCount; ++n) {
         L[n] = new THemisphereButton(this);
         L[n]->setObjectName(QStringLiteral("L%1").arg(n));
         L[n]->setGeometry(miniatureRect(n));
         L[n]->setFaceColor(kUnmarked);
-        L[n]->setAccessibleName(QStringLiteral("Kámen %1").arg(n));
         connect(L[n], &THemisphereButton::clicked, this, [this, n] { LClick(n); });
     }
+    QList<QRect> places;
+    for (int n = 1; n <= kPositionCount; ++n)
+        places << miniatureRect(n);
+    Kurzor = new PositionCursor(places, this);
+    Kurzor->setObjectName(QStringLiteral("Kurzor"));
+    Kurzor->setAccessibleName(prompt->text());
+    Kurzor->setDescriber([this](int n) {
+        return PositionCursor::Position{AccessibleNames::positionName(n, true), L[n]->faceColor() == kMarked, {}};
+    });
+    connect(Kurzor, &PositionCursor::activated, this, &TStandardDialog::LClick);
     rule(this, "Bevel1", {5, 176}, 186);
     connect(button(this, "OfficeButton2", QStringLiteral("Ok"), QStringLiteral("Spustí standardní hru"), {29, 182}),
             &TOfficeButton::clicked, this, &TStandardDialog::OfficeButton2Click);
@@ -52,6 +65,8 @@ void TStandardDialog::FormShow()
     emit allPegsRequested();
     for (int n = 1; n <= kPositionCount; ++n)
         L[n]->setFaceColor(kUnmarked);
+    Kurzor->positionsChanged();
+    Kurzor->setPosition(pelikor::kCentre);
     placeBesideFigure();
 }
 
@@ -62,6 +77,7 @@ void TStandardDialog::LClick(int n)
     for (int other = 1; other <= kPositionCount; ++other)
         if (other != n)
             L[other]->setFaceColor(kUnmarked);
+    Kurzor->positionsChanged();
 }
 
 int TStandardDialog::markedPosition() const

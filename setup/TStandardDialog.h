@@ -6,11 +6,13 @@
 
 #include <array>
 
+class PositionCursor;
 class THemisphereButton;
 
 // The standard game's setup: on a miniature board of 33 buttons the player
 // marks the one peg taken away from the full board before play. The mark
-// is held by the buttons' face colours alone.
+// is held by the buttons' face colours alone. A keyboard cursor over the
+// miniature marks as a click does (Space); Enter stays the dialog's "Ok".
 class TStandardDialog : public SetupStepDialog {
     Q_OBJECT
 
@@ -43,4 +45,5 @@ protected:
 
 private:
     std::array<THemisphereButton*, pelikor::kPositionCount + 1> L{};
+    PositionCursor* Kurzor = nullptr;
 };

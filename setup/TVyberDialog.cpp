@@ -14,12 +14,14 @@ TVyberDialog::TVyberDialog(Services& services)
     : SetupDialog(services, kClientSize, "TVyberDialog", QStringLiteral("Dialog pro výběr hry"), OwnerLock::None)
 {
     label(this, "Label1", QStringLiteral("Vyberte si typ hry"), QRect(20, 5, 111, 20), Bold | Centred);
-    connect(link(this, "OfficeLabel1", QStringLiteral("Standardní hra"), QStringLiteral("Spustí standardní hru"),
-                 {11, 32, 129, 17}),
-            &TOfficeLabel::clicked, this, &TVyberDialog::OfficeLabel1Click);
-    connect(link(this, "OfficeLabel2", QStringLiteral("Volitelná hra"),
-                 QStringLiteral("Otevře dialog pro výběr volitelné hry"), {11, 48, 130, 17}),
-            &TOfficeLabel::clicked, this, &TVyberDialog::OfficeLabel2Click);
+    TOfficeLabel* standard =
+        link(this, "OfficeLabel1", QStringLiteral("Standardní hra"), QStringLiteral("Spustí standardní hru"), {11, 32, 129, 17});
+    connect(standard, &TOfficeLabel::clicked, this, &TVyberDialog::OfficeLabel1Click);
+    OfficeLabel1 = standard;
+    TOfficeLabel* optional = link(this, "OfficeLabel2", QStringLiteral("Volitelná hra"),
+                                  QStringLiteral("Otevře dialog pro výběr volitelné hry"), {11, 48, 130, 17});
+    connect(optional, &TOfficeLabel::clicked, this, &TVyberDialog::OfficeLabel2Click);
+    OfficeLabel2 = optional;
     rule(this, "Bevel1", {7, 68}, 138);
     connect(makeBackButton({44, 74}), &TOfficeButton::clicked, this, &TVyberDialog::OfficeButton1Click);
 }
@@ -32,6 +34,8 @@ void TVyberDialog::openForNewGame()
 void TVyberDialog::enableAgain()
 {
     setEnabled(true);
+    if (chosen_)
+        chosen_->setFocus(Qt::OtherFocusReason);
     activateWindow();
 }
 
@@ -50,15 +54,21 @@ void TVyberDialog::FormClose()
 }
 
 // The chooser stays on screen beneath the dialog of the choice.
+void TVyberDialog::leaveFor(QWidget* choice)
+{
+    chosen_ = choice;
+    setEnabled(false);
+}
+
 void TVyberDialog::OfficeLabel1Click()
 {
-    setEnabled(false);
+    leaveFor(OfficeLabel1);
     emit standardGameChosen();
 }
 
 void TVyberDialog::OfficeLabel2Click()
 {
-    setEnabled(false);
+    leaveFor(OfficeLabel2);
     emit optionalGameChosen();
 }
 

@@ -15,7 +15,8 @@ public:
 
     // The new-game command: the chooser opened by its row of the assistant protocol.
     void openForNewGame();
-    // The dialog of a choice went back: the chooser takes the keys again.
+    // The dialog of a choice went back: the chooser takes the keys again,
+    // at the choice it was left by.
     void enableAgain();
 
     void OfficeLabel1Click();
@@ -30,4 +31,13 @@ protected:
     void FormShow() override;
     void FormClose() override;
     void FormKeyDown(int key) override;
+
+private:
+    // Disables the chooser beneath the dialog of a choice, which is
+    // chosen from the link `choice`.
+    void leaveFor(QWidget* choice);
+
+    QWidget* OfficeLabel1 = nullptr;
+    QWidget* OfficeLabel2 = nullptr;
+    QWidget* chosen_ = nullptr;
 };

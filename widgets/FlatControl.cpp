@@ -1,8 +1,27 @@
 #include "widgets/FlatControl.h"
 
+#include "widgets/ArrowNavigation.h"
+#include "widgets/KeyboardCues.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
 
-FlatControl::FlatControl(const MouseRules& rules, QWidget* parent) : QWidget(parent), rules_(rules) {}
+FlatControl::FlatControl(const MouseRules& rules, QWidget* parent) : QWidget(parent), rules_(rules)
+{
+    setFocusPolicy(Qt::TabFocus);
+    KeyboardCues::follow();
+}
+
+void FlatControl::click()
+{
+    if (isEnabled() && isVisible())
+        clickedOnControl();
+}
+
+bool FlatControl::showsFocus() const
+{
+    return hasFocus() && KeyboardCues::shown();
+}
 
 void FlatControl::enterEvent(QEnterEvent*)
 {
@@ -63,12 +82,46 @@ void FlatControl::mouseReleaseEvent(QMouseEvent* event)
 
 void FlatControl::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::EnabledChange && !isEnabled()) {
-        hot_ = false;
-        pressed_ = false;
-        held_ = false;
-        pressEnded();
-        update();
-    }
+    if (event->type() == QEvent::EnabledChange && !isEnabled())
+        forgetPointer();
     QWidget::changeEvent(event);
+}
+
+void FlatControl::forgetPointer()
+{
+    hot_ = false;
+    pressed_ = false;
+    held_ = false;
+    pressEnded();
+    update();
+}
+
+void FlatControl::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            click();
+        return;
+    }
+    if (ArrowNavigation::isArrow(event->key()) && followsArrow(event->key())) {
+        moveFocusToward(event->key());
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void FlatControl::moveFocusToward(int key)
+{
+    QList<FlatControl*> peers;
+    QList<QRect> places;
+    for (FlatControl* peer : window()->findChildren<FlatControl*>()) {
+        if (peer == this || peer->metaObject() != metaObject() || !peer->isVisible() || !peer->isEnabled()
+            || !(peer->focusPolicy() & Qt::TabFocus))
+            continue;
+        peers << peer;
+        places << QRect(peer->mapTo(window(), QPoint()), peer->size());
+    }
+    const int next = ArrowNavigation::nearest(places, QRect(mapTo(window(), QPoint()), size()), key);
+    if (next >= 0)
+        peers[next]->setFocus(Qt::TabFocusReason);
 }

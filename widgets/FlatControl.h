@@ -5,6 +5,8 @@
 // A windowless control that tracks the pointer itself: hot while the
 // pointer is over it, pressed while a button is held on it. The flat
 // buttons and labels share it and add their own state through the hooks.
+// It takes the keyboard focus by Tab, never by a click, and Space clicks
+// it; Enter and Esc go on to its window.
 class FlatControl : public QWidget {
     Q_OBJECT
 
@@ -29,6 +31,11 @@ public:
     bool isHot() const { return hot_; }
     bool isPressed() const { return pressed_; }
 
+    // The click a left mouse button released over the control gives, also
+    // for the Space key and assistive technology; nothing while the
+    // control is disabled or hidden.
+    void click();
+
 protected:
     FlatControl(const MouseRules& rules, QWidget* parent);
 
@@ -41,6 +48,17 @@ protected:
     virtual bool staysPressed() const { return false; }
     // The left button was released over the control.
     virtual void clickedOnControl() = 0;
+    // Whether an arrow key moves the focus to the nearest control of the
+    // same kind in that direction.
+    virtual bool followsArrow(int key) const
+    {
+        Q_UNUSED(key);
+        return false;
+    }
+
+    // Whether the focus mark is to be drawn: the control has the focus
+    // and the player is using the keyboard.
+    bool showsFocus() const;
 
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
@@ -48,8 +66,13 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The pointer's states end: the control was disabled.
+    void forgetPointer();
+    void moveFocusToward(int key);
+
     MouseRules rules_;
     bool hot_ = false;
     bool pressed_ = false;

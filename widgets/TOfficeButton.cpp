@@ -1,10 +1,13 @@
 #include "widgets/TOfficeButton.h"
 
+#include "widgets/FocusFrame.h"
 #include "widgets/LampPictures.h"
 #include "widgets/ParentColour.h"
 #include "widgets/ProgramStyle.h"
 
 #include <QPainter>
+
+#include <algorithm>
 
 namespace {
 
@@ -99,6 +102,15 @@ void TOfficeButton::paintEvent(QPaintEvent*)
     painter.setFont(font());
     painter.drawText(rect().translated(kCaptionShift + shift, shift), Qt::AlignCenter | Qt::TextSingleLine,
                      caption_);
+
+    if (showsFocus()) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(focusPen(Qt::black));
+        const qreal corner = std::max(0, roundSize_ / 2 - kFocusInset);
+        painter.drawRoundedRect(rect().adjusted(kFocusInset, kFocusInset, -kFocusInset - 1, -kFocusInset - 1), corner,
+                                corner);
+    }
 }
 
 void TOfficeButton::pointerLeft()

@@ -8,12 +8,15 @@
 
 // A flat rounded push button with a small indicator lamp; it draws only
 // its outline on the parent's background until the pointer comes over it.
+// With the keyboard focus it shows the house focus frame of dots, rounded
+// like the button and three pixels inside its outline.
 class TOfficeButton : public FlatControl {
     Q_OBJECT
 
 public:
     static constexpr int kLampX = 7;
     static constexpr int kCaptionShift = 7;
+    static constexpr int kFocusInset = 3;
 
     explicit TOfficeButton(QWidget* parent = nullptr);
 

@@ -1,5 +1,6 @@
 #include "widgets/TOfficeLabel.h"
 
+#include "widgets/FocusFrame.h"
 #include "widgets/LampPictures.h"
 #include "widgets/ParentColour.h"
 #include "widgets/ProgramStyle.h"
@@ -28,14 +29,6 @@ const char* shapeWord(TLEDType type)
 int lampWidth()
 {
     return LampPictures::pixmap(QStringLiteral("OFFRND")).width();
-}
-
-// Every other pixel, as focus frames are drawn.
-QPen focusPen(const QColor& colour)
-{
-    QPen pen(colour, 1);
-    pen.setDashPattern({1, 1});
-    return pen;
 }
 
 } // namespace
@@ -106,7 +99,7 @@ void TOfficeLabel::paintEvent(QPaintEvent*)
 
     // A 1-pixel pen draws a rectangle one pixel wider and taller than it.
     const QRect frame = focusRect().adjusted(0, 0, -1, -1);
-    if (isHot() && isPressed()) {
+    if ((isHot() && isPressed()) || showsFocus()) {
         painter.setPen(focusPen(Qt::black));
         painter.drawRect(frame);
     } else if (!isHot() && erasePending_) {
@@ -121,6 +114,11 @@ void TOfficeLabel::pointerLeft()
     // A disabled label ignores the pointer, its leaving too.
     if (isEnabled())
         erasePending_ = true;
+}
+
+bool TOfficeLabel::followsArrow(int key) const
+{
+    return key == Qt::Key_Up || key == Qt::Key_Down;
 }
 
 void TOfficeLabel::clickedOnControl()

@@ -10,7 +10,8 @@
 enum class TLEDType { RoundLED, TriLEDDown, TriLEDUp };
 
 // A clickable line of text with an indicator lamp at its left, used as a
-// link in the balloon dialogs.
+// link in the balloon dialogs. Links standing in a column pass the focus
+// up and down it with the arrow keys.
 class TOfficeLabel : public FlatControl {
     Q_OBJECT
 
@@ -34,7 +35,7 @@ public:
     QString lampName() const;
     // Where the caption is written.
     QRect textRect() const;
-    // Where the focus frame is drawn while pressed.
+    // Where the focus frame is drawn while pressed or focused.
     QRect focusRect() const;
 
 signals:
@@ -44,6 +45,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void pointerLeft() override;
     void clickedOnControl() override;
+    bool followsArrow(int key) const override;
 
 private:
     QString caption_ = QStringLiteral("OfficeLabel");

@@ -1,5 +1,6 @@
 #include "widgets/TTransparentButton2.h"
 
+#include "widgets/FocusFrame.h"
 #include "widgets/Frame3D.h"
 #include "widgets/ProgramStyle.h"
 
@@ -14,6 +15,8 @@ namespace {
 constexpr QSize kNewSize(40, 40);
 constexpr ColourNumber kClWindow = 0xFFFFFF;
 constexpr ColourNumber kClWindowText = 0x000000;
+// The focus frame lies inside the raised or sunken frame of the pointer.
+constexpr int kFocusInset = 2;
 
 // Only the left button presses it, and the press follows the pointer out
 // of the button and back.
@@ -70,7 +73,7 @@ void TTransparentButton2::setCaption(const QString& caption)
         accelerator_->setKey(key);
     } else {
         accelerator_ = new QShortcut(key, this);
-        connect(accelerator_, &QShortcut::activated, this, &TTransparentButton2::clickByAccelerator);
+        connect(accelerator_, &QShortcut::activated, this, &TTransparentButton2::click);
     }
     update();
 }
@@ -271,6 +274,8 @@ void TTransparentButton2::paintEvent(QPaintEvent*)
     }
 
     drawFrame(painter);
+    if (showsFocus())
+        drawFocusFrame(painter, rect().adjusted(kFocusInset, kFocusInset, -kFocusInset, -kFocusInset));
 }
 
 void TTransparentButton2::drawFrame(QPainter& painter) const
@@ -298,10 +303,4 @@ void TTransparentButton2::drawFrame(QPainter& painter) const
 void TTransparentButton2::clickedOnControl()
 {
     emit clicked();
-}
-
-void TTransparentButton2::clickByAccelerator()
-{
-    if (isEnabled() && isVisible())
-        emit clicked();
 }

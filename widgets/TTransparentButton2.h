@@ -19,7 +19,9 @@ enum class TFrameStyle { fsRegular, fsIndent, fsExplorer, fsNone, fsLight, fsDar
 using TImageList = QList<QImage>;
 
 // A flat picture button that lights up under the pointer: gray until the
-// pointer is over it, in colour while hot, engraved while disabled.
+// pointer is over it, in colour while hot, engraved while disabled. The
+// arrow keys pass the focus among the picture buttons of a window; the
+// focused one shows the house focus frame of dots inside its edge.
 class TTransparentButton2 : public FlatControl {
     Q_OBJECT
 
@@ -92,11 +94,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     bool staysPressed() const override { return down_; }
     void clickedOnControl() override;
+    bool followsArrow(int) const override { return true; }
 
 private:
     void rebuildImages();
     void drawFrame(QPainter& painter) const;
-    void clickByAccelerator();
 
     bool autoGray_ = true;
     int borderWidth_ = 1;

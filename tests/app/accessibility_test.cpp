@@ -1,7 +1,8 @@
 #include "dialogs/ProgramDialog.h"
-#include "game/HoleShape.h"
+#include "frame/Sef.h"
+#include "scores/TTabulkaDialog.h"
 #include "tests/support/ProgramFixture.h"
-#include "widgets/THemisphereButton.h"
+#include "widgets/PositionCursor.h"
 #include "widgets/TOfficeButton.h"
 #include "widgets/TOfficeLabel.h"
 #include "widgets/TTransparentButton2.h"
@@ -9,8 +10,12 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTest>
+
+#include <functional>
 
 namespace {
 
@@ -28,19 +33,46 @@ QAccessible::Role accessibleRole(QWidget* control)
 
 // The controls a player works with, which must be read out by a name; the
 // parts Qt builds into its own controls (a grid's corner, a tab bar's
-// arrows) have no name of the program's.
+// arrows) have no name of the program's. Pegs are played and marked
+// through the positions of the boards' cursors.
 bool isPlayersControl(QWidget* control)
 {
     if (control->objectName().isEmpty() || control->objectName().startsWith(QLatin1String("qt_")))
         return false;
-    // Pegs are played on the board and marked on the miniature; the twins
-    // and the idle screen's pegs only show.
-    if (qobject_cast<THemisphereButton*>(control))
-        return control->parentWidget()->objectName() == QLatin1String("Plocha")
-            || control->window()->objectName() == QLatin1String("TStandardDialog");
     return qobject_cast<TOfficeLabel*>(control) || qobject_cast<TOfficeButton*>(control)
         || qobject_cast<TTransparentButton2*>(control) || qobject_cast<QAbstractButton*>(control)
-        || qobject_cast<QLineEdit*>(control) || qobject_cast<HoleShape*>(control);
+        || qobject_cast<QLineEdit*>(control) || qobject_cast<PositionCursor*>(control);
+}
+
+// The first interface below `root`, depth first, that `matches`; only
+// among the shown ones, or among all that assistive technology is given.
+QAccessibleInterface* findBelow(QAccessibleInterface* root, const std::function<bool(QAccessibleInterface*)>& matches,
+                                bool shownOnly = true)
+{
+    if (!root || (shownOnly && root->state().invisible))
+        return nullptr;
+    if (matches(root))
+        return root;
+    for (int index = 0; index < root->childCount(); ++index)
+        if (QAccessibleInterface* found = findBelow(root->child(index), matches, shownOnly))
+            return found;
+    return nullptr;
+}
+
+// What a screen reader finds in any shown window of the program.
+QAccessibleInterface* find(QAccessible::Role role, const QString& name)
+{
+    return findBelow(QAccessible::queryAccessibleInterface(qApp), [&](QAccessibleInterface* face) {
+        return face->role() == role && face->text(QAccessible::Name) == name;
+    });
+}
+
+// Its default action, as a screen reader gives it.
+void press(QAccessibleInterface* face)
+{
+    QVERIFY(face && face->actionInterface());
+    QVERIFY(face->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
 }
 
 } // namespace
@@ -65,18 +97,22 @@ private slots:
                 QVERIFY2(!accessibleName(control).isEmpty(),
                          qPrintable(QStringLiteral("%1 in %2").arg(control->objectName(), window->objectName())));
                 ++checked;
+                QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+                for (int index = 0; qobject_cast<PositionCursor*>(control) && index < face->childCount(); ++index) {
+                    QVERIFY(!face->child(index)->text(QAccessible::Name).isEmpty());
+                    ++checked;
+                }
             }
         }
         QVERIFY(checked > 100);
     }
 
-    void pegsHolesAndLinksAreNamedAndKnownByRole()
+    void positionsAndLinksAreNamedAndKnownByRole()
     {
         ProgramFixture program;
-        QWidget* peg = program.child<QWidget>("K17");
-        QCOMPARE(accessibleName(peg), QStringLiteral("Kámen 17"));
-        QCOMPARE(accessibleRole(peg), QAccessible::Button);
-        QCOMPARE(accessibleName(program.child<QWidget>("B5")), QStringLiteral("Pole 5"));
+        QAccessibleInterface* centre = QAccessible::queryAccessibleInterface(program.child<QWidget>("Kurzor"))->child(16);
+        QCOMPARE(centre->text(QAccessible::Name), QStringLiteral("Kámen, řada 4, sloupec 4"));
+        QCOMPARE(centre->role(), QAccessible::Button);
         QCOMPARE(accessibleName(program.child<QWidget>("TB3")), QStringLiteral("Zobrazí tabulku nejlepších hráčů"));
         auto* link = program.welcome().findChild<TOfficeLabel*>(QStringLiteral("OfficeLabel4"));
         QCOMPARE(accessibleName(link), QStringLiteral("Začít pracovat s programem Pelikor 2000"));
@@ -84,6 +120,58 @@ private slots:
         // A caption changed later is read as it is now.
         link->setCaption(QStringLiteral("Jinak"));
         QCOMPARE(accessibleName(link), QStringLiteral("Jinak"));
+    }
+
+    // A game from the new-game command to the best table, played through
+    // what assistive technology sees and does; nothing hidden, covered or
+    // nameless shows in the main window meanwhile.
+    void wholeGameThroughTheInterfaces()
+    {
+        ProgramFixture program(QStringLiteral("[Nastaveni]\nPomocnik=1\nUvitani=0\n"));
+        program.start();
+        QAccessibleInterface* main = QAccessible::queryAccessibleInterface(&program.main());
+        QCalendarWidget* calendar = program.child<Sef>("Sef")->MonthCalendar1();
+        const auto showsNoHiddenOrNameless = [&] {
+            const auto hiddenOrNameless = [&](QAccessibleInterface* face) {
+                return (face->role() == QAccessible::Button && face->text(QAccessible::Name).isEmpty())
+                    || face->object() == calendar;
+            };
+            return !findBelow(main, hiddenOrNameless, false);
+        };
+        QVERIFY(showsNoHiddenOrNameless());
+
+        press(find(QAccessible::Button, QStringLiteral("Zobrazí dialog pro výběr nové hry")));
+        press(find(QAccessible::Link, QStringLiteral("Standardní hra")));
+        QAccessibleInterface* mark = find(QAccessible::Button, QStringLiteral("Kámen, řada 3, sloupec 4"));
+        press(mark);
+        QVERIFY(mark->state().checked && mark->state().selected);
+        press(find(QAccessible::Button, QStringLiteral("Ok")));
+        QVERIFY(program.main().gameRunning());
+
+        // 24 over 17 into 10: three names change, the count with them.
+        QAccessibleInterface* board = find(QAccessible::Grouping, QStringLiteral("Hrací pole"));
+        QCOMPARE(board->text(QAccessible::Description), QStringLiteral("Zbylé kameny: 32"));
+        QAccessibleInterface* from = board->child(23);
+        QCOMPARE(from->text(QAccessible::Name), QStringLiteral("Kámen, řada 5, sloupec 4"));
+        press(from);
+        QVERIFY(from->state().checked && from->state().selected);
+        press(find(QAccessible::Button, QStringLiteral("Volný bod, řada 3, sloupec 4")));
+        QCOMPARE(from->text(QAccessible::Name), QStringLiteral("Volný bod, řada 5, sloupec 4"));
+        QCOMPARE(board->child(16)->text(QAccessible::Name), QStringLiteral("Volný bod, řada 4, sloupec 4"));
+        QCOMPARE(board->child(9)->text(QAccessible::Name), QStringLiteral("Kámen, řada 3, sloupec 4"));
+        QCOMPARE(board->text(QAccessible::Description), QStringLiteral("Zbylé kameny: 31"));
+        QVERIFY(showsNoHiddenOrNameless());
+
+        press(find(QAccessible::Button, QStringLiteral("Ukončí aktuální hru")));
+        press(find(QAccessible::Button, QStringLiteral("Ano")));
+        QVERIFY(!program.main().gameRunning());
+
+        press(find(QAccessible::Button, QStringLiteral("Zobrazí tabulku nejlepších hráčů")));
+        press(find(QAccessible::PageTab, QStringLiteral("Volitelná 3")));
+        TTabulkaDialog& table = program.windows->TabulkaDialog();
+        QCOMPARE(table.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->currentIndex(), 5);
+        press(find(QAccessible::Button, QStringLiteral("Ok")));
+        QTRY_VERIFY(table.isHidden());
     }
 };
 

@@ -55,7 +55,8 @@ void clickMiniature(NewGameProgram& program, int n)
 }
 
 // What a player does in a window of the program, step by step joined by
-// "+": a key ("Esc", "Enter", "Space", "F2") or a click on a named control
+// "+": a key ("Esc", "Enter", "Space", "F2"), the same with the keyboard
+// focus on a named control ("Kurzor:Space"), or a click on a named control
 // or command.
 void act(NewGameProgram& program, const QString& windowName, const QString& action)
 {
@@ -66,6 +67,13 @@ void act(NewGameProgram& program, const QString& windowName, const QString& acti
     const QMap<QString, Qt::Key> keys{
         {"Esc", Qt::Key_Escape}, {"Enter", Qt::Key_Return}, {"Space", Qt::Key_Space}, {"F2", Qt::Key_F2}};
     for (const QString& step : action.split(QLatin1Char('+'))) {
+        if (const QStringList focused = step.split(QLatin1Char(':')); focused.size() == 2) {
+            auto* control = window->findChild<QWidget*>(focused[0]);
+            QVERIFY2(control && control->focusPolicy() & Qt::TabFocus, qPrintable(step));
+            control->setFocus();
+            QTest::keyClick(control, keys[focused[1]]);
+            continue;
+        }
         if (keys.contains(step)) {
             // The main window's keys need it active, the dialogs' handlers do not.
             if (window == &program.main())
@@ -128,16 +136,6 @@ private slots:
     {
         // The figure's home corner below is worked out on this screen.
         QCOMPARE(QGuiApplication::primaryScreen()->size(), QSize(800, 800));
-    }
-
-    // No control of the chain takes the keyboard, so every key reaches the
-    // dialog's own handler.
-    void controlsLeaveTheKeysToTheirDialog()
-    {
-        NewGameProgram program;
-        for (QWidget* dialog : std::initializer_list<QWidget*>{&program.chooser(), &program.standard(), &program.optional()})
-            for (QWidget* control : dialog->findChildren<QWidget*>())
-                QVERIFY2(control->focusPolicy() == Qt::NoFocus, qPrintable(control->objectName()));
     }
 
     // Button Tn shows picture n - 1 of the dialog's list, the miniature of
@@ -241,6 +239,18 @@ private slots:
         row("optional, Esc", OptionalChoice, "THraDialog", "Esc", Choosing);
         row("optional, Enter", OptionalChoice, "THraDialog", "Enter", Choosing);
         row("optional, picture", OptionalChoice, "THraDialog", "T4", Running);
+        // The controls take the keyboard; Space on one is a click, Enter and
+        // Esc keep the dialog's meaning whichever has it.
+        row("choosing, Space on a link", Choosing, "TVyberDialog", "OfficeLabel2:Space", OptionalChoice);
+        row("choosing, Enter on a link", Choosing, "TVyberDialog", "OfficeLabel1:Enter", Idle);
+        row("choosing, Esc on Zpět", Choosing, "TVyberDialog", "OfficeButton1:Esc", Idle);
+        row("standard, Space on Zpět", StandardSetup, "TStandardDialog", "OfficeButton1:Space", Choosing);
+        row("standard, Esc on Ok", StandardSetup, "TStandardDialog", "OfficeButton2:Esc", Choosing);
+        row("standard, Enter on the unmarked miniature", StandardSetup, "TStandardDialog", "Kurzor:Enter", StandardSetup);
+        row("standard, mark and Enter by the keys", StandardSetup, "TStandardDialog", "Kurzor:Space+Kurzor:Enter", Running);
+        row("optional, Space on a picture", OptionalChoice, "THraDialog", "T2:Space", Running);
+        row("optional, Enter on a picture", OptionalChoice, "THraDialog", "T2:Enter", Choosing);
+        row("optional, Esc on Zpět", OptionalChoice, "THraDialog", "OfficeButton1:Esc", Choosing);
     }
 
     void chainFollowsItsStateTable()

@@ -5,6 +5,7 @@
 #include "scores/core/DbaseTable.h"
 #include "services/CuePlayer.h"
 #include "tools/screenshots/EndOfGameShots.h"
+#include "tools/screenshots/KeyboardScene.h"
 #include "tools/screenshots/NewGameScenes.h"
 #include "tools/screenshots/ScreenCamera.h"
 #include "tools/screenshots/ShellScenes.h"
@@ -61,6 +62,7 @@ int main(int argc, char** argv)
         shootBoardScenes(camera, windows);
         shootNewGameScenes(camera, windows);
         shootEndOfGame(camera, windows);
+        shootKeyboardScene(camera, windows);
         application.exit(camera.failures());
     });
     return application.exec();

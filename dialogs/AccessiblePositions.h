@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QList>
+
+class QWidget;
+
+// A board's keyboard cursor as assistive technology sees it: a group of one
+// button per position, each named by what the position holds and where,
+// checked and selected while it holds the marked peg, focused where the
+// cursor stands, and pressed as Space there presses it.
+class AccessiblePositions : public QAccessibleWidget {
+public:
+    // `cursor` is a PositionCursor.
+    explicit AccessiblePositions(QWidget* cursor);
+    ~AccessiblePositions() override;
+
+    int childCount() const override;
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+    QAccessibleInterface* childAt(int x, int y) const override;
+    QAccessibleInterface* focusChild() const override;
+
+private:
+    // The positions' interfaces, made when first asked for and kept in
+    // Qt's register of interfaces until the cursor goes.
+    mutable QList<QAccessible::Id> ids_;
+};

@@ -1,0 +1,37 @@
+#include "tools/screenshots/KeyboardScene.h"
+
+#include "app/PelikorWindows.h"
+#include "frame/THlavniDialog.h"
+#include "game/BoardPanel.h"
+#include "setup/core/Games.h"
+#include "tools/screenshots/ScreenCamera.h"
+#include "widgets/PositionCursor.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+
+namespace {
+
+void press(QWidget& control, Qt::Key key)
+{
+    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(&control, &down);
+    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(&control, &up);
+}
+
+} // namespace
+
+void shootKeyboardScene(ScreenCamera& camera, PelikorWindows& windows)
+{
+    THlavniDialog& main = windows.HlavniDialog();
+    main.activateWindow();
+    const pelikor::GameLayout standard = pelikor::standardLayout();
+    main.StartGame(standard.occupied, standard.game);
+    // From the centre two down to the bottom arm, and the peg there selected.
+    PositionCursor& cursor = main.Plocha().cursor();
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Space})
+        press(cursor, key);
+    camera.shoot(QStringLiteral("main-keyboard-cursor"), main.frameGeometry());
+    main.AbandonGame();
+}

@@ -1,0 +1,159 @@
+#include "widgets/PositionCursor.h"
+
+#include "widgets/ArrowNavigation.h"
+#include "widgets/FocusFrame.h"
+#include "widgets/KeyboardCues.h"
+
+#include <QAccessible>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStatusTipEvent>
+#include <QTimer>
+
+#include <utility>
+
+namespace {
+
+// A position as assistive technology sees it: the child of the cursor at
+// index n - 1.
+void announce(int n, QAccessibleEvent&& event)
+{
+    event.setChild(n - 1);
+    QAccessible::updateAccessibility(&event);
+}
+
+} // namespace
+
+PositionCursor::PositionCursor(const QList<QRect>& places, QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::TabFocus);
+    KeyboardCues::follow();
+    QRect area;
+    for (const QRect& place : places)
+        area |= place;
+    setGeometry(area);
+    for (const QRect& place : places)
+        places_ << place.translated(-area.topLeft());
+}
+
+void PositionCursor::setFrameLook(int margin, const QColor& gaps)
+{
+    frameMargin_ = margin;
+    frameGaps_ = gaps;
+    QRect area = geometry();
+    const QPoint shift(margin, margin);
+    setGeometry(area.adjusted(-margin, -margin, margin, margin));
+    for (QRect& place : places_)
+        place.translate(shift);
+}
+
+QRect PositionCursor::place(int n) const
+{
+    return places_.value(n - 1);
+}
+
+QRect PositionCursor::frameRect(int n) const
+{
+    return place(n).adjusted(-frameMargin_, -frameMargin_, frameMargin_, frameMargin_);
+}
+
+void PositionCursor::setPosition(int n)
+{
+    if (n < 1 || n > count() || n == position_)
+        return;
+    update(frameRect(position_));
+    position_ = n;
+    update(frameRect(position_));
+    followWithHint();
+    if (hasFocus())
+        announceFocus();
+}
+
+void PositionCursor::setDescriber(Describer describer)
+{
+    describer_ = std::move(describer);
+    told_.clear();
+    for (int n = 1; n <= count(); ++n)
+        told_ << describe(n);
+    followWithHint();
+}
+
+PositionCursor::Position PositionCursor::describe(int n) const
+{
+    return describer_ && n >= 1 && n <= count() ? describer_(n) : Position{};
+}
+
+void PositionCursor::positionsChanged()
+{
+    for (int n = 1; n <= int(told_.size()); ++n) {
+        const Position now = describe(n);
+        Position& before = told_[n - 1];
+        if (QAccessible::isActive() && now.name != before.name)
+            announce(n, QAccessibleEvent(this, QAccessible::NameChanged));
+        if (QAccessible::isActive() && now.marked != before.marked) {
+            QAccessible::State changed;
+            changed.checked = true;
+            changed.selected = true;
+            announce(n, QAccessibleStateChangeEvent(this, changed));
+        }
+        before = now;
+    }
+    followWithHint();
+}
+
+void PositionCursor::activate(int n)
+{
+    if (n >= 1 && n <= count() && isEnabled() && isVisible())
+        emit activated(n);
+}
+
+void PositionCursor::followWithHint()
+{
+    setStatusTip(describe(position_).hint);
+    if (hasFocus() && !statusTip().isEmpty()) {
+        QStatusTipEvent tip(statusTip());
+        QCoreApplication::sendEvent(this, &tip);
+    }
+}
+
+void PositionCursor::announceFocus()
+{
+    if (QAccessible::isActive() && hasFocus())
+        announce(position_, QAccessibleEvent(this, QAccessible::Focus));
+}
+
+void PositionCursor::paintEvent(QPaintEvent*)
+{
+    if (!hasFocus() || !KeyboardCues::shown())
+        return;
+    QPainter painter(this);
+    drawFocusFrame(painter, frameRect(position_), frameGaps_);
+}
+
+void PositionCursor::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (ArrowNavigation::isArrow(key)) {
+        const int next = ArrowNavigation::nearest(places_, place(position_), key);
+        if (next >= 0)
+            setPosition(next + 1);
+        return;
+    }
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (key == Qt::Key_Space || (enter && enterActivates_)) {
+        if (!event->isAutoRepeat())
+            activate(position_);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// The widget's own focus is announced after this handler; the position's
+// follows it, so that a screen reader ends on the position.
+void PositionCursor::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    QTimer::singleShot(0, this, &PositionCursor::announceFocus);
+}
