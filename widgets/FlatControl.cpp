@@ -87,6 +87,14 @@ void FlatControl::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
+// A window that hides under the pointer hears of no leaving: without this
+// its control would come back lit when the window shows again elsewhere.
+void FlatControl::hideEvent(QHideEvent* event)
+{
+    forgetPointer();
+    QWidget::hideEvent(event);
+}
+
 void FlatControl::forgetPointer()
 {
     hot_ = false;

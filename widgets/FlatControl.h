@@ -67,9 +67,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
-    // The pointer's states end: the control was disabled.
+    // The pointer's states end: the control was disabled or its window hid.
     void forgetPointer();
     void moveFocusToward(int key);
 
