@@ -3,6 +3,7 @@
 #include "widgets/KeyboardCues.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusTipEvent>
@@ -45,6 +46,13 @@ bool HintWatcher::eventFilter(QObject* watched, QEvent* event)
             setHint(control->isWindow() ? QString() : hintOf(control->parentWidget()));
         }
         break;
+    case QEvent::Hide:
+        // A window hiding under the pointer hears of no leaving, and the
+        // pointer may come to rest on no window of ours at all.
+        if (watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow() && !event->spontaneous()
+            && !QApplication::activePopupWidget())
+            setHint(hintUnderPointer());
+        break;
     case QEvent::FocusIn:
         if (watched->isWidgetType() && KeyboardCues::shown())
             setHint(hintOf(static_cast<QWidget*>(watched)));
@@ -63,6 +71,11 @@ bool HintWatcher::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return false;
+}
+
+QString HintWatcher::hintUnderPointer()
+{
+    return hintOf(QApplication::widgetAt(QCursor::pos()));
 }
 
 void HintWatcher::setHint(const QString& hint)

@@ -30,6 +30,8 @@ protected:
 
 private:
     void setHint(const QString& hint);
+    // The hint of what the pointer is over now; none over no window of ours.
+    static QString hintUnderPointer();
 
     QString hint_;
 };

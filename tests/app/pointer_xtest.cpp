@@ -1,5 +1,6 @@
 // What the pointer leaves behind when a window closes under it, on a real
 // X screen.
+#include "frame/StatusBar.h"
 #include "setup/TVyberDialog.h"
 #include "tests/support/ProgramFixture.h"
 #include "widgets/TOfficeButton.h"
@@ -48,6 +49,22 @@ private slots:
         QTest::qWait(50);
         QVERIFY(!back->isHot());
         QCOMPARE(back->lampName(), QStringLiteral("OFF"));
+    }
+
+    // A click on "Zpět" closes the chooser from under the pointer, which
+    // then rests on no window of the program: the hint is gone.
+    void hintGoesWithTheWindowClosedUnderThePointer()
+    {
+        ProgramFixture program;
+        program.start();
+        TOfficeButton* back = pointAtChoosersBack(program);
+        QVERIFY(back);
+        auto* status = program.child<StatusBar>("StavovyRadek");
+        QTRY_COMPARE(status->panelText(), QStringLiteral("      Uzavře dialogové okno"));
+        QTest::mouseClick(back->window()->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                          back->mapTo(back->window(), back->rect().center()));
+        QTRY_VERIFY(back->window()->isHidden());
+        QTRY_COMPARE(status->panelText(), QStringLiteral("      "));
     }
 };
 
