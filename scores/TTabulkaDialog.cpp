@@ -93,6 +93,8 @@ TTabulkaDialog::TTabulkaDialog(Services& services, TDataModule1& dataModule)
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setFont(DialogControls::font(DialogControls::kTimesNewRoman, kButtonFontPixels));
     Button1->setGeometry(kButton1Place);
+    // The button Enter closes with, so marked however the focus came to it.
+    Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &TTabulkaDialog::Button1Click);
     bindKeyDown(Button1);
 

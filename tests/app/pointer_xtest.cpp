@@ -1,11 +1,15 @@
-// What the pointer leaves behind when a window closes under it, on a real
-// X screen.
+// What the pointer leaves behind when a window closes under it, and what
+// the best-table view's button shows, on a real X screen.
 #include "frame/StatusBar.h"
+#include "scores/TTabulkaDialog.h"
 #include "setup/TVyberDialog.h"
 #include "tests/support/ProgramFixture.h"
 #include "widgets/TOfficeButton.h"
 
 #include <QCursor>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 namespace {
@@ -65,6 +69,30 @@ private slots:
                           back->mapTo(back->window(), back->rect().center()));
         QTRY_VERIFY(back->window()->isHidden());
         QTRY_COMPARE(status->panelText(), QStringLiteral("      "));
+    }
+
+    // The view opens with the keyboard on "Ok", the button Enter presses:
+    // its outline and face take the style's highlight, with no key used.
+    void tableViewsOkShowsItTakesEnter()
+    {
+        ProgramFixture program;
+        program.start();
+        program.main().MN5Click();
+        TTabulkaDialog& table = program.windows->TabulkaDialog();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        auto* ok = table.findChild<QPushButton*>(QStringLiteral("Button1"));
+        QTRY_VERIFY(ok->hasFocus());
+        QTest::qWait(50);
+        const QRect place(ok->mapToGlobal(QPoint()), ok->size());
+        const QImage shown =
+            QGuiApplication::primaryScreen()->grabWindow(0, place.x(), place.y(), place.width(), place.height()).toImage();
+        int highlighted = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x) {
+                const QColor pixel = shown.pixelColor(x, y);
+                highlighted += pixel.blue() > pixel.red() + 40;
+            }
+        QVERIFY2(highlighted > place.width(), qPrintable(QString::number(highlighted)));
     }
 };
 
