@@ -97,9 +97,7 @@ void FlatControl::hideEvent(QHideEvent* event)
 
 void FlatControl::forgetPointer()
 {
-    hot_ = false;
-    pressed_ = false;
-    held_ = false;
+    hot_ = pressed_ = held_ = false;
     pressEnded();
     update();
 }
