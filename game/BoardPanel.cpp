@@ -25,8 +25,7 @@ constexpr QRect kPomocnaPlace(8, 264, 121, 113);
 constexpr ColourNumber kTwinFace = kClGray;
 // The cursor's frame stands in the gap between the pegs, in dots that show
 // on both colours of the board's stripes.
-constexpr int kCursorMargin = 2;
-const QColor kCursorGaps = Qt::white;
+const PositionCursor::FrameLook kCursorLook{2, Qt::white};
 
 } // namespace
 
@@ -80,9 +79,8 @@ BoardPanel::BoardPanel(SoundCues& cues, QWidget* parent) : QWidget(parent), cues
     QList<QRect> places;
     for (int n = 1; n <= kPositionCount; ++n)
         places << pictures::pegRect(n);
-    Kurzor = new PositionCursor(places, this);
+    Kurzor = new PositionCursor(places, kCursorLook, this);
     Kurzor->setObjectName(QStringLiteral("Kurzor"));
-    Kurzor->setFrameLook(kCursorMargin, kCursorGaps);
     Kurzor->setEnterActivates(true);
     Kurzor->setAccessibleName(statusTip());
     Kurzor->setDescriber([this](int n) {

@@ -45,7 +45,8 @@ TStandardDialog::TStandardDialog(Services& services)
     QList<QRect> places;
     for (int n = 1; n <= kPositionCount; ++n)
         places << miniatureRect(n);
-    Kurzor = new PositionCursor(places, this);
+    // The miniature's buttons touch: the frame lies on the button's edge.
+    Kurzor = new PositionCursor(places, {}, this);
     Kurzor->setObjectName(QStringLiteral("Kurzor"));
     Kurzor->setAccessibleName(prompt->text());
     Kurzor->setDescriber([this](int n) {

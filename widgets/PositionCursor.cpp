@@ -25,7 +25,8 @@ void announce(int n, QAccessibleEvent&& event)
 
 } // namespace
 
-PositionCursor::PositionCursor(const QList<QRect>& places, QWidget* parent) : QWidget(parent)
+PositionCursor::PositionCursor(const QList<QRect>& places, const FrameLook& look, QWidget* parent)
+    : QWidget(parent), look_(look)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::TabFocus);
@@ -33,20 +34,10 @@ PositionCursor::PositionCursor(const QList<QRect>& places, QWidget* parent) : QW
     QRect area;
     for (const QRect& place : places)
         area |= place;
+    area.adjust(-look.margin, -look.margin, look.margin, look.margin);
     setGeometry(area);
     for (const QRect& place : places)
         places_ << place.translated(-area.topLeft());
-}
-
-void PositionCursor::setFrameLook(int margin, const QColor& gaps)
-{
-    frameMargin_ = margin;
-    frameGaps_ = gaps;
-    QRect area = geometry();
-    const QPoint shift(margin, margin);
-    setGeometry(area.adjusted(-margin, -margin, margin, margin));
-    for (QRect& place : places_)
-        place.translate(shift);
 }
 
 QRect PositionCursor::place(int n) const
@@ -56,7 +47,7 @@ QRect PositionCursor::place(int n) const
 
 QRect PositionCursor::frameRect(int n) const
 {
-    return place(n).adjusted(-frameMargin_, -frameMargin_, frameMargin_, frameMargin_);
+    return place(n).adjusted(-look_.margin, -look_.margin, look_.margin, look_.margin);
 }
 
 void PositionCursor::setPosition(int n)
@@ -87,12 +78,13 @@ PositionCursor::Position PositionCursor::describe(int n) const
 
 void PositionCursor::positionsChanged()
 {
+    const bool listened = QAccessible::isActive();
     for (int n = 1; n <= int(told_.size()); ++n) {
         const Position now = describe(n);
         Position& before = told_[n - 1];
-        if (QAccessible::isActive() && now.name != before.name)
+        if (listened && now.name != before.name)
             announce(n, QAccessibleEvent(this, QAccessible::NameChanged));
-        if (QAccessible::isActive() && now.marked != before.marked) {
+        if (listened && now.marked != before.marked) {
             QAccessible::State changed;
             changed.checked = true;
             changed.selected = true;
@@ -109,10 +101,12 @@ void PositionCursor::activate(int n)
         emit activated(n);
 }
 
+// Only while the keys are in use: a move made by the mouse leaves the hint
+// to the pointer.
 void PositionCursor::followWithHint()
 {
     setStatusTip(describe(position_).hint);
-    if (hasFocus() && !statusTip().isEmpty()) {
+    if (hasFocus() && KeyboardCues::shown() && !statusTip().isEmpty()) {
         QStatusTipEvent tip(statusTip());
         QCoreApplication::sendEvent(this, &tip);
     }
@@ -129,7 +123,7 @@ void PositionCursor::paintEvent(QPaintEvent*)
     if (!hasFocus() || !KeyboardCues::shown())
         return;
     QPainter painter(this);
-    drawFocusFrame(painter, frameRect(position_), frameGaps_);
+    drawFocusFrame(painter, frameRect(position_), look_.gaps);
 }
 
 void PositionCursor::keyPressEvent(QKeyEvent* event)

@@ -27,8 +27,15 @@ public:
     };
     using Describer = std::function<Position(int)>;
 
+    // The frame stands `margin` pixels outside a position's place; its gaps
+    // take `gaps` where the ground could swallow the dots.
+    struct FrameLook {
+        int margin = 0;
+        QColor gaps = Qt::transparent;
+    };
+
     // `places`: where the controls of positions 1, 2, ... lie in the parent.
-    PositionCursor(const QList<QRect>& places, QWidget* parent);
+    PositionCursor(const QList<QRect>& places, const FrameLook& look, QWidget* parent);
 
     int count() const { return int(places_.size()); }
     int position() const { return position_; }
@@ -36,9 +43,6 @@ public:
     // Where position n lies in the cursor's own coordinates.
     QRect place(int n) const;
 
-    // The frame stands `margin` pixels outside a position's place; its gaps
-    // take `gaps` where the ground could swallow the dots.
-    void setFrameLook(int margin, const QColor& gaps);
     // Whether Enter activates a position like Space; otherwise it goes on
     // to the window.
     void setEnterActivates(bool activates) { enterActivates_ = activates; }
@@ -64,13 +68,12 @@ private:
     QRect frameRect(int n) const;
     void announceFocus();
     // Keeps the cursor's hint that of its position, and shows it while the
-    // cursor has the focus.
+    // cursor has the focus and the keyboard is in use.
     void followWithHint();
 
+    FrameLook look_;
     QList<QRect> places_;
     int position_ = 1;
-    int frameMargin_ = 0;
-    QColor frameGaps_ = Qt::transparent;
     bool enterActivates_ = false;
     Describer describer_;
     QList<Position> told_;
