@@ -80,7 +80,8 @@ PelikorWindows::PelikorWindows(const AppFolders& folders, std::unique_ptr<CuePla
     gratulujiDialog_ = std::make_unique<TGratulujiDialog>(services_);
     step(90);
     standardDialog_ = std::make_unique<TStandardDialog>(services_);
-    resultHandOff_ = std::make_unique<ResultHandOff>(*hlavniDialog_, *vysledekDialog_, *gratulujiDialog_, protocol_);
+    resultHandOff_ = std::make_unique<ResultHandOff>(*hlavniDialog_, *vysledekDialog_, *gratulujiDialog_,
+                                                     *pomocnikDialog_, protocol_);
     connectWindows();
     connectNewGame();
     connectEndOfGame();

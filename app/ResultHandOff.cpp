@@ -1,15 +1,41 @@
 #include "app/ResultHandOff.h"
 
 #include "dialogs/AssistantProtocol.h"
+#include "dialogs/TPomocnikDialog.h"
 #include "frame/THlavniDialog.h"
 #include "game/BoardPanel.h"
 #include "scores/TGratulujiDialog.h"
 #include "scores/TVysledekDialog.h"
 
+#include <QEvent>
+#include <QGuiApplication>
+#include <QWindow>
+
 ResultHandOff::ResultHandOff(THlavniDialog& main, TVysledekDialog& vysledek, TGratulujiDialog& gratuluji,
-                             AssistantProtocol& protocol)
-    : main_(main), vysledek_(vysledek), gratuluji_(gratuluji), protocol_(protocol)
+                             TPomocnikDialog& figure, AssistantProtocol& protocol)
+    : figure_(figure), main_(main), vysledek_(vysledek), gratuluji_(gratuluji), protocol_(protocol)
 {
+    for (QWidget* window : {static_cast<QWidget*>(&figure_), static_cast<QWidget*>(&vysledek_),
+                            static_cast<QWidget*>(&gratuluji_)})
+        window->installEventFilter(this);
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &ResultHandOff::activeWindowChanged);
+}
+
+// Only the figure's place matters to the hand-off; a dialog's own moves do
+// not, and the hand-off's raising moves nothing.
+bool ResultHandOff::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Show || type == QEvent::Hide || (type == QEvent::Move && watched == &figure_))
+        main_.handOffWindowsChanged();
+    return QObject::eventFilter(watched, event);
+}
+
+// Another window in front may cover an open result, which the hand-off
+// brings to the front again.
+void ResultHandOff::activeWindowChanged(QWindow*)
+{
+    main_.handOffWindowsChanged();
 }
 
 void ResultHandOff::GameFinished(pelikor::Outcome outcome, const QString& pomocnik)

@@ -6,26 +6,37 @@
 #include <QString>
 
 class AssistantProtocol;
+class QWindow;
 class TGratulujiDialog;
 class THlavniDialog;
+class TPomocnikDialog;
 class TVysledekDialog;
 
 // The hand-off of a finished game within the monitor's tick: after a
 // perfect finish the board is refilled and the congratulation opens, after
 // any other end the result dialog. Either opens beside the figure and
 // receives the running game's result once the figure is placed and the
-// windows are locked, just before it shows.
+// windows are locked, just before it shows. The monitor hears whenever the
+// windows the hand-off reads or keeps in front change, so that an open
+// result is handed over again then: the figure shown, hidden or moved, a
+// dialog shown or closed, another window made active.
 class ResultHandOff : public QObject {
     Q_OBJECT
 
 public:
     ResultHandOff(THlavniDialog& main, TVysledekDialog& vysledek, TGratulujiDialog& gratuluji,
-                  AssistantProtocol& protocol);
+                  TPomocnikDialog& figure, AssistantProtocol& protocol);
 
     // `pomocnik` is the assistant setting the tick read.
     void GameFinished(pelikor::Outcome outcome, const QString& pomocnik);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void activeWindowChanged(QWindow* window);
+
+    TPomocnikDialog& figure_;
     THlavniDialog& main_;
     TVysledekDialog& vysledek_;
     TGratulujiDialog& gratuluji_;

@@ -81,3 +81,9 @@ void TKopieDialog::FormKeyDown(int key)
     if (key == kKeyEscape || key == kKeyEnter)
         acknowledge();
 }
+
+void TKopieDialog::hideEvent(QHideEvent* event)
+{
+    BalloonDialog::hideEvent(event);
+    Timer1->stop();
+}

@@ -27,6 +27,8 @@ public:
 
 protected:
     void FormKeyDown(int key) override;
+    // A warning closed by the window system blinks no more.
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void setColour(ColourNumber colour);

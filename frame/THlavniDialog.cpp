@@ -26,6 +26,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QShowEvent>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <QToolButton>
 
@@ -40,7 +41,9 @@ const QString kBossTitle = QStringLiteral("Plnění plánu v letošním roce");
 const QString kWindowHint = QStringLiteral("Stiskněte klávesu F1 pro nápovědu");
 // Keeps a hint clear of the status bar's picture.
 const QString kHintIndent = QStringLiteral("      ");
-constexpr int kMonitorIntervalMs = 1;
+// Where the kernel gives no notice of the settings file's changes, an open
+// result keeps looking at it, as its hand-off reads it.
+constexpr int kUnnotifiedSettingsPollMs = 1;
 const QString kStatusFont = QStringLiteral("Times New Roman");
 constexpr int kStatusFontPixels = 13;
 
@@ -108,13 +111,25 @@ THlavniDialog::THlavniDialog(Services& services, QWidget* parent)
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     move(screen.center() - QRect(QPoint(), sizeHint()).center());
 
-    // The monitor runs from the window's creation to the program's end.
+    // The monitor watches from the window's creation to the program's end;
+    // its first check runs as soon as the event loop does.
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setTimerType(Qt::PreciseTimer);
-    Timer1->setInterval(kMonitorIntervalMs);
+    Timer1->setSingleShot(true);
     connect(Timer1, &QTimer::timeout, this, &THlavniDialog::Timer1Timer);
-    Timer1->start();
+    watchMonitorInputs();
+    armMonitor();
+}
+
+void THlavniDialog::watchMonitorInputs()
+{
+    connect(Plocha_, &BoardPanel::boardChanged, this, &THlavniDialog::armMonitor);
+    Plocha_->installEventFilter(this);
+    const int notices = services_.settings.changeNotices();
+    if (notices >= 0) {
+        auto* settingsChanged = new QSocketNotifier(qintptr(notices), QSocketNotifier::Read, this);
+        connect(settingsChanged, &QSocketNotifier::activated, this, &THlavniDialog::armMonitor);
+    }
 }
 
 void THlavniDialog::createFramePanels(QWidget* client)
@@ -343,12 +358,38 @@ void THlavniDialog::FormShow()
     emit welcomeRequested();
 }
 
+bool THlavniDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Plocha_ && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
+        armMonitor();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void THlavniDialog::armMonitor()
+{
+    Timer1->start(0);
+}
+
+void THlavniDialog::handOffWindowsChanged()
+{
+    ++handOffWindows_;
+    armMonitor();
+}
+
+// The settings are read first, whatever the check finds: the read takes the
+// change notices, which would otherwise call for a check again and again.
 void THlavniDialog::Timer1Timer()
 {
-    const QString pomocnik = services_.settings.read(Settings::kPomocnik);
-    const pelikor::Outcome outcome = Plocha_->monitorTick();
-    if (outcome != pelikor::Outcome::Nothing)
-        emit gameFinished(outcome, pomocnik);
+    const MonitorInputs inputs{Plocha_->board().pegs(), !Plocha_->isHidden(), game_.runs(),
+                               services_.settings.read(Settings::kPomocnik), handOffWindows_};
+    if (checked_ != inputs) {
+        checked_ = inputs;
+        lastOutcome_ = Plocha_->monitorTick();
+        if (lastOutcome_ != pelikor::Outcome::Nothing)
+            emit gameFinished(lastOutcome_, inputs.pomocnik);
+    }
+    if (lastOutcome_ != pelikor::Outcome::Nothing && !services_.settings.changesNotified() && !Timer1->isActive())
+        Timer1->start(kUnnotifiedSettingsPollMs);
 }
 
 void THlavniDialog::showGame()

@@ -5,6 +5,9 @@
 #include "setup/core/RunningGame.h"
 
 #include <QMainWindow>
+#include <QString>
+
+#include <optional>
 
 class BoardPanel;
 class QAction;
@@ -19,8 +22,9 @@ struct Services;
 
 // The main window: the idle screen, the board panel and the boss screen in
 // its client area, the menus, the toolbar and the status bar around them,
-// and the game monitor's timer. Commands that open other windows are
-// announced by signals, which the owner of all windows connects.
+// and the game monitor, whose timer runs a check whenever one of its inputs
+// may have changed. Commands that open other windows are announced by
+// signals, which the owner of all windows connects.
 class THlavniDialog : public QMainWindow {
     Q_OBJECT
 
@@ -70,8 +74,15 @@ public:
     // of the status bar's picture.
     void ApplicationHint(const QString& hint);
 
-    // One tick of the game monitor.
+    // One check of the game monitor: a tick, unless none of its inputs
+    // changed since the last one.
     void Timer1Timer();
+    // Has the monitor check at the next turn of the event loop, after the
+    // paints of what just changed.
+    void armMonitor();
+    // A window the hand-off of a finished game reads or keeps in front (the
+    // figure, the result dialogs, the active window) changed.
+    void handOffWindowsChanged();
 
 signals:
     // A tick found the game finished; `pomocnik` is the assistant setting
@@ -94,10 +105,22 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The toolbar dock across the top of the client area.
     static constexpr int kDockHeight = 26;
+
+    // Everything a tick and its hand-off read: a check that finds all of it
+    // as the last one did would only repeat that one.
+    struct MonitorInputs {
+        pelikor::PositionSet pegs;
+        bool boardShown;
+        bool gameRunning;
+        QString pomocnik;
+        unsigned long handOffWindows;
+        bool operator==(const MonitorInputs&) const = default;
+    };
 
     void FormShow();
     void createMenus();
@@ -114,9 +137,13 @@ private:
     void showRemaining();
     // The board's count changed: a jump, a new game.
     void remainingChanged(int remaining);
+    void watchMonitorInputs();
 
     Services& services_;
     pelikor::RunningGame game_;
+    std::optional<MonitorInputs> checked_;
+    unsigned long handOffWindows_ = 0;
+    pelikor::Outcome lastOutcome_ = pelikor::Outcome::Nothing;
 
     QMenu* PopupMenu1 = nullptr;
     QAction* MS1 = nullptr;

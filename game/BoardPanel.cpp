@@ -196,6 +196,7 @@ void BoardPanel::showBoardState()
         Kurzor->setAccessibleDescription(QStringLiteral("Zbylé kameny: %1").arg(shownRemaining_));
         emit remainingChanged(shownRemaining_);
     }
+    emit boardChanged();
 }
 
 // A shown board takes the keys; its window gives them to it once enabled.

@@ -60,6 +60,9 @@ public:
 signals:
     // The remaining count changed: a jump, a new game.
     void remainingChanged(int remaining);
+    // The board record changed (a selection, a jump, a new layout, a
+    // refill), so that the game monitor looks at it again.
+    void boardChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

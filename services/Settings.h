@@ -28,6 +28,12 @@ public:
     QString read(std::string_view key);
     void write(std::string_view key, const QString& value);
 
+    // Becomes readable when the file may have changed, -1 where the kernel
+    // gives no notification; the next read takes the notices. Whether the
+    // notification watched the file at the last read.
+    int changeNotices() const { return file_.noticeDescriptor(); }
+    bool changesNotified() const { return file_.notified(); }
+
     // The settings file's full path.
     QString filePath() const;
 

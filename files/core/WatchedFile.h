@@ -35,6 +35,10 @@ public:
     long searches() const { return searches_; }
     // Whether the kernel's change notification is in use.
     bool notified() const { return watching_; }
+    // Becomes readable when a change may have come, so that an event loop
+    // can wait for it instead of looking again and again; -1 when the
+    // kernel gives no notification. The next look takes the notices.
+    int noticeDescriptor() const { return notices_.get(); }
 
 private:
     // A folder's watch notices its entry `name`; a file's watch, with no

@@ -30,6 +30,11 @@ public:
     // changes no other byte. Throws ProfileWriteError when the file cannot be written.
     void write(std::string_view section, std::string_view key, std::string_view value);
 
+    // Readable when the file may have changed (-1 without notification);
+    // whether notification is in use since the last read.
+    int noticeDescriptor() const { return file_.noticeDescriptor(); }
+    bool notified() const { return file_.notified(); }
+
     // How many times the file has been parsed, to see the cache at work.
     long parses() const { return parses_; }
     // How many times the folder was searched for the file.

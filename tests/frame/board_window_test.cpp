@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 
@@ -103,13 +104,42 @@ private slots:
 
     void cleanup() { delete window; }
 
-    void monitorTicksEveryMillisecondFromCreation()
+    // The monitor sleeps while nothing it reads can change, and each of its
+    // inputs wakes it for one look.
+    void monitorWakesOnlyWhenAnInputMayHaveChanged_data()
     {
-        THlavniDialog fresh(shell->services);
-        auto* timer = fresh.findChild<QTimer*>(QStringLiteral("Timer1"));
-        QVERIFY(timer->isActive());
-        QCOMPARE(timer->interval(), 1);
-        QCOMPARE(timer->timerType(), Qt::PreciseTimer);
+        QTest::addColumn<int>("input");
+        QTest::newRow("selection") << 0;
+        QTest::newRow("jump") << 1;
+        QTest::newRow("new game") << 2;
+        QTest::newRow("board hidden") << 3;
+        QTest::newRow("settings file") << 4;
+    }
+
+    void monitorWakesOnlyWhenAnInputMayHaveChanged()
+    {
+        QFETCH(int, input);
+        window->StartGame(standardGame(), pelikor::standardGame());
+        window->Plocha().KClick(5);
+        QSignalSpy checks(monitor, &QTimer::timeout);
+        QTRY_VERIFY(!monitor->isActive());
+        checks.clear();
+        QTest::qWait(50);
+        QCOMPARE(checks.count(), 0);
+
+        const std::vector<std::function<void()>> inputs = {
+            [&] { window->Plocha().KClick(8); },
+            [&] { window->Plocha().BMouseDown(17); },
+            [&] { window->StartGame(PositionSet({1, 2, 3}), pelikor::optionalGame(1)); },
+            [&] { plocha->hide(); },
+            [&] { settings->write(Settings::kPomocnik, QStringLiteral("1")); },
+        };
+        inputs[std::size_t(input)]();
+        QTRY_VERIFY(checks.count() > 0);
+        QTRY_VERIFY(!monitor->isActive());
+        const int looks = int(checks.count());
+        QTest::qWait(50);
+        QCOMPARE(checks.count(), looks);
     }
 
     void monitorAnnouncesTheEndWithTheSettingOfItsTick()
