@@ -1,5 +1,6 @@
 #include "app/NormalStart.h"
 
+#include "app/CursorBlinkLimit.h"
 #include "app/PelikorApplication.h"
 #include "app/PelikorWindows.h"
 #include "app/PlayerFiles.h"
@@ -31,6 +32,7 @@ int runNormalStart(const WindowsFactory& createWindows)
         return kStartFailed;
     }
     splash.reset();
+    const CursorBlinkLimit blinking;
     windows->show();
     return QApplication::exec();
 }

@@ -1,3 +1,4 @@
+#include "app/CursorBlinkLimit.h"
 #include "app/PelikorApplication.h"
 #include "app/PelikorWindows.h"
 #include "frame/THlavniDialog.h"
@@ -9,6 +10,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QStyleHints>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,6 +23,24 @@ class ProgramTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // A cursor left alone stops blinking, and blinks again at the next key;
+    // the desktop's period is kept through it.
+    void cursorBlinksOnlyForAWhileAfterTheLastKey()
+    {
+        QStyleHints* hints = QGuiApplication::styleHints();
+        const int desktop = hints->cursorFlashTime();
+        QVERIFY(desktop > 0);
+        QLineEdit field;
+        {
+            const CursorBlinkLimit limit(30);
+            QTRY_COMPARE(hints->cursorFlashTime(), 0);
+            QTest::keyClick(&field, Qt::Key_A);
+            QCOMPARE(hints->cursorFlashTime(), desktop);
+            QTRY_COMPARE(hints->cursorFlashTime(), 0);
+        }
+        QCOMPARE(hints->cursorFlashTime(), desktop);
+    }
+
     void startsShowsAndPlaysOnAFolderOfItsOwn()
     {
         QTemporaryDir folder;
