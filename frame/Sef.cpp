@@ -1,18 +1,15 @@
 #include "frame/Sef.h"
 
+#include "frame/FolderOutline.h"
 #include "frame/PlanChart.h"
 #include "widgets/Background.h"
 #include "widgets/Frame3D.h"
 
-#include <QAbstractFileIconProvider>
-#include <QApplication>
 #include <QCalendarWidget>
 #include <QDate>
 #include <QDir>
-#include <QFileSystemModel>
 #include <QFrame>
 #include <QLocale>
-#include <QStyle>
 #include <QTreeView>
 
 namespace {
@@ -34,19 +31,6 @@ QFrame* makePanel(QWidget* parent, const QString& name, const QRect& place)
     setBackground(panel, kClSilver);
     return panel;
 }
-
-// Every folder with the style's folder icon and no type: the usual icons
-// and types look into the files themselves, which blocks the program on a
-// pipe or a device.
-class FolderIcons : public QAbstractFileIconProvider {
-public:
-    QIcon icon(IconType) const override { return folder(); }
-    QIcon icon(const QFileInfo&) const override { return folder(); }
-    QString type(const QFileInfo&) const override { return {}; }
-
-private:
-    static QIcon folder() { return QApplication::style()->standardIcon(QStyle::SP_DirIcon); }
-};
 
 QRect centredIn(const QRect& place, QSize size)
 {
@@ -75,6 +59,7 @@ Sef::Sef(QWidget* parent) : QWidget(parent), startFolder_(QDir::currentPath())
     DirectoryOutline1_->setObjectName(QStringLiteral("DirectoryOutline1"));
     DirectoryOutline1_->setGeometry(centredIn(kPanel4Place, kOutlineSize));
     DirectoryOutline1_->setHeaderHidden(true);
+    DirectoryOutline1_->setUniformRowHeights(true);
 
     QFrame* panel3 = makePanel(this, QStringLiteral("Panel3"), kPanel3Place);
     auto* chart = new PlanChart(panel3);
@@ -82,22 +67,23 @@ Sef::Sef(QWidget* parent) : QWidget(parent), startFolder_(QDir::currentPath())
     chart->setGeometry(panel3->rect());
 }
 
-// The folder tree is read when the screen is first shown, not at every
-// start; it shows the folder the program was started in, wherever the sound
-// cues have moved the current directory since.
+// The folder tree is made when the screen is first shown, not at every
+// start, and fills in the background; it shows the folder the program was
+// started in, wherever the sound cues have moved the current directory
+// since.
 void Sef::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (DirectoryOutline1_->model())
         return;
-    auto* folders = new QFileSystemModel(DirectoryOutline1_);
-    static FolderIcons icons;
-    folders->setIconProvider(&icons);
-    folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    const QModelIndex current = folders->setRootPath(startFolder_);
+    auto* folders = new FolderOutline(startFolder_, DirectoryOutline1_);
     DirectoryOutline1_->setModel(folders);
-    for (int column = 1; column < folders->columnCount(); ++column)
-        DirectoryOutline1_->hideColumn(column);
-    DirectoryOutline1_->setCurrentIndex(current);
-    DirectoryOutline1_->scrollTo(current);
+    const auto showStart = [this, folders] {
+        const QModelIndex start = folders->startIndex();
+        DirectoryOutline1_->setCurrentIndex(start);
+        DirectoryOutline1_->scrollTo(start);
+    };
+    showStart();
+    // The folders listed before it on its way move it down the tree.
+    connect(folders, &FolderOutline::wayListed, this, showStart);
 }
