@@ -1,5 +1,7 @@
 #include "app/SecondCopy.h"
 
+#include "app/FontSetUp.h"
+
 #include "app/TKopieDialog.h"
 #include "dialogs/TPomocnikDialog.h"
 #include "pictures/FigurePicture.h"
@@ -45,6 +47,7 @@ void SecondCopy::start()
 
 int runSecondCopy(const AppFolders& folders)
 {
+    awaitFontSetUp();
     SecondCopy copy(folders, std::make_unique<MultimediaCuePlayer>());
     QObject::connect(&copy, &SecondCopy::finished, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     copy.start();

@@ -1,5 +1,6 @@
 #include "app/TSpusteniDialog.h"
 
+#include "app/FontSetUp.h"
 #include "app/OutlinedShape.h"
 #include "dialogs/DialogControls.h"
 #include "frame/GradTitle.h"
@@ -13,6 +14,8 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
+
+#include <initializer_list>
 
 using namespace DialogControls;
 
@@ -56,55 +59,22 @@ TSpusteniDialog::TSpusteniDialog()
     outer->setObjectName(QStringLiteral("Panel1"));
     outer->setGeometry(rect());
     setBackground(outer, kBlack);
-    auto* panel = new QWidget(outer);
-    panel->setObjectName(QStringLiteral("Panel2"));
-    panel->setGeometry(rect().adjusted(kInset, kInset, -kInset, -kInset));
-    setBackground(panel, kLightYellow);
-    const int middle = panel->width() / 2;
-
-    TGradText* title = makeGradTitle(panel, QStringLiteral("GradText1"), QStringLiteral("Pelikor 2000"), kTitlePixels);
-    title->move(middle - title->width() / 2, kTitleTop);
-    TGradText* version = makeGradTitle(panel, QStringLiteral("GradText2"), QStringLiteral("verze 5.0"), kVersionPixels);
-    version->move(middle - version->width() / 2, title->geometry().bottom() + 1);
-
-    // The picture and the line under it in the middle of the room left
-    // between the version and the meter.
-    const int stripTop = createMeter(panel);
-    const QSize frameSize = kPictureSize + QSize(2 * kPictureMargin, 2 * kPictureMargin);
-    const int roomTop = version->geometry().bottom() + 1;
-    const int frameTop = (roomTop + stripTop - frameSize.height() - kLineGap - kLineHeight) / 2;
-    auto* frame = new OutlinedShape(panel, OutlinedShape::Kind::RoundRect, kWhite, kBlack);
-    frame->setObjectName(QStringLiteral("Shape1"));
-    frame->setGeometry(QRect(QPoint(middle - frameSize.width() / 2, frameTop), frameSize));
-    auto* picture = new QLabel(frame);
-    picture->setObjectName(QStringLiteral("Image1"));
-    picture->setGeometry(QRect(QPoint(kPictureMargin, kPictureMargin), kPictureSize));
-    picture->setScaledContents(true);
-    picture->setPixmap(QPixmap::fromImage(pictures::figurePicture(devicePixelRatioF())));
-
-    label(panel, "Label1", QString(),
-          {kMargin, frame->geometry().bottom() + kLineGap, panel->width() - 2 * kMargin, kLineHeight}, Centred);
+    panel_ = new QWidget(outer);
+    panel_->setObjectName(QStringLiteral("Panel2"));
+    panel_->setGeometry(rect().adjusted(kInset, kInset, -kInset, -kInset));
+    setBackground(panel_, kLightYellow);
+    createMeter();
 }
 
-int TSpusteniDialog::createMeter(QWidget* panel)
+void TSpusteniDialog::createMeter()
 {
     const QSize stripSize = kMeterSize + QSize(2 * kStripBorder, 2 * kStripBorder);
-    const QPoint stripAt(panel->width() - kMargin - stripSize.width(), panel->height() - kMargin - stripSize.height());
-    auto* strip = new OutlinedShape(panel, OutlinedShape::Kind::Rectangle, kWhite, kBlack);
-    strip->setObjectName(QStringLiteral("Shape2"));
-    strip->setGeometry(QRect(stripAt, stripSize));
+    const QPoint stripAt(panel_->width() - kMargin - stripSize.width(), panel_->height() - kMargin - stripSize.height());
+    strip_ = new OutlinedShape(panel_, OutlinedShape::Kind::Rectangle, kWhite, kBlack);
+    strip_->setObjectName(QStringLiteral("Shape2"));
+    strip_->setGeometry(QRect(stripAt, stripSize));
 
-    // The caption fills the corner left of the strip, its last line level
-    // with the strip's bottom.
-    const int captionWidth = stripAt.x() - 2 * kMargin;
-    QLabel* caption = label(panel, "Label2", QStringLiteral("Malé strpení, spouštím program"),
-                            {kMargin, 0, captionWidth, 1}, Wrapped);
-    // In the face the main window loads anyway: one face less to load at start.
-    caption->setFont(DialogControls::font(kTimesNewRoman, kCaptionPixels));
-    const int captionHeight = caption->heightForWidth(captionWidth);
-    caption->setGeometry(kMargin, strip->geometry().bottom() + 1 - captionHeight, captionWidth, captionHeight);
-
-    Metr_ = new TGradProgress(strip);
+    Metr_ = new TGradProgress(strip_);
     Metr_->setObjectName(QStringLiteral("Metr"));
     Metr_->setGeometry(QRect(QPoint(kStripBorder, kStripBorder), kMeterSize));
     Metr_->setStyle(TGradientStyle::gsHorizontal);
@@ -116,7 +86,46 @@ int TSpusteniDialog::createMeter(QWidget* panel)
     Metr_->setMaxValue(kMeterMaximum);
     Metr_->setStep(kMeterStep);
     Metr_->setPosition(0);
-    return stripAt.y();
+}
+
+void TSpusteniDialog::createTexts()
+{
+    awaitFontSetUp();
+    const int middle = panel_->width() / 2;
+    TGradText* title = makeGradTitle(panel_, QStringLiteral("GradText1"), QStringLiteral("Pelikor 2000"), kTitlePixels);
+    title->move(middle - title->width() / 2, kTitleTop);
+    TGradText* version = makeGradTitle(panel_, QStringLiteral("GradText2"), QStringLiteral("verze 5.0"), kVersionPixels);
+    version->move(middle - version->width() / 2, title->geometry().bottom() + 1);
+
+    // The caption fills the corner left of the strip, its last line level
+    // with the strip's bottom.
+    const int captionWidth = strip_->x() - 2 * kMargin;
+    QLabel* caption = label(panel_, "Label2", QStringLiteral("Malé strpení, spouštím program"),
+                            {kMargin, 0, captionWidth, 1}, Wrapped);
+    // In the face the main window loads anyway: one face less to load at start.
+    caption->setFont(DialogControls::font(kTimesNewRoman, kCaptionPixels));
+    const int captionHeight = caption->heightForWidth(captionWidth);
+    caption->setGeometry(kMargin, strip_->geometry().bottom() + 1 - captionHeight, captionWidth, captionHeight);
+
+    // The picture and the line under it in the middle of the room left
+    // between the version and the meter.
+    const QSize frameSize = kPictureSize + QSize(2 * kPictureMargin, 2 * kPictureMargin);
+    const int roomTop = version->geometry().bottom() + 1;
+    const int frameTop = (roomTop + strip_->y() - frameSize.height() - kLineGap - kLineHeight) / 2;
+    auto* frame = new OutlinedShape(panel_, OutlinedShape::Kind::RoundRect, kWhite, kBlack);
+    frame->setObjectName(QStringLiteral("Shape1"));
+    frame->setGeometry(QRect(QPoint(middle - frameSize.width() / 2, frameTop), frameSize));
+    auto* picture = new QLabel(frame);
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setGeometry(QRect(QPoint(kPictureMargin, kPictureMargin), kPictureSize));
+    picture->setScaledContents(true);
+    picture->setPixmap(QPixmap::fromImage(pictures::figurePicture(devicePixelRatioF())));
+
+    QLabel* line = label(panel_, "Label1", QString(),
+                         {kMargin, frame->geometry().bottom() + kLineGap, panel_->width() - 2 * kMargin, kLineHeight},
+                         Centred);
+    for (QWidget* part : std::initializer_list<QWidget*>{title, version, caption, frame, line})
+        part->show();
 }
 
 void TSpusteniDialog::showAndPaint()
@@ -124,6 +133,13 @@ void TSpusteniDialog::showAndPaint()
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     move(screen.center() - rect().center());
     show();
+    // The window goes to the window system now, before its texts wait for
+    // the fonts.
+    QCoreApplication::processEvents();
+    if (!textsMade_) {
+        textsMade_ = true;
+        createTexts();
+    }
     // The window system shows a new window when it is ready; until then
     // nothing painted would reach the screen.
     QTimer patience;

@@ -17,7 +17,8 @@ public:
     TSpusteniDialog();
 
     // Shows the splash centred on the screen and has it on the screen,
-    // painted, when this returns.
+    // painted, when this returns. Its texts are laid out once the window is
+    // on its way to the screen: they wait for the fonts to be set up.
     void showAndPaint();
 
     // One step of the start is done: the meter moves on to `value` (at
@@ -29,9 +30,14 @@ public:
     TGradProgress& Metr() { return *Metr_; }
 
 private:
-    // Creates the meter on its strip and the caption beside it; returns
-    // the strip's top.
-    int createMeter(QWidget* panel);
+    // Creates the meter on its strip.
+    void createMeter();
+    // The titles, the framed picture between them and the meter, and the
+    // captions, placed by the sizes of their texts.
+    void createTexts();
 
+    QWidget* panel_ = nullptr;
+    QWidget* strip_ = nullptr;
     TGradProgress* Metr_ = nullptr;
+    bool textsMade_ = false;
 };

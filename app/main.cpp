@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/Entry.h"
+#include "app/FontSetUp.h"
 #include "app/PelikorApplication.h"
 #include "services/AppFolders.h"
 #include "services/TAppPath.h"
@@ -9,6 +10,7 @@ int main(int argc, char** argv)
     // Answered before the application object, which would need a display.
     if (const std::optional<int> status = answerCommandLine(argc, argv))
         return *status;
+    startFontSetUp();
     chooseWindowSystem();
     PelikorApplication application(argc, argv);
     return runProgram(AppFolders::ofProgram(TAppPath().folder()));

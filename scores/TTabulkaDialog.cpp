@@ -75,15 +75,11 @@ TTabulkaDialog::TTabulkaDialog(Services& services, TDataModule1& dataModule)
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(kPageControl1Place);
     PageControl1->setFont(DialogControls::font(DialogControls::kTimesNewRoman, kPageFontPixels));
-    QAbstractItemModel* columns = BestGrid::columnsOf(dataModule_.DataSource1, this);
     for (int index = 0; index < pelikor::kGameCount; ++index) {
         auto* sheet = new QWidget;
         sheet->setObjectName(QStringLiteral("TabSheet%1").arg(index + 1));
         const std::string_view caption = pelikor::kGames[std::size_t(index)].caption;
         PageControl1->addTab(sheet, QString::fromUtf8(caption.data(), qsizetype(caption.size())));
-        auto* grid = new BestGrid(*columns, sheet);
-        grid->setObjectName(QStringLiteral("DBGrid%1").arg(kGridNumbers[std::size_t(index)]));
-        grid->setGeometry(kGridPlace);
         panel(sheet, QStringLiteral("Panel%1").arg(kPanelNumbers[std::size_t(index)]), kCoverPlace, QFrame::NoFrame);
     }
     // Connected once every tab is there, so that adding them selects nothing.
@@ -102,8 +98,25 @@ TTabulkaDialog::TTabulkaDialog(Services& services, TDataModule1& dataModule)
         connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, this, [this, step = step] { turnPage(step); });
 }
 
+void TTabulkaDialog::createGrids()
+{
+    QAbstractItemModel* columns = BestGrid::columnsOf(dataModule_.DataSource1, this);
+    for (int index = 0; index < pelikor::kGameCount; ++index) {
+        QWidget* sheet = PageControl1->widget(index);
+        auto* grid = new BestGrid(*columns, sheet);
+        grid->setObjectName(QStringLiteral("DBGrid%1").arg(kGridNumbers[std::size_t(index)]));
+        grid->setGeometry(kGridPlace);
+        // Under the panel that covers the grid's lower part.
+        grid->stackUnder(sheet->findChild<QFrame*>(QStringLiteral("Panel%1").arg(kPanelNumbers[std::size_t(index)])));
+        if (sheet->isVisible())
+            grid->show();
+    }
+}
+
 void TTabulkaDialog::FormShow()
 {
+    if (!PageControl1->widget(0)->findChild<BestGrid*>())
+        createGrids();
     TabSheetShow(0);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     move(screen.center() - rect().center());

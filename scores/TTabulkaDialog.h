@@ -29,6 +29,10 @@ protected:
     void FormKeyDown(int key) override;
 
 private:
+    // The grids over the data source, made when the view first shows: a
+    // grid's model connections cost more than all else the view makes.
+    void createGrids();
+
     TDataModule1& dataModule_;
     QTabWidget* PageControl1 = nullptr;
     QPushButton* Button1 = nullptr;

@@ -1,8 +1,11 @@
 #include "widgets/ProgramStyle.h"
 
+#include "widgets/DeferredIcon.h"
+
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScopeGuard>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -91,4 +94,17 @@ int ProgramStyle::styleHint(StyleHint hint, const QStyleOption* option, const QW
     if (hint == SH_Menu_AllowActiveAndDisabled)
         return 1;
     return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
+// Only an icon asked for without an option can wait: an option lives no
+// longer than the call.
+QIcon ProgramStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const
+{
+    if (option)
+        return QProxyStyle::standardIcon(icon, option, widget);
+    const QPointer<const QWidget> asking(widget);
+    const QPointer<const ProgramStyle> style(this);
+    return QIcon(new DeferredIcon([style, icon, asking] {
+        return style ? style->QProxyStyle::standardIcon(icon, nullptr, asking.data()) : QIcon();
+    }));
 }

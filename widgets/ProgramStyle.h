@@ -28,6 +28,8 @@ public:
                             const QWidget* widget) const override;
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override;
+    // The base style's icon, read from its files when first drawn.
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override;
 
 private:
     using QProxyStyle::QProxyStyle;

@@ -5,6 +5,7 @@
 // exposed on screen, so that whole-process timings (hyperfine) compare
 // the two starts.
 #include "app/Entry.h"
+#include "app/FontSetUp.h"
 #include "app/PelikorApplication.h"
 
 #include <QMainWindow>
@@ -42,6 +43,7 @@ int main(int argc, char** argv)
         window.show();
         return application.exec();
     }
+    startFontSetUp();
     chooseWindowSystem();
     PelikorApplication application(argc, argv);
     application.installEventFilter(&filter);

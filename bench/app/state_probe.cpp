@@ -9,6 +9,7 @@
 // result: a game just ended, its result open with the name offered;
 // boss: the boss screen over a game.
 #include "app/Entry.h"
+#include "app/FontSetUp.h"
 #include "app/NormalStart.h"
 #include "app/PelikorApplication.h"
 #include "app/PelikorWindows.h"
@@ -54,6 +55,7 @@ int main(int argc, char** argv)
     }
     const char* state = argv[1];
     const QString folder = QString::fromLocal8Bit(argv[2]);
+    startFontSetUp();
     chooseWindowSystem();
     PelikorApplication application(argc, argv);
     return runNormalStart([&](TSpusteniDialog& splash) {
