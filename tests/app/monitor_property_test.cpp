@@ -78,9 +78,6 @@ void tickEveryMillisecond(Copy& copy)
         emit copy.main().gameFinished(outcome, pomocnik);
 }
 
-constexpr int kEvents = 400;
-constexpr int kTicksBetweenEvents = 3;
-
 } // namespace
 
 // Over random games the monitor that looks when an input may have changed
@@ -88,6 +85,10 @@ constexpr int kTicksBetweenEvents = 3;
 // millisecond, and leaves the same board, dialogs and figure behind.
 class MonitorPropertyTest : public QObject {
     Q_OBJECT
+
+    // Random events of a game, with as many old ticks between two of them.
+    static constexpr int kEvents = 400;
+    static constexpr int kTicksBetweenEvents = 3;
 
 private slots:
     void looksWhenInputsChangeAsIfItTickedEveryMillisecond_data()
