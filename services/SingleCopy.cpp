@@ -1,18 +1,18 @@
 #include "services/SingleCopy.h"
+#include "services/CopyListener.h"
+#include "services/LocalSocket.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
-#include <QWidget>
 
-#include <memory>
 #include <vector>
 
 #include <cerrno>
+#include <poll.h>
 #include <signal.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,7 +22,7 @@ const QString kMainWindowClass = QStringLiteral("THlavniDialog");
 const QString kMainWindowTitle = QStringLiteral("Pelikor 2000");
 const QString kFolderPrefix = QStringLiteral("pelikor2000-");
 // An answer is two short lines; a peer that sends more is no copy of ours.
-constexpr qint64 kLongestAnswer = 4096;
+constexpr qsizetype kLongestAnswer = 4096;
 constexpr int kAnswerLines = 2;
 
 // The X display as its one name: ":0.0", "unix:0" and ":0" are the same
@@ -78,34 +78,53 @@ bool processRuns(const QString& socketName)
     return isNumber && pid > 0 && (::kill(pid, 0) == 0 || errno == EPERM);
 }
 
-// The socket of a copy that ended without closing it (killed, crashed)
-// refuses connections; it is removed so that the folder does not fill up.
-void clearIfStale(const QLocalSocket& socket, const QFileInfo& entry)
+// Connects to the socket of one copy; invalid when no copy can answer there.
+pelikor::FileDescriptor ask(const QFileInfo& entry)
 {
-    if (socket.error() == QLocalSocket::ConnectionRefusedError && !processRuns(entry.fileName()))
-        QFile::remove(entry.filePath());
+    const QByteArray path = QFile::encodeName(entry.filePath());
+    sockaddr_un address{};
+    pelikor::FileDescriptor socket = localStreamSocket();
+    if (!localSocketAddress(path, address) || !socket.valid())
+        return pelikor::FileDescriptor(-1);
+    // A connect that a signal interrupts goes on by itself; the answer
+    // tells whether it was made.
+    if (::connect(socket.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 || errno == EINTR)
+        return socket;
+    // The socket of a copy that ended without closing it (killed, crashed)
+    // refuses connections; it is removed so that the folder does not fill up.
+    if (errno == ECONNREFUSED && !processRuns(entry.fileName()))
+        ::unlink(path.constData());
+    return pelikor::FileDescriptor(-1);
 }
 
-// Reads one copy's answer, the class name and the title on a line each,
-// until the deadline.
-QStringList readAnswer(QLocalSocket& socket, const QDeadlineTimer& deadline)
+bool isWhole(const QByteArray& answer)
 {
-    QByteArray answer = socket.readAll();
-    while (answer.count('\n') < kAnswerLines && answer.size() <= kLongestAnswer && !deadline.hasExpired()
-           && socket.waitForReadyRead(int(deadline.remainingTime())))
-        answer += socket.readAll();
-    return QString::fromUtf8(answer).split(QLatin1Char('\n'));
+    return answer.count('\n') >= kAnswerLines || answer.size() >= kLongestAnswer;
 }
 
-void answer(QLocalServer& server, const QWidget& window)
+// Reads what a copy has sent so far; false when it will send nothing more
+// that counts.
+bool readsOn(int socket, QByteArray& answer)
 {
-    while (QLocalSocket* peer = server.nextPendingConnection()) {
-        QObject::connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
-        const QString text = QString::fromLatin1(window.metaObject()->className()) + QLatin1Char('\n')
-                             + window.windowTitle() + QLatin1Char('\n');
-        peer->write(text.toUtf8());
-        peer->disconnectFromServer();
+    char buffer[kLongestAnswer];
+    for (;;) {
+        const ssize_t got = ::recv(socket, buffer, size_t(kLongestAnswer - answer.size()), MSG_DONTWAIT);
+        if (got > 0) {
+            answer.append(buffer, got);
+            return !isWhole(answer);
+        }
+        if (got < 0 && errno != EINTR)
+            return errno == EAGAIN || errno == EWOULDBLOCK;
+        if (got == 0)
+            return false;
     }
+}
+
+// An answer is the class name and the title, on a line each.
+bool answersWith(const QByteArray& answer, const QString& className, const QString& title)
+{
+    const QStringList lines = QString::fromUtf8(answer).split(QLatin1Char('\n'));
+    return lines.size() > kAnswerLines && lines[0] == className && lines[1] == title;
 }
 
 } // namespace
@@ -133,23 +152,35 @@ bool SingleCopy::findWindow(const QString& className, const QString& title)
     if (!isPrivateFolder(path))
         return false;
 
-    // Every copy is asked at once, so that one that does not answer costs
-    // the timeout only once, whatever the number of copies.
-    std::vector<std::unique_ptr<QLocalSocket>> copies;
+    // Every copy is asked at once and all answers are awaited together, so
+    // that one that does not answer costs the timeout only once, whatever
+    // the number of copies.
+    std::vector<pelikor::FileDescriptor> copies;
     for (const QFileInfo& entry : QDir(path).entryInfoList(QDir::System | QDir::NoDotAndDotDot)) {
-        auto socket = std::make_unique<QLocalSocket>();
-        socket->connectToServer(entry.filePath());
-        if (socket->state() == QLocalSocket::UnconnectedState)
-            clearIfStale(*socket, entry);
-        else
+        if (pelikor::FileDescriptor socket = ask(entry); socket.valid())
             copies.push_back(std::move(socket));
     }
+    std::vector<pollfd> waiting;
+    for (const pelikor::FileDescriptor& copy : copies)
+        waiting.push_back({copy.get(), POLLIN, 0});
+    std::vector<QByteArray> answers(copies.size());
 
     const QDeadlineTimer deadline(kAnswerTimeoutMs);
-    for (const auto& copy : copies) {
-        const QStringList lines = readAnswer(*copy, deadline);
-        if (lines.size() > kAnswerLines && lines[0] == className && lines[1] == title)
-            return true;
+    for (size_t open = copies.size(); open > 0 && !deadline.hasExpired();) {
+        if (::poll(waiting.data(), nfds_t(waiting.size()), int(deadline.remainingTime())) < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        for (size_t i = 0; i < waiting.size(); ++i) {
+            if (waiting[i].fd < 0 || waiting[i].revents == 0 || readsOn(waiting[i].fd, answers[i]))
+                continue;
+            if (answersWith(answers[i], className, title))
+                return true;
+            // A negative descriptor is left out of the next polls.
+            waiting[i].fd = -1;
+            --open;
+        }
     }
     return false;
 }
@@ -160,14 +191,7 @@ void SingleCopy::publish(QWidget& window)
     if (!makePrivateFolder(path))
         return;
     const QString name = path + QLatin1Char('/') + QString::number(QCoreApplication::applicationPid());
-    // A socket of this name is a dead copy's whose process id came round again.
-    QLocalServer::removeServer(name);
-    // A child of the window, so that the socket closes and goes with it.
-    auto* server = new QLocalServer(&window);
-    server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server->listen(name)) {
-        delete server;
-        return;
-    }
-    QObject::connect(server, &QLocalServer::newConnection, server, [server, &window] { answer(*server, window); });
+    // A socket of this name is a dead copy's whose process id came round
+    // again; the listener takes its place.
+    CopyListener::listen(QFile::encodeName(name), window);
 }

@@ -1,3 +1,4 @@
+#include "services/LocalSocket.h"
 #include "services/SingleCopy.h"
 #include "tests/support/CopySearch.h"
 
@@ -11,6 +12,7 @@
 #include <QTest>
 
 #include <memory>
+#include <vector>
 
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -30,6 +32,8 @@ const QString kBossTitle = QStringLiteral("Plnění plánu v letošním roce");
 // A search that finds nothing to wait for answers at once; on a busy
 // shared machine "at once" is given some room.
 constexpr qint64 kPromptMs = 50;
+// Clients at once, more than one round of answers.
+constexpr int kFlood = 300;
 
 // A socket file bound under `name` in the folder and left behind, as by a
 // process killed before it could remove it; with `listening`, a peer that
@@ -214,6 +218,49 @@ private slots:
         QVERIFY(QDir().mkpath(SingleCopy::folder()));
         QVERIFY(::chmod(QFile::encodeName(SingleCopy::folder()).constData(), 0777) == 0);
         const auto window = published(kTitle);
+        QVERIFY(QDir(SingleCopy::folder()).entryList(QDir::System | QDir::NoDotAndDotDot).isEmpty());
+        QVERIFY(!searchAside().found);
+    }
+
+    // The socket is the user's alone, and clients that connect and never
+    // read, send junk, go before the answer or come in a flood neither stall
+    // nor end the copy that answers them.
+    void hostileClientsDoNotStallTheCopy()
+    {
+        const auto window = published(kTitle);
+        const QByteArray socketPath =
+            QFile::encodeName(SingleCopy::folder() + QLatin1Char('/') + QString::number(::getpid()));
+        struct stat status {};
+        QVERIFY(::stat(socketPath.constData(), &status) == 0);
+        QCOMPARE(status.st_mode & 07777, mode_t(S_IRUSR | S_IWUSR));
+
+        sockaddr_un address{};
+        QVERIFY(localSocketAddress(socketPath, address));
+        std::vector<pelikor::FileDescriptor> clients;
+        for (int i = 0; i < kFlood; ++i) {
+            pelikor::FileDescriptor client = localStreamSocket();
+            QVERIFY(::connect(client.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0);
+            QVERIFY(::send(client.get(), "junk", 4, MSG_NOSIGNAL) == 4);
+            // Every other client has gone before it is answered.
+            if (i % 2 == 0)
+                clients.push_back(std::move(client));
+        }
+        QVERIFY(searchAside().found);
+    }
+
+    // A socket path longer than a socket address holds is not cut short to
+    // name another file: the window stays unpublished and nothing is found.
+    void socketPathTooLongIsSkipped()
+    {
+        // The folder's parent fits, so a path cut short would land in it.
+        const QString parent =
+            runtime_->path() + QLatin1Char('/') + QString(98 - runtime_->path().size(), QLatin1Char('d'));
+        QVERIFY(QDir().mkpath(parent));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(parent));
+        QVERIFY(QFile::encodeName(SingleCopy::folder()).size() >= qsizetype(sizeof sockaddr_un::sun_path));
+        const auto window = published(kTitle);
+        QCOMPARE(QDir(parent).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System),
+                 QStringList(QFileInfo(SingleCopy::folder()).fileName()));
         QVERIFY(QDir(SingleCopy::folder()).entryList(QDir::System | QDir::NoDotAndDotDot).isEmpty());
         QVERIFY(!searchAside().found);
     }
