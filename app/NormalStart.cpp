@@ -6,8 +6,9 @@
 #include "app/PlayerFiles.h"
 #include "app/TSpusteniDialog.h"
 #include "frame/THlavniDialog.h"
-#include "services/MultimediaCuePlayer.h"
+#include "services/ModuleCuePlayer.h"
 #include "services/SingleCopy.h"
+#include "services/TAppPath.h"
 
 #include <exception>
 
@@ -43,6 +44,6 @@ std::unique_ptr<PelikorWindows> createProgramWindows(const AppFolders& folders, 
     // Another start finds this copy from the moment its main window exists;
     // it hears the answer once this copy's event loop runs.
     return std::make_unique<PelikorWindows>(
-        folders, std::make_unique<MultimediaCuePlayer>(), [&splash](int meter) { splash.stepDone(meter); },
-        [](THlavniDialog& main) { SingleCopy::publish(main); });
+        folders, std::make_unique<ModuleCuePlayer>(TAppPath().folder()),
+        [&splash](int meter) { splash.stepDone(meter); }, [](THlavniDialog& main) { SingleCopy::publish(main); });
 }

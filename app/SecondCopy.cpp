@@ -6,7 +6,8 @@
 #include "dialogs/TPomocnikDialog.h"
 #include "pictures/FigurePicture.h"
 #include "services/CuePlayer.h"
-#include "services/MultimediaCuePlayer.h"
+#include "services/ModuleCuePlayer.h"
+#include "services/TAppPath.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -48,7 +49,7 @@ void SecondCopy::start()
 int runSecondCopy(const AppFolders& folders)
 {
     awaitFontSetUp();
-    SecondCopy copy(folders, std::make_unique<MultimediaCuePlayer>());
+    SecondCopy copy(folders, std::make_unique<ModuleCuePlayer>(TAppPath().folder()));
     QObject::connect(&copy, &SecondCopy::finished, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     copy.start();
     return QApplication::exec();

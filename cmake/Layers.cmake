@@ -6,7 +6,7 @@
 set(PELIKOR_LAYERS core pictures services dialogs features top)
 set(PELIKOR_LAYER_core files_core game_core setup_core scores_core services_core)
 set(PELIKOR_LAYER_pictures widgets pictures)
-set(PELIKOR_LAYER_services services)
+set(PELIKOR_LAYER_services services sound)
 set(PELIKOR_LAYER_dialogs dialogs)
 set(PELIKOR_LAYER_features game setup scores)
 set(PELIKOR_LAYER_top frame app)

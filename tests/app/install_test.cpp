@@ -107,6 +107,7 @@ private slots:
 
         const QString data = QStringLiteral("usr/share/games/pelikor2000/");
         QStringList expected{QStringLiteral("usr/games/pelikor2000"),
+                             QStringLiteral("usr/" SOUND_MODULE),
                              QStringLiteral("usr/share/applications/%1.desktop").arg(kAppId),
                              QStringLiteral("usr/share/metainfo/%1.metainfo.xml").arg(kAppId),
                              QStringLiteral("usr/share/man/man6/pelikor2000.6"),

@@ -97,6 +97,18 @@ void expectFirstStart(const PlayedProgram& program)
     QCOMPARE(shown.last().name, QStringLiteral("Pomocník"));
 }
 
+// Whether the program's cues play through the sound module at `module`:
+// the figure's cue at the start has loaded it.
+bool loadedSoundModule(const PlayedProgram& program, const std::filesystem::path& module)
+{
+    std::error_code error;
+    const std::string mapped = std::filesystem::canonical(module, error).native();
+    return !error && waitUntil([&] {
+        QFile maps(QStringLiteral("/proc/%1/maps").arg(program.processId()));
+        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(QByteArray::fromStdString(mapped));
+    });
+}
+
 // From the welcome to a stored result: the perfect standard game by the
 // mouse, the congratulation and the name typed into the result.
 void playAndStore(const PlayedProgram& program)
@@ -221,6 +233,8 @@ private slots:
             expectFirstStart(*played);
             if (QTest::currentTestFailed())
                 return;
+            const QString module = stage + QStringLiteral("/usr/" SOUND_MODULE);
+            QVERIFY(loadedSoundModule(*played, QFile::encodeName(module).toStdString()));
             // The desktop entry names the class the windows really carry.
             const QSettings entry(stage + QStringLiteral("/usr/share/applications/cz.kolvex.Pelikor2000.desktop"),
                                   QSettings::IniFormat);
@@ -264,6 +278,7 @@ private slots:
         expectFirstStart(played);
         if (QTest::currentTestFailed())
             return;
+        QVERIFY(loadedSoundModule(played, folder / std::filesystem::path(SOUND_MODULE).filename()));
         playAndStore(played);
         QCOMPARE(recordsOnDisk(link + QLatin1Char('/')), storedRecord());
     }

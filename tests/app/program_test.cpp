@@ -3,7 +3,7 @@
 #include "app/PelikorWindows.h"
 #include "frame/THlavniDialog.h"
 #include "game/BoardPanel.h"
-#include "services/MultimediaCuePlayer.h"
+#include "services/ModuleCuePlayer.h"
 #include "services/Settings.h"
 #include "setup/core/Games.h"
 #include "tests/support/BestTableFolder.h"
@@ -53,7 +53,7 @@ private slots:
         bogus.write("not a sound");
         bogus.close();
 
-        PelikorWindows windows(applicationDir, std::make_unique<MultimediaCuePlayer>());
+        PelikorWindows windows(applicationDir, std::make_unique<ModuleCuePlayer>(qEnvironmentVariable("PELIKOR_TEST_APP_DIR").toStdString()));
         windows.show();
         THlavniDialog& main = windows.HlavniDialog();
         QVERIFY(QTest::qWaitForWindowExposed(&main));

@@ -1,5 +1,5 @@
 #include "services/core/ProfileWriteError.h"
-#include "services/MultimediaCuePlayer.h"
+#include "services/ModuleCuePlayer.h"
 #include "services/Settings.h"
 #include "services/SoundCues.h"
 #include "services/TAppPath.h"
@@ -302,16 +302,21 @@ private slots:
         QCOMPARE(played.size(), 1);
     }
 
-    void theMultimediaPlayerSaysNothing()
+    // The module that the build lays beside the program plays the cues.
+    void theSoundModulePlaysAndSaysNothing()
     {
-        const QString source = qEnvironmentVariable("PELIKOR_TEST_APP_DIR") + QStringLiteral("/Zvuky/Bod.wav");
+        const QString applicationDir = qEnvironmentVariable("PELIKOR_TEST_APP_DIR");
+        const QString source = applicationDir + QStringLiteral("/Zvuky/Bod.wav");
         QVERIFY2(QFile::copy(source, soundsDir_ + QStringLiteral("/Bod.wav")), qPrintable(source));
         warnings.clear();
         const QtMessageHandler previous = qInstallMessageHandler(collectMessages);
         {
-            SoundCues cues(appDir_, std::make_unique<MultimediaCuePlayer>());
+            auto player = std::make_unique<ModuleCuePlayer>(QFile::encodeName(applicationDir).toStdString());
+            const ModuleCuePlayer& module = *player;
+            SoundCues cues(appDir_, std::move(player));
             cues.PlayCue(QStringLiteral("Bod.wav"));
             cues.PlayCue(QStringLiteral("Bod.wav"));
+            QVERIFY(module.loaded());
             QTest::qWait(300);
         }
         qInstallMessageHandler(previous);
@@ -321,6 +326,45 @@ private slots:
         const QLoggingCategory other("pelikor.cues");
         QVERIFY(!multimedia.isWarningEnabled());
         QVERIFY(other.isWarningEnabled());
+    }
+
+    // Looked for beside the program, then where an install puts it, and
+    // only at the first cue: a module laid beside the program later is
+    // not looked for any more.
+    void theSoundModuleIsFoundWhereTheLayoutsPutIt_data()
+    {
+        QTest::addColumn<QString>("placed");
+        QTest::addColumn<bool>("library");
+        QTest::addColumn<bool>("loads");
+        QTest::newRow("nowhere") << QString() << true << false;
+        QTest::newRow("beside the program") << QStringLiteral(".") << true << true;
+        QTest::newRow("where an install puts it") << QStringLiteral(SOUND_MODULE_FROM_PROGRAM) << true << true;
+        QTest::newRow("no library beside the program") << QStringLiteral(".") << false << false;
+    }
+    void theSoundModuleIsFoundWhereTheLayoutsPutIt()
+    {
+        QFETCH(QString, placed);
+        QFETCH(bool, library);
+        QFETCH(bool, loads);
+        const QString program = appDir_ + QStringLiteral("games/");
+        const QString built = QStringLiteral(SOUND_MODULE);
+        const QString beside = program + QFileInfo(built).fileName();
+        QVERIFY(QDir().mkpath(program));
+        if (!placed.isEmpty()) {
+            const QString folder = QDir::cleanPath(program + placed);
+            QVERIFY(QDir().mkpath(folder));
+            if (library)
+                QVERIFY(QFile::copy(built, folder + QLatin1Char('/') + QFileInfo(built).fileName()));
+            else
+                touch(beside);
+        }
+        ModuleCuePlayer player(QFile::encodeName(program).toStdString());
+        for (int cue = 0; cue < 3; ++cue) {
+            player.play(QStringLiteral("Bod.wav"));
+            QCOMPARE(player.loaded(), loads);
+            QFile::remove(beside);
+            QVERIFY(QFile::copy(built, beside));
+        }
     }
 
 private:

@@ -1,4 +1,4 @@
-#include "services/MultimediaCuePlayer.h"
+#include "sound/MultimediaCuePlayer.h"
 
 #include <QAudioDevice>
 #include <QDir>

@@ -1,0 +1,10 @@
+#include "services/SoundModule.h"
+
+#include "sound/MultimediaCuePlayer.h"
+
+#include <QtGlobal>
+
+extern "C" Q_DECL_EXPORT CuePlayer* pelikorCreateCuePlayer()
+{
+    return new MultimediaCuePlayer;
+}
