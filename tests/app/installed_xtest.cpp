@@ -97,15 +97,15 @@ void expectFirstStart(const PlayedProgram& program)
     QCOMPARE(shown.last().name, QStringLiteral("Pomocník"));
 }
 
-// Whether the program's cues play through the sound module at `module`:
-// the figure's cue at the start has loaded it.
+// Whether the program has loaded the sound module at `module`, as the
+// figure's cue at the start does.
 bool loadedSoundModule(const PlayedProgram& program, const std::filesystem::path& module)
 {
     std::error_code error;
-    const std::string mapped = std::filesystem::canonical(module, error).native();
+    const QByteArray mapped = QByteArray::fromStdString(std::filesystem::canonical(module, error).native());
     return !error && waitUntil([&] {
         QFile maps(QStringLiteral("/proc/%1/maps").arg(program.processId()));
-        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(QByteArray::fromStdString(mapped));
+        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(mapped);
     });
 }
 
