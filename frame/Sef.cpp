@@ -46,13 +46,7 @@ Sef::Sef(QWidget* parent) : QWidget(parent), startFolder_(QDir::currentPath())
     setBackground(this, kClGray);
     hide();
 
-    QFrame* panel2 = makePanel(this, QStringLiteral("Panel2"), kPanel2Place);
-    MonthCalendar1_ = new QCalendarWidget(panel2);
-    MonthCalendar1_->setObjectName(QStringLiteral("MonthCalendar1"));
-    MonthCalendar1_->setGeometry(centredIn(kPanel2Place, kCalendarSize));
-    MonthCalendar1_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    MonthCalendar1_->setLocale(QLocale(QLocale::Czech, QLocale::CzechRepublic));
-    MonthCalendar1_->setSelectedDate(QDate::currentDate());
+    calendarPanel_ = makePanel(this, QStringLiteral("Panel2"), kPanel2Place);
 
     QFrame* panel4 = makePanel(this, QStringLiteral("Panel4"), kPanel4Place);
     DirectoryOutline1_ = new QTreeView(panel4);
@@ -67,15 +61,24 @@ Sef::Sef(QWidget* parent) : QWidget(parent), startFolder_(QDir::currentPath())
     chart->setGeometry(panel3->rect());
 }
 
-// The folder tree is made when the screen is first shown, not at every
-// start, and fills in the background; it shows the folder the program was
-// started in, wherever the sound cues have moved the current directory
-// since.
+// The calendar and the folder tree are made when the screen is first
+// shown, not at every start: the calendar costs the start as much as a
+// window of its own. The tree fills in the background; it shows the folder
+// the program was started in, wherever the sound cues have moved the
+// current directory since.
 void Sef::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (DirectoryOutline1_->model())
+    if (MonthCalendar1_)
         return;
+    MonthCalendar1_ = new QCalendarWidget(calendarPanel_);
+    MonthCalendar1_->setObjectName(QStringLiteral("MonthCalendar1"));
+    MonthCalendar1_->setGeometry(centredIn(kPanel2Place, kCalendarSize));
+    MonthCalendar1_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    MonthCalendar1_->setLocale(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+    MonthCalendar1_->setSelectedDate(QDate::currentDate());
+    MonthCalendar1_->show();
+
     auto* folders = new FolderOutline(startFolder_, DirectoryOutline1_);
     DirectoryOutline1_->setModel(folders);
     const auto showStart = [this, folders] {

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QCalendarWidget;
+class QFrame;
 class QTreeView;
 
 // The boss screen: a calendar, the folder tree of the current directory
@@ -14,6 +15,7 @@ class Sef : public QWidget {
 public:
     explicit Sef(QWidget* parent);
 
+    // Null until the screen is first shown.
     QCalendarWidget* MonthCalendar1() const { return MonthCalendar1_; }
     QTreeView* DirectoryOutline1() const { return DirectoryOutline1_; }
 
@@ -21,7 +23,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QCalendarWidget* MonthCalendar1_;
+    QFrame* calendarPanel_;
+    QCalendarWidget* MonthCalendar1_ = nullptr;
     QTreeView* DirectoryOutline1_;
     // The current directory when the screen was made, which its tree shows.
     QString startFolder_;

@@ -47,7 +47,6 @@ TTransparentButton2::TTransparentButton2(QWidget* parent) : FlatControl(kMouseRu
 {
     resize(kNewSize);
     hiFont_ = font();
-    rebuildImages();
 }
 
 void TTransparentButton2::setAutoGray(bool autoGray)
@@ -135,64 +134,75 @@ void TTransparentButton2::setWordWrap(bool wrap)
 void TTransparentButton2::setActiveImage(const TImageList& list)
 {
     activeList_ = list;
-    rebuildImages();
+    imagesChanged();
 }
 
 void TTransparentButton2::setActiveIndex(int index)
 {
     activeIndex_ = index;
-    rebuildImages();
+    imagesChanged();
 }
 
 void TTransparentButton2::setGrayImage(const TImageList& list)
 {
     grayList_ = list;
-    rebuildImages();
+    imagesChanged();
 }
 
 void TTransparentButton2::setGrayIndex(int index)
 {
     grayIndex_ = index;
-    rebuildImages();
+    imagesChanged();
 }
 
 void TTransparentButton2::setDisabledImage(const TImageList& list)
 {
     disabledList_ = list;
-    rebuildImages();
+    imagesChanged();
 }
 
 void TTransparentButton2::setDisabledIndex(int index)
 {
     disabledIndex_ = index;
-    rebuildImages();
+    imagesChanged();
 }
 
 void TTransparentButton2::setDownImage(const TImageList& list)
 {
     downList_ = list;
-    rebuildImages();
+    imagesChanged();
 }
 
 void TTransparentButton2::setDownIndex(int index)
 {
     downIndex_ = index;
-    rebuildImages();
+    imagesChanged();
 }
 
-void TTransparentButton2::rebuildImages()
+void TTransparentButton2::imagesChanged()
 {
-    const QImage active = pick(activeList_, activeIndex_);
-    const QImage disabled = pick(disabledList_, disabledIndex_);
-    const QImage down = pick(downList_, downIndex_);
-    const QImage gray = pick(grayList_, grayIndex_);
-    images_ = {
-        active,
-        disabled.isNull() ? disabledImage(active) : disabled,
-        down.isNull() ? active : down,
-        gray.isNull() ? grayImage(active) : gray,
-    };
+    images_.reset();
     update();
+}
+
+// The gray and the engraved pictures are made when first drawn or asked
+// for: a window of picture buttons is made at the start, long before it
+// shows, and its buttons are given their lists and indices one by one.
+const QList<QImage>& TTransparentButton2::images() const
+{
+    if (!images_) {
+        const QImage active = pick(activeList_, activeIndex_);
+        const QImage disabled = pick(disabledList_, disabledIndex_);
+        const QImage down = pick(downList_, downIndex_);
+        const QImage gray = pick(grayList_, grayIndex_);
+        images_ = QList<QImage>{
+            active,
+            disabled.isNull() ? disabledImage(active) : disabled,
+            down.isNull() ? active : down,
+            gray.isNull() ? grayImage(active) : gray,
+        };
+    }
+    return *images_;
 }
 
 TTransparentButton2::ImageSlot TTransparentButton2::currentSlot() const
@@ -238,17 +248,18 @@ QImage TTransparentButton2::disabledImage(const QImage& image)
     const QRgb highlight = toQColor(kClBtnHighlight).rgb();
     const QRgb shadow = toQColor(kClBtnShadow).rgb();
     const auto isFigure = [&](int x, int y) {
-        const QRgb p = source.pixel(x, y);
+        const QRgb p = reinterpret_cast<const QRgb*>(source.constScanLine(y))[x];
         return p != corner && p != white && qAlpha(p) != 0;
     };
-    for (int y = 0; y < source.height(); ++y)
-        for (int x = 0; x < source.width(); ++x)
-            if (isFigure(x, y) && x + offset < source.width() && y + offset < source.height())
-                result.setPixel(x + offset, y + offset, highlight);
+    const auto put = [&](int x, int y, QRgb colour) { reinterpret_cast<QRgb*>(result.scanLine(y))[x] = colour; };
+    for (int y = 0; y + offset < source.height(); ++y)
+        for (int x = 0; x + offset < source.width(); ++x)
+            if (isFigure(x, y))
+                put(x + offset, y + offset, highlight);
     for (int y = 0; y < source.height(); ++y)
         for (int x = 0; x < source.width(); ++x)
             if (isFigure(x, y))
-                result.setPixel(x, y, shadow);
+                put(x, y, shadow);
     return result;
 }
 
@@ -258,7 +269,7 @@ void TTransparentButton2::paintEvent(QPaintEvent*)
     if (!transparent_)
         painter.fillRect(rect(), toQColor(color_));
 
-    const QImage& image = images_[currentSlot()];
+    const QImage& image = images()[currentSlot()];
     if (!image.isNull()) {
         const int shift = isPressed() && showPressed_ ? 1 : 0;
         const QSize size = image.deviceIndependentSize().toSize();

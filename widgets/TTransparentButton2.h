@@ -9,6 +9,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+
 class QShortcut;
 
 // How a picture button frames itself; fsExplorer shows a frame only while
@@ -73,7 +75,7 @@ public:
     int downIndex() const { return downIndex_; }
 
     // The four pictures the button draws from, by ImageSlot.
-    const QList<QImage>& images() const { return images_; }
+    const QList<QImage>& images() const;
     // The slot drawn in the current state.
     ImageSlot currentSlot() const;
 
@@ -97,7 +99,7 @@ protected:
     bool followsArrow(int) const override { return true; }
 
 private:
-    void rebuildImages();
+    void imagesChanged();
     void drawFrame(QPainter& painter) const;
 
     bool autoGray_ = true;
@@ -115,7 +117,8 @@ private:
 
     TImageList activeList_, grayList_, disabledList_, downList_;
     int activeIndex_ = -1, grayIndex_ = -1, disabledIndex_ = -1, downIndex_ = -1;
-    QList<QImage> images_;
+    // Derived from the lists and indices; empty while one of them changed.
+    mutable std::optional<QList<QImage>> images_;
 
     QShortcut* accelerator_ = nullptr;
 };
