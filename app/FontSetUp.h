@@ -7,4 +7,7 @@
 // waits for it to be done. Without the start, the wait returns at once and
 // the first text sets fontconfig up itself.
 void startFontSetUp();
+// Once the application object exists, the same thread goes on to have Qt
+// list the fonts, which it would otherwise do at the first text.
+void listFontsWithQt();
 void awaitFontSetUp();

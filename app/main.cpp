@@ -13,5 +13,6 @@ int main(int argc, char** argv)
     startFontSetUp();
     chooseWindowSystem();
     PelikorApplication application(argc, argv);
+    listFontsWithQt();
     return runProgram(AppFolders::ofProgram(TAppPath().folder()));
 }

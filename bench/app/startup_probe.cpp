@@ -46,6 +46,7 @@ int main(int argc, char** argv)
     startFontSetUp();
     chooseWindowSystem();
     PelikorApplication application(argc, argv);
+    listFontsWithQt();
     application.installEventFilter(&filter);
     return runProgram(QString::fromLocal8Bit(argv[2]));
 }

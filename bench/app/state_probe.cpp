@@ -58,6 +58,7 @@ int main(int argc, char** argv)
     startFontSetUp();
     chooseWindowSystem();
     PelikorApplication application(argc, argv);
+    listFontsWithQt();
     return runNormalStart([&](TSpusteniDialog& splash) {
         std::unique_ptr<PelikorWindows> windows = createProgramWindows(folder, splash);
         THlavniDialog* main = &windows->HlavniDialog();
