@@ -24,7 +24,7 @@ test: build
 
 install: build
 	@cmake --install $(BUILD_DIR) --prefix "$(PREFIX)" --strip >/dev/null
-	@echo "Installed $(PREFIX)/games/pelikor2000 with its menu entry; files in $(PREFIX)/share"
+	@echo "Installed $(PREFIX)/games/pelikor2000 with its menu entry; its files in $(PREFIX)/share, its sound module in $(PREFIX)/lib"
 
 uninstall: build
 	@scripts/uninstall $(BUILD_DIR) "$(PREFIX)"
