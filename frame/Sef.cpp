@@ -78,6 +78,8 @@ void Sef::showEvent(QShowEvent* event)
     MonthCalendar1_->setLocale(QLocale(QLocale::Czech, QLocale::CzechRepublic));
     MonthCalendar1_->setSelectedDate(QDate::currentDate());
     MonthCalendar1_->show();
+    // Made after the tree, it would follow it in the Tab order.
+    QWidget::setTabOrder(MonthCalendar1_, DirectoryOutline1_);
 
     auto* folders = new FolderOutline(startFolder_, DirectoryOutline1_);
     DirectoryOutline1_->setModel(folders);
