@@ -1,6 +1,7 @@
 #include "services/CopyListener.h"
 #include "services/LocalSocket.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <cerrno>
@@ -14,6 +15,7 @@ namespace {
 // connections cannot hold the window's event loop; the notifier fires
 // again while any are left.
 constexpr int kAnswersPerRound = 64;
+constexpr int kRestAfterFailureMs = 100;
 
 } // namespace
 
@@ -55,8 +57,15 @@ void CopyListener::answerPending()
                                 .toUtf8();
     for (int answered = 0; answered < kAnswersPerRound; ++answered) {
         const pelikor::FileDescriptor client(::accept4(socket_.get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
-        if (!client.valid() && errno != EINTR && errno != ECONNABORTED)
+        if (!client.valid() && (errno == EAGAIN || errno == EWOULDBLOCK))
             return;
+        if (!client.valid() && errno != EINTR && errno != ECONNABORTED) {
+            // Out of descriptors or memory: the waiting client would wake
+            // the notifier again at once, so it rests a while.
+            notifier_.setEnabled(false);
+            QTimer::singleShot(kRestAfterFailureMs, this, [this] { notifier_.setEnabled(true); });
+            return;
+        }
         // The answer fits in a new connection's empty buffer, so a client
         // that never reads cannot make it wait; one that has gone already
         // must not end the program by SIGPIPE.

@@ -94,6 +94,8 @@ pelikor::FileDescriptor ask(const QFileInfo& entry)
     // refuses connections; it is removed so that the folder does not fill up.
     if (errno == ECONNREFUSED && !processRuns(entry.fileName()))
         ::unlink(path.constData());
+    // A copy whose queue of connections is full (EAGAIN, only under a flood
+    // of thousands of clients it has not answered) counts as not found.
     return pelikor::FileDescriptor(-1);
 }
 
