@@ -4,7 +4,7 @@
 #include "dialogs/DialogOwners.h"
 #include "pictures/WarningPicture.h"
 #include "widgets/Background.h"
-#include "widgets/TOfficeButton.h"
+#include "widgets/FlatButton.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -20,12 +20,12 @@ constexpr int kMessageHeight = 34;
 constexpr int kRuleTop = 64;
 constexpr int kButtonTop = 71;
 // The balloon's body ends where its tail begins, on the right.
-constexpr int kBodyWidth = TKopieDialog::kClientSize.width() - tformshape::kDefaultIndent;
+constexpr int kBodyWidth = TKopieDialog::kClientSize.width() - BalloonShaper::kDefaultIndent;
 
 } // namespace
 
 TKopieDialog::TKopieDialog(DialogOwners& owners)
-    : BalloonDialog(owners, kClientSize, TBalloonPosition::bpRightTop)
+    : BalloonDialog(owners, kClientSize, BalloonTail::RightTop)
 {
     setObjectName(QStringLiteral("TKopieDialog"));
     setColour(kStrongPink);
@@ -41,9 +41,9 @@ TKopieDialog::TKopieDialog(DialogOwners& owners)
           {kTextLeft, kMessageTop, kBodyWidth - kTextLeft - kMargin, kMessageHeight}, Wrapped);
     rule(this, "Bevel1", {kMargin, kRuleTop}, kBodyWidth - 2 * kMargin);
 
-    TOfficeButton* ok = button(this, "OfficeButton2", QStringLiteral("Ok"), QString(), {0, kButtonTop});
+    FlatButton* ok = button(this, "OfficeButton2", QStringLiteral("Ok"), QString(), {0, kButtonTop});
     ok->move((kBodyWidth - ok->width()) / 2, kButtonTop);
-    connect(ok, &TOfficeButton::clicked, this, &TKopieDialog::OfficeButton2Click);
+    connect(ok, &FlatButton::clicked, this, &TKopieDialog::OfficeButton2Click);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -3,10 +3,10 @@
 #include "app/FontSetUp.h"
 #include "app/OutlinedShape.h"
 #include "dialogs/DialogControls.h"
-#include "frame/GradTitle.h"
+#include "frame/GradientTitle.h"
 #include "pictures/FigurePicture.h"
 #include "widgets/Background.h"
-#include "widgets/TGradProgress.h"
+#include "widgets/GradientProgress.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -74,11 +74,11 @@ void TSpusteniDialog::createMeter()
     strip_->setObjectName(QStringLiteral("Shape2"));
     strip_->setGeometry(QRect(stripAt, stripSize));
 
-    Metr_ = new TGradProgress(strip_);
+    Metr_ = new GradientProgress(strip_);
     Metr_->setObjectName(QStringLiteral("Metr"));
     Metr_->setGeometry(QRect(QPoint(kStripBorder, kStripBorder), kMeterSize));
-    Metr_->setStyle(TGradientStyle::gsHorizontal);
-    Metr_->setBevelStyle(TBevelStyle::bsNone);
+    Metr_->setStyle(GradientStyle::Horizontal);
+    Metr_->setBevelStyle(BevelStyle::None);
     Metr_->setStartColor(kWhite);
     Metr_->setEndColor(kRed);
     Metr_->setBackColor(kBlack);
@@ -92,9 +92,9 @@ void TSpusteniDialog::createTexts()
 {
     awaitFontSetUp();
     const int middle = panel_->width() / 2;
-    TGradText* title = makeGradTitle(panel_, QStringLiteral("GradText1"), QStringLiteral("Pelikor 2000"), kTitlePixels);
+    GradientText* title = makeGradientTitle(panel_, QStringLiteral("GradText1"), QStringLiteral("Pelikor 2000"), kTitlePixels);
     title->move(middle - title->width() / 2, kTitleTop);
-    TGradText* version = makeGradTitle(panel_, QStringLiteral("GradText2"), QStringLiteral("verze 5.0"), kVersionPixels);
+    GradientText* version = makeGradientTitle(panel_, QStringLiteral("GradText2"), QStringLiteral("verze 5.0"), kVersionPixels);
     version->move(middle - version->width() / 2, title->geometry().bottom() + 1);
 
     // The caption fills the corner left of the strip, its last line level

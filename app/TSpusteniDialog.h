@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class TGradProgress;
+class GradientProgress;
 
 // The splash shown while the program starts: its name and version, the
 // figure, and the meter `Metr` that follows the creation of the windows.
@@ -27,7 +27,7 @@ public:
     // only grows during the start.
     void stepDone(int value);
 
-    TGradProgress& Metr() { return *Metr_; }
+    GradientProgress& Metr() { return *Metr_; }
 
 private:
     // Creates the meter on its strip.
@@ -38,6 +38,6 @@ private:
 
     QWidget* panel_ = nullptr;
     QWidget* strip_ = nullptr;
-    TGradProgress* Metr_ = nullptr;
+    GradientProgress* Metr_ = nullptr;
     bool textsMade_ = false;
 };

@@ -4,10 +4,10 @@
 #include "dialogs/ProgramDialog.h"
 #include "game/core/Positions.h"
 #include "widgets/FlatControl.h"
-#include "widgets/THemisphereButton.h"
-#include "widgets/TOfficeButton.h"
-#include "widgets/TOfficeLabel.h"
-#include "widgets/TTransparentButton2.h"
+#include "widgets/HemisphereButton.h"
+#include "widgets/FlatButton.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/PictureButton.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>
@@ -19,11 +19,11 @@ namespace {
 // The caption a player reads on one of the program's own controls.
 QString captionOf(const QWidget* control)
 {
-    if (auto* link = qobject_cast<const TOfficeLabel*>(control))
+    if (auto* link = qobject_cast<const LinkLabel*>(control))
         return link->caption();
-    if (auto* button = qobject_cast<const TOfficeButton*>(control))
+    if (auto* button = qobject_cast<const FlatButton*>(control))
         return button->caption();
-    if (auto* picture = qobject_cast<const TTransparentButton2*>(control))
+    if (auto* picture = qobject_cast<const PictureButton*>(control))
         return picture->caption();
     return {};
 }
@@ -41,7 +41,7 @@ QString nameOf(const QWidget* control)
 // or a picture without a name.
 bool saysNothing(const QWidget* child)
 {
-    if (qobject_cast<const THemisphereButton*>(child) || child->inherits("HoleShape"))
+    if (qobject_cast<const HemisphereButton*>(child) || child->inherits("HoleShape"))
         return true;
     const auto* label = qobject_cast<const QLabel*>(child);
     return label && label->text().isEmpty() && label->accessibleName().isEmpty();
@@ -146,9 +146,9 @@ QAccessibleInterface* interfaceFor(const QString& className, QObject* object)
         return nullptr;
     if (qobject_cast<ProgramDialog*>(widget))
         return new ShownChildren(widget, QAccessible::Dialog, true);
-    if (className == QLatin1String("TOfficeLabel"))
+    if (className == QLatin1String("LinkLabel"))
         return new FlatAccessible(widget, QAccessible::Link);
-    if (className == QLatin1String("TOfficeButton") || className == QLatin1String("TTransparentButton2"))
+    if (className == QLatin1String("FlatButton") || className == QLatin1String("PictureButton"))
         return new FlatAccessible(widget, QAccessible::Button);
     if (className == QLatin1String("PositionCursor"))
         return new AccessiblePositions(widget);

@@ -13,15 +13,15 @@ constexpr int kFontPixels = 13;
 
 } // namespace
 
-BalloonDialog::BalloonDialog(DialogOwners& owners, QSize clientSize, TBalloonPosition tail, OwnerLock lock)
-    : ProgramDialog(owners, clientSize, lock), FormShape_(new tformshape(this))
+BalloonDialog::BalloonDialog(DialogOwners& owners, QSize clientSize, BalloonTail tail, OwnerLock lock)
+    : ProgramDialog(owners, clientSize, lock), FormShape_(new BalloonShaper(this))
 {
     setBackground(this, kBalloonColour);
     setFont(DialogControls::font(DialogControls::kTimesNewRoman, kFontPixels));
 
     FormShape_->setBalloonPosition(tail);
-    FormShape_->setBalloonEllips(tformshape::kDefaultEllipse);
-    FormShape_->setBalloonIndent(tformshape::kDefaultIndent);
+    FormShape_->setBalloonEllipse(BalloonShaper::kDefaultEllipse);
+    FormShape_->setBalloonIndent(BalloonShaper::kDefaultIndent);
     FormShape_->setReshape(true);
 }
 

@@ -2,7 +2,7 @@
 
 #include "dialogs/ProgramDialog.h"
 #include "widgets/ColourNumber.h"
-#include "widgets/tformshape.h"
+#include "widgets/BalloonShaper.h"
 
 // A dialog in the shape of a speech balloon beside the assistant figure:
 // pale yellow, its tail on the side given, captions in the dialogs' font.
@@ -14,10 +14,10 @@ class BalloonDialog : public ProgramDialog {
 public:
     static constexpr ColourNumber kBalloonColour = 14745599; // 0xE0FFFF
 
-    BalloonDialog(DialogOwners& owners, QSize clientSize, TBalloonPosition tail,
+    BalloonDialog(DialogOwners& owners, QSize clientSize, BalloonTail tail,
                   OwnerLock lock = OwnerLock::WhileShown);
 
-    const tformshape& FormShape() const { return *FormShape_; }
+    const BalloonShaper& FormShape() const { return *FormShape_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -25,5 +25,5 @@ protected:
 private:
     void focusInReadingOrder();
 
-    tformshape* FormShape_;
+    BalloonShaper* FormShape_;
 };

@@ -1,8 +1,8 @@
 #include "dialogs/DialogControls.h"
 
 #include "widgets/ProgramLabel.h"
-#include "widgets/TOfficeButton.h"
-#include "widgets/TOfficeLabel.h"
+#include "widgets/FlatButton.h"
+#include "widgets/LinkLabel.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -46,9 +46,9 @@ QFrame* rule(QWidget* parent, const char* name, QPoint at, int width)
     return line;
 }
 
-TOfficeLabel* link(QWidget* parent, const char* name, const QString& caption, const QString& hint, const QRect& place)
+LinkLabel* link(QWidget* parent, const char* name, const QString& caption, const QString& hint, const QRect& place)
 {
-    auto* link = new TOfficeLabel(parent);
+    auto* link = new LinkLabel(parent);
     link->setObjectName(QLatin1String(name));
     link->setFont(parent->font());
     link->setCaption(caption);
@@ -57,9 +57,9 @@ TOfficeLabel* link(QWidget* parent, const char* name, const QString& caption, co
     return link;
 }
 
-TOfficeButton* button(QWidget* parent, const char* name, const QString& caption, const QString& hint, QPoint at)
+FlatButton* button(QWidget* parent, const char* name, const QString& caption, const QString& hint, QPoint at)
 {
-    auto* button = new TOfficeButton(parent);
+    auto* button = new FlatButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setFont(parent->font());
     button->setCaption(caption);

@@ -8,8 +8,8 @@
 class QLabel;
 class QFrame;
 class QWidget;
-class TOfficeButton;
-class TOfficeLabel;
+class FlatButton;
+class LinkLabel;
 
 // The controls the dialogs are made of, built the same way everywhere.
 namespace DialogControls {
@@ -27,10 +27,10 @@ inline QLabel* label(QWidget* parent, const char* name, const QString& text, QPo
 QFrame* rule(QWidget* parent, const char* name, QPoint at, int width);
 
 // A link-like label with its lamp, in the dialog's font.
-TOfficeLabel* link(QWidget* parent, const char* name, const QString& caption, const QString& hint, const QRect& place);
+LinkLabel* link(QWidget* parent, const char* name, const QString& caption, const QString& hint, const QRect& place);
 
 // A rounded flat command button of the balloons: 64 x 20, corner size 20.
-TOfficeButton* button(QWidget* parent, const char* name, const QString& caption, const QString& hint, QPoint at);
+FlatButton* button(QWidget* parent, const char* name, const QString& caption, const QString& hint, QPoint at);
 
 // The dialogs' fonts by family and pixel size.
 QFont font(const QString& family, int pixels, bool bold = false);

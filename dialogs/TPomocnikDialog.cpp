@@ -4,7 +4,7 @@
 #include "services/SoundCues.h"
 #include "widgets/Background.h"
 #include "widgets/RegionData.h"
-#include "widgets/TCoolForm.h"
+#include "widgets/ShapedPicture.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -30,12 +30,12 @@ TPomocnikDialog::TPomocnikDialog(Settings& settings, SoundCues& cues, PictureSou
     setFixedSize(kClientSize);
     setBackground(this, kClSilver);
 
-    CoolForm1_ = new TCoolForm(this);
+    CoolForm1_ = new ShapedPicture(this);
     CoolForm1_->setObjectName(QStringLiteral("CoolForm1"));
     CoolForm1_->setStatusTip(kHint);
     CoolForm1_->setPictureSource(std::move(picture));
-    CoolForm1_->setMask2(RegionData::toMaskStream(outline));
-    connect(CoolForm1_, &TCoolForm::doubleClicked, this, &TPomocnikDialog::FormClick);
+    CoolForm1_->setMaskStream(RegionData::toMaskStream(outline));
+    connect(CoolForm1_, &ShapedPicture::doubleClicked, this, &TPomocnikDialog::FormClick);
 
     moveHome(kHomeRightMargin, kHomeBottomMargin);
 }

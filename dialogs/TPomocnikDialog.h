@@ -8,7 +8,7 @@
 
 class Settings;
 class SoundCues;
-class TCoolForm;
+class ShapedPicture;
 
 // The assistant figure "Pomocník": a borderless window in the shape of the
 // figure, on top of everything near the bottom right corner of the screen.
@@ -28,7 +28,7 @@ public:
     // `bottomMargin` pixels in from the right and bottom edges.
     void moveHome(int rightMargin, int bottomMargin);
 
-    TCoolForm& CoolForm1() { return *CoolForm1_; }
+    ShapedPicture& CoolForm1() { return *CoolForm1_; }
 
     // The program ends: the figure goes with it without its goodbye, and
     // the next start shows it again if the player had not closed it.
@@ -48,6 +48,6 @@ protected:
 private:
     Settings& settings_;
     SoundCues& cues_;
-    TCoolForm* CoolForm1_;
+    ShapedPicture* CoolForm1_;
     bool programEnds_ = false;
 };

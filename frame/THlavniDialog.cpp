@@ -3,7 +3,7 @@
 #include "dialogs/DialogOwners.h"
 #include "dialogs/Services.h"
 #include "frame/FixedFrameHints.h"
-#include "frame/GradTitle.h"
+#include "frame/GradientTitle.h"
 #include "frame/Sef.h"
 #include "frame/StatusBar.h"
 #include "game/BoardPanel.h"
@@ -149,8 +149,8 @@ void THlavniDialog::createIdleScreen(QWidget* client)
     Panel1->setGeometry(kPanel1Place);
     static_cast<QFrame*>(Panel1)->setFrameStyle(QFrame::Panel | QFrame::Raised);
     setBackground(Panel1, kClSilver);
-    GradText1 = makeGradTitle(Panel1, QStringLiteral("GradText1"), kTitle, 32);
-    GradText2 = makeGradTitle(Panel1, QStringLiteral("GradText2"), QStringLiteral("verze 5.0"), 15);
+    GradText1 = makeGradientTitle(Panel1, QStringLiteral("GradText1"), kTitle, 32);
+    GradText2 = makeGradientTitle(Panel1, QStringLiteral("GradText2"), QStringLiteral("verze 5.0"), 15);
     // The name centred, the version under its right end.
     GradText1->move((Panel1->width() - GradText1->width()) / 2, 2);
     GradText2->move(GradText1->geometry().right() - GradText2->width(), Panel1->height() - GradText2->height() - 2);

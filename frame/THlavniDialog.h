@@ -17,7 +17,7 @@ class QTimer;
 class QToolButton;
 class Sef;
 class StatusBar;
-class TGradText;
+class GradientText;
 struct Services;
 
 // The main window: the idle screen, the board panel and the boss screen in
@@ -156,8 +156,8 @@ private:
     QToolButton* EM1 = nullptr;
 
     QWidget* Panel1 = nullptr;
-    TGradText* GradText1 = nullptr;
-    TGradText* GradText2 = nullptr;
+    GradientText* GradText1 = nullptr;
+    GradientText* GradText2 = nullptr;
     QLabel* Image2 = nullptr;
     BoardPanel* Plocha_ = nullptr;
     Sef* Sef_ = nullptr;

@@ -5,7 +5,7 @@
 #include "dialogs/Services.h"
 #include "frame/HelpTopics.h"
 #include "widgets/Background.h"
-#include "widgets/TOfficeLabel.h"
+#include "widgets/LinkLabel.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -44,7 +44,7 @@ int wrappedHeight(const QLabel& label)
 } // namespace
 
 TNapovedaDialog::TNapovedaDialog(Services& services)
-    : BalloonDialog(services.owners, kClientSize, TBalloonPosition::bpBottomRight), services_(services)
+    : BalloonDialog(services.owners, kClientSize, BalloonTail::BottomRight), services_(services)
 {
     setObjectName(QStringLiteral("TNapovedaDialog"));
     setStatusTip(QStringLiteral("Nápověda programu Pelikor 2000"));
@@ -63,10 +63,10 @@ TNapovedaDialog::TNapovedaDialog(Services& services)
     rule(this, "Bevel2", {kLeft, kRule2Top}, kTextWidth);
     connect(link(this, "OfficeLabel1", QStringLiteral("Zobrazit seznam témat nápovědy"),
                  QStringLiteral("Zobrazí úplný seznam témat nápovědy"), {kLeft, kLinksTop, kTextWidth, kLinkHeight}),
-            &TOfficeLabel::clicked, this, &TNapovedaDialog::OfficeLabel1Click);
+            &LinkLabel::clicked, this, &TNapovedaDialog::OfficeLabel1Click);
     connect(link(this, "OfficeLabel2", QStringLiteral("Opustit nápovědu"), QStringLiteral("Uzavře dialogové okno s nápovědou"),
                  {kLeft, kLinksTop + kLinkHeight + 2, kTextWidth, kLinkHeight}),
-            &TOfficeLabel::clicked, this, &TNapovedaDialog::OfficeLabel2Click);
+            &LinkLabel::clicked, this, &TNapovedaDialog::OfficeLabel2Click);
 
     // The topic list covers the text and the information; the links below
     // it stay reachable.
@@ -77,8 +77,8 @@ TNapovedaDialog::TNapovedaDialog(Services& services)
     const auto& topics = helpTopics();
     for (int index = 0; index < int(topics.size()); ++index) {
         const HelpTopic& topic = topics[std::size_t(index)];
-        TOfficeLabel* topicLink = link(Panel1, topic.link, topic.title, {}, {0, 8 + kTopicPitch * index, kTextWidth, kLinkHeight});
-        connect(topicLink, &TOfficeLabel::clicked, this, [this, index] { showTopic(index); });
+        LinkLabel* topicLink = link(Panel1, topic.link, topic.title, {}, {0, 8 + kTopicPitch * index, kTextWidth, kLinkHeight});
+        connect(topicLink, &LinkLabel::clicked, this, [this, index] { showTopic(index); });
     }
     rule(Panel1, "Bevel3", {0, 8 + kTopicPitch * int(topics.size()) + 4}, kTextWidth);
     Panel1->hide();
@@ -92,7 +92,7 @@ void TNapovedaDialog::openOnTopicList()
 
 void TNapovedaDialog::setManualAvailable(bool available)
 {
-    Panel1->findChild<TOfficeLabel*>(QStringLiteral("OfficeLabel9"))->setEnabled(available);
+    Panel1->findChild<LinkLabel*>(QStringLiteral("OfficeLabel9"))->setEnabled(available);
 }
 
 void TNapovedaDialog::showTopicList()

@@ -2,7 +2,7 @@
 
 #include "dialogs/DialogControls.h"
 #include "dialogs/Services.h"
-#include "frame/GradTitle.h"
+#include "frame/GradientTitle.h"
 #include "pictures/FigurePicture.h"
 #include "widgets/Background.h"
 #include "widgets/ProgramLabel.h"
@@ -50,9 +50,9 @@ TOProgramuDialog::TOProgramuDialog(Services& services) : ProgramDialog(services.
     picture->setScaledContents(true);
     picture->setPixmap(QPixmap::fromImage(pictures::figurePicture(devicePixelRatioF())));
 
-    TGradText* name = makeGradTitle(inner, QStringLiteral("GradText1"), QStringLiteral("Pelikor 2000"), 29);
+    GradientText* name = makeGradientTitle(inner, QStringLiteral("GradText1"), QStringLiteral("Pelikor 2000"), 29);
     name->move(kTitleLeft, 10);
-    TGradText* version = makeGradTitle(inner, QStringLiteral("GradText2"), QStringLiteral("verze 5.0"), 19);
+    GradientText* version = makeGradientTitle(inner, QStringLiteral("GradText2"), QStringLiteral("verze 5.0"), 19);
     version->move(kTitleLeft, name->geometry().bottom() + 2);
 
     rule(inner, "Bevel1", {8, 82}, inner->width() - 16);

@@ -5,7 +5,7 @@
 #include "dialogs/Services.h"
 #include "services/ManualLauncher.h"
 #include "services/Settings.h"
-#include "widgets/TOfficeLabel.h"
+#include "widgets/LinkLabel.h"
 
 #include <QCheckBox>
 #include <QScopeGuard>
@@ -22,7 +22,7 @@ constexpr int kLinkHeight = 17;
 } // namespace
 
 TUvitaniDialog::TUvitaniDialog(Services& services)
-    : BalloonDialog(services.owners, kClientSize, TBalloonPosition::bpBottomRight), services_(services)
+    : BalloonDialog(services.owners, kClientSize, BalloonTail::BottomRight), services_(services)
 {
     setObjectName(QStringLiteral("TUvitaniDialog"));
     setStatusTip(QStringLiteral("Uvítací dialog"));
@@ -31,13 +31,13 @@ TUvitaniDialog::TUvitaniDialog(Services& services)
     label(this, "Label2", QStringLiteral("Stačí si pouze vybrat, jakou pomoc potřebujete."), {kLeft, 21}, Bold);
     connect(link(this, "OfficeLabel2", QStringLiteral("Zobrazit úplný seznam témat nápovědy programu Pelikor 2000"),
                  QStringLiteral("Zobrazí úplný seznam témat nápovědy"), {kLeft, 40, kLinkWidth, kLinkHeight}),
-            &TOfficeLabel::clicked, this, &TUvitaniDialog::OfficeLabel2Click);
+            &LinkLabel::clicked, this, &TUvitaniDialog::OfficeLabel2Click);
     OfficeLabel3 = link(this, "OfficeLabel3", QStringLiteral("Spustit elektronický manuál programu Pelikor 2000"),
                         QStringLiteral("Spustí elektronický manuál pro Pelikor 2000"), {kLeft, 56, kLinkWidth, kLinkHeight});
-    connect(OfficeLabel3, &TOfficeLabel::clicked, this, &TUvitaniDialog::OfficeLabel3Click);
+    connect(OfficeLabel3, &LinkLabel::clicked, this, &TUvitaniDialog::OfficeLabel3Click);
     connect(link(this, "OfficeLabel4", QStringLiteral("Začít pracovat s programem Pelikor 2000"),
                  QStringLiteral("Zahájí práci s programem"), {kLeft, 72, kLinkWidth, kLinkHeight}),
-            &TOfficeLabel::clicked, this, &TUvitaniDialog::OfficeLabel4Click);
+            &LinkLabel::clicked, this, &TUvitaniDialog::OfficeLabel4Click);
     rule(this, "Bevel1", {8, 93}, kClientSize.width() - 16);
 
     CheckBox1 = new QCheckBox(QStringLiteral("Zobrazit tento dialog při každém spuštění programu"), this);

@@ -3,7 +3,7 @@
 #include "dialogs/BalloonDialog.h"
 
 class QCheckBox;
-class TOfficeLabel;
+class LinkLabel;
 struct Services;
 
 // The welcome balloon: the assistant offers the help topics, the manual or
@@ -39,6 +39,6 @@ private:
     void leave();
 
     Services& services_;
-    TOfficeLabel* OfficeLabel3 = nullptr;
+    LinkLabel* OfficeLabel3 = nullptr;
     QCheckBox* CheckBox1 = nullptr;
 };

@@ -65,7 +65,7 @@ BoardPanel::BoardPanel(SoundCues& cues, QWidget* parent) : QWidget(parent), cues
     for (int n = 1; n <= kPositionCount; ++n) {
         K[n] = makePeg(this, QStringLiteral("K%1").arg(n), pictures::pegRect(n), kPegNormal);
         K[n]->setStatusTip(QStringLiteral("Hrací kámen"));
-        connect(K[n], &THemisphereButton::clicked, this, [this, n] { KClick(n); });
+        connect(K[n], &HemisphereButton::clicked, this, [this, n] { KClick(n); });
     }
 
     Pomocna = new QWidget(this);

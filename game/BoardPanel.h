@@ -12,7 +12,7 @@ class HoleShape;
 class PositionCursor;
 class QLabel;
 class SoundCues;
-class THemisphereButton;
+class HemisphereButton;
 
 // The board panel `Plocha`: the board picture with a hole shape and a peg
 // for every position, the hidden twin board and the hidden game code. It
@@ -80,8 +80,8 @@ private:
     QLabel* Kontrola = nullptr;
     QLabel* Image3 = nullptr;
     std::array<HoleShape*, pelikor::kPositionCount + 1> B{};
-    std::array<THemisphereButton*, pelikor::kPositionCount + 1> K{};
+    std::array<HemisphereButton*, pelikor::kPositionCount + 1> K{};
     QWidget* Pomocna = nullptr;
-    std::array<THemisphereButton*, pelikor::kPositionCount + 1> L{};
+    std::array<HemisphereButton*, pelikor::kPositionCount + 1> L{};
     PositionCursor* Kurzor = nullptr;
 };

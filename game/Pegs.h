@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/THemisphereButton.h"
+#include "widgets/HemisphereButton.h"
 
 #include <QRect>
 #include <QString>
@@ -11,9 +11,9 @@ inline constexpr ColourNumber kPegSelected = 16744703; // 0xFF80FF
 
 // A peg as the board and its decoration use it: lowered 2-pixel ring,
 // shaded face, no border.
-inline THemisphereButton* makePeg(QWidget* parent, const QString& name, const QRect& place, ColourNumber face)
+inline HemisphereButton* makePeg(QWidget* parent, const QString& name, const QRect& place, ColourNumber face)
 {
-    auto* peg = new THemisphereButton(parent);
+    auto* peg = new HemisphereButton(parent);
     peg->setObjectName(name);
     peg->setGeometry(place);
     peg->setFaceColor(face);

@@ -4,7 +4,7 @@
 #include "dialogs/Services.h"
 #include "pictures/WarningPicture.h"
 #include "services/SoundCues.h"
-#include "widgets/TOfficeButton.h"
+#include "widgets/FlatButton.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -24,7 +24,7 @@ constexpr int kButtonFontPixels = 11;
 } // namespace
 
 QuestionBalloon::QuestionBalloon(Services& services, AssistantProtocol::Row row, const Layout& layout)
-    : BalloonDialog(services.owners, layout.clientSize, TBalloonPosition::bpRightTop), services_(services), row_(row)
+    : BalloonDialog(services.owners, layout.clientSize, BalloonTail::RightTop), services_(services), row_(row)
 {
     setStatusTip(QStringLiteral("Dotaz"));
     const QPoint up(0, -layout.raise);
@@ -40,14 +40,14 @@ QuestionBalloon::QuestionBalloon(Services& services, AssistantProtocol::Row row,
     rule(this, "Bevel1", kBevel1At + up, layout.ruleWidth);
 
     const QFont captions = DialogControls::font(kMsSansSerif, kButtonFontPixels);
-    TOfficeButton* ano = button(this, "OfficeButton1", QStringLiteral("Ano"), layout.anoHint,
+    FlatButton* ano = button(this, "OfficeButton1", QStringLiteral("Ano"), layout.anoHint,
                                 QPoint(layout.anoLeft, kButtonsTop) + up);
     ano->setFont(captions);
-    connect(ano, &TOfficeButton::clicked, this, &QuestionBalloon::OfficeButton1Click);
-    TOfficeButton* ne = button(this, "OfficeButton2", QStringLiteral("Ne"), layout.neHint,
+    connect(ano, &FlatButton::clicked, this, &QuestionBalloon::OfficeButton1Click);
+    FlatButton* ne = button(this, "OfficeButton2", QStringLiteral("Ne"), layout.neHint,
                                QPoint(layout.neLeft, kButtonsTop) + up);
     ne->setFont(captions);
-    connect(ne, &TOfficeButton::clicked, this, &QuestionBalloon::OfficeButton2Click);
+    connect(ne, &FlatButton::clicked, this, &QuestionBalloon::OfficeButton2Click);
 }
 
 void QuestionBalloon::open()

@@ -4,7 +4,7 @@
 #include "dialogs/DialogControls.h"
 #include "dialogs/Services.h"
 #include "services/SoundCues.h"
-#include "widgets/TOfficeButton.h"
+#include "widgets/FlatButton.h"
 
 #include <QLabel>
 
@@ -17,7 +17,7 @@ constexpr QSize kClientSize(252, 183);
 } // namespace
 
 TGratulujiDialog::TGratulujiDialog(Services& services)
-    : BalloonDialog(services.owners, kClientSize, TBalloonPosition::bpBottomRight), services_(services)
+    : BalloonDialog(services.owners, kClientSize, BalloonTail::BottomRight), services_(services)
 {
     setObjectName(QStringLiteral("TGratulujiDialog"));
     setStatusTip(QStringLiteral("Výsledek aktuální hry"));
@@ -33,7 +33,7 @@ TGratulujiDialog::TGratulujiDialog(Services& services)
           {10, 86, 222, 51}, Centred | Wrapped);
     rule(this, "Bevel2", {9, 138}, 225);
     connect(button(this, "OfficeButton1", QStringLiteral("Ok"), QStringLiteral("Uzavře dialogové okno"), {90, 143}),
-            &TOfficeButton::clicked, this, &TGratulujiDialog::OfficeButton1Click);
+            &FlatButton::clicked, this, &TGratulujiDialog::OfficeButton1Click);
 
     Kontrola_ = new QLabel(this);
     Kontrola_->setObjectName(QStringLiteral("Kontrola"));

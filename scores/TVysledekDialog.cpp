@@ -5,7 +5,7 @@
 #include "dialogs/Services.h"
 #include "scores/TDataModule1.h"
 #include "services/SoundCues.h"
-#include "widgets/TOfficeButton.h"
+#include "widgets/FlatButton.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -24,7 +24,7 @@ constexpr int kRuleWidth = 225;
 } // namespace
 
 TVysledekDialog::TVysledekDialog(Services& services, TDataModule1& dataModule)
-    : BalloonDialog(services.owners, kClientSize, TBalloonPosition::bpBottomRight), services_(services),
+    : BalloonDialog(services.owners, kClientSize, BalloonTail::BottomRight), services_(services),
       dataModule_(dataModule)
 {
     setObjectName(QStringLiteral("TVysledekDialog"));
@@ -51,7 +51,7 @@ TVysledekDialog::TVysledekDialog(Services& services, TDataModule1& dataModule)
     Label8->setBuddy(Edit1);
     rule(this, "Bevel2", {9, 130}, kRuleWidth);
     connect(button(this, "OfficeButton1", QStringLiteral("Ok"), QStringLiteral("Uzavře dialogové okno"), {90, 135}),
-            &TOfficeButton::clicked, this, &TVysledekDialog::OfficeButton1Click);
+            &FlatButton::clicked, this, &TVysledekDialog::OfficeButton1Click);
 
     Kontrola_ = new QLabel(this);
     Kontrola_->setObjectName(QStringLiteral("Kontrola"));

@@ -5,7 +5,7 @@
 #include "dialogs/Services.h"
 
 SetupDialog::SetupDialog(Services& services, QSize clientSize, const char* name, const QString& hint, OwnerLock lock)
-    : BalloonDialog(services.owners, clientSize, TBalloonPosition::bpBottomRight, lock), services_(services)
+    : BalloonDialog(services.owners, clientSize, BalloonTail::BottomRight, lock), services_(services)
 {
     setObjectName(QLatin1String(name));
     setStatusTip(hint);
@@ -16,7 +16,7 @@ void SetupDialog::placeBesideFigure()
     services_.protocol.place(AssistantProtocol::Row::GameChooser, *this);
 }
 
-TOfficeButton* SetupDialog::makeBackButton(QPoint at)
+FlatButton* SetupDialog::makeBackButton(QPoint at)
 {
     return DialogControls::button(this, "OfficeButton1", QStringLiteral("Zpět"), QStringLiteral("Uzavře dialogové okno"),
                                   at);

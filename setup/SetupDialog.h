@@ -2,7 +2,7 @@
 
 #include "dialogs/BalloonDialog.h"
 
-class TOfficeButton;
+class FlatButton;
 struct Services;
 
 // A balloon of the new-game chain. All three stand above and to the left
@@ -22,7 +22,7 @@ protected:
     void placeBesideFigure();
 
     // The "Zpět" button `OfficeButton1` at `at`.
-    TOfficeButton* makeBackButton(QPoint at);
+    FlatButton* makeBackButton(QPoint at);
 
 private:
     Services& services_;

@@ -2,7 +2,7 @@
 
 #include "dialogs/DialogControls.h"
 #include "pictures/LayoutThumbnails.h"
-#include "widgets/TOfficeButton.h"
+#include "widgets/FlatButton.h"
 
 using namespace DialogControls;
 using pelikor::kOptionalGameCount;
@@ -18,9 +18,9 @@ constexpr std::array<int, 2> kNumberTops = {83, 147};
 constexpr QSize kNumberSize(14, 15);
 constexpr std::array<int, kOptionalGameCount> kNumberLefts = {19, 68, 116, 164, 44, 93, 141};
 
-TImageList layoutPictures()
+PictureList layoutPictures()
 {
-    TImageList pictures;
+    PictureList pictures;
     for (int game = 1; game <= kOptionalGameCount; ++game)
         pictures << pictures::layoutThumbnail(game);
     return pictures;
@@ -36,7 +36,7 @@ THraDialog::THraDialog(Services& services)
     label(this, "Label1", QStringLiteral("Volitelná hra"), QRect(2, 5, 189, 33), Bold | Centred | Wrapped);
     for (int n = 1; n <= kOptionalGameCount; ++n) {
         const int row = n > kUpperRowGames ? 1 : 0;
-        T[n] = new TTransparentButton2(this);
+        T[n] = new PictureButton(this);
         T[n]->setObjectName(QStringLiteral("T%1").arg(n));
         T[n]->setGeometry(QRect(QPoint(kButtonLefts[n - 1], kButtonTops[row]), kButtonSize));
         T[n]->setStatusTip(QStringLiteral("Spustí volitelnou hru č. %1").arg(n));
@@ -44,14 +44,14 @@ THraDialog::THraDialog(Services& services)
         T[n]->setActiveIndex(n - 1);
         T[n]->setDownImage(ImageList1_);
         T[n]->setDownIndex(n - 1);
-        connect(T[n], &TTransparentButton2::clicked, this, [this, n] { TClick(n); });
+        connect(T[n], &PictureButton::clicked, this, [this, n] { TClick(n); });
 
         const QByteArray number = "Label" + QByteArray::number(n + 1);
         label(this, number.constData(), QString::number(n),
               QRect(QPoint(kNumberLefts[n - 1], kNumberTops[row]), kNumberSize), Bold | Centred);
     }
     rule(this, "Bevel1", {7, 168}, 186);
-    connect(makeBackButton({65, 174}), &TOfficeButton::clicked, this, &THraDialog::OfficeButton1Click);
+    connect(makeBackButton({65, 174}), &FlatButton::clicked, this, &THraDialog::OfficeButton1Click);
 }
 
 // The dialog locks the owners as it shows; the chooser beneath unlocks them.

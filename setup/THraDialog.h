@@ -2,7 +2,7 @@
 
 #include "setup/core/Games.h"
 #include "setup/SetupStepDialog.h"
-#include "widgets/TTransparentButton2.h"
+#include "widgets/PictureButton.h"
 
 #include <array>
 
@@ -17,7 +17,7 @@ public:
     explicit THraDialog(Services& services);
 
     // The dialog's image list: picture n - 1 is the miniature of optional game n.
-    const TImageList& ImageList1() const { return ImageList1_; }
+    const PictureList& ImageList1() const { return ImageList1_; }
 
     // Picture button n clicked: optional game n starts.
     void TClick(int n);
@@ -33,6 +33,6 @@ protected:
     void FormKeyDown(int key) override;
 
 private:
-    TImageList ImageList1_;
-    std::array<TTransparentButton2*, pelikor::kOptionalGameCount + 1> T{};
+    PictureList ImageList1_;
+    std::array<PictureButton*, pelikor::kOptionalGameCount + 1> T{};
 };

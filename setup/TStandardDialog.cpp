@@ -3,8 +3,8 @@
 #include "dialogs/AccessibleNames.h"
 #include "dialogs/DialogControls.h"
 #include "widgets/PositionCursor.h"
-#include "widgets/THemisphereButton.h"
-#include "widgets/TOfficeButton.h"
+#include "widgets/HemisphereButton.h"
+#include "widgets/FlatButton.h"
 
 #include <QLabel>
 
@@ -36,11 +36,11 @@ TStandardDialog::TStandardDialog(Services& services)
     const QLabel* prompt = label(this, "Label2", QStringLiteral("Vyberte kámen, který má být odstraněn"),
                                  QRect(3, 25, 189, 28), Centred | Wrapped);
     for (int n = 1; n <= kPositionCount; ++n) {
-        L[n] = new THemisphereButton(this);
+        L[n] = new HemisphereButton(this);
         L[n]->setObjectName(QStringLiteral("L%1").arg(n));
         L[n]->setGeometry(miniatureRect(n));
         L[n]->setFaceColor(kUnmarked);
-        connect(L[n], &THemisphereButton::clicked, this, [this, n] { LClick(n); });
+        connect(L[n], &HemisphereButton::clicked, this, [this, n] { LClick(n); });
     }
     QList<QRect> places;
     for (int n = 1; n <= kPositionCount; ++n)
@@ -55,8 +55,8 @@ TStandardDialog::TStandardDialog(Services& services)
     connect(Kurzor, &PositionCursor::activated, this, &TStandardDialog::LClick);
     rule(this, "Bevel1", {5, 176}, 186);
     connect(button(this, "OfficeButton2", QStringLiteral("Ok"), QStringLiteral("Spustí standardní hru"), {29, 182}),
-            &TOfficeButton::clicked, this, &TStandardDialog::OfficeButton2Click);
-    connect(makeBackButton({101, 182}), &TOfficeButton::clicked, this, &TStandardDialog::OfficeButton1Click);
+            &FlatButton::clicked, this, &TStandardDialog::OfficeButton2Click);
+    connect(makeBackButton({101, 182}), &FlatButton::clicked, this, &TStandardDialog::OfficeButton1Click);
 }
 
 // The main window and the figure stay locked by the chooser beneath; the

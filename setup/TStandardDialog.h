@@ -7,7 +7,7 @@
 #include <array>
 
 class PositionCursor;
-class THemisphereButton;
+class HemisphereButton;
 
 // The standard game's setup: on a miniature board of 33 buttons the player
 // marks the one peg taken away from the full board before play. The mark
@@ -44,6 +44,6 @@ protected:
     void FormKeyDown(int key) override;
 
 private:
-    std::array<THemisphereButton*, pelikor::kPositionCount + 1> L{};
+    std::array<HemisphereButton*, pelikor::kPositionCount + 1> L{};
     PositionCursor* Kurzor = nullptr;
 };

@@ -5,8 +5,8 @@
 #include "dialogs/DialogOwners.h"
 #include "dialogs/Services.h"
 #include "services/SoundCues.h"
-#include "widgets/TOfficeButton.h"
-#include "widgets/TOfficeLabel.h"
+#include "widgets/FlatButton.h"
+#include "widgets/LinkLabel.h"
 
 using namespace DialogControls;
 
@@ -14,16 +14,16 @@ TVyberDialog::TVyberDialog(Services& services)
     : SetupDialog(services, kClientSize, "TVyberDialog", QStringLiteral("Dialog pro výběr hry"), OwnerLock::None)
 {
     label(this, "Label1", QStringLiteral("Vyberte si typ hry"), QRect(20, 5, 111, 20), Bold | Centred);
-    TOfficeLabel* standard =
+    LinkLabel* standard =
         link(this, "OfficeLabel1", QStringLiteral("Standardní hra"), QStringLiteral("Spustí standardní hru"), {11, 32, 129, 17});
-    connect(standard, &TOfficeLabel::clicked, this, &TVyberDialog::OfficeLabel1Click);
+    connect(standard, &LinkLabel::clicked, this, &TVyberDialog::OfficeLabel1Click);
     OfficeLabel1 = standard;
-    TOfficeLabel* optional = link(this, "OfficeLabel2", QStringLiteral("Volitelná hra"),
+    LinkLabel* optional = link(this, "OfficeLabel2", QStringLiteral("Volitelná hra"),
                                   QStringLiteral("Otevře dialog pro výběr volitelné hry"), {11, 48, 130, 17});
-    connect(optional, &TOfficeLabel::clicked, this, &TVyberDialog::OfficeLabel2Click);
+    connect(optional, &LinkLabel::clicked, this, &TVyberDialog::OfficeLabel2Click);
     OfficeLabel2 = optional;
     rule(this, "Bevel1", {7, 68}, 138);
-    connect(makeBackButton({44, 74}), &TOfficeButton::clicked, this, &TVyberDialog::OfficeButton1Click);
+    connect(makeBackButton({44, 74}), &FlatButton::clicked, this, &TVyberDialog::OfficeButton1Click);
 }
 
 void TVyberDialog::openForNewGame()

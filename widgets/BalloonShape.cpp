@@ -23,7 +23,7 @@ QRegion roundRectRegion(const QRect& rect, int ellipse)
 
 } // namespace
 
-BalloonShape::BalloonShape(TBalloonPosition position, int width, int height, int ellipse, int indent)
+BalloonShape::BalloonShape(BalloonTail position, int width, int height, int ellipse, int indent)
     : position_(position), ellipse_(ellipse)
 {
     const int W = width;
@@ -32,36 +32,36 @@ BalloonShape::BalloonShape(TBalloonPosition position, int width, int height, int
     const int i = indent;
     using P = QPoint;
     switch (position) {
-    case TBalloonPosition::bpLeftTop:
-    case TBalloonPosition::bpLeftBottom:
+    case BalloonTail::LeftTop:
+    case BalloonTail::LeftBottom:
         body_ = QRect(QPoint(i, 0), QPoint(W - 1, H - 1));
         break;
-    case TBalloonPosition::bpRightTop:
-    case TBalloonPosition::bpRightBottom:
+    case BalloonTail::RightTop:
+    case BalloonTail::RightBottom:
         body_ = QRect(QPoint(0, 0), QPoint(W - i - 1, H - 1));
         break;
-    case TBalloonPosition::bpBottomLeft:
-    case TBalloonPosition::bpBottomRight:
+    case BalloonTail::BottomLeft:
+    case BalloonTail::BottomRight:
         body_ = QRect(QPoint(0, 0), QPoint(W - 1, H - i - 1));
         break;
-    case TBalloonPosition::bpTopLeft:
-    case TBalloonPosition::bpTopRight:
+    case BalloonTail::TopLeft:
+    case BalloonTail::TopRight:
         body_ = QRect(QPoint(0, i), QPoint(W - 1, H - 1));
         break;
-    case TBalloonPosition::bpNone:
+    case BalloonTail::None:
         body_ = QRect(0, 0, W, H);
         break;
     }
     switch (position) {
-    case TBalloonPosition::bpTopLeft: tail_ = {P(e, 0), P(e, i), P(e + i, i)}; break;
-    case TBalloonPosition::bpLeftTop: tail_ = {P(0, e), P(i, e), P(i, e + i)}; break;
-    case TBalloonPosition::bpTopRight: tail_ = {P(W - e, 0), P(W - e, i), P(W - e - i, i)}; break;
-    case TBalloonPosition::bpRightTop: tail_ = {P(W, e), P(W - i - 1, e), P(W - i - 1, e + i)}; break;
-    case TBalloonPosition::bpBottomLeft: tail_ = {P(e, H), P(e, H - i - 1), P(e + i, H - i - 1)}; break;
-    case TBalloonPosition::bpLeftBottom: tail_ = {P(0, H - e), P(i, H - e), P(i, H - e - i)}; break;
-    case TBalloonPosition::bpBottomRight: tail_ = {P(W - e, H), P(W - e, H - i - 1), P(W - e - i, H - i - 1)}; break;
-    case TBalloonPosition::bpRightBottom: tail_ = {P(W, H - e), P(W - i - 1, H - e), P(W - i - 1, H - e - i)}; break;
-    case TBalloonPosition::bpNone: break;
+    case BalloonTail::TopLeft: tail_ = {P(e, 0), P(e, i), P(e + i, i)}; break;
+    case BalloonTail::LeftTop: tail_ = {P(0, e), P(i, e), P(i, e + i)}; break;
+    case BalloonTail::TopRight: tail_ = {P(W - e, 0), P(W - e, i), P(W - e - i, i)}; break;
+    case BalloonTail::RightTop: tail_ = {P(W, e), P(W - i - 1, e), P(W - i - 1, e + i)}; break;
+    case BalloonTail::BottomLeft: tail_ = {P(e, H), P(e, H - i - 1), P(e + i, H - i - 1)}; break;
+    case BalloonTail::LeftBottom: tail_ = {P(0, H - e), P(i, H - e), P(i, H - e - i)}; break;
+    case BalloonTail::BottomRight: tail_ = {P(W - e, H), P(W - e, H - i - 1), P(W - e - i, H - i - 1)}; break;
+    case BalloonTail::RightBottom: tail_ = {P(W, H - e), P(W - i - 1, H - e), P(W - i - 1, H - e - i)}; break;
+    case BalloonTail::None: break;
     }
 }
 

@@ -8,27 +8,27 @@
 
 // Side and corner of a balloon's tail: the first word names the side the
 // tail sticks out of, the second the end of that side it sits near.
-enum class TBalloonPosition {
-    bpTopLeft,
-    bpLeftTop,
-    bpTopRight,
-    bpRightTop,
-    bpBottomLeft,
-    bpLeftBottom,
-    bpBottomRight,
-    bpRightBottom,
-    bpNone,
+enum class BalloonTail {
+    TopLeft,
+    LeftTop,
+    TopRight,
+    RightTop,
+    BottomLeft,
+    LeftBottom,
+    BottomRight,
+    RightBottom,
+    None,
 };
 
 // The outline of a speech balloon on a W x H form: a rounded body set back
 // by the tail's length on the tail's side, and a triangular tail.
 class BalloonShape {
 public:
-    BalloonShape(TBalloonPosition position, int width, int height, int ellipse, int indent);
+    BalloonShape(BalloonTail position, int width, int height, int ellipse, int indent);
 
     // The body from its top-left corner to its exclusive bottom-right one.
     QRect body() const { return body_; }
-    bool hasTail() const { return position_ != TBalloonPosition::bpNone; }
+    bool hasTail() const { return position_ != BalloonTail::None; }
     const std::array<QPoint, 3>& tail() const { return tail_; }
     int ellipse() const { return ellipse_; }
 
@@ -40,7 +40,7 @@ public:
     static QRegion outline(const QRegion& region);
 
 private:
-    TBalloonPosition position_;
+    BalloonTail position_;
     int ellipse_;
     QRect body_;
     std::array<QPoint, 3> tail_{};

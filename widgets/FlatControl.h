@@ -19,7 +19,7 @@ public:
         bool pressFollowsPointer; // moving out lets go, moving back presses again
     };
 
-    // The office button's and label's way: the left, middle or right
+    // The flat button's and the link label's way: the left, middle or right
     // button presses and makes the control hot, any release lets go.
     static constexpr MouseRules kAnyButtonPresses{
         .pressButtons = Qt::LeftButton | Qt::MiddleButton | Qt::RightButton,

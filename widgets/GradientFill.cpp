@@ -46,7 +46,7 @@ int GradientFill::mirroredBandAt(int pos, int length)
     return std::min(kBands - 1, (2 * kBands * (fromEdge + 1) - 1) / length);
 }
 
-QImage GradientFill::paint(QSize size, TGradientStyle style, ColourNumber begin, ColourNumber end)
+QImage GradientFill::paint(QSize size, GradientStyle style, ColourNumber begin, ColourNumber end)
 {
     QImage image(size, QImage::Format_ARGB32);
     if (size.isEmpty())
@@ -57,10 +57,10 @@ QImage GradientFill::paint(QSize size, TGradientStyle style, ColourNumber begin,
 
     const int w = size.width();
     const int h = size.height();
-    const bool rectangle = style == TGradientStyle::gsRectangle;
-    const bool columnsVary = style == TGradientStyle::gsHorizontal || style == TGradientStyle::gsHorizCenter || rectangle;
-    const bool rowsVary = style == TGradientStyle::gsVertical || style == TGradientStyle::gsVertCenter || rectangle;
-    const bool mirrored = style != TGradientStyle::gsHorizontal && style != TGradientStyle::gsVertical;
+    const bool rectangle = style == GradientStyle::Rectangle;
+    const bool columnsVary = style == GradientStyle::Horizontal || style == GradientStyle::HorizontalCentre || rectangle;
+    const bool rowsVary = style == GradientStyle::Vertical || style == GradientStyle::VerticalCentre || rectangle;
+    const bool mirrored = style != GradientStyle::Horizontal && style != GradientStyle::Vertical;
     const std::vector<int> columnBands = bandsAlong(columnsVary ? w : 0, mirrored);
     const std::vector<int> rowBands = bandsAlong(rowsVary ? h : 0, mirrored);
 

@@ -6,7 +6,7 @@
 #include <QSize>
 
 // Direction of a gradient.
-enum class TGradientStyle { gsHorizontal, gsVertical, gsRectangle, gsVertCenter, gsHorizCenter };
+enum class GradientStyle { Horizontal, Vertical, Rectangle, VerticalCentre, HorizontalCentre };
 
 // A gradient of 256 bands between two colours, as the gradient text fills
 // its letters.
@@ -26,5 +26,5 @@ public:
     // length: bands run from both ends towards the middle.
     static int mirroredBandAt(int pos, int length);
 
-    static QImage paint(QSize size, TGradientStyle style, ColourNumber begin, ColourNumber end);
+    static QImage paint(QSize size, GradientStyle style, ColourNumber begin, ColourNumber end);
 };

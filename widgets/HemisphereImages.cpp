@@ -31,12 +31,12 @@ QRgb shadeRgb(QRgb colour, double s)
 }
 
 // Gray level of a ring pixel at offset (dx, dy) from the centre.
-int ringGray(double dx, double dy, THemisphereBevel bevel)
+int ringGray(double dx, double dy, HemisphereBevel bevel)
 {
     const double r = std::sqrt(dx * dx + dy * dy);
     if (r == 0)
         return 128;
-    const double sign = bevel == THemisphereBevel::hbRaised ? 1.0 : -1.0;
+    const double sign = bevel == HemisphereBevel::Raised ? 1.0 : -1.0;
     const double scale = 1.0 / (r * std::sqrt(2.0));
     const double nx = sign * dx * scale;
     const double ny = sign * dy * scale;
@@ -163,7 +163,7 @@ private:
     const Pixels down_;
     const Pixels mask_;
     const int rings_;
-    THemisphereBevel ringBevels_[2]; // the rings drawn, from the edge inwards
+    HemisphereBevel ringBevels_[2]; // the rings drawn, from the edge inwards
     int ringCount_ = 0;
     std::vector<qint8> zones_;
 };
@@ -173,8 +173,8 @@ Renderer::Renderer(const HemisphereLook& look, QSize size, qreal dpr, Hemisphere
       images_(created(images, pixels_, dpr)), up_(images.up), down_(images.down), mask_(images.mask),
       rings_(look.ringsWidth())
 {
-    for (THemisphereBevel bevel : {look.bevelOuter, look.bevelInner})
-        if (bevel != THemisphereBevel::hbNone)
+    for (HemisphereBevel bevel : {look.bevelOuter, look.bevelInner})
+        if (bevel != HemisphereBevel::None)
             ringBevels_[ringCount_++] = bevel;
     zones_.reserve(size_t(pixels_.width()) * pixels_.height());
     for (int y = 0; y < pixels_.height(); ++y)
@@ -282,7 +282,7 @@ void Renderer::caption(const QFont& font, const QColor& textColour)
 
 void Renderer::border()
 {
-    if (look_.borderStyle != THemisphereBorderStyle::bsSingle)
+    if (look_.borderStyle != HemisphereBorder::Single)
         return;
     for (QImage* image : {&images_.up, &images_.down}) {
         QPainter painter(image);

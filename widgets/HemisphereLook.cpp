@@ -2,6 +2,6 @@
 
 int HemisphereLook::ringsWidth() const
 {
-    const int rings = (bevelOuter != THemisphereBevel::hbNone) + (bevelInner != THemisphereBevel::hbNone);
+    const int rings = (bevelOuter != HemisphereBevel::None) + (bevelInner != HemisphereBevel::None);
     return rings * bevelWidth;
 }

@@ -6,18 +6,18 @@
 #include <QSize>
 #include <QString>
 
-enum class THemisphereBevel { hbNone, hbLowered, hbRaised };
-enum class THemisphereBorderStyle { bsNone, bsSingle };
+enum class HemisphereBevel { None, Lowered, Raised };
+enum class HemisphereBorder { None, Single };
 
 // The properties a hemisphere button's pictures are rendered from, with
 // the values a new button gets.
 struct HemisphereLook {
     double attenControl = 1.0;
-    THemisphereBevel bevelInner = THemisphereBevel::hbNone;
-    THemisphereBevel bevelOuter = THemisphereBevel::hbLowered;
+    HemisphereBevel bevelInner = HemisphereBevel::None;
+    HemisphereBevel bevelOuter = HemisphereBevel::Lowered;
     int bevelWidth = 2;
     ColourNumber borderColor = kClGray;
-    THemisphereBorderStyle borderStyle = THemisphereBorderStyle::bsNone;
+    HemisphereBorder borderStyle = HemisphereBorder::None;
     QString caption;
     ColourNumber faceColor = kClGray;
     bool faceShaded = true;

@@ -4,12 +4,12 @@
 #include "tests/support/OffscreenBenchmarks.h"
 #include "widgets/BalloonShape.h"
 #include "widgets/HemisphereImages.h"
-#include "widgets/TGradProgress.h"
-#include "widgets/TGradText.h"
-#include "widgets/THemisphereButton.h"
-#include "widgets/TOfficeButton.h"
-#include "widgets/TOfficeLabel.h"
-#include "widgets/TTransparentButton2.h"
+#include "widgets/GradientProgress.h"
+#include "widgets/GradientText.h"
+#include "widgets/HemisphereButton.h"
+#include "widgets/FlatButton.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/PictureButton.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -41,10 +41,10 @@ void paintOnce(benchmark::State& state, QWidget& control)
 }
 
 // The main window's title "Pelikor 2000" at the height it has there.
-void makeTitle(TGradText& title)
+void makeTitle(GradientText& title)
 {
     title.resize(600, 40);
-    title.setGradientStyle(TGradientStyle::gsHorizontal);
+    title.setGradientStyle(GradientStyle::Horizontal);
     title.setBeginColor(0x0000FF);
     title.setEndColor(0xFF0000);
     title.setLines({QStringLiteral("Pelikor 2000")});
@@ -68,62 +68,62 @@ QImage boardPicture()
 
 } // namespace
 
-static void BM_OfficeButton(benchmark::State& state)
+static void BM_FlatButton(benchmark::State& state)
 {
-    TOfficeButton button;
+    FlatButton button;
     button.resize(64, 20);
     button.setCaption(QStringLiteral("Ok"));
     if (state.range(0))
         makeHot(button);
     paintOnce(state, button);
 }
-BENCHMARK(BM_OfficeButton)->ArgName("hot")->Arg(0)->Arg(1);
+BENCHMARK(BM_FlatButton)->ArgName("hot")->Arg(0)->Arg(1);
 
-static void BM_OfficeLabel(benchmark::State& state)
+static void BM_LinkLabel(benchmark::State& state)
 {
-    TOfficeLabel label;
+    LinkLabel label;
     label.resize(130, 17);
     label.setCaption(QStringLiteral("Standardní hra"));
     if (state.range(0))
         makeHot(label);
     paintOnce(state, label);
 }
-BENCHMARK(BM_OfficeLabel)->ArgName("hot")->Arg(0)->Arg(1);
+BENCHMARK(BM_LinkLabel)->ArgName("hot")->Arg(0)->Arg(1);
 
-static void BM_TransparentButton2(benchmark::State& state)
+static void BM_PictureButton(benchmark::State& state)
 {
-    TTransparentButton2 button;
+    PictureButton button;
     button.setActiveImage({boardPicture()});
     button.setActiveIndex(0);
     if (state.range(0))
         makeHot(button);
     paintOnce(state, button);
 }
-BENCHMARK(BM_TransparentButton2)->ArgName("hot")->Arg(0)->Arg(1);
+BENCHMARK(BM_PictureButton)->ArgName("hot")->Arg(0)->Arg(1);
 
-static void BM_GradTextTitle(benchmark::State& state)
+static void BM_GradientTextTitle(benchmark::State& state)
 {
-    TGradText title;
+    GradientText title;
     makeTitle(title);
     paintOnce(state, title);
 }
-BENCHMARK(BM_GradTextTitle);
+BENCHMARK(BM_GradientTextTitle);
 
 // The title's picture alone, for a screen of ratio 1 and of ratio 2.
-static void BM_GradTextTitleAtRatio(benchmark::State& state)
+static void BM_GradientTextTitleAtRatio(benchmark::State& state)
 {
-    TGradText title;
+    GradientText title;
     makeTitle(title);
     for (auto _ : state)
         benchmark::DoNotOptimize(title.renderText(qreal(state.range(0))).constBits());
 }
-BENCHMARK(BM_GradTextTitleAtRatio)->ArgName("dpr")->Arg(1)->Arg(2);
+BENCHMARK(BM_GradientTextTitleAtRatio)->ArgName("dpr")->Arg(1)->Arg(2);
 
-static void BM_GradProgress(benchmark::State& state)
+static void BM_GradientProgress(benchmark::State& state)
 {
-    TGradProgress meter;
+    GradientProgress meter;
     meter.resize(231, 17);
-    meter.setBevelStyle(TBevelStyle::bsNone);
+    meter.setBevelStyle(BevelStyle::None);
     meter.setShowPercent(false);
     meter.setStartColor(0xFFFFFF);
     meter.setEndColor(0x0000FF);
@@ -131,12 +131,12 @@ static void BM_GradProgress(benchmark::State& state)
     meter.setPosition(int(state.range(0)));
     paintOnce(state, meter);
 }
-BENCHMARK(BM_GradProgress)->ArgName("position")->Arg(50)->Arg(100);
+BENCHMARK(BM_GradientProgress)->ArgName("position")->Arg(50)->Arg(100);
 
 // A peg's up and down images and mask.
 static void BM_RenderPeg(benchmark::State& state)
 {
-    THemisphereButton button;
+    HemisphereButton button;
     button.resize(40, 40);
     ColourNumber colours[2] = {8421631, 16744703};
     int i = 0;
@@ -164,7 +164,7 @@ BENCHMARK(BM_RenderPegAtRatio)->ArgName("dpr")->Arg(1)->Arg(2);
 static void BM_BalloonRegion(benchmark::State& state)
 {
     for (auto _ : state) {
-        const QRegion region = BalloonShape(TBalloonPosition::bpBottomRight, 412, 140, 20, 15).region();
+        const QRegion region = BalloonShape(BalloonTail::BottomRight, 412, 140, 20, 15).region();
         benchmark::DoNotOptimize(region.rectCount());
     }
 }
@@ -172,7 +172,7 @@ BENCHMARK(BM_BalloonRegion);
 
 static void BM_BalloonOutline(benchmark::State& state)
 {
-    const QRegion region = BalloonShape(TBalloonPosition::bpBottomRight, 412, 140, 20, 15).region();
+    const QRegion region = BalloonShape(BalloonTail::BottomRight, 412, 140, 20, 15).region();
     for (auto _ : state) {
         const QRegion outline = BalloonShape::outline(region);
         benchmark::DoNotOptimize(outline.rectCount());

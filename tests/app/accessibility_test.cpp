@@ -3,9 +3,9 @@
 #include "scores/TTabulkaDialog.h"
 #include "tests/support/ProgramFixture.h"
 #include "widgets/PositionCursor.h"
-#include "widgets/TOfficeButton.h"
-#include "widgets/TOfficeLabel.h"
-#include "widgets/TTransparentButton2.h"
+#include "widgets/FlatButton.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/PictureButton.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -40,8 +40,8 @@ bool isPlayersControl(QWidget* control)
 {
     if (control->objectName().isEmpty() || control->objectName().startsWith(QLatin1String("qt_")))
         return false;
-    return qobject_cast<TOfficeLabel*>(control) || qobject_cast<TOfficeButton*>(control)
-        || qobject_cast<TTransparentButton2*>(control) || qobject_cast<QAbstractButton*>(control)
+    return qobject_cast<LinkLabel*>(control) || qobject_cast<FlatButton*>(control)
+        || qobject_cast<PictureButton*>(control) || qobject_cast<QAbstractButton*>(control)
         || qobject_cast<QLineEdit*>(control) || qobject_cast<PositionCursor*>(control);
 }
 
@@ -115,7 +115,7 @@ private slots:
         QCOMPARE(centre->text(QAccessible::Name), QStringLiteral("Kámen, řada 4, sloupec 4"));
         QCOMPARE(centre->role(), QAccessible::Button);
         QCOMPARE(accessibleName(program.child<QWidget>("TB3")), QStringLiteral("Zobrazí tabulku nejlepších hráčů"));
-        auto* link = program.welcome().findChild<TOfficeLabel*>(QStringLiteral("OfficeLabel4"));
+        auto* link = program.welcome().findChild<LinkLabel*>(QStringLiteral("OfficeLabel4"));
         QCOMPARE(accessibleName(link), QStringLiteral("Začít pracovat s programem Pelikor 2000"));
         QCOMPARE(accessibleRole(link), QAccessible::Link);
         // A caption changed later is read as it is now.

@@ -7,7 +7,7 @@
 #include "tests/support/CopySearch.h"
 #include "tests/support/ProgramFixture.h"
 #include "tests/support/XWindows.h"
-#include "widgets/TGradProgress.h"
+#include "widgets/GradientProgress.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(edge.pixel(2, 0), qRgb(255, 255, 224));
 
         splash.stepDone(50);
-        const TGradProgress& meter = splash.Metr();
+        const GradientProgress& meter = splash.Metr();
         const QImage row = grabByAnotherProgram(QRect(meter.mapToGlobal(QPoint(0, meter.height() / 2)), QSize(meter.width(), 1)));
         const int filled = meter.filledLength();
         QVERIFY(qRed(row.pixel(filled, 0)) > 200);

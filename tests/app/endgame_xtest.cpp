@@ -10,8 +10,8 @@
 #include "tests/support/RecordsOnDisk.h"
 #include "tests/support/ProgramFixture.h"
 #include "tests/support/TypeText.h"
-#include "widgets/THemisphereButton.h"
-#include "widgets/TOfficeButton.h"
+#include "widgets/HemisphereButton.h"
+#include "widgets/FlatButton.h"
 
 #include <QApplication>
 #include <QDate>

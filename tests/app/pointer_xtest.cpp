@@ -4,7 +4,7 @@
 #include "scores/TTabulkaDialog.h"
 #include "setup/TVyberDialog.h"
 #include "tests/support/ProgramFixture.h"
-#include "widgets/TOfficeButton.h"
+#include "widgets/FlatButton.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -18,11 +18,11 @@ namespace {
 constexpr QPoint kNowhere(5, 5);
 
 // The chooser open beside the figure, and its "Zpět" lit under the pointer.
-TOfficeButton* pointAtChoosersBack(ProgramFixture& program)
+FlatButton* pointAtChoosersBack(ProgramFixture& program)
 {
     program.start();
     program.main().MS1Click();
-    auto* back = program.windows->VyberDialog().findChild<TOfficeButton*>(QStringLiteral("OfficeButton1"));
+    auto* back = program.windows->VyberDialog().findChild<FlatButton*>(QStringLiteral("OfficeButton1"));
     if (!QTest::qWaitForWindowExposed(back->window()))
         return nullptr;
     QCursor::setPos(back->mapToGlobal(back->rect().center()));
@@ -42,7 +42,7 @@ private slots:
     void buttonLitWhenItsBalloonClosedIsDarkWhenItReopens()
     {
         ProgramFixture program;
-        TOfficeButton* back = pointAtChoosersBack(program);
+        FlatButton* back = pointAtChoosersBack(program);
         QVERIFY(back);
         QTest::keyClick(back->window()->windowHandle(), Qt::Key_Escape);
         QTRY_VERIFY(back->window()->isHidden());
@@ -58,7 +58,7 @@ private slots:
     void hintGoesWithTheWindowClosedUnderThePointer()
     {
         ProgramFixture program;
-        TOfficeButton* back = pointAtChoosersBack(program);
+        FlatButton* back = pointAtChoosersBack(program);
         QVERIFY(back);
         auto* status = program.child<StatusBar>("StavovyRadek");
         QTRY_COMPARE(status->panelText(), QStringLiteral("      Uzavře dialogové okno"));

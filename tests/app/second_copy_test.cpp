@@ -3,8 +3,8 @@
 #include "dialogs/TPomocnikDialog.h"
 #include "services/Settings.h"
 #include "tests/support/RecordingCuePlayer.h"
-#include "widgets/TCoolForm.h"
-#include "widgets/TOfficeButton.h"
+#include "widgets/ShapedPicture.h"
+#include "widgets/FlatButton.h"
 
 #include <QDir>
 #include <QFile>
@@ -87,7 +87,7 @@ private slots:
         QCOMPARE(finished.count(), 0);
 
         if (way == Acknowledge::OkButton)
-            QTest::mouseClick(warning.findChild<TOfficeButton*>(QStringLiteral("OfficeButton2")), Qt::LeftButton);
+            QTest::mouseClick(warning.findChild<FlatButton*>(QStringLiteral("OfficeButton2")), Qt::LeftButton);
         else
             QTest::keyClick(&warning, way == Acknowledge::Escape ? Qt::Key_Escape : Qt::Key_Return);
         QCOMPARE(finished.count(), 1);

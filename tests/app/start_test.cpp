@@ -9,7 +9,7 @@
 #include "tests/support/BestTableFolder.h"
 #include "tests/support/CopySearch.h"
 #include "tests/support/RecordingCuePlayer.h"
-#include "widgets/TGradProgress.h"
+#include "widgets/GradientProgress.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -28,7 +28,7 @@ namespace {
 // The positions at which the meter was painted, as they were at the paint.
 class PaintRecorder : public QObject {
 public:
-    explicit PaintRecorder(TGradProgress& meter) : meter_(meter) { meter.installEventFilter(this); }
+    explicit PaintRecorder(GradientProgress& meter) : meter_(meter) { meter.installEventFilter(this); }
     QList<int> painted;
 
 protected:
@@ -40,14 +40,14 @@ protected:
     }
 
 private:
-    TGradProgress& meter_;
+    GradientProgress& meter_;
 };
 
 // The meter's row of pixels as the window's backing store holds it now,
 // without any event being processed.
 QImage meterOnScreen(TSpusteniDialog& splash)
 {
-    const TGradProgress& meter = splash.Metr();
+    const GradientProgress& meter = splash.Metr();
     const QPoint at = meter.mapTo(&splash, QPoint(0, meter.height() / 2));
     return QGuiApplication::primaryScreen()->grabWindow(splash.winId(), at.x(), at.y(), meter.width(), 1).toImage();
 }

@@ -1,7 +1,7 @@
 #include "dialogs/BalloonDialog.h"
 #include "services/HintWatcher.h"
 #include "tests/support/ShellFixture.h"
-#include "widgets/TCoolForm.h"
+#include "widgets/ShapedPicture.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -25,7 +25,7 @@ namespace {
 class SizedBalloon : public BalloonDialog {
 public:
     SizedBalloon(ShellFixture& shell, QSize size, Row row, bool placesItself)
-        : BalloonDialog(shell.owners, size, TBalloonPosition::bpBottomRight), shell_(shell), row_(row),
+        : BalloonDialog(shell.owners, size, BalloonTail::BottomRight), shell_(shell), row_(row),
           placesItself_(placesItself)
     {
     }
@@ -150,7 +150,7 @@ private slots:
         ShellFixture shell;
         shell.figure->show();
         QSignalSpy clicks(shell.figure.get(), &TPomocnikDialog::FormClick);
-        TCoolForm& picture = shell.figure->CoolForm1();
+        ShapedPicture& picture = shell.figure->CoolForm1();
         QTest::mouseDClick(&picture, Qt::LeftButton, Qt::NoModifier, QPoint(52, 52));
         QCOMPARE(clicks.count(), 1);
         shell.owners.disable();

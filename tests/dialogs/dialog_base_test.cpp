@@ -10,7 +10,7 @@ namespace {
 // A dialog that records what its handlers were asked to do.
 class ProbeDialog : public BalloonDialog {
 public:
-    ProbeDialog(DialogOwners& owners, OwnerLock lock) : BalloonDialog(owners, QSize(160, 115), TBalloonPosition::bpBottomRight, lock)
+    ProbeDialog(DialogOwners& owners, OwnerLock lock) : BalloonDialog(owners, QSize(160, 115), BalloonTail::BottomRight, lock)
     {
         edit = new QLineEdit(this);
         bindKeyDown(edit);
@@ -112,7 +112,7 @@ private slots:
         QVERIFY(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(dialog.size(), QSize(160, 115));
         QCOMPARE(toColourNumber(dialog.palette().color(QPalette::Window)), BalloonDialog::kBalloonColour);
-        QCOMPARE(dialog.FormShape().balloonPosition(), TBalloonPosition::bpBottomRight);
+        QCOMPARE(dialog.FormShape().balloonPosition(), BalloonTail::BottomRight);
         dialog.showDialog();
         QCOMPARE(dialog.mask(), dialog.FormShape().shape().region());
         QVERIFY(!dialog.mask().contains(QPoint(159, 114)));

@@ -115,7 +115,7 @@ private slots:
         scene.drag(kGrip - scene.figure.pos() + QPoint(10, 10));
         QTRY_COMPARE(scene.figure.pos(), QPoint(10, 10));
 
-        BalloonDialog chooser(scene.shell.owners, {160, 115}, TBalloonPosition::bpBottomRight);
+        BalloonDialog chooser(scene.shell.owners, {160, 115}, BalloonTail::BottomRight);
         scene.shell.protocol.open(AssistantProtocol::Row::GameChooser, chooser);
         scene.shell.protocol.place(AssistantProtocol::Row::GameChooser, chooser);
         const QSize screen = QGuiApplication::primaryScreen()->size();

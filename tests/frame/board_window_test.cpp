@@ -3,7 +3,7 @@
 #include "pictures/BoardPicture.h"
 #include "setup/core/Games.h"
 #include "tests/support/ShellFixture.h"
-#include "widgets/THemisphereButton.h"
+#include "widgets/HemisphereButton.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -53,9 +53,9 @@ class BoardWindowTest : public QObject {
     QWidget* plocha = nullptr;
     QTimer* monitor = nullptr;
 
-    THemisphereButton* peg(const char* family, int n) const
+    HemisphereButton* peg(const char* family, int n) const
     {
-        return window->findChild<THemisphereButton*>(QStringLiteral("%1%2").arg(QLatin1String(family)).arg(n));
+        return window->findChild<HemisphereButton*>(QStringLiteral("%1%2").arg(QLatin1String(family)).arg(n));
     }
     QWidget* hole(int n) const { return window->findChild<QWidget*>(QStringLiteral("B%1").arg(n)); }
     QLabel* label(const char* name) const { return window->findChild<QLabel*>(QLatin1String(name)); }

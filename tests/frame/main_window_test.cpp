@@ -10,7 +10,7 @@
 #include "game/BoardPanel.h"
 #include "setup/core/Games.h"
 #include "tests/support/ProgramFixture.h"
-#include "widgets/TOfficeLabel.h"
+#include "widgets/LinkLabel.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -139,7 +139,7 @@ private slots:
         QCoreApplication::sendEvent(program.child<QToolButton>("TB3"), &enter);
         QCOMPARE(status->panelText(), QStringLiteral("      Zobrazí tabulku nejlepších hráčů"));
         // Also from another window of the program: the help balloon's links.
-        QCoreApplication::sendEvent(program.windows->NapovedaDialog().findChild<TOfficeLabel*>(QStringLiteral("OfficeLabel2")), &enter);
+        QCoreApplication::sendEvent(program.windows->NapovedaDialog().findChild<LinkLabel*>(QStringLiteral("OfficeLabel2")), &enter);
         QCOMPARE(status->panelText(), QStringLiteral("      Uzavře dialogové okno s nápovědou"));
         // A disabled menu item under the pointer still tells what it does.
         auto* soubor = program.main().findChild<QMenu*>(QStringLiteral("Soubor1Menu"));
@@ -320,8 +320,8 @@ private slots:
             program.start();
             auto* menu = program.child<QAction>("EM");
             auto* toolbar = program.child<QToolButton>("EM1");
-            auto* welcome = program.welcome().findChild<TOfficeLabel*>(QStringLiteral("OfficeLabel3"));
-            auto* topic = program.windows->NapovedaDialog().findChild<TOfficeLabel*>(QStringLiteral("OfficeLabel9"));
+            auto* welcome = program.welcome().findChild<LinkLabel*>(QStringLiteral("OfficeLabel3"));
+            auto* topic = program.windows->NapovedaDialog().findChild<LinkLabel*>(QStringLiteral("OfficeLabel9"));
             QCOMPARE(menu->isEnabled(), present);
             QCOMPARE(toolbar->isEnabled(), present);
             QCOMPARE(welcome->isEnabled(), present);
@@ -391,16 +391,16 @@ private slots:
                                      "OfficeLabel16", "OfficeLabel7", "OfficeLabel5"};
         int previousTop = -1;
         for (const char* name : links) {
-            auto* link = list->findChild<TOfficeLabel*>(QLatin1String(name));
+            auto* link = list->findChild<LinkLabel*>(QLatin1String(name));
             QVERIFY(link->y() > previousTop);
             previousTop = link->y();
         }
-        QTest::mouseClick(list->findChild<TOfficeLabel*>(QStringLiteral("OfficeLabel6")), Qt::LeftButton);
+        QTest::mouseClick(list->findChild<LinkLabel*>(QStringLiteral("OfficeLabel6")), Qt::LeftButton);
         QCOMPARE(title->text(), QStringLiteral("Šéfovská pojistka"));
         QVERIFY(help.findChild<QLabel*>(QStringLiteral("Label2"))->text().contains(QStringLiteral("a Vy  nechcete")));
         QVERIFY(!help.findChild<QLabel*>(QStringLiteral("Label3"))->text().isEmpty());
         QVERIFY(list->isHidden());
-        QTest::mouseClick(list->findChild<TOfficeLabel*>(QStringLiteral("OfficeLabel5")), Qt::LeftButton); // hidden: nothing
+        QTest::mouseClick(list->findChild<LinkLabel*>(QStringLiteral("OfficeLabel5")), Qt::LeftButton); // hidden: nothing
         QTest::keyClick(&help, Qt::Key_Return);
         QVERIFY(help.isVisible());
         QTest::keyClick(&help, Qt::Key_Escape);

@@ -2,7 +2,7 @@
 #include "pictures/LayoutThumbnails.h"
 #include "setup/core/Games.h"
 #include "tests/setup/NewGameProgram.h"
-#include "widgets/THemisphereButton.h"
+#include "widgets/HemisphereButton.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,7 +37,7 @@ PositionSet markedOf(TStandardDialog& dialog)
 {
     PositionSet marked;
     for (int n = 1; n <= kPositionCount; ++n) {
-        const ColourNumber face = dialog.findChild<THemisphereButton*>(QStringLiteral("L%1").arg(n))->faceColor();
+        const ColourNumber face = dialog.findChild<HemisphereButton*>(QStringLiteral("L%1").arg(n))->faceColor();
         if (face != TStandardDialog::kUnmarked)
             marked = marked | (face == TStandardDialog::kMarked ? PositionSet{n} : PositionSet::all());
     }
@@ -148,9 +148,9 @@ private slots:
         for (int n = 1; n <= 7; ++n) {
             const QImage& miniature = pictures::layoutThumbnail(n);
             QCOMPARE(dialog.ImageList1()[n - 1], miniature);
-            auto* button = dialog.findChild<TTransparentButton2*>(QStringLiteral("T%1").arg(n));
-            QCOMPARE(button->images()[TTransparentButton2::kActiveSlot], miniature);
-            QCOMPARE(button->images()[TTransparentButton2::kDownSlot], miniature);
+            auto* button = dialog.findChild<PictureButton*>(QStringLiteral("T%1").arg(n));
+            QCOMPARE(button->images()[PictureButton::kActiveSlot], miniature);
+            QCOMPARE(button->images()[PictureButton::kDownSlot], miniature);
             auto* number = dialog.findChild<QLabel*>(QStringLiteral("Label%1").arg(n + 1));
             QCOMPARE(number->text(), QString::number(n));
             QVERIFY(qAbs(number->geometry().center().x() - button->geometry().center().x()) <= 1);

@@ -1,6 +1,6 @@
 #include "tests/support/ScreenDesktop.h"
 #include "widgets/BalloonShape.h"
-#include "widgets/tformshape.h"
+#include "widgets/BalloonShaper.h"
 
 #include "tests/widgets/WidgetTestSupport.h"
 
@@ -29,13 +29,13 @@ private slots:
     void outlineLiesAlongTheMask_data()
     {
         QTest::addColumn<QSize>("size");
-        QTest::addColumn<TBalloonPosition>("position");
-        QTest::addRow("412 x 140, bottom right") << QSize(412, 140) << TBalloonPosition::bpBottomRight;
-        const std::pair<const char*, TBalloonPosition> positions[] = {
-            {"top left", TBalloonPosition::bpTopLeft},       {"left top", TBalloonPosition::bpLeftTop},
-            {"top right", TBalloonPosition::bpTopRight},     {"right top", TBalloonPosition::bpRightTop},
-            {"bottom left", TBalloonPosition::bpBottomLeft}, {"left bottom", TBalloonPosition::bpLeftBottom},
-            {"right bottom", TBalloonPosition::bpRightBottom}, {"none", TBalloonPosition::bpNone},
+        QTest::addColumn<BalloonTail>("position");
+        QTest::addRow("412 x 140, bottom right") << QSize(412, 140) << BalloonTail::BottomRight;
+        const std::pair<const char*, BalloonTail> positions[] = {
+            {"top left", BalloonTail::TopLeft},       {"left top", BalloonTail::LeftTop},
+            {"top right", BalloonTail::TopRight},     {"right top", BalloonTail::RightTop},
+            {"bottom left", BalloonTail::BottomLeft}, {"left bottom", BalloonTail::LeftBottom},
+            {"right bottom", BalloonTail::RightBottom}, {"none", BalloonTail::None},
         };
         for (const auto& [name, position] : positions)
             QTest::addRow("160 x 115, %s", name) << QSize(160, 115) << position;
@@ -46,12 +46,12 @@ private slots:
     void outlineLiesAlongTheMask()
     {
         QFETCH(QSize, size);
-        QFETCH(TBalloonPosition, position);
+        QFETCH(BalloonTail, position);
         const ScreenDesktop::PlainDesktop desktop(kDesktop);
         QWidget form;
         form.setFixedSize(size);
         WidgetTestSupport::fillBackground(form, WidgetTestSupport::kBalloonColour);
-        auto* shape = new tformshape(&form);
+        auto* shape = new BalloonShaper(&form);
         shape->setBalloonPosition(position);
         shape->setReshape(true);
         form.move(kPlace);

@@ -1,8 +1,8 @@
 #include "widgets/ColourNumber.h"
 #include "widgets/LampPictures.h"
-#include "widgets/TOfficeButton.h"
-#include "widgets/TOfficeLabel.h"
-#include "widgets/TTransparentButton2.h"
+#include "widgets/FlatButton.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/PictureButton.h"
 
 #include "tests/widgets/WidgetTestSupport.h"
 
@@ -16,24 +16,24 @@ using namespace WidgetTestSupport;
 
 namespace {
 
-enum class FlatKind { OfficeButton, OfficeLabel, TransparentButton2 };
+enum class FlatKind { FlatButton, LinkLabel, PictureButton };
 
 // A flat control of the given kind with a spy on its clicks.
 std::pair<FlatControl*, std::unique_ptr<QSignalSpy>> flatControl(FlatKind kind, QWidget* parent)
 {
     switch (kind) {
-    case FlatKind::OfficeButton: {
-        auto* button = new TOfficeButton(parent);
-        return {button, std::make_unique<QSignalSpy>(button, &TOfficeButton::clicked)};
+    case FlatKind::FlatButton: {
+        auto* button = new FlatButton(parent);
+        return {button, std::make_unique<QSignalSpy>(button, &FlatButton::clicked)};
     }
-    case FlatKind::OfficeLabel: {
-        auto* label = new TOfficeLabel(parent);
-        return {label, std::make_unique<QSignalSpy>(label, &TOfficeLabel::clicked)};
+    case FlatKind::LinkLabel: {
+        auto* label = new LinkLabel(parent);
+        return {label, std::make_unique<QSignalSpy>(label, &LinkLabel::clicked)};
     }
-    case FlatKind::TransparentButton2: break;
+    case FlatKind::PictureButton: break;
     }
-    auto* button = new TTransparentButton2(parent);
-    return {button, std::make_unique<QSignalSpy>(button, &TTransparentButton2::clicked)};
+    auto* button = new PictureButton(parent);
+    return {button, std::make_unique<QSignalSpy>(button, &PictureButton::clicked)};
 }
 
 } // namespace
@@ -112,9 +112,9 @@ private slots:
         QTest::addColumn<bool>("pressMakesHot");
         QTest::addColumn<bool>("moveOutLetsGo");
         QTest::addColumn<bool>("otherReleaseLetsGo");
-        QTest::newRow("TOfficeButton") << FlatKind::OfficeButton << true << true << false << true;
-        QTest::newRow("TOfficeLabel") << FlatKind::OfficeLabel << true << true << false << true;
-        QTest::newRow("TTransparentButton2") << FlatKind::TransparentButton2 << false << false << true << false;
+        QTest::newRow("FlatButton") << FlatKind::FlatButton << true << true << false << true;
+        QTest::newRow("LinkLabel") << FlatKind::LinkLabel << true << true << false << true;
+        QTest::newRow("PictureButton") << FlatKind::PictureButton << false << false << true << false;
     }
 
     void eachControlKeepsItsMouseRules()
@@ -152,11 +152,11 @@ private slots:
         QCOMPARE(clicks->count(), otherReleaseLetsGo ? 0 : 1);
     }
 
-    // TOfficeButton ---------------------------------------------------------
+    // FlatButton ---------------------------------------------------------
 
-    void newOfficeButtonHasItsDefaults()
+    void newFlatButtonHasItsDefaults()
     {
-        TOfficeButton button;
+        FlatButton button;
         QCOMPARE(button.size(), QSize(100, 25));
         QCOMPARE(button.caption(), QStringLiteral("OfficeButton"));
         QCOMPARE(button.borderColor(), ColourNumber(8421504));
@@ -171,8 +171,8 @@ private slots:
     void officeButtonFollowsThePointer()
     {
         auto parent = colouredParent(kBalloonColour);
-        auto* button = new TOfficeButton(parent.get());
-        QSignalSpy clicks(button, &TOfficeButton::clicked);
+        auto* button = new FlatButton(parent.get());
+        QSignalSpy clicks(button, &FlatButton::clicked);
         enter(button);
         QVERIFY(button->isHot());
         QCOMPARE(button->lampName(), QStringLiteral("ON"));
@@ -203,12 +203,12 @@ private slots:
         QCOMPARE(button->lampName(), QStringLiteral("OFF"));
     }
 
-    void disabledOfficeButtonIgnoresThePointer()
+    void disabledFlatButtonIgnoresThePointer()
     {
         auto parent = colouredParent(kBalloonColour);
-        auto* button = new TOfficeButton(parent.get());
+        auto* button = new FlatButton(parent.get());
         button->setEnabled(false);
-        QSignalSpy clicks(button, &TOfficeButton::clicked);
+        QSignalSpy clicks(button, &FlatButton::clicked);
         enter(button);
         QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(50, 12));
         QVERIFY(!button->isHot());
@@ -219,7 +219,7 @@ private slots:
     void officeButtonPaintsItsStates()
     {
         auto parent = colouredParent(kBalloonColour);
-        auto* button = new TOfficeButton(parent.get());
+        auto* button = new FlatButton(parent.get());
         button->setGeometry(10, 10, 64, 20);
         button->setCaption(QString());
         const QColor balloon = toQColor(kBalloonColour);
@@ -261,7 +261,7 @@ private slots:
     void disabledCaptionIsGray()
     {
         auto parent = colouredParent(kBalloonColour);
-        auto* button = new TOfficeButton(parent.get());
+        auto* button = new FlatButton(parent.get());
         button->setCaption(QStringLiteral("WWW"));
         const QRect captionArea(30, 4, 60, 17);
         QVERIFY(countInk(onParent(button), captionArea, Qt::black) > 5);
@@ -271,17 +271,17 @@ private slots:
         QVERIFY(countInk(picture, captionArea, toQColor(kClGray)) > 5);
     }
 
-    // TOfficeLabel ----------------------------------------------------------
+    // LinkLabel ----------------------------------------------------------
 
-    void newOfficeLabelHasItsDefaults()
+    void newLinkLabelHasItsDefaults()
     {
-        TOfficeLabel label;
+        LinkLabel label;
         QCOMPARE(label.size(), QSize(100, 17));
         QCOMPARE(label.caption(), QStringLiteral("OfficeLabel"));
         QCOMPARE(label.font().family(), QStringLiteral("MS Sans Serif"));
         QCOMPARE(label.font().pointSize(), 8);
         QCOMPARE(label.labelColor(), ColourNumber(12632256));
-        QCOMPARE(label.ledType(), TLEDType::RoundLED);
+        QCOMPARE(label.lampShape(), LinkLamp::Round);
         QCOMPARE(label.transparent(), true);
         QCOMPARE(label.textRect().left(), 25);
         QCOMPARE(label.focusRect(), QRect(QPoint(22, 0), QPoint(98, 16)));
@@ -289,20 +289,20 @@ private slots:
 
     void labelLampFollowsTypeAndState_data()
     {
-        QTest::addColumn<TLEDType>("type");
+        QTest::addColumn<LinkLamp>("type");
         QTest::addColumn<QStringList>("names");
-        QTest::newRow("round") << TLEDType::RoundLED << QStringList{"OFFRND", "ONRND", "DOWNRND"};
-        QTest::newRow("down") << TLEDType::TriLEDDown << QStringList{"OFF3DWN", "ON3DWN", "DOWN3DWN"};
-        QTest::newRow("up") << TLEDType::TriLEDUp << QStringList{"OFF3UP", "ON3UP", "DOWN3UP"};
+        QTest::newRow("round") << LinkLamp::Round << QStringList{"OFFRND", "ONRND", "DOWNRND"};
+        QTest::newRow("down") << LinkLamp::TriangleDown << QStringList{"OFF3DWN", "ON3DWN", "DOWN3DWN"};
+        QTest::newRow("up") << LinkLamp::TriangleUp << QStringList{"OFF3UP", "ON3UP", "DOWN3UP"};
     }
 
     void labelLampFollowsTypeAndState()
     {
-        QFETCH(TLEDType, type);
+        QFETCH(LinkLamp, type);
         QFETCH(QStringList, names);
         auto parent = colouredParent(kBalloonColour);
-        auto* label = new TOfficeLabel(parent.get());
-        label->setLEDType(type);
+        auto* label = new LinkLabel(parent.get());
+        label->setLampShape(type);
         QCOMPARE(label->lampName(), names[0]);
         enter(label);
         QCOMPARE(label->lampName(), names[1]);
@@ -322,9 +322,9 @@ private slots:
     void pressedLabelShowsTheFocusFrameAndErasesIt()
     {
         auto parent = colouredParent(kBalloonColour);
-        auto* label = new TOfficeLabel(parent.get());
+        auto* label = new LinkLabel(parent.get());
         label->setGeometry(0, 0, 130, 17);
-        QSignalSpy clicks(label, &TOfficeLabel::clicked);
+        QSignalSpy clicks(label, &LinkLabel::clicked);
         const QRect frameLeft(22, 0, 1, 17);
         QCOMPARE(countColour(onParent(label), frameLeft, Qt::black), 0);
 
@@ -351,7 +351,7 @@ private slots:
     void opaqueLabelFillsItsColour()
     {
         auto parent = colouredParent(kBalloonColour);
-        auto* label = new TOfficeLabel(parent.get());
+        auto* label = new LinkLabel(parent.get());
         label->setCaption(QString());
         QCOMPARE(onParent(label).pixelColor(60, 8), toQColor(kBalloonColour));
         label->setTransparent(false);
@@ -362,11 +362,11 @@ private slots:
     void disabledLabelStaysDarkAndSilent()
     {
         auto parent = colouredParent(kBalloonColour);
-        auto* label = new TOfficeLabel(parent.get());
+        auto* label = new LinkLabel(parent.get());
         label->setGeometry(0, 0, 130, 17);
         label->setCaption(QStringLiteral("Manuál"));
         label->setEnabled(false);
-        QSignalSpy clicks(label, &TOfficeLabel::clicked);
+        QSignalSpy clicks(label, &LinkLabel::clicked);
         enter(label);
         QTest::mousePress(label, Qt::LeftButton, Qt::NoModifier, QPoint(40, 8));
         QCOMPARE(label->lampName(), QStringLiteral("OFFRND"));
@@ -385,9 +385,9 @@ private slots:
     void pointerDownAColumnLightsOneLampAtATime()
     {
         auto parent = colouredParent(kBalloonColour);
-        QList<TOfficeLabel*> labels;
+        QList<LinkLabel*> labels;
         for (int i = 0; i < 4; ++i) {
-            auto* label = new TOfficeLabel(parent.get());
+            auto* label = new LinkLabel(parent.get());
             label->setGeometry(10, 10 + i * 25, 130, 17);
             labels.append(label);
         }
@@ -395,7 +395,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(parent.get()));
         const auto litLamps = [&] {
             int lit = 0;
-            for (TOfficeLabel* label : labels)
+            for (LinkLabel* label : labels)
                 lit += label->lampName() != QStringLiteral("OFFRND");
             return lit;
         };
@@ -409,18 +409,18 @@ private slots:
         }
     }
 
-    // TTransparentButton2 ---------------------------------------------------
+    // PictureButton ---------------------------------------------------
 
     void newPictureButtonHasItsDefaults()
     {
-        TTransparentButton2 button;
+        PictureButton button;
         QCOMPARE(button.size(), QSize(40, 40));
         QCOMPARE(button.autoGray(), true);
         QCOMPARE(button.borderWidth(), 1);
         QCOMPARE(button.color(), ColourNumber(0xFFFFFF));
         QCOMPARE(button.isDown(), false);
         QCOMPARE(button.hiFont(), button.font());
-        QCOMPARE(button.frameStyle(), TFrameStyle::fsExplorer);
+        QCOMPARE(button.frameStyle(), FrameStyle::WhileHot);
         QCOMPARE(button.activeIndex(), -1);
         QCOMPARE(button.grayIndex(), -1);
         QCOMPARE(button.disabledIndex(), -1);
@@ -438,10 +438,10 @@ private slots:
         QImage picture(2, 1, QImage::Format_ARGB32);
         picture.setPixel(0, 0, qRgba(200, 100, 50, 255));
         picture.setPixel(1, 0, qRgba(0, 0, 255, 128));
-        const QImage gray = TTransparentButton2::grayImage(picture);
+        const QImage gray = PictureButton::grayImage(picture);
         QCOMPARE(gray.pixel(0, 0), qRgba(124, 124, 124, 255)); // 12450 / 100
         QCOMPARE(gray.pixel(1, 0), qRgba(28, 28, 28, 128));    // 2805 / 100, alpha kept
-        QVERIFY(TTransparentButton2::grayImage(QImage()).isNull());
+        QVERIFY(PictureButton::grayImage(QImage()).isNull());
     }
 
     void disabledImageIsEngraved()
@@ -453,7 +453,7 @@ private slots:
         picture.setPixel(1, 1, qRgb(0, 0, 0));
         picture.setPixel(2, 1, qRgb(255, 0, 0));
         picture.setPixel(4, 3, qRgb(10, 10, 10));
-        const QImage engraved = TTransparentButton2::disabledImage(picture);
+        const QImage engraved = PictureButton::disabledImage(picture);
         const QRgb shadow = qRgb(128, 128, 128);
         const QRgb highlight = qRgb(255, 255, 255);
         QCOMPARE(engraved.size(), picture.size());
@@ -470,37 +470,37 @@ private slots:
 
     void imageListIsRebuiltFromTheActiveImage()
     {
-        TTransparentButton2 button;
+        PictureButton button;
         const QImage red = solidPicture(QSize(8, 8), Qt::red);
         const QImage blue = solidPicture(QSize(8, 8), Qt::blue);
         button.setActiveImage({blue, red});
         button.setActiveIndex(1);
-        QCOMPARE(button.images()[TTransparentButton2::kActiveSlot], red);
-        QCOMPARE(button.images()[TTransparentButton2::kDownSlot], red);
-        QCOMPARE(button.images()[TTransparentButton2::kGraySlot], TTransparentButton2::grayImage(red));
-        QCOMPARE(button.images()[TTransparentButton2::kDisabledSlot], TTransparentButton2::disabledImage(red));
+        QCOMPARE(button.images()[PictureButton::kActiveSlot], red);
+        QCOMPARE(button.images()[PictureButton::kDownSlot], red);
+        QCOMPARE(button.images()[PictureButton::kGraySlot], PictureButton::grayImage(red));
+        QCOMPARE(button.images()[PictureButton::kDisabledSlot], PictureButton::disabledImage(red));
 
         button.setDownImage({blue});
         button.setDownIndex(0);
         button.setGrayImage({blue});
         button.setGrayIndex(3); // outside the list: still generated
-        QCOMPARE(button.images()[TTransparentButton2::kDownSlot], blue);
-        QCOMPARE(button.images()[TTransparentButton2::kGraySlot], TTransparentButton2::grayImage(red));
+        QCOMPARE(button.images()[PictureButton::kDownSlot], blue);
+        QCOMPARE(button.images()[PictureButton::kGraySlot], PictureButton::grayImage(red));
         button.setGrayIndex(0);
         button.setDisabledImage({blue});
         button.setDisabledIndex(0);
-        QCOMPARE(button.images()[TTransparentButton2::kGraySlot], blue);
-        QCOMPARE(button.images()[TTransparentButton2::kDisabledSlot], blue);
+        QCOMPARE(button.images()[PictureButton::kGraySlot], blue);
+        QCOMPARE(button.images()[PictureButton::kDisabledSlot], blue);
     }
 
     void pictureButtonIsGrayUntilThePointerComes()
     {
         auto parent = colouredParent(kBalloonColour);
-        auto* button = new TTransparentButton2(parent.get());
+        auto* button = new PictureButton(parent.get());
         button->setActiveImage({solidPicture(QSize(20, 20), QColor(200, 100, 50))});
         button->setActiveIndex(0);
         const QColor gray(124, 124, 124);
-        QCOMPARE(button->currentSlot(), TTransparentButton2::kGraySlot);
+        QCOMPARE(button->currentSlot(), PictureButton::kGraySlot);
         QImage picture = onParent(button);
         QCOMPARE(picture.pixelColor(20, 20), gray);
         QCOMPARE(picture.pixelColor(3, 3), toQColor(kBalloonColour));
@@ -516,10 +516,10 @@ private slots:
         QCOMPARE(onParent(button).pixelColor(20, 20), gray);
 
         button->setAutoGray(false);
-        QCOMPARE(button->currentSlot(), TTransparentButton2::kActiveSlot);
+        QCOMPARE(button->currentSlot(), PictureButton::kActiveSlot);
         button->setAutoGray(true);
-        button->setFrameStyle(TFrameStyle::fsMono);
-        QCOMPARE(button->currentSlot(), TTransparentButton2::kActiveSlot);
+        button->setFrameStyle(FrameStyle::Mono);
+        QCOMPARE(button->currentSlot(), PictureButton::kActiveSlot);
         QCOMPARE(onParent(button).pixelColor(0, 0), QColor(Qt::black));
         QCOMPARE(onParent(button).pixelColor(39, 39), QColor(Qt::black));
     }
@@ -527,16 +527,16 @@ private slots:
     void pictureButtonPressFollowsThePointer()
     {
         auto parent = colouredParent(kBalloonColour);
-        auto* button = new TTransparentButton2(parent.get());
+        auto* button = new PictureButton(parent.get());
         QImage picture = solidPicture(QSize(20, 20), Qt::blue);
         picture.setPixel(0, 0, qRgb(255, 0, 0));
         button->setActiveImage({picture});
         button->setActiveIndex(0);
-        QSignalSpy clicks(button, &TTransparentButton2::clicked);
+        QSignalSpy clicks(button, &PictureButton::clicked);
         enter(button);
         QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
         QVERIFY(button->isPressed());
-        QCOMPARE(button->currentSlot(), TTransparentButton2::kDownSlot);
+        QCOMPARE(button->currentSlot(), PictureButton::kDownSlot);
         QImage shown = onParent(button);
         QCOMPARE(shown.pixelColor(11, 11), QColor(Qt::red)); // moved 1 right and down
         QCOMPARE(shown.pixelColor(0, 0), toQColor(kClGray)); // sunken frame
@@ -567,7 +567,7 @@ private slots:
     void downButtonStaysPressedAndSunken()
     {
         auto parent = colouredParent(kBalloonColour);
-        auto* button = new TTransparentButton2(parent.get());
+        auto* button = new PictureButton(parent.get());
         button->setDown(true);
         QCOMPARE(onParent(button).pixelColor(0, 0), toQColor(kClGray));
         QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
@@ -578,20 +578,20 @@ private slots:
     void disablingClearsTheStates()
     {
         auto parent = colouredParent(kBalloonColour);
-        auto* button = new TTransparentButton2(parent.get());
+        auto* button = new PictureButton(parent.get());
         QImage picture = solidPicture(QSize(20, 20), Qt::white);
         for (int y = 5; y < 15; ++y)
             for (int x = 5; x < 15; ++x)
                 picture.setPixel(x, y, qRgb(0, 0, 255));
         button->setActiveImage({picture});
         button->setActiveIndex(0);
-        QSignalSpy clicks(button, &TTransparentButton2::clicked);
+        QSignalSpy clicks(button, &PictureButton::clicked);
         enter(button);
         QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
         button->setEnabled(false);
         QVERIFY(!button->isHot());
         QVERIFY(!button->isPressed());
-        QCOMPARE(button->currentSlot(), TTransparentButton2::kDisabledSlot);
+        QCOMPARE(button->currentSlot(), PictureButton::kDisabledSlot);
         const QImage shown = onParent(button);
         QCOMPARE(shown.pixelColor(20, 20), toQColor(kClGray));
         QCOMPARE(shown.pixelColor(25, 25), QColor(Qt::white)); // the engraving's light edge
@@ -603,7 +603,7 @@ private slots:
     void captionUsesTheHotFontAndOpaqueColour()
     {
         auto parent = colouredParent(kBalloonColour);
-        auto* button = new TTransparentButton2(parent.get());
+        auto* button = new PictureButton(parent.get());
         button->setTransparent(false);
         button->setColor(0x00FF00);
         QCOMPARE(onParent(button).pixelColor(20, 20), QColor(Qt::green));
@@ -623,9 +623,9 @@ private slots:
     void acceleratorKeyClicksTheButton()
     {
         auto parent = colouredParent(kBalloonColour);
-        auto* button = new TTransparentButton2(parent.get());
+        auto* button = new PictureButton(parent.get());
         button->setCaption(QStringLiteral("&Hra"));
-        QSignalSpy clicks(button, &TTransparentButton2::clicked);
+        QSignalSpy clicks(button, &PictureButton::clicked);
         parent->show();
         parent->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(parent.get()));

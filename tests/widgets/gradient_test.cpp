@@ -1,6 +1,6 @@
 #include "widgets/GradientFill.h"
-#include "widgets/TGradProgress.h"
-#include "widgets/TGradText.h"
+#include "widgets/GradientProgress.h"
+#include "widgets/GradientText.h"
 
 #include "tests/widgets/WidgetTestSupport.h"
 
@@ -24,11 +24,11 @@ std::unique_ptr<QWidget> greenParent()
 }
 
 // The splash's meter: horizontal, no bevel, white to red on black.
-TGradProgress* splashMeter(QWidget* parent)
+GradientProgress* splashMeter(QWidget* parent)
 {
-    auto* meter = new TGradProgress(parent);
+    auto* meter = new GradientProgress(parent);
     meter->setGeometry(0, 0, 231, 17);
-    meter->setBevelStyle(TBevelStyle::bsNone);
+    meter->setBevelStyle(BevelStyle::None);
     meter->setShowPercent(false);
     meter->setStartColor(kWhite);
     meter->setEndColor(kRed);
@@ -37,15 +37,15 @@ TGradProgress* splashMeter(QWidget* parent)
 }
 
 // One change of a title's look.
-using TitleChange = std::function<void(TGradText&)>;
+using TitleChange = std::function<void(GradientText&)>;
 
 // A two-line title in red to blue as it shows on a green parent once its
 // size has settled, with a change made before its first paint or after it.
 QImage shownTitle(const TitleChange& change, bool afterAPaint)
 {
     auto parent = greenParent();
-    auto* text = new TGradText(parent.get());
-    text->setGradientStyle(TGradientStyle::gsHorizontal);
+    auto* text = new GradientText(parent.get());
+    text->setGradientStyle(GradientStyle::Horizontal);
     text->setBeginColor(kRed);
     text->setEndColor(kBlue);
     text->setLines({QStringLiteral("Pelikor"), QStringLiteral("2000 a verze")});
@@ -109,30 +109,30 @@ private slots:
     void everyStyleLaysItsBands()
     {
         const auto gray = [](int level) { return qRgb(level, level, level); };
-        const QImage horizontal = GradientFill::paint(QSize(512, 3), TGradientStyle::gsHorizontal, kBlack, kWhite);
+        const QImage horizontal = GradientFill::paint(QSize(512, 3), GradientStyle::Horizontal, kBlack, kWhite);
         QCOMPARE(horizontal.pixel(0, 0), gray(0));
         QCOMPARE(horizontal.pixel(10, 2), gray(5));
         QCOMPARE(horizontal.pixel(511, 1), gray(255));
 
-        const QImage vertical = GradientFill::paint(QSize(3, 512), TGradientStyle::gsVertical, kBlack, kWhite);
+        const QImage vertical = GradientFill::paint(QSize(3, 512), GradientStyle::Vertical, kBlack, kWhite);
         QCOMPARE(vertical.pixel(2, 10), gray(5));
         QCOMPARE(vertical.pixel(0, 300), gray(150));
 
-        const QImage rectangle = GradientFill::paint(QSize(512, 512), TGradientStyle::gsRectangle, kBlack, kWhite);
+        const QImage rectangle = GradientFill::paint(QSize(512, 512), GradientStyle::Rectangle, kBlack, kWhite);
         QCOMPARE(rectangle.pixel(0, 0), gray(0));
         QCOMPARE(rectangle.pixel(511, 300), gray(0));
         QCOMPARE(rectangle.pixel(256, 256), gray(255));
         QCOMPARE(rectangle.pixel(100, 300), gray(100)); // 100 from the left, 211 from the bottom
         QCOMPARE(rectangle.pixel(300, 40), gray(40));
 
-        const QImage vertCenter = GradientFill::paint(QSize(4, 512), TGradientStyle::gsVertCenter, kBlack, kWhite);
+        const QImage vertCenter = GradientFill::paint(QSize(4, 512), GradientStyle::VerticalCentre, kBlack, kWhite);
         QCOMPARE(vertCenter.pixel(0, 0), gray(0));
         QCOMPARE(vertCenter.pixel(3, 511), gray(0));
         QCOMPARE(vertCenter.pixel(1, 30), gray(30));
         QCOMPARE(vertCenter.pixel(1, 481), gray(30));
         QCOMPARE(vertCenter.pixel(2, 256), gray(255));
 
-        const QImage horizCenter = GradientFill::paint(QSize(512, 4), TGradientStyle::gsHorizCenter, kBlack, kWhite);
+        const QImage horizCenter = GradientFill::paint(QSize(512, 4), GradientStyle::HorizontalCentre, kBlack, kWhite);
         QCOMPARE(horizCenter.pixel(70, 0), gray(70));
         QCOMPARE(horizCenter.pixel(441, 3), gray(70));
         QCOMPARE(horizCenter.pixel(255, 2), gray(255));
@@ -140,26 +140,26 @@ private slots:
 
     void gradientOnSmallAreasUsesTheLastBand()
     {
-        const QImage narrow = GradientFill::paint(QSize(10, 1), TGradientStyle::gsHorizontal, kBlack, kWhite);
+        const QImage narrow = GradientFill::paint(QSize(10, 1), GradientStyle::Horizontal, kBlack, kWhite);
         // Pixel 0 holds bands 0..25, pixel 9 bands 231..255.
         QCOMPARE(qRed(narrow.pixel(0, 0)), 25);
         QCOMPARE(qRed(narrow.pixel(9, 0)), 255);
-        const QImage odd = GradientFill::paint(QSize(1, 5), TGradientStyle::gsVertCenter, kBlack, kWhite);
+        const QImage odd = GradientFill::paint(QSize(1, 5), GradientStyle::VerticalCentre, kBlack, kWhite);
         QCOMPARE(qRed(odd.pixel(0, 2)), 255);
         QCOMPARE(odd.pixel(0, 0), odd.pixel(0, 4));
     }
 
-    // TGradText -------------------------------------------------------------
+    // GradientText -------------------------------------------------------------
 
-    void newGradTextHasItsDefaults()
+    void newGradientTextHasItsDefaults()
     {
-        TGradText text;
+        GradientText text;
         QCOMPARE(text.size(), QSize(75, 25));
         QCOMPARE(text.beginColor(), ColourNumber(65535));
         QCOMPARE(text.endColor(), ColourNumber(255));
-        QCOMPARE(text.gradientStyle(), TGradientStyle::gsVertical);
+        QCOMPARE(text.gradientStyle(), GradientStyle::Vertical);
         QCOMPARE(text.lines(), QStringList{QStringLiteral("GradText")});
-        QCOMPARE(text.justification(), TJustification::jCenter);
+        QCOMPARE(text.justification(), Justification::Centre);
         QCOMPARE(text.font().family(), QStringLiteral("Times New Roman"));
         QCOMPARE(text.font().pointSize(), 18);
         QVERIFY(text.font().bold());
@@ -168,7 +168,7 @@ private slots:
 
     void emptyLinesAreIgnored()
     {
-        TGradText text;
+        GradientText text;
         text.setLines({});
         QCOMPARE(text.lines(), QStringList{QStringLiteral("GradText")});
         text.setLines({QStringLiteral("A"), QStringLiteral("B")});
@@ -178,7 +178,7 @@ private slots:
     void controlFitsItsTextAtThePaint()
     {
         auto parent = greenParent();
-        auto* text = new TGradText(parent.get());
+        auto* text = new GradientText(parent.get());
         text->move(30, 40);
         parent->show();
         QVERIFY(QTest::qWaitForWindowExposed(parent.get()));
@@ -199,8 +199,8 @@ private slots:
     void lettersCarryTheGradientAndTheGroundIsSeeThrough()
     {
         auto parent = greenParent();
-        auto* text = new TGradText(parent.get());
-        text->setGradientStyle(TGradientStyle::gsHorizontal);
+        auto* text = new GradientText(parent.get());
+        text->setGradientStyle(GradientStyle::Horizontal);
         text->setBeginColor(kRed);
         text->setEndColor(kBlue);
         text->resize(400, 25);
@@ -232,13 +232,13 @@ private slots:
     void changedTitleIsPaintedAnew_data()
     {
         QTest::addColumn<TitleChange>("change");
-        QTest::addRow("begin colour") << TitleChange([](TGradText& t) { t.setBeginColor(kBlack); });
-        QTest::addRow("end colour") << TitleChange([](TGradText& t) { t.setEndColor(kWhite); });
-        QTest::addRow("style") << TitleChange([](TGradText& t) { t.setGradientStyle(TGradientStyle::gsVertical); });
-        QTest::addRow("lines") << TitleChange([](TGradText& t) { t.setLines({QStringLiteral("Pelikor 2000")}); });
-        QTest::addRow("justification") << TitleChange([](TGradText& t) { t.setJustification(TJustification::jRight); });
+        QTest::addRow("begin colour") << TitleChange([](GradientText& t) { t.setBeginColor(kBlack); });
+        QTest::addRow("end colour") << TitleChange([](GradientText& t) { t.setEndColor(kWhite); });
+        QTest::addRow("style") << TitleChange([](GradientText& t) { t.setGradientStyle(GradientStyle::Vertical); });
+        QTest::addRow("lines") << TitleChange([](GradientText& t) { t.setLines({QStringLiteral("Pelikor 2000")}); });
+        QTest::addRow("justification") << TitleChange([](GradientText& t) { t.setJustification(Justification::Right); });
         const auto font = [](void (*change)(QFont&)) {
-            return TitleChange([change](TGradText& t) { QFont font = t.font(); change(font); t.setFont(font); });
+            return TitleChange([change](GradientText& t) { QFont font = t.font(); change(font); t.setFont(font); });
         };
         QTest::addRow("font size") << font([](QFont& f) { f.setPixelSize(30); });
         QTest::addRow("font of the same measure") << font([](QFont& f) { f.setUnderline(true); });
@@ -250,15 +250,15 @@ private slots:
     {
         QFETCH(TitleChange, change);
         const QImage changed = shownTitle(change, true);
-        QVERIFY(changed != shownTitle([](TGradText&) {}, true));
+        QVERIFY(changed != shownTitle([](GradientText&) {}, true));
         QCOMPARE(changed, shownTitle(change, false));
     }
 
-    // TGradProgress ---------------------------------------------------------
+    // GradientProgress ---------------------------------------------------------
 
     void positionAndMaximumRules()
     {
-        TGradProgress meter;
+        GradientProgress meter;
         QCOMPARE(meter.maxValue(), 100);
         QCOMPARE(meter.position(), 0);
         meter.setPosition(40);
@@ -281,7 +281,7 @@ private slots:
     void emptyMeterShowsOnlyTheBackground()
     {
         auto parent = greenParent();
-        TGradProgress* meter = splashMeter(parent.get());
+        GradientProgress* meter = splashMeter(parent.get());
         const QImage shown = onParent(meter);
         for (int x = 1; x < 230; ++x)
             QCOMPARE(shown.pixelColor(x, 8), QColor(Qt::black));
@@ -292,7 +292,7 @@ private slots:
     void fullMeterEndsInTheEndColour()
     {
         auto parent = greenParent();
-        TGradProgress* meter = splashMeter(parent.get());
+        GradientProgress* meter = splashMeter(parent.get());
         meter->setPosition(100);
         QImage shown = onParent(meter);
         QCOMPARE(shown.pixelColor(230, 8), QColor(Qt::red));
@@ -308,7 +308,7 @@ private slots:
     void gradientIsSqueezedIntoTheFilledPart()
     {
         auto parent = greenParent();
-        TGradProgress* meter = splashMeter(parent.get());
+        GradientProgress* meter = splashMeter(parent.get());
         meter->setPosition(50);
         QCOMPARE(meter->filledLength(), 114); // 50 * 229 / 100
         const QImage shown = onParent(meter);
@@ -323,9 +323,9 @@ private slots:
     void verticalMeterFillsFromTheBottom()
     {
         auto parent = greenParent();
-        TGradProgress* meter = splashMeter(parent.get());
+        GradientProgress* meter = splashMeter(parent.get());
         meter->setGeometry(0, 0, 17, 102);
-        meter->setStyle(TGradientStyle::gsVertical);
+        meter->setStyle(GradientStyle::Vertical);
         meter->setPosition(50);
         QCOMPARE(meter->filledLength(), 50);
         const QImage shown = onParent(meter);
@@ -338,9 +338,9 @@ private slots:
     void bevelAndPercentage()
     {
         auto parent = greenParent();
-        auto* meter = new TGradProgress(parent.get());
+        auto* meter = new GradientProgress(parent.get());
         meter->setGeometry(0, 0, 200, 20);
-        meter->setBevelStyle(TBevelStyle::bsLowered);
+        meter->setBevelStyle(BevelStyle::Lowered);
         meter->setBevelWidth(2);
         meter->setBackColor(kBlack);
         meter->setFontColor(kWhite);
@@ -363,7 +363,7 @@ private slots:
             for (int y = 3; y < 17; ++y)
                 ink += shown.pixelColor(x, y) != QColor(Qt::black);
         QCOMPARE(ink, 0);
-        meter->setBevelStyle(TBevelStyle::bsRaised);
+        meter->setBevelStyle(BevelStyle::Raised);
         shown = onParent(meter);
         QCOMPARE(shown.pixelColor(0, 0), QColor(Qt::white));
         QCOMPARE(shown.pixelColor(199, 19), QColor(128, 128, 128));

@@ -1,4 +1,4 @@
-#include "widgets/THemisphereButton.h"
+#include "widgets/HemisphereButton.h"
 
 #include "tests/widgets/WidgetTestSupport.h"
 
@@ -14,15 +14,15 @@ class HemisphereButtonTest : public QObject {
 
     static constexpr ColourNumber kPegFace = 8421631;
 
-    static THemisphereButton* peg(QWidget* parent)
+    static HemisphereButton* peg(QWidget* parent)
     {
-        auto* button = new THemisphereButton(parent);
+        auto* button = new HemisphereButton(parent);
         button->setGeometry(10, 10, 40, 40);
         button->setFaceColor(kPegFace);
         return button;
     }
 
-    static void press(THemisphereButton* button, QPoint at, Qt::MouseButton which = Qt::LeftButton)
+    static void press(HemisphereButton* button, QPoint at, Qt::MouseButton which = Qt::LeftButton)
     {
         QTest::mousePress(button, which, Qt::NoModifier, at);
     }
@@ -30,15 +30,15 @@ class HemisphereButtonTest : public QObject {
 private slots:
     void newButtonHasItsDefaults()
     {
-        THemisphereButton button;
+        HemisphereButton button;
         QCOMPARE(button.size(), QSize(25, 25));
         QCOMPARE(button.allowAllUp(), false);
         QCOMPARE(button.attenControl(), 1.0);
-        QCOMPARE(button.bevelInner(), THemisphereBevel::hbNone);
-        QCOMPARE(button.bevelOuter(), THemisphereBevel::hbLowered);
+        QCOMPARE(button.bevelInner(), HemisphereBevel::None);
+        QCOMPARE(button.bevelOuter(), HemisphereBevel::Lowered);
         QCOMPARE(button.bevelWidth(), 2);
         QCOMPARE(button.borderColor(), ColourNumber(8421504));
-        QCOMPARE(button.borderStyle(), THemisphereBorderStyle::bsNone);
+        QCOMPARE(button.borderStyle(), HemisphereBorder::None);
         QVERIFY(button.caption().isEmpty());
         QCOMPARE(button.isDown(), false);
         QCOMPARE(button.faceColor(), ColourNumber(8421504));
@@ -56,7 +56,7 @@ private slots:
     void upAndDownImagesFollowTheShading()
     {
         QWidget parent;
-        THemisphereButton* button = peg(&parent);
+        HemisphereButton* button = peg(&parent);
         const QImage& up = button->upImage();
         const QImage& down = button->downImage();
         // Centre: s = 0.528 lights the face; the down image darkens it.
@@ -73,13 +73,13 @@ private slots:
     void loweredRingIsDarkUpperLeftAndLightLowerRight()
     {
         QWidget parent;
-        THemisphereButton* button = peg(&parent);
+        HemisphereButton* button = peg(&parent);
         // (6, 6) and (33, 33) lie 19.09 pixels from the centre: in the ring.
         QCOMPARE(button->upImage().pixel(6, 6), qRgb(106, 106, 106));
         QCOMPARE(button->upImage().pixel(33, 33), qRgb(254, 254, 254));
         QCOMPARE(button->downImage().pixel(6, 6), qRgb(106, 106, 106));
 
-        button->setBevelOuter(THemisphereBevel::hbRaised);
+        button->setBevelOuter(HemisphereBevel::Raised);
         QCOMPARE(button->upImage().pixel(6, 6), qRgb(254, 254, 254));
         QCOMPARE(button->upImage().pixel(33, 33), qRgb(106, 106, 106));
     }
@@ -87,7 +87,7 @@ private slots:
     void unshadedFaceIsThePlainColour()
     {
         QWidget parent;
-        THemisphereButton* button = peg(&parent);
+        HemisphereButton* button = peg(&parent);
         button->setFaceShaded(false);
         QCOMPARE(button->upImage().pixel(20, 20), qRgb(255, 128, 128));
         QCOMPARE(button->downImage().pixel(30, 30), qRgb(255, 128, 128));
@@ -96,7 +96,7 @@ private slots:
     void maskIsTheEllipse()
     {
         QWidget parent;
-        THemisphereButton* button = peg(&parent);
+        HemisphereButton* button = peg(&parent);
         const QImage& mask = button->maskImage();
         QCOMPARE(mask.pixel(0, 0), qRgb(255, 255, 255));
         QCOMPARE(mask.pixel(39, 39), qRgb(255, 255, 255));
@@ -109,7 +109,7 @@ private slots:
     void transparentFaceLeavesOnlyTheRing()
     {
         QWidget parent;
-        THemisphereButton* button = peg(&parent);
+        HemisphereButton* button = peg(&parent);
         button->setFaceTransparent(true);
         QCOMPARE(button->maskImage().pixel(20, 20), qRgb(255, 255, 255));
         QCOMPARE(button->maskImage().pixel(6, 6), qRgb(0, 0, 0));
@@ -118,7 +118,7 @@ private slots:
     void glyphDrawsFlatAndSkipsItsTransparentColour()
     {
         QWidget parent;
-        THemisphereButton* button = peg(&parent);
+        HemisphereButton* button = peg(&parent);
         button->setFaceShaded(false);
         button->setGlyphShaded(false);
         // A strip of two 4 x 4 glyphs: the first blue with a white corner
@@ -148,7 +148,7 @@ private slots:
     void mappedGlyphCoversTheWholeFace()
     {
         QWidget parent;
-        THemisphereButton* button = peg(&parent);
+        HemisphereButton* button = peg(&parent);
         button->setGlyphShaded(false);
         button->setGlyphTransparent(false);
         QImage glyph(2, 2, QImage::Format_RGB32);
@@ -167,16 +167,16 @@ private slots:
     void borderIsDrawnInsideTheRing()
     {
         QWidget parent;
-        THemisphereButton* button = peg(&parent);
+        HemisphereButton* button = peg(&parent);
         button->setBorderColor(0x00FF00);
-        button->setBorderStyle(THemisphereBorderStyle::bsSingle);
+        button->setBorderStyle(HemisphereBorder::Single);
         QCOMPARE(button->upImage().pixel(20, 2), qRgb(0, 255, 0));
         QCOMPARE(button->downImage().pixel(2, 20), qRgb(0, 255, 0));
     }
 
     void bevelWidthIgnoresZeroAndBelow()
     {
-        THemisphereButton button;
+        HemisphereButton button;
         button.setBevelWidth(0);
         button.setBevelWidth(-3);
         QCOMPARE(button.bevelWidth(), 2);
@@ -187,10 +187,10 @@ private slots:
     void settingTheSameValueDoesNotRender()
     {
         QWidget parent;
-        THemisphereButton* button = peg(&parent);
+        HemisphereButton* button = peg(&parent);
         const qint64 before = button->upImage().cacheKey();
         button->setFaceColor(kPegFace);
-        button->setBevelOuter(THemisphereBevel::hbLowered);
+        button->setBevelOuter(HemisphereBevel::Lowered);
         button->setBevelWidth(2);
         button->setAttenControl(1.0);
         QCOMPARE(button->upImage().cacheKey(), before);
@@ -210,7 +210,7 @@ private slots:
     void hitTestIsTheEllipseInsideTheRings()
     {
         QWidget parent;
-        THemisphereButton* button = peg(&parent);
+        HemisphereButton* button = peg(&parent);
         // Half axes 20 - 2 = 18 around the centre (20, 20).
         QVERIFY(button->isOnButton({20, 20}));
         QVERIFY(button->isOnButton({38, 20}));
@@ -226,9 +226,9 @@ private slots:
     void cornerClickFiresNothing()
     {
         QWidget parent;
-        THemisphereButton* button = peg(&parent);
-        QSignalSpy clicks(button, &THemisphereButton::clicked);
-        QSignalSpy downs(button, &THemisphereButton::mouseDown);
+        HemisphereButton* button = peg(&parent);
+        QSignalSpy clicks(button, &HemisphereButton::clicked);
+        QSignalSpy downs(button, &HemisphereButton::mouseDown);
         QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
         QCOMPARE(clicks.count(), 0);
         QCOMPARE(downs.count(), 0);
@@ -241,8 +241,8 @@ private slots:
     void pressLeaveReleaseOutsideFiresNoClick()
     {
         QWidget parent;
-        THemisphereButton* button = peg(&parent);
-        QSignalSpy clicks(button, &THemisphereButton::clicked);
+        HemisphereButton* button = peg(&parent);
+        QSignalSpy clicks(button, &HemisphereButton::clicked);
         press(button, {20, 20});
         QCOMPARE(button->isDown(), true);
         WidgetTestSupport::moveTo(button, {1, 1}, Qt::LeftButton);
@@ -255,8 +255,8 @@ private slots:
     void mouseMoveIsReportedOnlyOnTheButton()
     {
         QWidget parent;
-        THemisphereButton* button = peg(&parent);
-        QSignalSpy moves(button, &THemisphereButton::mouseMove);
+        HemisphereButton* button = peg(&parent);
+        QSignalSpy moves(button, &HemisphereButton::mouseMove);
         // Held down from a press beside the circle: left to the parent.
         QVERIFY(!WidgetTestSupport::moveTo(button, {1, 1}, Qt::LeftButton));
         QVERIFY(WidgetTestSupport::moveTo(button, {20, 25}, Qt::LeftButton));
@@ -283,8 +283,8 @@ private slots:
         void releaseOutsideWithoutMoveStillLeavesItUp()
     {
         QWidget parent;
-        THemisphereButton* button = peg(&parent);
-        QSignalSpy clicks(button, &THemisphereButton::clicked);
+        HemisphereButton* button = peg(&parent);
+        QSignalSpy clicks(button, &HemisphereButton::clicked);
         press(button, {20, 20});
         QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, QPoint(39, 39));
         QCOMPARE(clicks.count(), 0);
@@ -294,9 +294,9 @@ private slots:
     void rightButtonFiresMouseDownButNoClick()
     {
         QWidget parent;
-        THemisphereButton* button = peg(&parent);
-        QSignalSpy clicks(button, &THemisphereButton::clicked);
-        QSignalSpy downs(button, &THemisphereButton::mouseDown);
+        HemisphereButton* button = peg(&parent);
+        QSignalSpy clicks(button, &HemisphereButton::clicked);
+        QSignalSpy downs(button, &HemisphereButton::mouseDown);
         QTest::mouseClick(button, Qt::RightButton, Qt::NoModifier, QPoint(20, 20));
         QCOMPARE(downs.count(), 1);
         QCOMPARE(downs.first().at(0).value<Qt::MouseButton>(), Qt::RightButton);
@@ -307,9 +307,9 @@ private slots:
     void groupBehavesAsRadioButtons()
     {
         QWidget parent;
-        THemisphereButton* first = peg(&parent);
-        THemisphereButton* second = peg(&parent);
-        THemisphereButton* other = peg(&parent);
+        HemisphereButton* first = peg(&parent);
+        HemisphereButton* second = peg(&parent);
+        HemisphereButton* other = peg(&parent);
         first->setGroupIndex(1);
         second->setGroupIndex(1);
         other->setGroupIndex(2);
@@ -338,7 +338,7 @@ private slots:
     void settingDownPaintsAtOnce()
     {
         auto parent = WidgetTestSupport::colouredParent(kClSilver, QSize(60, 60));
-        THemisphereButton* button = peg(parent.get());
+        HemisphereButton* button = peg(parent.get());
         parent->show();
         QVERIFY(QTest::qWaitForWindowExposed(parent.get()));
         QCoreApplication::processEvents();
@@ -363,9 +363,9 @@ private slots:
         void disabledButtonIgnoresTheMouse()
     {
         QWidget parent;
-        THemisphereButton* button = peg(&parent);
+        HemisphereButton* button = peg(&parent);
         button->setEnabled(false);
-        QSignalSpy clicks(button, &THemisphereButton::clicked);
+        QSignalSpy clicks(button, &HemisphereButton::clicked);
         QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
         QCOMPARE(clicks.count(), 0);
         QCOMPARE(button->isDown(), false);
@@ -373,7 +373,7 @@ private slots:
 
     void resizeRendersAtTheNewSize()
     {
-        THemisphereButton button;
+        HemisphereButton button;
         button.resize(15, 15);
         QCOMPARE(button.upImage().size(), QSize(15, 15));
         QCOMPARE(button.maskImage().pixel(0, 0), qRgb(255, 255, 255));

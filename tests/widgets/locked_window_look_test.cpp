@@ -1,8 +1,8 @@
 #include "tests/widgets/WidgetTestSupport.h"
 #include "widgets/ProgramLabel.h"
 #include "widgets/ProgramStyle.h"
-#include "widgets/TOfficeLabel.h"
-#include "widgets/TTransparentButton2.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/PictureButton.h"
 
 #include <QMenuBar>
 #include <QTest>
@@ -33,10 +33,10 @@ private slots:
         window->setPalette(palette);
         auto* label = new ProgramLabel(QStringLiteral("Zbylé kameny :"), window.get());
         label->setGeometry(0, 0, 120, 20);
-        auto* link = new TOfficeLabel(window.get());
+        auto* link = new LinkLabel(window.get());
         link->setCaption(QStringLiteral("Začít pracovat"));
         link->setGeometry(0, 30, 150, 17);
-        auto* picture = new TTransparentButton2(window.get());
+        auto* picture = new PictureButton(window.get());
         picture->setActiveImage({solidPicture({32, 32}, Qt::magenta)});
         picture->setActiveIndex(0);
 
@@ -47,7 +47,7 @@ private slots:
         window->setEnabled(false);
         QCOMPARE(ink(label), labelInk);
         QCOMPARE(ink(link), linkInk);
-        QCOMPARE(picture->currentSlot(), TTransparentButton2::kGraySlot);
+        QCOMPARE(picture->currentSlot(), PictureButton::kGraySlot);
 
         window->setEnabled(true);
         label->setEnabled(false);
@@ -55,7 +55,7 @@ private slots:
         picture->setEnabled(false);
         QCOMPARE(ink(label), 0);
         QCOMPARE(ink(link), 0);
-        QCOMPARE(picture->currentSlot(), TTransparentButton2::kDisabledSlot);
+        QCOMPARE(picture->currentSlot(), PictureButton::kDisabledSlot);
     }
 
     void qtControlsLookDisabledOnlyWhenDisabledThemselves_data()

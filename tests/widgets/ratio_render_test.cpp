@@ -1,8 +1,8 @@
 #include "tests/widgets/RatioPictures.h"
 #include "widgets/HemisphereImages.h"
 #include "widgets/ProgramLabel.h"
-#include "widgets/TGradText.h"
-#include "widgets/TTransparentButton2.h"
+#include "widgets/GradientText.h"
+#include "widgets/PictureButton.h"
 
 #include "tests/widgets/WidgetTestSupport.h"
 
@@ -170,8 +170,8 @@ private slots:
 
     void titleAtRatioTwoIsTheSameTextInFourTimesThePixels()
     {
-        TGradText title;
-        title.setGradientStyle(TGradientStyle::gsHorizontal);
+        GradientText title;
+        title.setGradientStyle(GradientStyle::Horizontal);
         title.setBeginColor(0x0000FF);
         title.setEndColor(0xFF0000);
         title.setLines({QStringLiteral("Pelikor 2000")});
@@ -212,8 +212,8 @@ private slots:
         for (int y = 4; y < 8; ++y)
             for (int x = 4; x < 8; ++x)
                 picture.setPixel(x, y, qRgb(0, 0, 0));
-        QCOMPARE(TTransparentButton2::grayImage(picture).devicePixelRatio(), kFine);
-        const QImage engraved = TTransparentButton2::disabledImage(picture);
+        QCOMPARE(PictureButton::grayImage(picture).devicePixelRatio(), kFine);
+        const QImage engraved = PictureButton::disabledImage(picture);
         QCOMPARE(engraved.devicePixelRatio(), kFine);
         QCOMPARE(engraved.size(), picture.size());
         // The highlight lies one logical pixel off: two device pixels.
@@ -233,9 +233,9 @@ private slots:
     void pictureWithARatioIsDrawnAtItsLogicalSize_data()
     {
         QTest::addColumn<int>("state");
-        QTest::addRow("active") << int(TTransparentButton2::kActiveSlot);
-        QTest::addRow("gray") << int(TTransparentButton2::kGraySlot);
-        QTest::addRow("disabled") << int(TTransparentButton2::kDisabledSlot);
+        QTest::addRow("active") << int(PictureButton::kActiveSlot);
+        QTest::addRow("gray") << int(PictureButton::kGraySlot);
+        QTest::addRow("disabled") << int(PictureButton::kDisabledSlot);
     }
 
     void pictureWithARatioIsDrawnAtItsLogicalSize()
@@ -246,12 +246,12 @@ private slots:
             for (int x = 4; x < 60; ++x)
                 picture.setPixel(x, y, qRgb(255, 0, 0));
         auto parent = WidgetTestSupport::colouredParent(kClSilver, QSize(60, 60));
-        auto* button = new TTransparentButton2(parent.get());
+        auto* button = new PictureButton(parent.get());
         button->setActiveImage({picture});
         button->setActiveIndex(0);
-        if (state == TTransparentButton2::kActiveSlot)
+        if (state == PictureButton::kActiveSlot)
             WidgetTestSupport::enter(button);
-        if (state == TTransparentButton2::kDisabledSlot)
+        if (state == PictureButton::kDisabledSlot)
             button->setEnabled(false);
         QCOMPARE(int(button->currentSlot()), state);
 

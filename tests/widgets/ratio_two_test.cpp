@@ -1,9 +1,9 @@
 #include "tests/widgets/RatioPictures.h"
 #include "widgets/ProgramLabel.h"
-#include "widgets/TCoolForm.h"
-#include "widgets/TGradText.h"
-#include "widgets/THemisphereButton.h"
-#include "widgets/TTransparentButton2.h"
+#include "widgets/ShapedPicture.h"
+#include "widgets/GradientText.h"
+#include "widgets/HemisphereButton.h"
+#include "widgets/PictureButton.h"
 
 #include "tests/widgets/WidgetTestSupport.h"
 
@@ -33,7 +33,7 @@ private slots:
     void pegRendersAtTheRatioAndReactsInLogicalCoordinates()
     {
         auto parent = WidgetTestSupport::colouredParent(kClSilver, QSize(60, 60));
-        auto* peg = new THemisphereButton(parent.get());
+        auto* peg = new HemisphereButton(parent.get());
         peg->setGeometry(10, 10, 40, 40);
         peg->setFaceColor(kPegFace);
         QCOMPARE(peg->upImage().size(), QSize(80, 80));
@@ -49,7 +49,7 @@ private slots:
 
         QVERIFY(peg->isOnButton({38, 20}));
         QVERIFY(!peg->isOnButton({39, 20}));
-        QSignalSpy clicks(peg, &THemisphereButton::clicked);
+        QSignalSpy clicks(peg, &HemisphereButton::clicked);
         QTest::mouseClick(peg, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
         QCOMPARE(clicks.count(), 0);
         QTest::mouseClick(peg, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
@@ -59,7 +59,7 @@ private slots:
     void titleRendersAtTheRatio()
     {
         auto parent = WidgetTestSupport::colouredParent(kClSilver, QSize(300, 80));
-        auto* title = new TGradText(parent.get());
+        auto* title = new GradientText(parent.get());
         title->setLines({QStringLiteral("Pelikor 2000")});
         title->resize(title->measuredSize());
         const QImage rendered = title->renderText();
@@ -106,7 +106,7 @@ private slots:
         QWidget window;
         window.resize(10, 10);
         WidgetTestSupport::fillBackground(window, kClSilver);
-        auto* figure = new TCoolForm(&window);
+        auto* figure = new ShapedPicture(&window);
         figure->setPictureSource([](qreal dpr) {
             return dpr == 1.0 ? RatioPictures::solid({10, 10}, dpr, Qt::blue)
                               : RatioPictures::checker({10, 10}, dpr, Qt::red, Qt::transparent);
@@ -123,7 +123,7 @@ private slots:
     void pictureButtonDrawsItsPicturePixelForPixel()
     {
         auto parent = WidgetTestSupport::colouredParent(kClSilver, QSize(60, 60));
-        auto* button = new TTransparentButton2(parent.get());
+        auto* button = new PictureButton(parent.get());
         button->setActiveImage({RatioPictures::checker({32, 32}, kRatio, Qt::red, Qt::blue)});
         button->setActiveIndex(0);
         WidgetTestSupport::enter(button);

@@ -1,8 +1,8 @@
 #include "widgets/BalloonShape.h"
 #include "widgets/ColourNumber.h"
 #include "widgets/RegionData.h"
-#include "widgets/TCoolForm.h"
-#include "widgets/tformshape.h"
+#include "widgets/ShapedPicture.h"
+#include "widgets/BalloonShaper.h"
 
 #include "tests/widgets/WidgetTestSupport.h"
 
@@ -135,7 +135,7 @@ private slots:
 
     void exampleBalloonHasItsBodyAndTail()
     {
-        const BalloonShape shape(TBalloonPosition::bpBottomRight, 412, 140, 20, 15);
+        const BalloonShape shape(BalloonTail::BottomRight, 412, 140, 20, 15);
         QCOMPARE(shape.body(), QRect(QPoint(0, 0), QPoint(411, 124))); // (0, 0) to (412, 125)
         QCOMPARE(shape.tail()[0], QPoint(392, 140));
         QCOMPARE(shape.tail()[1], QPoint(392, 124));
@@ -146,33 +146,33 @@ private slots:
     {
         // W = 300, H = 100, e = 20, i = 15; body as (left, top) to
         // exclusive (right, bottom).
-        QTest::addColumn<TBalloonPosition>("position");
+        QTest::addColumn<BalloonTail>("position");
         QTest::addColumn<QRect>("body");
         QTest::addColumn<QPoint>("c1");
         QTest::addColumn<QPoint>("c2");
         QTest::addColumn<QPoint>("c3");
         const auto body = [](int l, int t, int r, int b) { return QRect(l, t, r - l, b - t); };
         using P = QPoint;
-        using B = TBalloonPosition;
-        QTest::newRow("bpTopLeft") << B::bpTopLeft << body(0, 15, 300, 100) << P(20, 0) << P(20, 15) << P(35, 15);
-        QTest::newRow("bpLeftTop") << B::bpLeftTop << body(15, 0, 300, 100) << P(0, 20) << P(15, 20) << P(15, 35);
-        QTest::newRow("bpTopRight") << B::bpTopRight << body(0, 15, 300, 100) << P(280, 0) << P(280, 15)
+        using B = BalloonTail;
+        QTest::newRow("TopLeft") << B::TopLeft << body(0, 15, 300, 100) << P(20, 0) << P(20, 15) << P(35, 15);
+        QTest::newRow("LeftTop") << B::LeftTop << body(15, 0, 300, 100) << P(0, 20) << P(15, 20) << P(15, 35);
+        QTest::newRow("TopRight") << B::TopRight << body(0, 15, 300, 100) << P(280, 0) << P(280, 15)
                                     << P(265, 15);
-        QTest::newRow("bpRightTop") << B::bpRightTop << body(0, 0, 285, 100) << P(300, 20) << P(284, 20)
+        QTest::newRow("RightTop") << B::RightTop << body(0, 0, 285, 100) << P(300, 20) << P(284, 20)
                                     << P(284, 35);
-        QTest::newRow("bpBottomLeft") << B::bpBottomLeft << body(0, 0, 300, 85) << P(20, 100) << P(20, 84)
+        QTest::newRow("BottomLeft") << B::BottomLeft << body(0, 0, 300, 85) << P(20, 100) << P(20, 84)
                                       << P(35, 84);
-        QTest::newRow("bpLeftBottom") << B::bpLeftBottom << body(15, 0, 300, 100) << P(0, 80) << P(15, 80)
+        QTest::newRow("LeftBottom") << B::LeftBottom << body(15, 0, 300, 100) << P(0, 80) << P(15, 80)
                                       << P(15, 65);
-        QTest::newRow("bpBottomRight") << B::bpBottomRight << body(0, 0, 300, 85) << P(280, 100) << P(280, 84)
+        QTest::newRow("BottomRight") << B::BottomRight << body(0, 0, 300, 85) << P(280, 100) << P(280, 84)
                                        << P(265, 84);
-        QTest::newRow("bpRightBottom") << B::bpRightBottom << body(0, 0, 285, 100) << P(300, 80) << P(284, 80)
+        QTest::newRow("RightBottom") << B::RightBottom << body(0, 0, 285, 100) << P(300, 80) << P(284, 80)
                                        << P(284, 65);
     }
 
     void everyPositionFollowsTheTables()
     {
-        QFETCH(TBalloonPosition, position);
+        QFETCH(BalloonTail, position);
         QFETCH(QRect, body);
         QFETCH(QPoint, c1);
         QFETCH(QPoint, c2);
@@ -193,7 +193,7 @@ private slots:
 
     void balloonWithoutTailIsTheRoundedBody()
     {
-        const BalloonShape shape(TBalloonPosition::bpNone, 300, 100, 20, 15);
+        const BalloonShape shape(BalloonTail::None, 300, 100, 20, 15);
         QCOMPARE(shape.body(), QRect(0, 0, 300, 100));
         QVERIFY(!shape.hasTail());
         const QRegion region = shape.region();
@@ -206,7 +206,7 @@ private slots:
 
     void regionLeavesOutWhatIsNotBalloon()
     {
-        const QRegion region = BalloonShape(TBalloonPosition::bpBottomRight, 412, 140, 20, 15).region();
+        const QRegion region = BalloonShape(BalloonTail::BottomRight, 412, 140, 20, 15).region();
         QVERIFY(region.contains(QPoint(206, 60)));
         QVERIFY(!region.contains(QPoint(0, 0)));     // rounded corner
         QVERIFY(!region.contains(QPoint(411, 124))); // rounded corner
@@ -219,7 +219,7 @@ private slots:
     void outlineEnclosesBodyAndTailAsOne()
     {
         const QRegion outline
-            = BalloonShape::outline(BalloonShape(TBalloonPosition::bpBottomRight, 412, 140, 20, 15).region());
+            = BalloonShape::outline(BalloonShape(BalloonTail::BottomRight, 412, 140, 20, 15).region());
         QVERIFY(outline.contains(QPoint(206, 0)));
         QVERIFY(!outline.contains(QPoint(206, 1)));
         QVERIFY(outline.contains(QPoint(0, 60)));
@@ -231,32 +231,32 @@ private slots:
         QVERIFY(outline.contains(QPoint(391, 130)));
     }
 
-    // tformshape ------------------------------------------------------------
+    // BalloonShaper ------------------------------------------------------------
 
     void newShapeHasItsDefaults()
     {
         QWidget form;
-        tformshape shape(&form);
+        BalloonShaper shape(&form);
         QCOMPARE(shape.reshape(), false);
-        QCOMPARE(shape.balloonPosition(), TBalloonPosition::bpTopLeft);
-        QCOMPARE(shape.balloonEllips(), 20);
+        QCOMPARE(shape.balloonPosition(), BalloonTail::TopLeft);
+        QCOMPARE(shape.balloonEllipse(), 20);
         QCOMPARE(shape.balloonIndent(), 15);
     }
 
     void sizesOfZeroOrLessAreIgnored()
     {
         QWidget form;
-        tformshape shape(&form);
-        shape.setBalloonEllips(0);
+        BalloonShaper shape(&form);
+        shape.setBalloonEllipse(0);
         shape.setBalloonIndent(-3);
-        QCOMPARE(shape.balloonEllips(), 20);
+        QCOMPARE(shape.balloonEllipse(), 20);
         QCOMPARE(shape.balloonIndent(), 15);
-        shape.setBalloonEllips(1);
+        shape.setBalloonEllipse(1);
         shape.setBalloonIndent(30);
-        QCOMPARE(shape.balloonEllips(), 1);
+        QCOMPARE(shape.balloonEllipse(), 1);
         QCOMPARE(shape.balloonIndent(), 30);
-        shape.setBalloonEllips(-1);
-        QCOMPARE(shape.balloonEllips(), 1);
+        shape.setBalloonEllipse(-1);
+        QCOMPARE(shape.balloonEllipse(), 1);
     }
 
     void ownerMustBeAForm()
@@ -264,26 +264,26 @@ private slots:
         QWidget form;
         auto* panel = new QWidget(&form);
         try {
-            tformshape shape(panel);
+            BalloonShaper shape(panel);
             QFAIL("a shape on a panel was accepted");
         } catch (const std::invalid_argument& error) {
             QCOMPARE(QString::fromUtf8(error.what()), QStringLiteral("Control parent must be a form!"));
         }
-        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, tformshape(nullptr));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, BalloonShaper(nullptr));
     }
 
     void reshapedFormGetsTheBalloonWhenShown()
     {
         std::unique_ptr<MarkedForm> form(balloonForm(QSize(412, 140)));
-        auto* shape = new tformshape(form.get());
-        shape->setBalloonPosition(TBalloonPosition::bpBottomRight);
+        auto* shape = new BalloonShaper(form.get());
+        shape->setBalloonPosition(BalloonTail::BottomRight);
         shape->setReshape(true);
         QVERIFY(form->windowFlags() & Qt::FramelessWindowHint);
         QVERIFY(!shape->isApplied());
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         QVERIFY(shape->isApplied());
-        const QRegion expected = BalloonShape(TBalloonPosition::bpBottomRight, 412, 140, 20, 15).region();
+        const QRegion expected = BalloonShape(BalloonTail::BottomRight, 412, 140, 20, 15).region();
         QCOMPARE(form->mask(), expected);
         // Points of the rectangle outside the balloon do not belong to it.
         QVERIFY(!form->mask().contains(QPoint(0, 0)));
@@ -294,7 +294,7 @@ private slots:
     void formWithoutReshapeStaysRectangular()
     {
         std::unique_ptr<MarkedForm> form(balloonForm(QSize(200, 100)));
-        new tformshape(form.get());
+        new BalloonShaper(form.get());
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         QVERIFY(form->mask().isEmpty());
@@ -304,22 +304,22 @@ private slots:
     void changedPositionReshapesAnAppliedForm()
     {
         std::unique_ptr<MarkedForm> form(balloonForm(QSize(300, 100)));
-        auto* shape = new tformshape(form.get());
+        auto* shape = new BalloonShaper(form.get());
         shape->setReshape(true);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        shape->setBalloonPosition(TBalloonPosition::bpRightTop);
-        QCOMPARE(form->mask(), BalloonShape(TBalloonPosition::bpRightTop, 300, 100, 20, 15).region());
+        shape->setBalloonPosition(BalloonTail::RightTop);
+        QCOMPARE(form->mask(), BalloonShape(BalloonTail::RightTop, 300, 100, 20, 15).region());
         form->setFixedSize(320, 120);
-        QCOMPARE(form->mask(), BalloonShape(TBalloonPosition::bpRightTop, 320, 120, 20, 15).region());
+        QCOMPARE(form->mask(), BalloonShape(BalloonTail::RightTop, 320, 120, 20, 15).region());
     }
 
     void outlineIsPaintedBeforeTheFormsOwnPainting()
     {
         std::unique_ptr<MarkedForm> form(balloonForm(QSize(412, 140)));
         form->marker = QPoint(100, 0);
-        auto* shape = new tformshape(form.get());
-        shape->setBalloonPosition(TBalloonPosition::bpBottomRight);
+        auto* shape = new BalloonShaper(form.get());
+        shape->setBalloonPosition(BalloonTail::BottomRight);
         shape->setReshape(true);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
@@ -335,13 +335,13 @@ private slots:
         QCOMPARE(picture.pixelColor(100, 0), QColor(Qt::red)); // the form's own paint came last
     }
 
-    // TCoolForm -------------------------------------------------------------
+    // ShapedPicture -------------------------------------------------------------
 
     void figureFillsItsFrameslessWindow()
     {
         QWidget window;
         window.resize(120, 160);
-        auto* figure = new TCoolForm(&window);
+        auto* figure = new ShapedPicture(&window);
         QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(figure->geometry(), QRect(0, 0, 120, 160));
         window.show();
@@ -354,33 +354,33 @@ private slots:
     {
         QWidget window;
         window.resize(120, 160);
-        auto* figure = new TCoolForm(&window);
+        auto* figure = new ShapedPicture(&window);
         const QRegion outline = QRegion(QRect(10, 0, 100, 160), QRegion::Ellipse);
-        figure->setMask2(RegionData::toMaskStream(outline));
+        figure->setMaskStream(RegionData::toMaskStream(outline));
         QCOMPARE(window.mask(), outline);
         QCOMPARE(figure->maskRegion(), outline);
-        QCOMPARE(figure->mask2(), RegionData::toMaskStream(outline));
+        QCOMPARE(figure->maskStream(), RegionData::toMaskStream(outline));
         QVERIFY(!window.mask().contains(QPoint(0, 0)));
         QVERIFY(window.mask().contains(QPoint(60, 80)));
 
-        figure->setMask2(ints({0}));
+        figure->setMaskStream(ints({0}));
         QVERIFY(window.mask().isEmpty());
-        QCOMPARE(figure->mask2(), ints({0}));
+        QCOMPARE(figure->maskStream(), ints({0}));
     }
 
     void badStoredMaskIsReported()
     {
         QWidget window;
-        auto* figure = new TCoolForm(&window);
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error, figure->setMask2(ints({40}) + ints({32, 1, 0})));
+        auto* figure = new ShapedPicture(&window);
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, figure->setMaskStream(ints({40}) + ints({32, 1, 0})));
     }
 
     void newPictureDropsTheStoredRegion()
     {
         QWidget window;
         window.resize(50, 50);
-        auto* figure = new TCoolForm(&window);
-        figure->setMask2(RegionData::toMaskStream(QRegion(5, 5, 20, 20)));
+        auto* figure = new ShapedPicture(&window);
+        figure->setMaskStream(RegionData::toMaskStream(QRegion(5, 5, 20, 20)));
         QPixmap picture(50, 50);
         picture.fill(Qt::green);
         figure->setPicture(picture);
@@ -393,8 +393,8 @@ private slots:
     {
         QWidget window;
         window.resize(50, 50);
-        auto* figure = new TCoolForm(&window);
-        QSignalSpy doubleClicks(figure, &TCoolForm::doubleClicked);
+        auto* figure = new ShapedPicture(&window);
+        QSignalSpy doubleClicks(figure, &ShapedPicture::doubleClicked);
         QTest::mouseDClick(figure, Qt::RightButton, Qt::NoModifier, QPoint(10, 10));
         QCOMPARE(doubleClicks.count(), 0);
         QTest::mouseDClick(figure, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));

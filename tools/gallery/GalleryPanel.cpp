@@ -1,11 +1,11 @@
 #include "tools/gallery/GalleryPanel.h"
 
 #include "tools/gallery/GallerySamples.h"
-#include "widgets/TGradProgress.h"
-#include "widgets/TGradText.h"
-#include "widgets/TOfficeButton.h"
-#include "widgets/TOfficeLabel.h"
-#include "widgets/TTransparentButton2.h"
+#include "widgets/GradientProgress.h"
+#include "widgets/GradientText.h"
+#include "widgets/FlatButton.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/PictureButton.h"
 
 #include <QLabel>
 
@@ -36,8 +36,8 @@ GalleryPanel::GalleryPanel(QWidget* parent) : QWidget(parent)
     balloon.setColor(QPalette::Window, toQColor(GallerySamples::kBalloonColour));
     setPalette(balloon);
 
-    addOfficeButtons();
-    addOfficeLabels();
+    addFlatButtons();
+    addLinkLabels();
     addPictureButtons();
     addGradientTexts();
     addMeters();
@@ -59,11 +59,11 @@ void GalleryPanel::addNote(const QString& text, QRect where)
     note->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 }
 
-void GalleryPanel::addOfficeButtons()
+void GalleryPanel::addFlatButtons()
 {
     addHeading(QStringLiteral("TOfficeButton"), 8);
     for (int i = 0; i < 4; ++i) {
-        auto* button = new TOfficeButton(this);
+        auto* button = new FlatButton(this);
         button->setGeometry(QRect(QPoint(10 + i * 84, 30), kButtonSize));
         button->setCaption(QStringLiteral("Ok"));
         const auto state = SampleState(i);
@@ -74,7 +74,7 @@ void GalleryPanel::addOfficeButtons()
             pressedSamples_.append(button);
         addNote(kStateNames[i], QRect(i * 84, 52, 84, 16));
     }
-    auto* filled = new TOfficeButton(this);
+    auto* filled = new FlatButton(this);
     filled->move(350, 27);
     filled->setTransparent(false);
     filled->setCaption(QStringLiteral("Zpět"));
@@ -82,15 +82,15 @@ void GalleryPanel::addOfficeButtons()
     addNote(QStringLiteral("ButtonColor, 100 × 25"), QRect(330, 52, 140, 16));
 }
 
-void GalleryPanel::addOfficeLabels()
+void GalleryPanel::addLinkLabels()
 {
     addHeading(QStringLiteral("TOfficeLabel"), 76);
-    const TLEDType types[] = {TLEDType::RoundLED, TLEDType::TriLEDDown, TLEDType::TriLEDUp};
+    const LinkLamp types[] = {LinkLamp::Round, LinkLamp::TriangleDown, LinkLamp::TriangleUp};
     for (int column = 0; column < 3; ++column)
         for (int row = 0; row < 4; ++row) {
-            auto* label = new TOfficeLabel(this);
+            auto* label = new LinkLabel(this);
             label->setGeometry(QRect(QPoint(10 + column * 200, 98 + row * 22), kLabelSize));
-            label->setLEDType(types[column]);
+            label->setLampShape(types[column]);
             label->setCaption(kStateNames[row]);
             const auto state = SampleState(row);
             label->setEnabled(state != SampleState::Disabled);
@@ -99,7 +99,7 @@ void GalleryPanel::addOfficeLabels()
             if (state == SampleState::Pressed)
                 pressedSamples_.append(label);
         }
-    auto* filled = new TOfficeLabel(this);
+    auto* filled = new LinkLabel(this);
     filled->setGeometry(QRect(QPoint(10, 188), QSize(330, 30)));
     filled->setTransparent(false);
     filled->setCaption(QStringLiteral("Neprůhledný štítek s dlouhým textem, který se zalomí do dalšího řádku"));
@@ -108,11 +108,11 @@ void GalleryPanel::addOfficeLabels()
 void GalleryPanel::addPictureButtons()
 {
     addHeading(QStringLiteral("TTransparentButton2"), 226);
-    const TImageList pictures{GallerySamples::boardPicture()};
+    const PictureList pictures{GallerySamples::boardPicture()};
     const QString states[] = {QStringLiteral("šedé"), QStringLiteral("pod myší"), QStringLiteral("stisknuté"),
                               QStringLiteral("zakázané"), QStringLiteral("Down")};
     for (int i = 0; i < 5; ++i) {
-        auto* button = new TTransparentButton2(this);
+        auto* button = new PictureButton(this);
         button->move(12 + i * 66, 246);
         button->setActiveImage(pictures);
         button->setActiveIndex(0);
@@ -124,13 +124,13 @@ void GalleryPanel::addPictureButtons()
         button->setDown(i == 4);
         addNote(states[i], QRect(i * 66, 288, 66, 16));
     }
-    const std::pair<TFrameStyle, QString> frames[] = {
-        {TFrameStyle::fsRegular, QStringLiteral("Regular")}, {TFrameStyle::fsIndent, QStringLiteral("Indent")},
-        {TFrameStyle::fsLight, QStringLiteral("Light")},     {TFrameStyle::fsDark, QStringLiteral("Dark")},
-        {TFrameStyle::fsMono, QStringLiteral("Mono")},       {TFrameStyle::fsNone, QStringLiteral("None")},
+    const std::pair<FrameStyle, QString> frames[] = {
+        {FrameStyle::Regular, QStringLiteral("Regular")}, {FrameStyle::Indent, QStringLiteral("Indent")},
+        {FrameStyle::Light, QStringLiteral("Light")},     {FrameStyle::Dark, QStringLiteral("Dark")},
+        {FrameStyle::Mono, QStringLiteral("Mono")},       {FrameStyle::None, QStringLiteral("None")},
     };
     for (int i = 0; i < 6; ++i) {
-        auto* button = new TTransparentButton2(this);
+        auto* button = new PictureButton(this);
         button->move(364 + i * 48, 246);
         button->setFrameStyle(frames[i].first);
         button->setActiveImage(pictures);
@@ -146,12 +146,12 @@ void GalleryPanel::addGradientTexts()
                                               {QStringLiteral("verze 5.0"), kSubtitlePoints}};
     int x = 10;
     for (const auto& [text, points] : titles) {
-        auto* title = new TGradText(this);
+        auto* title = new GradientText(this);
         title->move(x, 330);
         QFont font = title->font();
         font.setPointSize(points);
         title->setFont(font);
-        title->setGradientStyle(TGradientStyle::gsHorizontal);
+        title->setGradientStyle(GradientStyle::Horizontal);
         title->setBeginColor(kTitleBegin);
         title->setEndColor(kTitleEnd);
         // Wide enough first, so the measure keeps the title on one line.
@@ -160,15 +160,15 @@ void GalleryPanel::addGradientTexts()
         title->resize(title->measuredSize());
         x += title->width() + 30;
     }
-    const std::pair<TGradientStyle, QString> styles[] = {
-        {TGradientStyle::gsHorizontal, QStringLiteral("gsHorizontal")},
-        {TGradientStyle::gsVertical, QStringLiteral("gsVertical")},
-        {TGradientStyle::gsRectangle, QStringLiteral("gsRectangle")},
-        {TGradientStyle::gsVertCenter, QStringLiteral("gsVertCenter")},
-        {TGradientStyle::gsHorizCenter, QStringLiteral("gsHorizCenter")},
+    const std::pair<GradientStyle, QString> styles[] = {
+        {GradientStyle::Horizontal, QStringLiteral("gsHorizontal")},
+        {GradientStyle::Vertical, QStringLiteral("gsVertical")},
+        {GradientStyle::Rectangle, QStringLiteral("gsRectangle")},
+        {GradientStyle::VerticalCentre, QStringLiteral("gsVertCenter")},
+        {GradientStyle::HorizontalCentre, QStringLiteral("gsHorizCenter")},
     };
     for (int i = 0; i < 5; ++i) {
-        auto* sample = new TGradText(this);
+        auto* sample = new GradientText(this);
         sample->move(10 + i * 128, 380);
         sample->setGradientStyle(styles[i].first);
         sample->resize(sample->measuredSize());
@@ -184,23 +184,23 @@ void GalleryPanel::addMeters()
                                                  {100, QStringLiteral("100")},
                                                  {150, QStringLiteral("150 → 100")}};
     for (int i = 0; i < 4; ++i) {
-        auto* meter = new TGradProgress(this);
+        auto* meter = new GradientProgress(this);
         meter->setGeometry(QRect(QPoint(10 + (i / 2) * 300, 458 + (i % 2) * 44), kMeterSize));
-        meter->setBevelStyle(TBevelStyle::bsNone);
+        meter->setBevelStyle(BevelStyle::None);
         meter->setShowPercent(false);
         meter->setPosition(positions[i].first);
         addNote(positions[i].second, QRect(10 + (i / 2) * 300, 478 + (i % 2) * 44, 231, 16));
     }
-    auto* percent = new TGradProgress(this);
+    auto* percent = new GradientProgress(this);
     percent->setGeometry(10, 538, 531, 17);
     percent->setBevelWidth(2);
     percent->setStartColor(0xFF0000);
     percent->setEndColor(0x00FF00);
     percent->setPosition(65);
-    auto* vertical = new TGradProgress(this);
+    auto* vertical = new GradientProgress(this);
     vertical->setGeometry(600, 440, 24, 110);
-    vertical->setStyle(TGradientStyle::gsVertical);
-    vertical->setBevelStyle(TBevelStyle::bsRaised);
+    vertical->setStyle(GradientStyle::Vertical);
+    vertical->setBevelStyle(BevelStyle::Raised);
     vertical->setShowPercent(false);
     vertical->setPosition(70);
 }

@@ -18,8 +18,8 @@ public:
 private:
     void addHeading(const QString& text, int y);
     void addNote(const QString& text, QRect where);
-    void addOfficeButtons();
-    void addOfficeLabels();
+    void addFlatButtons();
+    void addLinkLabels();
     void addPictureButtons();
     void addGradientTexts();
     void addMeters();

@@ -1,10 +1,10 @@
 #include "tools/gallery/GallerySamples.h"
 
 #include "widgets/RegionData.h"
-#include "widgets/TCoolForm.h"
-#include "widgets/tformshape.h"
-#include "widgets/TOfficeButton.h"
-#include "widgets/TOfficeLabel.h"
+#include "widgets/ShapedPicture.h"
+#include "widgets/BalloonShaper.h"
+#include "widgets/FlatButton.h"
+#include "widgets/LinkLabel.h"
 
 #include <QBitmap>
 #include <QLabel>
@@ -56,7 +56,7 @@ QImage figurePicture()
     return picture;
 }
 
-QString positionName(TBalloonPosition position)
+QString positionName(BalloonTail position)
 {
     static const char* const names[] = {"bpTopLeft",    "bpLeftTop",     "bpTopRight",
                                         "bpRightTop",   "bpBottomLeft",  "bpLeftBottom",
@@ -64,7 +64,7 @@ QString positionName(TBalloonPosition position)
     return QString::fromLatin1(names[int(position)]);
 }
 
-QWidget* balloonWindow(TBalloonPosition position, QWidget* owner)
+QWidget* balloonWindow(BalloonTail position, QWidget* owner)
 {
     constexpr QSize kBalloonSize(250, 100);
     auto* balloon = new QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint);
@@ -74,7 +74,7 @@ QWidget* balloonWindow(TBalloonPosition position, QWidget* owner)
     QPalette palette = balloon->palette();
     palette.setColor(QPalette::Window, toQColor(kBalloonColour));
     balloon->setPalette(palette);
-    auto* shape = new tformshape(balloon);
+    auto* shape = new BalloonShaper(balloon);
     shape->setBalloonPosition(position);
     shape->setReshape(true);
 
@@ -82,10 +82,10 @@ QWidget* balloonWindow(TBalloonPosition position, QWidget* owner)
     const QRect body = shape->shape().body().adjusted(12, 8, -12, -8);
     auto* name = new QLabel(positionName(position), balloon);
     name->setGeometry(body.left(), body.top(), body.width(), 18);
-    auto* link = new TOfficeLabel(balloon);
+    auto* link = new LinkLabel(balloon);
     link->setGeometry(body.left(), body.top() + 24, 150, 17);
     link->setCaption(QStringLiteral("Standardní hra"));
-    auto* button = new TOfficeButton(balloon);
+    auto* button = new FlatButton(balloon);
     button->setGeometry(body.right() - 64, body.bottom() - 20, 64, 20);
     button->setCaption(QStringLiteral("Ok"));
     return balloon;
@@ -97,10 +97,10 @@ QWidget* figureWindow(QWidget* owner)
     auto* window = new QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint);
     window->setWindowTitle(QStringLiteral("Pomocník"));
     window->setFixedSize(picture.size());
-    auto* figure = new TCoolForm(window);
+    auto* figure = new ShapedPicture(window);
     figure->setPicture(QPixmap::fromImage(picture));
     const QRegion outline(QBitmap::fromImage(picture.createAlphaMask()));
-    figure->setMask2(RegionData::toMaskStream(outline));
+    figure->setMaskStream(RegionData::toMaskStream(outline));
     return window;
 }
 

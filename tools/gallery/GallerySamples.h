@@ -17,11 +17,11 @@ inline constexpr ColourNumber kDesktopColour = 0x808000; // teal
 QImage boardPicture();
 // A figure on a see-through ground, for the shaped figure window.
 QImage figurePicture();
-QString positionName(TBalloonPosition position);
+QString positionName(BalloonTail position);
 
 // A balloon window of the given tail position with a link and a button,
 // owned by and closed with the owner.
-QWidget* balloonWindow(TBalloonPosition position, QWidget* owner);
+QWidget* balloonWindow(BalloonTail position, QWidget* owner);
 // The shaped figure window, its outline stored and read back as a mask.
 QWidget* figureWindow(QWidget* owner);
 

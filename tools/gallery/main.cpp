@@ -43,8 +43,8 @@ int main(int argc, char** argv)
     panel.move(kPanelAt);
     panel.show();
 
-    for (int i = 0; i <= int(TBalloonPosition::bpNone); ++i) {
-        QWidget* balloon = GallerySamples::balloonWindow(TBalloonPosition(i), &panel);
+    for (int i = 0; i <= int(BalloonTail::None); ++i) {
+        QWidget* balloon = GallerySamples::balloonWindow(BalloonTail(i), &panel);
         balloon->move(kBalloonsAt + QPoint((i % 2) * kBalloonStep.width(), (i / 2) * kBalloonStep.height()));
         balloon->show();
     }

@@ -1,4 +1,4 @@
-#include "widgets/TGradProgress.h"
+#include "widgets/GradientProgress.h"
 
 #include "widgets/Frame3D.h"
 
@@ -21,54 +21,54 @@ QRgb columnColour(ColourNumber start, ColourNumber end, int x, int filled)
 
 } // namespace
 
-TGradProgress::TGradProgress(QWidget* parent) : QWidget(parent)
+GradientProgress::GradientProgress(QWidget* parent) : QWidget(parent)
 {
     resize(kNewSize);
 }
 
-void TGradProgress::setStyle(TGradientStyle style)
+void GradientProgress::setStyle(GradientStyle style)
 {
     style_ = style;
     update();
 }
 
-void TGradProgress::setBevelStyle(TBevelStyle style)
+void GradientProgress::setBevelStyle(BevelStyle style)
 {
     bevelStyle_ = style;
     update();
 }
 
-void TGradProgress::setBevelWidth(int width)
+void GradientProgress::setBevelWidth(int width)
 {
     bevelWidth_ = std::max(width, 0);
     update();
 }
 
-void TGradProgress::setStartColor(ColourNumber colour)
+void GradientProgress::setStartColor(ColourNumber colour)
 {
     startColor_ = colour;
     update();
 }
 
-void TGradProgress::setEndColor(ColourNumber colour)
+void GradientProgress::setEndColor(ColourNumber colour)
 {
     endColor_ = colour;
     update();
 }
 
-void TGradProgress::setBackColor(ColourNumber colour)
+void GradientProgress::setBackColor(ColourNumber colour)
 {
     backColor_ = colour;
     update();
 }
 
-void TGradProgress::setFontColor(ColourNumber colour)
+void GradientProgress::setFontColor(ColourNumber colour)
 {
     fontColor_ = colour;
     update();
 }
 
-void TGradProgress::setPosition(int position)
+void GradientProgress::setPosition(int position)
 {
     if (position < 0 || position == position_)
         return;
@@ -76,7 +76,7 @@ void TGradProgress::setPosition(int position)
     repaint();
 }
 
-void TGradProgress::setMaxValue(int maxValue)
+void GradientProgress::setMaxValue(int maxValue)
 {
     if (maxValue < 1)
         return;
@@ -85,40 +85,40 @@ void TGradProgress::setMaxValue(int maxValue)
     repaint();
 }
 
-void TGradProgress::setStep(int step)
+void GradientProgress::setStep(int step)
 {
     step_ = step;
 }
 
-void TGradProgress::stepIt()
+void GradientProgress::stepIt()
 {
     setPosition(position_ + step_);
 }
 
-void TGradProgress::setShowPercent(bool show)
+void GradientProgress::setShowPercent(bool show)
 {
     showPercent_ = show;
     update();
 }
 
-QRect TGradProgress::meterRect() const
+QRect GradientProgress::meterRect() const
 {
-    const int inset = bevelStyle_ == TBevelStyle::bsNone ? 1 : bevelWidth_;
+    const int inset = bevelStyle_ == BevelStyle::None ? 1 : bevelWidth_;
     return rect().adjusted(inset, inset, -inset, -inset);
 }
 
-int TGradProgress::filledLength() const
+int GradientProgress::filledLength() const
 {
     const QRect area = meterRect();
-    const int extent = style_ == TGradientStyle::gsVertical ? area.height() : area.width();
+    const int extent = style_ == GradientStyle::Vertical ? area.height() : area.width();
     return int(qint64(position_) * extent / maxValue_);
 }
 
-void TGradProgress::paintEvent(QPaintEvent*)
+void GradientProgress::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const QRect area = meterRect();
-    const bool vertical = style_ == TGradientStyle::gsVertical;
+    const bool vertical = style_ == GradientStyle::Vertical;
     const int filled = filledLength();
     painter.fillRect(area, toQColor(backColor_));
 
@@ -148,11 +148,11 @@ void TGradProgress::paintEvent(QPaintEvent*)
     drawBevel(painter);
 }
 
-void TGradProgress::drawBevel(QPainter& painter) const
+void GradientProgress::drawBevel(QPainter& painter) const
 {
-    if (bevelStyle_ == TBevelStyle::bsNone)
+    if (bevelStyle_ == BevelStyle::None)
         return;
-    if (bevelStyle_ == TBevelStyle::bsLowered)
+    if (bevelStyle_ == BevelStyle::Lowered)
         drawFrame3D(painter, rect(), kClBtnShadow, kClBtnHighlight, bevelWidth_);
     else
         drawFrame3D(painter, rect(), kClBtnHighlight, kClBtnShadow, bevelWidth_);

@@ -10,12 +10,12 @@
 // A picture that fills its window and gives the window the picture's
 // outline: the stored mask becomes the window's region, and dragging the
 // picture with the left button moves the whole window.
-class TCoolForm : public QWidget {
+class ShapedPicture : public QWidget {
     Q_OBJECT
 
 public:
     // The parent window becomes frameless and the picture fills it.
-    explicit TCoolForm(QWidget* parent);
+    explicit ShapedPicture(QWidget* parent);
 
     // The picture drawn at the ratio of the form's current screen.
     QImage picture() const;
@@ -31,10 +31,10 @@ public:
 
     QRegion maskRegion() const { return region_; }
     // The stored form of the mask (see RegionData::toMaskStream).
-    QByteArray mask2() const;
+    QByteArray maskStream() const;
     // Reads a stored mask and applies it to the window; a count of 0 leaves
     // the window rectangular. Throws std::runtime_error on bad data.
-    void setMask2(const QByteArray& stream);
+    void setMaskStream(const QByteArray& stream);
 
 signals:
     void doubleClicked();

@@ -1,4 +1,4 @@
-#include "widgets/tformshape.h"
+#include "widgets/BalloonShaper.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -19,12 +19,12 @@ QWidget* requireForm(QWidget* owner)
 
 } // namespace
 
-tformshape::tformshape(QWidget* owner) : QObject(requireForm(owner)), form_(owner)
+BalloonShaper::BalloonShaper(QWidget* owner) : QObject(requireForm(owner)), form_(owner)
 {
     form_->installEventFilter(this);
 }
 
-void tformshape::setReshape(bool reshape)
+void BalloonShaper::setReshape(bool reshape)
 {
     reshape_ = reshape;
     // Made frameless before the form is shown, so showing does not have to
@@ -33,7 +33,7 @@ void tformshape::setReshape(bool reshape)
         makeFrameless();
 }
 
-void tformshape::makeFrameless()
+void BalloonShaper::makeFrameless()
 {
     if (form_->windowFlags() & Qt::FramelessWindowHint)
         return;
@@ -43,14 +43,14 @@ void tformshape::makeFrameless()
         form_->show();
 }
 
-void tformshape::setBalloonPosition(TBalloonPosition position)
+void BalloonShaper::setBalloonPosition(BalloonTail position)
 {
     position_ = position;
     if (applied_)
         applyShape();
 }
 
-void tformshape::setBalloonEllips(int ellipse)
+void BalloonShaper::setBalloonEllipse(int ellipse)
 {
     if (ellipse <= 0)
         return;
@@ -59,7 +59,7 @@ void tformshape::setBalloonEllips(int ellipse)
         applyShape();
 }
 
-void tformshape::setBalloonIndent(int indent)
+void BalloonShaper::setBalloonIndent(int indent)
 {
     if (indent <= 0)
         return;
@@ -68,12 +68,12 @@ void tformshape::setBalloonIndent(int indent)
         applyShape();
 }
 
-BalloonShape tformshape::shape() const
+BalloonShape BalloonShaper::shape() const
 {
     return BalloonShape(position_, form_->width(), form_->height(), ellipse_, indent_);
 }
 
-void tformshape::applyShape()
+void BalloonShaper::applyShape()
 {
     applied_ = true;
     makeFrameless();
@@ -83,7 +83,7 @@ void tformshape::applyShape()
     form_->update();
 }
 
-bool tformshape::eventFilter(QObject* watched, QEvent* event)
+bool BalloonShaper::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != form_)
         return false;
@@ -107,7 +107,7 @@ bool tformshape::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-void tformshape::paintOutline()
+void BalloonShaper::paintOutline()
 {
     QPainter painter(form_);
     painter.setClipRegion(outline_);

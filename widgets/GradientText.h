@@ -6,27 +6,27 @@
 #include <QStringList>
 #include <QWidget>
 
-enum class TJustification { jLeft, jCenter, jRight };
+enum class Justification { Left, Centre, Right };
 
 // Text whose letters are filled with a colour gradient; around the letters
 // the parent shows through. The control sizes itself to its text.
-class TGradText : public QWidget {
+class GradientText : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TGradText(QWidget* parent = nullptr);
+    explicit GradientText(QWidget* parent = nullptr);
 
     ColourNumber beginColor() const { return beginColor_; }
     void setBeginColor(ColourNumber colour);
     ColourNumber endColor() const { return endColor_; }
     void setEndColor(ColourNumber colour);
-    TGradientStyle gradientStyle() const { return style_; }
-    void setGradientStyle(TGradientStyle style);
+    GradientStyle gradientStyle() const { return style_; }
+    void setGradientStyle(GradientStyle style);
     QStringList lines() const { return lines_; }
     // An empty list is ignored.
     void setLines(const QStringList& lines);
-    TJustification justification() const { return justification_; }
-    void setJustification(TJustification justification);
+    Justification justification() const { return justification_; }
+    void setJustification(Justification justification);
 
     // The size the text needs in the control's font at its current width,
     // which the control takes at its next paint.
@@ -51,8 +51,8 @@ private:
 
     ColourNumber beginColor_ = 0x00FFFF;
     ColourNumber endColor_ = 0x0000FF;
-    TGradientStyle style_ = TGradientStyle::gsVertical;
+    GradientStyle style_ = GradientStyle::Vertical;
     QStringList lines_{QStringLiteral("GradText")};
-    TJustification justification_ = TJustification::jCenter;
+    Justification justification_ = Justification::Centre;
     QImage shown_; // the letters as painted last, at the ratio they were painted for
 };

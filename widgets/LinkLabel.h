@@ -7,26 +7,26 @@
 #include <QWidget>
 
 // Shape of a label's lamp.
-enum class TLEDType { RoundLED, TriLEDDown, TriLEDUp };
+enum class LinkLamp { Round, TriangleDown, TriangleUp };
 
 // A clickable line of text with an indicator lamp at its left, used as a
 // link in the balloon dialogs. Links standing in a column pass the focus
 // up and down it with the arrow keys.
-class TOfficeLabel : public FlatControl {
+class LinkLabel : public FlatControl {
     Q_OBJECT
 
 public:
     static constexpr int kTextGap = 5;     // between the lamp and the text
     static constexpr int kFocusMargin = 3; // focus frame left of the text
 
-    explicit TOfficeLabel(QWidget* parent = nullptr);
+    explicit LinkLabel(QWidget* parent = nullptr);
 
     QString caption() const { return caption_; }
     void setCaption(const QString& caption);
     ColourNumber labelColor() const { return labelColor_; }
     void setLabelColor(ColourNumber colour);
-    TLEDType ledType() const { return ledType_; }
-    void setLEDType(TLEDType type);
+    LinkLamp lampShape() const { return lampShape_; }
+    void setLampShape(LinkLamp type);
     bool transparent() const { return transparent_; }
     void setTransparent(bool transparent);
 
@@ -50,7 +50,7 @@ protected:
 private:
     QString caption_ = QStringLiteral("OfficeLabel");
     ColourNumber labelColor_ = kClSilver;
-    TLEDType ledType_ = TLEDType::RoundLED;
+    LinkLamp lampShape_ = LinkLamp::Round;
     bool transparent_ = true;
 
     bool erasePending_ = false;

@@ -1,4 +1,4 @@
-#include "widgets/TOfficeButton.h"
+#include "widgets/FlatButton.h"
 
 #include "widgets/FocusFrame.h"
 #include "widgets/LampPictures.h"
@@ -26,53 +26,53 @@ void drawOutline(QPainter& painter, const QRect& area, int inset, int penWidth, 
 
 } // namespace
 
-TOfficeButton::TOfficeButton(QWidget* parent) : FlatControl(kAnyButtonPresses, parent)
+FlatButton::FlatButton(QWidget* parent) : FlatControl(kAnyButtonPresses, parent)
 {
     resize(kNewSize);
 }
 
-void TOfficeButton::setBorderColor(ColourNumber colour)
+void FlatButton::setBorderColor(ColourNumber colour)
 {
     borderColor_ = colour;
     update();
 }
 
-void TOfficeButton::setBorderWidth(quint8 width)
+void FlatButton::setBorderWidth(quint8 width)
 {
     borderWidth_ = width;
     update();
 }
 
-void TOfficeButton::setButtonColor(ColourNumber colour)
+void FlatButton::setButtonColor(ColourNumber colour)
 {
     buttonColor_ = colour;
     update();
 }
 
-void TOfficeButton::setCaption(const QString& caption)
+void FlatButton::setCaption(const QString& caption)
 {
     caption_ = caption;
     update();
 }
 
-void TOfficeButton::setRoundSize(int size)
+void FlatButton::setRoundSize(int size)
 {
     roundSize_ = size;
     update();
 }
 
-void TOfficeButton::setTransparent(bool transparent)
+void FlatButton::setTransparent(bool transparent)
 {
     transparent_ = transparent;
     update();
 }
 
-QString TOfficeButton::lampName() const
+QString FlatButton::lampName() const
 {
     return LampPictures::stateName(isHot(), isPressed());
 }
 
-void TOfficeButton::paintEvent(QPaintEvent*)
+void FlatButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -113,22 +113,22 @@ void TOfficeButton::paintEvent(QPaintEvent*)
     }
 }
 
-void TOfficeButton::pointerLeft()
+void FlatButton::pointerLeft()
 {
     shifted_ = false;
 }
 
-void TOfficeButton::pressBegan()
+void FlatButton::pressBegan()
 {
     shifted_ = true;
 }
 
-void TOfficeButton::pressEnded()
+void FlatButton::pressEnded()
 {
     shifted_ = false;
 }
 
-void TOfficeButton::clickedOnControl()
+void FlatButton::clickedOnControl()
 {
     emit clicked();
 }

@@ -5,21 +5,21 @@
 
 #include <QWidget>
 
-enum class TBevelStyle { bsLowered, bsRaised, bsNone };
+enum class BevelStyle { Lowered, Raised, None };
 
 // A progress meter whose filled part holds the whole gradient from the
 // start colour to the end colour, squeezed to the filled length.
-class TGradProgress : public QWidget {
+class GradientProgress : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TGradProgress(QWidget* parent = nullptr);
+    explicit GradientProgress(QWidget* parent = nullptr);
 
-    // Only gsHorizontal and gsVertical (filling from the bottom) are meters.
-    TGradientStyle style() const { return style_; }
-    void setStyle(TGradientStyle style);
-    TBevelStyle bevelStyle() const { return bevelStyle_; }
-    void setBevelStyle(TBevelStyle style);
+    // Only Horizontal and Vertical (filling from the bottom) are meters.
+    GradientStyle style() const { return style_; }
+    void setStyle(GradientStyle style);
+    BevelStyle bevelStyle() const { return bevelStyle_; }
+    void setBevelStyle(BevelStyle style);
     int bevelWidth() const { return bevelWidth_; }
     void setBevelWidth(int width);
     ColourNumber startColor() const { return startColor_; }
@@ -54,8 +54,8 @@ protected:
 private:
     void drawBevel(QPainter& painter) const;
 
-    TGradientStyle style_ = TGradientStyle::gsHorizontal;
-    TBevelStyle bevelStyle_ = TBevelStyle::bsLowered;
+    GradientStyle style_ = GradientStyle::Horizontal;
+    BevelStyle bevelStyle_ = BevelStyle::Lowered;
     int bevelWidth_ = 1;
     ColourNumber startColor_ = 0xFFFFFF;
     ColourNumber endColor_ = 0x0000FF;

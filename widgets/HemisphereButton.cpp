@@ -1,4 +1,4 @@
-#include "widgets/THemisphereButton.h"
+#include "widgets/HemisphereButton.h"
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -6,36 +6,36 @@
 
 #include <algorithm>
 
-THemisphereButton::THemisphereButton(QWidget* parent) : QWidget(parent)
+HemisphereButton::HemisphereButton(QWidget* parent) : QWidget(parent)
 {
     resize(25, 25);
 }
 
-const QImage& THemisphereButton::upImage() const
+const QImage& HemisphereButton::upImage() const
 {
     ensureRendered();
     return images_.up;
 }
 
-const QImage& THemisphereButton::downImage() const
+const QImage& HemisphereButton::downImage() const
 {
     ensureRendered();
     return images_.down;
 }
 
-const QImage& THemisphereButton::maskImage() const
+const QImage& HemisphereButton::maskImage() const
 {
     ensureRendered();
     return images_.mask;
 }
 
-void THemisphereButton::invalidateLook()
+void HemisphereButton::invalidateLook()
 {
     lookChanged_ = true;
     update();
 }
 
-void THemisphereButton::ensureRendered() const
+void HemisphereButton::ensureRendered() const
 {
     // A window moved to a screen of another pixel ratio renders anew.
     const qreal dpr = devicePixelRatioF();
@@ -48,7 +48,7 @@ void THemisphereButton::ensureRendered() const
 }
 
 template <typename T>
-void THemisphereButton::setLook(T HemisphereLook::*property, const T& value)
+void HemisphereButton::setLook(T HemisphereLook::*property, const T& value)
 {
     if (look_.*property == value)
         return;
@@ -56,53 +56,53 @@ void THemisphereButton::setLook(T HemisphereLook::*property, const T& value)
     invalidateLook();
 }
 
-void THemisphereButton::setAllowAllUp(bool allow)
+void HemisphereButton::setAllowAllUp(bool allow)
 {
     allowAllUp_ = allow;
     if (groupIndex_ == 0 || !parentWidget())
         return;
-    for (auto* other : parentWidget()->findChildren<THemisphereButton*>(Qt::FindDirectChildrenOnly))
+    for (auto* other : parentWidget()->findChildren<HemisphereButton*>(Qt::FindDirectChildrenOnly))
         if (other->groupIndex_ == groupIndex_)
             other->allowAllUp_ = allow;
 }
 
-void THemisphereButton::setAttenControl(double atten)
+void HemisphereButton::setAttenControl(double atten)
 {
     setLook(&HemisphereLook::attenControl, atten);
 }
 
-void THemisphereButton::setBevelInner(THemisphereBevel bevel)
+void HemisphereButton::setBevelInner(HemisphereBevel bevel)
 {
     setLook(&HemisphereLook::bevelInner, bevel);
 }
 
-void THemisphereButton::setBevelOuter(THemisphereBevel bevel)
+void HemisphereButton::setBevelOuter(HemisphereBevel bevel)
 {
     setLook(&HemisphereLook::bevelOuter, bevel);
 }
 
-void THemisphereButton::setBevelWidth(int width)
+void HemisphereButton::setBevelWidth(int width)
 {
     if (width > 0)
         setLook(&HemisphereLook::bevelWidth, width);
 }
 
-void THemisphereButton::setBorderColor(ColourNumber colour)
+void HemisphereButton::setBorderColor(ColourNumber colour)
 {
     setLook(&HemisphereLook::borderColor, colour);
 }
 
-void THemisphereButton::setBorderStyle(THemisphereBorderStyle style)
+void HemisphereButton::setBorderStyle(HemisphereBorder style)
 {
     setLook(&HemisphereLook::borderStyle, style);
 }
 
-void THemisphereButton::setCaption(const QString& caption)
+void HemisphereButton::setCaption(const QString& caption)
 {
     setLook(&HemisphereLook::caption, caption);
 }
 
-void THemisphereButton::setDown(bool down)
+void HemisphereButton::setDown(bool down)
 {
     if (down_ == down)
         return;
@@ -112,55 +112,55 @@ void THemisphereButton::setDown(bool down)
     repaint();
 }
 
-void THemisphereButton::setFaceColor(ColourNumber colour)
+void HemisphereButton::setFaceColor(ColourNumber colour)
 {
     setLook(&HemisphereLook::faceColor, colour);
 }
 
-void THemisphereButton::setFaceShaded(bool shaded)
+void HemisphereButton::setFaceShaded(bool shaded)
 {
     setLook(&HemisphereLook::faceShaded, shaded);
 }
 
-void THemisphereButton::setFaceTransparent(bool transparent)
+void HemisphereButton::setFaceTransparent(bool transparent)
 {
     setLook(&HemisphereLook::faceTransparent, transparent);
 }
 
-void THemisphereButton::setGlyph(const QImage& glyph)
+void HemisphereButton::setGlyph(const QImage& glyph)
 {
     // Compared in the stored format, so the same picture given again in
     // another format is no change.
     setLook(&HemisphereLook::glyph, glyph.convertToFormat(QImage::Format_RGB32));
 }
 
-void THemisphereButton::setGlyphIndex(int index)
+void HemisphereButton::setGlyphIndex(int index)
 {
     if (index >= 1 && index <= look_.numGlyphs)
         setLook(&HemisphereLook::glyphIndex, index);
 }
 
-void THemisphereButton::setGlyphShaded(bool shaded)
+void HemisphereButton::setGlyphShaded(bool shaded)
 {
     setLook(&HemisphereLook::glyphShaded, shaded);
 }
 
-void THemisphereButton::setGlyphMapped(bool mapped)
+void HemisphereButton::setGlyphMapped(bool mapped)
 {
     setLook(&HemisphereLook::glyphMapped, mapped);
 }
 
-void THemisphereButton::setGlyphTransparent(bool transparent)
+void HemisphereButton::setGlyphTransparent(bool transparent)
 {
     setLook(&HemisphereLook::glyphTransparent, transparent);
 }
 
-void THemisphereButton::setGroupIndex(int index)
+void HemisphereButton::setGroupIndex(int index)
 {
     groupIndex_ = index;
 }
 
-void THemisphereButton::setNumGlyphs(int count)
+void HemisphereButton::setNumGlyphs(int count)
 {
     if (count < 1 || count == look_.numGlyphs)
         return;
@@ -169,27 +169,27 @@ void THemisphereButton::setNumGlyphs(int count)
     invalidateLook();
 }
 
-bool THemisphereButton::isOnButton(QPoint point) const
+bool HemisphereButton::isOnButton(QPoint point) const
 {
     return HemisphereLook::isInEllipse(point.x() - width() / 2.0, point.y() - height() / 2.0, size(),
                                        look_.ringsWidth());
 }
 
-void THemisphereButton::paintEvent(QPaintEvent*)
+void HemisphereButton::paintEvent(QPaintEvent*)
 {
     ensureRendered();
     QPainter painter(this);
     painter.drawImage(0, 0, down_ ? images_.downPaint : images_.upPaint);
 }
 
-void THemisphereButton::changeEvent(QEvent* event)
+void HemisphereButton::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::FontChange && !look_.caption.isEmpty())
         invalidateLook();
     QWidget::changeEvent(event);
 }
 
-void THemisphereButton::mousePressEvent(QMouseEvent* event)
+void HemisphereButton::mousePressEvent(QMouseEvent* event)
 {
     const QPoint point = event->position().toPoint();
     if (!isOnButton(point)) {
@@ -204,14 +204,14 @@ void THemisphereButton::mousePressEvent(QMouseEvent* event)
     }
 }
 
-void THemisphereButton::mouseDoubleClickEvent(QMouseEvent* event)
+void HemisphereButton::mouseDoubleClickEvent(QMouseEvent* event)
 {
     mousePressEvent(event);
     if (event->isAccepted())
         emit doubleClicked();
 }
 
-void THemisphereButton::mouseMoveEvent(QMouseEvent* event)
+void HemisphereButton::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint point = event->position().toPoint();
     const bool onButton = isOnButton(point);
@@ -223,7 +223,7 @@ void THemisphereButton::mouseMoveEvent(QMouseEvent* event)
         event->ignore();
 }
 
-void THemisphereButton::mouseReleaseEvent(QMouseEvent* event)
+void HemisphereButton::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint point = event->position().toPoint();
     if (!tracking_) {
@@ -238,7 +238,7 @@ void THemisphereButton::mouseReleaseEvent(QMouseEvent* event)
             setDown(false);
         } else if (allowAllUp_ || !pressState_) {
             if (parentWidget())
-                for (auto* other : parentWidget()->findChildren<THemisphereButton*>(Qt::FindDirectChildrenOnly))
+                for (auto* other : parentWidget()->findChildren<HemisphereButton*>(Qt::FindDirectChildrenOnly))
                     if (other != this && other->groupIndex_ == groupIndex_)
                         other->setDown(false);
             setDown(!pressState_);

@@ -13,25 +13,25 @@
 
 class QShortcut;
 
-// How a picture button frames itself; fsExplorer shows a frame only while
+// How a picture button frames itself; WhileHot shows a frame only while
 // the pointer is over the button or it is pressed.
-enum class TFrameStyle { fsRegular, fsIndent, fsExplorer, fsNone, fsLight, fsDark, fsMono };
+enum class FrameStyle { Regular, Indent, WhileHot, None, Light, Dark, Mono };
 
 // A list of pictures of one size from which a button takes one by index.
-using TImageList = QList<QImage>;
+using PictureList = QList<QImage>;
 
 // A flat picture button that lights up under the pointer: gray until the
 // pointer is over it, in colour while hot, engraved while disabled. The
 // arrow keys pass the focus among the picture buttons of a window; the
 // focused one shows the house focus frame of dots inside its edge.
-class TTransparentButton2 : public FlatControl {
+class PictureButton : public FlatControl {
     Q_OBJECT
 
 public:
     // Positions in the internal image list.
     enum ImageSlot { kActiveSlot = 0, kDisabledSlot = 1, kDownSlot = 2, kGraySlot = 3 };
 
-    explicit TTransparentButton2(QWidget* parent = nullptr);
+    explicit PictureButton(QWidget* parent = nullptr);
 
     bool autoGray() const { return autoGray_; }
     void setAutoGray(bool autoGray);
@@ -49,8 +49,8 @@ public:
     void setDown(bool down);
     QFont hiFont() const { return hiFont_; }
     void setHiFont(const QFont& font);
-    TFrameStyle frameStyle() const { return frameStyle_; }
-    void setFrameStyle(TFrameStyle style);
+    FrameStyle frameStyle() const { return frameStyle_; }
+    void setFrameStyle(FrameStyle style);
     bool showPressed() const { return showPressed_; }
     void setShowPressed(bool show);
     int spacing() const { return spacing_; }
@@ -61,16 +61,16 @@ public:
     void setWordWrap(bool wrap);
 
     // Image lists and indices; an index of -1 or outside its list is unset.
-    void setActiveImage(const TImageList& list);
+    void setActiveImage(const PictureList& list);
     void setActiveIndex(int index);
     int activeIndex() const { return activeIndex_; }
-    void setGrayImage(const TImageList& list);
+    void setGrayImage(const PictureList& list);
     void setGrayIndex(int index);
     int grayIndex() const { return grayIndex_; }
-    void setDisabledImage(const TImageList& list);
+    void setDisabledImage(const PictureList& list);
     void setDisabledIndex(int index);
     int disabledIndex() const { return disabledIndex_; }
-    void setDownImage(const TImageList& list);
+    void setDownImage(const PictureList& list);
     void setDownIndex(int index);
     int downIndex() const { return downIndex_; }
 
@@ -109,13 +109,13 @@ private:
     ColourNumber color_;
     bool down_ = false;
     QFont hiFont_;
-    TFrameStyle frameStyle_ = TFrameStyle::fsExplorer;
+    FrameStyle frameStyle_ = FrameStyle::WhileHot;
     bool showPressed_ = true;
     int spacing_ = 2;
     bool transparent_ = true;
     bool wordWrap_ = false;
 
-    TImageList activeList_, grayList_, disabledList_, downList_;
+    PictureList activeList_, grayList_, disabledList_, downList_;
     int activeIndex_ = -1, grayIndex_ = -1, disabledIndex_ = -1, downIndex_ = -1;
     // Derived from the lists and indices; empty while one of them changed.
     mutable std::optional<QList<QImage>> images_;

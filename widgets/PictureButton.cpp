@@ -1,4 +1,4 @@
-#include "widgets/TTransparentButton2.h"
+#include "widgets/PictureButton.h"
 
 #include "widgets/FocusFrame.h"
 #include "widgets/Frame3D.h"
@@ -27,7 +27,7 @@ constexpr FlatControl::MouseRules kMouseRules{
     .pressFollowsPointer = true,
 };
 
-QImage pick(const TImageList& list, int index)
+QImage pick(const PictureList& list, int index)
 {
     return index >= 0 && index < list.size() ? list[index] : QImage();
 }
@@ -43,25 +43,25 @@ constexpr FrameColours kSunken{kClBtnShadow, kClBtnHighlight};
 
 } // namespace
 
-TTransparentButton2::TTransparentButton2(QWidget* parent) : FlatControl(kMouseRules, parent), color_(kClWindow)
+PictureButton::PictureButton(QWidget* parent) : FlatControl(kMouseRules, parent), color_(kClWindow)
 {
     resize(kNewSize);
     hiFont_ = font();
 }
 
-void TTransparentButton2::setAutoGray(bool autoGray)
+void PictureButton::setAutoGray(bool autoGray)
 {
     autoGray_ = autoGray;
     update();
 }
 
-void TTransparentButton2::setBorderWidth(int width)
+void PictureButton::setBorderWidth(int width)
 {
     borderWidth_ = width;
     update();
 }
 
-void TTransparentButton2::setCaption(const QString& caption)
+void PictureButton::setCaption(const QString& caption)
 {
     caption_ = caption;
     const QKeySequence key = QKeySequence::mnemonic(caption);
@@ -72,114 +72,114 @@ void TTransparentButton2::setCaption(const QString& caption)
         accelerator_->setKey(key);
     } else {
         accelerator_ = new QShortcut(key, this);
-        connect(accelerator_, &QShortcut::activated, this, &TTransparentButton2::click);
+        connect(accelerator_, &QShortcut::activated, this, &PictureButton::click);
     }
     update();
 }
 
-void TTransparentButton2::setAlignment(Qt::Alignment alignment)
+void PictureButton::setAlignment(Qt::Alignment alignment)
 {
     alignment_ = alignment;
     update();
 }
 
-void TTransparentButton2::setColor(ColourNumber colour)
+void PictureButton::setColor(ColourNumber colour)
 {
     color_ = colour;
     update();
 }
 
-void TTransparentButton2::setDown(bool down)
+void PictureButton::setDown(bool down)
 {
     down_ = down;
     update();
 }
 
-void TTransparentButton2::setHiFont(const QFont& font)
+void PictureButton::setHiFont(const QFont& font)
 {
     hiFont_ = font;
     update();
 }
 
-void TTransparentButton2::setFrameStyle(TFrameStyle style)
+void PictureButton::setFrameStyle(FrameStyle style)
 {
     frameStyle_ = style;
     update();
 }
 
-void TTransparentButton2::setShowPressed(bool show)
+void PictureButton::setShowPressed(bool show)
 {
     showPressed_ = show;
     update();
 }
 
-void TTransparentButton2::setSpacing(int spacing)
+void PictureButton::setSpacing(int spacing)
 {
     spacing_ = spacing;
     update();
 }
 
-void TTransparentButton2::setTransparent(bool transparent)
+void PictureButton::setTransparent(bool transparent)
 {
     transparent_ = transparent;
     update();
 }
 
-void TTransparentButton2::setWordWrap(bool wrap)
+void PictureButton::setWordWrap(bool wrap)
 {
     wordWrap_ = wrap;
     update();
 }
 
-void TTransparentButton2::setActiveImage(const TImageList& list)
+void PictureButton::setActiveImage(const PictureList& list)
 {
     activeList_ = list;
     imagesChanged();
 }
 
-void TTransparentButton2::setActiveIndex(int index)
+void PictureButton::setActiveIndex(int index)
 {
     activeIndex_ = index;
     imagesChanged();
 }
 
-void TTransparentButton2::setGrayImage(const TImageList& list)
+void PictureButton::setGrayImage(const PictureList& list)
 {
     grayList_ = list;
     imagesChanged();
 }
 
-void TTransparentButton2::setGrayIndex(int index)
+void PictureButton::setGrayIndex(int index)
 {
     grayIndex_ = index;
     imagesChanged();
 }
 
-void TTransparentButton2::setDisabledImage(const TImageList& list)
+void PictureButton::setDisabledImage(const PictureList& list)
 {
     disabledList_ = list;
     imagesChanged();
 }
 
-void TTransparentButton2::setDisabledIndex(int index)
+void PictureButton::setDisabledIndex(int index)
 {
     disabledIndex_ = index;
     imagesChanged();
 }
 
-void TTransparentButton2::setDownImage(const TImageList& list)
+void PictureButton::setDownImage(const PictureList& list)
 {
     downList_ = list;
     imagesChanged();
 }
 
-void TTransparentButton2::setDownIndex(int index)
+void PictureButton::setDownIndex(int index)
 {
     downIndex_ = index;
     imagesChanged();
 }
 
-void TTransparentButton2::imagesChanged()
+void PictureButton::imagesChanged()
 {
     images_.reset();
     update();
@@ -188,7 +188,7 @@ void TTransparentButton2::imagesChanged()
 // The gray and the engraved pictures are made when first drawn or asked
 // for: a window of picture buttons is made at the start, long before it
 // shows, and its buttons are given their lists and indices one by one.
-const QList<QImage>& TTransparentButton2::images() const
+const QList<QImage>& PictureButton::images() const
 {
     if (!images_) {
         const QImage active = pick(activeList_, activeIndex_);
@@ -205,18 +205,18 @@ const QList<QImage>& TTransparentButton2::images() const
     return *images_;
 }
 
-TTransparentButton2::ImageSlot TTransparentButton2::currentSlot() const
+PictureButton::ImageSlot PictureButton::currentSlot() const
 {
     if (!ProgramStyle::looksEnabled(this))
         return kDisabledSlot;
     if (isPressed())
         return kDownSlot;
-    if (frameStyle_ == TFrameStyle::fsExplorer && autoGray_ && !isHot())
+    if (frameStyle_ == FrameStyle::WhileHot && autoGray_ && !isHot())
         return kGraySlot;
     return kActiveSlot;
 }
 
-QImage TTransparentButton2::grayImage(const QImage& image)
+QImage PictureButton::grayImage(const QImage& image)
 {
     if (image.isNull())
         return {};
@@ -232,7 +232,7 @@ QImage TTransparentButton2::grayImage(const QImage& image)
     return gray;
 }
 
-QImage TTransparentButton2::disabledImage(const QImage& image)
+QImage PictureButton::disabledImage(const QImage& image)
 {
     if (image.isNull())
         return {};
@@ -263,7 +263,7 @@ QImage TTransparentButton2::disabledImage(const QImage& image)
     return result;
 }
 
-void TTransparentButton2::paintEvent(QPaintEvent*)
+void PictureButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     if (!transparent_)
@@ -289,12 +289,12 @@ void TTransparentButton2::paintEvent(QPaintEvent*)
         drawFocusFrame(painter, rect().adjusted(kFocusInset, kFocusInset, -kFocusInset, -kFocusInset));
 }
 
-void TTransparentButton2::drawFrame(QPainter& painter) const
+void PictureButton::drawFrame(QPainter& painter) const
 {
     FrameColours colours{};
     switch (frameStyle_) {
-    case TFrameStyle::fsNone: return;
-    case TFrameStyle::fsExplorer:
+    case FrameStyle::None: return;
+    case FrameStyle::WhileHot:
         if ((isPressed() && showPressed_) || down_)
             colours = kSunken;
         else if (isHot())
@@ -302,16 +302,16 @@ void TTransparentButton2::drawFrame(QPainter& painter) const
         else
             return;
         break;
-    case TFrameStyle::fsRegular: colours = {kClBtnHighlight, kCl3DDkShadow}; break;
-    case TFrameStyle::fsIndent: colours = kSunken; break;
-    case TFrameStyle::fsLight: colours = {kClBtnHighlight, kCl3DLight}; break;
-    case TFrameStyle::fsDark: colours = {kCl3DLight, kCl3DDkShadow}; break;
-    case TFrameStyle::fsMono: colours = {kCl3DDkShadow, kCl3DDkShadow}; break;
+    case FrameStyle::Regular: colours = {kClBtnHighlight, kCl3DDkShadow}; break;
+    case FrameStyle::Indent: colours = kSunken; break;
+    case FrameStyle::Light: colours = {kClBtnHighlight, kCl3DLight}; break;
+    case FrameStyle::Dark: colours = {kCl3DLight, kCl3DDkShadow}; break;
+    case FrameStyle::Mono: colours = {kCl3DDkShadow, kCl3DDkShadow}; break;
     }
     drawFrame3D(painter, rect(), colours.topLeft, colours.bottomRight, borderWidth_);
 }
 
-void TTransparentButton2::clickedOnControl()
+void PictureButton::clickedOnControl()
 {
     emit clicked();
 }

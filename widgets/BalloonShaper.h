@@ -11,7 +11,7 @@ class QWidget;
 // triangular tail, with a black outline painted under the form's own
 // painting. The form becomes frameless and exists on screen only inside
 // the balloon.
-class tformshape : public QObject {
+class BalloonShaper : public QObject {
     Q_OBJECT
 
 public:
@@ -19,14 +19,14 @@ public:
     static constexpr int kDefaultIndent = 15;
 
     // Throws std::invalid_argument when the owner is not a top-level window.
-    explicit tformshape(QWidget* owner);
+    explicit BalloonShaper(QWidget* owner);
 
     bool reshape() const { return reshape_; }
     void setReshape(bool reshape);
-    TBalloonPosition balloonPosition() const { return position_; }
-    void setBalloonPosition(TBalloonPosition position);
-    int balloonEllips() const { return ellipse_; }
-    void setBalloonEllips(int ellipse);
+    BalloonTail balloonPosition() const { return position_; }
+    void setBalloonPosition(BalloonTail position);
+    int balloonEllipse() const { return ellipse_; }
+    void setBalloonEllipse(int ellipse);
     int balloonIndent() const { return indent_; }
     void setBalloonIndent(int indent);
 
@@ -47,7 +47,7 @@ private:
 
     QWidget* form_;
     bool reshape_ = false;
-    TBalloonPosition position_ = TBalloonPosition::bpTopLeft;
+    BalloonTail position_ = BalloonTail::TopLeft;
     int ellipse_ = kDefaultEllipse;
     int indent_ = kDefaultIndent;
     bool applied_ = false;

@@ -1,19 +1,19 @@
 #pragma once
 
-#include "widgets/TGradText.h"
+#include "widgets/GradientText.h"
 
 #include <QFont>
 
 // The program's name and version as its title pictures show them: letters
 // running from red to blue, Times New Roman, bold italic.
-inline TGradText* makeGradTitle(QWidget* parent, const QString& name, const QString& text, int pixels)
+inline GradientText* makeGradientTitle(QWidget* parent, const QString& name, const QString& text, int pixels)
 {
-    auto* title = new TGradText(parent);
+    auto* title = new GradientText(parent);
     title->setObjectName(name);
     title->setLines({text});
     title->setBeginColor(0x0000FF);
     title->setEndColor(0xFF0000);
-    title->setGradientStyle(TGradientStyle::gsHorizontal);
+    title->setGradientStyle(GradientStyle::Horizontal);
     QFont font(QStringLiteral("Times New Roman"));
     font.setPixelSize(pixels);
     font.setBold(true);

@@ -1,4 +1,4 @@
-#include "widgets/TCoolForm.h"
+#include "widgets/ShapedPicture.h"
 
 #include "widgets/RegionData.h"
 
@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QWindow>
 
-TCoolForm::TCoolForm(QWidget* parent) : QWidget(parent)
+ShapedPicture::ShapedPicture(QWidget* parent) : QWidget(parent)
 {
     QWidget* form = window();
     if (form != this) {
@@ -17,29 +17,29 @@ TCoolForm::TCoolForm(QWidget* parent) : QWidget(parent)
     }
 }
 
-QImage TCoolForm::picture() const
+QImage ShapedPicture::picture() const
 {
     return source_ ? source_(devicePixelRatioF()) : QImage();
 }
 
-void TCoolForm::setPicture(const QPixmap& picture)
+void ShapedPicture::setPicture(const QPixmap& picture)
 {
     setPictureSource([image = picture.toImage()](qreal) { return image; });
 }
 
-void TCoolForm::setPictureSource(PictureSource source)
+void ShapedPicture::setPictureSource(PictureSource source)
 {
     source_ = std::move(source);
     region_ = QRegion();
     update();
 }
 
-QByteArray TCoolForm::mask2() const
+QByteArray ShapedPicture::maskStream() const
 {
     return RegionData::toMaskStream(region_);
 }
 
-void TCoolForm::setMask2(const QByteArray& stream)
+void ShapedPicture::setMaskStream(const QByteArray& stream)
 {
     region_ = RegionData::fromMaskStream(stream);
     QWidget* form = window();
@@ -49,14 +49,14 @@ void TCoolForm::setMask2(const QByteArray& stream)
         form->setMask(region_);
 }
 
-bool TCoolForm::eventFilter(QObject* watched, QEvent* event)
+bool ShapedPicture::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == window() && event->type() == QEvent::Resize)
         setGeometry(window()->rect());
     return false;
 }
 
-void TCoolForm::paintEvent(QPaintEvent*)
+void ShapedPicture::paintEvent(QPaintEvent*)
 {
     if (!source_)
         return;
@@ -70,7 +70,7 @@ void TCoolForm::paintEvent(QPaintEvent*)
     painter.drawImage(0, 0, source_(dpr));
 }
 
-void TCoolForm::mousePressEvent(QMouseEvent* event)
+void ShapedPicture::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
@@ -83,19 +83,19 @@ void TCoolForm::mousePressEvent(QMouseEvent* event)
     dragOffset_ = event->globalPosition().toPoint() - window()->pos();
 }
 
-void TCoolForm::mouseMoveEvent(QMouseEvent* event)
+void ShapedPicture::mouseMoveEvent(QMouseEvent* event)
 {
     if (dragging_)
         window()->move(event->globalPosition().toPoint() - dragOffset_);
 }
 
-void TCoolForm::mouseReleaseEvent(QMouseEvent* event)
+void ShapedPicture::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         dragging_ = false;
 }
 
-void TCoolForm::mouseDoubleClickEvent(QMouseEvent* event)
+void ShapedPicture::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         emit doubleClicked();

@@ -1,4 +1,4 @@
-#include "widgets/TOfficeLabel.h"
+#include "widgets/LinkLabel.h"
 
 #include "widgets/FocusFrame.h"
 #include "widgets/LampPictures.h"
@@ -15,12 +15,12 @@ constexpr QSize kNewSize(100, 17);
 const char* const kNewFontFamily = "MS Sans Serif";
 constexpr int kNewFontPoints = 8;
 
-const char* shapeWord(TLEDType type)
+const char* shapeWord(LinkLamp type)
 {
     switch (type) {
-    case TLEDType::TriLEDDown: return "3DWN";
-    case TLEDType::TriLEDUp: return "3UP";
-    case TLEDType::RoundLED: break;
+    case LinkLamp::TriangleDown: return "3DWN";
+    case LinkLamp::TriangleUp: return "3UP";
+    case LinkLamp::Round: break;
     }
     return "RND";
 }
@@ -33,54 +33,54 @@ int lampWidth()
 
 } // namespace
 
-TOfficeLabel::TOfficeLabel(QWidget* parent) : FlatControl(kAnyButtonPresses, parent)
+LinkLabel::LinkLabel(QWidget* parent) : FlatControl(kAnyButtonPresses, parent)
 {
     resize(kNewSize);
     setFont(QFont(kNewFontFamily, kNewFontPoints));
 }
 
-void TOfficeLabel::setCaption(const QString& caption)
+void LinkLabel::setCaption(const QString& caption)
 {
     caption_ = caption;
     update();
 }
 
-void TOfficeLabel::setLabelColor(ColourNumber colour)
+void LinkLabel::setLabelColor(ColourNumber colour)
 {
     labelColor_ = colour;
     update();
 }
 
-void TOfficeLabel::setLEDType(TLEDType type)
+void LinkLabel::setLampShape(LinkLamp type)
 {
-    ledType_ = type;
+    lampShape_ = type;
     update();
 }
 
-void TOfficeLabel::setTransparent(bool transparent)
+void LinkLabel::setTransparent(bool transparent)
 {
     transparent_ = transparent;
     update();
 }
 
-QString TOfficeLabel::lampName() const
+QString LinkLabel::lampName() const
 {
-    return LampPictures::stateName(isHot(), isPressed()) + QString::fromLatin1(shapeWord(ledType_));
+    return LampPictures::stateName(isHot(), isPressed()) + QString::fromLatin1(shapeWord(lampShape_));
 }
 
-QRect TOfficeLabel::textRect() const
+QRect LinkLabel::textRect() const
 {
     const int left = lampWidth() + kTextGap;
     return QRect(QPoint(left, 1), QPoint(width() - 1, height() - 2));
 }
 
-QRect TOfficeLabel::focusRect() const
+QRect LinkLabel::focusRect() const
 {
     const QRect text = textRect();
     return QRect(QPoint(text.left() - kFocusMargin, 0), QPoint(width() - 2, height() - 1));
 }
 
-void TOfficeLabel::paintEvent(QPaintEvent*)
+void LinkLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const QColor background = transparent_ ? parentColour(this) : toQColor(labelColor_);
@@ -109,19 +109,19 @@ void TOfficeLabel::paintEvent(QPaintEvent*)
     }
 }
 
-void TOfficeLabel::pointerLeft()
+void LinkLabel::pointerLeft()
 {
     // A disabled label ignores the pointer, its leaving too.
     if (isEnabled())
         erasePending_ = true;
 }
 
-bool TOfficeLabel::followsArrow(int key) const
+bool LinkLabel::followsArrow(int key) const
 {
     return key == Qt::Key_Up || key == Qt::Key_Down;
 }
 
-void TOfficeLabel::clickedOnControl()
+void LinkLabel::clickedOnControl()
 {
     erasePending_ = true;
     emit clicked();

@@ -10,7 +10,7 @@
 // its outline on the parent's background until the pointer comes over it.
 // With the keyboard focus it shows the house focus frame of dots, rounded
 // like the button and three pixels inside its outline.
-class TOfficeButton : public FlatControl {
+class FlatButton : public FlatControl {
     Q_OBJECT
 
 public:
@@ -18,7 +18,7 @@ public:
     static constexpr int kCaptionShift = 7;
     static constexpr int kFocusInset = 3;
 
-    explicit TOfficeButton(QWidget* parent = nullptr);
+    explicit FlatButton(QWidget* parent = nullptr);
 
     ColourNumber borderColor() const { return borderColor_; }
     void setBorderColor(ColourNumber colour);

@@ -1,4 +1,4 @@
-#include "widgets/TGradText.h"
+#include "widgets/GradientText.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -14,7 +14,7 @@ constexpr int kNewFontPoints = 18;
 
 } // namespace
 
-TGradText::TGradText(QWidget* parent) : QWidget(parent)
+GradientText::GradientText(QWidget* parent) : QWidget(parent)
 {
     resize(kNewSize);
     QFont newFont(kNewFontFamily, kNewFontPoints);
@@ -23,25 +23,25 @@ TGradText::TGradText(QWidget* parent) : QWidget(parent)
     setFont(newFont);
 }
 
-void TGradText::setBeginColor(ColourNumber colour)
+void GradientText::setBeginColor(ColourNumber colour)
 {
     beginColor_ = colour;
     lookChanged();
 }
 
-void TGradText::setEndColor(ColourNumber colour)
+void GradientText::setEndColor(ColourNumber colour)
 {
     endColor_ = colour;
     lookChanged();
 }
 
-void TGradText::setGradientStyle(TGradientStyle style)
+void GradientText::setGradientStyle(GradientStyle style)
 {
     style_ = style;
     lookChanged();
 }
 
-void TGradText::setLines(const QStringList& lines)
+void GradientText::setLines(const QStringList& lines)
 {
     if (lines.isEmpty())
         return;
@@ -49,44 +49,44 @@ void TGradText::setLines(const QStringList& lines)
     lookChanged();
 }
 
-void TGradText::setJustification(TJustification justification)
+void GradientText::setJustification(Justification justification)
 {
     justification_ = justification;
     lookChanged();
 }
 
-void TGradText::lookChanged()
+void GradientText::lookChanged()
 {
     shown_ = QImage();
     update();
 }
 
-void TGradText::changeEvent(QEvent* event)
+void GradientText::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::FontChange)
         lookChanged();
     QWidget::changeEvent(event);
 }
 
-void TGradText::resizeEvent(QResizeEvent* event)
+void GradientText::resizeEvent(QResizeEvent* event)
 {
     // The width wraps the lines.
     shown_ = QImage();
     QWidget::resizeEvent(event);
 }
 
-int TGradText::textFlags() const
+int GradientText::textFlags() const
 {
     int flags = Qt::TextWordWrap | Qt::AlignTop;
     switch (justification_) {
-    case TJustification::jLeft: flags |= Qt::AlignLeft; break;
-    case TJustification::jCenter: flags |= Qt::AlignHCenter; break;
-    case TJustification::jRight: flags |= Qt::AlignRight; break;
+    case Justification::Left: flags |= Qt::AlignLeft; break;
+    case Justification::Centre: flags |= Qt::AlignHCenter; break;
+    case Justification::Right: flags |= Qt::AlignRight; break;
     }
     return flags;
 }
 
-QSize TGradText::measuredSize() const
+QSize GradientText::measuredSize() const
 {
     const QFontMetrics metrics(font());
     // Measured left-aligned: centring at a fractional offset would add a
@@ -100,12 +100,12 @@ QSize TGradText::measuredSize() const
     return QSize(measured.width() + overhang, measured.height());
 }
 
-QImage TGradText::renderText() const
+QImage GradientText::renderText() const
 {
     return renderText(devicePixelRatioF());
 }
 
-QImage TGradText::renderText(qreal dpr) const
+QImage GradientText::renderText(qreal dpr) const
 {
     const QSize size = measuredSize();
     const QSize pixels(qRound(size.width() * dpr), qRound(size.height() * dpr));
@@ -131,7 +131,7 @@ QImage TGradText::renderText(qreal dpr) const
     return result;
 }
 
-void TGradText::paintEvent(QPaintEvent*)
+void GradientText::paintEvent(QPaintEvent*)
 {
     const QSize size = measuredSize();
     if (size != this->size()) {

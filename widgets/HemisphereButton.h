@@ -11,26 +11,26 @@
 // A round push button drawn as a lit dome set into a lowered ring; the
 // board's pegs and their twins are made of it. It reacts only inside its
 // ellipse and lets the parent show through outside it.
-class THemisphereButton : public QWidget {
+class HemisphereButton : public QWidget {
     Q_OBJECT
 
 public:
-    explicit THemisphereButton(QWidget* parent = nullptr);
+    explicit HemisphereButton(QWidget* parent = nullptr);
 
     bool allowAllUp() const { return allowAllUp_; }
     void setAllowAllUp(bool allow);
     double attenControl() const { return look_.attenControl; }
     void setAttenControl(double atten);
-    THemisphereBevel bevelInner() const { return look_.bevelInner; }
-    void setBevelInner(THemisphereBevel bevel);
-    THemisphereBevel bevelOuter() const { return look_.bevelOuter; }
-    void setBevelOuter(THemisphereBevel bevel);
+    HemisphereBevel bevelInner() const { return look_.bevelInner; }
+    void setBevelInner(HemisphereBevel bevel);
+    HemisphereBevel bevelOuter() const { return look_.bevelOuter; }
+    void setBevelOuter(HemisphereBevel bevel);
     int bevelWidth() const { return look_.bevelWidth; }
     void setBevelWidth(int width);
     ColourNumber borderColor() const { return look_.borderColor; }
     void setBorderColor(ColourNumber colour);
-    THemisphereBorderStyle borderStyle() const { return look_.borderStyle; }
-    void setBorderStyle(THemisphereBorderStyle style);
+    HemisphereBorder borderStyle() const { return look_.borderStyle; }
+    void setBorderStyle(HemisphereBorder style);
     QString caption() const { return look_.caption; }
     void setCaption(const QString& caption);
     bool isDown() const { return down_; }
