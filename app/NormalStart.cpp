@@ -8,7 +8,7 @@
 #include "frame/THlavniDialog.h"
 #include "services/ModuleCuePlayer.h"
 #include "services/SingleCopy.h"
-#include "services/TAppPath.h"
+#include "services/AppPath.h"
 
 #include <exception>
 
@@ -44,6 +44,7 @@ std::unique_ptr<PelikorWindows> createProgramWindows(const AppFolders& folders, 
     // Another start finds this copy from the moment its main window exists;
     // it hears the answer once this copy's event loop runs.
     return std::make_unique<PelikorWindows>(
-        folders, std::make_unique<ModuleCuePlayer>(TAppPath().folder()),
-        [&splash](int meter) { splash.stepDone(meter); }, [](THlavniDialog& main) { SingleCopy::publish(main); });
+        folders, std::make_unique<ModuleCuePlayer>(AppPath().folder()),
+        [&splash](int meter) { splash.stepDone(meter); },
+        [](THlavniDialog& main) { SingleCopy::publish(main, SingleCopy::kMainWindowClass); });
 }

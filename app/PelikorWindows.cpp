@@ -2,7 +2,7 @@
 
 #include "app/ResultHandOff.h"
 #include "dialogs/AccessibleNames.h"
-#include "dialogs/TPomocnikDialog.h"
+#include "dialogs/AssistantFigure.h"
 #include "frame/THlavniDialog.h"
 #include "frame/TNapovedaDialog.h"
 #include "frame/TOProgramuDialog.h"
@@ -65,9 +65,9 @@ PelikorWindows::PelikorWindows(const AppFolders& folders, std::unique_ptr<CuePla
     step(55);
     vysledekDialog_ = std::make_unique<TVysledekDialog>(services_, *dataModule1_);
     step(60);
-    pomocnikDialog_ = std::make_unique<TPomocnikDialog>(settings_, cues_, pictures::figurePicture,
+    assistantFigure_ = std::make_unique<AssistantFigure>(settings_, cues_, pictures::figurePicture,
                                                         pictures::figureOutline());
-    owners_.setFigure(pomocnikDialog_.get());
+    owners_.setFigure(assistantFigure_.get());
     step(65);
     tabulkaDialog_ = std::make_unique<TTabulkaDialog>(services_, *dataModule1_);
     step(70);
@@ -81,7 +81,7 @@ PelikorWindows::PelikorWindows(const AppFolders& folders, std::unique_ptr<CuePla
     step(90);
     standardDialog_ = std::make_unique<TStandardDialog>(services_);
     resultHandOff_ = std::make_unique<ResultHandOff>(*hlavniDialog_, *vysledekDialog_, *gratulujiDialog_,
-                                                     *pomocnikDialog_, protocol_);
+                                                     *assistantFigure_, protocol_);
     connectWindows();
     connectNewGame();
     connectEndOfGame();
@@ -101,7 +101,7 @@ void PelikorWindows::connectWindows()
     QObject::connect(main, &THlavniDialog::helpRequested, help, &TNapovedaDialog::openOnTopicList);
     QObject::connect(main, &THlavniDialog::aboutRequested, oProgramuDialog_.get(), &TOProgramuDialog::showDialog);
     QObject::connect(welcome, &TUvitaniDialog::helpRequested, help, &TNapovedaDialog::openOnTopicList);
-    QObject::connect(pomocnikDialog_.get(), &TPomocnikDialog::FormClick, welcome, &TUvitaniDialog::openOnFigure);
+    QObject::connect(assistantFigure_.get(), &AssistantFigure::doubleClicked, welcome, &TUvitaniDialog::openOnFigure);
 }
 
 namespace {

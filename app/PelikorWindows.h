@@ -22,7 +22,7 @@ class THlavniDialog;
 class THraDialog;
 class TNapovedaDialog;
 class TOProgramuDialog;
-class TPomocnikDialog;
+class AssistantFigure;
 class TStandardDialog;
 class TTabulkaDialog;
 class TUvitaniDialog;
@@ -49,7 +49,7 @@ public:
     THlavniDialog& HlavniDialog() { return *hlavniDialog_; }
     TUvitaniDialog& UvitaniDialog() { return *uvitaniDialog_; }
     TOProgramuDialog& OProgramuDialog() { return *oProgramuDialog_; }
-    TPomocnikDialog& PomocnikDialog() { return *pomocnikDialog_; }
+    AssistantFigure& assistantFigure() { return *assistantFigure_; }
     TNapovedaDialog& NapovedaDialog() { return *napovedaDialog_; }
 
     // The new-game chain.
@@ -83,7 +83,7 @@ private:
     std::unique_ptr<THlavniDialog> hlavniDialog_;
     std::unique_ptr<TUvitaniDialog> uvitaniDialog_;
     std::unique_ptr<TOProgramuDialog> oProgramuDialog_;
-    std::unique_ptr<TPomocnikDialog> pomocnikDialog_;
+    std::unique_ptr<AssistantFigure> assistantFigure_;
     std::unique_ptr<TNapovedaDialog> napovedaDialog_;
 
     std::unique_ptr<TVyberDialog> vyberDialog_;

@@ -1,7 +1,7 @@
 #include "app/ResultHandOff.h"
 
 #include "dialogs/AssistantProtocol.h"
-#include "dialogs/TPomocnikDialog.h"
+#include "dialogs/AssistantFigure.h"
 #include "frame/THlavniDialog.h"
 #include "game/BoardPanel.h"
 #include "scores/TGratulujiDialog.h"
@@ -12,7 +12,7 @@
 #include <QWindow>
 
 ResultHandOff::ResultHandOff(THlavniDialog& main, TVysledekDialog& vysledek, TGratulujiDialog& gratuluji,
-                             TPomocnikDialog& figure, AssistantProtocol& protocol)
+                             AssistantFigure& figure, AssistantProtocol& protocol)
     : figure_(figure), main_(main), vysledek_(vysledek), gratuluji_(gratuluji), protocol_(protocol)
 {
     for (QWidget* window : {static_cast<QWidget*>(&figure_), static_cast<QWidget*>(&vysledek_),
@@ -38,7 +38,7 @@ void ResultHandOff::activeWindowChanged(QWindow*)
     main_.handOffWindowsChanged();
 }
 
-void ResultHandOff::GameFinished(pelikor::Outcome outcome, const QString& pomocnik)
+void ResultHandOff::GameFinished(pelikor::Outcome outcome, const QString& assistantSetting)
 {
     // The result dialog returns the main window to idle before it stores;
     // when the store fails the dialog stays open for another try, and the
@@ -50,11 +50,11 @@ void ResultHandOff::GameFinished(pelikor::Outcome outcome, const QString& pomocn
         main_.Plocha().refill();
         // The congratulation leads on to the result dialog, which is filled
         // now so that it is ready then.
-        protocol_.open(AssistantProtocol::Row::Result, gratuluji_, pomocnik, [&] {
+        protocol_.open(AssistantProtocol::Row::Result, gratuluji_, assistantSetting, [&] {
             vysledek_.setResult(result);
             gratuluji_.setResult(result);
         });
         return;
     }
-    protocol_.open(AssistantProtocol::Row::Result, vysledek_, pomocnik, [&] { vysledek_.setResult(result); });
+    protocol_.open(AssistantProtocol::Row::Result, vysledek_, assistantSetting, [&] { vysledek_.setResult(result); });
 }

@@ -9,7 +9,7 @@ class AssistantProtocol;
 class QWindow;
 class TGratulujiDialog;
 class THlavniDialog;
-class TPomocnikDialog;
+class AssistantFigure;
 class TVysledekDialog;
 
 // The hand-off of a finished game within the monitor's tick: after a
@@ -25,10 +25,10 @@ class ResultHandOff : public QObject {
 
 public:
     ResultHandOff(THlavniDialog& main, TVysledekDialog& vysledek, TGratulujiDialog& gratuluji,
-                  TPomocnikDialog& figure, AssistantProtocol& protocol);
+                  AssistantFigure& figure, AssistantProtocol& protocol);
 
-    // `pomocnik` is the assistant setting the tick read.
-    void GameFinished(pelikor::Outcome outcome, const QString& pomocnik);
+    // `assistantSetting` is the value of "Pomocnik" the tick read.
+    void GameFinished(pelikor::Outcome outcome, const QString& assistantSetting);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -36,7 +36,7 @@ protected:
 private:
     void activeWindowChanged(QWindow* window);
 
-    TPomocnikDialog& figure_;
+    AssistantFigure& figure_;
     THlavniDialog& main_;
     TVysledekDialog& vysledek_;
     TGratulujiDialog& gratuluji_;

@@ -3,11 +3,11 @@
 #include "app/FontSetUp.h"
 
 #include "app/TKopieDialog.h"
-#include "dialogs/TPomocnikDialog.h"
+#include "dialogs/AssistantFigure.h"
 #include "pictures/FigurePicture.h"
 #include "services/CuePlayer.h"
 #include "services/ModuleCuePlayer.h"
-#include "services/TAppPath.h"
+#include "services/AppPath.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -23,18 +23,18 @@ constexpr int kWarningOverlap = 35;
 SecondCopy::SecondCopy(const AppFolders& folders, std::unique_ptr<CuePlayer> player)
     : settings_(folders.settings()), cues_(AppFolders::text(folders.shipped()), std::move(player))
 {
-    pomocnikDialog_ = std::make_unique<TPomocnikDialog>(settings_, cues_, pictures::figurePicture,
+    assistantFigure_ = std::make_unique<AssistantFigure>(settings_, cues_, pictures::figurePicture,
                                                         pictures::figureOutline());
-    owners_.setFigure(pomocnikDialog_.get());
+    owners_.setFigure(assistantFigure_.get());
     kopieDialog_ = std::make_unique<TKopieDialog>(owners_);
-    connect(pomocnikDialog_.get(), &TPomocnikDialog::closed, this, &SecondCopy::finished);
+    connect(assistantFigure_.get(), &AssistantFigure::closed, this, &SecondCopy::finished);
 }
 
 SecondCopy::~SecondCopy() = default;
 
 void SecondCopy::start()
 {
-    TPomocnikDialog& figure = *pomocnikDialog_;
+    AssistantFigure& figure = *assistantFigure_;
     TKopieDialog& warning = *kopieDialog_;
     const QSize screen = QGuiApplication::primaryScreen()->size();
     figure.move(screen.width() / 2 - figure.width() / 2, screen.height() / 2 - figure.height() / 2);
@@ -49,7 +49,7 @@ void SecondCopy::start()
 int runSecondCopy(const AppFolders& folders)
 {
     awaitFontSetUp();
-    SecondCopy copy(folders, std::make_unique<ModuleCuePlayer>(TAppPath().folder()));
+    SecondCopy copy(folders, std::make_unique<ModuleCuePlayer>(AppPath().folder()));
     QObject::connect(&copy, &SecondCopy::finished, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     copy.start();
     return QApplication::exec();

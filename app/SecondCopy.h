@@ -12,7 +12,7 @@
 
 class CuePlayer;
 class TKopieDialog;
-class TPomocnikDialog;
+class AssistantFigure;
 
 // A start while another copy runs: only the figure, in the middle of the
 // screen, and the warning beside it. The copy ends when the figure is
@@ -29,7 +29,7 @@ public:
     // Places the figure and the warning and shows them, the warning first.
     void start();
 
-    TPomocnikDialog& PomocnikDialog() { return *pomocnikDialog_; }
+    AssistantFigure& assistantFigure() { return *assistantFigure_; }
     TKopieDialog& KopieDialog() { return *kopieDialog_; }
 
 signals:
@@ -40,7 +40,7 @@ private:
     Settings settings_;
     SoundCues cues_;
     DialogOwners owners_;
-    std::unique_ptr<TPomocnikDialog> pomocnikDialog_;
+    std::unique_ptr<AssistantFigure> assistantFigure_;
     std::unique_ptr<TKopieDialog> kopieDialog_;
 };
 

@@ -67,7 +67,7 @@ void TKopieDialog::Timer1Timer()
 void TKopieDialog::acknowledge()
 {
     owners().enable();
-    if (TPomocnikDialog* figure = owners().figure())
+    if (AssistantFigure* figure = owners().figure())
         figure->close();
 }
 
@@ -76,7 +76,7 @@ void TKopieDialog::OfficeButton2Click()
     acknowledge();
 }
 
-void TKopieDialog::FormKeyDown(int key)
+void TKopieDialog::handleKey(int key)
 {
     if (key == kKeyEscape || key == kKeyEnter)
         acknowledge();

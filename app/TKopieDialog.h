@@ -26,7 +26,7 @@ public:
     void Timer1Timer();
 
 protected:
-    void FormKeyDown(int key) override;
+    void handleKey(int key) override;
     // A warning closed by the window system blinks no more.
     void hideEvent(QHideEvent* event) override;
 

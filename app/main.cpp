@@ -3,7 +3,7 @@
 #include "app/FontSetUp.h"
 #include "app/PelikorApplication.h"
 #include "services/AppFolders.h"
-#include "services/TAppPath.h"
+#include "services/AppPath.h"
 
 int main(int argc, char** argv)
 {
@@ -14,5 +14,5 @@ int main(int argc, char** argv)
     chooseWindowSystem();
     PelikorApplication application(argc, argv);
     listFontsWithQt();
-    return runProgram(AppFolders::ofProgram(TAppPath().folder()));
+    return runProgram(AppFolders::ofProgram(AppPath().folder()));
 }

@@ -2,7 +2,7 @@
 
 #include "dialogs/DialogOwners.h"
 #include "dialogs/ProgramDialog.h"
-#include "dialogs/TPomocnikDialog.h"
+#include "dialogs/AssistantFigure.h"
 #include "services/Settings.h"
 
 #include <QGuiApplication>
@@ -58,22 +58,22 @@ const RowRule& ruleOf(Row row)
     return kRows[std::size_t(row)];
 }
 
-bool figureShows(ShownWhen when, const QString& pomocnik)
+bool figureShows(ShownWhen when, const QString& assistantSetting)
 {
     switch (when) {
     case ShownWhen::Always:
         return true;
     case ShownWhen::IsZero:
-        return pomocnik == QLatin1String("0");
+        return assistantSetting == QLatin1String("0");
     case ShownWhen::IsNotOne:
-        return pomocnik != QLatin1String("1");
+        return assistantSetting != QLatin1String("1");
     }
     return false;
 }
 
 // Showing the figure runs its show handler; one already shown only comes
 // to the front.
-void showFigure(TPomocnikDialog& figure)
+void showFigure(AssistantFigure& figure)
 {
     figure.show();
     figure.raise();
@@ -83,20 +83,20 @@ void showFigure(TPomocnikDialog& figure)
 
 AssistantProtocol::AssistantProtocol(DialogOwners& owners, Settings& settings) : owners_(owners), settings_(settings) {}
 
-TPomocnikDialog& AssistantProtocol::figure() const
+AssistantFigure& AssistantProtocol::figure() const
 {
     return *owners_.figure();
 }
 
 void AssistantProtocol::open(Row row, ProgramDialog& dialog)
 {
-    open(row, dialog, settings_.read(Settings::kPomocnik));
+    open(row, dialog, settings_.read(Settings::kAssistantKey));
 }
 
-void AssistantProtocol::open(Row row, ProgramDialog& dialog, const QString& pomocnik, const std::function<void()>& fill)
+void AssistantProtocol::open(Row row, ProgramDialog& dialog, const QString& assistantSetting, const std::function<void()>& fill)
 {
     const RowRule& rule = ruleOf(row);
-    const bool shows = figureShows(rule.shownWhen, pomocnik);
+    const bool shows = figureShows(rule.shownWhen, assistantSetting);
     if (shows && rule.shownFirst)
         showFigure(figure());
     if (mustRelocate(row, dialog.size())) {

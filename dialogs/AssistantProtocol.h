@@ -9,7 +9,7 @@ class DialogOwners;
 class ProgramDialog;
 class QWidget;
 class Settings;
-class TPomocnikDialog;
+class AssistantFigure;
 
 // How a balloon dialog is opened beside the assistant figure: the setting
 // "Pomocnik" read, the figure moved to its home corner when the balloon
@@ -36,7 +36,7 @@ public:
     // The same with "Pomocnik" as the caller has already read it. `fill`,
     // when given, hands the dialog its inputs once the figure is placed and
     // the windows are locked, just before the dialog shows.
-    void open(Row row, ProgramDialog& dialog, const QString& pomocnik, const std::function<void()>& fill = {});
+    void open(Row row, ProgramDialog& dialog, const QString& assistantSetting, const std::function<void()>& fill = {});
 
     // Places a dialog beside the figure as its row says; the dialogs that
     // place themselves do it when they are shown.
@@ -48,7 +48,7 @@ public:
     bool mustRelocate(Row row, QSize size) const;
 
 private:
-    TPomocnikDialog& figure() const;
+    AssistantFigure& figure() const;
 
     DialogOwners& owners_;
     Settings& settings_;

@@ -14,15 +14,15 @@ constexpr int kFontPixels = 13;
 } // namespace
 
 BalloonDialog::BalloonDialog(DialogOwners& owners, QSize clientSize, BalloonTail tail, OwnerLock lock)
-    : ProgramDialog(owners, clientSize, lock), FormShape_(new BalloonShaper(this))
+    : ProgramDialog(owners, clientSize, lock), shaper_(new BalloonShaper(this))
 {
     setBackground(this, kBalloonColour);
     setFont(DialogControls::font(DialogControls::kTimesNewRoman, kFontPixels));
 
-    FormShape_->setBalloonPosition(tail);
-    FormShape_->setBalloonEllipse(BalloonShaper::kDefaultEllipse);
-    FormShape_->setBalloonIndent(BalloonShaper::kDefaultIndent);
-    FormShape_->setReshape(true);
+    shaper_->setBalloonPosition(tail);
+    shaper_->setBalloonEllipse(BalloonShaper::kDefaultEllipse);
+    shaper_->setBalloonIndent(BalloonShaper::kDefaultIndent);
+    shaper_->setReshape(true);
 }
 
 // Before the show steps, which may give the focus elsewhere.

@@ -17,7 +17,7 @@ public:
     BalloonDialog(DialogOwners& owners, QSize clientSize, BalloonTail tail,
                   OwnerLock lock = OwnerLock::WhileShown);
 
-    const BalloonShaper& FormShape() const { return *FormShape_; }
+    const BalloonShaper& shaper() const { return *shaper_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -25,5 +25,5 @@ protected:
 private:
     void focusInReadingOrder();
 
-    BalloonShaper* FormShape_;
+    BalloonShaper* shaper_;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/TPomocnikDialog.h"
+#include "dialogs/AssistantFigure.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -13,8 +13,8 @@ class DialogOwners {
 public:
     QWidget* mainWindow() const { return mainWindow_; }
     void setMainWindow(QWidget* window) { mainWindow_ = window; }
-    TPomocnikDialog* figure() const { return figure_; }
-    void setFigure(TPomocnikDialog* figure) { figure_ = figure; }
+    AssistantFigure* figure() const { return figure_; }
+    void setFigure(AssistantFigure* figure) { figure_ = figure; }
 
     // The main window first, then the figure.
     void disable() { setEnabled(false); }
@@ -37,5 +37,5 @@ private:
     }
 
     QPointer<QWidget> mainWindow_;
-    QPointer<TPomocnikDialog> figure_;
+    QPointer<AssistantFigure> figure_;
 };

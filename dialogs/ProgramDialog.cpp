@@ -46,7 +46,7 @@ void ProgramDialog::showDialog()
         activateWindow();
 }
 
-void ProgramDialog::bindKeyDown(QWidget* control)
+void ProgramDialog::passDialogKeys(QWidget* control)
 {
     control->installEventFilter(this);
 }
@@ -59,7 +59,7 @@ void ProgramDialog::showEvent(QShowEvent* event)
         return;
     if (lock_ != OwnerLock::None)
         owners_.disable();
-    FormShow();
+    prepareToShow();
 }
 
 void ProgramDialog::closeEvent(QCloseEvent* event)
@@ -69,7 +69,7 @@ void ProgramDialog::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
-    FormClose();
+    finishClosing();
     if (lock_ == OwnerLock::WhileShown)
         owners_.enable();
     event->accept();
@@ -77,7 +77,7 @@ void ProgramDialog::closeEvent(QCloseEvent* event)
 
 void ProgramDialog::keyPressEvent(QKeyEvent* event)
 {
-    FormKeyDown(keyCode(event));
+    handleKey(keyCode(event));
 }
 
 bool ProgramDialog::eventFilter(QObject* watched, QEvent* event)
@@ -85,7 +85,7 @@ bool ProgramDialog::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         const int code = keyCode(static_cast<QKeyEvent*>(event));
         if (isDialogKey(code)) {
-            FormKeyDown(code);
+            handleKey(code);
             return true;
         }
     }

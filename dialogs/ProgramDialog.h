@@ -31,16 +31,16 @@ public:
 
 protected:
     // The show steps, when the dialog turns from hidden to visible.
-    virtual void FormShow() {}
+    virtual void prepareToShow() {}
     // The close steps, however the dialog is closed.
-    virtual void FormClose() {}
+    virtual void finishClosing() {}
     // A key pressed in the dialog: kKeyEnter, kKeyEscape, or the key's
     // own code for any other key.
-    virtual void FormKeyDown(int key) { Q_UNUSED(key); }
+    virtual void handleKey(int key) { Q_UNUSED(key); }
 
     // Hands Enter and Esc pressed in `control` to the key handler too, before
     // the control sees them.
-    void bindKeyDown(QWidget* control);
+    void passDialogKeys(QWidget* control);
 
     DialogOwners& owners() { return owners_; }
 

@@ -325,7 +325,7 @@ void THlavniDialog::showEvent(QShowEvent* event)
     askForFixedFrame(*this);
     // Run once the window is on screen, so that a dialog it opens comes
     // up in front of it with the keyboard.
-    QTimer::singleShot(0, this, &THlavniDialog::FormShow);
+    QTimer::singleShot(0, this, &THlavniDialog::afterShow);
 }
 
 void THlavniDialog::closeEvent(QCloseEvent* event)
@@ -335,23 +335,23 @@ void THlavniDialog::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    if (TPomocnikDialog* figure = services_.owners.figure())
+    if (AssistantFigure* figure = services_.owners.figure())
         figure->programEnds();
     event->accept();
 }
 
-void THlavniDialog::FormShow()
+void THlavniDialog::afterShow()
 {
     const bool manual = services_.manual.isPresent();
     EM1->setEnabled(manual);
     EM->setEnabled(manual);
     emit manualTested(manual);
 
-    const QString pomocnik = services_.settings.read(Settings::kPomocnik);
-    const QString uvitani = services_.settings.read(Settings::kUvitani);
-    if (pomocnik != QLatin1String("1"))
+    const QString assistantSetting = services_.settings.read(Settings::kAssistantKey);
+    const QString welcomeSetting = services_.settings.read(Settings::kWelcomeKey);
+    if (assistantSetting != QLatin1String("1"))
         return;
-    if (uvitani != QLatin1String("1")) {
+    if (welcomeSetting != QLatin1String("1")) {
         services_.owners.figure()->show();
         return;
     }
@@ -381,12 +381,12 @@ void THlavniDialog::handOffWindowsChanged()
 void THlavniDialog::Timer1Timer()
 {
     const MonitorInputs inputs{Plocha_->board().pegs(), !Plocha_->isHidden(), game_.runs(),
-                               services_.settings.read(Settings::kPomocnik), handOffWindows_};
+                               services_.settings.read(Settings::kAssistantKey), handOffWindows_};
     if (checked_ != inputs) {
         checked_ = inputs;
         lastOutcome_ = Plocha_->monitorTick();
         if (lastOutcome_ != pelikor::Outcome::Nothing)
-            emit gameFinished(lastOutcome_, inputs.pomocnik);
+            emit gameFinished(lastOutcome_, inputs.assistantSetting);
     }
     if (lastOutcome_ != pelikor::Outcome::Nothing && !services_.settings.changesNotified() && !Timer1->isActive())
         Timer1->start(kUnnotifiedSettingsPollMs);

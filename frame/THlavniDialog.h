@@ -85,9 +85,9 @@ public:
     void handOffWindowsChanged();
 
 signals:
-    // A tick found the game finished; `pomocnik` is the assistant setting
+    // A tick found the game finished; `assistantSetting` is the value of "Pomocnik"
     // that tick read.
-    void gameFinished(pelikor::Outcome outcome, const QString& pomocnik);
+    void gameFinished(pelikor::Outcome outcome, const QString& assistantSetting);
     // A game was laid with this many pegs.
     void gameStarted(int pocatecniPocet);
 
@@ -117,12 +117,12 @@ private:
         pelikor::PositionSet pegs;
         bool boardShown;
         bool gameRunning;
-        QString pomocnik;
+        QString assistantSetting;
         unsigned long handOffWindows;
         bool operator==(const MonitorInputs&) const = default;
     };
 
-    void FormShow();
+    void afterShow();
     void createMenus();
     void createToolbar(QWidget* client);
     void createFramePanels(QWidget* client);

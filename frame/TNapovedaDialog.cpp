@@ -136,7 +136,7 @@ void TNapovedaDialog::OfficeLabel2Click()
 }
 
 // Enter does nothing here: only Esc leaves the help.
-void TNapovedaDialog::FormKeyDown(int key)
+void TNapovedaDialog::handleKey(int key)
 {
     if (key == kKeyEscape)
         close();

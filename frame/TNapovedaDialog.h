@@ -28,7 +28,7 @@ public:
     void OfficeLabel2Click();
 
 protected:
-    void FormKeyDown(int key) override;
+    void handleKey(int key) override;
 
 private:
     void showTopicList();

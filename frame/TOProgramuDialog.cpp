@@ -65,10 +65,10 @@ TOProgramuDialog::TOProgramuDialog(Services& services) : ProgramDialog(services.
     Button1->setStatusTip(QStringLiteral("Uzavře dialogové okno s informacemi o programu"));
     Button1->setGeometry(kButton1Place.translated(-kInset, -kInset));
     connect(Button1, &QPushButton::clicked, this, &TOProgramuDialog::Button1Click);
-    bindKeyDown(Button1);
+    passDialogKeys(Button1);
 }
 
-void TOProgramuDialog::FormShow()
+void TOProgramuDialog::prepareToShow()
 {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     move(screen.center() - rect().center());
@@ -80,7 +80,7 @@ void TOProgramuDialog::Button1Click()
     close();
 }
 
-void TOProgramuDialog::FormKeyDown(int key)
+void TOProgramuDialog::handleKey(int key)
 {
     if (key == kKeyEscape || key == kKeyEnter)
         close();

@@ -16,8 +16,8 @@ public:
     void Button1Click();
 
 protected:
-    void FormShow() override;
-    void FormKeyDown(int key) override;
+    void prepareToShow() override;
+    void handleKey(int key) override;
 
 private:
     QPushButton* Button1 = nullptr;

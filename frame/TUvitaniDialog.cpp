@@ -44,7 +44,7 @@ TUvitaniDialog::TUvitaniDialog(Services& services)
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->move(kLeft, 99);
     CheckBox1->adjustSize();
-    bindKeyDown(CheckBox1);
+    passDialogKeys(CheckBox1);
 }
 
 void TUvitaniDialog::openAtStart()
@@ -63,9 +63,9 @@ void TUvitaniDialog::setManualAvailable(bool available)
     OfficeLabel3->setEnabled(available);
 }
 
-void TUvitaniDialog::FormShow()
+void TUvitaniDialog::prepareToShow()
 {
-    if (services_.settings.read(Settings::kUvitani) == QLatin1String("1"))
+    if (services_.settings.read(Settings::kWelcomeKey) == QLatin1String("1"))
         CheckBox1->setChecked(true);
     services_.protocol.place(AssistantProtocol::Row::WelcomeOnFigure, *this);
 }
@@ -75,7 +75,7 @@ void TUvitaniDialog::leave()
     // A settings file that cannot be written must not keep the main window
     // and the figure locked: the dialog closes and the error is reported.
     const auto closeAnyway = qScopeGuard([this] { close(); });
-    services_.settings.write(Settings::kUvitani, CheckBox1->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    services_.settings.write(Settings::kWelcomeKey, CheckBox1->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void TUvitaniDialog::OfficeLabel2Click()
@@ -94,7 +94,7 @@ void TUvitaniDialog::OfficeLabel4Click()
     leave();
 }
 
-void TUvitaniDialog::FormKeyDown(int key)
+void TUvitaniDialog::handleKey(int key)
 {
     if (key == kKeyEscape || key == kKeyEnter)
         leave();

@@ -31,8 +31,8 @@ signals:
     void helpRequested();
 
 protected:
-    void FormShow() override;
-    void FormKeyDown(int key) override;
+    void prepareToShow() override;
+    void handleKey(int key) override;
 
 private:
     // Remembers the check box in "Uvitani" and closes the dialog.

@@ -173,10 +173,10 @@ void BoardPanel::playCue(pelikor::MoveCue cue)
 {
     switch (cue) {
     case pelikor::MoveCue::Select:
-        cues_.PlayCue(pelikor::SoundCue::Bod);
+        cues_.play(pelikor::SoundCue::PegSelected);
         break;
     case pelikor::MoveCue::Jump:
-        cues_.PlayCue(pelikor::SoundCue::Prenos);
+        cues_.play(pelikor::SoundCue::PegJumped);
         break;
     case pelikor::MoveCue::None:
         break;

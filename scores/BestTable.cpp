@@ -11,7 +11,7 @@ namespace results = pelikor::results;
 
 namespace {
 
-// The folder comes from TAppPath's text, whose escapes give back the bytes
+// The folder comes from AppPath's text, whose escapes give back the bytes
 // of a name that is not valid UTF-8.
 std::filesystem::path toPath(const QString& dir)
 {

@@ -55,9 +55,9 @@ void QuestionBalloon::open()
     services_.protocol.open(row_, *this);
 }
 
-void QuestionBalloon::FormShow()
+void QuestionBalloon::prepareToShow()
 {
-    services_.cues.PlayCue(pelikor::SoundCue::Dotaz);
+    services_.cues.play(pelikor::SoundCue::Question);
 }
 
 void QuestionBalloon::OfficeButton2Click()
@@ -65,7 +65,7 @@ void QuestionBalloon::OfficeButton2Click()
     close();
 }
 
-void QuestionBalloon::FormKeyDown(int key)
+void QuestionBalloon::handleKey(int key)
 {
     if (key == kKeyEnter)
         OfficeButton1Click();

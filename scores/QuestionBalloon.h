@@ -36,8 +36,8 @@ public:
     void OfficeButton2Click();
 
 protected:
-    void FormShow() override;
-    void FormKeyDown(int key) override;
+    void prepareToShow() override;
+    void handleKey(int key) override;
 
 private:
     Services& services_;

@@ -45,9 +45,9 @@ void TGratulujiDialog::setResult(const pelikor::GameResult& result)
     Kontrola_->setText(QString::fromUtf8(result.game.code));
 }
 
-void TGratulujiDialog::FormShow()
+void TGratulujiDialog::prepareToShow()
 {
-    services_.cues.PlayCue(pelikor::SoundCue::Dialog);
+    services_.cues.play(pelikor::SoundCue::Dialog);
     services_.protocol.place(AssistantProtocol::Row::Result, *this);
     setFocus();
 }
@@ -58,7 +58,7 @@ void TGratulujiDialog::OfficeButton1Click()
     emit resultRequested();
 }
 
-void TGratulujiDialog::FormKeyDown(int key)
+void TGratulujiDialog::handleKey(int key)
 {
     if (key == kKeyEnter || key == kKeyEscape)
         OfficeButton1Click();

@@ -27,8 +27,8 @@ signals:
     void resultRequested();
 
 protected:
-    void FormShow() override;
-    void FormKeyDown(int key) override;
+    void prepareToShow() override;
+    void handleKey(int key) override;
 
 private:
     Services& services_;

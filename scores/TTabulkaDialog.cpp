@@ -92,7 +92,7 @@ TTabulkaDialog::TTabulkaDialog(Services& services, TDataModule1& dataModule)
     // The button Enter closes with, so marked however the focus came to it.
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &TTabulkaDialog::Button1Click);
-    bindKeyDown(Button1);
+    passDialogKeys(Button1);
 
     for (const auto& [keys, step] : kPageKeys)
         connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, this, [this, step = step] { turnPage(step); });
@@ -113,7 +113,7 @@ void TTabulkaDialog::createGrids()
     }
 }
 
-void TTabulkaDialog::FormShow()
+void TTabulkaDialog::prepareToShow()
 {
     if (!PageControl1->widget(0)->findChild<BestGrid*>())
         createGrids();
@@ -141,7 +141,7 @@ void TTabulkaDialog::Button1Click()
     close();
 }
 
-void TTabulkaDialog::FormKeyDown(int key)
+void TTabulkaDialog::handleKey(int key)
 {
     if (key == kKeyEscape || key == kKeyEnter)
         close();

@@ -25,8 +25,8 @@ public:
     void turnPage(int step);
 
 protected:
-    void FormShow() override;
-    void FormKeyDown(int key) override;
+    void prepareToShow() override;
+    void handleKey(int key) override;
 
 private:
     // The grids over the data source, made when the view first shows: a

@@ -35,7 +35,7 @@ TVysledekDialog::TVysledekDialog(Services& services, TDataModule1& dataModule)
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(9, 104, 225, 21);
     Edit1->setEnabled(false);
-    bindKeyDown(Edit1);
+    passDialogKeys(Edit1);
 
     label(this, "Label1", QStringLiteral("Výsledek Vaší hry"), {27, 6, 189, 19}, Bold | Centred | Wrapped);
     label(this, "Label2", QStringLiteral("Počáteční počet hracích kamenů   :"), {kTextLeft, 30});
@@ -76,7 +76,7 @@ QString TVysledekDialog::gameCode() const
     return QString::fromUtf8(result_.game.code);
 }
 
-void TVysledekDialog::FormShow()
+void TVysledekDialog::prepareToShow()
 {
     Edit1->clear();
     const bool offered = dataModule_.Table1.offersNameField(gameCode(), result_.remaining);
@@ -85,7 +85,7 @@ void TVysledekDialog::FormShow()
     // The fewest pegs this very game can leave, not one for every game:
     // from some starts a single peg is out of reach.
     Label6->setText(QString::number(result_.game.smallestRemainder));
-    services_.cues.PlayCue(pelikor::SoundCue::Dialog);
+    services_.cues.play(pelikor::SoundCue::Dialog);
     services_.protocol.place(AssistantProtocol::Row::Result, *this);
     if (offered)
         Edit1->setFocus();
@@ -103,12 +103,12 @@ void TVysledekDialog::OfficeButton1Click()
     close();
 }
 
-void TVysledekDialog::FormClose()
+void TVysledekDialog::finishClosing()
 {
     emit resultClosed();
 }
 
-void TVysledekDialog::FormKeyDown(int key)
+void TVysledekDialog::handleKey(int key)
 {
     if (key == kKeyEnter || key == kKeyEscape)
         OfficeButton1Click();

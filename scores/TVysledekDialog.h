@@ -38,9 +38,9 @@ signals:
     void resultClosed();
 
 protected:
-    void FormShow() override;
-    void FormClose() override;
-    void FormKeyDown(int key) override;
+    void prepareToShow() override;
+    void finishClosing() override;
+    void handleKey(int key) override;
 
 private:
     QString gameCode() const;

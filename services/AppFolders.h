@@ -16,7 +16,7 @@ class AppFolders {
 public:
     // Everything in one folder, as a portable application folder keeps it.
     static AppFolders portable(const std::filesystem::path& folder);
-    // The same for `applicationDir` as TAppPath::Path() gives it, ending
+    // The same for `applicationDir` as AppPath::folderText() gives it, ending
     // with "/". Not explicit: whoever names the program one folder, as the
     // tests and the tools do, means a portable one.
     AppFolders(const QString& applicationDir);

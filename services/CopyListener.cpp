@@ -19,7 +19,7 @@ constexpr int kRestAfterFailureMs = 100;
 
 } // namespace
 
-CopyListener* CopyListener::listen(const QByteArray& path, QWidget& window)
+CopyListener* CopyListener::listen(const QByteArray& path, QWidget& window, const QString& className)
 {
     sockaddr_un address{};
     pelikor::FileDescriptor socket = localStreamSocket();
@@ -35,12 +35,13 @@ CopyListener* CopyListener::listen(const QByteArray& path, QWidget& window)
         ::unlink(path.constData());
         return nullptr;
     }
-    return new CopyListener(std::move(socket), path, window);
+    return new CopyListener(std::move(socket), path, window, className);
 }
 
-CopyListener::CopyListener(pelikor::FileDescriptor socket, const QByteArray& path, QWidget& window)
+CopyListener::CopyListener(pelikor::FileDescriptor socket, const QByteArray& path, QWidget& window,
+                           const QString& className)
     : QObject(&window), socket_(std::move(socket)), notifier_(socket_.get(), QSocketNotifier::Read), path_(path),
-      window_(window)
+      window_(window), className_(className)
 {
     connect(&notifier_, &QSocketNotifier::activated, this, &CopyListener::answerPending);
 }
@@ -52,9 +53,7 @@ CopyListener::~CopyListener()
 
 void CopyListener::answerPending()
 {
-    const QByteArray text = (QString::fromLatin1(window_.metaObject()->className()) + QLatin1Char('\n')
-                             + window_.windowTitle() + QLatin1Char('\n'))
-                                .toUtf8();
+    const QByteArray text = (className_ + QLatin1Char('\n') + window_.windowTitle() + QLatin1Char('\n')).toUtf8();
     for (int answered = 0; answered < kAnswersPerRound; ++answered) {
         const pelikor::FileDescriptor client(::accept4(socket_.get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
         if (!client.valid() && (errno == EAGAIN || errno == EWOULDBLOCK))

@@ -15,14 +15,14 @@ public:
     static constexpr std::string_view kFileName = "Kolvex.ini";
     static constexpr std::string_view kSection = "Nastaveni";
     // "1": the assistant figure is shown; "0": it was closed.
-    static constexpr std::string_view kPomocnik = "Pomocnik";
+    static constexpr std::string_view kAssistantKey = "Pomocnik";
     // "1": the welcome dialog opens at start; "0": it does not.
-    static constexpr std::string_view kUvitani = "Uvitani";
+    static constexpr std::string_view kWelcomeKey = "Uvitani";
 
-    // `applicationDir` ends with "/", as TAppPath gives it; a folder name
-    // that is not valid UTF-8 comes through as TAppPath writes it.
+    // `applicationDir` ends with "/", as AppPath gives it; a folder name
+    // that is not valid UTF-8 comes through as AppPath writes it.
     explicit Settings(const QString& applicationDir);
-    // The application folder's own bytes, as TAppPath::folder() gives them.
+    // The application folder's own bytes, as AppPath::folder() gives them.
     explicit Settings(const std::filesystem::path& applicationFolder);
 
     QString read(std::string_view key);

@@ -18,7 +18,6 @@
 
 namespace {
 
-const QString kMainWindowClass = QStringLiteral("THlavniDialog");
 const QString kMainWindowTitle = QStringLiteral("Pelikor 2000");
 const QString kFolderPrefix = QStringLiteral("pelikor2000-");
 // An answer is two short lines; a peer that sends more is no copy of ours.
@@ -131,6 +130,8 @@ bool answersWith(const QByteArray& answer, const QString& className, const QStri
 
 } // namespace
 
+const QString SingleCopy::kMainWindowClass = QStringLiteral("THlavniDialog");
+
 QString SingleCopy::folder()
 {
     QString base = qEnvironmentVariable("XDG_RUNTIME_DIR");
@@ -187,7 +188,7 @@ bool SingleCopy::findWindow(const QString& className, const QString& title)
     return false;
 }
 
-void SingleCopy::publish(QWidget& window)
+void SingleCopy::publish(QWidget& window, const QString& className)
 {
     const QString path = folder();
     if (!makePrivateFolder(path))
@@ -195,5 +196,5 @@ void SingleCopy::publish(QWidget& window)
     const QString name = path + QLatin1Char('/') + QString::number(QCoreApplication::applicationPid());
     // A socket of this name is a dead copy's whose process id came round
     // again; the listener takes its place.
-    CopyListener::listen(QFile::encodeName(name), window);
+    CopyListener::listen(QFile::encodeName(name), window, className);
 }

@@ -16,7 +16,11 @@ public:
     // counts as not found when it has not answered by then.
     static constexpr int kAnswerTimeoutMs = 250;
 
-    // Whether a main window of class "THlavniDialog" titled exactly
+    // The class name a running copy's main window answers with: the name
+    // the program's main window has always been searched for by.
+    static const QString kMainWindowClass;
+
+    // Whether a main window of class kMainWindowClass titled exactly
     // "Pelikor 2000" exists in a running copy.
     static bool runningCopyFound();
 
@@ -24,10 +28,10 @@ public:
     // exactly this title.
     static bool findWindow(const QString& className, const QString& title);
 
-    // Answers searches with the window's class name and its title at the
+    // Answers searches with `className` and the window's title at the
     // moment of asking, for as long as the window exists. A folder or
     // socket that cannot be made leaves the window unpublished.
-    static void publish(QWidget& window);
+    static void publish(QWidget& window, const QString& className);
 
     // The folder of the sockets of this user on this display.
     static QString folder();

@@ -25,7 +25,7 @@ SoundCues::SoundCues(const QString& applicationDir, std::unique_ptr<CuePlayer> p
 {
 }
 
-void SoundCues::PlayCue(const QString& fileName)
+void SoundCues::play(const QString& fileName)
 {
     const std::filesystem::path home = pathOfText(applicationDir_);
     const auto folder = pelikor::findEntry(home, kFolder, pelikor::EntryKind::Folder);
@@ -46,8 +46,8 @@ void SoundCues::PlayCue(const QString& fileName)
     changeDirectory(home, applicationDir_);
 }
 
-void SoundCues::PlayCue(pelikor::SoundCue cue)
+void SoundCues::play(pelikor::SoundCue cue)
 {
     const std::string_view name = pelikor::fileName(cue);
-    PlayCue(QString::fromLatin1(name.data(), qsizetype(name.size())));
+    play(QString::fromLatin1(name.data(), qsizetype(name.size())));
 }

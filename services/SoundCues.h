@@ -21,8 +21,8 @@ public:
     // Plays the cue by its bare name from inside the sounds folder and leaves
     // the current directory at `applicationDir`. Throws
     // std::runtime_error when a directory cannot be entered.
-    void PlayCue(const QString& fileName);
-    void PlayCue(pelikor::SoundCue cue);
+    void play(const QString& fileName);
+    void play(pelikor::SoundCue cue);
 
 private:
     QString applicationDir_;

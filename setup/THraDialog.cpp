@@ -56,7 +56,7 @@ THraDialog::THraDialog(Services& services)
 
 // The dialog locks the owners as it shows; the chooser beneath unlocks them.
 // No cue: the chooser has played its own.
-void THraDialog::FormShow()
+void THraDialog::prepareToShow()
 {
     placeBesideFigure();
 }
@@ -73,7 +73,7 @@ void THraDialog::OfficeButton1Click()
 }
 
 // Enter never starts a game here.
-void THraDialog::FormKeyDown(int key)
+void THraDialog::handleKey(int key)
 {
     if (key == kKeyEscape || key == kKeyEnter)
         OfficeButton1Click();

@@ -29,8 +29,8 @@ signals:
     void startRequested(int game);
 
 protected:
-    void FormShow() override;
-    void FormKeyDown(int key) override;
+    void prepareToShow() override;
+    void handleKey(int key) override;
 
 private:
     PictureList ImageList1_;

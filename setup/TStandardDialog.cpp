@@ -61,7 +61,7 @@ TStandardDialog::TStandardDialog(Services& services)
 
 // The main window and the figure stay locked by the chooser beneath; the
 // pegs are set up behind the board, which is hidden while no game runs.
-void TStandardDialog::FormShow()
+void TStandardDialog::prepareToShow()
 {
     emit allPegsRequested();
     for (int n = 1; n <= kPositionCount; ++n)
@@ -106,7 +106,7 @@ void TStandardDialog::OfficeButton1Click()
     returnToChooser();
 }
 
-void TStandardDialog::FormKeyDown(int key)
+void TStandardDialog::handleKey(int key)
 {
     if (key == kKeyEnter)
         OfficeButton2Click();

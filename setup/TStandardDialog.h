@@ -40,8 +40,8 @@ signals:
     void startRequested(int removed);
 
 protected:
-    void FormShow() override;
-    void FormKeyDown(int key) override;
+    void prepareToShow() override;
+    void handleKey(int key) override;
 
 private:
     std::array<HemisphereButton*, pelikor::kPositionCount + 1> L{};

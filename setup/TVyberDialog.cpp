@@ -41,14 +41,14 @@ void TVyberDialog::enableAgain()
 
 // The chooser locks the owners itself, after its cue, and unlocks them
 // however it closes.
-void TVyberDialog::FormShow()
+void TVyberDialog::prepareToShow()
 {
-    services().cues.PlayCue(pelikor::SoundCue::Dialog);
+    services().cues.play(pelikor::SoundCue::Dialog);
     owners().disable();
     placeBesideFigure();
 }
 
-void TVyberDialog::FormClose()
+void TVyberDialog::finishClosing()
 {
     owners().enable();
 }
@@ -77,7 +77,7 @@ void TVyberDialog::OfficeButton1Click()
     close();
 }
 
-void TVyberDialog::FormKeyDown(int key)
+void TVyberDialog::handleKey(int key)
 {
     if (key == kKeyEscape || key == kKeyEnter)
         close();

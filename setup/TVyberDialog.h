@@ -28,9 +28,9 @@ signals:
     void optionalGameChosen();
 
 protected:
-    void FormShow() override;
-    void FormClose() override;
-    void FormKeyDown(int key) override;
+    void prepareToShow() override;
+    void finishClosing() override;
+    void handleKey(int key) override;
 
 private:
     // Disables the chooser beneath the dialog of a choice, which is

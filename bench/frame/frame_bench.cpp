@@ -2,7 +2,7 @@
 // the screen with its shape, the boss screen's toggle, and for comparison
 // the main window's own first show.
 #include "app/PelikorWindows.h"
-#include "dialogs/TPomocnikDialog.h"
+#include "dialogs/AssistantFigure.h"
 #include "frame/THlavniDialog.h"
 #include "frame/TNapovedaDialog.h"
 #include "frame/TUvitaniDialog.h"
@@ -69,7 +69,7 @@ void BM_WelcomeFromFigureToBalloon(benchmark::State& state)
 {
     TUvitaniDialog& welcome = program().windows.UvitaniDialog();
     for (auto _ : state) {
-        emit program().windows.PomocnikDialog().FormClick();
+        emit program().windows.assistantFigure().doubleClicked();
         settle();
         state.PauseTiming();
         welcome.close();

@@ -31,7 +31,7 @@ void settingsReadFromUnchangedFile(benchmark::State& state)
 {
     Settings settings(QuietProfile::shared().folder());
     for (auto _ : state)
-        benchmark::DoNotOptimize(settings.read(Settings::kPomocnik));
+        benchmark::DoNotOptimize(settings.read(Settings::kAssistantKey));
 }
 BENCHMARK(settingsReadFromUnchangedFile);
 
@@ -80,9 +80,9 @@ void monitorSettings(benchmark::State& state, const std::filesystem::path& folde
 {
     Settings settings(folder);
     // The first read searches the folder, as at the program's start.
-    benchmark::DoNotOptimize(settings.read(Settings::kPomocnik));
+    benchmark::DoNotOptimize(settings.read(Settings::kAssistantKey));
     for (auto _ : state)
-        report(state, MonitorLoad::measure([&] { benchmark::DoNotOptimize(settings.read(Settings::kPomocnik)); },
+        report(state, MonitorLoad::measure([&] { benchmark::DoNotOptimize(settings.read(Settings::kAssistantKey)); },
                                            change, every, kMonitorSpan));
 }
 
@@ -130,7 +130,7 @@ void settingsWrite(benchmark::State& state)
     Settings settings(profile.folder());
     int round = 0;
     for (auto _ : state)
-        settings.write(Settings::kPomocnik, QString::number(round++ % 2));
+        settings.write(Settings::kAssistantKey, QString::number(round++ % 2));
 }
 BENCHMARK(settingsWrite)->Unit(benchmark::kMicrosecond);
 

@@ -7,7 +7,7 @@
 namespace pelikor {
 
 // The program's six sound cues, one WAV file each in the sounds folder.
-enum class SoundCue { Bod, Prenos, Dialog, Dotaz, PomocnikStart, PomocnikKonec };
+enum class SoundCue { PegSelected, PegJumped, Dialog, Question, FigureArrives, FigureLeaves };
 
 inline constexpr std::size_t kSoundCueCount = 6;
 

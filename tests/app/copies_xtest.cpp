@@ -61,7 +61,7 @@ struct ApplicationFolder {
     }
     QString program() const { return folder.path() + QStringLiteral("/Pelikor2000"); }
     QString settingsFile() const { return folder.path() + QStringLiteral("/Kolvex.ini"); }
-    QString pomocnik() const { return Settings(folder.path() + QLatin1Char('/')).read(Settings::kPomocnik); }
+    QString assistantSetting() const { return Settings(folder.path() + QLatin1Char('/')).read(Settings::kAssistantKey); }
 };
 
 // A program process, ended at the end of the test whatever happened.
@@ -132,7 +132,7 @@ private slots:
         const QList<ShownWindow> secondShows = shownWindows(second.processId());
         QCOMPARE(secondShows[0].geometry, warning);
         QCOMPARE(secondShows[1], (ShownWindow{QStringLiteral("Pomocník"), figure}));
-        QTRY_COMPARE(folder.pomocnik(), QStringLiteral("1"));
+        QTRY_COMPARE(folder.assistantSetting(), QStringLiteral("1"));
 
         // The balloon, left of its texts, shows only the two pinks in turn.
         const QPoint ground = warning.topLeft() + QPoint(10, 50);
@@ -155,7 +155,7 @@ private slots:
         QVERIFY(second.waitForFinished(kStartPatienceMs));
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 0);
-        QCOMPARE(folder.pomocnik(), QStringLiteral("0"));
+        QCOMPARE(folder.assistantSetting(), QStringLiteral("0"));
 
         QCOMPARE(first.state(), QProcess::Running);
         QCOMPARE(shownWindows(first.processId()), firstShows);
@@ -180,7 +180,7 @@ private slots:
     {
         ProgramFixture program;
         THlavniDialog& main = program.main();
-        SingleCopy::publish(main);
+        SingleCopy::publish(main, SingleCopy::kMainWindowClass);
         program.start();
         QVERIFY(searchAside().found);
         main.fovskpojistka1Click();

@@ -1,4 +1,4 @@
-#include "dialogs/TPomocnikDialog.h"
+#include "dialogs/AssistantFigure.h"
 #include "frame/THlavniDialog.h"
 #include "game/BoardPanel.h"
 #include "scores/TDataModule1.h"
@@ -130,7 +130,7 @@ private slots:
     // ("0"); wherever a balloon would not fit above it, it goes home first.
     void handOffShowsAndPlacesTheFigure_data()
     {
-        QTest::addColumn<QString>("pomocnik");
+        QTest::addColumn<QString>("assistantSetting");
         QTest::addColumn<bool>("shownBefore");
         QTest::addColumn<QPoint>("figureAt");
         QTest::addColumn<bool>("shownAfter");
@@ -144,13 +144,13 @@ private slots:
 
     void handOffShowsAndPlacesTheFigure()
     {
-        QFETCH(QString, pomocnik);
+        QFETCH(QString, assistantSetting);
         QFETCH(bool, shownBefore);
         QFETCH(QPoint, figureAt);
         QFETCH(bool, shownAfter);
         QFETCH(bool, movedHome);
-        EndingProgram program(QStringLiteral("[Nastaveni]\nPomocnik=%1\n").arg(pomocnik));
-        TPomocnikDialog& figure = program.figure();
+        EndingProgram program(QStringLiteral("[Nastaveni]\nPomocnik=%1\n").arg(assistantSetting));
+        AssistantFigure& figure = program.figure();
         figure.move(figureAt);
         figure.setVisible(shownBefore);
         program.play(kPairAtTheTop, pelikor::standardGame(), {kAtTheTop});

@@ -1,4 +1,4 @@
-#include "dialogs/TPomocnikDialog.h"
+#include "dialogs/AssistantFigure.h"
 #include "frame/THlavniDialog.h"
 #include "game/BoardPanel.h"
 #include "game/core/Jumps.h"
@@ -37,7 +37,7 @@ struct Seen {
 struct HandOff {
     int event;
     Outcome outcome;
-    QString pomocnik;
+    QString assistantSetting;
     bool operator==(const HandOff&) const = default;
 };
 
@@ -47,10 +47,10 @@ struct Copy : ProgramFixture {
 
     Copy()
     {
-        QObject::connect(&main(), &THlavniDialog::gameFinished, [this](Outcome outcome, const QString& pomocnik) {
+        QObject::connect(&main(), &THlavniDialog::gameFinished, [this](Outcome outcome, const QString& assistantSetting) {
             // A hand-off that repeats the last one unchanged shows nothing new.
-            if (handOffs.empty() || handOffs.back().outcome != outcome || handOffs.back().pomocnik != pomocnik)
-                handOffs.push_back({event, outcome, pomocnik});
+            if (handOffs.empty() || handOffs.back().outcome != outcome || handOffs.back().assistantSetting != assistantSetting)
+                handOffs.push_back({event, outcome, assistantSetting});
         });
     }
 
@@ -72,10 +72,10 @@ struct Copy : ProgramFixture {
 // The monitor as it was: a tick every millisecond, whatever changed.
 void tickEveryMillisecond(Copy& copy)
 {
-    const QString pomocnik = copy.setting(Settings::kPomocnik);
+    const QString assistantSetting = copy.setting(Settings::kAssistantKey);
     const Outcome outcome = copy.main().Plocha().monitorTick();
     if (outcome != Outcome::Nothing)
-        emit copy.main().gameFinished(outcome, pomocnik);
+        emit copy.main().gameFinished(outcome, assistantSetting);
 }
 
 } // namespace
@@ -122,7 +122,7 @@ private slots:
                     laid.insert(n);
             const int peg = 1 + random.bounded(pelikor::kPositionCount);
             const pelikor::Jump jump = open.empty() ? pelikor::Jump{} : open[random.bounded(int(open.size()))];
-            const QString pomocnik = QStringList{QStringLiteral("0"), QStringLiteral("1"), QString()}[random.bounded(3)];
+            const QString assistantSetting = QStringList{QStringLiteral("0"), QStringLiteral("1"), QString()}[random.bounded(3)];
             const QPoint figureAt = random.bounded(2) ? QPoint(10, 10) : QPoint(600, 500);
             const bool playing = watching.main().isEnabled() && watching.main().gameRunning();
 
@@ -137,7 +137,7 @@ private slots:
                     main.Plocha().KClick(jump.source);
                     main.Plocha().BMouseDown(jump.target);
                 } else if (kind == 3)
-                    copy->windows->services().settings.write(Settings::kPomocnik, pomocnik);
+                    copy->windows->services().settings.write(Settings::kAssistantKey, assistantSetting);
                 else if (kind == 4 && copy->windows->GratulujiDialog().isVisible())
                     copy->windows->GratulujiDialog().OfficeButton1Click();
                 else if (kind == 4 && copy->windows->VysledekDialog().isVisible())

@@ -79,7 +79,7 @@ private slots:
         Settings settings(applicationDir);
 
         QString reported;
-        QTimer::singleShot(0, [&settings] { settings.write(Settings::kPomocnik, QStringLiteral("1")); });
+        QTimer::singleShot(0, [&settings] { settings.write(Settings::kAssistantKey, QStringLiteral("1")); });
         // The report is a modal box; read it and close it as a player would.
         QTimer closer;
         connect(&closer, &QTimer::timeout, [&reported] {

@@ -1,6 +1,6 @@
 #include "app/SecondCopy.h"
 #include "app/TKopieDialog.h"
-#include "dialogs/TPomocnikDialog.h"
+#include "dialogs/AssistantFigure.h"
 #include "services/Settings.h"
 #include "tests/support/RecordingCuePlayer.h"
 #include "widgets/ShapedPicture.h"
@@ -32,9 +32,9 @@ struct CopyFixture {
         copy = std::make_unique<SecondCopy>(applicationDir, std::make_unique<RecordingCuePlayer>(cues));
     }
 
-    TPomocnikDialog& figure() { return copy->PomocnikDialog(); }
+    AssistantFigure& figure() { return copy->assistantFigure(); }
     TKopieDialog& warning() { return copy->KopieDialog(); }
-    QString pomocnik() { return Settings(applicationDir).read(Settings::kPomocnik); }
+    QString assistantSetting() { return Settings(applicationDir).read(Settings::kAssistantKey); }
 };
 
 // What a player acknowledges the warning with.
@@ -78,7 +78,7 @@ private slots:
         TKopieDialog& warning = fixture.warning();
         // While the warning shows, the figure is shown but locked.
         QVERIFY(fixture.figure().isVisible() && !fixture.figure().isEnabled());
-        QCOMPARE(fixture.pomocnik(), QStringLiteral("1"));
+        QCOMPARE(fixture.assistantSetting(), QStringLiteral("1"));
 
         // Other keys do nothing.
         QTest::keyClick(&warning, Qt::Key_A);
@@ -93,7 +93,7 @@ private slots:
         QCOMPARE(finished.count(), 1);
         QVERIFY(!fixture.figure().isVisible() && fixture.figure().isEnabled());
         QCOMPARE(fixture.cues, (QStringList{QStringLiteral("PomocnikStart.wav"), QStringLiteral("PomocnikKonec.wav")}));
-        QCOMPARE(fixture.pomocnik(), QStringLiteral("0"));
+        QCOMPARE(fixture.assistantSetting(), QStringLiteral("0"));
     }
 
     // Closed by the window system, the warning leaves the figure as the
@@ -109,7 +109,7 @@ private slots:
         QCOMPARE(finished.count(), 0);
 
         const QPoint middle = fixture.figure().rect().center();
-        QTest::mouseDClick(&fixture.figure().CoolForm1(), Qt::LeftButton, {}, middle);
+        QTest::mouseDClick(&fixture.figure().shapedPicture(), Qt::LeftButton, {}, middle);
         QTest::qWait(20);
         QWidgetList shown;
         for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -118,11 +118,11 @@ private slots:
         }
         QCOMPARE(shown, QWidgetList{&fixture.figure()});
         QCOMPARE(finished.count(), 0);
-        QCOMPARE(fixture.pomocnik(), QStringLiteral("1"));
+        QCOMPARE(fixture.assistantSetting(), QStringLiteral("1"));
 
         QTest::keyClick(&fixture.figure(), Qt::Key_F4, Qt::AltModifier);
         QCOMPARE(finished.count(), 1);
-        QCOMPARE(fixture.pomocnik(), QStringLiteral("0"));
+        QCOMPARE(fixture.assistantSetting(), QStringLiteral("0"));
     }
 };
 

@@ -31,7 +31,7 @@ public:
     }
 
 protected:
-    void FormShow() override
+    void prepareToShow() override
     {
         if (placesItself_)
             shell_.protocol.place(row_, *this);
@@ -64,7 +64,7 @@ private slots:
         QTest::addColumn<Row>("row");
         QTest::addColumn<QSize>("dialog");
         QTest::addColumn<bool>("placesItself");
-        QTest::addColumn<QString>("pomocnik");
+        QTest::addColumn<QString>("assistantSetting");
         QTest::addColumn<bool>("figureShown");
         QTest::addColumn<QPoint>("figureAt");
         QTest::addColumn<QPoint>("movedTo");
@@ -103,7 +103,7 @@ private slots:
         QFETCH(Row, row);
         QFETCH(QSize, dialog);
         QFETCH(bool, placesItself);
-        QFETCH(QString, pomocnik);
+        QFETCH(QString, assistantSetting);
         QFETCH(bool, figureShown);
         QFETCH(QPoint, figureAt);
         QFETCH(QPoint, movedTo);
@@ -112,7 +112,7 @@ private slots:
         ShellFixture shell;
         shell.figure->move(figureAt);
         shell.figure->setVisible(figureShown);
-        shell.settings.write(Settings::kPomocnik, pomocnik);
+        shell.settings.write(Settings::kAssistantKey, assistantSetting);
         shell.cues.clear();
         SizedBalloon balloon(shell, dialog, row, placesItself);
         shell.protocol.open(row, balloon);
@@ -121,7 +121,7 @@ private slots:
         QTEST(shell.figure->isVisible(), "shownAfter");
         QCOMPARE(shell.cues.count(QStringLiteral("PomocnikStart.wav")), greetings);
         if (greetings > 0)
-            QCOMPARE(shell.settings.read(Settings::kPomocnik), QStringLiteral("1"));
+            QCOMPARE(shell.settings.read(Settings::kAssistantKey), QStringLiteral("1"));
         QVERIFY(balloon.isVisible());
         QTEST(balloon.pos(), "dialogAt");
         QVERIFY(!shell.mainWindow.isEnabled() && !shell.figure->isEnabled());
@@ -133,12 +133,12 @@ private slots:
     {
         ShellFixture shell;
         QCOMPARE(shell.figure->pos(), QPoint(684, 666));
-        QSignalSpy closed(shell.figure.get(), &TPomocnikDialog::closed);
+        QSignalSpy closed(shell.figure.get(), &AssistantFigure::closed);
         shell.figure->show();
-        QCOMPARE(shell.settings.read(Settings::kPomocnik), QStringLiteral("1"));
+        QCOMPARE(shell.settings.read(Settings::kAssistantKey), QStringLiteral("1"));
         QTest::keyClick(shell.figure.get(), Qt::Key_F4, Qt::AltModifier);
         QVERIFY(shell.figure->isHidden());
-        QCOMPARE(shell.settings.read(Settings::kPomocnik), QStringLiteral("0"));
+        QCOMPARE(shell.settings.read(Settings::kAssistantKey), QStringLiteral("0"));
         QCOMPARE(closed.count(), 1);
         QCOMPARE(shell.cues, (QStringList{QStringLiteral("PomocnikStart.wav"), QStringLiteral("PomocnikKonec.wav")}));
         shell.figure->close(); // closing a closed figure writes nothing
@@ -149,8 +149,8 @@ private slots:
     {
         ShellFixture shell;
         shell.figure->show();
-        QSignalSpy clicks(shell.figure.get(), &TPomocnikDialog::FormClick);
-        ShapedPicture& picture = shell.figure->CoolForm1();
+        QSignalSpy clicks(shell.figure.get(), &AssistantFigure::doubleClicked);
+        ShapedPicture& picture = shell.figure->shapedPicture();
         QTest::mouseDClick(&picture, Qt::LeftButton, Qt::NoModifier, QPoint(52, 52));
         QCOMPARE(clicks.count(), 1);
         shell.owners.disable();

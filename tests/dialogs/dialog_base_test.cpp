@@ -13,16 +13,16 @@ public:
     ProbeDialog(DialogOwners& owners, OwnerLock lock) : BalloonDialog(owners, QSize(160, 115), BalloonTail::BottomRight, lock)
     {
         edit = new QLineEdit(this);
-        bindKeyDown(edit);
+        passDialogKeys(edit);
     }
 
     QStringList steps;
     QLineEdit* edit;
 
 protected:
-    void FormShow() override { steps << QStringLiteral("show"); }
-    void FormClose() override { steps << QStringLiteral("close"); }
-    void FormKeyDown(int key) override
+    void prepareToShow() override { steps << QStringLiteral("show"); }
+    void finishClosing() override { steps << QStringLiteral("close"); }
+    void handleKey(int key) override
     {
         steps << QString::number(key);
         if (key == kKeyEscape)
@@ -112,9 +112,9 @@ private slots:
         QVERIFY(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(dialog.size(), QSize(160, 115));
         QCOMPARE(toColourNumber(dialog.palette().color(QPalette::Window)), BalloonDialog::kBalloonColour);
-        QCOMPARE(dialog.FormShape().balloonPosition(), BalloonTail::BottomRight);
+        QCOMPARE(dialog.shaper().balloonPosition(), BalloonTail::BottomRight);
         dialog.showDialog();
-        QCOMPARE(dialog.mask(), dialog.FormShape().shape().region());
+        QCOMPARE(dialog.mask(), dialog.shaper().shape().region());
         QVERIFY(!dialog.mask().contains(QPoint(159, 114)));
     }
 };

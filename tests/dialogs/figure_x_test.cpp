@@ -16,7 +16,7 @@ constexpr QPoint kGrip(52, 52);
 struct FigureOnDesktop {
     ShellFixture shell;
     ScreenDesktop::PlainDesktop desktop{kDesktop};
-    TPomocnikDialog figure{shell.settings, shell.soundCues, pictures::figurePicture, pictures::figureOutline()};
+    AssistantFigure figure{shell.settings, shell.soundCues, pictures::figurePicture, pictures::figureOutline()};
 
     FigureOnDesktop()
     {
@@ -70,7 +70,7 @@ private slots:
         QVERIFY(scene.settled());
         const int ratio = FigureOnDesktop::ratio();
         const QImage shown = ScreenDesktop::screenArea(scene.figure.frameGeometry());
-        QCOMPARE(shown.size(), TPomocnikDialog::kClientSize * ratio);
+        QCOMPARE(shown.size(), AssistantFigure::kClientSize * ratio);
         const QImage picture = pictures::figurePicture(ratio).convertToFormat(QImage::Format_ARGB32);
         const QRegion& outline = pictures::figureOutline();
         const QColor background = toQColor(kClSilver);

@@ -132,7 +132,7 @@ private slots:
             [&] { window->Plocha().BMouseDown(17); },
             [&] { window->StartGame(PositionSet({1, 2, 3}), pelikor::optionalGame(1)); },
             [&] { plocha->hide(); },
-            [&] { settings->write(Settings::kPomocnik, QStringLiteral("1")); },
+            [&] { settings->write(Settings::kAssistantKey, QStringLiteral("1")); },
         };
         inputs[std::size_t(input)]();
         QTRY_VERIFY(checks.count() > 0);
@@ -144,7 +144,7 @@ private slots:
 
     void monitorAnnouncesTheEndWithTheSettingOfItsTick()
     {
-        settings->write(Settings::kPomocnik, QStringLiteral("0"));
+        settings->write(Settings::kAssistantKey, QStringLiteral("0"));
         QSignalSpy finished(window, &THlavniDialog::gameFinished);
         monitor->start();
 
@@ -158,7 +158,7 @@ private slots:
         QCOMPARE(finished.first().at(1).toString(), QStringLiteral("0"));
 
         // A change of the file on disk is seen by the next tick.
-        settings->write(Settings::kPomocnik, QStringLiteral("1"));
+        settings->write(Settings::kAssistantKey, QStringLiteral("1"));
         finished.clear();
         window->StartGame(PositionSet({1, 2, 3}), pelikor::optionalGame(1));
         QVERIFY(finished.wait(1000));

@@ -1,5 +1,5 @@
 #include "app/PelikorWindows.h"
-#include "dialogs/TPomocnikDialog.h"
+#include "dialogs/AssistantFigure.h"
 #include "frame/HelpTopics.h"
 #include "frame/Sef.h"
 #include "frame/StatusBar.h"
@@ -274,7 +274,7 @@ private slots:
         QVERIFY(program.main().isHidden());
         // What the application's quit does to every window still open.
         QVERIFY(program.figure().close());
-        QCOMPARE(program.setting(Settings::kPomocnik), QStringLiteral("1"));
+        QCOMPARE(program.setting(Settings::kAssistantKey), QStringLiteral("1"));
         QVERIFY(!program.cues.contains(QStringLiteral("PomocnikKonec.wav")));
     }
 
@@ -353,7 +353,7 @@ private slots:
         QCOMPARE(program.setting("Uvitani"), QStringLiteral("0"));
         QVERIFY(program.main().isEnabled());
 
-        emit program.figure().FormClick(); // a double-click on the figure
+        emit program.figure().doubleClicked(); // a double-click on the figure
         QVERIFY(welcome.isVisible());
         QVERIFY(!checkBox->isChecked());
         checkBox->setChecked(true);
@@ -361,12 +361,12 @@ private slots:
         QCOMPARE(program.setting("Uvitani"), QStringLiteral("0"));
         QVERIFY(program.main().isEnabled() && program.figure().isEnabled());
 
-        emit program.figure().FormClick();
+        emit program.figure().doubleClicked();
         checkBox->setChecked(true);
         QTest::keyClick(&welcome, Qt::Key_Escape);
         QCOMPARE(program.setting("Uvitani"), QStringLiteral("1"));
 
-        emit program.figure().FormClick();
+        emit program.figure().doubleClicked();
         welcome.OfficeLabel2Click();
         QVERIFY(welcome.isHidden());
         TNapovedaDialog& help = program.windows->NapovedaDialog();

@@ -2,7 +2,7 @@
 // tests from elsewhere and through a link. With "settings", writes and
 // reads back Pomocnik as the program's windows do, from the folder's text.
 #include "services/Settings.h"
-#include "services/TAppPath.h"
+#include "services/AppPath.h"
 
 #include <QCoreApplication>
 
@@ -13,10 +13,10 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     if (argc > 1 && std::strcmp(argv[1], "settings") == 0) {
-        Settings settings(TAppPath().Path());
-        settings.write(Settings::kPomocnik, QStringLiteral("1"));
-        return settings.read(Settings::kPomocnik) == QStringLiteral("1") ? 0 : 1;
+        Settings settings(AppPath().folderText());
+        settings.write(Settings::kAssistantKey, QStringLiteral("1"));
+        return settings.read(Settings::kAssistantKey) == QStringLiteral("1") ? 0 : 1;
     }
-    std::fputs(TAppPath().Path().toLocal8Bit().constData(), stdout);
+    std::fputs(AppPath().folderText().toLocal8Bit().constData(), stdout);
     return 0;
 }

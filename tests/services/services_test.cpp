@@ -2,7 +2,7 @@
 #include "services/ModuleCuePlayer.h"
 #include "services/Settings.h"
 #include "services/SoundCues.h"
-#include "services/TAppPath.h"
+#include "services/AppPath.h"
 #include "tests/support/Unprivileged.h"
 
 #include <QCoreApplication>
@@ -104,7 +104,7 @@ private slots:
 
     void appPathIsTheProgramsFolderWithTrailingSlash()
     {
-        const QString path = TAppPath().Path();
+        const QString path = AppPath().folderText();
         QVERIFY(path.endsWith(QLatin1Char('/')));
         QCOMPARE(path, canonical(QCoreApplication::applicationDirPath()) + QLatin1Char('/'));
         QVERIFY(QFileInfo::exists(path + QFileInfo(QCoreApplication::applicationFilePath()).fileName()));
@@ -144,18 +144,18 @@ private slots:
         std::ifstream written(folder / "Kolvex.ini", std::ios::binary);
         const std::string bytes((std::istreambuf_iterator<char>(written)), std::istreambuf_iterator<char>());
         QCOMPARE(bytes, std::string("[Nastaveni]\r\nPomocnik=1\r\n"));
-        QCOMPARE(TAppPath().folder().native() + "/", QFile::encodeName(TAppPath().Path()).toStdString());
+        QCOMPARE(AppPath().folder().native() + "/", QFile::encodeName(AppPath().folderText()).toStdString());
     }
 
     void settingsAreReadAndWrittenInTheApplicationFolder()
     {
         Settings settings(appDir_);
         QCOMPARE(settings.filePath(), appDir_ + QStringLiteral("Kolvex.ini"));
-        QCOMPARE(settings.read(Settings::kPomocnik), QString());
-        settings.write(Settings::kPomocnik, QStringLiteral("1"));
-        settings.write(Settings::kUvitani, QStringLiteral("0"));
-        QCOMPARE(settings.read(Settings::kPomocnik), QStringLiteral("1"));
-        QCOMPARE(Settings(appDir_).read(Settings::kUvitani), QStringLiteral("0"));
+        QCOMPARE(settings.read(Settings::kAssistantKey), QString());
+        settings.write(Settings::kAssistantKey, QStringLiteral("1"));
+        settings.write(Settings::kWelcomeKey, QStringLiteral("0"));
+        QCOMPARE(settings.read(Settings::kAssistantKey), QStringLiteral("1"));
+        QCOMPARE(Settings(appDir_).read(Settings::kWelcomeKey), QStringLiteral("0"));
 
         QFile file(settings.filePath());
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -165,25 +165,25 @@ private slots:
     void theSettingsFileIsFoundWithoutRegardToCase()
     {
         Settings settings(appDir_);
-        QCOMPARE(settings.read(Settings::kPomocnik), QString());
+        QCOMPARE(settings.read(Settings::kAssistantKey), QString());
         // Written by hand or by another program of the family, in capitals.
         QFile upper(appDir_ + QStringLiteral("KOLVEX.INI"));
         QVERIFY(upper.open(QIODevice::WriteOnly));
         upper.write("[NASTAVENI]\r\nPOMOCNIK=1\r\n");
         upper.close();
-        QCOMPARE(settings.read(Settings::kPomocnik), QStringLiteral("1"));
+        QCOMPARE(settings.read(Settings::kAssistantKey), QStringLiteral("1"));
 
-        settings.write(Settings::kUvitani, QStringLiteral("0"));
+        settings.write(Settings::kWelcomeKey, QStringLiteral("0"));
         QVERIFY(!QDir(appDir_).entryList().contains(QStringLiteral("Kolvex.ini")));
         QVERIFY(upper.open(QIODevice::ReadOnly));
         QCOMPARE(upper.readAll(), QByteArray("[NASTAVENI]\r\nPOMOCNIK=1\r\nUvitani=0\r\n"));
         upper.close();
 
         QVERIFY(QFile::rename(upper.fileName(), appDir_ + QStringLiteral("kolvex.ini")));
-        QCOMPARE(settings.read(Settings::kUvitani), QStringLiteral("0"));
+        QCOMPARE(settings.read(Settings::kWelcomeKey), QStringLiteral("0"));
         QVERIFY(QFile::remove(appDir_ + QStringLiteral("kolvex.ini")));
-        QCOMPARE(settings.read(Settings::kUvitani), QString());
-        settings.write(Settings::kUvitani, QStringLiteral("1"));
+        QCOMPARE(settings.read(Settings::kWelcomeKey), QString());
+        settings.write(Settings::kWelcomeKey, QStringLiteral("1"));
         QVERIFY(QDir(appDir_).entryList().contains(QStringLiteral("Kolvex.ini")));
     }
 
@@ -192,7 +192,7 @@ private slots:
         const QString missing = appDir_ + QStringLiteral("Chybi/");
         Settings settings(missing);
         try {
-            settings.write(Settings::kUvitani, QStringLiteral("1"));
+            settings.write(Settings::kWelcomeKey, QStringLiteral("1"));
             QFAIL("the write did not fail");
         } catch (const std::runtime_error& error) {
             QCOMPARE(QString::fromLocal8Bit(error.what()), QStringLiteral("Unable to write to ") + missing
@@ -206,7 +206,7 @@ private slots:
         QList<RecordingPlayer::Played> played;
         SoundCues cues(appDir_, std::make_unique<RecordingPlayer>(played));
         QDir::setCurrent(QDir::rootPath());
-        cues.PlayCue(QStringLiteral("Bod.wav"));
+        cues.play(QStringLiteral("Bod.wav"));
         QCOMPARE(played.size(), 1);
         QCOMPARE(played[0].fileName, QStringLiteral("Bod.wav"));
         QCOMPARE(played[0].currentDir, soundsDir_);
@@ -218,7 +218,7 @@ private slots:
         touch(soundsDir_ + QStringLiteral("/Bod.wav"));
         QList<RecordingPlayer::Played> played;
         SoundCues cues(appDir_, std::make_unique<RecordingPlayer>(played, [] { throw std::runtime_error("device lost"); }));
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error, cues.PlayCue(QStringLiteral("Bod.wav")));
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, cues.play(QStringLiteral("Bod.wav")));
         QCOMPARE(played.size(), 1);
         QCOMPARE(QDir::currentPath() + QLatin1Char('/'), appDir_);
     }
@@ -228,7 +228,7 @@ private slots:
         touch(soundsDir_ + QStringLiteral("/PRENOS.WAV"));
         QList<RecordingPlayer::Played> played;
         SoundCues cues(appDir_, std::make_unique<RecordingPlayer>(played));
-        cues.PlayCue(QStringLiteral("Prenos.wav"));
+        cues.play(QStringLiteral("Prenos.wav"));
         QCOMPARE(played.size(), 1);
         QCOMPARE(played[0].fileName, QStringLiteral("PRENOS.WAV"));
     }
@@ -238,7 +238,7 @@ private slots:
         QList<RecordingPlayer::Played> played;
         SoundCues cues(appDir_, std::make_unique<RecordingPlayer>(played));
         QDir::setCurrent(QDir::rootPath());
-        cues.PlayCue(QStringLiteral("Dotaz.wav"));
+        cues.play(QStringLiteral("Dotaz.wav"));
         QVERIFY(played.isEmpty());
         QCOMPARE(QDir::currentPath(), QDir::rootPath());
     }
@@ -249,7 +249,7 @@ private slots:
         QList<RecordingPlayer::Played> played;
         SoundCues cues(appDir_, std::make_unique<RecordingPlayer>(played));
         QDir::setCurrent(QDir::rootPath());
-        cues.PlayCue(QStringLiteral("Bod.wav"));
+        cues.play(QStringLiteral("Bod.wav"));
         QVERIFY(played.isEmpty());
         QCOMPARE(QDir::currentPath(), QDir::rootPath());
     }
@@ -260,8 +260,8 @@ private slots:
         touch(soundsDir_ + QStringLiteral("/Prenos.wav"));
         QList<RecordingPlayer::Played> played;
         SoundCues cues(appDir_, std::make_unique<RecordingPlayer>(played));
-        cues.PlayCue(QStringLiteral("Bod.wav"));
-        cues.PlayCue(QStringLiteral("Prenos.wav"));
+        cues.play(QStringLiteral("Bod.wav"));
+        cues.play(QStringLiteral("Prenos.wav"));
         QCOMPARE(played.size(), 2);
         QCOMPARE(played[1].fileName, QStringLiteral("Prenos.wav"));
         QCOMPARE(played[1].currentDir, soundsDir_);
@@ -277,7 +277,7 @@ private slots:
             QList<RecordingPlayer::Played> played;
             SoundCues cues(appDir_, std::make_unique<RecordingPlayer>(played));
             QDir::setCurrent(QDir::rootPath());
-            cues.PlayCue(QStringLiteral("Bod.wav"));
+            cues.play(QStringLiteral("Bod.wav"));
             return std::string(played.isEmpty() ? "silent" : "played")
                 + (QDir::currentPath() == QDir::rootPath() ? " | stayed" : " | moved");
         });
@@ -294,7 +294,7 @@ private slots:
                            QDir(appDir).removeRecursively();
                        }));
         try {
-            cues.PlayCue(QStringLiteral("Bod.wav"));
+            cues.play(QStringLiteral("Bod.wav"));
             QFAIL("no error reported");
         } catch (const std::runtime_error& error) {
             QCOMPARE(QString::fromUtf8(error.what()), QStringLiteral("Nelze přejít do složky ") + appDir_);
@@ -313,8 +313,8 @@ private slots:
             auto player = std::make_unique<ModuleCuePlayer>(QFile::encodeName(applicationDir).toStdString());
             const ModuleCuePlayer& module = *player;
             SoundCues cues(appDir_, std::move(player));
-            cues.PlayCue(QStringLiteral("Bod.wav"));
-            cues.PlayCue(QStringLiteral("Bod.wav"));
+            cues.play(QStringLiteral("Bod.wav"));
+            cues.play(QStringLiteral("Bod.wav"));
             QVERIFY(module.loaded());
             QTest::qWait(300);
         }

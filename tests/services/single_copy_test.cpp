@@ -19,11 +19,6 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-// A window of the main window's class, without the rest of the program.
-class THlavniDialog : public QMainWindow {
-    Q_OBJECT
-};
-
 namespace {
 
 const QString kClass = QStringLiteral("THlavniDialog");
@@ -65,13 +60,13 @@ private:
     bool bound_ = false;
 };
 
-// A window, of the main window's class unless told, with the title,
-// published as a copy publishes its main window.
-template <typename Window = THlavniDialog> std::unique_ptr<QMainWindow> published(const QString& title)
+// A window with the title, published as a copy publishes its main window,
+// under the main window's class unless told.
+std::unique_ptr<QMainWindow> published(const QString& title, const QString& className = SingleCopy::kMainWindowClass)
 {
-    std::unique_ptr<QMainWindow> window = std::make_unique<Window>();
+    auto window = std::make_unique<QMainWindow>();
     window->setWindowTitle(title);
-    SingleCopy::publish(*window);
+    SingleCopy::publish(*window, className);
     return window;
 }
 
@@ -118,7 +113,7 @@ private slots:
         QFETCH(bool, mainClass);
         QFETCH(QString, title);
         QFETCH(bool, found);
-        const auto window = mainClass ? published(title) : published<QMainWindow>(title);
+        const auto window = mainClass ? published(title) : published(title, QStringLiteral("QMainWindow"));
         QCOMPARE(searchAside().found, found);
     }
 

@@ -320,7 +320,7 @@ private slots:
         QFETCH(QPoint, figureAfter);
         NewGameProgram program(settings);
         program.start();
-        TPomocnikDialog& figure = program.figure();
+        AssistantFigure& figure = program.figure();
         figure.move(figureAt);
         program.cues.clear();
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/PelikorWindows.h"
-#include "dialogs/TPomocnikDialog.h"
+#include "dialogs/AssistantFigure.h"
 #include "frame/THlavniDialog.h"
 #include "frame/TUvitaniDialog.h"
 #include "services/Settings.h"
@@ -43,7 +43,7 @@ struct ProgramFixture {
     }
 
     THlavniDialog& main() { return windows->HlavniDialog(); }
-    TPomocnikDialog& figure() { return windows->PomocnikDialog(); }
+    AssistantFigure& figure() { return windows->assistantFigure(); }
     TUvitaniDialog& welcome() { return windows->UvitaniDialog(); }
     QString setting(std::string_view key) { return windows->services().settings.read(key); }
 

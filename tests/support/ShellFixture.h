@@ -3,7 +3,7 @@
 #include "dialogs/AssistantProtocol.h"
 #include "dialogs/DialogOwners.h"
 #include "dialogs/Services.h"
-#include "dialogs/TPomocnikDialog.h"
+#include "dialogs/AssistantFigure.h"
 #include "services/ManualLauncher.h"
 #include "services/Settings.h"
 #include "services/SoundCues.h"
@@ -34,18 +34,18 @@ struct ShellFixture {
     AssistantProtocol protocol{owners, settings};
     Services services{settings, soundCues, manual, owners, protocol};
     QWidget mainWindow;
-    std::unique_ptr<TPomocnikDialog> figure;
+    std::unique_ptr<AssistantFigure> figure;
 
     ShellFixture()
     {
-        const QRect disc(QPoint(), TPomocnikDialog::kClientSize);
+        const QRect disc(QPoint(), AssistantFigure::kClientSize);
         QPixmap picture(disc.size());
         picture.fill(Qt::transparent);
         QPainter painter(&picture);
         painter.setBrush(Qt::magenta);
         painter.drawEllipse(disc.adjusted(0, 0, -1, -1));
         painter.end();
-        figure = std::make_unique<TPomocnikDialog>(settings, soundCues, [picture](qreal) { return picture.toImage(); },
+        figure = std::make_unique<AssistantFigure>(settings, soundCues, [picture](qreal) { return picture.toImage(); },
                                                    QRegion(disc, QRegion::Ellipse));
         owners.setMainWindow(&mainWindow);
         owners.setFigure(figure.get());

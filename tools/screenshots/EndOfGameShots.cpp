@@ -1,7 +1,7 @@
 #include "tools/screenshots/EndOfGameShots.h"
 
 #include "app/PelikorWindows.h"
-#include "dialogs/TPomocnikDialog.h"
+#include "dialogs/AssistantFigure.h"
 #include "frame/THlavniDialog.h"
 #include "game/BoardPanel.h"
 #include "scores/TDotazKonecDialog.h"
@@ -57,7 +57,7 @@ void waitFor(const std::function<bool()>& done)
 QRect besideFigure(PelikorWindows& windows, const QWidget& dialog)
 {
     return dialog.frameGeometry()
-        .united(windows.PomocnikDialog().frameGeometry())
+        .united(windows.assistantFigure().frameGeometry())
         .adjusted(-kMargin, -kMargin, kMargin, kMargin);
 }
 

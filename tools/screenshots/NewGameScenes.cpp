@@ -1,7 +1,7 @@
 #include "tools/screenshots/NewGameScenes.h"
 
 #include "app/PelikorWindows.h"
-#include "dialogs/TPomocnikDialog.h"
+#include "dialogs/AssistantFigure.h"
 #include "frame/THlavniDialog.h"
 #include "services/Settings.h"
 #include "setup/THraDialog.h"
@@ -16,10 +16,10 @@ void shootNewGameScenes(ScreenCamera& camera, PelikorWindows& windows)
     // The command brings the closed figure back and the balloons hang beside it.
     THlavniDialog& main = windows.HlavniDialog();
     main.AbandonGame();
-    windows.services().settings.write(Settings::kPomocnik, QStringLiteral("0"));
+    windows.services().settings.write(Settings::kAssistantKey, QStringLiteral("0"));
     main.MS1Click();
     TVyberDialog& chooser = windows.VyberDialog();
-    const QRect figure = windows.PomocnikDialog().frameGeometry();
+    const QRect figure = windows.assistantFigure().frameGeometry();
     camera.shoot(QStringLiteral("new-game-chooser"), figure | chooser.frameGeometry());
     chooser.OfficeLabel1Click();
     TStandardDialog& standardDialog = windows.StandardDialog();

@@ -1,7 +1,7 @@
 #include "tools/screenshots/ShellScenes.h"
 
 #include "app/PelikorWindows.h"
-#include "dialogs/TPomocnikDialog.h"
+#include "dialogs/AssistantFigure.h"
 #include "frame/THlavniDialog.h"
 #include "frame/TNapovedaDialog.h"
 #include "frame/TOProgramuDialog.h"
@@ -32,7 +32,7 @@ QRect around(std::initializer_list<const QWidget*> windows)
 void shootShellScenes(ScreenCamera& camera, PelikorWindows& windows)
 {
     THlavniDialog& main = windows.HlavniDialog();
-    TPomocnikDialog& figure = windows.PomocnikDialog();
+    AssistantFigure& figure = windows.assistantFigure();
     TUvitaniDialog& welcome = windows.UvitaniDialog();
     // The main window's first show opens the welcome once it is on screen.
     camera.waitUntilShown(welcome);

@@ -3,7 +3,7 @@
 #include "app/SecondCopy.h"
 #include "app/TKopieDialog.h"
 #include "app/TSpusteniDialog.h"
-#include "dialogs/TPomocnikDialog.h"
+#include "dialogs/AssistantFigure.h"
 #include "services/CuePlayer.h"
 #include "tools/screenshots/ScreenCamera.h"
 
@@ -32,7 +32,7 @@ void shootSecondCopy(ScreenCamera& camera, const QString& applicationDir)
     SecondCopy copy(applicationDir, std::make_unique<SilentCuePlayer>());
     copy.start();
     TKopieDialog& warning = copy.KopieDialog();
-    const QRect both = warning.frameGeometry().united(copy.PomocnikDialog().frameGeometry());
+    const QRect both = warning.frameGeometry().united(copy.assistantFigure().frameGeometry());
     camera.shoot(QStringLiteral("second-copy-warning"), both);
     warning.Timer1Timer();
     camera.shoot(QStringLiteral("second-copy-warning-blink"), both, QStringLiteral("second-copy-warning"));

@@ -22,8 +22,8 @@ int main(int argc, char** argv)
         if (pelikor::findEntry(folder, Settings::kFileName, pelikor::EntryKind::Any))
             return 0;
         Settings settings(folder);
-        settings.write(Settings::kPomocnik, QStringLiteral("1"));
-        settings.write(Settings::kUvitani, QStringLiteral("1"));
+        settings.write(Settings::kAssistantKey, QStringLiteral("1"));
+        settings.write(Settings::kWelcomeKey, QStringLiteral("1"));
     } catch (const std::exception& error) {
         std::cerr << argv[0] << ": " << error.what() << '\n';
         return 1;

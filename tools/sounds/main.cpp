@@ -23,7 +23,7 @@ const std::vector<double> kBell = {1.0, 0.35, 0.18, 0.06};
 const std::vector<double> kSoft = {1.0, 0.0, 0.11, 0.0, 0.04};
 const std::vector<double> kWood = {1.0, 0.5, 0.1};
 
-std::vector<double> bod()
+std::vector<double> selectCue()
 {
     // A light wooden tap: picking up a peg.
     Cue cue(0.09, kSampleRate);
@@ -31,7 +31,7 @@ std::vector<double> bod()
     return cue.finished(kPeak);
 }
 
-std::vector<double> prenos()
+std::vector<double> jumpCue()
 {
     // A quick upward swoop with a tap on landing: the peg's jump.
     Cue cue(0.24, kSampleRate);
@@ -40,7 +40,7 @@ std::vector<double> prenos()
     return cue.finished(kPeak);
 }
 
-std::vector<double> dialog()
+std::vector<double> dialogCue()
 {
     // Two bell notes, a fifth apart: something to look at.
     Cue cue(0.40, kSampleRate);
@@ -49,7 +49,7 @@ std::vector<double> dialog()
     return cue.finished(kPeak);
 }
 
-std::vector<double> dotaz()
+std::vector<double> questionCue()
 {
     // A low note rising to a higher one that bends up: a question.
     Cue cue(0.44, kSampleRate);
@@ -77,13 +77,13 @@ int main(int argc, char** argv)
     const std::filesystem::path folder = argv[1];
     try {
         std::filesystem::create_directories(folder);
-        writeWaveFile(folder / fileName(SoundCue::Bod), bod(), kSampleRate);
-        writeWaveFile(folder / fileName(SoundCue::Prenos), prenos(), kSampleRate);
-        writeWaveFile(folder / fileName(SoundCue::Dialog), dialog(), kSampleRate);
-        writeWaveFile(folder / fileName(SoundCue::Dotaz), dotaz(), kSampleRate);
+        writeWaveFile(folder / fileName(SoundCue::PegSelected), selectCue(), kSampleRate);
+        writeWaveFile(folder / fileName(SoundCue::PegJumped), jumpCue(), kSampleRate);
+        writeWaveFile(folder / fileName(SoundCue::Dialog), dialogCue(), kSampleRate);
+        writeWaveFile(folder / fileName(SoundCue::Question), questionCue(), kSampleRate);
         // The figure comes with a rising chord and leaves with a falling one.
-        writeWaveFile(folder / fileName(SoundCue::PomocnikStart), arpeggio({kC5, kE5, kG5, kC6}), kSampleRate);
-        writeWaveFile(folder / fileName(SoundCue::PomocnikKonec), arpeggio({kC6, kG5, kE5, kC5}), kSampleRate);
+        writeWaveFile(folder / fileName(SoundCue::FigureArrives), arpeggio({kC5, kE5, kG5, kC6}), kSampleRate);
+        writeWaveFile(folder / fileName(SoundCue::FigureLeaves), arpeggio({kC6, kG5, kE5, kC5}), kSampleRate);
     } catch (const std::exception& error) {
         std::cerr << error.what() << '\n';
         return 1;

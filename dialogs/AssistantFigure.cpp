@@ -1,4 +1,4 @@
-#include "dialogs/TPomocnikDialog.h"
+#include "dialogs/AssistantFigure.h"
 
 #include "services/Settings.h"
 #include "services/SoundCues.h"
@@ -21,7 +21,7 @@ constexpr int kHomeBottomMargin = 30;
 
 } // namespace
 
-TPomocnikDialog::TPomocnikDialog(Settings& settings, SoundCues& cues, PictureSource picture, const QRegion& outline)
+AssistantFigure::AssistantFigure(Settings& settings, SoundCues& cues, PictureSource picture, const QRegion& outline)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), settings_(settings), cues_(cues)
 {
     setObjectName(QStringLiteral("TPomocnikDialog"));
@@ -30,32 +30,32 @@ TPomocnikDialog::TPomocnikDialog(Settings& settings, SoundCues& cues, PictureSou
     setFixedSize(kClientSize);
     setBackground(this, kClSilver);
 
-    CoolForm1_ = new ShapedPicture(this);
-    CoolForm1_->setObjectName(QStringLiteral("CoolForm1"));
-    CoolForm1_->setStatusTip(kHint);
-    CoolForm1_->setPictureSource(std::move(picture));
-    CoolForm1_->setMaskStream(RegionData::toMaskStream(outline));
-    connect(CoolForm1_, &ShapedPicture::doubleClicked, this, &TPomocnikDialog::FormClick);
+    shapedPicture_ = new ShapedPicture(this);
+    shapedPicture_->setObjectName(QStringLiteral("CoolForm1"));
+    shapedPicture_->setStatusTip(kHint);
+    shapedPicture_->setPictureSource(std::move(picture));
+    shapedPicture_->setMaskStream(RegionData::toMaskStream(outline));
+    connect(shapedPicture_, &ShapedPicture::doubleClicked, this, &AssistantFigure::doubleClicked);
 
     moveHome(kHomeRightMargin, kHomeBottomMargin);
 }
 
-void TPomocnikDialog::moveHome(int rightMargin, int bottomMargin)
+void AssistantFigure::moveHome(int rightMargin, int bottomMargin)
 {
     const QSize screen = QGuiApplication::primaryScreen()->size();
     move(screen.width() - width() - rightMargin, screen.height() - height() - bottomMargin);
 }
 
-void TPomocnikDialog::showEvent(QShowEvent* event)
+void AssistantFigure::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (event->spontaneous())
         return;
-    cues_.PlayCue(pelikor::SoundCue::PomocnikStart);
-    settings_.write(Settings::kPomocnik, QStringLiteral("1"));
+    cues_.play(pelikor::SoundCue::FigureArrives);
+    settings_.write(Settings::kAssistantKey, QStringLiteral("1"));
 }
 
-void TPomocnikDialog::closeEvent(QCloseEvent* event)
+void AssistantFigure::closeEvent(QCloseEvent* event)
 {
     if (!isVisible() || programEnds_) {
         event->accept();
@@ -66,15 +66,15 @@ void TPomocnikDialog::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    cues_.PlayCue(pelikor::SoundCue::PomocnikKonec);
-    settings_.write(Settings::kPomocnik, QStringLiteral("0"));
+    cues_.play(pelikor::SoundCue::FigureLeaves);
+    settings_.write(Settings::kAssistantKey, QStringLiteral("0"));
     event->accept();
     emit closed();
 }
 
 // The window system's close command, also where no window manager binds it
 // to a borderless window.
-void TPomocnikDialog::keyPressEvent(QKeyEvent* event)
+void AssistantFigure::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F4 && event->modifiers() == Qt::AltModifier)
         close();

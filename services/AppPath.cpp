@@ -1,4 +1,4 @@
-#include "services/TAppPath.h"
+#include "services/AppPath.h"
 
 #include "files/core/PathText.h"
 
@@ -13,7 +13,7 @@ constexpr std::string_view kReplacedMark = " (deleted)";
 
 } // namespace
 
-std::filesystem::path TAppPath::folder() const
+std::filesystem::path AppPath::folder() const
 {
     std::error_code error;
     std::string program = std::filesystem::read_symlink(kOwnProgramLink, error).native();
@@ -24,7 +24,7 @@ std::filesystem::path TAppPath::folder() const
     return std::filesystem::path(program).parent_path();
 }
 
-QString TAppPath::Path() const
+QString AppPath::folderText() const
 {
     return QString::fromStdU16String(pelikor::pathText(folder().native())) + QLatin1Char('/');
 }

@@ -14,7 +14,7 @@ class ShapedPicture;
 // figure, on top of everything near the bottom right corner of the screen.
 // The player drags it with the mouse and closes it with the window
 // system's close command; the setting "Pomocnik" follows its visibility.
-class TPomocnikDialog : public QWidget {
+class AssistantFigure : public QWidget {
     Q_OBJECT
 
 public:
@@ -22,13 +22,13 @@ public:
 
     // `picture` paints the figure for a screen's pixel ratio; `outline` is
     // the figure's region in logical pixels, the window's shape.
-    TPomocnikDialog(Settings& settings, SoundCues& cues, PictureSource picture, const QRegion& outline);
+    AssistantFigure(Settings& settings, SoundCues& cues, PictureSource picture, const QRegion& outline);
 
     // Moves the figure to a corner of the screen `rightMargin` and
     // `bottomMargin` pixels in from the right and bottom edges.
     void moveHome(int rightMargin, int bottomMargin);
 
-    ShapedPicture& CoolForm1() { return *CoolForm1_; }
+    ShapedPicture& shapedPicture() { return *shapedPicture_; }
 
     // The program ends: the figure goes with it without its goodbye, and
     // the next start shows it again if the player had not closed it.
@@ -36,7 +36,7 @@ public:
 
 signals:
     // The figure was clicked to open the welcome dialog.
-    void FormClick();
+    void doubleClicked();
     // The figure was closed by the player.
     void closed();
 
@@ -48,6 +48,6 @@ protected:
 private:
     Settings& settings_;
     SoundCues& cues_;
-    ShapedPicture* CoolForm1_;
+    ShapedPicture* shapedPicture_;
     bool programEnds_ = false;
 };
