@@ -17,5 +17,5 @@ int runProgram(const AppFolders& folders)
 {
     if (SingleCopy::runningCopyFound())
         return runSecondCopy(folders);
-    return runNormalStart([&folders](TSpusteniDialog& splash) { return createProgramWindows(folders, splash); });
+    return runNormalStart([&folders](Splash& splash) { return createProgramWindows(folders, splash); });
 }

@@ -4,8 +4,8 @@
 #include "app/PelikorApplication.h"
 #include "app/PelikorWindows.h"
 #include "app/PlayerFiles.h"
-#include "app/TSpusteniDialog.h"
-#include "frame/THlavniDialog.h"
+#include "app/Splash.h"
+#include "frame/MainWindow.h"
 #include "services/ModuleCuePlayer.h"
 #include "services/SingleCopy.h"
 #include "services/AppPath.h"
@@ -21,7 +21,7 @@ constexpr int kApplicationReady = 5;
 
 int runNormalStart(const WindowsFactory& createWindows)
 {
-    auto splash = std::make_unique<TSpusteniDialog>();
+    auto splash = std::make_unique<Splash>();
     splash->showAndPaint();
     splash->stepDone(kApplicationReady);
     std::unique_ptr<PelikorWindows> windows;
@@ -38,7 +38,7 @@ int runNormalStart(const WindowsFactory& createWindows)
     return QApplication::exec();
 }
 
-std::unique_ptr<PelikorWindows> createProgramWindows(const AppFolders& folders, TSpusteniDialog& splash)
+std::unique_ptr<PelikorWindows> createProgramWindows(const AppFolders& folders, Splash& splash)
 {
     layOutPlayerFiles(folders);
     // Another start finds this copy from the moment its main window exists;
@@ -46,5 +46,5 @@ std::unique_ptr<PelikorWindows> createProgramWindows(const AppFolders& folders, 
     return std::make_unique<PelikorWindows>(
         folders, std::make_unique<ModuleCuePlayer>(AppPath().folder()),
         [&splash](int meter) { splash.stepDone(meter); },
-        [](THlavniDialog& main) { SingleCopy::publish(main, SingleCopy::kMainWindowClass); });
+        [](MainWindow& main) { SingleCopy::publish(main, SingleCopy::kMainWindowClass); });
 }

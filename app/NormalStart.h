@@ -6,11 +6,11 @@
 
 class AppFolders;
 class PelikorWindows;
-class TSpusteniDialog;
+class Splash;
 
 // Creates every window of the program and tells the splash the meter's
 // value after each step of it.
-using WindowsFactory = std::function<std::unique_ptr<PelikorWindows>(TSpusteniDialog& splash)>;
+using WindowsFactory = std::function<std::unique_ptr<PelikorWindows>(Splash& splash)>;
 
 // The exit status of a start that could not create its windows.
 inline constexpr int kStartFailed = 1;
@@ -26,4 +26,4 @@ int runNormalStart(const WindowsFactory& createWindows);
 // The program's windows on its folders with the sound cues played, as the
 // entry creates them; an installed program first lays out the files of a
 // player who starts it for the first time.
-std::unique_ptr<PelikorWindows> createProgramWindows(const AppFolders& folders, TSpusteniDialog& splash);
+std::unique_ptr<PelikorWindows> createProgramWindows(const AppFolders& folders, Splash& splash);

@@ -3,23 +3,23 @@
 #include "app/ResultHandOff.h"
 #include "dialogs/AccessibleNames.h"
 #include "dialogs/AssistantFigure.h"
-#include "frame/THlavniDialog.h"
-#include "frame/TNapovedaDialog.h"
-#include "frame/TOProgramuDialog.h"
-#include "frame/TUvitaniDialog.h"
+#include "frame/MainWindow.h"
+#include "frame/HelpBalloon.h"
+#include "frame/AboutBox.h"
+#include "frame/WelcomeBalloon.h"
 #include "game/BoardPanel.h"
 #include "pictures/FigurePicture.h"
-#include "scores/TDataModule1.h"
-#include "scores/TDotazKonecDialog.h"
-#include "scores/TGratulujiDialog.h"
-#include "scores/TTabulkaDialog.h"
-#include "scores/TVymazatDialog.h"
-#include "scores/TVysledekDialog.h"
+#include "scores/BestTableModule.h"
+#include "scores/GiveUpQuestion.h"
+#include "scores/CongratulationBalloon.h"
+#include "scores/BestTableView.h"
+#include "scores/ClearTableQuestion.h"
+#include "scores/ResultBalloon.h"
 #include "services/CuePlayer.h"
 #include "setup/core/Games.h"
-#include "setup/THraDialog.h"
-#include "setup/TStandardDialog.h"
-#include "setup/TVyberDialog.h"
+#include "setup/OptionalGameChooser.h"
+#include "setup/StandardGameBalloon.h"
+#include "setup/GameTypeChooser.h"
 
 #include <QPixmap>
 
@@ -27,7 +27,7 @@
 
 PelikorWindows::PelikorWindows(const AppFolders& folders, std::unique_ptr<CuePlayer> player,
                                const std::function<void(int meter)>& progress,
-                               const std::function<void(THlavniDialog&)>& mainWindowCreated)
+                               const std::function<void(MainWindow&)>& mainWindowCreated)
     : settings_(folders.settings()),
       cues_(AppFolders::text(folders.shipped()), std::move(player)),
       manual_(AppFolders::text(folders.shipped())),
@@ -44,43 +44,43 @@ PelikorWindows::PelikorWindows(const AppFolders& folders, std::unique_ptr<CuePla
     // Before the windows: what a window tells assistive technology as it is
     // made is read through the program's own interfaces.
     AccessibleNames::install();
-    dataModule1_ = std::make_unique<TDataModule1>(AppFolders::text(folders.table()), AppFolders::text(folders.shipped()));
+    bestTableModule_ = std::make_unique<BestTableModule>(AppFolders::text(folders.table()), AppFolders::text(folders.shipped()));
     step(10);
     // The data module has named the table's folder as it was created.
     step(15);
-    dataModule1_->Table1.open();
+    bestTableModule_->table.open();
     step(20);
-    hlavniDialog_ = std::make_unique<THlavniDialog>(services_);
-    owners_.setMainWindow(hlavniDialog_.get());
+    mainWindow_ = std::make_unique<MainWindow>(services_);
+    owners_.setMainWindow(mainWindow_.get());
     if (mainWindowCreated)
-        mainWindowCreated(*hlavniDialog_);
+        mainWindowCreated(*mainWindow_);
     step(25);
-    uvitaniDialog_ = std::make_unique<TUvitaniDialog>(services_);
+    welcomeBalloon_ = std::make_unique<WelcomeBalloon>(services_);
     step(30);
-    hraDialog_ = std::make_unique<THraDialog>(services_);
+    optionalGameChooser_ = std::make_unique<OptionalGameChooser>(services_);
     step(35);
-    oProgramuDialog_ = std::make_unique<TOProgramuDialog>(services_);
+    aboutBox_ = std::make_unique<AboutBox>(services_);
     step(40);
-    dotazKonecDialog_ = std::make_unique<TDotazKonecDialog>(services_);
+    giveUpQuestion_ = std::make_unique<GiveUpQuestion>(services_);
     step(55);
-    vysledekDialog_ = std::make_unique<TVysledekDialog>(services_, *dataModule1_);
+    resultBalloon_ = std::make_unique<ResultBalloon>(services_, *bestTableModule_);
     step(60);
     assistantFigure_ = std::make_unique<AssistantFigure>(settings_, cues_, pictures::figurePicture,
                                                         pictures::figureOutline());
     owners_.setFigure(assistantFigure_.get());
     step(65);
-    tabulkaDialog_ = std::make_unique<TTabulkaDialog>(services_, *dataModule1_);
+    bestTableView_ = std::make_unique<BestTableView>(services_, *bestTableModule_);
     step(70);
-    vymazatDialog_ = std::make_unique<TVymazatDialog>(services_, *dataModule1_);
+    clearTableQuestion_ = std::make_unique<ClearTableQuestion>(services_, *bestTableModule_);
     step(75);
-    napovedaDialog_ = std::make_unique<TNapovedaDialog>(services_);
+    helpBalloon_ = std::make_unique<HelpBalloon>(services_);
     step(80);
-    vyberDialog_ = std::make_unique<TVyberDialog>(services_);
+    gameTypeChooser_ = std::make_unique<GameTypeChooser>(services_);
     step(85);
-    gratulujiDialog_ = std::make_unique<TGratulujiDialog>(services_);
+    congratulationBalloon_ = std::make_unique<CongratulationBalloon>(services_);
     step(90);
-    standardDialog_ = std::make_unique<TStandardDialog>(services_);
-    resultHandOff_ = std::make_unique<ResultHandOff>(*hlavniDialog_, *vysledekDialog_, *gratulujiDialog_,
+    standardGameBalloon_ = std::make_unique<StandardGameBalloon>(services_);
+    resultHandOff_ = std::make_unique<ResultHandOff>(*mainWindow_, *resultBalloon_, *congratulationBalloon_,
                                                      *assistantFigure_, protocol_);
     connectWindows();
     connectNewGame();
@@ -92,22 +92,22 @@ PelikorWindows::~PelikorWindows() = default;
 
 void PelikorWindows::connectWindows()
 {
-    THlavniDialog* main = hlavniDialog_.get();
-    TUvitaniDialog* welcome = uvitaniDialog_.get();
-    TNapovedaDialog* help = napovedaDialog_.get();
-    QObject::connect(main, &THlavniDialog::welcomeRequested, welcome, &TUvitaniDialog::openAtStart);
-    QObject::connect(main, &THlavniDialog::manualTested, welcome, &TUvitaniDialog::setManualAvailable);
-    QObject::connect(main, &THlavniDialog::manualTested, help, &TNapovedaDialog::setManualAvailable);
-    QObject::connect(main, &THlavniDialog::helpRequested, help, &TNapovedaDialog::openOnTopicList);
-    QObject::connect(main, &THlavniDialog::aboutRequested, oProgramuDialog_.get(), &TOProgramuDialog::showDialog);
-    QObject::connect(welcome, &TUvitaniDialog::helpRequested, help, &TNapovedaDialog::openOnTopicList);
-    QObject::connect(assistantFigure_.get(), &AssistantFigure::doubleClicked, welcome, &TUvitaniDialog::openOnFigure);
+    MainWindow* main = mainWindow_.get();
+    WelcomeBalloon* welcome = welcomeBalloon_.get();
+    HelpBalloon* help = helpBalloon_.get();
+    QObject::connect(main, &MainWindow::welcomeRequested, welcome, &WelcomeBalloon::openAtStart);
+    QObject::connect(main, &MainWindow::manualTested, welcome, &WelcomeBalloon::setManualAvailable);
+    QObject::connect(main, &MainWindow::manualTested, help, &HelpBalloon::setManualAvailable);
+    QObject::connect(main, &MainWindow::helpRequested, help, &HelpBalloon::openOnTopicList);
+    QObject::connect(main, &MainWindow::aboutRequested, aboutBox_.get(), &AboutBox::showDialog);
+    QObject::connect(welcome, &WelcomeBalloon::helpRequested, help, &HelpBalloon::openOnTopicList);
+    QObject::connect(assistantFigure_.get(), &AssistantFigure::doubleClicked, welcome, &WelcomeBalloon::openOnFigure);
 }
 
 namespace {
 
 // Every game, standard or optional, is laid by the main window's one start procedure.
-void startGame(THlavniDialog& main, const pelikor::GameLayout& layout)
+void startGame(MainWindow& main, const pelikor::GameLayout& layout)
 {
     main.StartGame(layout.occupied, layout.game);
 }
@@ -116,42 +116,42 @@ void startGame(THlavniDialog& main, const pelikor::GameLayout& layout)
 
 void PelikorWindows::connectNewGame()
 {
-    THlavniDialog* main = hlavniDialog_.get();
-    TVyberDialog* chooser = vyberDialog_.get();
-    TStandardDialog* standard = standardDialog_.get();
-    THraDialog* optional = hraDialog_.get();
-    QObject::connect(main, &THlavniDialog::newGameRequested, chooser, &TVyberDialog::openForNewGame);
-    QObject::connect(chooser, &TVyberDialog::standardGameChosen, standard, &TStandardDialog::showDialog);
-    QObject::connect(chooser, &TVyberDialog::optionalGameChosen, optional, &THraDialog::showDialog);
-    QObject::connect(standard, &TStandardDialog::allPegsRequested, &main->Plocha(), &BoardPanel::showAllPegs);
-    QObject::connect(standard, &TStandardDialog::startRequested, main,
+    MainWindow* main = mainWindow_.get();
+    GameTypeChooser* chooser = gameTypeChooser_.get();
+    StandardGameBalloon* standard = standardGameBalloon_.get();
+    OptionalGameChooser* optional = optionalGameChooser_.get();
+    QObject::connect(main, &MainWindow::newGameRequested, chooser, &GameTypeChooser::openForNewGame);
+    QObject::connect(chooser, &GameTypeChooser::standardGameChosen, standard, &StandardGameBalloon::showDialog);
+    QObject::connect(chooser, &GameTypeChooser::optionalGameChosen, optional, &OptionalGameChooser::showDialog);
+    QObject::connect(standard, &StandardGameBalloon::allPegsRequested, &main->boardPanel(), &BoardPanel::showAllPegs);
+    QObject::connect(standard, &StandardGameBalloon::startRequested, main,
                      [main](int removed) { startGame(*main, pelikor::standardLayout(removed)); });
-    QObject::connect(optional, &THraDialog::startRequested, main,
+    QObject::connect(optional, &OptionalGameChooser::startRequested, main,
                      [main](int game) { startGame(*main, pelikor::optionalLayout(game)); });
     const std::array<SetupStepDialog*, 2> steps{standard, optional};
     for (SetupStepDialog* step : steps) {
-        QObject::connect(step, &SetupStepDialog::chooserEnabled, chooser, &TVyberDialog::enableAgain);
+        QObject::connect(step, &SetupStepDialog::chooserEnabled, chooser, &GameTypeChooser::enableAgain);
         QObject::connect(step, &SetupStepDialog::chooserClosed, chooser, &QWidget::close);
     }
 }
 
 void PelikorWindows::connectEndOfGame()
 {
-    THlavniDialog* main = hlavniDialog_.get();
-    TVysledekDialog* vysledek = vysledekDialog_.get();
-    TDotazKonecDialog* dotazKonec = dotazKonecDialog_.get();
-    QObject::connect(main, &THlavniDialog::gameStarted, vysledek, &TVysledekDialog::setStartCount);
-    QObject::connect(main, &THlavniDialog::gameFinished, resultHandOff_.get(), &ResultHandOff::GameFinished);
-    QObject::connect(gratulujiDialog_.get(), &TGratulujiDialog::resultRequested, vysledek, &TVysledekDialog::showDialog);
-    QObject::connect(vysledek, &TVysledekDialog::returnToIdle, main, &THlavniDialog::ReturnToIdle);
-    QObject::connect(vysledek, &TVysledekDialog::resultClosed, main, &THlavniDialog::ResultClosed);
-    QObject::connect(main, &THlavniDialog::endGameRequested, dotazKonec, &TDotazKonecDialog::open);
-    QObject::connect(dotazKonec, &TDotazKonecDialog::gameAbandoned, main, &THlavniDialog::AbandonGame);
-    QObject::connect(main, &THlavniDialog::tableRequested, tabulkaDialog_.get(), &TTabulkaDialog::showDialog);
-    QObject::connect(main, &THlavniDialog::clearTableRequested, vymazatDialog_.get(), &TVymazatDialog::open);
+    MainWindow* main = mainWindow_.get();
+    ResultBalloon* resultBalloon = resultBalloon_.get();
+    GiveUpQuestion* giveUpQuestion = giveUpQuestion_.get();
+    QObject::connect(main, &MainWindow::gameStarted, resultBalloon, &ResultBalloon::setStartCount);
+    QObject::connect(main, &MainWindow::gameFinished, resultHandOff_.get(), &ResultHandOff::GameFinished);
+    QObject::connect(congratulationBalloon_.get(), &CongratulationBalloon::resultRequested, resultBalloon, &ResultBalloon::showDialog);
+    QObject::connect(resultBalloon, &ResultBalloon::returnToIdle, main, &MainWindow::ReturnToIdle);
+    QObject::connect(resultBalloon, &ResultBalloon::resultClosed, main, &MainWindow::ResultClosed);
+    QObject::connect(main, &MainWindow::endGameRequested, giveUpQuestion, &GiveUpQuestion::open);
+    QObject::connect(giveUpQuestion, &GiveUpQuestion::gameAbandoned, main, &MainWindow::AbandonGame);
+    QObject::connect(main, &MainWindow::tableRequested, bestTableView_.get(), &BestTableView::showDialog);
+    QObject::connect(main, &MainWindow::clearTableRequested, clearTableQuestion_.get(), &ClearTableQuestion::open);
 }
 
 void PelikorWindows::show()
 {
-    hlavniDialog_->show();
+    mainWindow_->show();
 }

@@ -15,20 +15,20 @@
 
 class CuePlayer;
 class ResultHandOff;
-class TDataModule1;
-class TDotazKonecDialog;
-class TGratulujiDialog;
-class THlavniDialog;
-class THraDialog;
-class TNapovedaDialog;
-class TOProgramuDialog;
+class BestTableModule;
+class GiveUpQuestion;
+class CongratulationBalloon;
+class MainWindow;
+class OptionalGameChooser;
+class HelpBalloon;
+class AboutBox;
 class AssistantFigure;
-class TStandardDialog;
-class TTabulkaDialog;
-class TUvitaniDialog;
-class TVyberDialog;
-class TVymazatDialog;
-class TVysledekDialog;
+class StandardGameBalloon;
+class BestTableView;
+class WelcomeBalloon;
+class GameTypeChooser;
+class ClearTableQuestion;
+class ResultBalloon;
 
 // Owns every window of the program, created once at start in a fixed order
 // and kept until the end, the services they share, and the connections
@@ -42,26 +42,26 @@ public:
     // Throws when the best table in its "Data" folder cannot be opened.
     PelikorWindows(const AppFolders& folders, std::unique_ptr<CuePlayer> player,
                    const std::function<void(int meter)>& progress = {},
-                   const std::function<void(THlavniDialog&)>& mainWindowCreated = {});
+                   const std::function<void(MainWindow&)>& mainWindowCreated = {});
     ~PelikorWindows();
 
     Services& services() { return services_; }
-    THlavniDialog& HlavniDialog() { return *hlavniDialog_; }
-    TUvitaniDialog& UvitaniDialog() { return *uvitaniDialog_; }
-    TOProgramuDialog& OProgramuDialog() { return *oProgramuDialog_; }
+    MainWindow& mainWindow() { return *mainWindow_; }
+    WelcomeBalloon& welcomeBalloon() { return *welcomeBalloon_; }
+    AboutBox& aboutBox() { return *aboutBox_; }
     AssistantFigure& assistantFigure() { return *assistantFigure_; }
-    TNapovedaDialog& NapovedaDialog() { return *napovedaDialog_; }
+    HelpBalloon& helpBalloon() { return *helpBalloon_; }
 
     // The new-game chain.
-    TVyberDialog& VyberDialog() { return *vyberDialog_; }
-    TStandardDialog& StandardDialog() { return *standardDialog_; }
-    THraDialog& HraDialog() { return *hraDialog_; }
-    TDataModule1& DataModule1() { return *dataModule1_; }
-    TDotazKonecDialog& DotazKonecDialog() { return *dotazKonecDialog_; }
-    TVysledekDialog& VysledekDialog() { return *vysledekDialog_; }
-    TTabulkaDialog& TabulkaDialog() { return *tabulkaDialog_; }
-    TVymazatDialog& VymazatDialog() { return *vymazatDialog_; }
-    TGratulujiDialog& GratulujiDialog() { return *gratulujiDialog_; }
+    GameTypeChooser& gameTypeChooser() { return *gameTypeChooser_; }
+    StandardGameBalloon& standardGameBalloon() { return *standardGameBalloon_; }
+    OptionalGameChooser& optionalGameChooser() { return *optionalGameChooser_; }
+    BestTableModule& bestTableModule() { return *bestTableModule_; }
+    GiveUpQuestion& giveUpQuestion() { return *giveUpQuestion_; }
+    ResultBalloon& resultBalloon() { return *resultBalloon_; }
+    BestTableView& bestTableView() { return *bestTableView_; }
+    ClearTableQuestion& clearTableQuestion() { return *clearTableQuestion_; }
+    CongratulationBalloon& congratulationBalloon() { return *congratulationBalloon_; }
 
     // Shows the main window, the program's main form.
     void show();
@@ -80,22 +80,22 @@ private:
     AssistantProtocol protocol_;
     Services services_;
 
-    std::unique_ptr<THlavniDialog> hlavniDialog_;
-    std::unique_ptr<TUvitaniDialog> uvitaniDialog_;
-    std::unique_ptr<TOProgramuDialog> oProgramuDialog_;
+    std::unique_ptr<MainWindow> mainWindow_;
+    std::unique_ptr<WelcomeBalloon> welcomeBalloon_;
+    std::unique_ptr<AboutBox> aboutBox_;
     std::unique_ptr<AssistantFigure> assistantFigure_;
-    std::unique_ptr<TNapovedaDialog> napovedaDialog_;
+    std::unique_ptr<HelpBalloon> helpBalloon_;
 
-    std::unique_ptr<TVyberDialog> vyberDialog_;
-    std::unique_ptr<TStandardDialog> standardDialog_;
-    std::unique_ptr<THraDialog> hraDialog_;
+    std::unique_ptr<GameTypeChooser> gameTypeChooser_;
+    std::unique_ptr<StandardGameBalloon> standardGameBalloon_;
+    std::unique_ptr<OptionalGameChooser> optionalGameChooser_;
     // The end of a game: the best table, the result, the questions and the
     // table view. The data module outlives every window that uses it.
-    std::unique_ptr<TDataModule1> dataModule1_;
-    std::unique_ptr<TDotazKonecDialog> dotazKonecDialog_;
-    std::unique_ptr<TVysledekDialog> vysledekDialog_;
-    std::unique_ptr<TTabulkaDialog> tabulkaDialog_;
-    std::unique_ptr<TVymazatDialog> vymazatDialog_;
-    std::unique_ptr<TGratulujiDialog> gratulujiDialog_;
+    std::unique_ptr<BestTableModule> bestTableModule_;
+    std::unique_ptr<GiveUpQuestion> giveUpQuestion_;
+    std::unique_ptr<ResultBalloon> resultBalloon_;
+    std::unique_ptr<BestTableView> bestTableView_;
+    std::unique_ptr<ClearTableQuestion> clearTableQuestion_;
+    std::unique_ptr<CongratulationBalloon> congratulationBalloon_;
     std::unique_ptr<ResultHandOff> resultHandOff_;
 };

@@ -2,21 +2,21 @@
 
 #include "dialogs/AssistantProtocol.h"
 #include "dialogs/AssistantFigure.h"
-#include "frame/THlavniDialog.h"
+#include "frame/MainWindow.h"
 #include "game/BoardPanel.h"
-#include "scores/TGratulujiDialog.h"
-#include "scores/TVysledekDialog.h"
+#include "scores/CongratulationBalloon.h"
+#include "scores/ResultBalloon.h"
 
 #include <QEvent>
 #include <QGuiApplication>
 #include <QWindow>
 
-ResultHandOff::ResultHandOff(THlavniDialog& main, TVysledekDialog& vysledek, TGratulujiDialog& gratuluji,
+ResultHandOff::ResultHandOff(MainWindow& main, ResultBalloon& resultBalloon, CongratulationBalloon& congratulation,
                              AssistantFigure& figure, AssistantProtocol& protocol)
-    : figure_(figure), main_(main), vysledek_(vysledek), gratuluji_(gratuluji), protocol_(protocol)
+    : figure_(figure), main_(main), resultBalloon_(resultBalloon), congratulation_(congratulation), protocol_(protocol)
 {
-    for (QWidget* window : {static_cast<QWidget*>(&figure_), static_cast<QWidget*>(&vysledek_),
-                            static_cast<QWidget*>(&gratuluji_)})
+    for (QWidget* window : {static_cast<QWidget*>(&figure_), static_cast<QWidget*>(&resultBalloon_),
+                            static_cast<QWidget*>(&congratulation_)})
         window->installEventFilter(this);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &ResultHandOff::activeWindowChanged);
 }
@@ -47,14 +47,14 @@ void ResultHandOff::GameFinished(pelikor::Outcome outcome, const QString& assist
         return;
     const pelikor::GameResult result = main_.gameResult();
     if (outcome == pelikor::Outcome::PerfectFinish) {
-        main_.Plocha().refill();
+        main_.boardPanel().refill();
         // The congratulation leads on to the result dialog, which is filled
         // now so that it is ready then.
-        protocol_.open(AssistantProtocol::Row::Result, gratuluji_, assistantSetting, [&] {
-            vysledek_.setResult(result);
-            gratuluji_.setResult(result);
+        protocol_.open(AssistantProtocol::Row::Result, congratulation_, assistantSetting, [&] {
+            resultBalloon_.setResult(result);
+            congratulation_.setResult(result);
         });
         return;
     }
-    protocol_.open(AssistantProtocol::Row::Result, vysledek_, assistantSetting, [&] { vysledek_.setResult(result); });
+    protocol_.open(AssistantProtocol::Row::Result, resultBalloon_, assistantSetting, [&] { resultBalloon_.setResult(result); });
 }

@@ -7,10 +7,10 @@
 
 class AssistantProtocol;
 class QWindow;
-class TGratulujiDialog;
-class THlavniDialog;
+class CongratulationBalloon;
+class MainWindow;
 class AssistantFigure;
-class TVysledekDialog;
+class ResultBalloon;
 
 // The hand-off of a finished game within the monitor's tick: after a
 // perfect finish the board is refilled and the congratulation opens, after
@@ -24,7 +24,7 @@ class ResultHandOff : public QObject {
     Q_OBJECT
 
 public:
-    ResultHandOff(THlavniDialog& main, TVysledekDialog& vysledek, TGratulujiDialog& gratuluji,
+    ResultHandOff(MainWindow& main, ResultBalloon& resultBalloon, CongratulationBalloon& congratulation,
                   AssistantFigure& figure, AssistantProtocol& protocol);
 
     // `assistantSetting` is the value of "Pomocnik" the tick read.
@@ -37,8 +37,8 @@ private:
     void activeWindowChanged(QWindow* window);
 
     AssistantFigure& figure_;
-    THlavniDialog& main_;
-    TVysledekDialog& vysledek_;
-    TGratulujiDialog& gratuluji_;
+    MainWindow& main_;
+    ResultBalloon& resultBalloon_;
+    CongratulationBalloon& congratulation_;
     AssistantProtocol& protocol_;
 };

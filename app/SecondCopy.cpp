@@ -2,7 +2,7 @@
 
 #include "app/FontSetUp.h"
 
-#include "app/TKopieDialog.h"
+#include "app/SecondCopyWarning.h"
 #include "dialogs/AssistantFigure.h"
 #include "pictures/FigurePicture.h"
 #include "services/CuePlayer.h"
@@ -26,7 +26,7 @@ SecondCopy::SecondCopy(const AppFolders& folders, std::unique_ptr<CuePlayer> pla
     assistantFigure_ = std::make_unique<AssistantFigure>(settings_, cues_, pictures::figurePicture,
                                                         pictures::figureOutline());
     owners_.setFigure(assistantFigure_.get());
-    kopieDialog_ = std::make_unique<TKopieDialog>(owners_);
+    secondCopyWarning_ = std::make_unique<SecondCopyWarning>(owners_);
     connect(assistantFigure_.get(), &AssistantFigure::closed, this, &SecondCopy::finished);
 }
 
@@ -35,7 +35,7 @@ SecondCopy::~SecondCopy() = default;
 void SecondCopy::start()
 {
     AssistantFigure& figure = *assistantFigure_;
-    TKopieDialog& warning = *kopieDialog_;
+    SecondCopyWarning& warning = *secondCopyWarning_;
     const QSize screen = QGuiApplication::primaryScreen()->size();
     figure.move(screen.width() / 2 - figure.width() / 2, screen.height() / 2 - figure.height() / 2);
     warning.move(figure.x() - warning.width() + kWarningOverlap, figure.y() + figure.height() - warning.height());

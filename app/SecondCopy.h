@@ -11,7 +11,7 @@
 #include <memory>
 
 class CuePlayer;
-class TKopieDialog;
+class SecondCopyWarning;
 class AssistantFigure;
 
 // A start while another copy runs: only the figure, in the middle of the
@@ -30,7 +30,7 @@ public:
     void start();
 
     AssistantFigure& assistantFigure() { return *assistantFigure_; }
-    TKopieDialog& KopieDialog() { return *kopieDialog_; }
+    SecondCopyWarning& secondCopyWarning() { return *secondCopyWarning_; }
 
 signals:
     // The figure was closed: this copy ends.
@@ -41,7 +41,7 @@ private:
     SoundCues cues_;
     DialogOwners owners_;
     std::unique_ptr<AssistantFigure> assistantFigure_;
-    std::unique_ptr<TKopieDialog> kopieDialog_;
+    std::unique_ptr<SecondCopyWarning> secondCopyWarning_;
 };
 
 // Runs a second copy until it ends; returns the exit status.

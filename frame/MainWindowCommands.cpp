@@ -1,4 +1,4 @@
-#include "frame/THlavniDialog.h"
+#include "frame/MainWindow.h"
 
 #include "pictures/CommandIcons.h"
 #include "widgets/Background.h"
@@ -46,7 +46,7 @@ QIcon imageListIcon(int index)
 
 } // namespace
 
-QAction* THlavniDialog::addCommand(QMenu* menu, const char* name, void (THlavniDialog::*handler)())
+QAction* MainWindow::addCommand(QMenu* menu, const char* name, void (MainWindow::*handler)())
 {
     QAction* action = menu->addAction(QString());
     action->setObjectName(QLatin1String(name));
@@ -55,7 +55,7 @@ QAction* THlavniDialog::addCommand(QMenu* menu, const char* name, void (THlavniD
     return action;
 }
 
-void THlavniDialog::createMenus()
+void MainWindow::createMenus()
 {
     const auto describe = [](QAction* action, const Command& command) {
         action->setText(command.caption);
@@ -77,45 +77,45 @@ void THlavniDialog::createMenus()
 
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* soubor = submenu("Soubor1", QStringLiteral("&Soubor"), QStringLiteral("Obsahuje příkazy pro spuštění a ukončení hry"));
-    MS1 = describe(addCommand(soubor, "MS1", &THlavniDialog::MS1Click),
+    MS1 = describe(addCommand(soubor, "MS1", &MainWindow::MS1Click),
                    {QStringLiteral("&Nová hra..."), kNewGameHint, Qt::Key_F2, 0, true});
-    MS3 = describe(addCommand(soubor, "MS3", &THlavniDialog::MS3Click),
+    MS3 = describe(addCommand(soubor, "MS3", &MainWindow::MS3Click),
                    {QStringLiteral("&Ukončit hru"), kEndGameHint, Qt::Key_F3, 7, false});
     separator(soubor, "N1");
-    describe(addCommand(soubor, "MS8", &THlavniDialog::MS8Click),
+    describe(addCommand(soubor, "MS8", &MainWindow::MS8Click),
              {QStringLiteral("Konec"), QStringLiteral("Ukončí program"), {}, kNoIcon, true});
 
     QMenu* nastroje = submenu("Nstroje1", QStringLiteral("&Nástroje"), QStringLiteral("Obsahuje příkazy pro práci s tabulkou nejlepších"));
-    describe(addCommand(nastroje, "MN5", &THlavniDialog::MN5Click),
+    describe(addCommand(nastroje, "MN5", &MainWindow::MN5Click),
              {QStringLiteral("&Zobrazit tabulku nejlepších..."), kTableHint, {}, 1, true});
-    describe(addCommand(nastroje, "Vymazattabulkunejlepch2", &THlavniDialog::Vymazattabulkunejlepch1Click),
+    describe(addCommand(nastroje, "Vymazattabulkunejlepch2", &MainWindow::Vymazattabulkunejlepch1Click),
              {QStringLiteral("&Vymazat tabulku nejlepších"), QStringLiteral("Vynuluje tabulku nejlepších hráčů"), {}, kNoIcon, true});
     separator(nastroje, "N2");
-    describe(addCommand(nastroje, "fovskpojistka1", &THlavniDialog::fovskpojistka1Click),
+    describe(addCommand(nastroje, "fovskpojistka1", &MainWindow::fovskpojistka1Click),
              {QStringLiteral("Šéfovská &pojistka"), kBossHint, {}, 8, true});
 
     QMenu* napoveda = submenu("Napoveda1", QStringLiteral("Nápo&věda"), QStringLiteral("Obsahuje příkazy pro získání nápovědy"));
-    describe(addCommand(napoveda, "NapovedaMenu", &THlavniDialog::NapovedaMenuClick),
+    describe(addCommand(napoveda, "NapovedaMenu", &MainWindow::NapovedaMenuClick),
              {QStringLiteral("Nápo&věda pro Pelikor 2000"), QStringLiteral("Zobrazí nápovědu"), Qt::Key_F1, 2, true});
-    EM = describe(addCommand(napoveda, "EM", &THlavniDialog::EM1Click),
+    EM = describe(addCommand(napoveda, "EM", &MainWindow::EM1Click),
                   {QStringLiteral("&Elektronický manuál"), QStringLiteral("Spustí elektronický manuál programu Pelikor 2000"), {}, 4, true});
     separator(napoveda, "N3");
-    describe(addCommand(napoveda, "OProgramu", &THlavniDialog::OprogramuClick),
+    describe(addCommand(napoveda, "OProgramu", &MainWindow::OprogramuClick),
              {QStringLiteral("&O programu Pelikor 2000..."), QStringLiteral("Zobrazí dialog s informacemi o programu"), {}, kNoIcon, true});
 
     // The pop-up menu repeats the game commands; their keys belong to the
     // main menu, so the pop-up only shows them.
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    MP1 = describe(addCommand(PopupMenu1, "MP1", &THlavniDialog::MS1Click),
+    MP1 = describe(addCommand(PopupMenu1, "MP1", &MainWindow::MS1Click),
                    {QStringLiteral("&Nová hra..."), kNewGameHint, Qt::Key_F2, 0, true});
-    MP2 = describe(addCommand(PopupMenu1, "MP2", &THlavniDialog::MS3Click),
+    MP2 = describe(addCommand(PopupMenu1, "MP2", &MainWindow::MS3Click),
                    {QStringLiteral("&Ukončit hru"), kEndGameHint, Qt::Key_F3, 7, false});
     for (QAction* shown : {MP1, MP2})
         shown->setShortcutContext(Qt::WidgetShortcut);
 }
 
-QToolButton* THlavniDialog::addToolButton(QWidget* bar, const char* name, int left, void (THlavniDialog::*handler)())
+QToolButton* MainWindow::addToolButton(QWidget* bar, const char* name, int left, void (MainWindow::*handler)())
 {
     auto* button = new QToolButton(bar);
     button->setObjectName(QLatin1String(name));
@@ -126,7 +126,7 @@ QToolButton* THlavniDialog::addToolButton(QWidget* bar, const char* name, int le
     return button;
 }
 
-void THlavniDialog::createToolbar(QWidget* client)
+void MainWindow::createToolbar(QWidget* client)
 {
     auto* dock = new QFrame(client);
     dock->setObjectName(QStringLiteral("Dock971"));
@@ -153,16 +153,16 @@ void THlavniDialog::createToolbar(QWidget* client)
     };
     int left = kToolbarMargin;
     const auto next = [&left](int width) { return std::exchange(left, left + width); };
-    TB1 = describe(addToolButton(bar, "TB1", next(kToolButtonSize.width()), &THlavniDialog::MS1Click), 0, kNewGameHint, true);
-    TB2 = describe(addToolButton(bar, "TB2", next(kToolButtonSize.width()), &THlavniDialog::MS3Click), 7, kEndGameHint, false);
+    TB1 = describe(addToolButton(bar, "TB1", next(kToolButtonSize.width()), &MainWindow::MS1Click), 0, kNewGameHint, true);
+    TB2 = describe(addToolButton(bar, "TB2", next(kToolButtonSize.width()), &MainWindow::MS3Click), 7, kEndGameHint, false);
     separator("ToolbarSep971", next(kSeparatorWidth));
-    describe(addToolButton(bar, "TB3", next(kToolButtonSize.width()), &THlavniDialog::MN5Click), 1, kTableHint, true);
+    describe(addToolButton(bar, "TB3", next(kToolButtonSize.width()), &MainWindow::MN5Click), 1, kTableHint, true);
     separator("ToolbarSep972", next(kSeparatorWidth));
-    describe(addToolButton(bar, "ToolbarButton971", next(kToolButtonSize.width()), &THlavniDialog::fovskpojistka1Click),
+    describe(addToolButton(bar, "ToolbarButton971", next(kToolButtonSize.width()), &MainWindow::fovskpojistka1Click),
              8, kBossHint, true);
     auto* spacer = new QWidget(bar);
     spacer->setObjectName(QStringLiteral("Panel5"));
     spacer->setGeometry(next(kSpacerWidth), 0, kSpacerWidth, kDockHeight);
-    EM1 = describe(addToolButton(bar, "EM1", next(kToolButtonSize.width()), &THlavniDialog::EM1Click), 4,
+    EM1 = describe(addToolButton(bar, "EM1", next(kToolButtonSize.width()), &MainWindow::EM1Click), 4,
                    QStringLiteral("Elektronický manuál"), true);
 }

@@ -14,7 +14,7 @@ class QLabel;
 class SoundCues;
 class HemisphereButton;
 
-// The board panel `Plocha`: the board picture with a hole shape and a peg
+// The board panel: the board picture with a hole shape and a peg
 // for every position, the hidden twin board and the hidden game code. It
 // owns the board record, mirrors it into its controls and turns the
 // player's clicks into moves; the main window, which keeps the record of

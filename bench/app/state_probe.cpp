@@ -13,7 +13,7 @@
 #include "app/NormalStart.h"
 #include "app/PelikorApplication.h"
 #include "app/PelikorWindows.h"
-#include "frame/THlavniDialog.h"
+#include "frame/MainWindow.h"
 #include "game/BoardPanel.h"
 #include "setup/core/Games.h"
 
@@ -29,14 +29,14 @@ constexpr pelikor::PositionSet kLastTwo{4, 5};
 constexpr int kLastPeg = 4;
 constexpr int kLastHole = 6;
 
-void bringInto(const char* state, THlavniDialog& main)
+void bringInto(const char* state, MainWindow& main)
 {
     if (std::strcmp(state, "idle") == 0)
         return;
     if (std::strcmp(state, "result") == 0) {
         main.StartGame(kLastTwo, pelikor::standardGame());
-        main.Plocha().KClick(kLastPeg);
-        main.Plocha().BMouseDown(kLastHole);
+        main.boardPanel().KClick(kLastPeg);
+        main.boardPanel().BMouseDown(kLastHole);
         return;
     }
     const pelikor::GameLayout standard = pelikor::standardLayout();
@@ -59,9 +59,9 @@ int main(int argc, char** argv)
     chooseWindowSystem();
     PelikorApplication application(argc, argv);
     listFontsWithQt();
-    return runNormalStart([&](TSpusteniDialog& splash) {
+    return runNormalStart([&](Splash& splash) {
         std::unique_ptr<PelikorWindows> windows = createProgramWindows(folder, splash);
-        THlavniDialog* main = &windows->HlavniDialog();
+        MainWindow* main = &windows->mainWindow();
         QTimer::singleShot(0, main, [state, main] { bringInto(state, *main); });
         return windows;
     });

@@ -3,9 +3,9 @@
 // the main window's own first show.
 #include "app/PelikorWindows.h"
 #include "dialogs/AssistantFigure.h"
-#include "frame/THlavniDialog.h"
-#include "frame/TNapovedaDialog.h"
-#include "frame/TUvitaniDialog.h"
+#include "frame/MainWindow.h"
+#include "frame/HelpBalloon.h"
+#include "frame/WelcomeBalloon.h"
 #include "tests/support/EmptyBestTable.h"
 #include "tests/support/TempFolder.h"
 
@@ -53,9 +53,9 @@ Program& program()
 
 void BM_HelpFromF1ToBalloon(benchmark::State& state)
 {
-    TNapovedaDialog& help = program().windows.NapovedaDialog();
+    HelpBalloon& help = program().windows.helpBalloon();
     for (auto _ : state) {
-        program().windows.HlavniDialog().NapovedaMenuClick();
+        program().windows.mainWindow().NapovedaMenuClick();
         settle();
         state.PauseTiming();
         help.close();
@@ -67,7 +67,7 @@ BENCHMARK(BM_HelpFromF1ToBalloon)->Unit(benchmark::kMillisecond);
 
 void BM_WelcomeFromFigureToBalloon(benchmark::State& state)
 {
-    TUvitaniDialog& welcome = program().windows.UvitaniDialog();
+    WelcomeBalloon& welcome = program().windows.welcomeBalloon();
     for (auto _ : state) {
         emit program().windows.assistantFigure().doubleClicked();
         settle();
@@ -82,7 +82,7 @@ BENCHMARK(BM_WelcomeFromFigureToBalloon)->Unit(benchmark::kMillisecond);
 void BM_BossScreenToggle(benchmark::State& state)
 {
     for (auto _ : state) {
-        program().windows.HlavniDialog().fovskpojistka1Click();
+        program().windows.mainWindow().fovskpojistka1Click();
         settle();
     }
 }
@@ -93,9 +93,9 @@ void BM_MainWindowFirstShow(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         auto fresh = std::make_unique<Program>();
-        fresh->windows.HlavniDialog().hide();
+        fresh->windows.mainWindow().hide();
         settle();
-        auto main = std::make_unique<THlavniDialog>(fresh->windows.services());
+        auto main = std::make_unique<MainWindow>(fresh->windows.services());
         state.ResumeTiming();
         main->show();
         settle();

@@ -7,13 +7,13 @@
 
 #include "app/PelikorWindows.h"
 #include "bench/scores/SpreadTable.h"
-#include "frame/THlavniDialog.h"
+#include "frame/MainWindow.h"
 #include "game/BoardPanel.h"
 #include "scores/core/DbaseTable.h"
-#include "scores/TDataModule1.h"
-#include "scores/TTabulkaDialog.h"
-#include "scores/TVymazatDialog.h"
-#include "scores/TVysledekDialog.h"
+#include "scores/BestTableModule.h"
+#include "scores/BestTableView.h"
+#include "scores/ClearTableQuestion.h"
+#include "scores/ResultBalloon.h"
 #include "services/CuePlayer.h"
 #include "setup/core/Games.h"
 #include "tests/support/OffscreenBenchmarks.h"
@@ -80,15 +80,15 @@ template <typename Step> void timeWithPaint(benchmark::State& state, Step step)
 void BM_TickToResultShown(benchmark::State& state)
 {
     PelikorWindows& windows = *programOn(std::size_t(state.range(0))).windows;
-    THlavniDialog& main = windows.HlavniDialog();
+    MainWindow& main = windows.mainWindow();
     for (auto _ : state) {
         main.StartGame(pelikor::PositionSet{4, 5}, pelikor::standardGame());
-        main.Plocha().KClick(4);
-        main.Plocha().BMouseDown(6);
+        main.boardPanel().KClick(4);
+        main.boardPanel().BMouseDown(6);
         timeWithPaint(state, [&] { main.Timer1Timer(); });
-        if (!windows.VysledekDialog().isVisible())
+        if (!windows.resultBalloon().isVisible())
             state.SkipWithError("the tick showed no result");
-        windows.VysledekDialog().close();
+        windows.resultBalloon().close();
     }
 }
 
@@ -96,20 +96,20 @@ void BM_OpenTableView(benchmark::State& state)
 {
     PelikorWindows& windows = *programOn(std::size_t(state.range(0))).windows;
     for (auto _ : state) {
-        timeWithPaint(state, [&] { windows.HlavniDialog().MN5Click(); });
-        windows.TabulkaDialog().Button1Click();
+        timeWithPaint(state, [&] { windows.mainWindow().MN5Click(); });
+        windows.bestTableView().Button1Click();
     }
 }
 
 void BM_SwitchTab(benchmark::State& state)
 {
     PelikorWindows& windows = *programOn(std::size_t(state.range(0))).windows;
-    windows.HlavniDialog().MN5Click();
-    auto* pages = windows.TabulkaDialog().findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    windows.mainWindow().MN5Click();
+    auto* pages = windows.bestTableView().findChild<QTabWidget*>(QStringLiteral("PageControl1"));
     int tab = 0;
     for (auto _ : state)
         timeWithPaint(state, [&] { pages->setCurrentIndex(++tab % pelikor::kGameCount); });
-    windows.TabulkaDialog().Button1Click();
+    windows.bestTableView().Button1Click();
 }
 
 // From the command to the table open again, the question shown and
@@ -121,11 +121,11 @@ void BM_WholeClearing(benchmark::State& state)
     for (auto _ : state) {
         program.fillTable(std::size_t(state.range(0)));
         timeWithPaint(state, [&] {
-            windows.HlavniDialog().Vymazattabulkunejlepch1Click();
+            windows.mainWindow().Vymazattabulkunejlepch1Click();
             QCoreApplication::processEvents();
-            windows.VymazatDialog().OfficeButton1Click();
+            windows.clearTableQuestion().OfficeButton1Click();
         });
-        if (windows.DataModule1().DataSource1.rowCount() != 0)
+        if (windows.bestTableModule().model.rowCount() != 0)
             state.SkipWithError("the table was not cleared");
     }
 }

@@ -4,10 +4,10 @@
 // the window has painted; the way back to where the next round begins is
 // not timed.
 #include "app/PelikorWindows.h"
-#include "frame/THlavniDialog.h"
+#include "frame/MainWindow.h"
 #include "setup/core/Games.h"
-#include "setup/THraDialog.h"
-#include "setup/TVyberDialog.h"
+#include "setup/OptionalGameChooser.h"
+#include "setup/GameTypeChooser.h"
 #include "tests/support/EmptyBestTable.h"
 #include "tests/support/OffscreenBenchmarks.h"
 #include "tests/support/RecordingCuePlayer.h"
@@ -43,7 +43,7 @@ struct Program {
         QCoreApplication::processEvents();
     }
 
-    THlavniDialog& main() { return windows->HlavniDialog(); }
+    MainWindow& main() { return windows->mainWindow(); }
 
     // What the player sees at the end of a showing: the events the show
     // posted delivered, the window painted.
@@ -56,7 +56,7 @@ struct Program {
     void newGame()
     {
         main().findChild<QAction*>(QStringLiteral("MS1"))->trigger();
-        settle(windows->VyberDialog());
+        settle(windows->gameTypeChooser());
     }
 };
 
@@ -73,7 +73,7 @@ void BM_NewGameToChooser(benchmark::State& state)
     for (auto _ : state) {
         program->newGame();
         state.PauseTiming();
-        program->windows->VyberDialog().close();
+        program->windows->gameTypeChooser().close();
         if (firstShowing(state))
             program = std::make_unique<Program>();
         state.ResumeTiming();
@@ -86,10 +86,10 @@ void BM_OptionalChoiceToPictures(benchmark::State& state)
     auto program = std::make_unique<Program>();
     program->newGame();
     for (auto _ : state) {
-        program->windows->VyberDialog().OfficeLabel2Click();
-        Program::settle(program->windows->HraDialog());
+        program->windows->gameTypeChooser().OfficeLabel2Click();
+        Program::settle(program->windows->optionalGameChooser());
         state.PauseTiming();
-        program->windows->HraDialog().OfficeButton1Click();
+        program->windows->optionalGameChooser().OfficeButton1Click();
         if (firstShowing(state)) {
             program = std::make_unique<Program>();
             program->newGame();
@@ -104,7 +104,7 @@ BENCHMARK(BM_OptionalChoiceToPictures)->Arg(0)->Arg(1)->Unit(benchmark::kMicrose
 void BM_StartProcedure(benchmark::State& state)
 {
     Program program;
-    THlavniDialog& main = program.main();
+    MainWindow& main = program.main();
     const int game = int(state.range(0));
     const pelikor::GameLayout layout = game == 0 ? pelikor::standardLayout() : pelikor::optionalLayout(game);
     for (auto _ : state) {

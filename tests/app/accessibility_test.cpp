@@ -1,6 +1,6 @@
 #include "dialogs/ProgramDialog.h"
-#include "frame/Sef.h"
-#include "scores/TTabulkaDialog.h"
+#include "frame/BossScreen.h"
+#include "scores/BestTableView.h"
 #include "tests/support/ProgramFixture.h"
 #include "widgets/PositionCursor.h"
 #include "widgets/FlatButton.h"
@@ -133,7 +133,7 @@ private slots:
         // The boss screen, once shown and hidden again, keeps its calendar hidden.
         for (int toggle = 0; toggle < 2; ++toggle)
             program.child<QAction>("fovskpojistka1")->trigger();
-        QCalendarWidget* calendar = program.child<Sef>("Sef")->MonthCalendar1();
+        QCalendarWidget* calendar = program.child<BossScreen>("Sef")->MonthCalendar1();
         QVERIFY(calendar);
         const auto hiddenOrNameless = [&](QAccessibleInterface* face) {
             return face->object() == calendar || (face->role() == QAccessible::Button && face->text(QAccessible::Name).isEmpty());
@@ -170,7 +170,7 @@ private slots:
 
         press(find(QAccessible::Button, QStringLiteral("Zobrazí tabulku nejlepších hráčů")));
         press(find(QAccessible::PageTab, QStringLiteral("Volitelná 3")));
-        QWidget& table = program.windows->TabulkaDialog();
+        QWidget& table = program.windows->bestTableView();
         QCOMPARE(table.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->currentIndex(), 5);
         press(find(QAccessible::Button, QStringLiteral("Ok")));
         QTRY_VERIFY(table.isHidden());

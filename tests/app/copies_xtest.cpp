@@ -1,7 +1,7 @@
 #include "app/PelikorApplication.h"
-#include "app/TKopieDialog.h"
-#include "app/TSpusteniDialog.h"
-#include "frame/THlavniDialog.h"
+#include "app/SecondCopyWarning.h"
+#include "app/Splash.h"
+#include "frame/MainWindow.h"
 #include "services/Settings.h"
 #include "services/SingleCopy.h"
 #include "tests/support/CopySearch.h"
@@ -96,7 +96,7 @@ private slots:
     // sees them.
     void splashAndItsStepsReachTheScreenAtOnce()
     {
-        TSpusteniDialog splash;
+        Splash splash;
         splash.showAndPaint();
         // The black frame, then the yellow panel inside it.
         const QImage edge = grabByAnotherProgram(QRect(splash.geometry().topLeft() + QPoint(1, 3), QSize(3, 1)));
@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(edge.pixel(2, 0), qRgb(255, 255, 224));
 
         splash.stepDone(50);
-        const GradientProgress& meter = splash.Metr();
+        const GradientProgress& meter = splash.meter();
         const QImage row = grabByAnotherProgram(QRect(meter.mapToGlobal(QPoint(0, meter.height() / 2)), QSize(meter.width(), 1)));
         const int filled = meter.filledLength();
         QVERIFY(qRed(row.pixel(filled, 0)) > 200);
@@ -136,8 +136,8 @@ private slots:
 
         // The balloon, left of its texts, shows only the two pinks in turn.
         const QPoint ground = warning.topLeft() + QPoint(10, 50);
-        const QSet<QRgb> pinks{toQColor(TKopieDialog::kStrongPink).rgb() & 0xFFFFFF,
-                               toQColor(TKopieDialog::kLightPink).rgb() & 0xFFFFFF};
+        const QSet<QRgb> pinks{toQColor(SecondCopyWarning::kStrongPink).rgb() & 0xFFFFFF,
+                               toQColor(SecondCopyWarning::kLightPink).rgb() & 0xFFFFFF};
         QTRY_VERIFY_WITH_TIMEOUT(pinks.contains(screenPixel(ground)), kStartPatienceMs);
         QList<QRgb> seen;
         QElapsedTimer watching;
@@ -179,7 +179,7 @@ private slots:
     void bossScreenLetsTheNextCopyStartInFull()
     {
         ProgramFixture program;
-        THlavniDialog& main = program.main();
+        MainWindow& main = program.main();
         SingleCopy::publish(main, SingleCopy::kMainWindowClass);
         program.start();
         QVERIFY(searchAside().found);

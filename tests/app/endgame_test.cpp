@@ -1,12 +1,12 @@
 #include "dialogs/AssistantFigure.h"
-#include "frame/THlavniDialog.h"
+#include "frame/MainWindow.h"
 #include "game/BoardPanel.h"
-#include "scores/TDataModule1.h"
-#include "scores/TDotazKonecDialog.h"
-#include "scores/TGratulujiDialog.h"
-#include "scores/TTabulkaDialog.h"
-#include "scores/TVymazatDialog.h"
-#include "scores/TVysledekDialog.h"
+#include "scores/BestTableModule.h"
+#include "scores/GiveUpQuestion.h"
+#include "scores/CongratulationBalloon.h"
+#include "scores/BestTableView.h"
+#include "scores/ClearTableQuestion.h"
+#include "scores/ResultBalloon.h"
 #include "setup/core/Games.h"
 #include "tests/support/BestTableEntries.h"
 #include "tests/support/ProgramFixture.h"
@@ -31,19 +31,19 @@ const QString kStandard = QStringLiteral("3");
 struct EndingProgram : ProgramFixture {
     using ProgramFixture::ProgramFixture;
 
-    TVysledekDialog& vysledek() { return windows->VysledekDialog(); }
-    TGratulujiDialog& gratuluji() { return windows->GratulujiDialog(); }
-    TDataModule1& table() { return windows->DataModule1(); }
-    QLineEdit* name() { return vysledek().findChild<QLineEdit*>(QStringLiteral("Edit1")); }
-    QString resultLabel(const char* label) { return vysledek().findChild<QLabel*>(QLatin1String(label))->text(); }
+    ResultBalloon& resultBalloon() { return windows->resultBalloon(); }
+    CongratulationBalloon& congratulation() { return windows->congratulationBalloon(); }
+    BestTableModule& table() { return windows->bestTableModule(); }
+    QLineEdit* name() { return resultBalloon().findChild<QLineEdit*>(QStringLiteral("Edit1")); }
+    QString resultLabel(const char* label) { return resultBalloon().findChild<QLabel*>(QLatin1String(label))->text(); }
     int cuesOf(const char* file) const { return int(cues.count(QLatin1String(file))); }
 
     void play(pelikor::PositionSet pegs, const pelikor::Game& game, std::initializer_list<std::pair<int, int>> moves)
     {
         main().StartGame(pegs, game);
         for (const auto& [peg, hole] : moves) {
-            main().Plocha().KClick(peg);
-            main().Plocha().BMouseDown(hole);
+            main().boardPanel().KClick(peg);
+            main().boardPanel().BMouseDown(hole);
         }
     }
 
@@ -51,7 +51,7 @@ struct EndingProgram : ProgramFixture {
     // hidden at "0", every peg and twin shown, only the new-game command on.
     void verifyIdle()
     {
-        QVERIFY(main().Plocha().isHidden());
+        QVERIFY(main().boardPanel().isHidden());
         QVERIFY(child<QLabel>("Zbytek")->isHidden());
         QCOMPARE(main().remainingText(), QStringLiteral("0"));
         QVERIFY(child<QAction>("MS1")->isEnabled() && child<QToolButton>("TB1")->isEnabled());
@@ -89,22 +89,22 @@ private slots:
         QFETCH(bool, perfect);
         EndingProgram program;
         program.start();
-        QSignalSpy handOffs(&program.main(), &THlavniDialog::gameFinished);
+        QSignalSpy handOffs(&program.main(), &MainWindow::gameFinished);
         program.play(perfect ? kPairIntoCentre : kPairAtTheTop, pelikor::standardGame(),
                      {perfect ? kIntoCentre : kAtTheTop});
-        QWidget& first = perfect ? static_cast<QWidget&>(program.gratuluji()) : program.vysledek();
+        QWidget& first = perfect ? static_cast<QWidget&>(program.congratulation()) : program.resultBalloon();
         QTRY_VERIFY(first.isVisible());
         QVERIFY(!program.main().isEnabled() && !program.figure().isEnabled());
-        QCOMPARE(program.main().Plocha().board().pegs() == pelikor::PositionSet::all(), perfect);
-        QCOMPARE(program.vysledek().Kontrola().text(), kStandard);
+        QCOMPARE(program.main().boardPanel().board().pegs() == pelikor::PositionSet::all(), perfect);
+        QCOMPARE(program.resultBalloon().Kontrola().text(), kStandard);
         QCOMPARE(program.resultLabel("Label7"), QStringLiteral("1"));
         QCOMPARE(program.resultLabel("Label5"), QStringLiteral("2"));
         QCOMPARE(program.cuesOf("Dialog.wav"), 1);
         if (perfect) {
-            QCOMPARE(program.gratuluji().Kontrola().text(), kStandard);
-            QVERIFY(program.vysledek().isHidden());
-            QTest::keyClick(&program.gratuluji(), Qt::Key_Return);
-            QVERIFY(program.gratuluji().isHidden() && program.vysledek().isVisible());
+            QCOMPARE(program.congratulation().Kontrola().text(), kStandard);
+            QVERIFY(program.resultBalloon().isHidden());
+            QTest::keyClick(&program.congratulation(), Qt::Key_Return);
+            QVERIFY(program.congratulation().isHidden() && program.resultBalloon().isVisible());
         }
         QVERIFY(program.name()->isEnabled());
         typeText(program.name(), QStringLiteral("Šťastný"));
@@ -113,17 +113,17 @@ private slots:
         if (!perfect)
             QVERIFY(handOffs.count() > before);
         QCOMPARE(program.cuesOf("Dialog.wav"), perfect ? 2 : 1);
-        QVERIFY(program.vysledek().isVisible());
+        QVERIFY(program.resultBalloon().isVisible());
         QTest::keyClick(program.name(), Qt::Key_Return);
 
-        QVERIFY(program.vysledek().isHidden());
+        QVERIFY(program.resultBalloon().isHidden());
         program.verifyIdle();
-        const pelikor::Board& board = program.main().Plocha().board();
+        const pelikor::Board& board = program.main().boardPanel().board();
         QVERIFY(board.pegs() == pelikor::PositionSet::all() && board.twins() == pelikor::PositionSet::all());
         QCOMPARE(BestTableEntries::of(program.applicationDir, kStandard),
                  QStringList{QStringLiteral("Šťastný/1/") + BestTableEntries::dateText(QDate::currentDate())});
         QTest::qWait(20);
-        QVERIFY2(program.vysledek().isHidden(), "the refilled board ends the repeated hand-off");
+        QVERIFY2(program.resultBalloon().isHidden(), "the refilled board ends the repeated hand-off");
     }
 
     // The figure comes back for the result only when the player closed it
@@ -154,14 +154,14 @@ private slots:
         figure.move(figureAt);
         figure.setVisible(shownBefore);
         program.play(kPairAtTheTop, pelikor::standardGame(), {kAtTheTop});
-        QTRY_VERIFY(program.vysledek().isVisible());
+        QTRY_VERIFY(program.resultBalloon().isVisible());
 
         QCOMPARE(figure.isVisible(), shownAfter);
         const QSize screen = QGuiApplication::primaryScreen()->size();
         const QPoint home(screen.width() - figure.width() - 12, screen.height() - figure.height() - 30);
         QCOMPARE(figure.pos(), movedHome ? home : figureAt);
         const QRect at = figure.frameGeometry();
-        QCOMPARE(program.vysledek().pos(), QPoint(at.right() + 1 - 252 - 38, at.top() - 176 + 30));
+        QCOMPARE(program.resultBalloon().pos(), QPoint(at.right() + 1 - 252 - 38, at.top() - 176 + 30));
     }
 
     // A store that fails leaves the dialog open over the idle main window;
@@ -170,20 +170,20 @@ private slots:
     {
         EndingProgram program;
         program.play(kPairAtTheTop, pelikor::standardGame(), {kAtTheTop});
-        QTRY_VERIFY(program.vysledek().isVisible());
+        QTRY_VERIFY(program.resultBalloon().isVisible());
         typeText(program.name(), QStringLiteral("Vytrvalý"));
-        program.table().Table1.setWriteHooks({[](const std::filesystem::path&, std::size_t) {
+        program.table().table.setWriteHooks({[](const std::filesystem::path&, std::size_t) {
                                                   throw std::runtime_error("Disk full");
                                               },
                                               {}});
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error, program.vysledek().OfficeButton1Click());
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, program.resultBalloon().OfficeButton1Click());
         QTest::qWait(30);
-        QVERIFY(program.vysledek().isVisible() && !program.main().gameRunning());
+        QVERIFY(program.resultBalloon().isVisible() && !program.main().gameRunning());
         QCOMPARE(program.resultLabel("Label7"), QStringLiteral("1"));
 
-        program.table().Table1.setWriteHooks({});
+        program.table().table.setWriteHooks({});
         QTest::keyClick(program.name(), Qt::Key_Escape);
-        QVERIFY(program.vysledek().isHidden());
+        QVERIFY(program.resultBalloon().isHidden());
         program.verifyIdle();
         QCOMPARE(BestTableEntries::of(program.applicationDir, kStandard),
                  QStringList{QStringLiteral("Vytrvalý/1/") + BestTableEntries::dateText(QDate::currentDate())});
@@ -203,7 +203,7 @@ private slots:
         const QByteArray before = tableFile();
         QVERIFY(!before.isEmpty());
 
-        TDotazKonecDialog& question = program.windows->DotazKonecDialog();
+        GiveUpQuestion& question = program.windows->giveUpQuestion();
         program.child<QAction>("MS3")->trigger();
         QVERIFY2(question.isHidden(), "no game, no command");
         const pelikor::GameLayout optional = pelikor::optionalLayout(2);
@@ -212,7 +212,7 @@ private slots:
         QVERIFY(question.isVisible() && !program.main().isEnabled());
         QCOMPARE(program.cuesOf("Dotaz.wav"), 1);
         QTest::keyClick(&question, Qt::Key_Escape);
-        QVERIFY(program.main().gameRunning() && program.main().Plocha().isVisible());
+        QVERIFY(program.main().gameRunning() && program.main().boardPanel().isVisible());
         QCOMPARE(program.main().gameCode(), QStringLiteral("9"));
 
         program.child<QToolButton>("TB2")->click();
@@ -220,7 +220,7 @@ private slots:
         program.verifyIdle();
         QCOMPARE(program.main().gameCode(), QStringLiteral("0"));
         QTest::qWait(30);
-        QVERIFY(program.vysledek().isHidden());
+        QVERIFY(program.resultBalloon().isHidden());
         QCOMPARE(tableFile(), before);
     }
 
@@ -237,26 +237,26 @@ private slots:
         const pelikor::PositionSet twoApartAtTheEnd{4, 5, 28};
         program.play(twoApartAtTheEnd, pelikor::standardGame(), {});
         program.child<QToolButton>("TB3")->click();
-        TTabulkaDialog& view = program.windows->TabulkaDialog();
+        BestTableView& view = program.windows->bestTableView();
         QVERIFY(view.isVisible() && !program.main().isEnabled());
         view.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(6);
         view.Button1Click();
         program.play(twoApartAtTheEnd, pelikor::standardGame(), {kAtTheTop});
-        QTRY_VERIFY(program.vysledek().isVisible());
+        QTRY_VERIFY(program.resultBalloon().isVisible());
         QVERIFY2(!program.name()->isEnabled(), "two pegs left do not beat ten single ones");
-        program.vysledek().OfficeButton1Click();
+        program.resultBalloon().OfficeButton1Click();
 
         program.play(twoApartAtTheEnd, pelikor::standardGame(), {});
         program.child<QAction>("Vymazattabulkunejlepch2")->trigger();
-        QTest::keyClick(&program.windows->VymazatDialog(), Qt::Key_Return);
+        QTest::keyClick(&program.windows->clearTableQuestion(), Qt::Key_Return);
         QVERIFY(program.main().isEnabled() && program.main().gameRunning());
         for (const pelikor::Game& game : pelikor::kGames)
             QVERIFY(BestTableEntries::of(program.applicationDir, QString::fromStdString(std::string(game.code))).isEmpty());
-        program.main().Plocha().KClick(kAtTheTop.first);
-        program.main().Plocha().BMouseDown(kAtTheTop.second);
-        QTRY_VERIFY(program.vysledek().isVisible());
+        program.main().boardPanel().KClick(kAtTheTop.first);
+        program.main().boardPanel().BMouseDown(kAtTheTop.second);
+        QTRY_VERIFY(program.resultBalloon().isVisible());
         typeText(program.name(), QStringLiteral("Znovu"));
-        program.vysledek().OfficeButton1Click();
+        program.resultBalloon().OfficeButton1Click();
         QCOMPARE(BestTableEntries::of(program.applicationDir, kStandard).size(), 1);
     }
 };

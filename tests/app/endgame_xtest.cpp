@@ -1,11 +1,11 @@
-#include "frame/THlavniDialog.h"
+#include "frame/MainWindow.h"
 #include "game/BoardPanel.h"
-#include "scores/TDotazKonecDialog.h"
-#include "scores/TGratulujiDialog.h"
-#include "scores/TVysledekDialog.h"
-#include "setup/THraDialog.h"
-#include "setup/TStandardDialog.h"
-#include "setup/TVyberDialog.h"
+#include "scores/GiveUpQuestion.h"
+#include "scores/CongratulationBalloon.h"
+#include "scores/ResultBalloon.h"
+#include "setup/OptionalGameChooser.h"
+#include "setup/StandardGameBalloon.h"
+#include "setup/GameTypeChooser.h"
 #include "tests/support/PerfectGame.h"
 #include "tests/support/RecordsOnDisk.h"
 #include "tests/support/ProgramFixture.h"
@@ -43,11 +43,11 @@ void startByMouse(ProgramFixture& program, QPoint choice, const QList<QPoint>& c
     program.main().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&program.main()));
     QTest::keyClick(program.main().windowHandle(), Qt::Key_F2);
-    TVyberDialog& chooser = program.windows->VyberDialog();
+    GameTypeChooser& chooser = program.windows->gameTypeChooser();
     QTRY_VERIFY(chooser.isVisible());
     clickAt(chooser, choice);
-    QWidget& step = choice == kStandardChoice ? static_cast<QWidget&>(program.windows->StandardDialog())
-                                              : program.windows->HraDialog();
+    QWidget& step = choice == kStandardChoice ? static_cast<QWidget&>(program.windows->standardGameBalloon())
+                                              : program.windows->optionalGameChooser();
     QTRY_VERIFY(step.isVisible());
     for (QPoint at : clicks)
         clickAt(step, at);
@@ -66,24 +66,24 @@ private slots:
         ProgramFixture program;
         program.start();
         startByMouse(program, kStandardChoice, {kMiniatureCentre, kStandardOk});
-        BoardPanel& board = program.main().Plocha();
+        BoardPanel& board = program.main().boardPanel();
         for (const auto& [peg, hole] : kPerfectStandardGame) {
             click(board, QStringLiteral("K%1").arg(peg));
             click(board, QStringLiteral("B%1").arg(hole));
             QTest::qWait(2); // the monitor looks at every position on the way
         }
-        TGratulujiDialog& gratuluji = program.windows->GratulujiDialog();
-        QTRY_VERIFY(gratuluji.isVisible());
-        QVERIFY(QTest::qWaitForWindowExposed(&gratuluji));
-        click(gratuluji, QStringLiteral("OfficeButton1"));
+        CongratulationBalloon& congratulation = program.windows->congratulationBalloon();
+        QTRY_VERIFY(congratulation.isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(&congratulation));
+        click(congratulation, QStringLiteral("OfficeButton1"));
 
-        TVysledekDialog& vysledek = program.windows->VysledekDialog();
-        QTRY_VERIFY(vysledek.isVisible());
-        auto* name = vysledek.findChild<QLineEdit*>(QStringLiteral("Edit1"));
+        ResultBalloon& resultBalloon = program.windows->resultBalloon();
+        QTRY_VERIFY(resultBalloon.isVisible());
+        auto* name = resultBalloon.findChild<QLineEdit*>(QStringLiteral("Edit1"));
         QVERIFY(name->isEnabled());
         typeText(name, QStringLiteral("Žofie Šťastná"));
         QTest::keyClick(name, Qt::Key_Return);
-        QVERIFY(vysledek.isHidden());
+        QVERIFY(resultBalloon.isHidden());
         const QStringList stored{QStringLiteral("Žofie Šťastná|1|3|") + QDate::currentDate().toString(Qt::ISODate)};
         QCOMPARE(recordsOnDisk(program.applicationDir), stored);
 
@@ -94,20 +94,20 @@ private slots:
         program.start();
         startByMouse(program, kOptionalChoice, {kThirdPicture});
         QCOMPARE(program.main().gameCode(), QStringLiteral("8"));
-        click(program.main().Plocha(), QStringLiteral("K9"));
-        click(program.main().Plocha(), QStringLiteral("B1"));
+        click(program.main().boardPanel(), QStringLiteral("K9"));
+        click(program.main().boardPanel(), QStringLiteral("B1"));
         // F3 reaches the menu's command through the active window.
         program.main().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&program.main()));
         QTest::keyClick(&program.main(), Qt::Key_F3);
-        TDotazKonecDialog& question = program.windows->DotazKonecDialog();
+        GiveUpQuestion& question = program.windows->giveUpQuestion();
         QTRY_VERIFY(question.isVisible());
         QVERIFY(QTest::qWaitForWindowExposed(&question));
         click(question, QStringLiteral("OfficeButton1"));
         QVERIFY(question.isHidden());
         QVERIFY(!program.main().gameRunning());
         QTest::qWait(20);
-        QVERIFY(program.windows->VysledekDialog().isHidden());
+        QVERIFY(program.windows->resultBalloon().isHidden());
         QCOMPARE(recordsOnDisk(program.applicationDir), stored);
     }
 };

@@ -129,7 +129,7 @@ void playAndStore(const PlayedProgram& program)
     program.click(standard, {kMiniatureCentre, kStandardOk});
     QVERIFY(waitUntil([&] { return shownWindowIds(program.processId()) == idle; }));
 
-    const QPoint board = kBoardInClient + QPoint(0, windowGeometry(main).height() - THlavniDialog::kClientSize.height());
+    const QPoint board = kBoardInClient + QPoint(0, windowGeometry(main).height() - MainWindow::kClientSize.height());
     QList<QPoint> moves;
     for (const auto& [peg, hole] : kPerfectStandardGame)
         moves << board + pictures::pegRect(peg).center() << board + pictures::holeRect(hole).center();

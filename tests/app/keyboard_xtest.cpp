@@ -2,10 +2,10 @@
 // without a mouse plays it: not one pointer event is sent.
 #include "frame/StatusBar.h"
 #include "game/BoardPanel.h"
-#include "scores/TDotazKonecDialog.h"
-#include "scores/TTabulkaDialog.h"
-#include "setup/TStandardDialog.h"
-#include "setup/TVyberDialog.h"
+#include "scores/GiveUpQuestion.h"
+#include "scores/BestTableView.h"
+#include "setup/StandardGameBalloon.h"
+#include "setup/GameTypeChooser.h"
 #include "tests/support/ProgramFixture.h"
 #include "widgets/PositionCursor.h"
 
@@ -59,23 +59,23 @@ private slots:
     {
         ProgramFixture program(QStringLiteral("[Nastaveni]\nPomocnik=1\nUvitani=0\n"));
         program.start();
-        THlavniDialog& main = program.main();
+        MainWindow& main = program.main();
         main.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&main));
 
         // F2, the chooser on its first link, down and up its column, Space.
         press({Qt::Key_F2});
-        QTRY_VERIFY(program.windows->VyberDialog().isActiveWindow());
+        QTRY_VERIFY(program.windows->gameTypeChooser().isActiveWindow());
         QCOMPARE(focusName(), QStringLiteral("OfficeLabel1"));
         press({Qt::Key_Down});
         QCOMPARE(focusName(), QStringLiteral("OfficeLabel2"));
         press({Qt::Key_Up, Qt::Key_Space});
 
         // The miniature's cursor from the centre up to 10, marked, Enter.
-        QTRY_VERIFY(program.windows->StandardDialog().isActiveWindow());
+        QTRY_VERIFY(program.windows->standardGameBalloon().isActiveWindow());
         press({Qt::Key_Up, Qt::Key_Space, Qt::Key_Enter});
         QTRY_VERIFY(main.gameRunning() && main.isActiveWindow());
-        BoardPanel& board = main.Plocha();
+        BoardPanel& board = main.boardPanel();
         QCOMPARE(board.board().pegs(), PositionSet::all() - PositionSet{10});
 
         // The board's cursor from the centre: 24 over 17 into 10, then 32
@@ -96,7 +96,7 @@ private slots:
         QCOMPARE(frameDotsAbove(cursor, 29), 0);
 
         // F3: Esc keeps the game, Enter gives it up.
-        QWidget& question = program.windows->DotazKonecDialog();
+        QWidget& question = program.windows->giveUpQuestion();
         press({Qt::Key_F3});
         QTRY_VERIFY(question.isActiveWindow());
         press({Qt::Key_Escape});
@@ -110,7 +110,7 @@ private slots:
         press({Qt::ALT | Qt::Key_N});
         QTRY_VERIFY(QApplication::activePopupWidget());
         press({Qt::Key_Z});
-        TTabulkaDialog& table = program.windows->TabulkaDialog();
+        BestTableView& table = program.windows->bestTableView();
         QTRY_VERIFY(table.isActiveWindow());
         QCOMPARE(focusName(), QStringLiteral("Button1"));
         auto* pages = table.findChild<QTabWidget*>(QStringLiteral("PageControl1"));

@@ -1,9 +1,9 @@
 #include "dialogs/AssistantFigure.h"
-#include "frame/THlavniDialog.h"
+#include "frame/MainWindow.h"
 #include "game/BoardPanel.h"
 #include "game/core/Jumps.h"
-#include "scores/TGratulujiDialog.h"
-#include "scores/TVysledekDialog.h"
+#include "scores/CongratulationBalloon.h"
+#include "scores/ResultBalloon.h"
 #include "setup/core/Games.h"
 #include "tests/support/ProgramFixture.h"
 
@@ -47,7 +47,7 @@ struct Copy : ProgramFixture {
 
     Copy()
     {
-        QObject::connect(&main(), &THlavniDialog::gameFinished, [this](Outcome outcome, const QString& assistantSetting) {
+        QObject::connect(&main(), &MainWindow::gameFinished, [this](Outcome outcome, const QString& assistantSetting) {
             // A hand-off that repeats the last one unchanged shows nothing new.
             if (handOffs.empty() || handOffs.back().outcome != outcome || handOffs.back().assistantSetting != assistantSetting)
                 handOffs.push_back({event, outcome, assistantSetting});
@@ -56,15 +56,15 @@ struct Copy : ProgramFixture {
 
     Seen seen()
     {
-        const pelikor::Board& board = main().Plocha().board();
+        const pelikor::Board& board = main().boardPanel().board();
         return {board.pegs(),
                 board.twins(),
-                !main().Plocha().isHidden(),
-                windows->VysledekDialog().isVisible(),
-                windows->GratulujiDialog().isVisible(),
+                !main().boardPanel().isHidden(),
+                windows->resultBalloon().isVisible(),
+                windows->congratulationBalloon().isVisible(),
                 figure().isVisible(),
                 figure().pos(),
-                windows->VysledekDialog().findChild<QLabel*>(QStringLiteral("Label7"))->text(),
+                windows->resultBalloon().findChild<QLabel*>(QStringLiteral("Label7"))->text(),
                 main().isEnabled()};
     }
 };
@@ -73,7 +73,7 @@ struct Copy : ProgramFixture {
 void tickEveryMillisecond(Copy& copy)
 {
     const QString assistantSetting = copy.setting(Settings::kAssistantKey);
-    const Outcome outcome = copy.main().Plocha().monitorTick();
+    const Outcome outcome = copy.main().boardPanel().monitorTick();
     if (outcome != Outcome::Nothing)
         emit copy.main().gameFinished(outcome, assistantSetting);
 }
@@ -111,7 +111,7 @@ private slots:
 
         for (int event = 1; event <= kEvents; ++event) {
             const int kind = random.bounded(8);
-            const PositionSet pegs = watching.main().Plocha().board().pegs();
+            const PositionSet pegs = watching.main().boardPanel().board().pegs();
             std::vector<pelikor::Jump> open;
             for (const pelikor::Jump& jump : pelikor::kJumps)
                 if (pegs.contains(jump.source) && pegs.contains(jump.over) && !pegs.contains(jump.target))
@@ -128,20 +128,20 @@ private slots:
 
             for (Copy* copy : {&watching, &ticking}) {
                 copy->event = event;
-                THlavniDialog& main = copy->main();
+                MainWindow& main = copy->main();
                 if (kind == 0 && main.isEnabled() && !main.gameRunning())
                     main.StartGame(laid, random.bounded(2) ? pelikor::standardGame() : pelikor::optionalGame(3));
-                else if (kind == 1 && playing && !main.Plocha().isHidden())
-                    main.Plocha().KClick(peg);
-                else if (kind == 2 && playing && !main.Plocha().isHidden() && !open.empty()) {
-                    main.Plocha().KClick(jump.source);
-                    main.Plocha().BMouseDown(jump.target);
+                else if (kind == 1 && playing && !main.boardPanel().isHidden())
+                    main.boardPanel().KClick(peg);
+                else if (kind == 2 && playing && !main.boardPanel().isHidden() && !open.empty()) {
+                    main.boardPanel().KClick(jump.source);
+                    main.boardPanel().BMouseDown(jump.target);
                 } else if (kind == 3)
                     copy->windows->services().settings.write(Settings::kAssistantKey, assistantSetting);
-                else if (kind == 4 && copy->windows->GratulujiDialog().isVisible())
-                    copy->windows->GratulujiDialog().OfficeButton1Click();
-                else if (kind == 4 && copy->windows->VysledekDialog().isVisible())
-                    copy->windows->VysledekDialog().OfficeButton1Click();
+                else if (kind == 4 && copy->windows->congratulationBalloon().isVisible())
+                    copy->windows->congratulationBalloon().OfficeButton1Click();
+                else if (kind == 4 && copy->windows->resultBalloon().isVisible())
+                    copy->windows->resultBalloon().OfficeButton1Click();
                 else if (kind == 5 && main.isEnabled())
                     main.fovskpojistka1Click();
                 else if (kind == 6)

@@ -1,6 +1,6 @@
 #include "app/PlayerFiles.h"
 #include "scores/core/DbaseTable.h"
-#include "scores/TDataModule1.h"
+#include "scores/BestTableModule.h"
 #include "services/AppFolders.h"
 #include "tests/support/TempFolder.h"
 
@@ -94,9 +94,9 @@ private slots:
         layOutPlayerFiles(folders);
         QCOMPARE(readBytes(folders.settings() / "Kolvex.ini"), std::string("[Nastaveni]\r\nPomocnik=0\r\n"));
         QVERIFY(fs::is_fifo(table));
-        TDataModule1 module(AppFolders::text(folders.table()), AppFolders::text(folders.shipped()));
+        BestTableModule module(AppFolders::text(folders.table()), AppFolders::text(folders.shipped()));
         try {
-            module.Table1.open();
+            module.table.open();
             QFAIL("the table was opened");
         } catch (const std::exception& error) {
             QVERIFY2(QString::fromUtf8(error.what()).contains(QString::fromStdString(table.native())), error.what());

@@ -1,8 +1,8 @@
 // What the pointer leaves behind when a window closes under it, and what
 // the best-table view's button shows, on a real X screen.
 #include "frame/StatusBar.h"
-#include "scores/TTabulkaDialog.h"
-#include "setup/TVyberDialog.h"
+#include "scores/BestTableView.h"
+#include "setup/GameTypeChooser.h"
 #include "tests/support/ProgramFixture.h"
 #include "widgets/FlatButton.h"
 
@@ -22,7 +22,7 @@ FlatButton* pointAtChoosersBack(ProgramFixture& program)
 {
     program.start();
     program.main().MS1Click();
-    auto* back = program.windows->VyberDialog().findChild<FlatButton*>(QStringLiteral("OfficeButton1"));
+    auto* back = program.windows->gameTypeChooser().findChild<FlatButton*>(QStringLiteral("OfficeButton1"));
     if (!QTest::qWaitForWindowExposed(back->window()))
         return nullptr;
     QCursor::setPos(back->mapToGlobal(back->rect().center()));
@@ -74,7 +74,7 @@ private slots:
         ProgramFixture program;
         program.start();
         program.main().MN5Click();
-        auto* ok = program.windows->TabulkaDialog().findChild<QPushButton*>(QStringLiteral("Button1"));
+        auto* ok = program.windows->bestTableView().findChild<QPushButton*>(QStringLiteral("Button1"));
         QVERIFY(QTest::qWaitForWindowExposed(ok->window()));
         QTRY_VERIFY(ok->hasFocus());
         QTest::qWait(50);

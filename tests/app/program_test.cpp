@@ -1,7 +1,7 @@
 #include "app/CursorBlinkLimit.h"
 #include "app/PelikorApplication.h"
 #include "app/PelikorWindows.h"
-#include "frame/THlavniDialog.h"
+#include "frame/MainWindow.h"
 #include "game/BoardPanel.h"
 #include "services/ModuleCuePlayer.h"
 #include "services/Settings.h"
@@ -55,15 +55,15 @@ private slots:
 
         PelikorWindows windows(applicationDir, std::make_unique<ModuleCuePlayer>(qEnvironmentVariable("PELIKOR_TEST_APP_DIR").toStdString()));
         windows.show();
-        THlavniDialog& main = windows.HlavniDialog();
+        MainWindow& main = windows.mainWindow();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         QCOMPARE(main.windowTitle(), QStringLiteral("Pelikor 2000"));
 
         const pelikor::GameLayout standard = pelikor::standardLayout();
         main.StartGame(standard.occupied, standard.game);
-        main.Plocha().KClick(5);
-        main.Plocha().BMouseDown(pelikor::kCentre);
-        QCOMPARE(main.Plocha().board().remaining(), 31);
+        main.boardPanel().KClick(5);
+        main.boardPanel().BMouseDown(pelikor::kCentre);
+        QCOMPARE(main.boardPanel().board().remaining(), 31);
         // Every cue leaves the current directory at the application folder.
         QCOMPARE(QDir::current().absolutePath(), QDir(applicationDir).absolutePath());
         QTest::qWait(50);

@@ -1,5 +1,5 @@
 #include "app/SecondCopy.h"
-#include "app/TKopieDialog.h"
+#include "app/SecondCopyWarning.h"
 #include "dialogs/AssistantFigure.h"
 #include "services/Settings.h"
 #include "tests/support/RecordingCuePlayer.h"
@@ -33,7 +33,7 @@ struct CopyFixture {
     }
 
     AssistantFigure& figure() { return copy->assistantFigure(); }
-    TKopieDialog& warning() { return copy->KopieDialog(); }
+    SecondCopyWarning& warning() { return copy->secondCopyWarning(); }
     QString assistantSetting() { return Settings(applicationDir).read(Settings::kAssistantKey); }
 };
 
@@ -53,9 +53,9 @@ private slots:
     void warningBlinksStrictlyBetweenTheTwoPinks()
     {
         CopyFixture fixture;
-        TKopieDialog& warning = fixture.warning();
-        for (ColourNumber expected : {TKopieDialog::kStrongPink, TKopieDialog::kLightPink, TKopieDialog::kStrongPink,
-                                TKopieDialog::kLightPink}) {
+        SecondCopyWarning& warning = fixture.warning();
+        for (ColourNumber expected : {SecondCopyWarning::kStrongPink, SecondCopyWarning::kLightPink, SecondCopyWarning::kStrongPink,
+                                SecondCopyWarning::kLightPink}) {
             QCOMPARE(warning.Color(), expected);
             QCOMPARE(warning.palette().color(QPalette::Window), toQColor(expected));
             warning.Timer1Timer();
@@ -75,7 +75,7 @@ private slots:
         CopyFixture fixture;
         QSignalSpy finished(fixture.copy.get(), &SecondCopy::finished);
         fixture.copy->start();
-        TKopieDialog& warning = fixture.warning();
+        SecondCopyWarning& warning = fixture.warning();
         // While the warning shows, the figure is shown but locked.
         QVERIFY(fixture.figure().isVisible() && !fixture.figure().isEnabled());
         QCOMPARE(fixture.assistantSetting(), QStringLiteral("1"));

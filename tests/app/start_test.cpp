@@ -2,9 +2,9 @@
 #include "app/NormalStart.h"
 #include "app/PelikorApplication.h"
 #include "app/PelikorWindows.h"
-#include "app/TSpusteniDialog.h"
-#include "frame/THlavniDialog.h"
-#include "scores/TDataModule1.h"
+#include "app/Splash.h"
+#include "frame/MainWindow.h"
+#include "scores/BestTableModule.h"
 #include "services/SingleCopy.h"
 #include "tests/support/BestTableFolder.h"
 #include "tests/support/CopySearch.h"
@@ -45,9 +45,9 @@ private:
 
 // The meter's row of pixels as the window's backing store holds it now,
 // without any event being processed.
-QImage meterOnScreen(TSpusteniDialog& splash)
+QImage meterOnScreen(Splash& splash)
 {
-    const GradientProgress& meter = splash.Metr();
+    const GradientProgress& meter = splash.meter();
     const QPoint at = meter.mapTo(&splash, QPoint(0, meter.height() / 2));
     return QGuiApplication::primaryScreen()->grabWindow(splash.winId(), at.x(), at.y(), meter.width(), 1).toImage();
 }
@@ -100,7 +100,7 @@ private slots:
     // anything else.
     void splashPanelsAndTheirParts()
     {
-        TSpusteniDialog splash;
+        Splash splash;
         QCOMPARE(splash.size(), QSize(339, 288));
         // The panels' colours are checked on the screen, in copies_xtest.
         auto* inner = splash.findChild<QWidget*>(QStringLiteral("Panel2"));
@@ -118,11 +118,11 @@ private slots:
     // the meter on is no step.
     void meterOnlyGrowsAndEachStepIsOnTheScreenAtOnce()
     {
-        TSpusteniDialog splash;
+        Splash splash;
         splash.showAndPaint();
         QVERIFY(splash.windowHandle()->isExposed());
         QCOMPARE(splash.geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
-        PaintRecorder recorder(splash.Metr());
+        PaintRecorder recorder(splash.meter());
         QVERIFY(isBlack(meterOnScreen(splash).pixel(1, 0)));
 
         // Each step asked for and the position it leaves.
@@ -130,14 +130,14 @@ private slots:
         QList<int> painted;
         for (const auto& [step, position] : steps) {
             splash.stepDone(step);
-            QCOMPARE(splash.Metr().position(), position);
+            QCOMPARE(splash.meter().position(), position);
             if (painted.isEmpty() || painted.last() != position)
                 painted << position;
             QCOMPARE(recorder.painted, painted);
 
             // The filled part ends where the position says.
             const QImage row = meterOnScreen(splash);
-            const int filled = splash.Metr().filledLength();
+            const int filled = splash.meter().filledLength();
             QVERIFY2(qRed(row.pixel(filled, 0)) > 200 && !isBlack(row.pixel(filled, 0)), qPrintable(QString::number(step)));
             if (filled + 2 < row.width() - 1)
                 QVERIFY(isBlack(row.pixel(filled + 2, 0)));
@@ -152,8 +152,8 @@ private slots:
         int meterDuringCreation = -1;
         bool splashShownDuringCreation = false;
         MessageReader reader;
-        const int status = runNormalStart([&](TSpusteniDialog& splash) -> std::unique_ptr<PelikorWindows> {
-            meterDuringCreation = splash.Metr().position();
+        const int status = runNormalStart([&](Splash& splash) -> std::unique_ptr<PelikorWindows> {
+            meterDuringCreation = splash.meter().position();
             splashShownDuringCreation = splash.isVisible();
             throw std::runtime_error(message.toStdString());
         });
@@ -179,12 +179,12 @@ private slots:
         // Looks once the main window shows, which is after the loop started.
         QTimer watch;
         connect(&watch, &QTimer::timeout, [&] {
-            THlavniDialog* main = nullptr;
+            MainWindow* main = nullptr;
             splashGone = true;
             for (QWidget* window : QApplication::topLevelWidgets()) {
-                if (qobject_cast<TSpusteniDialog*>(window))
+                if (qobject_cast<Splash*>(window))
                     splashGone = false;
-                if (auto* candidate = qobject_cast<THlavniDialog*>(window); candidate && candidate->isVisible())
+                if (auto* candidate = qobject_cast<MainWindow*>(window); candidate && candidate->isVisible())
                     main = candidate;
             }
             if (!main)
@@ -195,9 +195,9 @@ private slots:
         });
         watch.start(10);
         bool publishedBeforeTheLoop = false;
-        const int status = runNormalStart([&](TSpusteniDialog& splash) {
+        const int status = runNormalStart([&](Splash& splash) {
             auto windows = createProgramWindows(folder.path() + QLatin1Char('/'), splash);
-            meterAfterCreation = splash.Metr().position();
+            meterAfterCreation = splash.meter().position();
             // A later start waits for the answer the loop will give.
             publishedBeforeTheLoop = QFileInfo::exists(SingleCopy::folder() + QLatin1Char('/')
                                                        + QString::number(QCoreApplication::applicationPid()));
@@ -217,10 +217,10 @@ private slots:
     {
         QTemporaryDir folder;
         layOutBestTable(folder.path() + QLatin1Char('/'));
-        const QStringList order = {"THlavniDialog",  "TUvitaniDialog", "THraDialog",      "TOProgramuDialog",
-                                   "TDotazKonecDialog", "TVysledekDialog", "TPomocnikDialog", "TTabulkaDialog",
-                                   "TVymazatDialog", "TNapovedaDialog", "TVyberDialog",    "TGratulujiDialog",
-                                   "TStandardDialog"};
+        const QStringList order = {"MainWindow",         "WelcomeBalloon",  "OptionalGameChooser", "AboutBox",
+                                   "GiveUpQuestion",     "ResultBalloon",   "AssistantFigure",     "BestTableView",
+                                   "ClearTableQuestion", "HelpBalloon",     "GameTypeChooser",     "CongratulationBalloon",
+                                   "StandardGameBalloon"};
         const auto created = [&order] {
             QStringList windows;
             for (QWidget* window : QApplication::topLevelWidgets())
@@ -240,7 +240,7 @@ private slots:
         QCOMPARE(meter, (QList<int>{10, 15, 20, 25, 30, 35, 40, 55, 60, 65, 70, 75, 80, 85, 90, 100}));
         for (int step = 0; step < meter.size(); ++step)
             QCOMPARE(seen[step], order.mid(0, std::clamp(step - 2, 0, int(order.size()))));
-        QVERIFY(windows.DataModule1().Table1.active());
+        QVERIFY(windows.bestTableModule().table.active());
         for (QWidget* window : QApplication::topLevelWidgets())
             QVERIFY2(window->isHidden(), window->metaObject()->className());
     }

@@ -1,4 +1,4 @@
-#include "frame/THlavniDialog.h"
+#include "frame/MainWindow.h"
 #include "game/BoardPanel.h"
 #include "pictures/BoardPicture.h"
 #include "setup/core/Games.h"
@@ -49,8 +49,8 @@ class BoardWindowTest : public QObject {
 
     std::unique_ptr<ShellFixture> shell;
     Settings* settings = nullptr;
-    THlavniDialog* window = nullptr;
-    QWidget* plocha = nullptr;
+    MainWindow* window = nullptr;
+    QWidget* boardPanel = nullptr;
     QTimer* monitor = nullptr;
 
     HemisphereButton* peg(const char* family, int n) const
@@ -63,7 +63,7 @@ class BoardWindowTest : public QObject {
     // Presses (and releases) a mouse button at a point of the board panel.
     void clickOnBoard(QPoint atPanel, Qt::MouseButton button = Qt::LeftButton)
     {
-        const QPoint atWindow = plocha->mapTo(window, atPanel);
+        const QPoint atWindow = boardPanel->mapTo(window, atPanel);
         QTest::mouseClick(window->windowHandle(), button, Qt::NoModifier, atWindow);
     }
     void clickPeg(int n) { clickOnBoard(peg("K", n)->geometry().center()); }
@@ -89,7 +89,7 @@ private slots:
         // The cue files of the build's application folder, played nowhere.
         shell = std::make_unique<ShellFixture>();
         settings = &shell->settings;
-        window = new THlavniDialog(shell->services);
+        window = new MainWindow(shell->services);
         // The clicks are tested against the jump rule alone; the monitor's
         // own tests run it.
         monitor = window->findChild<QTimer*>(QStringLiteral("Timer1"));
@@ -98,8 +98,8 @@ private slots:
         shell->cues.clear();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
-        plocha = window->findChild<QWidget*>(QStringLiteral("Plocha"));
-        QVERIFY(plocha);
+        boardPanel = window->findChild<QWidget*>(QStringLiteral("Plocha"));
+        QVERIFY(boardPanel);
     }
 
     void cleanup() { delete window; }
@@ -120,7 +120,7 @@ private slots:
     {
         QFETCH(int, input);
         window->StartGame(standardGame(), pelikor::standardGame());
-        window->Plocha().KClick(5);
+        window->boardPanel().KClick(5);
         QSignalSpy checks(monitor, &QTimer::timeout);
         QTRY_VERIFY(!monitor->isActive());
         checks.clear();
@@ -128,10 +128,10 @@ private slots:
         QCOMPARE(checks.count(), 0);
 
         const std::vector<std::function<void()>> inputs = {
-            [&] { window->Plocha().KClick(8); },
-            [&] { window->Plocha().BMouseDown(17); },
+            [&] { window->boardPanel().KClick(8); },
+            [&] { window->boardPanel().BMouseDown(17); },
             [&] { window->StartGame(PositionSet({1, 2, 3}), pelikor::optionalGame(1)); },
-            [&] { plocha->hide(); },
+            [&] { boardPanel->hide(); },
             [&] { settings->write(Settings::kAssistantKey, QStringLiteral("1")); },
         };
         inputs[std::size_t(input)]();
@@ -145,7 +145,7 @@ private slots:
     void monitorAnnouncesTheEndWithTheSettingOfItsTick()
     {
         settings->write(Settings::kAssistantKey, QStringLiteral("0"));
-        QSignalSpy finished(window, &THlavniDialog::gameFinished);
+        QSignalSpy finished(window, &MainWindow::gameFinished);
         monitor->start();
 
         // The idle board is full: nothing to announce.
@@ -172,7 +172,7 @@ private slots:
 
     void monitorLeavesARunningGameAlone()
     {
-        QSignalSpy finished(window, &THlavniDialog::gameFinished);
+        QSignalSpy finished(window, &MainWindow::gameFinished);
         window->StartGame(standardGame(), pelikor::standardGame());
         monitor->start();
         QTest::qWait(30);
@@ -184,7 +184,7 @@ private slots:
     {
         QCOMPARE(window->windowTitle(), QStringLiteral("Pelikor 2000"));
         QCOMPARE(window->centralWidget()->size(), QSize(402, 446));
-        QCOMPARE(plocha->geometry(), QRect(3, 29, 396, 392));
+        QCOMPARE(boardPanel->geometry(), QRect(3, 29, 396, 392));
         QCOMPARE(label("Image3")->geometry(), QRect(1, 1, 394, 390));
         QCOMPARE(label("Kontrola")->geometry(), QRect(136, 1, 39, 13));
         QCOMPARE(window->findChild<QWidget*>(QStringLiteral("Pomocna"))->geometry(), QRect(8, 264, 121, 113));
@@ -210,7 +210,7 @@ private slots:
             QCOMPARE(peg("K", n)->statusTip(), QStringLiteral("Hrací kámen"));
             QCOMPARE(hole(n)->statusTip(), QStringLiteral("Volný bod"));
         }
-        QCOMPARE(plocha->statusTip(), QStringLiteral("Hrací pole"));
+        QCOMPARE(boardPanel->statusTip(), QStringLiteral("Hrací pole"));
     }
 
     // The picture's holes lie exactly under the hole shapes: a stripe
@@ -218,7 +218,7 @@ private slots:
     void boardPictureLiesWhereTheHolesExpectItInsideALoweredBevel()
     {
         window->StartGame(standardGame(), pelikor::standardGame());
-        const QImage shown = plocha->grab().toImage();
+        const QImage shown = boardPanel->grab().toImage();
         const QImage& picture = pictures::boardPicture();
         const QPoint corner(pictures::kBoardPictureLeft, pictures::kBoardPictureTop);
         for (int x = 0; x < 30; ++x)
@@ -232,10 +232,10 @@ private slots:
         QCOMPARE(shown.pixelColor(100, shown.height() - 1), QColor(Qt::white));
     }
 
-    void boardIsStackedKontrolaPictureHolesPegsTwins()
+    void boardIsStackedGameCodePictureHolesPegsTwins()
     {
         QStringList order;
-        for (QObject* child : plocha->children())
+        for (QObject* child : boardPanel->children())
             if (child->isWidgetType())
                 order << child->objectName();
         QStringList expected{QStringLiteral("Kontrola"), QStringLiteral("Image3")};
@@ -249,7 +249,7 @@ private slots:
 
     void programStartShowsTheIdleScreen()
     {
-        QVERIFY(plocha->isHidden());
+        QVERIFY(boardPanel->isHidden());
         QVERIFY(label("Zbytek")->isHidden());
         QCOMPARE(label("Zbytek")->text(), QStringLiteral("0"));
         QVERIFY(label("Image2")->isVisible());
@@ -261,13 +261,13 @@ private slots:
         // With the board hidden a click on a decoration changes nothing.
         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, peg("P", 17)->geometry().center());
         QVERIFY(shell->cues.isEmpty());
-        QCOMPARE(window->Plocha().board().selected(), 0);
+        QCOMPARE(window->boardPanel().board().selected(), 0);
     }
 
     void laidGameShowsBoardCountAndCode()
     {
         window->StartGame(standardGame(), pelikor::standardGame());
-        QVERIFY(plocha->isVisible());
+        QVERIFY(boardPanel->isVisible());
         QVERIFY(peg("K", 17)->isHidden());
         QCOMPARE(shownPegs(), 32);
         verifyTwinsFollowPegs();
@@ -275,11 +275,11 @@ private slots:
         QVERIFY(label("Zbytek")->isVisible());
         QCOMPARE(label("Kontrola")->text(), QStringLiteral("3"));
         QVERIFY(label("Kontrola")->isHidden());
-        QCOMPARE(window->PocatecniPocet(), 32);
+        QCOMPARE(window->startCount(), 32);
         QVERIFY(window->findChild<QWidget*>(QStringLiteral("Pomocna"))->isHidden());
         // The board covers the decoration.
         QWidget* onTop = window->centralWidget()->childAt(peg("P", 9)->geometry().center());
-        QVERIFY(onTop == plocha || plocha->isAncestorOf(onTop));
+        QVERIFY(onTop == boardPanel || boardPanel->isAncestorOf(onTop));
     }
 
     void wholeGamePlayedByMouse()
@@ -354,9 +354,9 @@ private slots:
     {
         window->StartGame(standardGame(), pelikor::standardGame());
         shell->player->failing = true;
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error, window->Plocha().KClick(5));
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, window->boardPanel().KClick(5));
         QCOMPARE(peg("K", 5)->faceColor(), kSelected);
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error, window->Plocha().BMouseDown(17));
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, window->boardPanel().BMouseDown(17));
         QVERIFY(peg("K", 5)->isHidden());
         QVERIFY(!peg("K", 17)->isHidden());
         QCOMPARE(label("Zbytek")->text(), QStringLiteral("31"));
@@ -398,7 +398,7 @@ private slots:
         const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
         for (int i = 0; i < 3000; ++i) {
             // Anywhere on the board; the frame's commands have tests of their own.
-            const QPoint at(random.bounded(plocha->width()), random.bounded(plocha->height()));
+            const QPoint at(random.bounded(boardPanel->width()), random.bounded(boardPanel->height()));
             clickOnBoard(at, buttons[random.bounded(3)]);
         }
         // Make the random walk also aim at pegs and holes directly.

@@ -1,12 +1,12 @@
 #include "app/PelikorWindows.h"
 #include "dialogs/AssistantFigure.h"
 #include "frame/HelpTopics.h"
-#include "frame/Sef.h"
+#include "frame/BossScreen.h"
 #include "frame/StatusBar.h"
-#include "frame/THlavniDialog.h"
-#include "frame/TNapovedaDialog.h"
-#include "frame/TOProgramuDialog.h"
-#include "frame/TUvitaniDialog.h"
+#include "frame/MainWindow.h"
+#include "frame/HelpBalloon.h"
+#include "frame/AboutBox.h"
+#include "frame/WelcomeBalloon.h"
 #include "game/BoardPanel.h"
 #include "setup/core/Games.h"
 #include "tests/support/ProgramFixture.h"
@@ -95,7 +95,7 @@ private slots:
     void frameStandsAtItsPlaces()
     {
         Program program;
-        THlavniDialog& main = program.main();
+        MainWindow& main = program.main();
         QCOMPARE(main.windowTitle(), QStringLiteral("Pelikor 2000"));
         QVERIFY(!(main.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(main.windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -139,17 +139,17 @@ private slots:
         QCoreApplication::sendEvent(program.child<QToolButton>("TB3"), &enter);
         QCOMPARE(status->panelText(), QStringLiteral("      Zobrazí tabulku nejlepších hráčů"));
         // Also from another window of the program: the help balloon's links.
-        QCoreApplication::sendEvent(program.windows->NapovedaDialog().findChild<LinkLabel*>(QStringLiteral("OfficeLabel2")), &enter);
+        QCoreApplication::sendEvent(program.windows->helpBalloon().findChild<LinkLabel*>(QStringLiteral("OfficeLabel2")), &enter);
         QCOMPARE(status->panelText(), QStringLiteral("      Uzavře dialogové okno s nápovědou"));
         // A disabled menu item under the pointer still tells what it does.
-        auto* soubor = program.main().findChild<QMenu*>(QStringLiteral("Soubor1Menu"));
-        auto* ukoncit = program.child<QAction>("MS3");
-        QVERIFY(!ukoncit->isEnabled());
-        soubor->popup(program.main().geometry().center());
-        QVERIFY(QTest::qWaitForWindowExposed(soubor));
-        QTest::mouseMove(soubor, soubor->actionGeometry(ukoncit).center());
+        auto* fileMenu = program.main().findChild<QMenu*>(QStringLiteral("Soubor1Menu"));
+        auto* endGame = program.child<QAction>("MS3");
+        QVERIFY(!endGame->isEnabled());
+        fileMenu->popup(program.main().geometry().center());
+        QVERIFY(QTest::qWaitForWindowExposed(fileMenu));
+        QTest::mouseMove(fileMenu, fileMenu->actionGeometry(endGame).center());
         QCOMPARE(status->panelText(), QStringLiteral("      Ukončí aktuální hru"));
-        soubor->close();
+        fileMenu->close();
     }
 
     // The boss screen hides the client area and the counter and renames the
@@ -169,25 +169,25 @@ private slots:
         program.start();
         // A sound cue moves the current directory to the application folder.
         QDir::setCurrent(program.applicationDir);
-        THlavniDialog& main = program.main();
+        MainWindow& main = program.main();
         if (withGame) {
             const pelikor::GameLayout standard = pelikor::standardLayout();
             main.StartGame(standard.occupied, standard.game);
-            main.Plocha().KClick(5);
-            main.Plocha().BMouseDown(17);
-            main.Plocha().KClick(12);
+            main.boardPanel().KClick(5);
+            main.boardPanel().BMouseDown(17);
+            main.boardPanel().KClick(12);
         }
-        const pelikor::Board before = main.Plocha().board();
-        auto* zbytek = program.child<QLabel>("Zbytek");
-        const QString count = zbytek->text();
+        const pelikor::Board before = main.boardPanel().board();
+        auto* remainingLabel = program.child<QLabel>("Zbytek");
+        const QString count = remainingLabel->text();
 
         program.child<QToolButton>("ToolbarButton971")->click();
         QCOMPARE(main.windowTitle(), QStringLiteral("Plnění plánu v letošním roce"));
-        QVERIFY(program.child<Sef>("Sef")->isVisible());
-        QVERIFY(main.Plocha().isHidden());
+        QVERIFY(program.child<BossScreen>("Sef")->isVisible());
+        QVERIFY(main.boardPanel().isHidden());
         QVERIFY(program.child<QLabel>("Label1")->isHidden());
-        QVERIFY(zbytek->isHidden());
-        QTreeView* tree = program.child<Sef>("Sef")->DirectoryOutline1();
+        QVERIFY(remainingLabel->isHidden());
+        QTreeView* tree = program.child<BossScreen>("Sef")->DirectoryOutline1();
         QCOMPARE(tree->currentIndex().data(QFileSystemModel::FilePathRole).toString(), startFolder);
         auto* calendar = program.child<QCalendarWidget>("MonthCalendar1");
         QCOMPARE(calendar->selectedDate(), QDate::currentDate());
@@ -201,13 +201,13 @@ private slots:
 
         program.child<QAction>("fovskpojistka1")->trigger();
         QCOMPARE(main.windowTitle(), QStringLiteral("Pelikor 2000"));
-        QVERIFY(program.child<Sef>("Sef")->isHidden());
+        QVERIFY(program.child<BossScreen>("Sef")->isHidden());
         QVERIFY(program.child<QLabel>("Label1")->isVisible());
-        QCOMPARE(main.Plocha().isVisible(), withGame);
-        QCOMPARE(zbytek->isVisible(), withGame);
-        QCOMPARE(zbytek->text(), count);
-        QCOMPARE(main.Plocha().board().pegs(), before.pegs());
-        QCOMPARE(main.Plocha().board().selected(), before.selected());
+        QCOMPARE(main.boardPanel().isVisible(), withGame);
+        QCOMPARE(remainingLabel->isVisible(), withGame);
+        QCOMPARE(remainingLabel->text(), count);
+        QCOMPARE(main.boardPanel().board().pegs(), before.pegs());
+        QCOMPARE(main.boardPanel().board().selected(), before.selected());
     }
 
     // Started in a folder of 50,000 files beside 3,000 folders, the boss
@@ -247,7 +247,7 @@ private slots:
         beat.start();
         program.child<QToolButton>("ToolbarButton971")->click();
         longest = std::max(longest, workMs() - last);
-        QTreeView* tree = program.child<Sef>("Sef")->DirectoryOutline1();
+        QTreeView* tree = program.child<BossScreen>("Sef")->DirectoryOutline1();
         // The start folder's neighbours before it come by themselves; those
         // after it as the tree scrolls down to them.
         QTRY_VERIFY_WITH_TIMEOUT(tree->currentIndex().row() > 0, 20000);
@@ -259,7 +259,7 @@ private slots:
 
     // Ending the program takes the figure along without switching it off;
     // while a dialog is open, the main window cannot be closed at all.
-    void konecClosesTheProgramAndKeepsTheFigureOn()
+    void closeProgramEndsTheProgramAndKeepsTheFigureOn()
     {
         Program program(QStringLiteral("[Nastaveni]\nPomocnik=1\nUvitani=1\n"));
         program.start();
@@ -321,7 +321,7 @@ private slots:
             auto* menu = program.child<QAction>("EM");
             auto* toolbar = program.child<QToolButton>("EM1");
             auto* welcome = program.welcome().findChild<LinkLabel*>(QStringLiteral("OfficeLabel3"));
-            auto* topic = program.windows->NapovedaDialog().findChild<LinkLabel*>(QStringLiteral("OfficeLabel9"));
+            auto* topic = program.windows->helpBalloon().findChild<LinkLabel*>(QStringLiteral("OfficeLabel9"));
             QCOMPARE(menu->isEnabled(), present);
             QCOMPARE(toolbar->isEnabled(), present);
             QCOMPARE(welcome->isEnabled(), present);
@@ -345,7 +345,7 @@ private slots:
     {
         Program program(QStringLiteral("[Nastaveni]\nPomocnik=1\nUvitani=1\n"));
         program.start();
-        TUvitaniDialog& welcome = program.welcome();
+        WelcomeBalloon& welcome = program.welcome();
         auto* checkBox = welcome.findChild<QCheckBox*>(QStringLiteral("CheckBox1"));
         checkBox->setChecked(false);
         QTest::keyClick(checkBox, Qt::Key_Return);
@@ -369,7 +369,7 @@ private slots:
         emit program.figure().doubleClicked();
         welcome.OfficeLabel2Click();
         QVERIFY(welcome.isHidden());
-        TNapovedaDialog& help = program.windows->NapovedaDialog();
+        HelpBalloon& help = program.windows->helpBalloon();
         QVERIFY(help.isVisible());
         QVERIFY(help.findChild<QWidget*>(QStringLiteral("Panel1"))->isVisible());
         QVERIFY(!program.main().isEnabled());
@@ -380,7 +380,7 @@ private slots:
         Program program;
         program.start();
         program.child<QAction>("NapovedaMenu")->trigger();
-        TNapovedaDialog& help = program.windows->NapovedaDialog();
+        HelpBalloon& help = program.windows->helpBalloon();
         auto* title = help.findChild<QLabel*>(QStringLiteral("Label1"));
         auto* list = help.findChild<QWidget*>(QStringLiteral("Panel1"));
         QVERIFY(help.isVisible());
@@ -430,7 +430,7 @@ private slots:
         QFETCH(int, topic);
         QFETCH(int, hinting);
         Program program;
-        TNapovedaDialog& help = program.windows->NapovedaDialog();
+        HelpBalloon& help = program.windows->helpBalloon();
         QFont font = help.font();
         font.setHintingPreference(QFont::HintingPreference(hinting));
         help.setFont(font);
@@ -453,7 +453,7 @@ private slots:
     {
         Program program;
         program.start();
-        TOProgramuDialog& about = program.windows->OProgramuDialog();
+        AboutBox& about = program.windows->aboutBox();
         for (bool fromButton : {false, true}) {
             program.child<QAction>("OProgramu")->trigger();
             QVERIFY(about.isVisible());

@@ -1,4 +1,4 @@
-#include "frame/THlavniDialog.h"
+#include "frame/MainWindow.h"
 #include "tests/support/ProgramFixture.h"
 
 #include <QProcess>

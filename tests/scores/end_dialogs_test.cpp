@@ -1,9 +1,9 @@
 #include "scores/BestGrid.h"
-#include "scores/TDataModule1.h"
-#include "scores/TDotazKonecDialog.h"
-#include "scores/TTabulkaDialog.h"
-#include "scores/TVymazatDialog.h"
-#include "scores/TVysledekDialog.h"
+#include "scores/BestTableModule.h"
+#include "scores/GiveUpQuestion.h"
+#include "scores/BestTableView.h"
+#include "scores/ClearTableQuestion.h"
+#include "scores/ResultBalloon.h"
 #include "setup/core/Games.h"
 #include "tests/support/BestTableEntries.h"
 #include "tests/support/BestTableFolder.h"
@@ -30,13 +30,13 @@ constexpr int kNothingWritten = -2;
 // The shell's services and an open best table on a fresh application folder.
 struct EndOfGame {
     ShellFixture shell;
-    std::unique_ptr<TDataModule1> module;
+    std::unique_ptr<BestTableModule> module;
 
     EndOfGame()
     {
         layOutBestTable(shell.applicationDir);
-        module = std::make_unique<TDataModule1>(shell.applicationDir);
-        module->Table1.open();
+        module = std::make_unique<BestTableModule>(shell.applicationDir);
+        module->table.open();
     }
 
     void add(const QString& code, const QString& name, int tahy, const QDate& date = QDate::currentDate())
@@ -53,7 +53,7 @@ QString entry(const QString& name, int tahy, const QDate& date = QDate::currentD
 }
 
 // The result dialog as the hand-off fills and shows it.
-void showResult(TVysledekDialog& dialog, const pelikor::Game& game, int remaining)
+void showResult(ResultBalloon& dialog, const pelikor::Game& game, int remaining)
 {
     dialog.setResult({.game = game, .remaining = remaining});
     dialog.showDialog();
@@ -117,7 +117,7 @@ private slots:
             game.add(QStringLiteral("9"), QStringLiteral("Jiný %1").arg(i), 1);
         const QStringList otherGame = game.entries(QStringLiteral("9"));
 
-        TVysledekDialog dialog(game.shell.services, *game.module);
+        ResultBalloon dialog(game.shell.services, *game.module);
         showResult(dialog, pelikor::standardGame(), remaining);
         QCOMPARE(child<QLineEdit>(dialog, "Edit1")->isEnabled(), offered);
         QCOMPARE(child<QLabel>(dialog, "Label8")->isEnabled(), offered);
@@ -155,10 +155,10 @@ private slots:
         QFETCH(QString, control);
         QFETCH(int, key);
         EndOfGame game;
-        TVysledekDialog dialog(game.shell.services, *game.module);
+        ResultBalloon dialog(game.shell.services, *game.module);
         QStringList steps;
-        connect(&dialog, &TVysledekDialog::returnToIdle, [&] { steps << QStringLiteral("idle"); });
-        connect(&dialog, &TVysledekDialog::resultClosed, [&] { steps << game.entries(kStandard).join(QString()); });
+        connect(&dialog, &ResultBalloon::returnToIdle, [&] { steps << QStringLiteral("idle"); });
+        connect(&dialog, &ResultBalloon::resultClosed, [&] { steps << game.entries(kStandard).join(QString()); });
         showResult(dialog, pelikor::standardGame(), 3);
         QVERIFY(game.locked());
         auto* name = child<QLineEdit>(dialog, "Edit1");
@@ -178,7 +178,7 @@ private slots:
     void everyShowingStartsAfresh()
     {
         EndOfGame game;
-        TVysledekDialog dialog(game.shell.services, *game.module);
+        ResultBalloon dialog(game.shell.services, *game.module);
         auto* name = child<QLineEdit>(dialog, "Edit1");
         for (const auto& [number, fewest] : {std::pair{6, "2"}, {1, "1"}}) {
             showResult(dialog, pelikor::optionalGame(number), 4);
@@ -196,9 +196,9 @@ private slots:
     void questionsAnswerByButtonAndKey()
     {
         EndOfGame game;
-        TDotazKonecDialog dotazKonec(game.shell.services);
-        TVymazatDialog vymazat(game.shell.services, *game.module);
-        QSignalSpy abandoned(&dotazKonec, &TDotazKonecDialog::gameAbandoned);
+        GiveUpQuestion giveUpQuestion(game.shell.services);
+        ClearTableQuestion clearQuestion(game.shell.services, *game.module);
+        QSignalSpy abandoned(&giveUpQuestion, &GiveUpQuestion::gameAbandoned);
         game.add(kStandard, QStringLiteral("zůstane"), 3);
         const auto ask = [&](QuestionBalloon& question, Qt::Key key) {
             question.open();
@@ -207,18 +207,18 @@ private slots:
             QTest::keyClick(&question, key);
             QVERIFY(question.isHidden() && !game.locked());
         };
-        ask(dotazKonec, Qt::Key_Escape);
+        ask(giveUpQuestion, Qt::Key_Escape);
         QCOMPARE(abandoned.count(), 0);
-        ask(dotazKonec, Qt::Key_Return);
+        ask(giveUpQuestion, Qt::Key_Return);
         QCOMPARE(abandoned.count(), 1);
-        ask(vymazat, Qt::Key_Escape);
+        ask(clearQuestion, Qt::Key_Escape);
         QCOMPARE(game.entries(kStandard).size(), 1);
-        ask(vymazat, Qt::Key_Return);
+        ask(clearQuestion, Qt::Key_Return);
         QVERIFY(game.entries(kStandard).isEmpty());
         QCOMPARE(game.shell.cues.count(QStringLiteral("Dotaz.wav")), 4);
 
-        auto* raisedSign = child<QLabel>(dotazKonec, "Image1");
-        auto* sign = child<QLabel>(vymazat, "Image1");
+        auto* raisedSign = child<QLabel>(giveUpQuestion, "Image1");
+        auto* sign = child<QLabel>(clearQuestion, "Image1");
         QCOMPARE(raisedSign->geometry(), QRect(5, -15, 35, 35));
         QCOMPARE(sign->geometry(), QRect(5, 5, 35, 35));
         QVERIFY(!sign->pixmap().isNull());
@@ -234,7 +234,7 @@ private slots:
         for (int tab = 0; tab < pelikor::kGameCount; tab += 2)
             for (int n : {1, 2, 3})
                 game.add(codeOfTab(tab), QStringLiteral("%1-%2").arg(codeOfTab(tab)).arg(n), n == 2 ? 2 : 4);
-        TTabulkaDialog view(game.shell.services, *game.module);
+        BestTableView view(game.shell.services, *game.module);
         auto* pages = child<QTabWidget>(view, "PageControl1");
         auto* ok = child<QPushButton>(view, "Button1");
         // Both lie in the inner panel, 2 pixels in from the window's edge.
@@ -260,10 +260,10 @@ private slots:
         }
         QTest::keyClick(ok, Qt::Key_Escape);
         QVERIFY(view.isHidden() && !game.locked());
-        QCOMPARE(game.module->Table1.filter(), QStringLiteral("HRA = '10'"));
-        QCOMPARE(game.module->Table1.indexFieldNames(), QStringLiteral("TAHY"));
+        QCOMPARE(game.module->table.filter(), QStringLiteral("HRA = '10'"));
+        QCOMPARE(game.module->table.indexFieldNames(), QStringLiteral("TAHY"));
         view.showDialog();
-        QCOMPARE(game.module->Table1.filter(), QStringLiteral("HRA = '3'"));
+        QCOMPARE(game.module->table.filter(), QStringLiteral("HRA = '3'"));
         QTest::keyClick(&view, Qt::Key_Return);
         QVERIFY(view.isHidden());
     }
@@ -274,7 +274,7 @@ private slots:
     {
         EndOfGame game;
         QObject owner;
-        BestGrid grid(*BestGrid::columnsOf(game.module->DataSource1, &owner), nullptr);
+        BestGrid grid(*BestGrid::columnsOf(game.module->model, &owner), nullptr);
         game.add(kStandard, QStringLiteral("Jan"), 5);
         game.module->resetFromTemplate();
         QAbstractItemModel* rows = grid.model();

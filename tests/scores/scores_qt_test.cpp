@@ -1,7 +1,7 @@
 #include "scores/core/DbaseError.h"
 #include "scores/core/DbaseTable.h"
 #include "scores/ShortDateFormat.h"
-#include "scores/TDataModule1.h"
+#include "scores/BestTableModule.h"
 #include "tests/support/BestTableEntries.h"
 
 #include <QDate>
@@ -88,12 +88,12 @@ void ScoresQtTest::dataModuleShowsTheSelectedGame()
 {
     QTemporaryDir dir;
     const QString app = makeAppDir(dir);
-    TDataModule1 module(app);
-    QCOMPARE(module.Table1.objectName(), QStringLiteral("Table1"));
-    QCOMPARE(module.DataSource1.objectName(), QStringLiteral("DataSource1"));
-    module.Table1.open();
-    module.Table1.selectGame(QStringLiteral("10"));
-    QCOMPARE(module.DataSource1.rowCount(), 0);
+    BestTableModule module(app);
+    QCOMPARE(module.table.objectName(), QStringLiteral("Table1"));
+    QCOMPARE(module.model.objectName(), QStringLiteral("DataSource1"));
+    module.table.open();
+    module.table.selectGame(QStringLiteral("10"));
+    QCOMPARE(module.model.rowCount(), 0);
 
     const struct {
         QString name;
@@ -107,17 +107,17 @@ void ScoresQtTest::dataModuleShowsTheSelectedGame()
     };
     for (const auto& e : entries)
         BestTableEntries::add(app, e.hra, e.name, e.tahy, e.date);
-    module.Table1.setIndexFieldNames(QStringLiteral("TAHY"));
+    module.table.setIndexFieldNames(QStringLiteral("TAHY"));
 
-    QCOMPARE(module.DataSource1.rowCount(), 2);
-    QCOMPARE(module.DataSource1.columnCount(), 4);
-    QCOMPARE(module.DataSource1.index(0, BestTableModel::Jmeno).data().toString(), QStringLiteral("Ája"));
-    QCOMPARE(module.DataSource1.index(1, BestTableModel::Tahy).data().toInt(), 4);
-    QCOMPARE(module.DataSource1.index(1, BestTableModel::Datum).data().toString(),
+    QCOMPARE(module.model.rowCount(), 2);
+    QCOMPARE(module.model.columnCount(), 4);
+    QCOMPARE(module.model.index(0, BestTableModel::Jmeno).data().toString(), QStringLiteral("Ája"));
+    QCOMPARE(module.model.index(1, BestTableModel::Tahy).data().toInt(), 4);
+    QCOMPARE(module.model.index(1, BestTableModel::Datum).data().toString(),
              BestTableEntries::dateText(QDate(2026, 1, 8)));
-    QCOMPARE(module.DataSource1.headerData(0, Qt::Horizontal).toString(), QStringLiteral("JMENO"));
-    module.Table1.setIndexFieldNames(QStringLiteral("JMENO"));
-    QCOMPARE(module.DataSource1.index(0, BestTableModel::Jmeno).data().toString(), QStringLiteral("Ája"));
+    QCOMPARE(module.model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("JMENO"));
+    module.table.setIndexFieldNames(QStringLiteral("JMENO"));
+    QCOMPARE(module.model.index(0, BestTableModel::Jmeno).data().toString(), QStringLiteral("Ája"));
 }
 
 void ScoresQtTest::dataModuleResetsFromItsTemplate()
@@ -127,25 +127,25 @@ void ScoresQtTest::dataModuleResetsFromItsTemplate()
     // The folders in another letter case are the same folders.
     QVERIFY(QDir(app).rename(QStringLiteral("Data"), QStringLiteral("DATA")));
     QVERIFY(QDir(app).rename(QStringLiteral("DATA/Zaloha"), QStringLiteral("DATA/zaloha")));
-    TDataModule1 module(app);
+    BestTableModule module(app);
     QCOMPARE(module.templateDir(), app + QStringLiteral("DATA/zaloha"));
-    module.Table1.open();
+    module.table.open();
     BestTableEntries::add(app, QStringLiteral("3"), QStringLiteral("smazat"), 3, QDate(2026, 1, 8));
-    module.Table1.selectGame(QStringLiteral("3"));
-    QCOMPARE(module.DataSource1.rowCount(), 1);
+    module.table.selectGame(QStringLiteral("3"));
+    QCOMPARE(module.model.rowCount(), 1);
 
     module.resetFromTemplate();
-    QVERIFY(module.Table1.active());
-    QCOMPARE(module.Table1.filter(), QStringLiteral("HRA = '3'"));
-    QCOMPARE(module.DataSource1.rowCount(), 0);
+    QVERIFY(module.table.active());
+    QCOMPARE(module.table.filter(), QStringLiteral("HRA = '3'"));
+    QCOMPARE(module.model.rowCount(), 0);
 }
 
 void ScoresQtTest::dataModuleRefusesAMissingTemplate()
 {
     QTemporaryDir dir;
     const QString app = makeAppDir(dir, false);
-    TDataModule1 module(app);
-    module.Table1.open();
+    BestTableModule module(app);
+    module.table.open();
     BestTableEntries::add(app, QStringLiteral("3"), QString(), 3, QDate::currentDate());
     try {
         module.resetFromTemplate();
@@ -153,8 +153,8 @@ void ScoresQtTest::dataModuleRefusesAMissingTemplate()
     } catch (const DbaseError& error) {
         QVERIFY2(QString::fromUtf8(error.what()).contains(QStringLiteral("Zaloha/Pelkor.dbf")), error.what());
     }
-    QVERIFY(module.Table1.active());
-    QCOMPARE(module.DataSource1.rowCount(), 1);
+    QVERIFY(module.table.active());
+    QCOMPARE(module.model.rowCount(), 1);
 }
 
 QStringList ScoresQtTest::names(const std::vector<TableRow>& rows)
@@ -169,8 +169,8 @@ void ScoresQtTest::resultDialogStepsGoThroughTheTable()
 {
     QTemporaryDir dir;
     const QString app = makeAppDir(dir);
-    TDataModule1 module(app);
-    BestTable& table = module.Table1;
+    BestTableModule module(app);
+    BestTable& table = module.table;
     table.open();
     table.setIndexFieldNames(QStringLiteral("TAHY"));
     const QString standard = QStringLiteral("3");
@@ -204,7 +204,7 @@ void ScoresQtTest::resultDialogStepsGoThroughTheTable()
     QCOMPARE(names(BestTableEntries::rows(app, QStringLiteral("4"))), QStringList{QStringLiteral("jinde")});
     // The grids show the game selected last, in the caller's order.
     table.selectGame(QStringLiteral("4"));
-    QCOMPARE(module.DataSource1.rowCount(), 1);
+    QCOMPARE(module.model.rowCount(), 1);
     QCOMPARE(table.indexFieldNames(), QStringLiteral("TAHY"));
 }
 
@@ -212,8 +212,8 @@ void ScoresQtTest::nameFieldIsDecidedOnTheFirstTenInTheCurrentOrder()
 {
     QTemporaryDir dir;
     const QString app = makeAppDir(dir);
-    TDataModule1 module(app);
-    BestTable& table = module.Table1;
+    BestTableModule module(app);
+    BestTable& table = module.table;
     table.open();
     // Eleven entries, as a table written elsewhere may hold: ten 2s, A's
     // from yesterday, and a 9 whose name sorts last.
@@ -232,15 +232,15 @@ void ScoresQtTest::viewsFollowEveryStoreAndReset()
 {
     QTemporaryDir dir;
     const QString app = makeAppDir(dir);
-    TDataModule1 module(app);
-    BestTable& table = module.Table1;
+    BestTableModule module(app);
+    BestTable& table = module.table;
     table.open();
     QSignalSpy changes(&table, &BestTable::changed);
 
     QVERIFY(table.storeResult(QStringLiteral("7"), QStringLiteral("první"), 3));
     QCOMPARE(changes.count(), 1);
-    QCOMPARE(module.DataSource1.rowCount(), 1);
-    QCOMPARE(module.DataSource1.index(0, BestTableModel::Jmeno).data().toString(), QStringLiteral("první"));
+    QCOMPARE(module.model.rowCount(), 1);
+    QCOMPARE(module.model.index(0, BestTableModel::Jmeno).data().toString(), QStringLiteral("první"));
 
     // A write failing halfway stores nothing, and the views still follow the
     // game it selected.
@@ -251,17 +251,17 @@ void ScoresQtTest::viewsFollowEveryStoreAndReset()
     changes.clear();
     QVERIFY_THROWS_EXCEPTION(DbaseError, table.storeResult(QStringLiteral("8"), QStringLiteral("ztracený"), 2));
     QCOMPARE(changes.count(), 1);
-    QCOMPARE(module.DataSource1.rowCount(), 0);
+    QCOMPARE(module.model.rowCount(), 0);
     table.setWriteHooks({});
     QVERIFY(table.storeResult(QStringLiteral("8"), QStringLiteral("znovu"), 2));
     QCOMPARE(names(BestTableEntries::rows(app, QStringLiteral("8"))), QStringList{QStringLiteral("znovu")});
 
     table.selectGame(QStringLiteral("7"));
-    QCOMPARE(module.DataSource1.rowCount(), 1);
+    QCOMPARE(module.model.rowCount(), 1);
     changes.clear();
     module.resetFromTemplate();
     QCOMPARE(changes.count(), 1);
-    QCOMPARE(module.DataSource1.rowCount(), 0);
+    QCOMPARE(module.model.rowCount(), 0);
     QVERIFY(BestTableEntries::rows(app, QStringLiteral("8")).empty());
 }
 

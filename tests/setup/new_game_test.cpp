@@ -33,13 +33,13 @@ PositionSet shownOf(QWidget& panel, QChar family)
 
 // The red positions of the miniature board; any face neither red nor grey
 // makes it the whole board.
-PositionSet markedOf(TStandardDialog& dialog)
+PositionSet markedOf(StandardGameBalloon& dialog)
 {
     PositionSet marked;
     for (int n = 1; n <= kPositionCount; ++n) {
         const ColourNumber face = dialog.findChild<HemisphereButton*>(QStringLiteral("L%1").arg(n))->faceColor();
-        if (face != TStandardDialog::kUnmarked)
-            marked = marked | (face == TStandardDialog::kMarked ? PositionSet{n} : PositionSet::all());
+        if (face != StandardGameBalloon::kUnmarked)
+            marked = marked | (face == StandardGameBalloon::kMarked ? PositionSet{n} : PositionSet::all());
     }
     return marked;
 }
@@ -121,7 +121,7 @@ void expectState(NewGameProgram& program, State state)
     QVERIFY(program.standard().isEnabled() && program.optional().isEnabled());
     QCOMPARE(program.main().gameRunning(), running);
     QCOMPARE(program.child<QAction>("MS1")->isEnabled(), !running);
-    QCOMPARE(program.main().Plocha().isVisible(), running);
+    QCOMPARE(program.main().boardPanel().isVisible(), running);
 }
 
 } // namespace
@@ -143,7 +143,7 @@ private slots:
     void pictureButtonsShowTheirGames()
     {
         NewGameProgram program;
-        THraDialog& dialog = program.optional();
+        OptionalGameChooser& dialog = program.optional();
         QCOMPARE(dialog.ImageList1().size(), 7);
         for (int n = 1; n <= 7; ++n) {
             const QImage& miniature = pictures::layoutThumbnail(n);
@@ -176,13 +176,13 @@ private slots:
         QFETCH(int, optionalGame);
         NewGameProgram program(kFigureShown);
         program.start();
-        THlavniDialog& main = program.main();
+        MainWindow& main = program.main();
         const pelikor::GameLayout abandoned = pelikor::optionalLayout(3);
         main.StartGame(abandoned.occupied, abandoned.game);
-        main.Plocha().KClick(9);
-        main.Plocha().BMouseDown(7);
+        main.boardPanel().KClick(9);
+        main.boardPanel().BMouseDown(7);
         main.AbandonGame();
-        QSignalSpy started(&main, &THlavniDialog::gameStarted);
+        QSignalSpy started(&main, &MainWindow::gameStarted);
 
         enter(program, removed ? State::StandardSetup : State::OptionalChoice);
         if (removed) {
@@ -195,9 +195,9 @@ private slots:
 
         const pelikor::GameLayout game =
             removed ? pelikor::standardLayout(removed) : pelikor::optionalLayout(optionalGame);
-        QCOMPARE(shownOf(main.Plocha(), u'K'), game.occupied);
-        QCOMPARE(shownOf(*main.Plocha().findChild<QWidget*>(QStringLiteral("Pomocna")), u'L'), game.occupied);
-        QCOMPARE(main.PocatecniPocet(), game.pegCount());
+        QCOMPARE(shownOf(main.boardPanel(), u'K'), game.occupied);
+        QCOMPARE(shownOf(*main.boardPanel().findChild<QWidget*>(QStringLiteral("Pomocna")), u'L'), game.occupied);
+        QCOMPARE(main.startCount(), game.pegCount());
         QCOMPARE(main.remainingText(), QString::number(game.pegCount()));
         QVERIFY(main.findChild<QLabel*>(QStringLiteral("Zbytek"))->isVisible());
         QCOMPARE(main.gameCode(), QString::fromUtf8(game.game.code));
@@ -287,13 +287,13 @@ private slots:
         act(program, "TVyberDialog", "OfficeLabel1");
         QCOMPARE(markedOf(program.standard()), PositionSet());
         act(program, "TStandardDialog", "OfficeButton2+Enter");
-        THlavniDialog& main = program.main();
-        QCOMPARE(shownOf(main.Plocha(), u'K'), PositionSet::all());
-        QVERIFY(main.Plocha().isHidden() && program.standard().isVisible());
+        MainWindow& main = program.main();
+        QCOMPARE(shownOf(main.boardPanel(), u'K'), PositionSet::all());
+        QVERIFY(main.boardPanel().isHidden() && program.standard().isVisible());
 
         clickMiniature(program, 12);
         act(program, "TStandardDialog", "Enter");
-        QCOMPARE(shownOf(main.Plocha(), u'K'), PositionSet::all() - PositionSet{12});
+        QCOMPARE(shownOf(main.boardPanel(), u'K'), PositionSet::all() - PositionSet{12});
         QCOMPARE(main.gameCode(), QStringLiteral("3"));
     }
 

@@ -22,7 +22,7 @@ void clickAt(QWidget& window, QPoint at)
 }
 
 // The centre of a control of the main window, in the window's coordinates.
-QPoint centreOf(THlavniDialog& main, const QString& name)
+QPoint centreOf(MainWindow& main, const QString& name)
 {
     QWidget* control = main.findChild<QWidget*>(name);
     return control->mapTo(&main, control->rect().center());
@@ -64,7 +64,7 @@ private slots:
         QTest::keyClick(program.main().windowHandle(), Qt::Key_F2);
         // The chooser above and to the left of the figure at its home corner,
         // 12 and 30 pixels in from the screen's bottom right corner.
-        TVyberDialog& chooser = program.chooser();
+        GameTypeChooser& chooser = program.chooser();
         QTRY_VERIFY(chooser.isVisible());
         const QSize screen = QGuiApplication::primaryScreen()->size();
         const QPoint figure(screen.width() - 104 - 12, screen.height() - 104 - 30);
@@ -77,18 +77,18 @@ private slots:
         for (QPoint at : clicks)
             clickAt(step, at);
 
-        THlavniDialog& main = program.main();
+        MainWindow& main = program.main();
         QTRY_VERIFY(step.isHidden() && chooser.isHidden());
         QVERIFY(main.isEnabled() && main.gameRunning());
         QTEST(main.gameCode(), "code");
         const PositionSet laid = PositionSet::fromBits(start);
-        QCOMPARE(main.Plocha().board().pegs(), laid);
+        QCOMPARE(main.boardPanel().board().pegs(), laid);
         QCOMPARE(main.remainingText(), QString::number(laid.size()));
 
         clickAt(main, centreOf(main, QStringLiteral("K%1").arg(jump[0])));
-        QCOMPARE(main.Plocha().board().selected(), jump[0]);
+        QCOMPARE(main.boardPanel().board().selected(), jump[0]);
         clickAt(main, centreOf(main, QStringLiteral("B%1").arg(jump[2])));
-        QCOMPARE(main.Plocha().board().pegs(), ((laid - PositionSet{jump[0], jump[1]}) | PositionSet{jump[2]}));
+        QCOMPARE(main.boardPanel().board().pegs(), ((laid - PositionSet{jump[0], jump[1]}) | PositionSet{jump[2]}));
         QCOMPARE(main.remainingText(), QString::number(laid.size() - 1));
     }
 };

@@ -2,8 +2,8 @@
 
 #include "app/PelikorWindows.h"
 #include "dialogs/AssistantFigure.h"
-#include "frame/THlavniDialog.h"
-#include "frame/TUvitaniDialog.h"
+#include "frame/MainWindow.h"
+#include "frame/WelcomeBalloon.h"
 #include "services/Settings.h"
 #include "tests/support/BestTableFolder.h"
 #include "tests/support/RecordingCuePlayer.h"
@@ -42,9 +42,9 @@ struct ProgramFixture {
         windows = std::make_unique<PelikorWindows>(applicationDir, std::make_unique<RecordingCuePlayer>(cues));
     }
 
-    THlavniDialog& main() { return windows->HlavniDialog(); }
+    MainWindow& main() { return windows->mainWindow(); }
     AssistantFigure& figure() { return windows->assistantFigure(); }
-    TUvitaniDialog& welcome() { return windows->UvitaniDialog(); }
+    WelcomeBalloon& welcome() { return windows->welcomeBalloon(); }
     QString setting(std::string_view key) { return windows->services().settings.read(key); }
 
     // A control of the main window by its name.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frame/THlavniDialog.h"
+#include "frame/MainWindow.h"
 
 #include <QMap>
 #include <QProcess>
@@ -59,8 +59,8 @@ inline QList<ShownWindow> shownWindows(qint64 pid)
 // The main window: as wide as its client area, taller by its menu bar.
 inline bool isMainWindow(const ShownWindow& window)
 {
-    return window.name == QStringLiteral("Pelikor 2000") && window.geometry.width() == THlavniDialog::kClientSize.width()
-           && window.geometry.height() > THlavniDialog::kClientSize.height();
+    return window.name == QStringLiteral("Pelikor 2000") && window.geometry.width() == MainWindow::kClientSize.width()
+           && window.geometry.height() > MainWindow::kClientSize.height();
 }
 
 inline bool showsMainWindow(qint64 pid)

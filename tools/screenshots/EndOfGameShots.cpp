@@ -2,13 +2,13 @@
 
 #include "app/PelikorWindows.h"
 #include "dialogs/AssistantFigure.h"
-#include "frame/THlavniDialog.h"
+#include "frame/MainWindow.h"
 #include "game/BoardPanel.h"
-#include "scores/TDotazKonecDialog.h"
-#include "scores/TGratulujiDialog.h"
-#include "scores/TTabulkaDialog.h"
-#include "scores/TVymazatDialog.h"
-#include "scores/TVysledekDialog.h"
+#include "scores/GiveUpQuestion.h"
+#include "scores/CongratulationBalloon.h"
+#include "scores/BestTableView.h"
+#include "scores/ClearTableQuestion.h"
+#include "scores/ResultBalloon.h"
 #include "setup/core/Games.h"
 #include "tools/screenshots/ScreenCamera.h"
 
@@ -29,18 +29,18 @@ using Moves = std::vector<std::pair<int, int>>;
 // two pegs it cannot go below.
 const Moves kOptional1ToCentre = {{10, 12}, {24, 10}, {9, 11}, {12, 10}, {5, 17}};
 const Moves kOptional2ToTwo = {{10, 12}, {16, 28}, {17, 19}, {12, 26}, {25, 23}, {28, 16}, {9, 23}};
-constexpr int kVolitelna1Tab = 7;
-constexpr int kVolitelna2Tab = 6;
+constexpr int kOptionalGame1Tab = 7;
+constexpr int kOptionalGame2Tab = 6;
 constexpr int kMonitorPatienceMs = 3000;
 constexpr int kMargin = 10;
 
-void play(THlavniDialog& main, int optionalGame, const Moves& moves)
+void play(MainWindow& main, int optionalGame, const Moves& moves)
 {
     const pelikor::GameLayout layout = pelikor::optionalLayout(optionalGame);
     main.StartGame(layout.occupied, layout.game);
     for (const auto& [peg, hole] : moves) {
-        main.Plocha().KClick(peg);
-        main.Plocha().BMouseDown(hole);
+        main.boardPanel().KClick(peg);
+        main.boardPanel().BMouseDown(hole);
     }
 }
 
@@ -65,41 +65,41 @@ QRect besideFigure(PelikorWindows& windows, const QWidget& dialog)
 
 void shootEndOfGame(ScreenCamera& camera, PelikorWindows& windows)
 {
-    THlavniDialog& main = windows.HlavniDialog();
-    TGratulujiDialog& gratuluji = windows.GratulujiDialog();
-    TVysledekDialog& vysledek = windows.VysledekDialog();
-    auto* name = vysledek.findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    MainWindow& main = windows.mainWindow();
+    CongratulationBalloon& congratulation = windows.congratulationBalloon();
+    ResultBalloon& resultBalloon = windows.resultBalloon();
+    auto* name = resultBalloon.findChild<QLineEdit*>(QStringLiteral("Edit1"));
 
     play(main, 1, kOptional1ToCentre);
-    waitFor([&] { return gratuluji.isVisible(); });
-    camera.shoot(QStringLiteral("congratulation"), besideFigure(windows, gratuluji));
-    gratuluji.OfficeButton1Click();
+    waitFor([&] { return congratulation.isVisible(); });
+    camera.shoot(QStringLiteral("congratulation"), besideFigure(windows, congratulation));
+    congratulation.OfficeButton1Click();
     name->setText(QStringLiteral("Řehoř Žluťoučký"));
-    vysledek.OfficeButton1Click();
+    resultBalloon.OfficeButton1Click();
 
     play(main, 2, kOptional2ToTwo);
-    waitFor([&] { return vysledek.isVisible(); });
+    waitFor([&] { return resultBalloon.isVisible(); });
     name->setText(QStringLiteral("Ája Nováková"));
-    camera.shoot(QStringLiteral("result-name-offered"), besideFigure(windows, vysledek));
-    vysledek.OfficeButton1Click();
+    camera.shoot(QStringLiteral("result-name-offered"), besideFigure(windows, resultBalloon));
+    resultBalloon.OfficeButton1Click();
 
     play(main, 3, {});
     main.MS3Click();
-    TDotazKonecDialog& dotazKonec = windows.DotazKonecDialog();
-    camera.shoot(QStringLiteral("end-game-question"), besideFigure(windows, dotazKonec));
-    dotazKonec.OfficeButton1Click();
+    GiveUpQuestion& giveUpQuestion = windows.giveUpQuestion();
+    camera.shoot(QStringLiteral("end-game-question"), besideFigure(windows, giveUpQuestion));
+    giveUpQuestion.OfficeButton1Click();
 
     main.MN5Click();
-    TTabulkaDialog& tabulka = windows.TabulkaDialog();
-    auto* tabs = tabulka.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-    tabs->setCurrentIndex(kVolitelna1Tab);
-    camera.shoot(QStringLiteral("table-volitelna-1"), tabulka.frameGeometry());
-    tabs->setCurrentIndex(kVolitelna2Tab);
-    camera.shoot(QStringLiteral("table-volitelna-2"), tabulka.frameGeometry(), QStringLiteral("table-volitelna-1"));
-    tabulka.Button1Click();
+    BestTableView& tableView = windows.bestTableView();
+    auto* tabs = tableView.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    tabs->setCurrentIndex(kOptionalGame1Tab);
+    camera.shoot(QStringLiteral("table-volitelna-1"), tableView.frameGeometry());
+    tabs->setCurrentIndex(kOptionalGame2Tab);
+    camera.shoot(QStringLiteral("table-volitelna-2"), tableView.frameGeometry(), QStringLiteral("table-volitelna-1"));
+    tableView.Button1Click();
 
     main.Vymazattabulkunejlepch1Click();
-    TVymazatDialog& vymazat = windows.VymazatDialog();
-    camera.shoot(QStringLiteral("clear-question"), besideFigure(windows, vymazat));
-    vymazat.OfficeButton2Click();
+    ClearTableQuestion& clearQuestion = windows.clearTableQuestion();
+    camera.shoot(QStringLiteral("clear-question"), besideFigure(windows, clearQuestion));
+    clearQuestion.OfficeButton2Click();
 }

@@ -1,7 +1,7 @@
 #include "tools/screenshots/KeyboardScene.h"
 
 #include "app/PelikorWindows.h"
-#include "frame/THlavniDialog.h"
+#include "frame/MainWindow.h"
 #include "game/BoardPanel.h"
 #include "setup/core/Games.h"
 #include "tools/screenshots/ScreenCamera.h"
@@ -24,12 +24,12 @@ void press(QWidget& control, Qt::Key key)
 
 void shootKeyboardScene(ScreenCamera& camera, PelikorWindows& windows)
 {
-    THlavniDialog& main = windows.HlavniDialog();
+    MainWindow& main = windows.mainWindow();
     main.activateWindow();
     const pelikor::GameLayout standard = pelikor::standardLayout();
     main.StartGame(standard.occupied, standard.game);
     // From the centre two down to the bottom arm, and the peg there selected.
-    PositionCursor& cursor = main.Plocha().cursor();
+    PositionCursor& cursor = main.boardPanel().cursor();
     for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Space})
         press(cursor, key);
     camera.shoot(QStringLiteral("main-keyboard-cursor"), main.frameGeometry());

@@ -2,11 +2,11 @@
 
 #include "app/PelikorWindows.h"
 #include "dialogs/AssistantFigure.h"
-#include "frame/THlavniDialog.h"
+#include "frame/MainWindow.h"
 #include "services/Settings.h"
-#include "setup/THraDialog.h"
-#include "setup/TStandardDialog.h"
-#include "setup/TVyberDialog.h"
+#include "setup/OptionalGameChooser.h"
+#include "setup/StandardGameBalloon.h"
+#include "setup/GameTypeChooser.h"
 #include "tools/screenshots/ScreenCamera.h"
 
 #include <QCursor>
@@ -14,15 +14,15 @@
 void shootNewGameScenes(ScreenCamera& camera, PelikorWindows& windows)
 {
     // The command brings the closed figure back and the balloons hang beside it.
-    THlavniDialog& main = windows.HlavniDialog();
+    MainWindow& main = windows.mainWindow();
     main.AbandonGame();
     windows.services().settings.write(Settings::kAssistantKey, QStringLiteral("0"));
     main.MS1Click();
-    TVyberDialog& chooser = windows.VyberDialog();
+    GameTypeChooser& chooser = windows.gameTypeChooser();
     const QRect figure = windows.assistantFigure().frameGeometry();
     camera.shoot(QStringLiteral("new-game-chooser"), figure | chooser.frameGeometry());
     chooser.OfficeLabel1Click();
-    TStandardDialog& standardDialog = windows.StandardDialog();
+    StandardGameBalloon& standardDialog = windows.standardGameBalloon();
     standardDialog.LClick(12);
     // The standard dialog is the tallest balloon of the chain, so its
     // picture's area holds the optional dialog's as well.
@@ -32,7 +32,7 @@ void shootNewGameScenes(ScreenCamera& camera, PelikorWindows& windows)
     chooser.OfficeLabel2Click();
     camera.shoot(QStringLiteral("new-game-optional"), chain, QStringLiteral("new-game-standard"));
     // The pictures are gray until the pointer comes over one.
-    THraDialog& optional = windows.HraDialog();
+    OptionalGameChooser& optional = windows.optionalGameChooser();
     QWidget* picture = optional.findChild<QWidget*>(QStringLiteral("T5"));
     QCursor::setPos(picture->mapToGlobal(picture->rect().center()));
     camera.shoot(QStringLiteral("new-game-optional-pointed"), chain, QStringLiteral("new-game-optional"));

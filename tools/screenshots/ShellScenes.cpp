@@ -2,10 +2,10 @@
 
 #include "app/PelikorWindows.h"
 #include "dialogs/AssistantFigure.h"
-#include "frame/THlavniDialog.h"
-#include "frame/TNapovedaDialog.h"
-#include "frame/TOProgramuDialog.h"
-#include "frame/TUvitaniDialog.h"
+#include "frame/MainWindow.h"
+#include "frame/HelpBalloon.h"
+#include "frame/AboutBox.h"
+#include "frame/WelcomeBalloon.h"
 #include "game/BoardPanel.h"
 #include "setup/core/Games.h"
 #include "tools/screenshots/ScreenCamera.h"
@@ -31,9 +31,9 @@ QRect around(std::initializer_list<const QWidget*> windows)
 
 void shootShellScenes(ScreenCamera& camera, PelikorWindows& windows)
 {
-    THlavniDialog& main = windows.HlavniDialog();
+    MainWindow& main = windows.mainWindow();
     AssistantFigure& figure = windows.assistantFigure();
-    TUvitaniDialog& welcome = windows.UvitaniDialog();
+    WelcomeBalloon& welcome = windows.welcomeBalloon();
     // The main window's first show opens the welcome once it is on screen.
     camera.waitUntilShown(welcome);
     camera.shoot(QStringLiteral("shell-welcome-at-start"), around({&main, &figure, &welcome}));
@@ -42,20 +42,20 @@ void shootShellScenes(ScreenCamera& camera, PelikorWindows& windows)
 
     // A menu open on its first command, whose hint the status bar shows.
     // The pointer is moved on the screen, so the menu hears it as a player's.
-    QMenu* soubor = main.findChild<QMenu*>(QStringLiteral("Soubor1Menu"));
-    main.menuBar()->setActiveAction(soubor->menuAction());
-    camera.waitUntilShown(*soubor);
-    const QRect item = soubor->actionGeometry(main.findChild<QAction*>(QStringLiteral("MS1")));
-    QCursor::setPos(soubor->mapToGlobal(item.center()));
-    camera.shoot(QStringLiteral("shell-menu-and-hint"), around({&main, soubor}), QStringLiteral("main-idle"));
-    soubor->close();
+    QMenu* fileMenu = main.findChild<QMenu*>(QStringLiteral("Soubor1Menu"));
+    main.menuBar()->setActiveAction(fileMenu->menuAction());
+    camera.waitUntilShown(*fileMenu);
+    const QRect item = fileMenu->actionGeometry(main.findChild<QAction*>(QStringLiteral("MS1")));
+    QCursor::setPos(fileMenu->mapToGlobal(item.center()));
+    camera.shoot(QStringLiteral("shell-menu-and-hint"), around({&main, fileMenu}), QStringLiteral("main-idle"));
+    fileMenu->close();
     QCursor::setPos(QPoint(0, 0));
 
     main.fovskpojistka1Click();
     camera.shoot(QStringLiteral("shell-boss-screen"), around({&main}));
     main.fovskpojistka1Click();
 
-    TNapovedaDialog& help = windows.NapovedaDialog();
+    HelpBalloon& help = windows.helpBalloon();
     main.NapovedaMenuClick();
     camera.shoot(QStringLiteral("shell-help-topics"), around({&main, &figure, &help}));
     help.showTopic(3);
@@ -65,7 +65,7 @@ void shootShellScenes(ScreenCamera& camera, PelikorWindows& windows)
     camera.shoot(QStringLiteral("shell-help-topic-longest"), around({&main, &figure, &help}), QStringLiteral("shell-help-topic"));
     help.close();
 
-    TOProgramuDialog& about = windows.OProgramuDialog();
+    AboutBox& about = windows.aboutBox();
     main.OprogramuClick();
     camera.shoot(QStringLiteral("shell-about"), around({&main, &about}));
     about.close();
@@ -73,7 +73,7 @@ void shootShellScenes(ScreenCamera& camera, PelikorWindows& windows)
 
 void shootBoardScenes(ScreenCamera& camera, PelikorWindows& windows)
 {
-    THlavniDialog& main = windows.HlavniDialog();
+    MainWindow& main = windows.mainWindow();
     const QRect window = main.frameGeometry();
     camera.shoot(QStringLiteral("main-board-idle"), window);
 
@@ -82,7 +82,7 @@ void shootBoardScenes(ScreenCamera& camera, PelikorWindows& windows)
     camera.shoot(QStringLiteral("main-standard-start"), window, QStringLiteral("main-board-idle"));
 
     for (const auto& [peg, hole] : {std::pair{5, 17}, {12, 10}, {3, 11}, {18, 6}})
-        main.Plocha().KClick(peg), main.Plocha().BMouseDown(hole);
-    main.Plocha().KClick(16);
+        main.boardPanel().KClick(peg), main.boardPanel().BMouseDown(hole);
+    main.boardPanel().KClick(16);
     camera.shoot(QStringLiteral("main-in-play"), window, QStringLiteral("main-standard-start"));
 }

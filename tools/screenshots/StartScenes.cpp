@@ -1,15 +1,15 @@
 #include "tools/screenshots/StartScenes.h"
 
 #include "app/SecondCopy.h"
-#include "app/TKopieDialog.h"
-#include "app/TSpusteniDialog.h"
+#include "app/SecondCopyWarning.h"
+#include "app/Splash.h"
 #include "dialogs/AssistantFigure.h"
 #include "services/CuePlayer.h"
 #include "tools/screenshots/ScreenCamera.h"
 
 namespace {
 
-// The meter's value half way through the start, after TOProgramuDialog.
+// The meter's value half way through the start, after AboutBox.
 constexpr int kMeterHalfWay = 55;
 
 class SilentCuePlayer : public CuePlayer {
@@ -21,7 +21,7 @@ public:
 
 void shootSplash(ScreenCamera& camera)
 {
-    TSpusteniDialog splash;
+    Splash splash;
     splash.showAndPaint();
     splash.stepDone(kMeterHalfWay);
     camera.shoot(QStringLiteral("start-splash"), splash.frameGeometry());
@@ -31,7 +31,7 @@ void shootSecondCopy(ScreenCamera& camera, const QString& applicationDir)
 {
     SecondCopy copy(applicationDir, std::make_unique<SilentCuePlayer>());
     copy.start();
-    TKopieDialog& warning = copy.KopieDialog();
+    SecondCopyWarning& warning = copy.secondCopyWarning();
     const QRect both = warning.frameGeometry().united(copy.assistantFigure().frameGeometry());
     camera.shoot(QStringLiteral("second-copy-warning"), both);
     warning.Timer1Timer();

@@ -1,0 +1,89 @@
+#include "app/SecondCopyWarning.h"
+
+#include "dialogs/DialogControls.h"
+#include "dialogs/DialogOwners.h"
+#include "pictures/WarningPicture.h"
+#include "widgets/Background.h"
+#include "widgets/FlatButton.h"
+
+#include <QLabel>
+#include <QTimer>
+
+using namespace DialogControls;
+
+namespace {
+
+constexpr int kMargin = 8;
+constexpr int kTextLeft = 50;
+constexpr int kMessageTop = 25;
+constexpr int kMessageHeight = 34;
+constexpr int kRuleTop = 64;
+constexpr int kButtonTop = 71;
+// The balloon's body ends where its tail begins, on the right.
+constexpr int kBodyWidth = SecondCopyWarning::kClientSize.width() - BalloonShaper::kDefaultIndent;
+
+} // namespace
+
+SecondCopyWarning::SecondCopyWarning(DialogOwners& owners)
+    : BalloonDialog(owners, kClientSize, BalloonTail::RightTop)
+{
+    setObjectName(QStringLiteral("TKopieDialog"));
+    setColour(kStrongPink);
+
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Image1"));
+    const QImage& warning = pictures::warningPicture(devicePixelRatioF());
+    picture->setGeometry(kMargin, kMargin, pictures::kWarningPictureSize, pictures::kWarningPictureSize);
+    picture->setPixmap(QPixmap::fromImage(warning));
+
+    label(this, "Label1", QStringLiteral("Pelikor 2000"), {kTextLeft, kMargin}, Bold);
+    label(this, "Label2", QStringLiteral("Pozor ! Již máte spuštěnu jednu kopii tohoto programu."),
+          {kTextLeft, kMessageTop, kBodyWidth - kTextLeft - kMargin, kMessageHeight}, Wrapped);
+    rule(this, "Bevel1", {kMargin, kRuleTop}, kBodyWidth - 2 * kMargin);
+
+    FlatButton* ok = button(this, "OfficeButton2", QStringLiteral("Ok"), QString(), {0, kButtonTop});
+    ok->move((kBodyWidth - ok->width()) / 2, kButtonTop);
+    connect(ok, &FlatButton::clicked, this, &SecondCopyWarning::OfficeButton2Click);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setInterval(kBlinkIntervalMs);
+    connect(Timer1, &QTimer::timeout, this, &SecondCopyWarning::Timer1Timer);
+    Timer1->start();
+}
+
+void SecondCopyWarning::setColour(ColourNumber colour)
+{
+    colour_ = colour;
+    setBackground(this, colour);
+}
+
+void SecondCopyWarning::Timer1Timer()
+{
+    setColour(colour_ == kLightPink ? kStrongPink : kLightPink);
+}
+
+void SecondCopyWarning::acknowledge()
+{
+    owners().enable();
+    if (AssistantFigure* figure = owners().figure())
+        figure->close();
+}
+
+void SecondCopyWarning::OfficeButton2Click()
+{
+    acknowledge();
+}
+
+void SecondCopyWarning::handleKey(int key)
+{
+    if (key == kKeyEscape || key == kKeyEnter)
+        acknowledge();
+}
+
+void SecondCopyWarning::hideEvent(QHideEvent* event)
+{
+    BalloonDialog::hideEvent(event);
+    Timer1->stop();
+}

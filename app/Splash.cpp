@@ -1,0 +1,158 @@
+#include "app/Splash.h"
+
+#include "app/FontSetUp.h"
+#include "app/OutlinedShape.h"
+#include "dialogs/DialogControls.h"
+#include "frame/GradientTitle.h"
+#include "pictures/FigurePicture.h"
+#include "widgets/Background.h"
+#include "widgets/GradientProgress.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+#include <initializer_list>
+
+using namespace DialogControls;
+
+namespace {
+
+constexpr int kInset = 2;
+constexpr ColourNumber kBlack = 0x000000;
+constexpr ColourNumber kWhite = 0xFFFFFF;
+constexpr ColourNumber kRed = 0x0000FF;
+constexpr ColourNumber kLightYellow = 14745599; // 0xE0FFFF
+
+constexpr int kTitlePixels = 37;
+constexpr int kVersionPixels = 19;
+constexpr int kTitleTop = 4;
+constexpr QSize kPictureSize(73, 74);
+constexpr int kPictureMargin = 8;
+constexpr int kLineGap = 6;
+constexpr int kLineHeight = 16;
+constexpr int kMargin = 5;
+
+constexpr QSize kMeterSize(231, 17);
+// The white frame and a black pixel inside it on every side of the meter.
+constexpr int kStripBorder = 2;
+constexpr int kMeterMaximum = 100;
+constexpr int kMeterStep = 1;
+constexpr int kCaptionPixels = 11;
+
+// Longest wait for the window system to show the splash; a screen that
+// never answers must not stop the start.
+constexpr int kExposeWaitMs = 1000;
+
+} // namespace
+
+Splash::Splash()
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("TSpusteniDialog"));
+    setFixedSize(kClientSize);
+
+    auto* outer = new QWidget(this);
+    outer->setObjectName(QStringLiteral("Panel1"));
+    outer->setGeometry(rect());
+    setBackground(outer, kBlack);
+    panel_ = new QWidget(outer);
+    panel_->setObjectName(QStringLiteral("Panel2"));
+    panel_->setGeometry(rect().adjusted(kInset, kInset, -kInset, -kInset));
+    setBackground(panel_, kLightYellow);
+    createMeter();
+}
+
+void Splash::createMeter()
+{
+    const QSize stripSize = kMeterSize + QSize(2 * kStripBorder, 2 * kStripBorder);
+    const QPoint stripAt(panel_->width() - kMargin - stripSize.width(), panel_->height() - kMargin - stripSize.height());
+    strip_ = new OutlinedShape(panel_, OutlinedShape::Kind::Rectangle, kWhite, kBlack);
+    strip_->setObjectName(QStringLiteral("Shape2"));
+    strip_->setGeometry(QRect(stripAt, stripSize));
+
+    meter_ = new GradientProgress(strip_);
+    meter_->setObjectName(QStringLiteral("Metr"));
+    meter_->setGeometry(QRect(QPoint(kStripBorder, kStripBorder), kMeterSize));
+    meter_->setStyle(GradientStyle::Horizontal);
+    meter_->setBevelStyle(BevelStyle::None);
+    meter_->setStartColor(kWhite);
+    meter_->setEndColor(kRed);
+    meter_->setBackColor(kBlack);
+    meter_->setShowPercent(false);
+    meter_->setMaxValue(kMeterMaximum);
+    meter_->setStep(kMeterStep);
+    meter_->setPosition(0);
+}
+
+void Splash::createTexts()
+{
+    awaitFontSetUp();
+    const int middle = panel_->width() / 2;
+    GradientText* title = makeGradientTitle(panel_, QStringLiteral("GradText1"), QStringLiteral("Pelikor 2000"), kTitlePixels);
+    title->move(middle - title->width() / 2, kTitleTop);
+    GradientText* version = makeGradientTitle(panel_, QStringLiteral("GradText2"), QStringLiteral("verze 5.0"), kVersionPixels);
+    version->move(middle - version->width() / 2, title->geometry().bottom() + 1);
+
+    // The caption fills the corner left of the strip, its last line level
+    // with the strip's bottom.
+    const int captionWidth = strip_->x() - 2 * kMargin;
+    QLabel* caption = label(panel_, "Label2", QStringLiteral("Malé strpení, spouštím program"),
+                            {kMargin, 0, captionWidth, 1}, Wrapped);
+    // In the face the main window loads anyway: one face less to load at start.
+    caption->setFont(DialogControls::font(kTimesNewRoman, kCaptionPixels));
+    const int captionHeight = caption->heightForWidth(captionWidth);
+    caption->setGeometry(kMargin, strip_->geometry().bottom() + 1 - captionHeight, captionWidth, captionHeight);
+
+    // The picture and the line under it in the middle of the room left
+    // between the version and the meter.
+    const QSize frameSize = kPictureSize + QSize(2 * kPictureMargin, 2 * kPictureMargin);
+    const int roomTop = version->geometry().bottom() + 1;
+    const int frameTop = (roomTop + strip_->y() - frameSize.height() - kLineGap - kLineHeight) / 2;
+    auto* frame = new OutlinedShape(panel_, OutlinedShape::Kind::RoundRect, kWhite, kBlack);
+    frame->setObjectName(QStringLiteral("Shape1"));
+    frame->setGeometry(QRect(QPoint(middle - frameSize.width() / 2, frameTop), frameSize));
+    auto* picture = new QLabel(frame);
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setGeometry(QRect(QPoint(kPictureMargin, kPictureMargin), kPictureSize));
+    picture->setScaledContents(true);
+    picture->setPixmap(QPixmap::fromImage(pictures::figurePicture(devicePixelRatioF())));
+
+    QLabel* line = label(panel_, "Label1", QString(),
+                         {kMargin, frame->geometry().bottom() + kLineGap, panel_->width() - 2 * kMargin, kLineHeight},
+                         Centred);
+    for (QWidget* part : std::initializer_list<QWidget*>{title, version, caption, frame, line})
+        part->show();
+}
+
+void Splash::showAndPaint()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    move(screen.center() - rect().center());
+    show();
+    // The window goes to the window system now, before its texts wait for
+    // the fonts.
+    QCoreApplication::processEvents();
+    if (!textsMade_) {
+        textsMade_ = true;
+        createTexts();
+    }
+    // The window system shows a new window when it is ready; until then
+    // nothing painted would reach the screen.
+    QTimer patience;
+    patience.setSingleShot(true);
+    patience.start(kExposeWaitMs);
+    while (!windowHandle()->isExposed() && patience.isActive())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    repaint();
+}
+
+void Splash::stepDone(int value)
+{
+    if (value <= meter_->position())
+        return;
+    meter_->setPosition(value);
+}

@@ -1,0 +1,87 @@
+#include "frame/AboutBox.h"
+
+#include "dialogs/DialogControls.h"
+#include "dialogs/Services.h"
+#include "frame/GradientTitle.h"
+#include "pictures/FigurePicture.h"
+#include "widgets/Background.h"
+#include "widgets/ProgramLabel.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+using namespace DialogControls;
+
+namespace {
+
+constexpr QSize kClientSize(323, 244);
+constexpr int kInset = 2;
+constexpr QRect kPicturePlace(8, 8, 63, 62);
+constexpr int kTitleLeft = 84;
+constexpr QRect kButton1Place(234, 206, 75, 25);
+
+QFrame* silverPanel(QWidget* parent, const char* name, const QRect& place)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(QLatin1String(name));
+    panel->setGeometry(place);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setBackground(panel, kClSilver);
+    return panel;
+}
+
+} // namespace
+
+AboutBox::AboutBox(Services& services) : ProgramDialog(services.owners, kClientSize)
+{
+    setObjectName(QStringLiteral("TOProgramuDialog"));
+    setStatusTip(QStringLiteral("Informace o programu"));
+    setFont(DialogControls::font(kTimesNewRoman, 13));
+
+    QFrame* outer = silverPanel(this, "Panel1", rect());
+    QFrame* inner = silverPanel(outer, "Panel2", rect().adjusted(kInset, kInset, -kInset, -kInset));
+
+    auto* picture = new ProgramLabel(inner);
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setGeometry(kPicturePlace);
+    picture->setScaledContents(true);
+    picture->setPixmap(QPixmap::fromImage(pictures::figurePicture(devicePixelRatioF())));
+
+    GradientText* name = makeGradientTitle(inner, QStringLiteral("GradText1"), QStringLiteral("Pelikor 2000"), 29);
+    name->move(kTitleLeft, 10);
+    GradientText* version = makeGradientTitle(inner, QStringLiteral("GradText2"), QStringLiteral("verze 5.0"), 19);
+    version->move(kTitleLeft, name->geometry().bottom() + 2);
+
+    rule(inner, "Bevel1", {8, 82}, inner->width() - 16);
+    QLabel* line = label(inner, "Label1", QString(), {8, 92, inner->width() - 16, 90}, Centred | Wrapped);
+    line->setFont(DialogControls::font(kTimesNewRoman, 12));
+    rule(inner, "Bevel2", {8, 190}, inner->width() - 16);
+
+    Button1 = new QPushButton(QStringLiteral("Ok"), inner);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setStatusTip(QStringLiteral("Uzavře dialogové okno s informacemi o programu"));
+    Button1->setGeometry(kButton1Place.translated(-kInset, -kInset));
+    connect(Button1, &QPushButton::clicked, this, &AboutBox::Button1Click);
+    passDialogKeys(Button1);
+}
+
+void AboutBox::prepareToShow()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    move(screen.center() - rect().center());
+    Button1->setFocus();
+}
+
+void AboutBox::Button1Click()
+{
+    close();
+}
+
+void AboutBox::handleKey(int key)
+{
+    if (key == kKeyEscape || key == kKeyEnter)
+        close();
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QWidget>
+
+class QCalendarWidget;
+class QFrame;
+class QTreeView;
+
+// The boss screen: a calendar, the folder tree of the current directory
+// and a bar chart of a year's plan, over the whole client area of the main
+// window, to hide a game from an unwelcome visitor.
+class BossScreen : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit BossScreen(QWidget* parent);
+
+    // Null until the screen is first shown.
+    QCalendarWidget* MonthCalendar1() const { return MonthCalendar1_; }
+    QTreeView* DirectoryOutline1() const { return DirectoryOutline1_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QFrame* calendarPanel_;
+    QCalendarWidget* MonthCalendar1_ = nullptr;
+    QTreeView* DirectoryOutline1_;
+    // The current directory when the screen was made, which its tree shows.
+    QString startFolder_;
+};

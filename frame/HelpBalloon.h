@@ -1,0 +1,44 @@
+#pragma once
+
+#include "dialogs/BalloonDialog.h"
+
+class QFrame;
+class QLabel;
+struct Services;
+
+// The help balloon: a list of seven topics, and each topic's title, text
+// and additional information.
+class HelpBalloon : public BalloonDialog {
+    Q_OBJECT
+
+public:
+    explicit HelpBalloon(Services& services);
+
+    // Opens the help on its topic list beside the figure, as the help
+    // command and the welcome dialog's help link do.
+    void openOnTopicList();
+
+    // The topic about the electronic manual is offered only while there is
+    // a manual to open.
+    void setManualAvailable(bool available);
+
+    // Shows the topic of the list's link `index` (0..6, top to bottom).
+    void showTopic(int index);
+    void OfficeLabel1Click();
+    void OfficeLabel2Click();
+
+protected:
+    void handleKey(int key) override;
+
+private:
+    void showTopicList();
+    void placeTopicTexts();
+
+    Services& services_;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QFrame* Bevel1 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label3 = nullptr;
+    QWidget* Panel1 = nullptr;
+};

@@ -1,0 +1,148 @@
+#include "scores/BestTableView.h"
+
+#include "dialogs/DialogControls.h"
+#include "dialogs/Services.h"
+#include "scores/BestGrid.h"
+#include "scores/BestTableModule.h"
+#include "setup/core/Games.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTabWidget>
+
+#include <array>
+#include <utility>
+
+namespace {
+
+constexpr QSize kClientSize(396, 276);
+constexpr int kInset = 2;
+constexpr QRect kPageControl1Place(8, 8, 377, 225);
+constexpr QRect kButton1Place(158, 240, 75, 25);
+constexpr int kPageFontPixels = 11;
+constexpr int kButtonFontPixels = 13;
+constexpr QRect kGridPlace(8, 8, 354, 177);
+// Lies over the grid's right edge, where its vertical scroll bar would be.
+constexpr QRect kCoverPlace(344, 8, 25, 185);
+
+// The grid and the covering panel of each tab, in the tabs' order (the
+// games' catalogue order): their numbers as the forms have always named them.
+constexpr std::array<int, pelikor::kGameCount> kGridNumbers = {6, 7, 8, 5, 4, 3, 2, 1};
+constexpr std::array<int, pelikor::kGameCount> kPanelNumbers = {8, 9, 10, 7, 6, 5, 4, 3};
+
+const QString kOrder = QStringLiteral("TAHY");
+
+// The keys of a tab control that turn its pages, for the whole window.
+const std::array<std::pair<QKeyCombination, int>, 5> kPageKeys = {{
+    {Qt::CTRL | Qt::Key_Tab, 1},
+    {Qt::CTRL | Qt::Key_PageDown, 1},
+    {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, -1},
+    {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, -1},
+    {Qt::CTRL | Qt::Key_PageUp, -1},
+}};
+
+constexpr int kRaised = QFrame::Panel | QFrame::Raised;
+
+QFrame* panel(QWidget* parent, const QString& name, const QRect& place, int frameStyle)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setGeometry(place);
+    panel->setFrameStyle(frameStyle);
+    panel->setAutoFillBackground(true);
+    return panel;
+}
+
+QString codeOfTab(int index)
+{
+    const std::string_view code = pelikor::kGames[std::size_t(index)].code;
+    return QString::fromLatin1(code.data(), qsizetype(code.size()));
+}
+
+} // namespace
+
+BestTableView::BestTableView(Services& services, BestTableModule& dataModule)
+    : ProgramDialog(services.owners, kClientSize), dataModule_(dataModule)
+{
+    setObjectName(QStringLiteral("TTabulkaDialog"));
+    QFrame* outer = panel(this, QStringLiteral("Panel1"), rect(), kRaised);
+    QFrame* inner = panel(outer, QStringLiteral("Panel2"), rect().adjusted(kInset, kInset, -kInset, -kInset), kRaised);
+
+    PageControl1 = new QTabWidget(inner);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setGeometry(kPageControl1Place);
+    PageControl1->setFont(DialogControls::font(DialogControls::kTimesNewRoman, kPageFontPixels));
+    for (int index = 0; index < pelikor::kGameCount; ++index) {
+        auto* sheet = new QWidget;
+        sheet->setObjectName(QStringLiteral("TabSheet%1").arg(index + 1));
+        const std::string_view caption = pelikor::kGames[std::size_t(index)].caption;
+        PageControl1->addTab(sheet, QString::fromUtf8(caption.data(), qsizetype(caption.size())));
+        panel(sheet, QStringLiteral("Panel%1").arg(kPanelNumbers[std::size_t(index)]), kCoverPlace, QFrame::NoFrame);
+    }
+    // Connected once every tab is there, so that adding them selects nothing.
+    connect(PageControl1, &QTabWidget::currentChanged, this, &BestTableView::TabSheetShow);
+
+    Button1 = new QPushButton(QStringLiteral("Ok"), inner);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setFont(DialogControls::font(DialogControls::kTimesNewRoman, kButtonFontPixels));
+    Button1->setGeometry(kButton1Place);
+    // The button Enter closes with, so marked however the focus came to it.
+    Button1->setDefault(true);
+    connect(Button1, &QPushButton::clicked, this, &BestTableView::Button1Click);
+    passDialogKeys(Button1);
+
+    for (const auto& [keys, step] : kPageKeys)
+        connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, this, [this, step = step] { turnPage(step); });
+}
+
+void BestTableView::createGrids()
+{
+    QAbstractItemModel* columns = BestGrid::columnsOf(dataModule_.model, this);
+    for (int index = 0; index < pelikor::kGameCount; ++index) {
+        QWidget* sheet = PageControl1->widget(index);
+        auto* grid = new BestGrid(*columns, sheet);
+        grid->setObjectName(QStringLiteral("DBGrid%1").arg(kGridNumbers[std::size_t(index)]));
+        grid->setGeometry(kGridPlace);
+        // Under the panel that covers the grid's lower part.
+        grid->stackUnder(sheet->findChild<QFrame*>(QStringLiteral("Panel%1").arg(kPanelNumbers[std::size_t(index)])));
+        if (sheet->isVisible())
+            grid->show();
+    }
+}
+
+void BestTableView::prepareToShow()
+{
+    if (!PageControl1->widget(0)->findChild<BestGrid*>())
+        createGrids();
+    TabSheetShow(0);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    move(screen.center() - rect().center());
+    PageControl1->setCurrentIndex(0);
+    Button1->setFocus();
+}
+
+void BestTableView::TabSheetShow(int index)
+{
+    dataModule_.table.selectGame(codeOfTab(index));
+    dataModule_.table.setIndexFieldNames(kOrder);
+}
+
+void BestTableView::turnPage(int step)
+{
+    const int count = PageControl1->count();
+    PageControl1->setCurrentIndex((PageControl1->currentIndex() + step + count) % count);
+}
+
+void BestTableView::Button1Click()
+{
+    close();
+}
+
+void BestTableView::handleKey(int key)
+{
+    if (key == kKeyEscape || key == kKeyEnter)
+        close();
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "dialogs/ProgramDialog.h"
+
+class QPushButton;
+class QTabWidget;
+class BestTableModule;
+struct Services;
+
+// The best table in the middle of the screen: one tab per game, each
+// listing that game's entries from the fewest pegs left to the most.
+// Ctrl+Tab and Ctrl+PgDn turn to the next page, Ctrl+Shift+Tab and
+// Ctrl+PgUp to the previous one, from wherever the focus is in it.
+class BestTableView : public ProgramDialog {
+    Q_OBJECT
+
+public:
+    BestTableView(Services& services, BestTableModule& dataModule);
+
+    // TabSheet1Show..TabSheet8Show: the tab at `index` became the active
+    // page; the grids show its game, best first.
+    void TabSheetShow(int index);
+    void Button1Click();
+    // Turns `step` pages on, round from the last to the first.
+    void turnPage(int step);
+
+protected:
+    void prepareToShow() override;
+    void handleKey(int key) override;
+
+private:
+    // The grids over the data source, made when the view first shows: a
+    // grid's model connections cost more than all else the view makes.
+    void createGrids();
+
+    BestTableModule& dataModule_;
+    QTabWidget* PageControl1 = nullptr;
+    QPushButton* Button1 = nullptr;
+};

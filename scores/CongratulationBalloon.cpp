@@ -1,0 +1,65 @@
+#include "scores/CongratulationBalloon.h"
+
+#include "dialogs/AssistantProtocol.h"
+#include "dialogs/DialogControls.h"
+#include "dialogs/Services.h"
+#include "services/SoundCues.h"
+#include "widgets/FlatButton.h"
+
+#include <QLabel>
+
+using namespace DialogControls;
+
+namespace {
+
+constexpr QSize kClientSize(252, 183);
+
+} // namespace
+
+CongratulationBalloon::CongratulationBalloon(Services& services)
+    : BalloonDialog(services.owners, kClientSize, BalloonTail::BottomRight), services_(services)
+{
+    setObjectName(QStringLiteral("TGratulujiDialog"));
+    setStatusTip(QStringLiteral("Výsledek aktuální hry"));
+
+    label(this, "Label1", QStringLiteral("Gratuluji"), {27, 6, 189, 19}, Bold | Centred | Wrapped);
+    label(this, "Label2",
+          QStringLiteral("Právě jste dosáhl(a) nejnižšího počtu zbylých hracích kamenů, přičemž jedinný zbylý hrací "
+                         "kámen je umístěn ve středu hracího pole."),
+          {10, 22, 222, 67}, Centred | Wrapped);
+    label(this, "Label3",
+          QStringLiteral("Pokud jste hrál(a) standardní typ hry, při které je použit nejvyžší stupeň obtížnosti, tak "
+                         "jste génius a zasloužíte obdiv."),
+          {10, 86, 222, 51}, Centred | Wrapped);
+    rule(this, "Bevel2", {9, 138}, 225);
+    connect(button(this, "OfficeButton1", QStringLiteral("Ok"), QStringLiteral("Uzavře dialogové okno"), {90, 143}),
+            &FlatButton::clicked, this, &CongratulationBalloon::OfficeButton1Click);
+
+    Kontrola_ = new QLabel(this);
+    Kontrola_->setObjectName(QStringLiteral("Kontrola"));
+    Kontrola_->hide();
+}
+
+void CongratulationBalloon::setResult(const pelikor::GameResult& result)
+{
+    Kontrola_->setText(QString::fromUtf8(result.game.code));
+}
+
+void CongratulationBalloon::prepareToShow()
+{
+    services_.cues.play(pelikor::SoundCue::Dialog);
+    services_.protocol.place(AssistantProtocol::Row::Result, *this);
+    setFocus();
+}
+
+void CongratulationBalloon::OfficeButton1Click()
+{
+    close();
+    emit resultRequested();
+}
+
+void CongratulationBalloon::handleKey(int key)
+{
+    if (key == kKeyEnter || key == kKeyEscape)
+        OfficeButton1Click();
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "scores/QuestionBalloon.h"
+
+// The question before a game is given up: "Ano" drops the game unjudged,
+// "Ne" lets it go on.
+class GiveUpQuestion : public QuestionBalloon {
+    Q_OBJECT
+
+public:
+    explicit GiveUpQuestion(Services& services);
+
+    void OfficeButton1Click() override;
+
+signals:
+    // The player gave the game up; the main window drops it.
+    void gameAbandoned();
+};

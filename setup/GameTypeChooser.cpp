@@ -1,0 +1,84 @@
+#include "setup/GameTypeChooser.h"
+
+#include "dialogs/AssistantProtocol.h"
+#include "dialogs/DialogControls.h"
+#include "dialogs/DialogOwners.h"
+#include "dialogs/Services.h"
+#include "services/SoundCues.h"
+#include "widgets/FlatButton.h"
+#include "widgets/LinkLabel.h"
+
+using namespace DialogControls;
+
+GameTypeChooser::GameTypeChooser(Services& services)
+    : SetupDialog(services, kClientSize, "TVyberDialog", QStringLiteral("Dialog pro výběr hry"), OwnerLock::None)
+{
+    label(this, "Label1", QStringLiteral("Vyberte si typ hry"), QRect(20, 5, 111, 20), Bold | Centred);
+    LinkLabel* standard =
+        link(this, "OfficeLabel1", QStringLiteral("Standardní hra"), QStringLiteral("Spustí standardní hru"), {11, 32, 129, 17});
+    connect(standard, &LinkLabel::clicked, this, &GameTypeChooser::OfficeLabel1Click);
+    OfficeLabel1 = standard;
+    LinkLabel* optional = link(this, "OfficeLabel2", QStringLiteral("Volitelná hra"),
+                                  QStringLiteral("Otevře dialog pro výběr volitelné hry"), {11, 48, 130, 17});
+    connect(optional, &LinkLabel::clicked, this, &GameTypeChooser::OfficeLabel2Click);
+    OfficeLabel2 = optional;
+    rule(this, "Bevel1", {7, 68}, 138);
+    connect(makeBackButton({44, 74}), &FlatButton::clicked, this, &GameTypeChooser::OfficeButton1Click);
+}
+
+void GameTypeChooser::openForNewGame()
+{
+    services().protocol.open(AssistantProtocol::Row::GameChooser, *this);
+}
+
+void GameTypeChooser::enableAgain()
+{
+    setEnabled(true);
+    if (chosen_)
+        chosen_->setFocus(Qt::OtherFocusReason);
+    activateWindow();
+}
+
+// The chooser locks the owners itself, after its cue, and unlocks them
+// however it closes.
+void GameTypeChooser::prepareToShow()
+{
+    services().cues.play(pelikor::SoundCue::Dialog);
+    owners().disable();
+    placeBesideFigure();
+}
+
+void GameTypeChooser::finishClosing()
+{
+    owners().enable();
+}
+
+// The chooser stays on screen beneath the dialog of the choice.
+void GameTypeChooser::leaveFor(QWidget* choice)
+{
+    chosen_ = choice;
+    setEnabled(false);
+}
+
+void GameTypeChooser::OfficeLabel1Click()
+{
+    leaveFor(OfficeLabel1);
+    emit standardGameChosen();
+}
+
+void GameTypeChooser::OfficeLabel2Click()
+{
+    leaveFor(OfficeLabel2);
+    emit optionalGameChosen();
+}
+
+void GameTypeChooser::OfficeButton1Click()
+{
+    close();
+}
+
+void GameTypeChooser::handleKey(int key)
+{
+    if (key == kKeyEscape || key == kKeyEnter)
+        close();
+}

@@ -1,0 +1,115 @@
+#include "setup/StandardGameBalloon.h"
+
+#include "dialogs/AccessibleNames.h"
+#include "dialogs/DialogControls.h"
+#include "widgets/PositionCursor.h"
+#include "widgets/HemisphereButton.h"
+#include "widgets/FlatButton.h"
+
+#include <QLabel>
+
+using namespace DialogControls;
+using pelikor::kPositionCount;
+
+namespace {
+
+// Button n of the miniature board stands at its board column and row.
+constexpr int kMiniatureLeft = 42;
+constexpr int kMiniatureTop = 65;
+constexpr int kColumnPitch = 16;
+constexpr int kRowPitch = 15;
+constexpr int kMiniaturePeg = 15;
+
+QRect miniatureRect(int n)
+{
+    return {kMiniatureLeft + kColumnPitch * pelikor::columnOf(n), kMiniatureTop + kRowPitch * pelikor::rowOf(n),
+            kMiniaturePeg, kMiniaturePeg};
+}
+
+} // namespace
+
+StandardGameBalloon::StandardGameBalloon(Services& services)
+    : SetupStepDialog(services, kClientSize, "TStandardDialog", QStringLiteral("Dialog pro výběr standardní hry"),
+                      OwnerLock::None)
+{
+    label(this, "Label1", QStringLiteral("Standardní hra"), QRect(3, 5, 189, 20), Bold | Centred);
+    const QLabel* prompt = label(this, "Label2", QStringLiteral("Vyberte kámen, který má být odstraněn"),
+                                 QRect(3, 25, 189, 28), Centred | Wrapped);
+    for (int n = 1; n <= kPositionCount; ++n) {
+        L[n] = new HemisphereButton(this);
+        L[n]->setObjectName(QStringLiteral("L%1").arg(n));
+        L[n]->setGeometry(miniatureRect(n));
+        L[n]->setFaceColor(kUnmarked);
+        connect(L[n], &HemisphereButton::clicked, this, [this, n] { LClick(n); });
+    }
+    QList<QRect> places;
+    for (int n = 1; n <= kPositionCount; ++n)
+        places << miniatureRect(n);
+    // The miniature's buttons touch: the frame lies on the button's edge.
+    Kurzor = new PositionCursor(places, {}, this);
+    Kurzor->setObjectName(QStringLiteral("Kurzor"));
+    Kurzor->setAccessibleName(prompt->text());
+    Kurzor->setDescriber([this](int n) {
+        return PositionCursor::Position{AccessibleNames::positionName(n, true), L[n]->faceColor() == kMarked, {}};
+    });
+    connect(Kurzor, &PositionCursor::activated, this, &StandardGameBalloon::LClick);
+    rule(this, "Bevel1", {5, 176}, 186);
+    connect(button(this, "OfficeButton2", QStringLiteral("Ok"), QStringLiteral("Spustí standardní hru"), {29, 182}),
+            &FlatButton::clicked, this, &StandardGameBalloon::OfficeButton2Click);
+    connect(makeBackButton({101, 182}), &FlatButton::clicked, this, &StandardGameBalloon::OfficeButton1Click);
+}
+
+// The main window and the figure stay locked by the chooser beneath; the
+// pegs are set up behind the board, which is hidden while no game runs.
+void StandardGameBalloon::prepareToShow()
+{
+    emit allPegsRequested();
+    for (int n = 1; n <= kPositionCount; ++n)
+        L[n]->setFaceColor(kUnmarked);
+    Kurzor->positionsChanged();
+    Kurzor->setPosition(pelikor::kCentre);
+    placeBesideFigure();
+}
+
+// Every click repaints all 33 buttons, so at most one is ever red.
+void StandardGameBalloon::LClick(int n)
+{
+    L[n]->setFaceColor(kMarked);
+    for (int other = 1; other <= kPositionCount; ++other)
+        if (other != n)
+            L[other]->setFaceColor(kUnmarked);
+    Kurzor->positionsChanged();
+}
+
+int StandardGameBalloon::markedPosition() const
+{
+    for (int n = 1; n <= kPositionCount; ++n)
+        if (L[n]->faceColor() == kMarked)
+            return n;
+    return 0;
+}
+
+// Without a mark the pegs stand behind the hidden board again and the
+// dialog stays open.
+void StandardGameBalloon::OfficeButton2Click()
+{
+    emit allPegsRequested();
+    const int removed = markedPosition();
+    if (removed == 0)
+        return;
+    emit startRequested(removed);
+    closeChain();
+}
+
+void StandardGameBalloon::OfficeButton1Click()
+{
+    returnToChooser();
+}
+
+void StandardGameBalloon::handleKey(int key)
+{
+    if (key == kKeyEnter)
+        OfficeButton2Click();
+    else if (key == kKeyEscape)
+        OfficeButton1Click();
+}
