@@ -109,7 +109,7 @@ namespace {
 // Every game, standard or optional, is laid by the main window's one start procedure.
 void startGame(MainWindow& main, const pelikor::GameLayout& layout)
 {
-    main.StartGame(layout.occupied, layout.game);
+    main.startGame(layout.occupied, layout.game);
 }
 
 } // namespace
@@ -141,12 +141,12 @@ void PelikorWindows::connectEndOfGame()
     ResultBalloon* resultBalloon = resultBalloon_.get();
     GiveUpQuestion* giveUpQuestion = giveUpQuestion_.get();
     QObject::connect(main, &MainWindow::gameStarted, resultBalloon, &ResultBalloon::setStartCount);
-    QObject::connect(main, &MainWindow::gameFinished, resultHandOff_.get(), &ResultHandOff::GameFinished);
+    QObject::connect(main, &MainWindow::gameFinished, resultHandOff_.get(), &ResultHandOff::handOff);
     QObject::connect(congratulationBalloon_.get(), &CongratulationBalloon::resultRequested, resultBalloon, &ResultBalloon::showDialog);
-    QObject::connect(resultBalloon, &ResultBalloon::returnToIdle, main, &MainWindow::ReturnToIdle);
-    QObject::connect(resultBalloon, &ResultBalloon::resultClosed, main, &MainWindow::ResultClosed);
+    QObject::connect(resultBalloon, &ResultBalloon::returnToIdle, main, &MainWindow::returnToIdle);
+    QObject::connect(resultBalloon, &ResultBalloon::resultClosed, main, &MainWindow::refillAfterResult);
     QObject::connect(main, &MainWindow::endGameRequested, giveUpQuestion, &GiveUpQuestion::open);
-    QObject::connect(giveUpQuestion, &GiveUpQuestion::gameAbandoned, main, &MainWindow::AbandonGame);
+    QObject::connect(giveUpQuestion, &GiveUpQuestion::gameAbandoned, main, &MainWindow::abandonGame);
     QObject::connect(main, &MainWindow::tableRequested, bestTableView_.get(), &BestTableView::showDialog);
     QObject::connect(main, &MainWindow::clearTableRequested, clearTableQuestion_.get(), &ClearTableQuestion::open);
 }

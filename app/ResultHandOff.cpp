@@ -38,7 +38,7 @@ void ResultHandOff::activeWindowChanged(QWindow*)
     main_.handOffWindowsChanged();
 }
 
-void ResultHandOff::GameFinished(pelikor::Outcome outcome, const QString& assistantSetting)
+void ResultHandOff::handOff(pelikor::Outcome outcome, const QString& assistantSetting)
 {
     // The result dialog returns the main window to idle before it stores;
     // when the store fails the dialog stays open for another try, and the

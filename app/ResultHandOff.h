@@ -28,7 +28,7 @@ public:
                   AssistantFigure& figure, AssistantProtocol& protocol);
 
     // `assistantSetting` is the value of "Pomocnik" the tick read.
-    void GameFinished(pelikor::Outcome outcome, const QString& assistantSetting);
+    void handOff(pelikor::Outcome outcome, const QString& assistantSetting);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -43,14 +43,14 @@ SecondCopyWarning::SecondCopyWarning(DialogOwners& owners)
 
     FlatButton* ok = button(this, "OfficeButton2", QStringLiteral("Ok"), QString(), {0, kButtonTop});
     ok->move((kBodyWidth - ok->width()) / 2, kButtonTop);
-    connect(ok, &FlatButton::clicked, this, &SecondCopyWarning::OfficeButton2Click);
+    connect(ok, &FlatButton::clicked, this, &SecondCopyWarning::acknowledge);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setTimerType(Qt::PreciseTimer);
-    Timer1->setInterval(kBlinkIntervalMs);
-    connect(Timer1, &QTimer::timeout, this, &SecondCopyWarning::Timer1Timer);
-    Timer1->start();
+    blinkTimer_ = new QTimer(this);
+    blinkTimer_->setObjectName(QStringLiteral("Timer1"));
+    blinkTimer_->setTimerType(Qt::PreciseTimer);
+    blinkTimer_->setInterval(kBlinkIntervalMs);
+    connect(blinkTimer_, &QTimer::timeout, this, &SecondCopyWarning::blink);
+    blinkTimer_->start();
 }
 
 void SecondCopyWarning::setColour(ColourNumber colour)
@@ -59,7 +59,7 @@ void SecondCopyWarning::setColour(ColourNumber colour)
     setBackground(this, colour);
 }
 
-void SecondCopyWarning::Timer1Timer()
+void SecondCopyWarning::blink()
 {
     setColour(colour_ == kLightPink ? kStrongPink : kLightPink);
 }
@@ -71,11 +71,6 @@ void SecondCopyWarning::acknowledge()
         figure->close();
 }
 
-void SecondCopyWarning::OfficeButton2Click()
-{
-    acknowledge();
-}
-
 void SecondCopyWarning::handleKey(int key)
 {
     if (key == kKeyEscape || key == kKeyEnter)
@@ -85,5 +80,5 @@ void SecondCopyWarning::handleKey(int key)
 void SecondCopyWarning::hideEvent(QHideEvent* event)
 {
     BalloonDialog::hideEvent(event);
-    Timer1->stop();
+    blinkTimer_->stop();
 }

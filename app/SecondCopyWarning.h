@@ -20,10 +20,12 @@ public:
     explicit SecondCopyWarning(DialogOwners& owners);
 
     // The balloon's colour now.
-    ColourNumber Color() const { return colour_; }
+    ColourNumber colour() const { return colour_; }
 
-    void OfficeButton2Click();
-    void Timer1Timer();
+    // Ok, Enter and Esc alike: enables the figure and closes it.
+    void acknowledge();
+    // Turns the balloon to the other pink.
+    void blink();
 
 protected:
     void handleKey(int key) override;
@@ -32,9 +34,7 @@ protected:
 
 private:
     void setColour(ColourNumber colour);
-    // Enables the figure and closes it.
-    void acknowledge();
 
     ColourNumber colour_ = kStrongPink;
-    QTimer* Timer1 = nullptr;
+    QTimer* blinkTimer_ = nullptr;
 };

@@ -21,7 +21,7 @@ constexpr QSize kClientSize(323, 244);
 constexpr int kInset = 2;
 constexpr QRect kPicturePlace(8, 8, 63, 62);
 constexpr int kTitleLeft = 84;
-constexpr QRect kButton1Place(234, 206, 75, 25);
+constexpr QRect kOkButtonPlace(234, 206, 75, 25);
 
 QFrame* silverPanel(QWidget* parent, const char* name, const QRect& place)
 {
@@ -60,22 +60,22 @@ AboutBox::AboutBox(Services& services) : ProgramDialog(services.owners, kClientS
     line->setFont(DialogControls::font(kTimesNewRoman, 12));
     rule(inner, "Bevel2", {8, 190}, inner->width() - 16);
 
-    Button1 = new QPushButton(QStringLiteral("Ok"), inner);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setStatusTip(QStringLiteral("Uzavře dialogové okno s informacemi o programu"));
-    Button1->setGeometry(kButton1Place.translated(-kInset, -kInset));
-    connect(Button1, &QPushButton::clicked, this, &AboutBox::Button1Click);
-    passDialogKeys(Button1);
+    okButton_ = new QPushButton(QStringLiteral("Ok"), inner);
+    okButton_->setObjectName(QStringLiteral("Button1"));
+    okButton_->setStatusTip(QStringLiteral("Uzavře dialogové okno s informacemi o programu"));
+    okButton_->setGeometry(kOkButtonPlace.translated(-kInset, -kInset));
+    connect(okButton_, &QPushButton::clicked, this, &AboutBox::acknowledge);
+    passDialogKeys(okButton_);
 }
 
 void AboutBox::prepareToShow()
 {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     move(screen.center() - rect().center());
-    Button1->setFocus();
+    okButton_->setFocus();
 }
 
-void AboutBox::Button1Click()
+void AboutBox::acknowledge()
 {
     close();
 }

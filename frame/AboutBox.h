@@ -13,12 +13,12 @@ class AboutBox : public ProgramDialog {
 public:
     explicit AboutBox(Services& services);
 
-    void Button1Click();
+    void acknowledge();
 
 protected:
     void prepareToShow() override;
     void handleKey(int key) override;
 
 private:
-    QPushButton* Button1 = nullptr;
+    QPushButton* okButton_ = nullptr;
 };

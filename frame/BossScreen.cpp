@@ -14,12 +14,12 @@
 
 namespace {
 
-constexpr QRect kSefPlace(3, 29, 396, 392);
-constexpr QRect kPanel2Place(5, 5, 193, 169);
+constexpr QRect kPlace(3, 29, 396, 392);
+constexpr QRect kCalendarPanelPlace(5, 5, 193, 169);
 constexpr QSize kCalendarSize(183, 153);
-constexpr QRect kPanel4Place(200, 5, 190, 169);
+constexpr QRect kFolderPanelPlace(200, 5, 190, 169);
 constexpr QSize kOutlineSize(180, 157);
-constexpr QRect kPanel3Place(5, 180, 385, 205);
+constexpr QRect kChartPanelPlace(5, 180, 385, 205);
 
 // A raised panel in the button face colour.
 QFrame* makePanel(QWidget* parent, const QString& name, const QRect& place)
@@ -42,23 +42,23 @@ QRect centredIn(const QRect& place, QSize size)
 BossScreen::BossScreen(QWidget* parent) : QWidget(parent), startFolder_(QDir::currentPath())
 {
     setObjectName(QStringLiteral("Sef"));
-    setGeometry(kSefPlace);
+    setGeometry(kPlace);
     setBackground(this, kClGray);
     hide();
 
-    calendarPanel_ = makePanel(this, QStringLiteral("Panel2"), kPanel2Place);
+    calendarPanel_ = makePanel(this, QStringLiteral("Panel2"), kCalendarPanelPlace);
 
-    QFrame* panel4 = makePanel(this, QStringLiteral("Panel4"), kPanel4Place);
-    DirectoryOutline1_ = new QTreeView(panel4);
-    DirectoryOutline1_->setObjectName(QStringLiteral("DirectoryOutline1"));
-    DirectoryOutline1_->setGeometry(centredIn(kPanel4Place, kOutlineSize));
-    DirectoryOutline1_->setHeaderHidden(true);
-    DirectoryOutline1_->setUniformRowHeights(true);
+    QFrame* folderPanel = makePanel(this, QStringLiteral("Panel4"), kFolderPanelPlace);
+    folderTree_ = new QTreeView(folderPanel);
+    folderTree_->setObjectName(QStringLiteral("DirectoryOutline1"));
+    folderTree_->setGeometry(centredIn(kFolderPanelPlace, kOutlineSize));
+    folderTree_->setHeaderHidden(true);
+    folderTree_->setUniformRowHeights(true);
 
-    QFrame* panel3 = makePanel(this, QStringLiteral("Panel3"), kPanel3Place);
-    auto* chart = new PlanChart(panel3);
+    QFrame* chartPanel = makePanel(this, QStringLiteral("Panel3"), kChartPanelPlace);
+    auto* chart = new PlanChart(chartPanel);
     chart->setObjectName(QStringLiteral("PlanChart"));
-    chart->setGeometry(panel3->rect());
+    chart->setGeometry(chartPanel->rect());
 }
 
 // The calendar and the folder tree are made when the screen is first
@@ -69,24 +69,24 @@ BossScreen::BossScreen(QWidget* parent) : QWidget(parent), startFolder_(QDir::cu
 void BossScreen::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (MonthCalendar1_)
+    if (calendar_)
         return;
-    MonthCalendar1_ = new QCalendarWidget(calendarPanel_);
-    MonthCalendar1_->setObjectName(QStringLiteral("MonthCalendar1"));
-    MonthCalendar1_->setGeometry(centredIn(kPanel2Place, kCalendarSize));
-    MonthCalendar1_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    MonthCalendar1_->setLocale(QLocale(QLocale::Czech, QLocale::CzechRepublic));
-    MonthCalendar1_->setSelectedDate(QDate::currentDate());
-    MonthCalendar1_->show();
+    calendar_ = new QCalendarWidget(calendarPanel_);
+    calendar_->setObjectName(QStringLiteral("MonthCalendar1"));
+    calendar_->setGeometry(centredIn(kCalendarPanelPlace, kCalendarSize));
+    calendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calendar_->setLocale(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+    calendar_->setSelectedDate(QDate::currentDate());
+    calendar_->show();
     // Made after the tree, it would follow it in the Tab order.
-    QWidget::setTabOrder(MonthCalendar1_, DirectoryOutline1_);
+    QWidget::setTabOrder(calendar_, folderTree_);
 
-    auto* folders = new FolderOutline(startFolder_, DirectoryOutline1_);
-    DirectoryOutline1_->setModel(folders);
+    auto* folders = new FolderOutline(startFolder_, folderTree_);
+    folderTree_->setModel(folders);
     const auto showStart = [this, folders] {
         const QModelIndex start = folders->startIndex();
-        DirectoryOutline1_->setCurrentIndex(start);
-        DirectoryOutline1_->scrollTo(start);
+        folderTree_->setCurrentIndex(start);
+        folderTree_->scrollTo(start);
     };
     showStart();
     // The folders listed before it on its way move it down the tree.

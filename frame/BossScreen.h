@@ -16,16 +16,16 @@ public:
     explicit BossScreen(QWidget* parent);
 
     // Null until the screen is first shown.
-    QCalendarWidget* MonthCalendar1() const { return MonthCalendar1_; }
-    QTreeView* DirectoryOutline1() const { return DirectoryOutline1_; }
+    QCalendarWidget* calendar() const { return calendar_; }
+    QTreeView* folderTree() const { return folderTree_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     QFrame* calendarPanel_;
-    QCalendarWidget* MonthCalendar1_ = nullptr;
-    QTreeView* DirectoryOutline1_;
+    QCalendarWidget* calendar_ = nullptr;
+    QTreeView* folderTree_;
     // The current directory when the screen was made, which its tree shows.
     QString startFolder_;
 };

@@ -49,39 +49,39 @@ HelpBalloon::HelpBalloon(Services& services)
     setObjectName(QStringLiteral("TNapovedaDialog"));
     setStatusTip(QStringLiteral("Nápověda programu Pelikor 2000"));
 
-    Label1 = label(this, "Label1", kTopicListTitle, {kLeft, 6, kTextWidth, 16}, Bold | Centred);
-    Label2 = label(this, "Label2", {}, {kLeft, kTextTop, kTextWidth, kTextHeight}, Centred | Wrapped);
-    Bevel1 = rule(this, "Bevel1", {kLeft, kRule1Top}, kTextWidth);
-    Label4 = label(this, "Label4", QStringLiteral("Informace"), {kLeft, kInformationTitleTop, kTextWidth, 16}, Centred);
+    titleLabel_ = label(this, "Label1", kTopicListTitle, {kLeft, 6, kTextWidth, 16}, Bold | Centred);
+    textLabel_ = label(this, "Label2", {}, {kLeft, kTextTop, kTextWidth, kTextHeight}, Centred | Wrapped);
+    textRule_ = rule(this, "Bevel1", {kLeft, kRule1Top}, kTextWidth);
+    informationTitle_ = label(this, "Label4", QStringLiteral("Informace"), {kLeft, kInformationTitleTop, kTextWidth, 16}, Centred);
     QFont italic = font();
     italic.setItalic(true);
-    Label4->setFont(italic);
-    QPalette red = Label4->palette();
+    informationTitle_->setFont(italic);
+    QPalette red = informationTitle_->palette();
     red.setColor(QPalette::WindowText, toQColor(kInformationColour));
-    Label4->setPalette(red);
-    Label3 = label(this, "Label3", {}, {kLeft, kInformationTop, kTextWidth, kInformationHeight}, Centred | Wrapped);
+    informationTitle_->setPalette(red);
+    informationLabel_ = label(this, "Label3", {}, {kLeft, kInformationTop, kTextWidth, kInformationHeight}, Centred | Wrapped);
     rule(this, "Bevel2", {kLeft, kRule2Top}, kTextWidth);
     connect(link(this, "OfficeLabel1", QStringLiteral("Zobrazit seznam témat nápovědy"),
                  QStringLiteral("Zobrazí úplný seznam témat nápovědy"), {kLeft, kLinksTop, kTextWidth, kLinkHeight}),
-            &LinkLabel::clicked, this, &HelpBalloon::OfficeLabel1Click);
+            &LinkLabel::clicked, this, &HelpBalloon::showTopicList);
     connect(link(this, "OfficeLabel2", QStringLiteral("Opustit nápovědu"), QStringLiteral("Uzavře dialogové okno s nápovědou"),
                  {kLeft, kLinksTop + kLinkHeight + 2, kTextWidth, kLinkHeight}),
-            &LinkLabel::clicked, this, &HelpBalloon::OfficeLabel2Click);
+            &LinkLabel::clicked, this, &HelpBalloon::leaveHelp);
 
     // The topic list covers the text and the information; the links below
     // it stay reachable.
-    Panel1 = new QWidget(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(kLeft, kTextTop, kTextWidth, kRule2Top - kTextTop);
-    setBackground(Panel1, kBalloonColour);
+    topicList_ = new QWidget(this);
+    topicList_->setObjectName(QStringLiteral("Panel1"));
+    topicList_->setGeometry(kLeft, kTextTop, kTextWidth, kRule2Top - kTextTop);
+    setBackground(topicList_, kBalloonColour);
     const auto& topics = helpTopics();
     for (int index = 0; index < int(topics.size()); ++index) {
         const HelpTopic& topic = topics[std::size_t(index)];
-        LinkLabel* topicLink = link(Panel1, topic.link, topic.title, {}, {0, 8 + kTopicPitch * index, kTextWidth, kLinkHeight});
+        LinkLabel* topicLink = link(topicList_, topic.link, topic.title, {}, {0, 8 + kTopicPitch * index, kTextWidth, kLinkHeight});
         connect(topicLink, &LinkLabel::clicked, this, [this, index] { showTopic(index); });
     }
-    rule(Panel1, "Bevel3", {0, 8 + kTopicPitch * int(topics.size()) + 4}, kTextWidth);
-    Panel1->hide();
+    rule(topicList_, "Bevel3", {0, 8 + kTopicPitch * int(topics.size()) + 4}, kTextWidth);
+    topicList_->hide();
 }
 
 void HelpBalloon::openOnTopicList()
@@ -92,23 +92,23 @@ void HelpBalloon::openOnTopicList()
 
 void HelpBalloon::setManualAvailable(bool available)
 {
-    Panel1->findChild<LinkLabel*>(QStringLiteral("OfficeLabel9"))->setEnabled(available);
+    topicList_->findChild<LinkLabel*>(QStringLiteral("OfficeLabel9"))->setEnabled(available);
 }
 
 void HelpBalloon::showTopicList()
 {
-    Label1->setText(kTopicListTitle);
-    Panel1->show();
+    titleLabel_->setText(kTopicListTitle);
+    topicList_->show();
 }
 
 void HelpBalloon::showTopic(int index)
 {
     const HelpTopic& topic = helpTopics().at(std::size_t(index));
-    Label1->setText(topic.title);
-    Label2->setText(topic.text);
-    Label3->setText(topic.information);
+    titleLabel_->setText(topic.title);
+    textLabel_->setText(topic.text);
+    informationLabel_->setText(topic.information);
     placeTopicTexts();
-    Panel1->hide();
+    topicList_->hide();
 }
 
 // A text longer than its 131 pixels (lines are 15 pixels high, and the
@@ -117,20 +117,15 @@ void HelpBalloon::showTopic(int index)
 // leaves free, so that no line is cut through; the links stay in place.
 void HelpBalloon::placeTopicTexts()
 {
-    const int spare = std::max(0, kInformationHeight - wrappedHeight(*Label3));
-    const int shift = std::clamp(wrappedHeight(*Label2) - kTextHeight, 0, spare);
-    Label2->resize(kTextWidth, kTextHeight + shift);
-    Bevel1->move(kLeft, kRule1Top + shift);
-    Label4->move(kLeft, kInformationTitleTop + shift);
-    Label3->setGeometry(kLeft, kInformationTop + shift, kTextWidth, kInformationHeight - shift);
+    const int spare = std::max(0, kInformationHeight - wrappedHeight(*informationLabel_));
+    const int shift = std::clamp(wrappedHeight(*textLabel_) - kTextHeight, 0, spare);
+    textLabel_->resize(kTextWidth, kTextHeight + shift);
+    textRule_->move(kLeft, kRule1Top + shift);
+    informationTitle_->move(kLeft, kInformationTitleTop + shift);
+    informationLabel_->setGeometry(kLeft, kInformationTop + shift, kTextWidth, kInformationHeight - shift);
 }
 
-void HelpBalloon::OfficeLabel1Click()
-{
-    showTopicList();
-}
-
-void HelpBalloon::OfficeLabel2Click()
+void HelpBalloon::leaveHelp()
 {
     close();
 }

@@ -24,21 +24,21 @@ public:
 
     // Shows the topic of the list's link `index` (0..6, top to bottom).
     void showTopic(int index);
-    void OfficeLabel1Click();
-    void OfficeLabel2Click();
+    // The list of topics in place of the topic shown.
+    void showTopicList();
+    void leaveHelp();
 
 protected:
     void handleKey(int key) override;
 
 private:
-    void showTopicList();
     void placeTopicTexts();
 
     Services& services_;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QFrame* Bevel1 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label3 = nullptr;
-    QWidget* Panel1 = nullptr;
+    QLabel* titleLabel_ = nullptr;
+    QLabel* textLabel_ = nullptr;
+    QFrame* textRule_ = nullptr;
+    QLabel* informationTitle_ = nullptr;
+    QLabel* informationLabel_ = nullptr;
+    QWidget* topicList_ = nullptr;
 };

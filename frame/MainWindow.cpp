@@ -50,11 +50,11 @@ constexpr int kStatusFontPixels = 13;
 // The 3-pixel frame around the client area, between the toolbar dock and
 // the status bar.
 constexpr int kFrameWidth = 3;
-constexpr QRect kPanel1Place(68, 40, 265, 55);
-constexpr QRect kImage2Place(48, 106, 305, 300);
-constexpr QRect kImage1Place(2, 3, 18, 18);
-constexpr QRect kLabel1Place(296, 4, 81, 15);
-constexpr QRect kZbytekPlace(380, 4, 7, 15);
+constexpr QRect kTitlePanelPlace(68, 40, 265, 55);
+constexpr QRect kIdleBoardPlace(48, 106, 305, 300);
+constexpr QRect kStatusPicturePlace(2, 3, 18, 18);
+constexpr QRect kRemainingCaptionPlace(296, 4, 81, 15);
+constexpr QRect kRemainingPlace(380, 4, 7, 15);
 // The game code that says no game is known, as after giving one up.
 const QString kNoGameCode = QStringLiteral("0");
 
@@ -96,16 +96,16 @@ MainWindow::MainWindow(Services& services, QWidget* parent)
         // A right press on a peg or a hole is a move, not a call for the menu.
         if (boardPanel_->isBoardControlAt(at))
             return;
-        PopupMenu1->popup(boardPanel_->mapToGlobal(at));
+        popupMenu_->popup(boardPanel_->mapToGlobal(at));
     });
     bossScreen_ = new BossScreen(client);
     createStatusBar(client);
 
     setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(this, &QWidget::customContextMenuRequested, this, [this](QPoint at) { PopupMenu1->popup(mapToGlobal(at)); });
+    connect(this, &QWidget::customContextMenuRequested, this, [this](QPoint at) { popupMenu_->popup(mapToGlobal(at)); });
 
     auto* hints = new HintWatcher(this);
-    connect(hints, &HintWatcher::hintChanged, this, &MainWindow::ApplicationHint);
+    connect(hints, &HintWatcher::hintChanged, this, &MainWindow::showHint);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
@@ -113,10 +113,10 @@ MainWindow::MainWindow(Services& services, QWidget* parent)
 
     // The monitor watches from the window's creation to the program's end;
     // its first check runs as soon as the event loop does.
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setSingleShot(true);
-    connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1Timer);
+    monitorTimer_ = new QTimer(this);
+    monitorTimer_->setObjectName(QStringLiteral("Timer1"));
+    monitorTimer_->setSingleShot(true);
+    connect(monitorTimer_, &QTimer::timeout, this, &MainWindow::checkGame);
     watchMonitorInputs();
     armMonitor();
 }
@@ -144,22 +144,22 @@ void MainWindow::createFramePanels(QWidget* client)
 
 void MainWindow::createIdleScreen(QWidget* client)
 {
-    Panel1 = new QFrame(client);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(kPanel1Place);
-    static_cast<QFrame*>(Panel1)->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setBackground(Panel1, kClSilver);
-    GradText1 = makeGradientTitle(Panel1, QStringLiteral("GradText1"), kTitle, 32);
-    GradText2 = makeGradientTitle(Panel1, QStringLiteral("GradText2"), QStringLiteral("verze 5.0"), 15);
+    titlePanel_ = new QFrame(client);
+    titlePanel_->setObjectName(QStringLiteral("Panel1"));
+    titlePanel_->setGeometry(kTitlePanelPlace);
+    static_cast<QFrame*>(titlePanel_)->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setBackground(titlePanel_, kClSilver);
+    nameTitle_ = makeGradientTitle(titlePanel_, QStringLiteral("GradText1"), kTitle, 32);
+    versionTitle_ = makeGradientTitle(titlePanel_, QStringLiteral("GradText2"), QStringLiteral("verze 5.0"), 15);
     // The name centred, the version under its right end.
-    GradText1->move((Panel1->width() - GradText1->width()) / 2, 2);
-    GradText2->move(GradText1->geometry().right() - GradText2->width(), Panel1->height() - GradText2->height() - 2);
+    nameTitle_->move((titlePanel_->width() - nameTitle_->width()) / 2, 2);
+    versionTitle_->move(nameTitle_->geometry().right() - versionTitle_->width(), titlePanel_->height() - versionTitle_->height() - 2);
 
     auto* idleBoard = new ProgramLabel(client);
-    Image2 = idleBoard;
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setGeometry(kImage2Place);
-    Image2->setScaledContents(true);
+    idleBoard_ = idleBoard;
+    idleBoard_->setObjectName(QStringLiteral("Image2"));
+    idleBoard_->setGeometry(kIdleBoardPlace);
+    idleBoard_->setScaledContents(true);
     idleBoard->setPictureSource(pictures::boardPicture);
 
     for (int n = 1; n <= kPositionCount; ++n)
@@ -168,43 +168,43 @@ void MainWindow::createIdleScreen(QWidget* client)
 
 void MainWindow::createStatusBar(QWidget* client)
 {
-    StavovyRadek = new StatusBar(client);
-    StavovyRadek->setGeometry(0, kClientSize.height() - StatusBar::kHeight, kClientSize.width(), StatusBar::kHeight);
-    setBackground(StavovyRadek, kClSilver);
+    statusBar_ = new StatusBar(client);
+    statusBar_->setGeometry(0, kClientSize.height() - StatusBar::kHeight, kClientSize.width(), StatusBar::kHeight);
+    setBackground(statusBar_, kClSilver);
     QFont font(kStatusFont);
     font.setPixelSize(kStatusFontPixels);
-    StavovyRadek->setFont(font);
-    ApplicationHint(QString());
+    statusBar_->setFont(font);
+    showHint(QString());
 
-    auto* statusPeg = new ProgramLabel(StavovyRadek);
-    Image1 = statusPeg;
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(kImage1Place);
+    auto* statusPeg = new ProgramLabel(statusBar_);
+    statusPicture_ = statusPeg;
+    statusPicture_->setObjectName(QStringLiteral("Image1"));
+    statusPicture_->setGeometry(kStatusPicturePlace);
     statusPeg->setPictureSource(pictures::statusPicture);
 
-    Label1 = new ProgramLabel(QStringLiteral("Zbylé kameny :"), StavovyRadek);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(kLabel1Place);
+    remainingCaption_ = new ProgramLabel(QStringLiteral("Zbylé kameny :"), statusBar_);
+    remainingCaption_->setObjectName(QStringLiteral("Label1"));
+    remainingCaption_->setGeometry(kRemainingCaptionPlace);
 
-    Zbytek = new ProgramLabel(QStringLiteral("0"), StavovyRadek);
-    Zbytek->setObjectName(QStringLiteral("Zbytek"));
+    remainingLabel_ = new ProgramLabel(QStringLiteral("0"), statusBar_);
+    remainingLabel_->setObjectName(QStringLiteral("Zbytek"));
     font.setBold(true);
-    Zbytek->setFont(font);
-    Zbytek->setGeometry(kZbytekPlace);
-    Zbytek->hide();
+    remainingLabel_->setFont(font);
+    remainingLabel_->setGeometry(kRemainingPlace);
+    remainingLabel_->hide();
 }
 
 void MainWindow::switchCommands(bool running)
 {
-    MS1->setEnabled(!running);
-    MS3->setEnabled(running);
-    TB1->setEnabled(!running);
-    TB2->setEnabled(running);
-    MP1->setEnabled(!running);
-    MP2->setEnabled(running);
+    newGameAction_->setEnabled(!running);
+    endGameAction_->setEnabled(running);
+    newGameButton_->setEnabled(!running);
+    endGameButton_->setEnabled(running);
+    popupNewGameAction_->setEnabled(!running);
+    popupEndGameAction_->setEnabled(running);
 }
 
-void MainWindow::StartGame(pelikor::PositionSet occupied, const pelikor::Game& game)
+void MainWindow::startGame(pelikor::PositionSet occupied, const pelikor::Game& game)
 {
     // A start lays the pegs behind the hidden board and shows it when done.
     boardPanel_->hide();
@@ -212,7 +212,7 @@ void MainWindow::StartGame(pelikor::PositionSet occupied, const pelikor::Game& g
     boardPanel_->show();
     game_.start(game, boardPanel_->board().remaining());
     showGame();
-    Zbytek->show();
+    remainingLabel_->show();
     emit gameStarted(game_.startCount());
 }
 
@@ -228,7 +228,7 @@ QString MainWindow::remainingText() const
     return QString::number(game_.remaining());
 }
 
-void MainWindow::ReturnToIdle()
+void MainWindow::returnToIdle()
 {
     boardPanel_->dropSelection();
     boardPanel_->hide();
@@ -236,83 +236,83 @@ void MainWindow::ReturnToIdle()
     showGame();
 }
 
-void MainWindow::ResultClosed()
+void MainWindow::refillAfterResult()
 {
     boardPanel_->refill();
-    Zbytek->hide();
+    remainingLabel_->hide();
 }
 
-void MainWindow::AbandonGame()
+void MainWindow::abandonGame()
 {
-    ReturnToIdle();
-    Zbytek->hide();
+    returnToIdle();
+    remainingLabel_->hide();
     game_.abandon();
     showGame();
 }
 
-void MainWindow::MS1Click()
+void MainWindow::showNewGameChooser()
 {
     emit newGameRequested();
 }
 
-void MainWindow::MS3Click()
+void MainWindow::giveUp()
 {
     emit endGameRequested();
 }
 
-void MainWindow::MS8Click()
+void MainWindow::closeProgram()
 {
     close();
 }
 
-void MainWindow::MN5Click()
+void MainWindow::showBestTable()
 {
     emit tableRequested();
 }
 
-void MainWindow::Vymazattabulkunejlepch1Click()
+void MainWindow::clearBestTable()
 {
     emit clearTableRequested();
 }
 
-void MainWindow::NapovedaMenuClick()
+void MainWindow::showHelp()
 {
     emit helpRequested();
 }
 
-void MainWindow::OprogramuClick()
+void MainWindow::showAbout()
 {
     emit aboutRequested();
 }
 
-void MainWindow::EM1Click()
+void MainWindow::startManual()
 {
     services_.manual.start();
 }
 
 // The game stays as it is behind the boss screen; the monitor goes on.
-void MainWindow::fovskpojistka1Click()
+void MainWindow::toggleBossScreen()
 {
     if (bossScreen_->isHidden()) {
         boardPanel_->hide();
         bossScreen_->show();
-        Label1->hide();
-        Zbytek->hide();
+        remainingCaption_->hide();
+        remainingLabel_->hide();
         setWindowTitle(kBossTitle);
         return;
     }
     bossScreen_->hide();
-    Label1->show();
+    remainingCaption_->show();
     setWindowTitle(kTitle);
     if (gameRunning()) {
         boardPanel_->show();
-        Zbytek->show();
+        remainingLabel_->show();
     }
 }
 
-void MainWindow::ApplicationHint(const QString& hint)
+void MainWindow::showHint(const QString& hint)
 {
-    StavovyRadek->setPanelText(kHintIndent + hint);
+    statusBar_->setPanelText(kHintIndent + hint);
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -343,8 +343,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::afterShow()
 {
     const bool manual = services_.manual.isPresent();
-    EM1->setEnabled(manual);
-    EM->setEnabled(manual);
+    manualButton_->setEnabled(manual);
+    manualAction_->setEnabled(manual);
     emit manualTested(manual);
 
     const QString assistantSetting = services_.settings.read(Settings::kAssistantKey);
@@ -367,7 +367,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::armMonitor()
 {
-    Timer1->start(0);
+    monitorTimer_->start(0);
 }
 
 void MainWindow::handOffWindowsChanged()
@@ -378,7 +378,7 @@ void MainWindow::handOffWindowsChanged()
 
 // The settings are read first, whatever the check finds: the read takes the
 // change notices, which would otherwise call for a check again and again.
-void MainWindow::Timer1Timer()
+void MainWindow::checkGame()
 {
     const MonitorInputs inputs{boardPanel_->board().pegs(), !boardPanel_->isHidden(), game_.runs(),
                                services_.settings.read(Settings::kAssistantKey), handOffWindows_};
@@ -388,8 +388,8 @@ void MainWindow::Timer1Timer()
         if (lastOutcome_ != pelikor::Outcome::Nothing)
             emit gameFinished(lastOutcome_, inputs.assistantSetting);
     }
-    if (lastOutcome_ != pelikor::Outcome::Nothing && !services_.settings.changesNotified() && !Timer1->isActive())
-        Timer1->start(kUnnotifiedSettingsPollMs);
+    if (lastOutcome_ != pelikor::Outcome::Nothing && !services_.settings.changesNotified() && !monitorTimer_->isActive())
+        monitorTimer_->start(kUnnotifiedSettingsPollMs);
 }
 
 void MainWindow::showGame()
@@ -401,8 +401,8 @@ void MainWindow::showGame()
 
 void MainWindow::showRemaining()
 {
-    Zbytek->setText(remainingText());
-    Zbytek->adjustSize();
+    remainingLabel_->setText(remainingText());
+    remainingLabel_->adjustSize();
 }
 
 void MainWindow::remainingChanged(int remaining)

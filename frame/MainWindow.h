@@ -43,7 +43,7 @@ public:
     // Lays a game on the board the way every start does: the pegs and
     // twins of `occupied`, the start count, the commands switched to a
     // running game, the game code, the remaining count, the board shown.
-    void StartGame(pelikor::PositionSet occupied, const pelikor::Game& game);
+    void startGame(pelikor::PositionSet occupied, const pelikor::Game& game);
 
     // The game code ("0" when none) and the remaining count as the window
     // shows them.
@@ -52,31 +52,31 @@ public:
 
     // The end of a game by its result: no selection, the board hidden, the
     // new-game commands enabled, the count "0".
-    void ReturnToIdle();
+    void returnToIdle();
     // The result dialog gone: the board refilled, the count hidden.
-    void ResultClosed();
-    // A game given up: as ReturnToIdle, the count hidden and no game code.
-    void AbandonGame();
+    void refillAfterResult();
+    // A game given up: as returnToIdle, the count hidden and no game code.
+    void abandonGame();
 
     // The handlers of the commands, bound to their menu items, pop-up
     // items and toolbar buttons.
-    void MS1Click();
-    void MS3Click();
-    void MS8Click();
-    void MN5Click();
-    void Vymazattabulkunejlepch1Click();
-    void fovskpojistka1Click();
-    void NapovedaMenuClick();
-    void EM1Click();
-    void OprogramuClick();
+    void showNewGameChooser();
+    void giveUp();
+    void closeProgram();
+    void showBestTable();
+    void clearBestTable();
+    void toggleBossScreen();
+    void showHelp();
+    void startManual();
+    void showAbout();
 
     // Sets status panel 0 to the hint, after six spaces that keep it clear
     // of the status bar's picture.
-    void ApplicationHint(const QString& hint);
+    void showHint(const QString& hint);
 
     // One check of the game monitor: a tick, unless none of its inputs
     // changed since the last one.
-    void Timer1Timer();
+    void checkGame();
     // Has the monitor check at the next turn of the event loop, after the
     // paints of what just changed.
     void armMonitor();
@@ -85,8 +85,8 @@ public:
     void handOffWindowsChanged();
 
 signals:
-    // A tick found the game finished; `assistantSetting` is the value of "Pomocnik"
-    // that tick read.
+    // A tick found the game finished; `assistantSetting` is the value of
+    // "Pomocnik" that tick read.
     void gameFinished(pelikor::Outcome outcome, const QString& assistantSetting);
     // A game was laid with this many pegs.
     void gameStarted(int startCount);
@@ -122,6 +122,8 @@ private:
         bool operator==(const MonitorInputs&) const = default;
     };
 
+    // The first show's steps, once the window is on screen: the manual
+    // tested, the figure or the welcome opened as the settings say.
     void afterShow();
     void createMenus();
     void createToolbar(QWidget* client);
@@ -145,25 +147,25 @@ private:
     unsigned long handOffWindows_ = 0;
     pelikor::Outcome lastOutcome_ = pelikor::Outcome::Nothing;
 
-    QMenu* PopupMenu1 = nullptr;
-    QAction* MS1 = nullptr;
-    QAction* MS3 = nullptr;
-    QAction* EM = nullptr;
-    QAction* MP1 = nullptr;
-    QAction* MP2 = nullptr;
-    QToolButton* TB1 = nullptr;
-    QToolButton* TB2 = nullptr;
-    QToolButton* EM1 = nullptr;
+    QMenu* popupMenu_ = nullptr;
+    QAction* newGameAction_ = nullptr;
+    QAction* endGameAction_ = nullptr;
+    QAction* manualAction_ = nullptr;
+    QAction* popupNewGameAction_ = nullptr;
+    QAction* popupEndGameAction_ = nullptr;
+    QToolButton* newGameButton_ = nullptr;
+    QToolButton* endGameButton_ = nullptr;
+    QToolButton* manualButton_ = nullptr;
 
-    QWidget* Panel1 = nullptr;
-    GradientText* GradText1 = nullptr;
-    GradientText* GradText2 = nullptr;
-    QLabel* Image2 = nullptr;
+    QWidget* titlePanel_ = nullptr;
+    GradientText* nameTitle_ = nullptr;
+    GradientText* versionTitle_ = nullptr;
+    QLabel* idleBoard_ = nullptr;
     BoardPanel* boardPanel_ = nullptr;
     BossScreen* bossScreen_ = nullptr;
-    StatusBar* StavovyRadek = nullptr;
-    QLabel* Image1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Zbytek = nullptr;
-    QTimer* Timer1 = nullptr;
+    StatusBar* statusBar_ = nullptr;
+    QLabel* statusPicture_ = nullptr;
+    QLabel* remainingCaption_ = nullptr;
+    QLabel* remainingLabel_ = nullptr;
+    QTimer* monitorTimer_ = nullptr;
 };

@@ -26,8 +26,8 @@ constexpr int kToolbarMargin = 2;
 constexpr int kSeparatorWidth = 6;
 constexpr int kSpacerWidth = 271;
 
-// One command of the menus: its caption, hint, shortcut, icon of
-// ImageList1 (or none) and whether it is enabled at start.
+// One command of the menus: its caption, hint, shortcut, command icon (or
+// none) and whether it is enabled at start.
 struct Command {
     QString caption;
     QString hint;
@@ -38,8 +38,8 @@ struct Command {
 
 constexpr int kNoIcon = -1;
 
-// An icon of ImageList1, sharp at the screen's pixel ratio.
-QIcon imageListIcon(int index)
+// A command icon, sharp at the screen's pixel ratio.
+QIcon commandIconAt(int index)
 {
     return QIcon(QPixmap::fromImage(pictures::commandIcon(index, qApp->devicePixelRatio())));
 }
@@ -62,7 +62,7 @@ void MainWindow::createMenus()
         action->setStatusTip(command.hint);
         action->setShortcut(command.shortcut);
         if (command.icon != kNoIcon)
-            action->setIcon(imageListIcon(command.icon));
+            action->setIcon(commandIconAt(command.icon));
         action->setEnabled(command.enabled);
         return action;
     };
@@ -76,42 +76,42 @@ void MainWindow::createMenus()
     const auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QLatin1String(name)); };
 
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu* soubor = submenu("Soubor1", QStringLiteral("&Soubor"), QStringLiteral("Obsahuje příkazy pro spuštění a ukončení hry"));
-    MS1 = describe(addCommand(soubor, "MS1", &MainWindow::MS1Click),
+    QMenu* fileMenu = submenu("Soubor1", QStringLiteral("&Soubor"), QStringLiteral("Obsahuje příkazy pro spuštění a ukončení hry"));
+    newGameAction_ = describe(addCommand(fileMenu, "MS1", &MainWindow::showNewGameChooser),
                    {QStringLiteral("&Nová hra..."), kNewGameHint, Qt::Key_F2, 0, true});
-    MS3 = describe(addCommand(soubor, "MS3", &MainWindow::MS3Click),
+    endGameAction_ = describe(addCommand(fileMenu, "MS3", &MainWindow::giveUp),
                    {QStringLiteral("&Ukončit hru"), kEndGameHint, Qt::Key_F3, 7, false});
-    separator(soubor, "N1");
-    describe(addCommand(soubor, "MS8", &MainWindow::MS8Click),
+    separator(fileMenu, "N1");
+    describe(addCommand(fileMenu, "MS8", &MainWindow::closeProgram),
              {QStringLiteral("Konec"), QStringLiteral("Ukončí program"), {}, kNoIcon, true});
 
-    QMenu* nastroje = submenu("Nstroje1", QStringLiteral("&Nástroje"), QStringLiteral("Obsahuje příkazy pro práci s tabulkou nejlepších"));
-    describe(addCommand(nastroje, "MN5", &MainWindow::MN5Click),
+    QMenu* toolsMenu = submenu("Nstroje1", QStringLiteral("&Nástroje"), QStringLiteral("Obsahuje příkazy pro práci s tabulkou nejlepších"));
+    describe(addCommand(toolsMenu, "MN5", &MainWindow::showBestTable),
              {QStringLiteral("&Zobrazit tabulku nejlepších..."), kTableHint, {}, 1, true});
-    describe(addCommand(nastroje, "Vymazattabulkunejlepch2", &MainWindow::Vymazattabulkunejlepch1Click),
+    describe(addCommand(toolsMenu, "Vymazattabulkunejlepch2", &MainWindow::clearBestTable),
              {QStringLiteral("&Vymazat tabulku nejlepších"), QStringLiteral("Vynuluje tabulku nejlepších hráčů"), {}, kNoIcon, true});
-    separator(nastroje, "N2");
-    describe(addCommand(nastroje, "fovskpojistka1", &MainWindow::fovskpojistka1Click),
+    separator(toolsMenu, "N2");
+    describe(addCommand(toolsMenu, "fovskpojistka1", &MainWindow::toggleBossScreen),
              {QStringLiteral("Šéfovská &pojistka"), kBossHint, {}, 8, true});
 
-    QMenu* napoveda = submenu("Napoveda1", QStringLiteral("Nápo&věda"), QStringLiteral("Obsahuje příkazy pro získání nápovědy"));
-    describe(addCommand(napoveda, "NapovedaMenu", &MainWindow::NapovedaMenuClick),
+    QMenu* helpMenu = submenu("Napoveda1", QStringLiteral("Nápo&věda"), QStringLiteral("Obsahuje příkazy pro získání nápovědy"));
+    describe(addCommand(helpMenu, "NapovedaMenu", &MainWindow::showHelp),
              {QStringLiteral("Nápo&věda pro Pelikor 2000"), QStringLiteral("Zobrazí nápovědu"), Qt::Key_F1, 2, true});
-    EM = describe(addCommand(napoveda, "EM", &MainWindow::EM1Click),
+    manualAction_ = describe(addCommand(helpMenu, "EM", &MainWindow::startManual),
                   {QStringLiteral("&Elektronický manuál"), QStringLiteral("Spustí elektronický manuál programu Pelikor 2000"), {}, 4, true});
-    separator(napoveda, "N3");
-    describe(addCommand(napoveda, "OProgramu", &MainWindow::OprogramuClick),
+    separator(helpMenu, "N3");
+    describe(addCommand(helpMenu, "OProgramu", &MainWindow::showAbout),
              {QStringLiteral("&O programu Pelikor 2000..."), QStringLiteral("Zobrazí dialog s informacemi o programu"), {}, kNoIcon, true});
 
     // The pop-up menu repeats the game commands; their keys belong to the
     // main menu, so the pop-up only shows them.
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    MP1 = describe(addCommand(PopupMenu1, "MP1", &MainWindow::MS1Click),
+    popupMenu_ = new QMenu(this);
+    popupMenu_->setObjectName(QStringLiteral("PopupMenu1"));
+    popupNewGameAction_ = describe(addCommand(popupMenu_, "MP1", &MainWindow::showNewGameChooser),
                    {QStringLiteral("&Nová hra..."), kNewGameHint, Qt::Key_F2, 0, true});
-    MP2 = describe(addCommand(PopupMenu1, "MP2", &MainWindow::MS3Click),
+    popupEndGameAction_ = describe(addCommand(popupMenu_, "MP2", &MainWindow::giveUp),
                    {QStringLiteral("&Ukončit hru"), kEndGameHint, Qt::Key_F3, 7, false});
-    for (QAction* shown : {MP1, MP2})
+    for (QAction* shown : {popupNewGameAction_, popupEndGameAction_})
         shown->setShortcutContext(Qt::WidgetShortcut);
 }
 
@@ -138,7 +138,7 @@ void MainWindow::createToolbar(QWidget* client)
     bar->setFrameStyle(QFrame::Panel | QFrame::Raised);
 
     const auto describe = [](QToolButton* button, int icon, const QString& hint, bool enabled) {
-        button->setIcon(imageListIcon(icon));
+        button->setIcon(commandIconAt(icon));
         button->setToolTip(hint);
         button->setStatusTip(hint);
         button->setAccessibleName(hint);
@@ -153,16 +153,16 @@ void MainWindow::createToolbar(QWidget* client)
     };
     int left = kToolbarMargin;
     const auto next = [&left](int width) { return std::exchange(left, left + width); };
-    TB1 = describe(addToolButton(bar, "TB1", next(kToolButtonSize.width()), &MainWindow::MS1Click), 0, kNewGameHint, true);
-    TB2 = describe(addToolButton(bar, "TB2", next(kToolButtonSize.width()), &MainWindow::MS3Click), 7, kEndGameHint, false);
+    newGameButton_ = describe(addToolButton(bar, "TB1", next(kToolButtonSize.width()), &MainWindow::showNewGameChooser), 0, kNewGameHint, true);
+    endGameButton_ = describe(addToolButton(bar, "TB2", next(kToolButtonSize.width()), &MainWindow::giveUp), 7, kEndGameHint, false);
     separator("ToolbarSep971", next(kSeparatorWidth));
-    describe(addToolButton(bar, "TB3", next(kToolButtonSize.width()), &MainWindow::MN5Click), 1, kTableHint, true);
+    describe(addToolButton(bar, "TB3", next(kToolButtonSize.width()), &MainWindow::showBestTable), 1, kTableHint, true);
     separator("ToolbarSep972", next(kSeparatorWidth));
-    describe(addToolButton(bar, "ToolbarButton971", next(kToolButtonSize.width()), &MainWindow::fovskpojistka1Click),
+    describe(addToolButton(bar, "ToolbarButton971", next(kToolButtonSize.width()), &MainWindow::toggleBossScreen),
              8, kBossHint, true);
     auto* spacer = new QWidget(bar);
     spacer->setObjectName(QStringLiteral("Panel5"));
     spacer->setGeometry(next(kSpacerWidth), 0, kSpacerWidth, kDockHeight);
-    EM1 = describe(addToolButton(bar, "EM1", next(kToolButtonSize.width()), &MainWindow::EM1Click), 4,
+    manualButton_ = describe(addToolButton(bar, "EM1", next(kToolButtonSize.width()), &MainWindow::startManual), 4,
                    QStringLiteral("Elektronický manuál"), true);
 }

@@ -31,25 +31,25 @@ WelcomeBalloon::WelcomeBalloon(Services& services)
     label(this, "Label2", QStringLiteral("Stačí si pouze vybrat, jakou pomoc potřebujete."), {kLeft, 21}, Bold);
     connect(link(this, "OfficeLabel2", QStringLiteral("Zobrazit úplný seznam témat nápovědy programu Pelikor 2000"),
                  QStringLiteral("Zobrazí úplný seznam témat nápovědy"), {kLeft, 40, kLinkWidth, kLinkHeight}),
-            &LinkLabel::clicked, this, &WelcomeBalloon::OfficeLabel2Click);
-    OfficeLabel3 = link(this, "OfficeLabel3", QStringLiteral("Spustit elektronický manuál programu Pelikor 2000"),
+            &LinkLabel::clicked, this, &WelcomeBalloon::openHelp);
+    manualLink_ = link(this, "OfficeLabel3", QStringLiteral("Spustit elektronický manuál programu Pelikor 2000"),
                         QStringLiteral("Spustí elektronický manuál pro Pelikor 2000"), {kLeft, 56, kLinkWidth, kLinkHeight});
-    connect(OfficeLabel3, &LinkLabel::clicked, this, &WelcomeBalloon::OfficeLabel3Click);
+    connect(manualLink_, &LinkLabel::clicked, this, &WelcomeBalloon::startManual);
     connect(link(this, "OfficeLabel4", QStringLiteral("Začít pracovat s programem Pelikor 2000"),
                  QStringLiteral("Zahájí práci s programem"), {kLeft, 72, kLinkWidth, kLinkHeight}),
-            &LinkLabel::clicked, this, &WelcomeBalloon::OfficeLabel4Click);
+            &LinkLabel::clicked, this, &WelcomeBalloon::startPlaying);
     rule(this, "Bevel1", {8, 93}, kClientSize.width() - 16);
 
-    CheckBox1 = new QCheckBox(QStringLiteral("Zobrazit tento dialog při každém spuštění programu"), this);
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    CheckBox1->move(kLeft, 99);
-    CheckBox1->adjustSize();
-    passDialogKeys(CheckBox1);
+    showAtStartBox_ = new QCheckBox(QStringLiteral("Zobrazit tento dialog při každém spuštění programu"), this);
+    showAtStartBox_->setObjectName(QStringLiteral("CheckBox1"));
+    showAtStartBox_->move(kLeft, 99);
+    showAtStartBox_->adjustSize();
+    passDialogKeys(showAtStartBox_);
 }
 
 void WelcomeBalloon::openAtStart()
 {
-    CheckBox1->setChecked(true);
+    showAtStartBox_->setChecked(true);
     services_.protocol.open(AssistantProtocol::Row::WelcomeAtStart, *this);
 }
 
@@ -60,13 +60,13 @@ void WelcomeBalloon::openOnFigure()
 
 void WelcomeBalloon::setManualAvailable(bool available)
 {
-    OfficeLabel3->setEnabled(available);
+    manualLink_->setEnabled(available);
 }
 
 void WelcomeBalloon::prepareToShow()
 {
     if (services_.settings.read(Settings::kWelcomeKey) == QLatin1String("1"))
-        CheckBox1->setChecked(true);
+        showAtStartBox_->setChecked(true);
     services_.protocol.place(AssistantProtocol::Row::WelcomeOnFigure, *this);
 }
 
@@ -75,21 +75,21 @@ void WelcomeBalloon::leave()
     // A settings file that cannot be written must not keep the main window
     // and the figure locked: the dialog closes and the error is reported.
     const auto closeAnyway = qScopeGuard([this] { close(); });
-    services_.settings.write(Settings::kWelcomeKey, CheckBox1->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    services_.settings.write(Settings::kWelcomeKey, showAtStartBox_->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-void WelcomeBalloon::OfficeLabel2Click()
+void WelcomeBalloon::openHelp()
 {
     leave();
     emit helpRequested();
 }
 
-void WelcomeBalloon::OfficeLabel3Click()
+void WelcomeBalloon::startManual()
 {
     services_.manual.start();
 }
 
-void WelcomeBalloon::OfficeLabel4Click()
+void WelcomeBalloon::startPlaying()
 {
     leave();
 }

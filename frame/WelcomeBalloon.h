@@ -22,9 +22,9 @@ public:
     // Whether the manual link can be used; the main window tests it once.
     void setManualAvailable(bool available);
 
-    void OfficeLabel2Click();
-    void OfficeLabel3Click();
-    void OfficeLabel4Click();
+    void openHelp();
+    void startManual();
+    void startPlaying();
 
 signals:
     // The help link was chosen: the help opens on its topic list.
@@ -39,6 +39,6 @@ private:
     void leave();
 
     Services& services_;
-    LinkLabel* OfficeLabel3 = nullptr;
-    QCheckBox* CheckBox1 = nullptr;
+    LinkLabel* manualLink_ = nullptr;
+    QCheckBox* showAtStartBox_ = nullptr;
 };

@@ -18,10 +18,10 @@ using pelikor::kPositionCount;
 
 namespace {
 
-constexpr QRect kPlochaPlace(3, 29, 396, 392);
-constexpr QRect kKontrolaPlace(136, 1, 39, 13);
-constexpr QRect kImage3Place(1, 1, 394, 390);
-constexpr QRect kPomocnaPlace(8, 264, 121, 113);
+constexpr QRect kPlace(3, 29, 396, 392);
+constexpr QRect kGameCodePlace(136, 1, 39, 13);
+constexpr QRect kPicturePlace(1, 1, 394, 390);
+constexpr QRect kTwinBoardPlace(8, 264, 121, 113);
 constexpr ColourNumber kTwinFace = kClGray;
 // The cursor's frame stands in the gap between the pegs, in dots that show
 // on both colours of the board's stripes.
@@ -32,63 +32,63 @@ const PositionCursor::FrameLook kCursorLook{2, Qt::white};
 BoardPanel::BoardPanel(SoundCues& cues, QWidget* parent) : QWidget(parent), cues_(cues)
 {
     setObjectName(QStringLiteral("Plocha"));
-    setGeometry(kPlochaPlace);
+    setGeometry(kPlace);
     setStatusTip(QStringLiteral("Hrací pole"));
     setBackground(this, kClGray);
     hide();
 
     // Created in stacking order: holes above the picture, pegs above holes.
-    Kontrola = new ProgramLabel(QStringLiteral("Kontrola"), this);
-    Kontrola->setObjectName(QStringLiteral("Kontrola"));
-    Kontrola->setGeometry(kKontrolaPlace);
-    Kontrola->hide();
+    gameCodeLabel_ = new ProgramLabel(QStringLiteral("Kontrola"), this);
+    gameCodeLabel_->setObjectName(QStringLiteral("Kontrola"));
+    gameCodeLabel_->setGeometry(kGameCodePlace);
+    gameCodeLabel_->hide();
 
     // The picture is placed exactly where the hole shapes expect its holes,
     // not where a label would round its centre.
     auto* picture = new ProgramLabel(this);
-    Image3 = picture;
-    Image3->setObjectName(QStringLiteral("Image3"));
-    Image3->setGeometry(kImage3Place);
-    Image3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image3->setContentsMargins(pictures::kBoardPictureLeft - kImage3Place.left(),
-                               pictures::kBoardPictureTop - kImage3Place.top(), 0, 0);
+    boardPicture_ = picture;
+    boardPicture_->setObjectName(QStringLiteral("Image3"));
+    boardPicture_->setGeometry(kPicturePlace);
+    boardPicture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    boardPicture_->setContentsMargins(pictures::kBoardPictureLeft - kPicturePlace.left(),
+                               pictures::kBoardPictureTop - kPicturePlace.top(), 0, 0);
     picture->setPictureSource(pictures::boardPicture);
 
     for (int n = 1; n <= kPositionCount; ++n) {
-        B[n] = new HoleShape(this);
-        B[n]->setObjectName(QStringLiteral("B%1").arg(n));
-        B[n]->setGeometry(pictures::holeRect(n));
-        B[n]->setStatusTip(QStringLiteral("Volný bod"));
-        connect(B[n], &HoleShape::mouseDown, this, [this, n] { BMouseDown(n); });
+        holes_[n] = new HoleShape(this);
+        holes_[n]->setObjectName(QStringLiteral("B%1").arg(n));
+        holes_[n]->setGeometry(pictures::holeRect(n));
+        holes_[n]->setStatusTip(QStringLiteral("Volný bod"));
+        connect(holes_[n], &HoleShape::mouseDown, this, [this, n] { jumpInto(n); });
     }
 
     for (int n = 1; n <= kPositionCount; ++n) {
-        K[n] = makePeg(this, QStringLiteral("K%1").arg(n), pictures::pegRect(n), kPegNormal);
-        K[n]->setStatusTip(QStringLiteral("Hrací kámen"));
-        connect(K[n], &HemisphereButton::clicked, this, [this, n] { KClick(n); });
+        pegs_[n] = makePeg(this, QStringLiteral("K%1").arg(n), pictures::pegRect(n), kPegNormal);
+        pegs_[n]->setStatusTip(QStringLiteral("Hrací kámen"));
+        connect(pegs_[n], &HemisphereButton::clicked, this, [this, n] { selectPeg(n); });
     }
 
-    Pomocna = new QWidget(this);
-    Pomocna->setObjectName(QStringLiteral("Pomocna"));
-    Pomocna->setGeometry(kPomocnaPlace);
+    twinBoard_ = new QWidget(this);
+    twinBoard_->setObjectName(QStringLiteral("Pomocna"));
+    twinBoard_->setGeometry(kTwinBoardPlace);
     for (int n = 1; n <= kPositionCount; ++n)
-        L[n] = makePeg(Pomocna, QStringLiteral("L%1").arg(n), pictures::twinRect(n), kTwinFace);
+        twins_[n] = makePeg(twinBoard_, QStringLiteral("L%1").arg(n), pictures::twinRect(n), kTwinFace);
     // The twins are the monitor's copy of the board, never the player's.
-    Pomocna->hide();
+    twinBoard_->hide();
 
     QList<QRect> places;
     for (int n = 1; n <= kPositionCount; ++n)
         places << pictures::pegRect(n);
-    Kurzor = new PositionCursor(places, kCursorLook, this);
-    Kurzor->setObjectName(QStringLiteral("Kurzor"));
-    Kurzor->setEnterActivates(true);
-    Kurzor->setAccessibleName(statusTip());
-    Kurzor->setDescriber([this](int n) {
+    cursor_ = new PositionCursor(places, kCursorLook, this);
+    cursor_->setObjectName(QStringLiteral("Kurzor"));
+    cursor_->setEnterActivates(true);
+    cursor_->setAccessibleName(statusTip());
+    cursor_->setDescriber([this](int n) {
         const bool peg = board_.hasPeg(n);
         return PositionCursor::Position{AccessibleNames::positionName(n, peg), board_.isSelected(n),
-                                        peg ? K[n]->statusTip() : B[n]->statusTip()};
+                                        peg ? pegs_[n]->statusTip() : holes_[n]->statusTip()};
     });
-    connect(Kurzor, &PositionCursor::activated, this, &BoardPanel::activatePosition);
+    connect(cursor_, &PositionCursor::activated, this, &BoardPanel::activatePosition);
 
     showBoardState();
 }
@@ -97,7 +97,7 @@ void BoardPanel::layPegs(pelikor::PositionSet occupied)
 {
     board_.lay(occupied);
     showBoardState();
-    Kurzor->setPosition(pelikor::kCentre);
+    cursor_->setPosition(pelikor::kCentre);
 }
 
 void BoardPanel::showAllPegs()
@@ -120,27 +120,27 @@ void BoardPanel::dropSelection()
 
 void BoardPanel::showGameCode(const QString& code)
 {
-    Kontrola->setText(code);
+    gameCodeLabel_->setText(code);
 }
 
 bool BoardPanel::isBoardControlAt(QPoint point) const
 {
     const QWidget* under = childAt(point);
-    return under && under != Image3 && under != Kontrola;
+    return under && under != boardPicture_ && under != gameCodeLabel_;
 }
 
 // The controls show the new state before the cue starts: nothing reaches
 // the screen before the handler returns, so the player hears and sees the
 // move together, and a cue that fails cannot leave the controls behind the
 // board.
-void BoardPanel::KClick(int n)
+void BoardPanel::selectPeg(int n)
 {
     const pelikor::MoveCue cue = board_.select(n);
     showBoardState();
     playCue(cue);
 }
 
-void BoardPanel::BMouseDown(int t)
+void BoardPanel::jumpInto(int t)
 {
     const pelikor::MoveCue cue = board_.jumpInto(t);
     if (cue == pelikor::MoveCue::None)
@@ -154,9 +154,9 @@ void BoardPanel::BMouseDown(int t)
 void BoardPanel::activatePosition(int n)
 {
     if (board_.hasPeg(n))
-        KClick(n);
+        selectPeg(n);
     else
-        BMouseDown(n);
+        jumpInto(n);
 }
 
 pelikor::Outcome BoardPanel::monitorTick()
@@ -165,7 +165,7 @@ pelikor::Outcome BoardPanel::monitorTick()
     const pelikor::Outcome outcome = pelikor::monitorTick(board_, !isHidden());
     if (board_.twins() != twinsBefore)
         for (int n = 1; n <= kPositionCount; ++n)
-            L[n]->setVisible(board_.hasTwin(n));
+            twins_[n]->setVisible(board_.hasTwin(n));
     return outcome;
 }
 
@@ -186,14 +186,14 @@ void BoardPanel::playCue(pelikor::MoveCue cue)
 void BoardPanel::showBoardState()
 {
     for (int n = 1; n <= kPositionCount; ++n) {
-        K[n]->setFaceColor(board_.isSelected(n) ? kPegSelected : kPegNormal);
-        K[n]->setVisible(board_.hasPeg(n));
-        L[n]->setVisible(board_.hasTwin(n));
+        pegs_[n]->setFaceColor(board_.isSelected(n) ? kPegSelected : kPegNormal);
+        pegs_[n]->setVisible(board_.hasPeg(n));
+        twins_[n]->setVisible(board_.hasTwin(n));
     }
-    Kurzor->positionsChanged();
+    cursor_->positionsChanged();
     if (board_.remaining() != shownRemaining_) {
         shownRemaining_ = board_.remaining();
-        Kurzor->setAccessibleDescription(QStringLiteral("Zbylé kameny: %1").arg(shownRemaining_));
+        cursor_->setAccessibleDescription(QStringLiteral("Zbylé kameny: %1").arg(shownRemaining_));
         emit remainingChanged(shownRemaining_);
     }
     emit boardChanged();
@@ -203,7 +203,7 @@ void BoardPanel::showBoardState()
 void BoardPanel::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    Kurzor->setFocus(Qt::OtherFocusReason);
+    cursor_->setFocus(Qt::OtherFocusReason);
 }
 
 // A lowered bevel: the shadow at the top and left, the highlight at the

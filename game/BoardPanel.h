@@ -38,20 +38,20 @@ public:
     void refill();
     void dropSelection();
 
-    // Shows the running game's code in the hidden `Kontrola`.
+    // Shows the running game's code in the hidden game-code label.
     void showGameCode(const QString& code);
 
     // Whether a peg or a hole lies under a point of the panel.
     bool isBoardControlAt(QPoint point) const;
 
     // Peg n clicked: select it.
-    void KClick(int n);
+    void selectPeg(int n);
     // Hole t pressed: jump into it if a listed jump applies.
-    void BMouseDown(int t);
+    void jumpInto(int t);
     // Position n activated from the keyboard: what a left click there does.
     void activatePosition(int n);
 
-    PositionCursor& cursor() { return *Kurzor; }
+    PositionCursor& cursor() { return *cursor_; }
 
     // The game monitor's look at the board: the peg tests count only while
     // the panel is shown. Prunes the twin board and shows the pruning.
@@ -77,11 +77,11 @@ private:
     pelikor::Board board_;
     int shownRemaining_ = 0;
 
-    QLabel* Kontrola = nullptr;
-    QLabel* Image3 = nullptr;
-    std::array<HoleShape*, pelikor::kPositionCount + 1> B{};
-    std::array<HemisphereButton*, pelikor::kPositionCount + 1> K{};
-    QWidget* Pomocna = nullptr;
-    std::array<HemisphereButton*, pelikor::kPositionCount + 1> L{};
-    PositionCursor* Kurzor = nullptr;
+    QLabel* gameCodeLabel_ = nullptr;
+    QLabel* boardPicture_ = nullptr;
+    std::array<HoleShape*, pelikor::kPositionCount + 1> holes_{};
+    std::array<HemisphereButton*, pelikor::kPositionCount + 1> pegs_{};
+    QWidget* twinBoard_ = nullptr;
+    std::array<HemisphereButton*, pelikor::kPositionCount + 1> twins_{};
+    PositionCursor* cursor_ = nullptr;
 };

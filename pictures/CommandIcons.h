@@ -4,7 +4,7 @@
 
 namespace pictures {
 
-// The menu and toolbar icons, ImageList1 of the main window, by index.
+// The main window's menu and toolbar icons, by index.
 enum CommandIcon : int {
     kNewGameIcon = 0,   // a small board of pegs with a spark
     kBestTableIcon = 1, // a golden cup

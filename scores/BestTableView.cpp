@@ -20,8 +20,8 @@ namespace {
 
 constexpr QSize kClientSize(396, 276);
 constexpr int kInset = 2;
-constexpr QRect kPageControl1Place(8, 8, 377, 225);
-constexpr QRect kButton1Place(158, 240, 75, 25);
+constexpr QRect kPagesPlace(8, 8, 377, 225);
+constexpr QRect kOkButtonPlace(158, 240, 75, 25);
 constexpr int kPageFontPixels = 11;
 constexpr int kButtonFontPixels = 13;
 constexpr QRect kGridPlace(8, 8, 354, 177);
@@ -64,35 +64,35 @@ QString codeOfTab(int index)
 
 } // namespace
 
-BestTableView::BestTableView(Services& services, BestTableModule& dataModule)
-    : ProgramDialog(services.owners, kClientSize), dataModule_(dataModule)
+BestTableView::BestTableView(Services& services, BestTableModule& bestTable)
+    : ProgramDialog(services.owners, kClientSize), bestTable_(bestTable)
 {
     setObjectName(QStringLiteral("TTabulkaDialog"));
     QFrame* outer = panel(this, QStringLiteral("Panel1"), rect(), kRaised);
     QFrame* inner = panel(outer, QStringLiteral("Panel2"), rect().adjusted(kInset, kInset, -kInset, -kInset), kRaised);
 
-    PageControl1 = new QTabWidget(inner);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setGeometry(kPageControl1Place);
-    PageControl1->setFont(DialogControls::font(DialogControls::kTimesNewRoman, kPageFontPixels));
+    pages_ = new QTabWidget(inner);
+    pages_->setObjectName(QStringLiteral("PageControl1"));
+    pages_->setGeometry(kPagesPlace);
+    pages_->setFont(DialogControls::font(DialogControls::kTimesNewRoman, kPageFontPixels));
     for (int index = 0; index < pelikor::kGameCount; ++index) {
         auto* sheet = new QWidget;
         sheet->setObjectName(QStringLiteral("TabSheet%1").arg(index + 1));
         const std::string_view caption = pelikor::kGames[std::size_t(index)].caption;
-        PageControl1->addTab(sheet, QString::fromUtf8(caption.data(), qsizetype(caption.size())));
+        pages_->addTab(sheet, QString::fromUtf8(caption.data(), qsizetype(caption.size())));
         panel(sheet, QStringLiteral("Panel%1").arg(kPanelNumbers[std::size_t(index)]), kCoverPlace, QFrame::NoFrame);
     }
     // Connected once every tab is there, so that adding them selects nothing.
-    connect(PageControl1, &QTabWidget::currentChanged, this, &BestTableView::TabSheetShow);
+    connect(pages_, &QTabWidget::currentChanged, this, &BestTableView::showGamePage);
 
-    Button1 = new QPushButton(QStringLiteral("Ok"), inner);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setFont(DialogControls::font(DialogControls::kTimesNewRoman, kButtonFontPixels));
-    Button1->setGeometry(kButton1Place);
+    okButton_ = new QPushButton(QStringLiteral("Ok"), inner);
+    okButton_->setObjectName(QStringLiteral("Button1"));
+    okButton_->setFont(DialogControls::font(DialogControls::kTimesNewRoman, kButtonFontPixels));
+    okButton_->setGeometry(kOkButtonPlace);
     // The button Enter closes with, so marked however the focus came to it.
-    Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &BestTableView::Button1Click);
-    passDialogKeys(Button1);
+    okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, &BestTableView::acknowledge);
+    passDialogKeys(okButton_);
 
     for (const auto& [keys, step] : kPageKeys)
         connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, this, [this, step = step] { turnPage(step); });
@@ -100,9 +100,9 @@ BestTableView::BestTableView(Services& services, BestTableModule& dataModule)
 
 void BestTableView::createGrids()
 {
-    QAbstractItemModel* columns = BestGrid::columnsOf(dataModule_.model, this);
+    QAbstractItemModel* columns = BestGrid::columnsOf(bestTable_.model, this);
     for (int index = 0; index < pelikor::kGameCount; ++index) {
-        QWidget* sheet = PageControl1->widget(index);
+        QWidget* sheet = pages_->widget(index);
         auto* grid = new BestGrid(*columns, sheet);
         grid->setObjectName(QStringLiteral("DBGrid%1").arg(kGridNumbers[std::size_t(index)]));
         grid->setGeometry(kGridPlace);
@@ -115,28 +115,28 @@ void BestTableView::createGrids()
 
 void BestTableView::prepareToShow()
 {
-    if (!PageControl1->widget(0)->findChild<BestGrid*>())
+    if (!pages_->widget(0)->findChild<BestGrid*>())
         createGrids();
-    TabSheetShow(0);
+    showGamePage(0);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     move(screen.center() - rect().center());
-    PageControl1->setCurrentIndex(0);
-    Button1->setFocus();
+    pages_->setCurrentIndex(0);
+    okButton_->setFocus();
 }
 
-void BestTableView::TabSheetShow(int index)
+void BestTableView::showGamePage(int index)
 {
-    dataModule_.table.selectGame(codeOfTab(index));
-    dataModule_.table.setIndexFieldNames(kOrder);
+    bestTable_.table.selectGame(codeOfTab(index));
+    bestTable_.table.setIndexFieldNames(kOrder);
 }
 
 void BestTableView::turnPage(int step)
 {
-    const int count = PageControl1->count();
-    PageControl1->setCurrentIndex((PageControl1->currentIndex() + step + count) % count);
+    const int count = pages_->count();
+    pages_->setCurrentIndex((pages_->currentIndex() + step + count) % count);
 }
 
-void BestTableView::Button1Click()
+void BestTableView::acknowledge()
 {
     close();
 }

@@ -15,12 +15,13 @@ class BestTableView : public ProgramDialog {
     Q_OBJECT
 
 public:
-    BestTableView(Services& services, BestTableModule& dataModule);
+    BestTableView(Services& services, BestTableModule& bestTable);
 
-    // TabSheet1Show..TabSheet8Show: the tab at `index` became the active
-    // page; the grids show its game, best first.
-    void TabSheetShow(int index);
-    void Button1Click();
+    // The tab at `index` became the active page; the grids show its game,
+    // best first.
+    void showGamePage(int index);
+    // "Ok", Enter and Esc alike: the view closes.
+    void acknowledge();
     // Turns `step` pages on, round from the last to the first.
     void turnPage(int step);
 
@@ -33,7 +34,7 @@ private:
     // grid's model connections cost more than all else the view makes.
     void createGrids();
 
-    BestTableModule& dataModule_;
-    QTabWidget* PageControl1 = nullptr;
-    QPushButton* Button1 = nullptr;
+    BestTableModule& bestTable_;
+    QTabWidget* pages_ = nullptr;
+    QPushButton* okButton_ = nullptr;
 };

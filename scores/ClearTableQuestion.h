@@ -10,10 +10,10 @@ class ClearTableQuestion : public QuestionBalloon {
     Q_OBJECT
 
 public:
-    ClearTableQuestion(Services& services, BestTableModule& dataModule);
+    ClearTableQuestion(Services& services, BestTableModule& bestTable);
 
-    void OfficeButton1Click() override;
+    void answerYes() override;
 
 private:
-    BestTableModule& dataModule_;
+    BestTableModule& bestTable_;
 };

@@ -33,16 +33,16 @@ CongratulationBalloon::CongratulationBalloon(Services& services)
           {10, 86, 222, 51}, Centred | Wrapped);
     rule(this, "Bevel2", {9, 138}, 225);
     connect(button(this, "OfficeButton1", QStringLiteral("Ok"), QStringLiteral("Uzavře dialogové okno"), {90, 143}),
-            &FlatButton::clicked, this, &CongratulationBalloon::OfficeButton1Click);
+            &FlatButton::clicked, this, &CongratulationBalloon::acknowledge);
 
-    Kontrola_ = new QLabel(this);
-    Kontrola_->setObjectName(QStringLiteral("Kontrola"));
-    Kontrola_->hide();
+    gameCodeLabel_ = new QLabel(this);
+    gameCodeLabel_->setObjectName(QStringLiteral("Kontrola"));
+    gameCodeLabel_->hide();
 }
 
 void CongratulationBalloon::setResult(const pelikor::GameResult& result)
 {
-    Kontrola_->setText(QString::fromUtf8(result.game.code));
+    gameCodeLabel_->setText(QString::fromUtf8(result.game.code));
 }
 
 void CongratulationBalloon::prepareToShow()
@@ -52,7 +52,7 @@ void CongratulationBalloon::prepareToShow()
     setFocus();
 }
 
-void CongratulationBalloon::OfficeButton1Click()
+void CongratulationBalloon::acknowledge()
 {
     close();
     emit resultRequested();
@@ -61,5 +61,5 @@ void CongratulationBalloon::OfficeButton1Click()
 void CongratulationBalloon::handleKey(int key)
 {
     if (key == kKeyEnter || key == kKeyEscape)
-        OfficeButton1Click();
+        acknowledge();
 }

@@ -15,12 +15,12 @@ public:
     explicit CongratulationBalloon(Services& services);
 
     // The finished game, handed over before the dialog shows; its code
-    // stands in the hidden `Kontrola`.
+    // stands in the hidden game-code label.
     void setResult(const pelikor::GameResult& result);
-    const QLabel& Kontrola() const { return *Kontrola_; }
+    const QLabel& gameCodeLabel() const { return *gameCodeLabel_; }
 
     // "Ok", Enter and Esc alike: the dialog closes and the result follows.
-    void OfficeButton1Click();
+    void acknowledge();
 
 signals:
     // The congratulation was read; the result dialog shows.
@@ -32,5 +32,5 @@ protected:
 
 private:
     Services& services_;
-    QLabel* Kontrola_ = nullptr;
+    QLabel* gameCodeLabel_ = nullptr;
 };

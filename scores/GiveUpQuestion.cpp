@@ -6,15 +6,15 @@ GiveUpQuestion::GiveUpQuestion(Services& services)
                        .raise = 20,
                        .question = QStringLiteral("Opravdu chcete ukončit tuto hru ?"),
                        .ruleWidth = 180,
-                       .anoLeft = 26,
-                       .neLeft = 98,
-                       .anoHint = QStringLiteral("Ukončí aktuální hru"),
-                       .neHint = QStringLiteral("Uzavře dialogové okno bez ukončení aktuální hry")})
+                       .yesLeft = 26,
+                       .noLeft = 98,
+                       .yesHint = QStringLiteral("Ukončí aktuální hru"),
+                       .noHint = QStringLiteral("Uzavře dialogové okno bez ukončení aktuální hry")})
 {
     setObjectName(QStringLiteral("TDotazKonecDialog"));
 }
 
-void GiveUpQuestion::OfficeButton1Click()
+void GiveUpQuestion::answerYes()
 {
     emit gameAbandoned();
     close();

@@ -10,7 +10,7 @@ class GiveUpQuestion : public QuestionBalloon {
 public:
     explicit GiveUpQuestion(Services& services);
 
-    void OfficeButton1Click() override;
+    void answerYes() override;
 
 signals:
     // The player gave the game up; the main window drops it.

@@ -14,10 +14,10 @@ using namespace DialogControls;
 namespace {
 
 // Places in the tallest question; a shorter one raises them all.
-constexpr QPoint kImage1At(5, 5);
-constexpr QPoint kLabel1At(45, 25);
-constexpr QPoint kLabel2At(5, 43);
-constexpr QPoint kBevel1At(5, 66);
+constexpr QPoint kWarningAt(5, 5);
+constexpr QPoint kTitleAt(45, 25);
+constexpr QPoint kQuestionAt(5, 43);
+constexpr QPoint kRuleAt(5, 66);
 constexpr int kButtonsTop = 72;
 constexpr int kButtonFontPixels = 11;
 
@@ -33,21 +33,21 @@ QuestionBalloon::QuestionBalloon(Services& services, AssistantProtocol::Row row,
     auto* image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image1"));
     image->setPixmap(QPixmap::fromImage(pictures::warningPicture(devicePixelRatioF())));
-    image->setGeometry(QRect(kImage1At + up, QSize(pictures::kWarningPictureSize, pictures::kWarningPictureSize)));
+    image->setGeometry(QRect(kWarningAt + up, QSize(pictures::kWarningPictureSize, pictures::kWarningPictureSize)));
 
-    label(this, "Label1", QStringLiteral("Pelikor 2000"), kLabel1At + up, Bold);
-    label(this, "Label2", layout.question, kLabel2At + up);
-    rule(this, "Bevel1", kBevel1At + up, layout.ruleWidth);
+    label(this, "Label1", QStringLiteral("Pelikor 2000"), kTitleAt + up, Bold);
+    label(this, "Label2", layout.question, kQuestionAt + up);
+    rule(this, "Bevel1", kRuleAt + up, layout.ruleWidth);
 
     const QFont captions = DialogControls::font(kMsSansSerif, kButtonFontPixels);
-    FlatButton* ano = button(this, "OfficeButton1", QStringLiteral("Ano"), layout.anoHint,
-                                QPoint(layout.anoLeft, kButtonsTop) + up);
-    ano->setFont(captions);
-    connect(ano, &FlatButton::clicked, this, &QuestionBalloon::OfficeButton1Click);
-    FlatButton* ne = button(this, "OfficeButton2", QStringLiteral("Ne"), layout.neHint,
-                               QPoint(layout.neLeft, kButtonsTop) + up);
-    ne->setFont(captions);
-    connect(ne, &FlatButton::clicked, this, &QuestionBalloon::OfficeButton2Click);
+    FlatButton* yes = button(this, "OfficeButton1", QStringLiteral("Ano"), layout.yesHint,
+                                QPoint(layout.yesLeft, kButtonsTop) + up);
+    yes->setFont(captions);
+    connect(yes, &FlatButton::clicked, this, &QuestionBalloon::answerYes);
+    FlatButton* no = button(this, "OfficeButton2", QStringLiteral("Ne"), layout.noHint,
+                               QPoint(layout.noLeft, kButtonsTop) + up);
+    no->setFont(captions);
+    connect(no, &FlatButton::clicked, this, &QuestionBalloon::answerNo);
 }
 
 void QuestionBalloon::open()
@@ -60,7 +60,7 @@ void QuestionBalloon::prepareToShow()
     services_.cues.play(pelikor::SoundCue::Question);
 }
 
-void QuestionBalloon::OfficeButton2Click()
+void QuestionBalloon::answerNo()
 {
     close();
 }
@@ -68,7 +68,7 @@ void QuestionBalloon::OfficeButton2Click()
 void QuestionBalloon::handleKey(int key)
 {
     if (key == kKeyEnter)
-        OfficeButton1Click();
+        answerYes();
     else if (key == kKeyEscape)
-        OfficeButton2Click();
+        answerNo();
 }

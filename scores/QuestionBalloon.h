@@ -19,10 +19,10 @@ public:
         int raise;
         QString question;
         int ruleWidth;
-        int anoLeft;
-        int neLeft;
-        QString anoHint;
-        QString neHint;
+        int yesLeft;
+        int noLeft;
+        QString yesHint;
+        QString noHint;
     };
 
     QuestionBalloon(Services& services, AssistantProtocol::Row row, const Layout& layout);
@@ -31,9 +31,9 @@ public:
     void open();
 
     // "Ano": the question's own action, then the question closes.
-    virtual void OfficeButton1Click() = 0;
+    virtual void answerYes() = 0;
     // "Ne": the question closes and nothing changes.
-    void OfficeButton2Click();
+    void answerNo();
 
 protected:
     void prepareToShow() override;

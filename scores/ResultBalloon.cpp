@@ -23,52 +23,52 @@ constexpr int kRuleWidth = 225;
 
 } // namespace
 
-ResultBalloon::ResultBalloon(Services& services, BestTableModule& dataModule)
+ResultBalloon::ResultBalloon(Services& services, BestTableModule& bestTable)
     : BalloonDialog(services.owners, kClientSize, BalloonTail::BottomRight), services_(services),
-      dataModule_(dataModule)
+      bestTable_(bestTable)
 {
     setObjectName(QStringLiteral("TVysledekDialog"));
     setStatusTip(QStringLiteral("Výsledek aktuální hry"));
 
     // The name field is created first, so that it is first in the tab order.
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setGeometry(9, 104, 225, 21);
-    Edit1->setEnabled(false);
-    passDialogKeys(Edit1);
+    nameEdit_ = new QLineEdit(this);
+    nameEdit_->setObjectName(QStringLiteral("Edit1"));
+    nameEdit_->setGeometry(9, 104, 225, 21);
+    nameEdit_->setEnabled(false);
+    passDialogKeys(nameEdit_);
 
     label(this, "Label1", QStringLiteral("Výsledek Vaší hry"), {27, 6, 189, 19}, Bold | Centred | Wrapped);
     label(this, "Label2", QStringLiteral("Počáteční počet hracích kamenů   :"), {kTextLeft, 30});
     label(this, "Label3", QStringLiteral("Minimální počet zbylých kamenů :"), {kTextLeft, 46});
     label(this, "Label4", QStringLiteral("Počet zbylých kamenů                    :"), {kTextLeft, 62});
-    Label5 = label(this, "Label5", QString(), {QPoint(kCountLeft, 30), kCountSize}, Bold);
-    Label6 = label(this, "Label6", QStringLiteral("1"), {QPoint(kCountLeft, 46), kCountSize}, Bold);
-    Label7 = label(this, "Label7", QString(), {QPoint(kCountLeft, 62), kCountSize}, Bold);
+    startCountLabel_ = label(this, "Label5", QString(), {QPoint(kCountLeft, 30), kCountSize}, Bold);
+    smallestRemainderLabel_ = label(this, "Label6", QStringLiteral("1"), {QPoint(kCountLeft, 46), kCountSize}, Bold);
+    remainingLabel_ = label(this, "Label7", QString(), {QPoint(kCountLeft, 62), kCountSize}, Bold);
     rule(this, "Bevel1", {9, 80}, kRuleWidth);
-    Label8 = label(this, "Label8", QStringLiteral("Vaše jméno do tabulky nejlepších :"), {kTextLeft, 86});
-    Label8->setEnabled(false);
+    nameCaption_ = label(this, "Label8", QStringLiteral("Vaše jméno do tabulky nejlepších :"), {kTextLeft, 86});
+    nameCaption_->setEnabled(false);
     // The field is read out by the label above it.
-    Label8->setBuddy(Edit1);
+    nameCaption_->setBuddy(nameEdit_);
     rule(this, "Bevel2", {9, 130}, kRuleWidth);
     connect(button(this, "OfficeButton1", QStringLiteral("Ok"), QStringLiteral("Uzavře dialogové okno"), {90, 135}),
-            &FlatButton::clicked, this, &ResultBalloon::OfficeButton1Click);
+            &FlatButton::clicked, this, &ResultBalloon::acknowledge);
 
-    Kontrola_ = new QLabel(this);
-    Kontrola_->setObjectName(QStringLiteral("Kontrola"));
-    Kontrola_->hide();
+    gameCodeLabel_ = new QLabel(this);
+    gameCodeLabel_->setObjectName(QStringLiteral("Kontrola"));
+    gameCodeLabel_->hide();
 }
 
 void ResultBalloon::setResult(const pelikor::GameResult& result)
 {
     result_ = result;
-    Kontrola_->setText(gameCode());
-    Label7->setText(QString::number(result.remaining));
+    gameCodeLabel_->setText(gameCode());
+    remainingLabel_->setText(QString::number(result.remaining));
     setStartCount(result.startCount);
 }
 
 void ResultBalloon::setStartCount(int startCount)
 {
-    Label5->setText(QString::number(startCount));
+    startCountLabel_->setText(QString::number(startCount));
 }
 
 QString ResultBalloon::gameCode() const
@@ -78,28 +78,28 @@ QString ResultBalloon::gameCode() const
 
 void ResultBalloon::prepareToShow()
 {
-    Edit1->clear();
-    const bool offered = dataModule_.table.offersNameField(gameCode(), result_.remaining);
-    Edit1->setEnabled(offered);
-    Label8->setEnabled(offered);
+    nameEdit_->clear();
+    const bool offered = bestTable_.table.offersNameField(gameCode(), result_.remaining);
+    nameEdit_->setEnabled(offered);
+    nameCaption_->setEnabled(offered);
     // The fewest pegs this very game can leave, not one for every game:
     // from some starts a single peg is out of reach.
-    Label6->setText(QString::number(result_.game.smallestRemainder));
+    smallestRemainderLabel_->setText(QString::number(result_.game.smallestRemainder));
     services_.cues.play(pelikor::SoundCue::Dialog);
     services_.protocol.place(AssistantProtocol::Row::Result, *this);
     if (offered)
-        Edit1->setFocus();
+        nameEdit_->setFocus();
     else
         setFocus();
 }
 
-void ResultBalloon::OfficeButton1Click()
+void ResultBalloon::acknowledge()
 {
     emit returnToIdle();
     // A store that fails is reported by the general error report and leaves
     // the dialog open, so that the next "Ok" tries again.
-    if (Edit1->isEnabled())
-        dataModule_.table.storeResult(gameCode(), Edit1->text(), result_.remaining);
+    if (nameEdit_->isEnabled())
+        bestTable_.table.storeResult(gameCode(), nameEdit_->text(), result_.remaining);
     close();
 }
 
@@ -111,5 +111,5 @@ void ResultBalloon::finishClosing()
 void ResultBalloon::handleKey(int key)
 {
     if (key == kKeyEnter || key == kKeyEscape)
-        OfficeButton1Click();
+        acknowledge();
 }

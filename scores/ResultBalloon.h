@@ -16,20 +16,20 @@ class ResultBalloon : public BalloonDialog {
     Q_OBJECT
 
 public:
-    ResultBalloon(Services& services, BestTableModule& dataModule);
+    ResultBalloon(Services& services, BestTableModule& bestTable);
 
     // The finished game, handed over before the dialog shows: its code in
-    // `Kontrola`, the pegs left in `Label7`, the start count in `Label5`.
-    // The dialog judges and stores this result.
+    // the hidden game-code label, the pegs left and the start count in their
+    // labels. The dialog judges and stores this result.
     void setResult(const pelikor::GameResult& result);
-    const QLabel& Kontrola() const { return *Kontrola_; }
+    const QLabel& gameCodeLabel() const { return *gameCodeLabel_; }
 
     // A game was laid with this many pegs.
     void setStartCount(int startCount);
 
     // "Ok", Enter and Esc alike: the main window back to idle, the entry
     // stored where it earned a place, the dialog closed.
-    void OfficeButton1Click();
+    void acknowledge();
 
 signals:
     // The first closing step: the main window returns to idle.
@@ -46,12 +46,12 @@ private:
     QString gameCode() const;
 
     Services& services_;
-    BestTableModule& dataModule_;
+    BestTableModule& bestTable_;
     pelikor::GameResult result_;
-    QLabel* Label5 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLabel* Label8 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QLabel* Kontrola_ = nullptr;
+    QLabel* startCountLabel_ = nullptr;
+    QLabel* smallestRemainderLabel_ = nullptr;
+    QLabel* remainingLabel_ = nullptr;
+    QLabel* nameCaption_ = nullptr;
+    QLineEdit* nameEdit_ = nullptr;
+    QLabel* gameCodeLabel_ = nullptr;
 };

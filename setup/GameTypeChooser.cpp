@@ -16,14 +16,14 @@ GameTypeChooser::GameTypeChooser(Services& services)
     label(this, "Label1", QStringLiteral("Vyberte si typ hry"), QRect(20, 5, 111, 20), Bold | Centred);
     LinkLabel* standard =
         link(this, "OfficeLabel1", QStringLiteral("Standardní hra"), QStringLiteral("Spustí standardní hru"), {11, 32, 129, 17});
-    connect(standard, &LinkLabel::clicked, this, &GameTypeChooser::OfficeLabel1Click);
-    OfficeLabel1 = standard;
+    connect(standard, &LinkLabel::clicked, this, &GameTypeChooser::chooseStandardGame);
+    standardLink_ = standard;
     LinkLabel* optional = link(this, "OfficeLabel2", QStringLiteral("Volitelná hra"),
                                   QStringLiteral("Otevře dialog pro výběr volitelné hry"), {11, 48, 130, 17});
-    connect(optional, &LinkLabel::clicked, this, &GameTypeChooser::OfficeLabel2Click);
-    OfficeLabel2 = optional;
+    connect(optional, &LinkLabel::clicked, this, &GameTypeChooser::chooseOptionalGame);
+    optionalLink_ = optional;
     rule(this, "Bevel1", {7, 68}, 138);
-    connect(makeBackButton({44, 74}), &FlatButton::clicked, this, &GameTypeChooser::OfficeButton1Click);
+    connect(makeBackButton({44, 74}), &FlatButton::clicked, this, &GameTypeChooser::goBack);
 }
 
 void GameTypeChooser::openForNewGame()
@@ -60,19 +60,19 @@ void GameTypeChooser::leaveFor(QWidget* choice)
     setEnabled(false);
 }
 
-void GameTypeChooser::OfficeLabel1Click()
+void GameTypeChooser::chooseStandardGame()
 {
-    leaveFor(OfficeLabel1);
+    leaveFor(standardLink_);
     emit standardGameChosen();
 }
 
-void GameTypeChooser::OfficeLabel2Click()
+void GameTypeChooser::chooseOptionalGame()
 {
-    leaveFor(OfficeLabel2);
+    leaveFor(optionalLink_);
     emit optionalGameChosen();
 }
 
-void GameTypeChooser::OfficeButton1Click()
+void GameTypeChooser::goBack()
 {
     close();
 }

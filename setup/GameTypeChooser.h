@@ -19,9 +19,9 @@ public:
     // at the choice it was left by.
     void enableAgain();
 
-    void OfficeLabel1Click();
-    void OfficeLabel2Click();
-    void OfficeButton1Click();
+    void chooseStandardGame();
+    void chooseOptionalGame();
+    void goBack();
 
 signals:
     void standardGameChosen();
@@ -37,7 +37,7 @@ private:
     // chosen from the link `choice`.
     void leaveFor(QWidget* choice);
 
-    QWidget* OfficeLabel1 = nullptr;
-    QWidget* OfficeLabel2 = nullptr;
+    QWidget* standardLink_ = nullptr;
+    QWidget* optionalLink_ = nullptr;
     QWidget* chosen_ = nullptr;
 };

@@ -18,7 +18,7 @@ constexpr std::array<int, 2> kNumberTops = {83, 147};
 constexpr QSize kNumberSize(14, 15);
 constexpr std::array<int, kOptionalGameCount> kNumberLefts = {19, 68, 116, 164, 44, 93, 141};
 
-PictureList layoutPictures()
+PictureList paintLayoutPictures()
 {
     PictureList pictures;
     for (int game = 1; game <= kOptionalGameCount; ++game)
@@ -31,27 +31,27 @@ PictureList layoutPictures()
 OptionalGameChooser::OptionalGameChooser(Services& services)
     : SetupStepDialog(services, kClientSize, "THraDialog", QStringLiteral("Dialog pro výběr volitelné hry"),
                       OwnerLock::OnShow),
-      ImageList1_(layoutPictures())
+      layoutPictures_(paintLayoutPictures())
 {
     label(this, "Label1", QStringLiteral("Volitelná hra"), QRect(2, 5, 189, 33), Bold | Centred | Wrapped);
     for (int n = 1; n <= kOptionalGameCount; ++n) {
         const int row = n > kUpperRowGames ? 1 : 0;
-        T[n] = new PictureButton(this);
-        T[n]->setObjectName(QStringLiteral("T%1").arg(n));
-        T[n]->setGeometry(QRect(QPoint(kButtonLefts[n - 1], kButtonTops[row]), kButtonSize));
-        T[n]->setStatusTip(QStringLiteral("Spustí volitelnou hru č. %1").arg(n));
-        T[n]->setActiveImage(ImageList1_);
-        T[n]->setActiveIndex(n - 1);
-        T[n]->setDownImage(ImageList1_);
-        T[n]->setDownIndex(n - 1);
-        connect(T[n], &PictureButton::clicked, this, [this, n] { TClick(n); });
+        pictureButtons_[n] = new PictureButton(this);
+        pictureButtons_[n]->setObjectName(QStringLiteral("T%1").arg(n));
+        pictureButtons_[n]->setGeometry(QRect(QPoint(kButtonLefts[n - 1], kButtonTops[row]), kButtonSize));
+        pictureButtons_[n]->setStatusTip(QStringLiteral("Spustí volitelnou hru č. %1").arg(n));
+        pictureButtons_[n]->setActiveImage(layoutPictures_);
+        pictureButtons_[n]->setActiveIndex(n - 1);
+        pictureButtons_[n]->setDownImage(layoutPictures_);
+        pictureButtons_[n]->setDownIndex(n - 1);
+        connect(pictureButtons_[n], &PictureButton::clicked, this, [this, n] { startGame(n); });
 
         const QByteArray number = "Label" + QByteArray::number(n + 1);
         label(this, number.constData(), QString::number(n),
               QRect(QPoint(kNumberLefts[n - 1], kNumberTops[row]), kNumberSize), Bold | Centred);
     }
     rule(this, "Bevel1", {7, 168}, 186);
-    connect(makeBackButton({65, 174}), &FlatButton::clicked, this, &OptionalGameChooser::OfficeButton1Click);
+    connect(makeBackButton({65, 174}), &FlatButton::clicked, this, &OptionalGameChooser::goBack);
 }
 
 // The dialog locks the owners as it shows; the chooser beneath unlocks them.
@@ -61,13 +61,13 @@ void OptionalGameChooser::prepareToShow()
     placeBesideFigure();
 }
 
-void OptionalGameChooser::TClick(int n)
+void OptionalGameChooser::startGame(int n)
 {
     emit startRequested(n);
     closeChain();
 }
 
-void OptionalGameChooser::OfficeButton1Click()
+void OptionalGameChooser::goBack()
 {
     returnToChooser();
 }
@@ -76,5 +76,5 @@ void OptionalGameChooser::OfficeButton1Click()
 void OptionalGameChooser::handleKey(int key)
 {
     if (key == kKeyEscape || key == kKeyEnter)
-        OfficeButton1Click();
+        goBack();
 }

@@ -17,12 +17,12 @@ public:
     explicit OptionalGameChooser(Services& services);
 
     // The dialog's image list: picture n - 1 is the miniature of optional game n.
-    const PictureList& ImageList1() const { return ImageList1_; }
+    const PictureList& layoutPictures() const { return layoutPictures_; }
 
     // Picture button n clicked: optional game n starts.
-    void TClick(int n);
+    void startGame(int n);
     // "Zpět", Esc and Enter: back to the chooser.
-    void OfficeButton1Click();
+    void goBack();
 
 signals:
     // Optional game `game` is to start.
@@ -33,6 +33,6 @@ protected:
     void handleKey(int key) override;
 
 private:
-    PictureList ImageList1_;
-    std::array<PictureButton*, pelikor::kOptionalGameCount + 1> T{};
+    PictureList layoutPictures_;
+    std::array<PictureButton*, pelikor::kOptionalGameCount + 1> pictureButtons_{};
 };

@@ -21,7 +21,7 @@ protected:
     // of the figure's right edge, the bottom edge 30 pixels below its top.
     void placeBesideFigure();
 
-    // The "Zpět" button `OfficeButton1` at `at`.
+    // The "Zpět" button at `at`.
     FlatButton* makeBackButton(QPoint at);
 
 private:

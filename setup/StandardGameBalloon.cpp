@@ -36,27 +36,27 @@ StandardGameBalloon::StandardGameBalloon(Services& services)
     const QLabel* prompt = label(this, "Label2", QStringLiteral("Vyberte kámen, který má být odstraněn"),
                                  QRect(3, 25, 189, 28), Centred | Wrapped);
     for (int n = 1; n <= kPositionCount; ++n) {
-        L[n] = new HemisphereButton(this);
-        L[n]->setObjectName(QStringLiteral("L%1").arg(n));
-        L[n]->setGeometry(miniatureRect(n));
-        L[n]->setFaceColor(kUnmarked);
-        connect(L[n], &HemisphereButton::clicked, this, [this, n] { LClick(n); });
+        miniaturePegs_[n] = new HemisphereButton(this);
+        miniaturePegs_[n]->setObjectName(QStringLiteral("L%1").arg(n));
+        miniaturePegs_[n]->setGeometry(miniatureRect(n));
+        miniaturePegs_[n]->setFaceColor(kUnmarked);
+        connect(miniaturePegs_[n], &HemisphereButton::clicked, this, [this, n] { markPeg(n); });
     }
     QList<QRect> places;
     for (int n = 1; n <= kPositionCount; ++n)
         places << miniatureRect(n);
     // The miniature's buttons touch: the frame lies on the button's edge.
-    Kurzor = new PositionCursor(places, {}, this);
-    Kurzor->setObjectName(QStringLiteral("Kurzor"));
-    Kurzor->setAccessibleName(prompt->text());
-    Kurzor->setDescriber([this](int n) {
-        return PositionCursor::Position{AccessibleNames::positionName(n, true), L[n]->faceColor() == kMarked, {}};
+    cursor_ = new PositionCursor(places, {}, this);
+    cursor_->setObjectName(QStringLiteral("Kurzor"));
+    cursor_->setAccessibleName(prompt->text());
+    cursor_->setDescriber([this](int n) {
+        return PositionCursor::Position{AccessibleNames::positionName(n, true), miniaturePegs_[n]->faceColor() == kMarked, {}};
     });
-    connect(Kurzor, &PositionCursor::activated, this, &StandardGameBalloon::LClick);
+    connect(cursor_, &PositionCursor::activated, this, &StandardGameBalloon::markPeg);
     rule(this, "Bevel1", {5, 176}, 186);
     connect(button(this, "OfficeButton2", QStringLiteral("Ok"), QStringLiteral("Spustí standardní hru"), {29, 182}),
-            &FlatButton::clicked, this, &StandardGameBalloon::OfficeButton2Click);
-    connect(makeBackButton({101, 182}), &FlatButton::clicked, this, &StandardGameBalloon::OfficeButton1Click);
+            &FlatButton::clicked, this, &StandardGameBalloon::startGame);
+    connect(makeBackButton({101, 182}), &FlatButton::clicked, this, &StandardGameBalloon::goBack);
 }
 
 // The main window and the figure stay locked by the chooser beneath; the
@@ -65,33 +65,33 @@ void StandardGameBalloon::prepareToShow()
 {
     emit allPegsRequested();
     for (int n = 1; n <= kPositionCount; ++n)
-        L[n]->setFaceColor(kUnmarked);
-    Kurzor->positionsChanged();
-    Kurzor->setPosition(pelikor::kCentre);
+        miniaturePegs_[n]->setFaceColor(kUnmarked);
+    cursor_->positionsChanged();
+    cursor_->setPosition(pelikor::kCentre);
     placeBesideFigure();
 }
 
 // Every click repaints all 33 buttons, so at most one is ever red.
-void StandardGameBalloon::LClick(int n)
+void StandardGameBalloon::markPeg(int n)
 {
-    L[n]->setFaceColor(kMarked);
+    miniaturePegs_[n]->setFaceColor(kMarked);
     for (int other = 1; other <= kPositionCount; ++other)
         if (other != n)
-            L[other]->setFaceColor(kUnmarked);
-    Kurzor->positionsChanged();
+            miniaturePegs_[other]->setFaceColor(kUnmarked);
+    cursor_->positionsChanged();
 }
 
 int StandardGameBalloon::markedPosition() const
 {
     for (int n = 1; n <= kPositionCount; ++n)
-        if (L[n]->faceColor() == kMarked)
+        if (miniaturePegs_[n]->faceColor() == kMarked)
             return n;
     return 0;
 }
 
 // Without a mark the pegs stand behind the hidden board again and the
 // dialog stays open.
-void StandardGameBalloon::OfficeButton2Click()
+void StandardGameBalloon::startGame()
 {
     emit allPegsRequested();
     const int removed = markedPosition();
@@ -101,7 +101,7 @@ void StandardGameBalloon::OfficeButton2Click()
     closeChain();
 }
 
-void StandardGameBalloon::OfficeButton1Click()
+void StandardGameBalloon::goBack()
 {
     returnToChooser();
 }
@@ -109,7 +109,7 @@ void StandardGameBalloon::OfficeButton1Click()
 void StandardGameBalloon::handleKey(int key)
 {
     if (key == kKeyEnter)
-        OfficeButton2Click();
+        startGame();
     else if (key == kKeyEscape)
-        OfficeButton1Click();
+        goBack();
 }

@@ -24,11 +24,11 @@ public:
     explicit StandardGameBalloon(Services& services);
 
     // Button n of the miniature board clicked: it alone turns red.
-    void LClick(int n);
+    void markPeg(int n);
     // "Ok", and Enter: the game starts without the marked peg.
-    void OfficeButton2Click();
+    void startGame();
     // "Zpět", and Esc: back to the chooser.
-    void OfficeButton1Click();
+    void goBack();
 
     // The first red button of the miniature board, 0 when none is.
     int markedPosition() const;
@@ -44,6 +44,6 @@ protected:
     void handleKey(int key) override;
 
 private:
-    std::array<HemisphereButton*, pelikor::kPositionCount + 1> L{};
-    PositionCursor* Kurzor = nullptr;
+    std::array<HemisphereButton*, pelikor::kPositionCount + 1> miniaturePegs_{};
+    PositionCursor* cursor_ = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QWidget>
 
@@ -23,6 +24,14 @@ void setShown(bool shown)
     }
 }
 
+// A mouse button going down: a press, also the second press of a double
+// click.
+bool isButtonDown(const QEvent* event)
+{
+    const auto* mouse = event->isSinglePointEvent() ? dynamic_cast<const QMouseEvent*>(event) : nullptr;
+    return mouse && mouse->button() != Qt::NoButton && mouse->buttons().testFlag(mouse->button());
+}
+
 class InputWatcher : public QObject {
 public:
     using QObject::QObject;
@@ -36,11 +45,9 @@ protected:
         case QEvent::KeyPress:
             setShown(true);
             break;
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-            setShown(false);
-            break;
         default:
+            if (isButtonDown(event))
+                setShown(false);
             break;
         }
         return false;

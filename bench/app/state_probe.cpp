@@ -34,15 +34,15 @@ void bringInto(const char* state, MainWindow& main)
     if (std::strcmp(state, "idle") == 0)
         return;
     if (std::strcmp(state, "result") == 0) {
-        main.StartGame(kLastTwo, pelikor::standardGame());
-        main.boardPanel().KClick(kLastPeg);
-        main.boardPanel().BMouseDown(kLastHole);
+        main.startGame(kLastTwo, pelikor::standardGame());
+        main.boardPanel().selectPeg(kLastPeg);
+        main.boardPanel().jumpInto(kLastHole);
         return;
     }
     const pelikor::GameLayout standard = pelikor::standardLayout();
-    main.StartGame(standard.occupied, standard.game);
+    main.startGame(standard.occupied, standard.game);
     if (std::strcmp(state, "boss") == 0)
-        main.fovskpojistka1Click();
+        main.toggleBossScreen();
 }
 
 } // namespace

@@ -55,7 +55,7 @@ void BM_HelpFromF1ToBalloon(benchmark::State& state)
 {
     HelpBalloon& help = program().windows.helpBalloon();
     for (auto _ : state) {
-        program().windows.mainWindow().NapovedaMenuClick();
+        program().windows.mainWindow().showHelp();
         settle();
         state.PauseTiming();
         help.close();
@@ -82,7 +82,7 @@ BENCHMARK(BM_WelcomeFromFigureToBalloon)->Unit(benchmark::kMillisecond);
 void BM_BossScreenToggle(benchmark::State& state)
 {
     for (auto _ : state) {
-        program().windows.mainWindow().fovskpojistka1Click();
+        program().windows.mainWindow().toggleBossScreen();
         settle();
     }
 }

@@ -82,10 +82,10 @@ void BM_TickToResultShown(benchmark::State& state)
     PelikorWindows& windows = *programOn(std::size_t(state.range(0))).windows;
     MainWindow& main = windows.mainWindow();
     for (auto _ : state) {
-        main.StartGame(pelikor::PositionSet{4, 5}, pelikor::standardGame());
-        main.boardPanel().KClick(4);
-        main.boardPanel().BMouseDown(6);
-        timeWithPaint(state, [&] { main.Timer1Timer(); });
+        main.startGame(pelikor::PositionSet{4, 5}, pelikor::standardGame());
+        main.boardPanel().selectPeg(4);
+        main.boardPanel().jumpInto(6);
+        timeWithPaint(state, [&] { main.checkGame(); });
         if (!windows.resultBalloon().isVisible())
             state.SkipWithError("the tick showed no result");
         windows.resultBalloon().close();
@@ -96,20 +96,20 @@ void BM_OpenTableView(benchmark::State& state)
 {
     PelikorWindows& windows = *programOn(std::size_t(state.range(0))).windows;
     for (auto _ : state) {
-        timeWithPaint(state, [&] { windows.mainWindow().MN5Click(); });
-        windows.bestTableView().Button1Click();
+        timeWithPaint(state, [&] { windows.mainWindow().showBestTable(); });
+        windows.bestTableView().acknowledge();
     }
 }
 
 void BM_SwitchTab(benchmark::State& state)
 {
     PelikorWindows& windows = *programOn(std::size_t(state.range(0))).windows;
-    windows.mainWindow().MN5Click();
+    windows.mainWindow().showBestTable();
     auto* pages = windows.bestTableView().findChild<QTabWidget*>(QStringLiteral("PageControl1"));
     int tab = 0;
     for (auto _ : state)
         timeWithPaint(state, [&] { pages->setCurrentIndex(++tab % pelikor::kGameCount); });
-    windows.bestTableView().Button1Click();
+    windows.bestTableView().acknowledge();
 }
 
 // From the command to the table open again, the question shown and
@@ -121,9 +121,9 @@ void BM_WholeClearing(benchmark::State& state)
     for (auto _ : state) {
         program.fillTable(std::size_t(state.range(0)));
         timeWithPaint(state, [&] {
-            windows.mainWindow().Vymazattabulkunejlepch1Click();
+            windows.mainWindow().clearBestTable();
             QCoreApplication::processEvents();
-            windows.clearTableQuestion().OfficeButton1Click();
+            windows.clearTableQuestion().answerYes();
         });
         if (windows.bestTableModule().model.rowCount() != 0)
             state.SkipWithError("the table was not cleared");

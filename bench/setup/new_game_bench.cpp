@@ -86,10 +86,10 @@ void BM_OptionalChoiceToPictures(benchmark::State& state)
     auto program = std::make_unique<Program>();
     program->newGame();
     for (auto _ : state) {
-        program->windows->gameTypeChooser().OfficeLabel2Click();
+        program->windows->gameTypeChooser().chooseOptionalGame();
         Program::settle(program->windows->optionalGameChooser());
         state.PauseTiming();
-        program->windows->optionalGameChooser().OfficeButton1Click();
+        program->windows->optionalGameChooser().goBack();
         if (firstShowing(state)) {
             program = std::make_unique<Program>();
             program->newGame();
@@ -108,10 +108,10 @@ void BM_StartProcedure(benchmark::State& state)
     const int game = int(state.range(0));
     const pelikor::GameLayout layout = game == 0 ? pelikor::standardLayout() : pelikor::optionalLayout(game);
     for (auto _ : state) {
-        main.StartGame(layout.occupied, layout.game);
+        main.startGame(layout.occupied, layout.game);
         state.PauseTiming();
-        main.ReturnToIdle();
-        main.ResultClosed();
+        main.returnToIdle();
+        main.refillAfterResult();
         state.ResumeTiming();
     }
 }

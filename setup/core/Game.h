@@ -9,7 +9,7 @@ namespace pelikor {
 // One of the eight games: how the best table and the running board name it,
 // how the table view captions it, and where its pegs stand at the start.
 struct Game {
-    std::string_view code;    // HRA in the best table, Kontrola while it runs
+    std::string_view code;    // HRA in the best table, the game-code label while it runs
     std::string_view caption; // tab of the table view (UTF-8)
     int optionalNumber;       // 1..7; 0 for the standard game
     // The start; for the standard game the full board, from which the

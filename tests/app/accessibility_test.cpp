@@ -133,7 +133,7 @@ private slots:
         // The boss screen, once shown and hidden again, keeps its calendar hidden.
         for (int toggle = 0; toggle < 2; ++toggle)
             program.child<QAction>("fovskpojistka1")->trigger();
-        QCalendarWidget* calendar = program.child<BossScreen>("Sef")->MonthCalendar1();
+        QCalendarWidget* calendar = program.child<BossScreen>("Sef")->calendar();
         QVERIFY(calendar);
         const auto hiddenOrNameless = [&](QAccessibleInterface* face) {
             return face->object() == calendar || (face->role() == QAccessible::Button && face->text(QAccessible::Name).isEmpty());

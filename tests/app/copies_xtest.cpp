@@ -183,7 +183,7 @@ private slots:
         SingleCopy::publish(main, SingleCopy::kMainWindowClass);
         program.start();
         QVERIFY(searchAside().found);
-        main.fovskpojistka1Click();
+        main.toggleBossScreen();
         QCOMPARE(main.windowTitle(), QStringLiteral("Plnění plánu v letošním roce"));
 
         ApplicationFolder folder;
@@ -196,7 +196,7 @@ private slots:
         next.kill();
         next.waitForFinished();
         QVERIFY(!searchAside().found);
-        main.fovskpojistka1Click();
+        main.toggleBossScreen();
         QVERIFY(searchAside().found);
     }
 

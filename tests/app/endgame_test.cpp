@@ -40,10 +40,10 @@ struct EndingProgram : ProgramFixture {
 
     void play(pelikor::PositionSet pegs, const pelikor::Game& game, std::initializer_list<std::pair<int, int>> moves)
     {
-        main().StartGame(pegs, game);
+        main().startGame(pegs, game);
         for (const auto& [peg, hole] : moves) {
-            main().boardPanel().KClick(peg);
-            main().boardPanel().BMouseDown(hole);
+            main().boardPanel().selectPeg(peg);
+            main().boardPanel().jumpInto(hole);
         }
     }
 
@@ -96,12 +96,12 @@ private slots:
         QTRY_VERIFY(first.isVisible());
         QVERIFY(!program.main().isEnabled() && !program.figure().isEnabled());
         QCOMPARE(program.main().boardPanel().board().pegs() == pelikor::PositionSet::all(), perfect);
-        QCOMPARE(program.resultBalloon().Kontrola().text(), kStandard);
+        QCOMPARE(program.resultBalloon().gameCodeLabel().text(), kStandard);
         QCOMPARE(program.resultLabel("Label7"), QStringLiteral("1"));
         QCOMPARE(program.resultLabel("Label5"), QStringLiteral("2"));
         QCOMPARE(program.cuesOf("Dialog.wav"), 1);
         if (perfect) {
-            QCOMPARE(program.congratulation().Kontrola().text(), kStandard);
+            QCOMPARE(program.congratulation().gameCodeLabel().text(), kStandard);
             QVERIFY(program.resultBalloon().isHidden());
             QTest::keyClick(&program.congratulation(), Qt::Key_Return);
             QVERIFY(program.congratulation().isHidden() && program.resultBalloon().isVisible());
@@ -176,7 +176,7 @@ private slots:
                                                   throw std::runtime_error("Disk full");
                                               },
                                               {}});
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error, program.resultBalloon().OfficeButton1Click());
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, program.resultBalloon().acknowledge());
         QTest::qWait(30);
         QVERIFY(program.resultBalloon().isVisible() && !program.main().gameRunning());
         QCOMPARE(program.resultLabel("Label7"), QStringLiteral("1"));
@@ -240,11 +240,11 @@ private slots:
         BestTableView& view = program.windows->bestTableView();
         QVERIFY(view.isVisible() && !program.main().isEnabled());
         view.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(6);
-        view.Button1Click();
+        view.acknowledge();
         program.play(twoApartAtTheEnd, pelikor::standardGame(), {kAtTheTop});
         QTRY_VERIFY(program.resultBalloon().isVisible());
         QVERIFY2(!program.name()->isEnabled(), "two pegs left do not beat ten single ones");
-        program.resultBalloon().OfficeButton1Click();
+        program.resultBalloon().acknowledge();
 
         program.play(twoApartAtTheEnd, pelikor::standardGame(), {});
         program.child<QAction>("Vymazattabulkunejlepch2")->trigger();
@@ -252,11 +252,11 @@ private slots:
         QVERIFY(program.main().isEnabled() && program.main().gameRunning());
         for (const pelikor::Game& game : pelikor::kGames)
             QVERIFY(BestTableEntries::of(program.applicationDir, QString::fromStdString(std::string(game.code))).isEmpty());
-        program.main().boardPanel().KClick(kAtTheTop.first);
-        program.main().boardPanel().BMouseDown(kAtTheTop.second);
+        program.main().boardPanel().selectPeg(kAtTheTop.first);
+        program.main().boardPanel().jumpInto(kAtTheTop.second);
         QTRY_VERIFY(program.resultBalloon().isVisible());
         typeText(program.name(), QStringLiteral("Znovu"));
-        program.resultBalloon().OfficeButton1Click();
+        program.resultBalloon().acknowledge();
         QCOMPARE(BestTableEntries::of(program.applicationDir, kStandard).size(), 1);
     }
 };

@@ -130,24 +130,24 @@ private slots:
                 copy->event = event;
                 MainWindow& main = copy->main();
                 if (kind == 0 && main.isEnabled() && !main.gameRunning())
-                    main.StartGame(laid, random.bounded(2) ? pelikor::standardGame() : pelikor::optionalGame(3));
+                    main.startGame(laid, random.bounded(2) ? pelikor::standardGame() : pelikor::optionalGame(3));
                 else if (kind == 1 && playing && !main.boardPanel().isHidden())
-                    main.boardPanel().KClick(peg);
+                    main.boardPanel().selectPeg(peg);
                 else if (kind == 2 && playing && !main.boardPanel().isHidden() && !open.empty()) {
-                    main.boardPanel().KClick(jump.source);
-                    main.boardPanel().BMouseDown(jump.target);
+                    main.boardPanel().selectPeg(jump.source);
+                    main.boardPanel().jumpInto(jump.target);
                 } else if (kind == 3)
                     copy->windows->services().settings.write(Settings::kAssistantKey, assistantSetting);
                 else if (kind == 4 && copy->windows->congratulationBalloon().isVisible())
-                    copy->windows->congratulationBalloon().OfficeButton1Click();
+                    copy->windows->congratulationBalloon().acknowledge();
                 else if (kind == 4 && copy->windows->resultBalloon().isVisible())
-                    copy->windows->resultBalloon().OfficeButton1Click();
+                    copy->windows->resultBalloon().acknowledge();
                 else if (kind == 5 && main.isEnabled())
-                    main.fovskpojistka1Click();
+                    main.toggleBossScreen();
                 else if (kind == 6)
                     copy->figure().move(figureAt);
                 else if (kind == 7 && playing)
-                    main.AbandonGame();
+                    main.abandonGame();
             }
             for (int tick = 0; tick < kTicksBetweenEvents; ++tick) {
                 QCoreApplication::processEvents();

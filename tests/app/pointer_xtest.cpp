@@ -21,7 +21,7 @@ constexpr QPoint kNowhere(5, 5);
 FlatButton* pointAtChoosersBack(ProgramFixture& program)
 {
     program.start();
-    program.main().MS1Click();
+    program.main().showNewGameChooser();
     auto* back = program.windows->gameTypeChooser().findChild<FlatButton*>(QStringLiteral("OfficeButton1"));
     if (!QTest::qWaitForWindowExposed(back->window()))
         return nullptr;
@@ -47,7 +47,7 @@ private slots:
         QTest::keyClick(back->window()->windowHandle(), Qt::Key_Escape);
         QTRY_VERIFY(back->window()->isHidden());
         QCursor::setPos(kNowhere);
-        program.main().MS1Click();
+        program.main().showNewGameChooser();
         QVERIFY(QTest::qWaitForWindowExposed(back->window()));
         QTest::qWait(50);
         QCOMPARE(back->lampName(), QStringLiteral("OFF"));
@@ -73,7 +73,7 @@ private slots:
     {
         ProgramFixture program;
         program.start();
-        program.main().MN5Click();
+        program.main().showBestTable();
         auto* ok = program.windows->bestTableView().findChild<QPushButton*>(QStringLiteral("Button1"));
         QVERIFY(QTest::qWaitForWindowExposed(ok->window()));
         QTRY_VERIFY(ok->hasFocus());

@@ -60,9 +60,9 @@ private slots:
         QCOMPARE(main.windowTitle(), QStringLiteral("Pelikor 2000"));
 
         const pelikor::GameLayout standard = pelikor::standardLayout();
-        main.StartGame(standard.occupied, standard.game);
-        main.boardPanel().KClick(5);
-        main.boardPanel().BMouseDown(pelikor::kCentre);
+        main.startGame(standard.occupied, standard.game);
+        main.boardPanel().selectPeg(5);
+        main.boardPanel().jumpInto(pelikor::kCentre);
         QCOMPARE(main.boardPanel().board().remaining(), 31);
         // Every cue leaves the current directory at the application folder.
         QCOMPARE(QDir::current().absolutePath(), QDir(applicationDir).absolutePath());

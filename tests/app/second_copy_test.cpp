@@ -56,9 +56,9 @@ private slots:
         SecondCopyWarning& warning = fixture.warning();
         for (ColourNumber expected : {SecondCopyWarning::kStrongPink, SecondCopyWarning::kLightPink, SecondCopyWarning::kStrongPink,
                                 SecondCopyWarning::kLightPink}) {
-            QCOMPARE(warning.Color(), expected);
+            QCOMPARE(warning.colour(), expected);
             QCOMPARE(warning.palette().color(QPalette::Window), toQColor(expected));
-            warning.Timer1Timer();
+            warning.blink();
         }
     }
 

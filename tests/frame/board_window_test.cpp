@@ -119,8 +119,8 @@ private slots:
     void monitorWakesOnlyWhenAnInputMayHaveChanged()
     {
         QFETCH(int, input);
-        window->StartGame(standardGame(), pelikor::standardGame());
-        window->boardPanel().KClick(5);
+        window->startGame(standardGame(), pelikor::standardGame());
+        window->boardPanel().selectPeg(5);
         QSignalSpy checks(monitor, &QTimer::timeout);
         QTRY_VERIFY(!monitor->isActive());
         checks.clear();
@@ -128,9 +128,9 @@ private slots:
         QCOMPARE(checks.count(), 0);
 
         const std::vector<std::function<void()>> inputs = {
-            [&] { window->boardPanel().KClick(8); },
-            [&] { window->boardPanel().BMouseDown(17); },
-            [&] { window->StartGame(PositionSet({1, 2, 3}), pelikor::optionalGame(1)); },
+            [&] { window->boardPanel().selectPeg(8); },
+            [&] { window->boardPanel().jumpInto(17); },
+            [&] { window->startGame(PositionSet({1, 2, 3}), pelikor::optionalGame(1)); },
             [&] { boardPanel->hide(); },
             [&] { settings->write(Settings::kAssistantKey, QStringLiteral("1")); },
         };
@@ -152,7 +152,7 @@ private slots:
         QTest::qWait(20);
         QCOMPARE(finished.count(), 0);
 
-        window->StartGame(PositionSet({17}), pelikor::optionalGame(1));
+        window->startGame(PositionSet({17}), pelikor::optionalGame(1));
         QVERIFY(finished.wait(1000));
         QCOMPARE(finished.first().at(0).value<pelikor::Outcome>(), pelikor::Outcome::PerfectFinish);
         QCOMPARE(finished.first().at(1).toString(), QStringLiteral("0"));
@@ -160,7 +160,7 @@ private slots:
         // A change of the file on disk is seen by the next tick.
         settings->write(Settings::kAssistantKey, QStringLiteral("1"));
         finished.clear();
-        window->StartGame(PositionSet({1, 2, 3}), pelikor::optionalGame(1));
+        window->startGame(PositionSet({1, 2, 3}), pelikor::optionalGame(1));
         QVERIFY(finished.wait(1000));
         QCOMPARE(finished.last().at(0).value<pelikor::Outcome>(), pelikor::Outcome::GameOver);
         QCOMPARE(finished.last().at(1).toString(), QStringLiteral("1"));
@@ -173,7 +173,7 @@ private slots:
     void monitorLeavesARunningGameAlone()
     {
         QSignalSpy finished(window, &MainWindow::gameFinished);
-        window->StartGame(standardGame(), pelikor::standardGame());
+        window->startGame(standardGame(), pelikor::standardGame());
         monitor->start();
         QTest::qWait(30);
         QCOMPARE(finished.count(), 0);
@@ -217,7 +217,7 @@ private slots:
     // shifted by one pixel shows along the left edge, where no peg covers it.
     void boardPictureLiesWhereTheHolesExpectItInsideALoweredBevel()
     {
-        window->StartGame(standardGame(), pelikor::standardGame());
+        window->startGame(standardGame(), pelikor::standardGame());
         const QImage shown = boardPanel->grab().toImage();
         const QImage& picture = pictures::boardPicture();
         const QPoint corner(pictures::kBoardPictureLeft, pictures::kBoardPictureTop);
@@ -266,7 +266,7 @@ private slots:
 
     void laidGameShowsBoardCountAndCode()
     {
-        window->StartGame(standardGame(), pelikor::standardGame());
+        window->startGame(standardGame(), pelikor::standardGame());
         QVERIFY(boardPanel->isVisible());
         QVERIFY(peg("K", 17)->isHidden());
         QCOMPARE(shownPegs(), 32);
@@ -284,7 +284,7 @@ private slots:
 
     void wholeGamePlayedByMouse()
     {
-        window->StartGame(standardGame(), pelikor::standardGame());
+        window->startGame(standardGame(), pelikor::standardGame());
         int remaining = 32;
         for (const auto& [source, target] : kSolution) {
             clickPeg(source);
@@ -309,7 +309,7 @@ private slots:
 
     void anyMouseButtonOnAHoleJumps()
     {
-        window->StartGame(standardGame(), pelikor::standardGame());
+        window->startGame(standardGame(), pelikor::standardGame());
         clickPeg(29);
         pressHole(17, Qt::RightButton);
         QVERIFY(!peg("K", 17)->isHidden());
@@ -323,7 +323,7 @@ private slots:
 
     void selectionMovesAndNeverJumps()
     {
-        window->StartGame(standardGame(), pelikor::standardGame());
+        window->startGame(standardGame(), pelikor::standardGame());
         clickPeg(5);
         clickPeg(19);
         QCOMPARE(peg("K", 5)->faceColor(), kNormal);
@@ -341,7 +341,7 @@ private slots:
         // press through to the panel, never to the hole beneath, although
         // the jump 29 over 24 into 17 would apply there.
         const QRect place = hole(17)->geometry();
-        window->StartGame(PositionSet({17, 24, 29}), pelikor::standardGame());
+        window->startGame(PositionSet({17, 24, 29}), pelikor::standardGame());
         clickPeg(29);
         shell->cues.clear();
         clickOnBoard(place.topLeft() + QPoint(1, 1));
@@ -352,11 +352,11 @@ private slots:
 
     void failingCueLeavesTheControlsShowingTheBoard()
     {
-        window->StartGame(standardGame(), pelikor::standardGame());
+        window->startGame(standardGame(), pelikor::standardGame());
         shell->player->failing = true;
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error, window->boardPanel().KClick(5));
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, window->boardPanel().selectPeg(5));
         QCOMPARE(peg("K", 5)->faceColor(), kSelected);
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error, window->boardPanel().BMouseDown(17));
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, window->boardPanel().jumpInto(17));
         QVERIFY(peg("K", 5)->isHidden());
         QVERIFY(!peg("K", 17)->isHidden());
         QCOMPARE(label("Zbytek")->text(), QStringLiteral("31"));
@@ -365,7 +365,7 @@ private slots:
 
     void holeWithNoApplicableJumpDoesNothing()
     {
-        window->StartGame(PositionSet({9, 17}), pelikor::optionalGame(1));
+        window->startGame(PositionSet({9, 17}), pelikor::optionalGame(1));
         pressHole(1);
         QVERIFY(shell->cues.isEmpty());
         clickPeg(9);
@@ -377,9 +377,9 @@ private slots:
         QCOMPARE(peg("K", 9)->faceColor(), kSelected);
     }
 
-    void landedPegWaitsForANewClick()
+    void landedPegStaysUnselectedUntilClickedAgain()
     {
-        window->StartGame(PositionSet({9, 4, 2}), pelikor::optionalGame(1));
+        window->startGame(PositionSet({9, 4, 2}), pelikor::optionalGame(1));
         clickPeg(9);
         pressHole(1);
         QCOMPARE(peg("K", 1)->faceColor(), kNormal);
@@ -393,7 +393,7 @@ private slots:
 
     void randomClicksKeepTheBoardConsistent()
     {
-        window->StartGame(standardGame(), pelikor::standardGame());
+        window->startGame(standardGame(), pelikor::standardGame());
         QRandomGenerator random(20261208);
         const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
         for (int i = 0; i < 3000; ++i) {

@@ -172,10 +172,10 @@ private slots:
         MainWindow& main = program.main();
         if (withGame) {
             const pelikor::GameLayout standard = pelikor::standardLayout();
-            main.StartGame(standard.occupied, standard.game);
-            main.boardPanel().KClick(5);
-            main.boardPanel().BMouseDown(17);
-            main.boardPanel().KClick(12);
+            main.startGame(standard.occupied, standard.game);
+            main.boardPanel().selectPeg(5);
+            main.boardPanel().jumpInto(17);
+            main.boardPanel().selectPeg(12);
         }
         const pelikor::Board before = main.boardPanel().board();
         auto* remainingLabel = program.child<QLabel>("Zbytek");
@@ -187,7 +187,7 @@ private slots:
         QVERIFY(main.boardPanel().isHidden());
         QVERIFY(program.child<QLabel>("Label1")->isHidden());
         QVERIFY(remainingLabel->isHidden());
-        QTreeView* tree = program.child<BossScreen>("Sef")->DirectoryOutline1();
+        QTreeView* tree = program.child<BossScreen>("Sef")->folderTree();
         QCOMPARE(tree->currentIndex().data(QFileSystemModel::FilePathRole).toString(), startFolder);
         auto* calendar = program.child<QCalendarWidget>("MonthCalendar1");
         QCOMPARE(calendar->selectedDate(), QDate::currentDate());
@@ -247,7 +247,7 @@ private slots:
         beat.start();
         program.child<QToolButton>("ToolbarButton971")->click();
         longest = std::max(longest, workMs() - last);
-        QTreeView* tree = program.child<BossScreen>("Sef")->DirectoryOutline1();
+        QTreeView* tree = program.child<BossScreen>("Sef")->folderTree();
         // The start folder's neighbours before it come by themselves; those
         // after it as the tree scrolls down to them.
         QTRY_VERIFY_WITH_TIMEOUT(tree->currentIndex().row() > 0, 20000);
@@ -367,7 +367,7 @@ private slots:
         QCOMPARE(program.setting("Uvitani"), QStringLiteral("1"));
 
         emit program.figure().doubleClicked();
-        welcome.OfficeLabel2Click();
+        welcome.openHelp();
         QVERIFY(welcome.isHidden());
         HelpBalloon& help = program.windows->helpBalloon();
         QVERIFY(help.isVisible());

@@ -144,10 +144,10 @@ private slots:
     {
         NewGameProgram program;
         OptionalGameChooser& dialog = program.optional();
-        QCOMPARE(dialog.ImageList1().size(), 7);
+        QCOMPARE(dialog.layoutPictures().size(), 7);
         for (int n = 1; n <= 7; ++n) {
             const QImage& miniature = pictures::layoutThumbnail(n);
-            QCOMPARE(dialog.ImageList1()[n - 1], miniature);
+            QCOMPARE(dialog.layoutPictures()[n - 1], miniature);
             auto* button = dialog.findChild<PictureButton*>(QStringLiteral("T%1").arg(n));
             QCOMPARE(button->images()[PictureButton::kActiveSlot], miniature);
             QCOMPARE(button->images()[PictureButton::kDownSlot], miniature);
@@ -178,10 +178,10 @@ private slots:
         program.start();
         MainWindow& main = program.main();
         const pelikor::GameLayout abandoned = pelikor::optionalLayout(3);
-        main.StartGame(abandoned.occupied, abandoned.game);
-        main.boardPanel().KClick(9);
-        main.boardPanel().BMouseDown(7);
-        main.AbandonGame();
+        main.startGame(abandoned.occupied, abandoned.game);
+        main.boardPanel().selectPeg(9);
+        main.boardPanel().jumpInto(7);
+        main.abandonGame();
         QSignalSpy started(&main, &MainWindow::gameStarted);
 
         enter(program, removed ? State::StandardSetup : State::OptionalChoice);

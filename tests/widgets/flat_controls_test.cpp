@@ -1,11 +1,13 @@
 #include "widgets/ColourNumber.h"
-#include "widgets/LampPictures.h"
 #include "widgets/FlatButton.h"
+#include "widgets/KeyboardCues.h"
+#include "widgets/LampPictures.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/PictureButton.h"
 
 #include "tests/widgets/WidgetTestSupport.h"
 
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -103,6 +105,39 @@ private slots:
         QVERIFY(LampPictures::pixmap("BRIGHT").isNull());
     }
 
+    // Focus marks ----------------------------------------------------------
+
+    // A key shows the focus marks; a mouse button going down hides them, the
+    // second press of a double click too, while a release or a move leaves
+    // them.
+    void mouseButtonGoingDownHidesTheFocusMarks_data()
+    {
+        QTest::addColumn<QEvent::Type>("type");
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<Qt::MouseButtons>("buttons");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("press") << QEvent::MouseButtonPress << Qt::LeftButton << Qt::MouseButtons(Qt::LeftButton) << false;
+        QTest::newRow("double click") << QEvent::MouseButtonDblClick << Qt::RightButton
+                                      << Qt::MouseButtons(Qt::RightButton) << false;
+        QTest::newRow("release") << QEvent::MouseButtonRelease << Qt::LeftButton << Qt::MouseButtons() << true;
+        QTest::newRow("move") << QEvent::MouseMove << Qt::NoButton << Qt::MouseButtons(Qt::LeftButton) << true;
+    }
+
+    void mouseButtonGoingDownHidesTheFocusMarks()
+    {
+        QFETCH(QEvent::Type, type);
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(Qt::MouseButtons, buttons);
+        auto parent = colouredParent(kBalloonColour);
+        auto* control = new FlatButton(parent.get());
+        QTest::keyClick(control, Qt::Key_Shift);
+        QVERIFY(KeyboardCues::shown());
+        const QPointF at(5, 5);
+        QMouseEvent event(type, at, control->mapToGlobal(at), button, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(control, &event);
+        QTEST(KeyboardCues::shown(), "shown");
+    }
+
     // Mouse rules of the three controls -------------------------------------
 
     void eachControlKeepsItsMouseRules_data()
@@ -168,7 +203,7 @@ private slots:
         QCOMPARE(button.lampName(), QStringLiteral("OFF"));
     }
 
-    void officeButtonFollowsThePointer()
+    void flatButtonFollowsThePointer()
     {
         auto parent = colouredParent(kBalloonColour);
         auto* button = new FlatButton(parent.get());
@@ -216,7 +251,7 @@ private slots:
         QCOMPARE(clicks.count(), 0);
     }
 
-    void officeButtonPaintsItsStates()
+    void flatButtonPaintsItsStates()
     {
         auto parent = colouredParent(kBalloonColour);
         auto* button = new FlatButton(parent.get());

@@ -238,7 +238,7 @@ private slots:
         QCOMPARE(button->isDown(), false);
     }
 
-    void pressLeaveReleaseOutsideFiresNoClick()
+    void pressLeaveReleaseOutsideFiresNoClicked()
     {
         QWidget parent;
         HemisphereButton* button = peg(&parent);
@@ -291,7 +291,7 @@ private slots:
         QCOMPARE(button->isDown(), false);
     }
 
-    void rightButtonFiresMouseDownButNoClick()
+    void rightButtonFiresMouseDownButNoClicked()
     {
         QWidget parent;
         HemisphereButton* button = peg(&parent);

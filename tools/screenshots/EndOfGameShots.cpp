@@ -37,10 +37,10 @@ constexpr int kMargin = 10;
 void play(MainWindow& main, int optionalGame, const Moves& moves)
 {
     const pelikor::GameLayout layout = pelikor::optionalLayout(optionalGame);
-    main.StartGame(layout.occupied, layout.game);
+    main.startGame(layout.occupied, layout.game);
     for (const auto& [peg, hole] : moves) {
-        main.boardPanel().KClick(peg);
-        main.boardPanel().BMouseDown(hole);
+        main.boardPanel().selectPeg(peg);
+        main.boardPanel().jumpInto(hole);
     }
 }
 
@@ -73,33 +73,33 @@ void shootEndOfGame(ScreenCamera& camera, PelikorWindows& windows)
     play(main, 1, kOptional1ToCentre);
     waitFor([&] { return congratulation.isVisible(); });
     camera.shoot(QStringLiteral("congratulation"), besideFigure(windows, congratulation));
-    congratulation.OfficeButton1Click();
+    congratulation.acknowledge();
     name->setText(QStringLiteral("Řehoř Žluťoučký"));
-    resultBalloon.OfficeButton1Click();
+    resultBalloon.acknowledge();
 
     play(main, 2, kOptional2ToTwo);
     waitFor([&] { return resultBalloon.isVisible(); });
     name->setText(QStringLiteral("Ája Nováková"));
     camera.shoot(QStringLiteral("result-name-offered"), besideFigure(windows, resultBalloon));
-    resultBalloon.OfficeButton1Click();
+    resultBalloon.acknowledge();
 
     play(main, 3, {});
-    main.MS3Click();
+    main.giveUp();
     GiveUpQuestion& giveUpQuestion = windows.giveUpQuestion();
     camera.shoot(QStringLiteral("end-game-question"), besideFigure(windows, giveUpQuestion));
-    giveUpQuestion.OfficeButton1Click();
+    giveUpQuestion.answerYes();
 
-    main.MN5Click();
+    main.showBestTable();
     BestTableView& tableView = windows.bestTableView();
     auto* tabs = tableView.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
     tabs->setCurrentIndex(kOptionalGame1Tab);
     camera.shoot(QStringLiteral("table-volitelna-1"), tableView.frameGeometry());
     tabs->setCurrentIndex(kOptionalGame2Tab);
     camera.shoot(QStringLiteral("table-volitelna-2"), tableView.frameGeometry(), QStringLiteral("table-volitelna-1"));
-    tableView.Button1Click();
+    tableView.acknowledge();
 
-    main.Vymazattabulkunejlepch1Click();
+    main.clearBestTable();
     ClearTableQuestion& clearQuestion = windows.clearTableQuestion();
     camera.shoot(QStringLiteral("clear-question"), besideFigure(windows, clearQuestion));
-    clearQuestion.OfficeButton2Click();
+    clearQuestion.answerNo();
 }

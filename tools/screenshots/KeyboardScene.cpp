@@ -27,11 +27,11 @@ void shootKeyboardScene(ScreenCamera& camera, PelikorWindows& windows)
     MainWindow& main = windows.mainWindow();
     main.activateWindow();
     const pelikor::GameLayout standard = pelikor::standardLayout();
-    main.StartGame(standard.occupied, standard.game);
+    main.startGame(standard.occupied, standard.game);
     // From the centre two down to the bottom arm, and the peg there selected.
     PositionCursor& cursor = main.boardPanel().cursor();
     for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Space})
         press(cursor, key);
     camera.shoot(QStringLiteral("main-keyboard-cursor"), main.frameGeometry());
-    main.AbandonGame();
+    main.abandonGame();
 }

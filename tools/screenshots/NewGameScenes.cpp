@@ -15,21 +15,21 @@ void shootNewGameScenes(ScreenCamera& camera, PelikorWindows& windows)
 {
     // The command brings the closed figure back and the balloons hang beside it.
     MainWindow& main = windows.mainWindow();
-    main.AbandonGame();
+    main.abandonGame();
     windows.services().settings.write(Settings::kAssistantKey, QStringLiteral("0"));
-    main.MS1Click();
+    main.showNewGameChooser();
     GameTypeChooser& chooser = windows.gameTypeChooser();
     const QRect figure = windows.assistantFigure().frameGeometry();
     camera.shoot(QStringLiteral("new-game-chooser"), figure | chooser.frameGeometry());
-    chooser.OfficeLabel1Click();
+    chooser.chooseStandardGame();
     StandardGameBalloon& standardDialog = windows.standardGameBalloon();
-    standardDialog.LClick(12);
+    standardDialog.markPeg(12);
     // The standard dialog is the tallest balloon of the chain, so its
     // picture's area holds the optional dialog's as well.
     const QRect chain = figure | chooser.frameGeometry() | standardDialog.frameGeometry();
     camera.shoot(QStringLiteral("new-game-standard"), chain);
-    standardDialog.OfficeButton1Click();
-    chooser.OfficeLabel2Click();
+    standardDialog.goBack();
+    chooser.chooseOptionalGame();
     camera.shoot(QStringLiteral("new-game-optional"), chain, QStringLiteral("new-game-standard"));
     // The pictures are gray until the pointer comes over one.
     OptionalGameChooser& optional = windows.optionalGameChooser();
@@ -37,6 +37,6 @@ void shootNewGameScenes(ScreenCamera& camera, PelikorWindows& windows)
     QCursor::setPos(picture->mapToGlobal(picture->rect().center()));
     camera.shoot(QStringLiteral("new-game-optional-pointed"), chain, QStringLiteral("new-game-optional"));
     QCursor::setPos(QPoint(0, 0));
-    optional.OfficeButton1Click();
-    chooser.OfficeButton1Click();
+    optional.goBack();
+    chooser.goBack();
 }

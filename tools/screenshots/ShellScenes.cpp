@@ -51,12 +51,12 @@ void shootShellScenes(ScreenCamera& camera, PelikorWindows& windows)
     fileMenu->close();
     QCursor::setPos(QPoint(0, 0));
 
-    main.fovskpojistka1Click();
+    main.toggleBossScreen();
     camera.shoot(QStringLiteral("shell-boss-screen"), around({&main}));
-    main.fovskpojistka1Click();
+    main.toggleBossScreen();
 
     HelpBalloon& help = windows.helpBalloon();
-    main.NapovedaMenuClick();
+    main.showHelp();
     camera.shoot(QStringLiteral("shell-help-topics"), around({&main, &figure, &help}));
     help.showTopic(3);
     camera.shoot(QStringLiteral("shell-help-topic"), around({&main, &figure, &help}), QStringLiteral("shell-help-topics"));
@@ -66,7 +66,7 @@ void shootShellScenes(ScreenCamera& camera, PelikorWindows& windows)
     help.close();
 
     AboutBox& about = windows.aboutBox();
-    main.OprogramuClick();
+    main.showAbout();
     camera.shoot(QStringLiteral("shell-about"), around({&main, &about}));
     about.close();
 }
@@ -78,11 +78,11 @@ void shootBoardScenes(ScreenCamera& camera, PelikorWindows& windows)
     camera.shoot(QStringLiteral("main-board-idle"), window);
 
     const pelikor::GameLayout standard = pelikor::standardLayout();
-    main.StartGame(standard.occupied, standard.game);
+    main.startGame(standard.occupied, standard.game);
     camera.shoot(QStringLiteral("main-standard-start"), window, QStringLiteral("main-board-idle"));
 
     for (const auto& [peg, hole] : {std::pair{5, 17}, {12, 10}, {3, 11}, {18, 6}})
-        main.boardPanel().KClick(peg), main.boardPanel().BMouseDown(hole);
-    main.boardPanel().KClick(16);
+        main.boardPanel().selectPeg(peg), main.boardPanel().jumpInto(hole);
+    main.boardPanel().selectPeg(16);
     camera.shoot(QStringLiteral("main-in-play"), window, QStringLiteral("main-standard-start"));
 }

@@ -34,6 +34,6 @@ void shootSecondCopy(ScreenCamera& camera, const QString& applicationDir)
     SecondCopyWarning& warning = copy.secondCopyWarning();
     const QRect both = warning.frameGeometry().united(copy.assistantFigure().frameGeometry());
     camera.shoot(QStringLiteral("second-copy-warning"), both);
-    warning.Timer1Timer();
+    warning.blink();
     camera.shoot(QStringLiteral("second-copy-warning-blink"), both, QStringLiteral("second-copy-warning"));
 }
