@@ -27,26 +27,26 @@ constexpr int kBodyWidth = SecondCopyWarning::kClientSize.width() - BalloonShape
 SecondCopyWarning::SecondCopyWarning(DialogOwners& owners)
     : BalloonDialog(owners, kClientSize, BalloonTail::RightTop)
 {
-    setObjectName(QStringLiteral("TKopieDialog"));
+    setObjectName(QStringLiteral("SecondCopyWarning"));
     setColour(kStrongPink);
 
     auto* picture = new QLabel(this);
-    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setObjectName(QStringLiteral("warningPicture"));
     const QImage& warning = pictures::warningPicture(devicePixelRatioF());
     picture->setGeometry(kMargin, kMargin, pictures::kWarningPictureSize, pictures::kWarningPictureSize);
     picture->setPixmap(QPixmap::fromImage(warning));
 
-    label(this, "Label1", QStringLiteral("Pelikor 2000"), {kTextLeft, kMargin}, Bold);
-    label(this, "Label2", QStringLiteral("Pozor ! Již máte spuštěnu jednu kopii tohoto programu."),
+    label(this, "titleLabel", QStringLiteral("Pelikor 2000"), {kTextLeft, kMargin}, Bold);
+    label(this, "messageLabel", QStringLiteral("Pozor ! Již máte spuštěnu jednu kopii tohoto programu."),
           {kTextLeft, kMessageTop, kBodyWidth - kTextLeft - kMargin, kMessageHeight}, Wrapped);
-    rule(this, "Bevel1", {kMargin, kRuleTop}, kBodyWidth - 2 * kMargin);
+    rule(this, "rule", {kMargin, kRuleTop}, kBodyWidth - 2 * kMargin);
 
-    FlatButton* ok = button(this, "OfficeButton2", QStringLiteral("Ok"), QString(), {0, kButtonTop});
+    FlatButton* ok = button(this, "okButton", QStringLiteral("Ok"), QString(), {0, kButtonTop});
     ok->move((kBodyWidth - ok->width()) / 2, kButtonTop);
     connect(ok, &FlatButton::clicked, this, &SecondCopyWarning::acknowledge);
 
     blinkTimer_ = new QTimer(this);
-    blinkTimer_->setObjectName(QStringLiteral("Timer1"));
+    blinkTimer_->setObjectName(QStringLiteral("blinkTimer"));
     blinkTimer_->setTimerType(Qt::PreciseTimer);
     blinkTimer_->setInterval(kBlinkIntervalMs);
     connect(blinkTimer_, &QTimer::timeout, this, &SecondCopyWarning::blink);

@@ -52,15 +52,15 @@ constexpr int kExposeWaitMs = 1000;
 Splash::Splash()
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
-    setObjectName(QStringLiteral("TSpusteniDialog"));
+    setObjectName(QStringLiteral("Splash"));
     setFixedSize(kClientSize);
 
     auto* outer = new QWidget(this);
-    outer->setObjectName(QStringLiteral("Panel1"));
+    outer->setObjectName(QStringLiteral("outerPanel"));
     outer->setGeometry(rect());
     setBackground(outer, kBlack);
     panel_ = new QWidget(outer);
-    panel_->setObjectName(QStringLiteral("Panel2"));
+    panel_->setObjectName(QStringLiteral("innerPanel"));
     panel_->setGeometry(rect().adjusted(kInset, kInset, -kInset, -kInset));
     setBackground(panel_, kLightYellow);
     createMeter();
@@ -71,11 +71,11 @@ void Splash::createMeter()
     const QSize stripSize = kMeterSize + QSize(2 * kStripBorder, 2 * kStripBorder);
     const QPoint stripAt(panel_->width() - kMargin - stripSize.width(), panel_->height() - kMargin - stripSize.height());
     strip_ = new OutlinedShape(panel_, OutlinedShape::Kind::Rectangle, kWhite, kBlack);
-    strip_->setObjectName(QStringLiteral("Shape2"));
+    strip_->setObjectName(QStringLiteral("meterStrip"));
     strip_->setGeometry(QRect(stripAt, stripSize));
 
     meter_ = new GradientProgress(strip_);
-    meter_->setObjectName(QStringLiteral("Metr"));
+    meter_->setObjectName(QStringLiteral("meter"));
     meter_->setGeometry(QRect(QPoint(kStripBorder, kStripBorder), kMeterSize));
     meter_->setStyle(GradientStyle::Horizontal);
     meter_->setBevelStyle(BevelStyle::None);
@@ -92,15 +92,15 @@ void Splash::createTexts()
 {
     awaitFontSetUp();
     const int middle = panel_->width() / 2;
-    GradientText* title = makeGradientTitle(panel_, QStringLiteral("GradText1"), QStringLiteral("Pelikor 2000"), kTitlePixels);
+    GradientText* title = makeGradientTitle(panel_, QStringLiteral("nameTitle"), QStringLiteral("Pelikor 2000"), kTitlePixels);
     title->move(middle - title->width() / 2, kTitleTop);
-    GradientText* version = makeGradientTitle(panel_, QStringLiteral("GradText2"), QStringLiteral("verze 5.0"), kVersionPixels);
+    GradientText* version = makeGradientTitle(panel_, QStringLiteral("versionTitle"), QStringLiteral("verze 5.0"), kVersionPixels);
     version->move(middle - version->width() / 2, title->geometry().bottom() + 1);
 
     // The caption fills the corner left of the strip, its last line level
     // with the strip's bottom.
     const int captionWidth = strip_->x() - 2 * kMargin;
-    QLabel* caption = label(panel_, "Label2", QStringLiteral("Malé strpení, spouštím program"),
+    QLabel* caption = label(panel_, "captionLabel", QStringLiteral("Malé strpení, spouštím program"),
                             {kMargin, 0, captionWidth, 1}, Wrapped);
     // In the face the main window loads anyway: one face less to load at start.
     caption->setFont(DialogControls::font(kTimesNewRoman, kCaptionPixels));
@@ -113,15 +113,15 @@ void Splash::createTexts()
     const int roomTop = version->geometry().bottom() + 1;
     const int frameTop = (roomTop + strip_->y() - frameSize.height() - kLineGap - kLineHeight) / 2;
     auto* frame = new OutlinedShape(panel_, OutlinedShape::Kind::RoundRect, kWhite, kBlack);
-    frame->setObjectName(QStringLiteral("Shape1"));
+    frame->setObjectName(QStringLiteral("pictureFrame"));
     frame->setGeometry(QRect(QPoint(middle - frameSize.width() / 2, frameTop), frameSize));
     auto* picture = new QLabel(frame);
-    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setObjectName(QStringLiteral("figurePicture"));
     picture->setGeometry(QRect(QPoint(kPictureMargin, kPictureMargin), kPictureSize));
     picture->setScaledContents(true);
     picture->setPixmap(QPixmap::fromImage(pictures::figurePicture(devicePixelRatioF())));
 
-    QLabel* line = label(panel_, "Label1", QString(),
+    QLabel* line = label(panel_, "pictureLine", QString(),
                          {kMargin, frame->geometry().bottom() + kLineGap, panel_->width() - 2 * kMargin, kLineHeight},
                          Centred);
     for (QWidget* part : std::initializer_list<QWidget*>{title, version, caption, frame, line})

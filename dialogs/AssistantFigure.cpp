@@ -24,14 +24,14 @@ constexpr int kHomeBottomMargin = 30;
 AssistantFigure::AssistantFigure(Settings& settings, SoundCues& cues, PictureSource picture, const QRegion& outline)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), settings_(settings), cues_(cues)
 {
-    setObjectName(QStringLiteral("TPomocnikDialog"));
+    setObjectName(QStringLiteral("AssistantFigure"));
     setWindowTitle(kCaption);
     setStatusTip(kHint);
     setFixedSize(kClientSize);
     setBackground(this, kClSilver);
 
     shapedPicture_ = new ShapedPicture(this);
-    shapedPicture_->setObjectName(QStringLiteral("CoolForm1"));
+    shapedPicture_->setObjectName(QStringLiteral("shapedPicture"));
     shapedPicture_->setStatusTip(kHint);
     shapedPicture_->setPictureSource(std::move(picture));
     shapedPicture_->setMaskStream(RegionData::toMaskStream(outline));

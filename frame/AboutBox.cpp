@@ -37,31 +37,31 @@ QFrame* silverPanel(QWidget* parent, const char* name, const QRect& place)
 
 AboutBox::AboutBox(Services& services) : ProgramDialog(services.owners, kClientSize)
 {
-    setObjectName(QStringLiteral("TOProgramuDialog"));
+    setObjectName(QStringLiteral("AboutBox"));
     setStatusTip(QStringLiteral("Informace o programu"));
     setFont(DialogControls::font(kTimesNewRoman, 13));
 
-    QFrame* outer = silverPanel(this, "Panel1", rect());
-    QFrame* inner = silverPanel(outer, "Panel2", rect().adjusted(kInset, kInset, -kInset, -kInset));
+    QFrame* outer = silverPanel(this, "outerPanel", rect());
+    QFrame* inner = silverPanel(outer, "innerPanel", rect().adjusted(kInset, kInset, -kInset, -kInset));
 
     auto* picture = new ProgramLabel(inner);
-    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setObjectName(QStringLiteral("figurePicture"));
     picture->setGeometry(kPicturePlace);
     picture->setScaledContents(true);
     picture->setPixmap(QPixmap::fromImage(pictures::figurePicture(devicePixelRatioF())));
 
-    GradientText* name = makeGradientTitle(inner, QStringLiteral("GradText1"), QStringLiteral("Pelikor 2000"), 29);
+    GradientText* name = makeGradientTitle(inner, QStringLiteral("nameTitle"), QStringLiteral("Pelikor 2000"), 29);
     name->move(kTitleLeft, 10);
-    GradientText* version = makeGradientTitle(inner, QStringLiteral("GradText2"), QStringLiteral("verze 5.0"), 19);
+    GradientText* version = makeGradientTitle(inner, QStringLiteral("versionTitle"), QStringLiteral("verze 5.0"), 19);
     version->move(kTitleLeft, name->geometry().bottom() + 2);
 
-    rule(inner, "Bevel1", {8, 82}, inner->width() - 16);
-    QLabel* line = label(inner, "Label1", QString(), {8, 92, inner->width() - 16, 90}, Centred | Wrapped);
+    rule(inner, "upperRule", {8, 82}, inner->width() - 16);
+    QLabel* line = label(inner, "infoLabel", QString(), {8, 92, inner->width() - 16, 90}, Centred | Wrapped);
     line->setFont(DialogControls::font(kTimesNewRoman, 12));
-    rule(inner, "Bevel2", {8, 190}, inner->width() - 16);
+    rule(inner, "lowerRule", {8, 190}, inner->width() - 16);
 
     okButton_ = new QPushButton(QStringLiteral("Ok"), inner);
-    okButton_->setObjectName(QStringLiteral("Button1"));
+    okButton_->setObjectName(QStringLiteral("okButton"));
     okButton_->setStatusTip(QStringLiteral("Uzavře dialogové okno s informacemi o programu"));
     okButton_->setGeometry(kOkButtonPlace.translated(-kInset, -kInset));
     connect(okButton_, &QPushButton::clicked, this, &AboutBox::acknowledge);

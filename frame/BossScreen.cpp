@@ -41,23 +41,23 @@ QRect centredIn(const QRect& place, QSize size)
 
 BossScreen::BossScreen(QWidget* parent) : QWidget(parent), startFolder_(QDir::currentPath())
 {
-    setObjectName(QStringLiteral("Sef"));
+    setObjectName(QStringLiteral("bossScreen"));
     setGeometry(kPlace);
     setBackground(this, kClGray);
     hide();
 
-    calendarPanel_ = makePanel(this, QStringLiteral("Panel2"), kCalendarPanelPlace);
+    calendarPanel_ = makePanel(this, QStringLiteral("calendarPanel"), kCalendarPanelPlace);
 
-    QFrame* folderPanel = makePanel(this, QStringLiteral("Panel4"), kFolderPanelPlace);
+    QFrame* folderPanel = makePanel(this, QStringLiteral("folderPanel"), kFolderPanelPlace);
     folderTree_ = new QTreeView(folderPanel);
-    folderTree_->setObjectName(QStringLiteral("DirectoryOutline1"));
+    folderTree_->setObjectName(QStringLiteral("folderTree"));
     folderTree_->setGeometry(centredIn(kFolderPanelPlace, kOutlineSize));
     folderTree_->setHeaderHidden(true);
     folderTree_->setUniformRowHeights(true);
 
-    QFrame* chartPanel = makePanel(this, QStringLiteral("Panel3"), kChartPanelPlace);
+    QFrame* chartPanel = makePanel(this, QStringLiteral("chartPanel"), kChartPanelPlace);
     auto* chart = new PlanChart(chartPanel);
-    chart->setObjectName(QStringLiteral("PlanChart"));
+    chart->setObjectName(QStringLiteral("planChart"));
     chart->setGeometry(chartPanel->rect());
 }
 
@@ -72,7 +72,7 @@ void BossScreen::showEvent(QShowEvent* event)
     if (calendar_)
         return;
     calendar_ = new QCalendarWidget(calendarPanel_);
-    calendar_->setObjectName(QStringLiteral("MonthCalendar1"));
+    calendar_->setObjectName(QStringLiteral("calendar"));
     calendar_->setGeometry(centredIn(kCalendarPanelPlace, kCalendarSize));
     calendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calendar_->setLocale(QLocale(QLocale::Czech, QLocale::CzechRepublic));

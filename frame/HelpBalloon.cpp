@@ -46,32 +46,32 @@ int wrappedHeight(const QLabel& label)
 HelpBalloon::HelpBalloon(Services& services)
     : BalloonDialog(services.owners, kClientSize, BalloonTail::BottomRight), services_(services)
 {
-    setObjectName(QStringLiteral("TNapovedaDialog"));
+    setObjectName(QStringLiteral("HelpBalloon"));
     setStatusTip(QStringLiteral("Nápověda programu Pelikor 2000"));
 
-    titleLabel_ = label(this, "Label1", kTopicListTitle, {kLeft, 6, kTextWidth, 16}, Bold | Centred);
-    textLabel_ = label(this, "Label2", {}, {kLeft, kTextTop, kTextWidth, kTextHeight}, Centred | Wrapped);
-    textRule_ = rule(this, "Bevel1", {kLeft, kRule1Top}, kTextWidth);
-    informationTitle_ = label(this, "Label4", QStringLiteral("Informace"), {kLeft, kInformationTitleTop, kTextWidth, 16}, Centred);
+    titleLabel_ = label(this, "titleLabel", kTopicListTitle, {kLeft, 6, kTextWidth, 16}, Bold | Centred);
+    textLabel_ = label(this, "textLabel", {}, {kLeft, kTextTop, kTextWidth, kTextHeight}, Centred | Wrapped);
+    textRule_ = rule(this, "textRule", {kLeft, kRule1Top}, kTextWidth);
+    informationTitle_ = label(this, "informationTitle", QStringLiteral("Informace"), {kLeft, kInformationTitleTop, kTextWidth, 16}, Centred);
     QFont italic = font();
     italic.setItalic(true);
     informationTitle_->setFont(italic);
     QPalette red = informationTitle_->palette();
     red.setColor(QPalette::WindowText, toQColor(kInformationColour));
     informationTitle_->setPalette(red);
-    informationLabel_ = label(this, "Label3", {}, {kLeft, kInformationTop, kTextWidth, kInformationHeight}, Centred | Wrapped);
-    rule(this, "Bevel2", {kLeft, kRule2Top}, kTextWidth);
-    connect(link(this, "OfficeLabel1", QStringLiteral("Zobrazit seznam témat nápovědy"),
+    informationLabel_ = label(this, "informationLabel", {}, {kLeft, kInformationTop, kTextWidth, kInformationHeight}, Centred | Wrapped);
+    rule(this, "linksRule", {kLeft, kRule2Top}, kTextWidth);
+    connect(link(this, "topicListLink", QStringLiteral("Zobrazit seznam témat nápovědy"),
                  QStringLiteral("Zobrazí úplný seznam témat nápovědy"), {kLeft, kLinksTop, kTextWidth, kLinkHeight}),
             &LinkLabel::clicked, this, &HelpBalloon::showTopicList);
-    connect(link(this, "OfficeLabel2", QStringLiteral("Opustit nápovědu"), QStringLiteral("Uzavře dialogové okno s nápovědou"),
+    connect(link(this, "leaveLink", QStringLiteral("Opustit nápovědu"), QStringLiteral("Uzavře dialogové okno s nápovědou"),
                  {kLeft, kLinksTop + kLinkHeight + 2, kTextWidth, kLinkHeight}),
             &LinkLabel::clicked, this, &HelpBalloon::leaveHelp);
 
     // The topic list covers the text and the information; the links below
     // it stay reachable.
     topicList_ = new QWidget(this);
-    topicList_->setObjectName(QStringLiteral("Panel1"));
+    topicList_->setObjectName(QStringLiteral("topicList"));
     topicList_->setGeometry(kLeft, kTextTop, kTextWidth, kRule2Top - kTextTop);
     setBackground(topicList_, kBalloonColour);
     const auto& topics = helpTopics();
@@ -80,7 +80,7 @@ HelpBalloon::HelpBalloon(Services& services)
         LinkLabel* topicLink = link(topicList_, topic.link, topic.title, {}, {0, 8 + kTopicPitch * index, kTextWidth, kLinkHeight});
         connect(topicLink, &LinkLabel::clicked, this, [this, index] { showTopic(index); });
     }
-    rule(topicList_, "Bevel3", {0, 8 + kTopicPitch * int(topics.size()) + 4}, kTextWidth);
+    rule(topicList_, "topicListRule", {0, 8 + kTopicPitch * int(topics.size()) + 4}, kTextWidth);
     topicList_->hide();
 }
 
@@ -92,7 +92,7 @@ void HelpBalloon::openOnTopicList()
 
 void HelpBalloon::setManualAvailable(bool available)
 {
-    topicList_->findChild<LinkLabel*>(QStringLiteral("OfficeLabel9"))->setEnabled(available);
+    topicList_->findChild<LinkLabel*>(QStringLiteral("manualTopicLink"))->setEnabled(available);
 }
 
 void HelpBalloon::showTopicList()

@@ -73,7 +73,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent)
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       services_(services)
 {
-    setObjectName(QStringLiteral("THlavniDialog"));
+    setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(kTitle);
     setWindowIcon(pictures::programIcon());
     setStatusTip(kWindowHint);
@@ -114,7 +114,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent)
     // The monitor watches from the window's creation to the program's end;
     // its first check runs as soon as the event loop does.
     monitorTimer_ = new QTimer(this);
-    monitorTimer_->setObjectName(QStringLiteral("Timer1"));
+    monitorTimer_->setObjectName(QStringLiteral("monitorTimer"));
     monitorTimer_->setSingleShot(true);
     connect(monitorTimer_, &QTimer::timeout, this, &MainWindow::checkGame);
     watchMonitorInputs();
@@ -135,35 +135,35 @@ void MainWindow::watchMonitorInputs()
 void MainWindow::createFramePanels(QWidget* client)
 {
     const int inner = kClientSize.height() - kDockHeight - 2 * kFrameWidth - StatusBar::kHeight;
-    placePanel(client, "PanelHorni", {0, kDockHeight, kClientSize.width(), kFrameWidth}, kClSilver);
-    placePanel(client, "PanelLevy", {0, kDockHeight + kFrameWidth, kFrameWidth, inner}, kClSilver);
-    placePanel(client, "PanelPravy", {kClientSize.width() - kFrameWidth, kDockHeight + kFrameWidth, kFrameWidth, inner},
+    placePanel(client, "topFrame", {0, kDockHeight, kClientSize.width(), kFrameWidth}, kClSilver);
+    placePanel(client, "leftFrame", {0, kDockHeight + kFrameWidth, kFrameWidth, inner}, kClSilver);
+    placePanel(client, "rightFrame", {kClientSize.width() - kFrameWidth, kDockHeight + kFrameWidth, kFrameWidth, inner},
                kClSilver);
-    placePanel(client, "PanelDolni", {0, kDockHeight + kFrameWidth + inner, kClientSize.width(), kFrameWidth}, kClSilver);
+    placePanel(client, "bottomFrame", {0, kDockHeight + kFrameWidth + inner, kClientSize.width(), kFrameWidth}, kClSilver);
 }
 
 void MainWindow::createIdleScreen(QWidget* client)
 {
     titlePanel_ = new QFrame(client);
-    titlePanel_->setObjectName(QStringLiteral("Panel1"));
+    titlePanel_->setObjectName(QStringLiteral("titlePanel"));
     titlePanel_->setGeometry(kTitlePanelPlace);
     static_cast<QFrame*>(titlePanel_)->setFrameStyle(QFrame::Panel | QFrame::Raised);
     setBackground(titlePanel_, kClSilver);
-    nameTitle_ = makeGradientTitle(titlePanel_, QStringLiteral("GradText1"), kTitle, 32);
-    versionTitle_ = makeGradientTitle(titlePanel_, QStringLiteral("GradText2"), QStringLiteral("verze 5.0"), 15);
+    nameTitle_ = makeGradientTitle(titlePanel_, QStringLiteral("nameTitle"), kTitle, 32);
+    versionTitle_ = makeGradientTitle(titlePanel_, QStringLiteral("versionTitle"), QStringLiteral("verze 5.0"), 15);
     // The name centred, the version under its right end.
     nameTitle_->move((titlePanel_->width() - nameTitle_->width()) / 2, 2);
     versionTitle_->move(nameTitle_->geometry().right() - versionTitle_->width(), titlePanel_->height() - versionTitle_->height() - 2);
 
     auto* idleBoard = new ProgramLabel(client);
     idleBoard_ = idleBoard;
-    idleBoard_->setObjectName(QStringLiteral("Image2"));
+    idleBoard_->setObjectName(QStringLiteral("idleBoard"));
     idleBoard_->setGeometry(kIdleBoardPlace);
     idleBoard_->setScaledContents(true);
     idleBoard->setPictureSource(pictures::boardPicture);
 
     for (int n = 1; n <= kPositionCount; ++n)
-        makePeg(client, QStringLiteral("P%1").arg(n), pictures::decorationRect(n), kPegNormal);
+        makePeg(client, QStringLiteral("decorationPeg%1").arg(n), pictures::decorationRect(n), kPegNormal);
 }
 
 void MainWindow::createStatusBar(QWidget* client)
@@ -178,16 +178,16 @@ void MainWindow::createStatusBar(QWidget* client)
 
     auto* statusPeg = new ProgramLabel(statusBar_);
     statusPicture_ = statusPeg;
-    statusPicture_->setObjectName(QStringLiteral("Image1"));
+    statusPicture_->setObjectName(QStringLiteral("statusPicture"));
     statusPicture_->setGeometry(kStatusPicturePlace);
     statusPeg->setPictureSource(pictures::statusPicture);
 
     remainingCaption_ = new ProgramLabel(QStringLiteral("Zbylé kameny :"), statusBar_);
-    remainingCaption_->setObjectName(QStringLiteral("Label1"));
+    remainingCaption_->setObjectName(QStringLiteral("remainingCaption"));
     remainingCaption_->setGeometry(kRemainingCaptionPlace);
 
     remainingLabel_ = new ProgramLabel(QStringLiteral("0"), statusBar_);
-    remainingLabel_->setObjectName(QStringLiteral("Zbytek"));
+    remainingLabel_->setObjectName(QStringLiteral("remainingLabel"));
     font.setBold(true);
     remainingLabel_->setFont(font);
     remainingLabel_->setGeometry(kRemainingPlace);

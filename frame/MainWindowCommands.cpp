@@ -68,48 +68,48 @@ void MainWindow::createMenus()
     };
     const auto submenu = [this](const char* name, const QString& caption, const QString& hint) {
         QMenu* menu = menuBar()->addMenu(caption);
-        menu->setObjectName(QLatin1String(name) + QStringLiteral("Menu"));
-        menu->menuAction()->setObjectName(QLatin1String(name));
+        menu->setObjectName(QLatin1String(name));
+        menu->menuAction()->setObjectName(QLatin1String(name) + QStringLiteral("Action"));
         menu->menuAction()->setStatusTip(hint);
         return menu;
     };
     const auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QLatin1String(name)); };
 
-    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu* fileMenu = submenu("Soubor1", QStringLiteral("&Soubor"), QStringLiteral("Obsahuje příkazy pro spuštění a ukončení hry"));
-    newGameAction_ = describe(addCommand(fileMenu, "MS1", &MainWindow::showNewGameChooser),
+    menuBar()->setObjectName(QStringLiteral("menuBar"));
+    QMenu* fileMenu = submenu("fileMenu", QStringLiteral("&Soubor"), QStringLiteral("Obsahuje příkazy pro spuštění a ukončení hry"));
+    newGameAction_ = describe(addCommand(fileMenu, "newGameAction", &MainWindow::showNewGameChooser),
                    {QStringLiteral("&Nová hra..."), kNewGameHint, Qt::Key_F2, 0, true});
-    endGameAction_ = describe(addCommand(fileMenu, "MS3", &MainWindow::giveUp),
+    endGameAction_ = describe(addCommand(fileMenu, "endGameAction", &MainWindow::giveUp),
                    {QStringLiteral("&Ukončit hru"), kEndGameHint, Qt::Key_F3, 7, false});
-    separator(fileMenu, "N1");
-    describe(addCommand(fileMenu, "MS8", &MainWindow::closeProgram),
+    separator(fileMenu, "fileSeparator");
+    describe(addCommand(fileMenu, "closeProgramAction", &MainWindow::closeProgram),
              {QStringLiteral("Konec"), QStringLiteral("Ukončí program"), {}, kNoIcon, true});
 
-    QMenu* toolsMenu = submenu("Nstroje1", QStringLiteral("&Nástroje"), QStringLiteral("Obsahuje příkazy pro práci s tabulkou nejlepších"));
-    describe(addCommand(toolsMenu, "MN5", &MainWindow::showBestTable),
+    QMenu* toolsMenu = submenu("toolsMenu", QStringLiteral("&Nástroje"), QStringLiteral("Obsahuje příkazy pro práci s tabulkou nejlepších"));
+    describe(addCommand(toolsMenu, "bestTableAction", &MainWindow::showBestTable),
              {QStringLiteral("&Zobrazit tabulku nejlepších..."), kTableHint, {}, 1, true});
-    describe(addCommand(toolsMenu, "Vymazattabulkunejlepch2", &MainWindow::clearBestTable),
+    describe(addCommand(toolsMenu, "clearBestTableAction", &MainWindow::clearBestTable),
              {QStringLiteral("&Vymazat tabulku nejlepších"), QStringLiteral("Vynuluje tabulku nejlepších hráčů"), {}, kNoIcon, true});
-    separator(toolsMenu, "N2");
-    describe(addCommand(toolsMenu, "fovskpojistka1", &MainWindow::toggleBossScreen),
+    separator(toolsMenu, "toolsSeparator");
+    describe(addCommand(toolsMenu, "bossScreenAction", &MainWindow::toggleBossScreen),
              {QStringLiteral("Šéfovská &pojistka"), kBossHint, {}, 8, true});
 
-    QMenu* helpMenu = submenu("Napoveda1", QStringLiteral("Nápo&věda"), QStringLiteral("Obsahuje příkazy pro získání nápovědy"));
-    describe(addCommand(helpMenu, "NapovedaMenu", &MainWindow::showHelp),
+    QMenu* helpMenu = submenu("helpMenu", QStringLiteral("Nápo&věda"), QStringLiteral("Obsahuje příkazy pro získání nápovědy"));
+    describe(addCommand(helpMenu, "helpAction", &MainWindow::showHelp),
              {QStringLiteral("Nápo&věda pro Pelikor 2000"), QStringLiteral("Zobrazí nápovědu"), Qt::Key_F1, 2, true});
-    manualAction_ = describe(addCommand(helpMenu, "EM", &MainWindow::startManual),
+    manualAction_ = describe(addCommand(helpMenu, "manualAction", &MainWindow::startManual),
                   {QStringLiteral("&Elektronický manuál"), QStringLiteral("Spustí elektronický manuál programu Pelikor 2000"), {}, 4, true});
-    separator(helpMenu, "N3");
-    describe(addCommand(helpMenu, "OProgramu", &MainWindow::showAbout),
+    separator(helpMenu, "helpSeparator");
+    describe(addCommand(helpMenu, "aboutAction", &MainWindow::showAbout),
              {QStringLiteral("&O programu Pelikor 2000..."), QStringLiteral("Zobrazí dialog s informacemi o programu"), {}, kNoIcon, true});
 
     // The pop-up menu repeats the game commands; their keys belong to the
     // main menu, so the pop-up only shows them.
     popupMenu_ = new QMenu(this);
-    popupMenu_->setObjectName(QStringLiteral("PopupMenu1"));
-    popupNewGameAction_ = describe(addCommand(popupMenu_, "MP1", &MainWindow::showNewGameChooser),
+    popupMenu_->setObjectName(QStringLiteral("popupMenu"));
+    popupNewGameAction_ = describe(addCommand(popupMenu_, "popupNewGameAction", &MainWindow::showNewGameChooser),
                    {QStringLiteral("&Nová hra..."), kNewGameHint, Qt::Key_F2, 0, true});
-    popupEndGameAction_ = describe(addCommand(popupMenu_, "MP2", &MainWindow::giveUp),
+    popupEndGameAction_ = describe(addCommand(popupMenu_, "popupEndGameAction", &MainWindow::giveUp),
                    {QStringLiteral("&Ukončit hru"), kEndGameHint, Qt::Key_F3, 7, false});
     for (QAction* shown : {popupNewGameAction_, popupEndGameAction_})
         shown->setShortcutContext(Qt::WidgetShortcut);
@@ -129,11 +129,11 @@ QToolButton* MainWindow::addToolButton(QWidget* bar, const char* name, int left,
 void MainWindow::createToolbar(QWidget* client)
 {
     auto* dock = new QFrame(client);
-    dock->setObjectName(QStringLiteral("Dock971"));
+    dock->setObjectName(QStringLiteral("toolbarDock"));
     dock->setGeometry(0, 0, kClientSize.width(), kDockHeight);
     setBackground(dock, kClSilver);
     auto* bar = new QFrame(dock);
-    bar->setObjectName(QStringLiteral("Toolbar971"));
+    bar->setObjectName(QStringLiteral("toolbar"));
     bar->setGeometry(dock->rect());
     bar->setFrameStyle(QFrame::Panel | QFrame::Raised);
 
@@ -153,16 +153,16 @@ void MainWindow::createToolbar(QWidget* client)
     };
     int left = kToolbarMargin;
     const auto next = [&left](int width) { return std::exchange(left, left + width); };
-    newGameButton_ = describe(addToolButton(bar, "TB1", next(kToolButtonSize.width()), &MainWindow::showNewGameChooser), 0, kNewGameHint, true);
-    endGameButton_ = describe(addToolButton(bar, "TB2", next(kToolButtonSize.width()), &MainWindow::giveUp), 7, kEndGameHint, false);
-    separator("ToolbarSep971", next(kSeparatorWidth));
-    describe(addToolButton(bar, "TB3", next(kToolButtonSize.width()), &MainWindow::showBestTable), 1, kTableHint, true);
-    separator("ToolbarSep972", next(kSeparatorWidth));
-    describe(addToolButton(bar, "ToolbarButton971", next(kToolButtonSize.width()), &MainWindow::toggleBossScreen),
+    newGameButton_ = describe(addToolButton(bar, "newGameButton", next(kToolButtonSize.width()), &MainWindow::showNewGameChooser), 0, kNewGameHint, true);
+    endGameButton_ = describe(addToolButton(bar, "endGameButton", next(kToolButtonSize.width()), &MainWindow::giveUp), 7, kEndGameHint, false);
+    separator("gameButtonsSeparator", next(kSeparatorWidth));
+    describe(addToolButton(bar, "bestTableButton", next(kToolButtonSize.width()), &MainWindow::showBestTable), 1, kTableHint, true);
+    separator("bestTableSeparator", next(kSeparatorWidth));
+    describe(addToolButton(bar, "bossScreenButton", next(kToolButtonSize.width()), &MainWindow::toggleBossScreen),
              8, kBossHint, true);
     auto* spacer = new QWidget(bar);
-    spacer->setObjectName(QStringLiteral("Panel5"));
+    spacer->setObjectName(QStringLiteral("toolbarSpacer"));
     spacer->setGeometry(next(kSpacerWidth), 0, kSpacerWidth, kDockHeight);
-    manualButton_ = describe(addToolButton(bar, "EM1", next(kToolButtonSize.width()), &MainWindow::startManual), 4,
+    manualButton_ = describe(addToolButton(bar, "manualButton", next(kToolButtonSize.width()), &MainWindow::startManual), 4,
                    QStringLiteral("Elektronický manuál"), true);
 }

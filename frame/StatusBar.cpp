@@ -13,7 +13,7 @@ constexpr int kTextIndent = 3;
 
 StatusBar::StatusBar(QWidget* parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("StavovyRadek"));
+    setObjectName(QStringLiteral("statusBar"));
 }
 
 QRect StatusBar::panelRect(int panel) const

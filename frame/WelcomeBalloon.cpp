@@ -24,24 +24,24 @@ constexpr int kLinkHeight = 17;
 WelcomeBalloon::WelcomeBalloon(Services& services)
     : BalloonDialog(services.owners, kClientSize, BalloonTail::BottomRight), services_(services)
 {
-    setObjectName(QStringLiteral("TUvitaniDialog"));
+    setObjectName(QStringLiteral("WelcomeBalloon"));
     setStatusTip(QStringLiteral("Uvítací dialog"));
 
-    label(this, "Label1", QStringLiteral("Pomocník Kolvex je připraven poradit Vám v nesnázích."), {kLeft, 6}, Bold);
-    label(this, "Label2", QStringLiteral("Stačí si pouze vybrat, jakou pomoc potřebujete."), {kLeft, 21}, Bold);
-    connect(link(this, "OfficeLabel2", QStringLiteral("Zobrazit úplný seznam témat nápovědy programu Pelikor 2000"),
+    label(this, "readyLabel", QStringLiteral("Pomocník Kolvex je připraven poradit Vám v nesnázích."), {kLeft, 6}, Bold);
+    label(this, "chooseLabel", QStringLiteral("Stačí si pouze vybrat, jakou pomoc potřebujete."), {kLeft, 21}, Bold);
+    connect(link(this, "helpLink", QStringLiteral("Zobrazit úplný seznam témat nápovědy programu Pelikor 2000"),
                  QStringLiteral("Zobrazí úplný seznam témat nápovědy"), {kLeft, 40, kLinkWidth, kLinkHeight}),
             &LinkLabel::clicked, this, &WelcomeBalloon::openHelp);
-    manualLink_ = link(this, "OfficeLabel3", QStringLiteral("Spustit elektronický manuál programu Pelikor 2000"),
+    manualLink_ = link(this, "manualLink", QStringLiteral("Spustit elektronický manuál programu Pelikor 2000"),
                         QStringLiteral("Spustí elektronický manuál pro Pelikor 2000"), {kLeft, 56, kLinkWidth, kLinkHeight});
     connect(manualLink_, &LinkLabel::clicked, this, &WelcomeBalloon::startManual);
-    connect(link(this, "OfficeLabel4", QStringLiteral("Začít pracovat s programem Pelikor 2000"),
+    connect(link(this, "startLink", QStringLiteral("Začít pracovat s programem Pelikor 2000"),
                  QStringLiteral("Zahájí práci s programem"), {kLeft, 72, kLinkWidth, kLinkHeight}),
             &LinkLabel::clicked, this, &WelcomeBalloon::startPlaying);
-    rule(this, "Bevel1", {8, 93}, kClientSize.width() - 16);
+    rule(this, "rule", {8, 93}, kClientSize.width() - 16);
 
     showAtStartBox_ = new QCheckBox(QStringLiteral("Zobrazit tento dialog při každém spuštění programu"), this);
-    showAtStartBox_->setObjectName(QStringLiteral("CheckBox1"));
+    showAtStartBox_->setObjectName(QStringLiteral("showAtStartBox"));
     showAtStartBox_->move(kLeft, 99);
     showAtStartBox_->adjustSize();
     passDialogKeys(showAtStartBox_);

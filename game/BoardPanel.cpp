@@ -31,7 +31,7 @@ const PositionCursor::FrameLook kCursorLook{2, Qt::white};
 
 BoardPanel::BoardPanel(SoundCues& cues, QWidget* parent) : QWidget(parent), cues_(cues)
 {
-    setObjectName(QStringLiteral("Plocha"));
+    setObjectName(QStringLiteral("boardPanel"));
     setGeometry(kPlace);
     setStatusTip(QStringLiteral("Hrací pole"));
     setBackground(this, kClGray);
@@ -39,7 +39,7 @@ BoardPanel::BoardPanel(SoundCues& cues, QWidget* parent) : QWidget(parent), cues
 
     // Created in stacking order: holes above the picture, pegs above holes.
     gameCodeLabel_ = new ProgramLabel(QStringLiteral("Kontrola"), this);
-    gameCodeLabel_->setObjectName(QStringLiteral("Kontrola"));
+    gameCodeLabel_->setObjectName(QStringLiteral("gameCodeLabel"));
     gameCodeLabel_->setGeometry(kGameCodePlace);
     gameCodeLabel_->hide();
 
@@ -47,7 +47,7 @@ BoardPanel::BoardPanel(SoundCues& cues, QWidget* parent) : QWidget(parent), cues
     // not where a label would round its centre.
     auto* picture = new ProgramLabel(this);
     boardPicture_ = picture;
-    boardPicture_->setObjectName(QStringLiteral("Image3"));
+    boardPicture_->setObjectName(QStringLiteral("boardPicture"));
     boardPicture_->setGeometry(kPicturePlace);
     boardPicture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     boardPicture_->setContentsMargins(pictures::kBoardPictureLeft - kPicturePlace.left(),
@@ -56,23 +56,23 @@ BoardPanel::BoardPanel(SoundCues& cues, QWidget* parent) : QWidget(parent), cues
 
     for (int n = 1; n <= kPositionCount; ++n) {
         holes_[n] = new HoleShape(this);
-        holes_[n]->setObjectName(QStringLiteral("B%1").arg(n));
+        holes_[n]->setObjectName(QStringLiteral("hole%1").arg(n));
         holes_[n]->setGeometry(pictures::holeRect(n));
         holes_[n]->setStatusTip(QStringLiteral("Volný bod"));
         connect(holes_[n], &HoleShape::mouseDown, this, [this, n] { jumpInto(n); });
     }
 
     for (int n = 1; n <= kPositionCount; ++n) {
-        pegs_[n] = makePeg(this, QStringLiteral("K%1").arg(n), pictures::pegRect(n), kPegNormal);
+        pegs_[n] = makePeg(this, QStringLiteral("peg%1").arg(n), pictures::pegRect(n), kPegNormal);
         pegs_[n]->setStatusTip(QStringLiteral("Hrací kámen"));
         connect(pegs_[n], &HemisphereButton::clicked, this, [this, n] { selectPeg(n); });
     }
 
     twinBoard_ = new QWidget(this);
-    twinBoard_->setObjectName(QStringLiteral("Pomocna"));
+    twinBoard_->setObjectName(QStringLiteral("twinBoard"));
     twinBoard_->setGeometry(kTwinBoardPlace);
     for (int n = 1; n <= kPositionCount; ++n)
-        twins_[n] = makePeg(twinBoard_, QStringLiteral("L%1").arg(n), pictures::twinRect(n), kTwinFace);
+        twins_[n] = makePeg(twinBoard_, QStringLiteral("twin%1").arg(n), pictures::twinRect(n), kTwinFace);
     // The twins are the monitor's copy of the board, never the player's.
     twinBoard_->hide();
 
@@ -80,7 +80,7 @@ BoardPanel::BoardPanel(SoundCues& cues, QWidget* parent) : QWidget(parent), cues
     for (int n = 1; n <= kPositionCount; ++n)
         places << pictures::pegRect(n);
     cursor_ = new PositionCursor(places, kCursorLook, this);
-    cursor_->setObjectName(QStringLiteral("Kurzor"));
+    cursor_->setObjectName(QStringLiteral("cursor"));
     cursor_->setEnterActivates(true);
     cursor_->setAccessibleName(statusTip());
     cursor_->setDescriber([this](int n) {

@@ -27,9 +27,9 @@ BestTableModule::BestTableModule(const QString& tableDir, const QString& shipped
     , model(table, this)
     , shippedDir_(shippedDir)
 {
-    setObjectName(QStringLiteral("DataModule1"));
-    table.setObjectName(QStringLiteral("Table1"));
-    model.setObjectName(QStringLiteral("DataSource1"));
+    setObjectName(QStringLiteral("bestTableModule"));
+    table.setObjectName(QStringLiteral("table"));
+    model.setObjectName(QStringLiteral("model"));
     table.setDatabaseName(folderIn(tableDir, kDataFolder));
 }
 

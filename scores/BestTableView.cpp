@@ -28,10 +28,6 @@ constexpr QRect kGridPlace(8, 8, 354, 177);
 // Lies over the grid's right edge, where its vertical scroll bar would be.
 constexpr QRect kCoverPlace(344, 8, 25, 185);
 
-// The grid and the covering panel of each tab, in the tabs' order (the
-// games' catalogue order): their numbers as the forms have always named them.
-constexpr std::array<int, pelikor::kGameCount> kGridNumbers = {6, 7, 8, 5, 4, 3, 2, 1};
-constexpr std::array<int, pelikor::kGameCount> kPanelNumbers = {8, 9, 10, 7, 6, 5, 4, 3};
 
 const QString kOrder = QStringLiteral("TAHY");
 
@@ -67,26 +63,26 @@ QString codeOfTab(int index)
 BestTableView::BestTableView(Services& services, BestTableModule& bestTable)
     : ProgramDialog(services.owners, kClientSize), bestTable_(bestTable)
 {
-    setObjectName(QStringLiteral("TTabulkaDialog"));
-    QFrame* outer = panel(this, QStringLiteral("Panel1"), rect(), kRaised);
-    QFrame* inner = panel(outer, QStringLiteral("Panel2"), rect().adjusted(kInset, kInset, -kInset, -kInset), kRaised);
+    setObjectName(QStringLiteral("BestTableView"));
+    QFrame* outer = panel(this, QStringLiteral("outerPanel"), rect(), kRaised);
+    QFrame* inner = panel(outer, QStringLiteral("innerPanel"), rect().adjusted(kInset, kInset, -kInset, -kInset), kRaised);
 
     pages_ = new QTabWidget(inner);
-    pages_->setObjectName(QStringLiteral("PageControl1"));
+    pages_->setObjectName(QStringLiteral("pages"));
     pages_->setGeometry(kPagesPlace);
     pages_->setFont(DialogControls::font(DialogControls::kTimesNewRoman, kPageFontPixels));
     for (int index = 0; index < pelikor::kGameCount; ++index) {
         auto* sheet = new QWidget;
-        sheet->setObjectName(QStringLiteral("TabSheet%1").arg(index + 1));
+        sheet->setObjectName(QStringLiteral("page%1").arg(index + 1));
         const std::string_view caption = pelikor::kGames[std::size_t(index)].caption;
         pages_->addTab(sheet, QString::fromUtf8(caption.data(), qsizetype(caption.size())));
-        panel(sheet, QStringLiteral("Panel%1").arg(kPanelNumbers[std::size_t(index)]), kCoverPlace, QFrame::NoFrame);
+        panel(sheet, QStringLiteral("cover%1").arg(index + 1), kCoverPlace, QFrame::NoFrame);
     }
     // Connected once every tab is there, so that adding them selects nothing.
     connect(pages_, &QTabWidget::currentChanged, this, &BestTableView::showGamePage);
 
     okButton_ = new QPushButton(QStringLiteral("Ok"), inner);
-    okButton_->setObjectName(QStringLiteral("Button1"));
+    okButton_->setObjectName(QStringLiteral("okButton"));
     okButton_->setFont(DialogControls::font(DialogControls::kTimesNewRoman, kButtonFontPixels));
     okButton_->setGeometry(kOkButtonPlace);
     // The button Enter closes with, so marked however the focus came to it.
@@ -104,10 +100,10 @@ void BestTableView::createGrids()
     for (int index = 0; index < pelikor::kGameCount; ++index) {
         QWidget* sheet = pages_->widget(index);
         auto* grid = new BestGrid(*columns, sheet);
-        grid->setObjectName(QStringLiteral("DBGrid%1").arg(kGridNumbers[std::size_t(index)]));
+        grid->setObjectName(QStringLiteral("grid%1").arg(index + 1));
         grid->setGeometry(kGridPlace);
         // Under the panel that covers the grid's lower part.
-        grid->stackUnder(sheet->findChild<QFrame*>(QStringLiteral("Panel%1").arg(kPanelNumbers[std::size_t(index)])));
+        grid->stackUnder(sheet->findChild<QFrame*>(QStringLiteral("cover%1").arg(index + 1)));
         if (sheet->isVisible())
             grid->show();
     }

@@ -14,7 +14,7 @@ ClearTableQuestion::ClearTableQuestion(Services& services, BestTableModule& best
                        .noHint = QStringLiteral("Uzavře dialogové okno bez vymazání tabulky nejlepších")}),
       bestTable_(bestTable)
 {
-    setObjectName(QStringLiteral("TVymazatDialog"));
+    setObjectName(QStringLiteral("ClearTableQuestion"));
 }
 
 // A template that is missing or unfit is reported by the general error

@@ -19,24 +19,24 @@ constexpr QSize kClientSize(252, 183);
 CongratulationBalloon::CongratulationBalloon(Services& services)
     : BalloonDialog(services.owners, kClientSize, BalloonTail::BottomRight), services_(services)
 {
-    setObjectName(QStringLiteral("TGratulujiDialog"));
+    setObjectName(QStringLiteral("CongratulationBalloon"));
     setStatusTip(QStringLiteral("Výsledek aktuální hry"));
 
-    label(this, "Label1", QStringLiteral("Gratuluji"), {27, 6, 189, 19}, Bold | Centred | Wrapped);
-    label(this, "Label2",
+    label(this, "titleLabel", QStringLiteral("Gratuluji"), {27, 6, 189, 19}, Bold | Centred | Wrapped);
+    label(this, "achievementLabel",
           QStringLiteral("Právě jste dosáhl(a) nejnižšího počtu zbylých hracích kamenů, přičemž jedinný zbylý hrací "
                          "kámen je umístěn ve středu hracího pole."),
           {10, 22, 222, 67}, Centred | Wrapped);
-    label(this, "Label3",
+    label(this, "praiseLabel",
           QStringLiteral("Pokud jste hrál(a) standardní typ hry, při které je použit nejvyžší stupeň obtížnosti, tak "
                          "jste génius a zasloužíte obdiv."),
           {10, 86, 222, 51}, Centred | Wrapped);
-    rule(this, "Bevel2", {9, 138}, 225);
-    connect(button(this, "OfficeButton1", QStringLiteral("Ok"), QStringLiteral("Uzavře dialogové okno"), {90, 143}),
+    rule(this, "rule", {9, 138}, 225);
+    connect(button(this, "okButton", QStringLiteral("Ok"), QStringLiteral("Uzavře dialogové okno"), {90, 143}),
             &FlatButton::clicked, this, &CongratulationBalloon::acknowledge);
 
     gameCodeLabel_ = new QLabel(this);
-    gameCodeLabel_->setObjectName(QStringLiteral("Kontrola"));
+    gameCodeLabel_->setObjectName(QStringLiteral("gameCodeLabel"));
     gameCodeLabel_->hide();
 }
 

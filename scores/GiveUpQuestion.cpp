@@ -11,7 +11,7 @@ GiveUpQuestion::GiveUpQuestion(Services& services)
                        .yesHint = QStringLiteral("Ukončí aktuální hru"),
                        .noHint = QStringLiteral("Uzavře dialogové okno bez ukončení aktuální hry")})
 {
-    setObjectName(QStringLiteral("TDotazKonecDialog"));
+    setObjectName(QStringLiteral("GiveUpQuestion"));
 }
 
 void GiveUpQuestion::answerYes()

@@ -31,20 +31,20 @@ QuestionBalloon::QuestionBalloon(Services& services, AssistantProtocol::Row row,
 
     // A raised sign keeps its size: the part above the balloon is cut off.
     auto* image = new QLabel(this);
-    image->setObjectName(QStringLiteral("Image1"));
+    image->setObjectName(QStringLiteral("warningPicture"));
     image->setPixmap(QPixmap::fromImage(pictures::warningPicture(devicePixelRatioF())));
     image->setGeometry(QRect(kWarningAt + up, QSize(pictures::kWarningPictureSize, pictures::kWarningPictureSize)));
 
-    label(this, "Label1", QStringLiteral("Pelikor 2000"), kTitleAt + up, Bold);
-    label(this, "Label2", layout.question, kQuestionAt + up);
-    rule(this, "Bevel1", kRuleAt + up, layout.ruleWidth);
+    label(this, "titleLabel", QStringLiteral("Pelikor 2000"), kTitleAt + up, Bold);
+    label(this, "questionLabel", layout.question, kQuestionAt + up);
+    rule(this, "rule", kRuleAt + up, layout.ruleWidth);
 
     const QFont captions = DialogControls::font(kMsSansSerif, kButtonFontPixels);
-    FlatButton* yes = button(this, "OfficeButton1", QStringLiteral("Ano"), layout.yesHint,
+    FlatButton* yes = button(this, "yesButton", QStringLiteral("Ano"), layout.yesHint,
                                 QPoint(layout.yesLeft, kButtonsTop) + up);
     yes->setFont(captions);
     connect(yes, &FlatButton::clicked, this, &QuestionBalloon::answerYes);
-    FlatButton* no = button(this, "OfficeButton2", QStringLiteral("Ne"), layout.noHint,
+    FlatButton* no = button(this, "noButton", QStringLiteral("Ne"), layout.noHint,
                                QPoint(layout.noLeft, kButtonsTop) + up);
     no->setFont(captions);
     connect(no, &FlatButton::clicked, this, &QuestionBalloon::answerNo);

@@ -27,34 +27,34 @@ ResultBalloon::ResultBalloon(Services& services, BestTableModule& bestTable)
     : BalloonDialog(services.owners, kClientSize, BalloonTail::BottomRight), services_(services),
       bestTable_(bestTable)
 {
-    setObjectName(QStringLiteral("TVysledekDialog"));
+    setObjectName(QStringLiteral("ResultBalloon"));
     setStatusTip(QStringLiteral("Výsledek aktuální hry"));
 
     // The name field is created first, so that it is first in the tab order.
     nameEdit_ = new QLineEdit(this);
-    nameEdit_->setObjectName(QStringLiteral("Edit1"));
+    nameEdit_->setObjectName(QStringLiteral("nameEdit"));
     nameEdit_->setGeometry(9, 104, 225, 21);
     nameEdit_->setEnabled(false);
     passDialogKeys(nameEdit_);
 
-    label(this, "Label1", QStringLiteral("Výsledek Vaší hry"), {27, 6, 189, 19}, Bold | Centred | Wrapped);
-    label(this, "Label2", QStringLiteral("Počáteční počet hracích kamenů   :"), {kTextLeft, 30});
-    label(this, "Label3", QStringLiteral("Minimální počet zbylých kamenů :"), {kTextLeft, 46});
-    label(this, "Label4", QStringLiteral("Počet zbylých kamenů                    :"), {kTextLeft, 62});
-    startCountLabel_ = label(this, "Label5", QString(), {QPoint(kCountLeft, 30), kCountSize}, Bold);
-    smallestRemainderLabel_ = label(this, "Label6", QStringLiteral("1"), {QPoint(kCountLeft, 46), kCountSize}, Bold);
-    remainingLabel_ = label(this, "Label7", QString(), {QPoint(kCountLeft, 62), kCountSize}, Bold);
-    rule(this, "Bevel1", {9, 80}, kRuleWidth);
-    nameCaption_ = label(this, "Label8", QStringLiteral("Vaše jméno do tabulky nejlepších :"), {kTextLeft, 86});
+    label(this, "titleLabel", QStringLiteral("Výsledek Vaší hry"), {27, 6, 189, 19}, Bold | Centred | Wrapped);
+    label(this, "startCountCaption", QStringLiteral("Počáteční počet hracích kamenů   :"), {kTextLeft, 30});
+    label(this, "smallestRemainderCaption", QStringLiteral("Minimální počet zbylých kamenů :"), {kTextLeft, 46});
+    label(this, "remainingCaption", QStringLiteral("Počet zbylých kamenů                    :"), {kTextLeft, 62});
+    startCountLabel_ = label(this, "startCountLabel", QString(), {QPoint(kCountLeft, 30), kCountSize}, Bold);
+    smallestRemainderLabel_ = label(this, "smallestRemainderLabel", QStringLiteral("1"), {QPoint(kCountLeft, 46), kCountSize}, Bold);
+    remainingLabel_ = label(this, "remainingLabel", QString(), {QPoint(kCountLeft, 62), kCountSize}, Bold);
+    rule(this, "upperRule", {9, 80}, kRuleWidth);
+    nameCaption_ = label(this, "nameCaption", QStringLiteral("Vaše jméno do tabulky nejlepších :"), {kTextLeft, 86});
     nameCaption_->setEnabled(false);
     // The field is read out by the label above it.
     nameCaption_->setBuddy(nameEdit_);
-    rule(this, "Bevel2", {9, 130}, kRuleWidth);
-    connect(button(this, "OfficeButton1", QStringLiteral("Ok"), QStringLiteral("Uzavře dialogové okno"), {90, 135}),
+    rule(this, "lowerRule", {9, 130}, kRuleWidth);
+    connect(button(this, "okButton", QStringLiteral("Ok"), QStringLiteral("Uzavře dialogové okno"), {90, 135}),
             &FlatButton::clicked, this, &ResultBalloon::acknowledge);
 
     gameCodeLabel_ = new QLabel(this);
-    gameCodeLabel_->setObjectName(QStringLiteral("Kontrola"));
+    gameCodeLabel_->setObjectName(QStringLiteral("gameCodeLabel"));
     gameCodeLabel_->hide();
 }
 

@@ -11,18 +11,18 @@
 using namespace DialogControls;
 
 GameTypeChooser::GameTypeChooser(Services& services)
-    : SetupDialog(services, kClientSize, "TVyberDialog", QStringLiteral("Dialog pro výběr hry"), OwnerLock::None)
+    : SetupDialog(services, kClientSize, "GameTypeChooser", QStringLiteral("Dialog pro výběr hry"), OwnerLock::None)
 {
-    label(this, "Label1", QStringLiteral("Vyberte si typ hry"), QRect(20, 5, 111, 20), Bold | Centred);
+    label(this, "titleLabel", QStringLiteral("Vyberte si typ hry"), QRect(20, 5, 111, 20), Bold | Centred);
     LinkLabel* standard =
-        link(this, "OfficeLabel1", QStringLiteral("Standardní hra"), QStringLiteral("Spustí standardní hru"), {11, 32, 129, 17});
+        link(this, "standardLink", QStringLiteral("Standardní hra"), QStringLiteral("Spustí standardní hru"), {11, 32, 129, 17});
     connect(standard, &LinkLabel::clicked, this, &GameTypeChooser::chooseStandardGame);
     standardLink_ = standard;
-    LinkLabel* optional = link(this, "OfficeLabel2", QStringLiteral("Volitelná hra"),
+    LinkLabel* optional = link(this, "optionalLink", QStringLiteral("Volitelná hra"),
                                   QStringLiteral("Otevře dialog pro výběr volitelné hry"), {11, 48, 130, 17});
     connect(optional, &LinkLabel::clicked, this, &GameTypeChooser::chooseOptionalGame);
     optionalLink_ = optional;
-    rule(this, "Bevel1", {7, 68}, 138);
+    rule(this, "rule", {7, 68}, 138);
     connect(makeBackButton({44, 74}), &FlatButton::clicked, this, &GameTypeChooser::goBack);
 }
 

@@ -29,15 +29,15 @@ PictureList paintLayoutPictures()
 } // namespace
 
 OptionalGameChooser::OptionalGameChooser(Services& services)
-    : SetupStepDialog(services, kClientSize, "THraDialog", QStringLiteral("Dialog pro výběr volitelné hry"),
+    : SetupStepDialog(services, kClientSize, "OptionalGameChooser", QStringLiteral("Dialog pro výběr volitelné hry"),
                       OwnerLock::OnShow),
       layoutPictures_(paintLayoutPictures())
 {
-    label(this, "Label1", QStringLiteral("Volitelná hra"), QRect(2, 5, 189, 33), Bold | Centred | Wrapped);
+    label(this, "titleLabel", QStringLiteral("Volitelná hra"), QRect(2, 5, 189, 33), Bold | Centred | Wrapped);
     for (int n = 1; n <= kOptionalGameCount; ++n) {
         const int row = n > kUpperRowGames ? 1 : 0;
         pictureButtons_[n] = new PictureButton(this);
-        pictureButtons_[n]->setObjectName(QStringLiteral("T%1").arg(n));
+        pictureButtons_[n]->setObjectName(QStringLiteral("gameButton%1").arg(n));
         pictureButtons_[n]->setGeometry(QRect(QPoint(kButtonLefts[n - 1], kButtonTops[row]), kButtonSize));
         pictureButtons_[n]->setStatusTip(QStringLiteral("Spustí volitelnou hru č. %1").arg(n));
         pictureButtons_[n]->setActiveImage(layoutPictures_);
@@ -46,11 +46,11 @@ OptionalGameChooser::OptionalGameChooser(Services& services)
         pictureButtons_[n]->setDownIndex(n - 1);
         connect(pictureButtons_[n], &PictureButton::clicked, this, [this, n] { startGame(n); });
 
-        const QByteArray number = "Label" + QByteArray::number(n + 1);
+        const QByteArray number = "numberLabel" + QByteArray::number(n);
         label(this, number.constData(), QString::number(n),
               QRect(QPoint(kNumberLefts[n - 1], kNumberTops[row]), kNumberSize), Bold | Centred);
     }
-    rule(this, "Bevel1", {7, 168}, 186);
+    rule(this, "rule", {7, 168}, 186);
     connect(makeBackButton({65, 174}), &FlatButton::clicked, this, &OptionalGameChooser::goBack);
 }
 

@@ -29,15 +29,15 @@ QRect miniatureRect(int n)
 } // namespace
 
 StandardGameBalloon::StandardGameBalloon(Services& services)
-    : SetupStepDialog(services, kClientSize, "TStandardDialog", QStringLiteral("Dialog pro výběr standardní hry"),
+    : SetupStepDialog(services, kClientSize, "StandardGameBalloon", QStringLiteral("Dialog pro výběr standardní hry"),
                       OwnerLock::None)
 {
-    label(this, "Label1", QStringLiteral("Standardní hra"), QRect(3, 5, 189, 20), Bold | Centred);
-    const QLabel* prompt = label(this, "Label2", QStringLiteral("Vyberte kámen, který má být odstraněn"),
+    label(this, "titleLabel", QStringLiteral("Standardní hra"), QRect(3, 5, 189, 20), Bold | Centred);
+    const QLabel* prompt = label(this, "promptLabel", QStringLiteral("Vyberte kámen, který má být odstraněn"),
                                  QRect(3, 25, 189, 28), Centred | Wrapped);
     for (int n = 1; n <= kPositionCount; ++n) {
         miniaturePegs_[n] = new HemisphereButton(this);
-        miniaturePegs_[n]->setObjectName(QStringLiteral("L%1").arg(n));
+        miniaturePegs_[n]->setObjectName(QStringLiteral("miniaturePeg%1").arg(n));
         miniaturePegs_[n]->setGeometry(miniatureRect(n));
         miniaturePegs_[n]->setFaceColor(kUnmarked);
         connect(miniaturePegs_[n], &HemisphereButton::clicked, this, [this, n] { markPeg(n); });
@@ -47,14 +47,14 @@ StandardGameBalloon::StandardGameBalloon(Services& services)
         places << miniatureRect(n);
     // The miniature's buttons touch: the frame lies on the button's edge.
     cursor_ = new PositionCursor(places, {}, this);
-    cursor_->setObjectName(QStringLiteral("Kurzor"));
+    cursor_->setObjectName(QStringLiteral("cursor"));
     cursor_->setAccessibleName(prompt->text());
     cursor_->setDescriber([this](int n) {
         return PositionCursor::Position{AccessibleNames::positionName(n, true), miniaturePegs_[n]->faceColor() == kMarked, {}};
     });
     connect(cursor_, &PositionCursor::activated, this, &StandardGameBalloon::markPeg);
-    rule(this, "Bevel1", {5, 176}, 186);
-    connect(button(this, "OfficeButton2", QStringLiteral("Ok"), QStringLiteral("Spustí standardní hru"), {29, 182}),
+    rule(this, "rule", {5, 176}, 186);
+    connect(button(this, "okButton", QStringLiteral("Ok"), QStringLiteral("Spustí standardní hru"), {29, 182}),
             &FlatButton::clicked, this, &StandardGameBalloon::startGame);
     connect(makeBackButton({101, 182}), &FlatButton::clicked, this, &StandardGameBalloon::goBack);
 }

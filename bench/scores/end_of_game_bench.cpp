@@ -105,7 +105,7 @@ void BM_SwitchTab(benchmark::State& state)
 {
     PelikorWindows& windows = *programOn(std::size_t(state.range(0))).windows;
     windows.mainWindow().showBestTable();
-    auto* pages = windows.bestTableView().findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    auto* pages = windows.bestTableView().findChild<QTabWidget*>(QStringLiteral("pages"));
     int tab = 0;
     for (auto _ : state)
         timeWithPaint(state, [&] { pages->setCurrentIndex(++tab % pelikor::kGameCount); });

@@ -55,7 +55,7 @@ struct Program {
 
     void newGame()
     {
-        main().findChild<QAction*>(QStringLiteral("MS1"))->trigger();
+        main().findChild<QAction*>(QStringLiteral("newGameAction"))->trigger();
         settle(windows->gameTypeChooser());
     }
 };

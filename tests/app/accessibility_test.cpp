@@ -111,11 +111,11 @@ private slots:
     void positionsAndLinksAreNamedAndKnownByRole()
     {
         ProgramFixture program;
-        QAccessibleInterface* centre = QAccessible::queryAccessibleInterface(program.child<QWidget>("Kurzor"))->child(16);
+        QAccessibleInterface* centre = QAccessible::queryAccessibleInterface(program.child<QWidget>("cursor"))->child(16);
         QCOMPARE(centre->text(QAccessible::Name), QStringLiteral("Kámen, řada 4, sloupec 4"));
         QCOMPARE(centre->role(), QAccessible::Button);
-        QCOMPARE(accessibleName(program.child<QWidget>("TB3")), QStringLiteral("Zobrazí tabulku nejlepších hráčů"));
-        auto* link = program.welcome().findChild<LinkLabel*>(QStringLiteral("OfficeLabel4"));
+        QCOMPARE(accessibleName(program.child<QWidget>("bestTableButton")), QStringLiteral("Zobrazí tabulku nejlepších hráčů"));
+        auto* link = program.welcome().findChild<LinkLabel*>(QStringLiteral("startLink"));
         QCOMPARE(accessibleName(link), QStringLiteral("Začít pracovat s programem Pelikor 2000"));
         QCOMPARE(accessibleRole(link), QAccessible::Link);
         // A caption changed later is read as it is now.
@@ -132,8 +132,8 @@ private slots:
         program.start();
         // The boss screen, once shown and hidden again, keeps its calendar hidden.
         for (int toggle = 0; toggle < 2; ++toggle)
-            program.child<QAction>("fovskpojistka1")->trigger();
-        QCalendarWidget* calendar = program.child<BossScreen>("Sef")->calendar();
+            program.child<QAction>("bossScreenAction")->trigger();
+        QCalendarWidget* calendar = program.child<BossScreen>("bossScreen")->calendar();
         QVERIFY(calendar);
         const auto hiddenOrNameless = [&](QAccessibleInterface* face) {
             return face->object() == calendar || (face->role() == QAccessible::Button && face->text(QAccessible::Name).isEmpty());
@@ -171,7 +171,7 @@ private slots:
         press(find(QAccessible::Button, QStringLiteral("Zobrazí tabulku nejlepších hráčů")));
         press(find(QAccessible::PageTab, QStringLiteral("Volitelná 3")));
         QWidget& table = program.windows->bestTableView();
-        QCOMPARE(table.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->currentIndex(), 5);
+        QCOMPARE(table.findChild<QTabWidget*>(QStringLiteral("pages"))->currentIndex(), 5);
         press(find(QAccessible::Button, QStringLiteral("Ok")));
         QTRY_VERIFY(table.isHidden());
     }

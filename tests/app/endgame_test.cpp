@@ -34,7 +34,7 @@ struct EndingProgram : ProgramFixture {
     ResultBalloon& resultBalloon() { return windows->resultBalloon(); }
     CongratulationBalloon& congratulation() { return windows->congratulationBalloon(); }
     BestTableModule& table() { return windows->bestTableModule(); }
-    QLineEdit* name() { return resultBalloon().findChild<QLineEdit*>(QStringLiteral("Edit1")); }
+    QLineEdit* name() { return resultBalloon().findChild<QLineEdit*>(QStringLiteral("nameEdit")); }
     QString resultLabel(const char* label) { return resultBalloon().findChild<QLabel*>(QLatin1String(label))->text(); }
     int cuesOf(const char* file) const { return int(cues.count(QLatin1String(file))); }
 
@@ -52,10 +52,10 @@ struct EndingProgram : ProgramFixture {
     void verifyIdle()
     {
         QVERIFY(main().boardPanel().isHidden());
-        QVERIFY(child<QLabel>("Zbytek")->isHidden());
+        QVERIFY(child<QLabel>("remainingLabel")->isHidden());
         QCOMPARE(main().remainingText(), QStringLiteral("0"));
-        QVERIFY(child<QAction>("MS1")->isEnabled() && child<QToolButton>("TB1")->isEnabled());
-        QVERIFY(!child<QAction>("MS3")->isEnabled() && !child<QToolButton>("TB2")->isEnabled());
+        QVERIFY(child<QAction>("newGameAction")->isEnabled() && child<QToolButton>("newGameButton")->isEnabled());
+        QVERIFY(!child<QAction>("endGameAction")->isEnabled() && !child<QToolButton>("endGameButton")->isEnabled());
         QVERIFY(main().isEnabled() && figure().isEnabled());
     }
 };
@@ -97,8 +97,8 @@ private slots:
         QVERIFY(!program.main().isEnabled() && !program.figure().isEnabled());
         QCOMPARE(program.main().boardPanel().board().pegs() == pelikor::PositionSet::all(), perfect);
         QCOMPARE(program.resultBalloon().gameCodeLabel().text(), kStandard);
-        QCOMPARE(program.resultLabel("Label7"), QStringLiteral("1"));
-        QCOMPARE(program.resultLabel("Label5"), QStringLiteral("2"));
+        QCOMPARE(program.resultLabel("remainingLabel"), QStringLiteral("1"));
+        QCOMPARE(program.resultLabel("startCountLabel"), QStringLiteral("2"));
         QCOMPARE(program.cuesOf("Dialog.wav"), 1);
         if (perfect) {
             QCOMPARE(program.congratulation().gameCodeLabel().text(), kStandard);
@@ -179,7 +179,7 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, program.resultBalloon().acknowledge());
         QTest::qWait(30);
         QVERIFY(program.resultBalloon().isVisible() && !program.main().gameRunning());
-        QCOMPARE(program.resultLabel("Label7"), QStringLiteral("1"));
+        QCOMPARE(program.resultLabel("remainingLabel"), QStringLiteral("1"));
 
         program.table().table.setWriteHooks({});
         QTest::keyClick(program.name(), Qt::Key_Escape);
@@ -204,18 +204,18 @@ private slots:
         QVERIFY(!before.isEmpty());
 
         GiveUpQuestion& question = program.windows->giveUpQuestion();
-        program.child<QAction>("MS3")->trigger();
+        program.child<QAction>("endGameAction")->trigger();
         QVERIFY2(question.isHidden(), "no game, no command");
         const pelikor::GameLayout optional = pelikor::optionalLayout(2);
         program.play(optional.occupied, optional.game, {{10, 12}});
-        program.child<QAction>("MS3")->trigger();
+        program.child<QAction>("endGameAction")->trigger();
         QVERIFY(question.isVisible() && !program.main().isEnabled());
         QCOMPARE(program.cuesOf("Dotaz.wav"), 1);
         QTest::keyClick(&question, Qt::Key_Escape);
         QVERIFY(program.main().gameRunning() && program.main().boardPanel().isVisible());
         QCOMPARE(program.main().gameCode(), QStringLiteral("9"));
 
-        program.child<QToolButton>("TB2")->click();
+        program.child<QToolButton>("endGameButton")->click();
         QTest::keyClick(&question, Qt::Key_Return);
         program.verifyIdle();
         QCOMPARE(program.main().gameCode(), QStringLiteral("0"));
@@ -236,10 +236,10 @@ private slots:
         BestTableEntries::add(program.applicationDir, QStringLiteral("10"), QStringLiteral("Jiný"), 3, QDate::currentDate());
         const pelikor::PositionSet twoApartAtTheEnd{4, 5, 28};
         program.play(twoApartAtTheEnd, pelikor::standardGame(), {});
-        program.child<QToolButton>("TB3")->click();
+        program.child<QToolButton>("bestTableButton")->click();
         BestTableView& view = program.windows->bestTableView();
         QVERIFY(view.isVisible() && !program.main().isEnabled());
-        view.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(6);
+        view.findChild<QTabWidget*>(QStringLiteral("pages"))->setCurrentIndex(6);
         view.acknowledge();
         program.play(twoApartAtTheEnd, pelikor::standardGame(), {kAtTheTop});
         QTRY_VERIFY(program.resultBalloon().isVisible());
@@ -247,7 +247,7 @@ private slots:
         program.resultBalloon().acknowledge();
 
         program.play(twoApartAtTheEnd, pelikor::standardGame(), {});
-        program.child<QAction>("Vymazattabulkunejlepch2")->trigger();
+        program.child<QAction>("clearBestTableAction")->trigger();
         QTest::keyClick(&program.windows->clearTableQuestion(), Qt::Key_Return);
         QVERIFY(program.main().isEnabled() && program.main().gameRunning());
         for (const pelikor::Game& game : pelikor::kGames)

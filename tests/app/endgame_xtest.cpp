@@ -68,18 +68,18 @@ private slots:
         startByMouse(program, kStandardChoice, {kMiniatureCentre, kStandardOk});
         BoardPanel& board = program.main().boardPanel();
         for (const auto& [peg, hole] : kPerfectStandardGame) {
-            click(board, QStringLiteral("K%1").arg(peg));
-            click(board, QStringLiteral("B%1").arg(hole));
+            click(board, QStringLiteral("peg%1").arg(peg));
+            click(board, QStringLiteral("hole%1").arg(hole));
             QTest::qWait(2); // the monitor looks at every position on the way
         }
         CongratulationBalloon& congratulation = program.windows->congratulationBalloon();
         QTRY_VERIFY(congratulation.isVisible());
         QVERIFY(QTest::qWaitForWindowExposed(&congratulation));
-        click(congratulation, QStringLiteral("OfficeButton1"));
+        click(congratulation, QStringLiteral("okButton"));
 
         ResultBalloon& resultBalloon = program.windows->resultBalloon();
         QTRY_VERIFY(resultBalloon.isVisible());
-        auto* name = resultBalloon.findChild<QLineEdit*>(QStringLiteral("Edit1"));
+        auto* name = resultBalloon.findChild<QLineEdit*>(QStringLiteral("nameEdit"));
         QVERIFY(name->isEnabled());
         typeText(name, QStringLiteral("Žofie Šťastná"));
         QTest::keyClick(name, Qt::Key_Return);
@@ -94,8 +94,8 @@ private slots:
         program.start();
         startByMouse(program, kOptionalChoice, {kThirdPicture});
         QCOMPARE(program.main().gameCode(), QStringLiteral("8"));
-        click(program.main().boardPanel(), QStringLiteral("K9"));
-        click(program.main().boardPanel(), QStringLiteral("B1"));
+        click(program.main().boardPanel(), QStringLiteral("peg9"));
+        click(program.main().boardPanel(), QStringLiteral("hole1"));
         // F3 reaches the menu's command through the active window.
         program.main().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&program.main()));
@@ -103,7 +103,7 @@ private slots:
         GiveUpQuestion& question = program.windows->giveUpQuestion();
         QTRY_VERIFY(question.isVisible());
         QVERIFY(QTest::qWaitForWindowExposed(&question));
-        click(question, QStringLiteral("OfficeButton1"));
+        click(question, QStringLiteral("yesButton"));
         QVERIFY(question.isHidden());
         QVERIFY(!program.main().gameRunning());
         QTest::qWait(20);

@@ -66,9 +66,9 @@ private slots:
         // F2, the chooser on its first link, down and up its column, Space.
         press({Qt::Key_F2});
         QTRY_VERIFY(program.windows->gameTypeChooser().isActiveWindow());
-        QCOMPARE(focusName(), QStringLiteral("OfficeLabel1"));
+        QCOMPARE(focusName(), QStringLiteral("standardLink"));
         press({Qt::Key_Down});
-        QCOMPARE(focusName(), QStringLiteral("OfficeLabel2"));
+        QCOMPARE(focusName(), QStringLiteral("optionalLink"));
         press({Qt::Key_Up, Qt::Key_Space});
 
         // The miniature's cursor from the centre up to 10, marked, Enter.
@@ -84,7 +84,7 @@ private slots:
         QTRY_VERIFY(cursor.hasFocus());
         press({Qt::Key_Down, Qt::Key_Space, Qt::Key_Up, Qt::Key_Up});
         QCOMPARE(board.board().selected(), 24);
-        auto* status = program.child<StatusBar>("StavovyRadek");
+        auto* status = program.child<StatusBar>("statusBar");
         QCOMPARE(status->panelText(), QStringLiteral("      Volný bod"));
         press({Qt::Key_Space, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Space});
         QCOMPARE(cursor.position(), 32);
@@ -112,8 +112,8 @@ private slots:
         press({Qt::Key_Z});
         BestTableView& table = program.windows->bestTableView();
         QTRY_VERIFY(table.isActiveWindow());
-        QCOMPARE(focusName(), QStringLiteral("Button1"));
-        auto* pages = table.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        QCOMPARE(focusName(), QStringLiteral("okButton"));
+        auto* pages = table.findChild<QTabWidget*>(QStringLiteral("pages"));
         const QList<std::pair<QKeyCombination, int>> turns = {
             {Qt::CTRL | Qt::Key_Tab, 1}, {Qt::CTRL | Qt::Key_PageDown, 2}, {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, 1},
             {Qt::CTRL | Qt::Key_PageUp, 0}, {Qt::CTRL | Qt::Key_PageUp, 7}, {Qt::CTRL | Qt::Key_Tab, 0}};

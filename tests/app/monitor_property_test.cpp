@@ -64,7 +64,7 @@ struct Copy : ProgramFixture {
                 windows->congratulationBalloon().isVisible(),
                 figure().isVisible(),
                 figure().pos(),
-                windows->resultBalloon().findChild<QLabel*>(QStringLiteral("Label7"))->text(),
+                windows->resultBalloon().findChild<QLabel*>(QStringLiteral("remainingLabel"))->text(),
                 main().isEnabled()};
     }
 };
@@ -105,7 +105,7 @@ private slots:
         Copy watching;
         Copy ticking;
         // The old monitor's copy is ticked by hand and never looks by itself.
-        ticking.main().findChild<QTimer*>(QStringLiteral("Timer1"))->blockSignals(true);
+        ticking.main().findChild<QTimer*>(QStringLiteral("monitorTimer"))->blockSignals(true);
         for (Copy* copy : {&watching, &ticking})
             copy->start();
 

@@ -22,7 +22,7 @@ FlatButton* pointAtChoosersBack(ProgramFixture& program)
 {
     program.start();
     program.main().showNewGameChooser();
-    auto* back = program.windows->gameTypeChooser().findChild<FlatButton*>(QStringLiteral("OfficeButton1"));
+    auto* back = program.windows->gameTypeChooser().findChild<FlatButton*>(QStringLiteral("backButton"));
     if (!QTest::qWaitForWindowExposed(back->window()))
         return nullptr;
     QCursor::setPos(back->mapToGlobal(back->rect().center()));
@@ -60,7 +60,7 @@ private slots:
         ProgramFixture program;
         FlatButton* back = pointAtChoosersBack(program);
         QVERIFY(back);
-        auto* status = program.child<StatusBar>("StavovyRadek");
+        auto* status = program.child<StatusBar>("statusBar");
         QTRY_COMPARE(status->panelText(), QStringLiteral("      Uzavře dialogové okno"));
         QTest::mouseClick(back->window()->windowHandle(), Qt::LeftButton, {}, back->mapTo(back->window(), back->rect().center()));
         QTRY_VERIFY(back->window()->isHidden());
@@ -74,7 +74,7 @@ private slots:
         ProgramFixture program;
         program.start();
         program.main().showBestTable();
-        auto* ok = program.windows->bestTableView().findChild<QPushButton*>(QStringLiteral("Button1"));
+        auto* ok = program.windows->bestTableView().findChild<QPushButton*>(QStringLiteral("okButton"));
         QVERIFY(QTest::qWaitForWindowExposed(ok->window()));
         QTRY_VERIFY(ok->hasFocus());
         QTest::qWait(50);

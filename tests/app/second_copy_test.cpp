@@ -87,7 +87,7 @@ private slots:
         QCOMPARE(finished.count(), 0);
 
         if (way == Acknowledge::OkButton)
-            QTest::mouseClick(warning.findChild<FlatButton*>(QStringLiteral("OfficeButton2")), Qt::LeftButton);
+            QTest::mouseClick(warning.findChild<FlatButton*>(QStringLiteral("okButton")), Qt::LeftButton);
         else
             QTest::keyClick(&warning, way == Acknowledge::Escape ? Qt::Key_Escape : Qt::Key_Return);
         QCOMPARE(finished.count(), 1);

@@ -103,7 +103,7 @@ private slots:
         Splash splash;
         QCOMPARE(splash.size(), QSize(339, 288));
         // The panels' colours are checked on the screen, in copies_xtest.
-        auto* inner = splash.findChild<QWidget*>(QStringLiteral("Panel2"));
+        auto* inner = splash.findChild<QWidget*>(QStringLiteral("innerPanel"));
         QCOMPARE(inner->geometry(), QRect(2, 2, 335, 284));
         const QList<QWidget*> parts = inner->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         for (QWidget* part : parts) {

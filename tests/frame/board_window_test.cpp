@@ -57,7 +57,7 @@ class BoardWindowTest : public QObject {
     {
         return window->findChild<HemisphereButton*>(QStringLiteral("%1%2").arg(QLatin1String(family)).arg(n));
     }
-    QWidget* hole(int n) const { return window->findChild<QWidget*>(QStringLiteral("B%1").arg(n)); }
+    QWidget* hole(int n) const { return window->findChild<QWidget*>(QStringLiteral("hole%1").arg(n)); }
     QLabel* label(const char* name) const { return window->findChild<QLabel*>(QLatin1String(name)); }
 
     // Presses (and releases) a mouse button at a point of the board panel.
@@ -66,21 +66,21 @@ class BoardWindowTest : public QObject {
         const QPoint atWindow = boardPanel->mapTo(window, atPanel);
         QTest::mouseClick(window->windowHandle(), button, Qt::NoModifier, atWindow);
     }
-    void clickPeg(int n) { clickOnBoard(peg("K", n)->geometry().center()); }
+    void clickPeg(int n) { clickOnBoard(peg("peg", n)->geometry().center()); }
     void pressHole(int n, Qt::MouseButton button = Qt::LeftButton) { clickOnBoard(hole(n)->geometry().center(), button); }
 
     int shownPegs() const
     {
         int count = 0;
         for (int n = 1; n <= pelikor::kPositionCount; ++n)
-            count += !peg("K", n)->isHidden();
+            count += !peg("peg", n)->isHidden();
         return count;
     }
 
     void verifyTwinsFollowPegs() const
     {
         for (int n = 1; n <= pelikor::kPositionCount; ++n)
-            QCOMPARE(peg("L", n)->isHidden(), peg("K", n)->isHidden());
+            QCOMPARE(peg("twin", n)->isHidden(), peg("peg", n)->isHidden());
     }
 
 private slots:
@@ -92,13 +92,13 @@ private slots:
         window = new MainWindow(shell->services);
         // The clicks are tested against the jump rule alone; the monitor's
         // own tests run it.
-        monitor = window->findChild<QTimer*>(QStringLiteral("Timer1"));
+        monitor = window->findChild<QTimer*>(QStringLiteral("monitorTimer"));
         QVERIFY(monitor);
         monitor->stop();
         shell->cues.clear();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
-        boardPanel = window->findChild<QWidget*>(QStringLiteral("Plocha"));
+        boardPanel = window->findChild<QWidget*>(QStringLiteral("boardPanel"));
         QVERIFY(boardPanel);
     }
 
@@ -166,8 +166,8 @@ private slots:
         QCOMPARE(finished.last().at(1).toString(), QStringLiteral("1"));
         // The dead row's twins were pruned and the window shows it.
         for (int n : {1, 2, 3})
-            QVERIFY(peg("L", n)->isHidden());
-        QVERIFY(!peg("K", 1)->isHidden());
+            QVERIFY(peg("twin", n)->isHidden());
+        QVERIFY(!peg("peg", 1)->isHidden());
     }
 
     void monitorLeavesARunningGameAlone()
@@ -185,29 +185,29 @@ private slots:
         QCOMPARE(window->windowTitle(), QStringLiteral("Pelikor 2000"));
         QCOMPARE(window->centralWidget()->size(), QSize(402, 446));
         QCOMPARE(boardPanel->geometry(), QRect(3, 29, 396, 392));
-        QCOMPARE(label("Image3")->geometry(), QRect(1, 1, 394, 390));
-        QCOMPARE(label("Kontrola")->geometry(), QRect(136, 1, 39, 13));
-        QCOMPARE(window->findChild<QWidget*>(QStringLiteral("Pomocna"))->geometry(), QRect(8, 264, 121, 113));
-        QCOMPARE(label("Image2")->geometry(), QRect(48, 106, 305, 300));
-        QCOMPARE(label("Label1")->text(), QStringLiteral("Zbylé kameny :"));
-        QCOMPARE(label("Label1")->pos(), QPoint(296, 4));
-        QCOMPARE(label("Zbytek")->pos(), QPoint(380, 4));
+        QCOMPARE(label("boardPicture")->geometry(), QRect(1, 1, 394, 390));
+        QCOMPARE(label("gameCodeLabel")->geometry(), QRect(136, 1, 39, 13));
+        QCOMPARE(window->findChild<QWidget*>(QStringLiteral("twinBoard"))->geometry(), QRect(8, 264, 121, 113));
+        QCOMPARE(label("idleBoard")->geometry(), QRect(48, 106, 305, 300));
+        QCOMPARE(label("remainingCaption")->text(), QStringLiteral("Zbylé kameny :"));
+        QCOMPARE(label("remainingCaption")->pos(), QPoint(296, 4));
+        QCOMPARE(label("remainingLabel")->pos(), QPoint(380, 4));
 
         // Spot checks against the grid: the corners of the arms and the centre.
-        QCOMPARE(peg("K", 1)->geometry(), QRect(131, 40, 40, 40));
+        QCOMPARE(peg("peg", 1)->geometry(), QRect(131, 40, 40, 40));
         QCOMPARE(hole(1)->geometry(), QRect(136, 46, 30, 30));
-        QCOMPARE(peg("K", 17)->geometry(), QRect(176, 175, 40, 40));
+        QCOMPARE(peg("peg", 17)->geometry(), QRect(176, 175, 40, 40));
         QCOMPARE(hole(17)->geometry(), QRect(181, 180, 30, 30));
-        QCOMPARE(peg("K", 33)->geometry(), QRect(221, 310, 40, 40));
+        QCOMPARE(peg("peg", 33)->geometry(), QRect(221, 310, 40, 40));
         QCOMPARE(hole(33)->geometry(), QRect(226, 315, 30, 30));
-        QCOMPARE(peg("L", 21)->geometry(), QRect(5, 64, 15, 15));
-        QCOMPARE(peg("P", 27)->geometry(), QRect(289, 275, 30, 30));
+        QCOMPARE(peg("twin", 21)->geometry(), QRect(5, 64, 15, 15));
+        QCOMPARE(peg("decorationPeg", 27)->geometry(), QRect(289, 275, 30, 30));
         for (int n = 1; n <= pelikor::kPositionCount; ++n) {
-            QVERIFY2(peg("K", n)->geometry().contains(hole(n)->geometry()), "a peg covers its hole");
-            QCOMPARE(peg("K", n)->faceColor(), kNormal);
-            QCOMPARE(peg("L", n)->faceColor(), ColourNumber(8421504));
-            QCOMPARE(peg("P", n)->faceColor(), kNormal);
-            QCOMPARE(peg("K", n)->statusTip(), QStringLiteral("Hrací kámen"));
+            QVERIFY2(peg("peg", n)->geometry().contains(hole(n)->geometry()), "a peg covers its hole");
+            QCOMPARE(peg("peg", n)->faceColor(), kNormal);
+            QCOMPARE(peg("twin", n)->faceColor(), ColourNumber(8421504));
+            QCOMPARE(peg("decorationPeg", n)->faceColor(), kNormal);
+            QCOMPARE(peg("peg", n)->statusTip(), QStringLiteral("Hrací kámen"));
             QCOMPARE(hole(n)->statusTip(), QStringLiteral("Volný bod"));
         }
         QCOMPARE(boardPanel->statusTip(), QStringLiteral("Hrací pole"));
@@ -238,28 +238,28 @@ private slots:
         for (QObject* child : boardPanel->children())
             if (child->isWidgetType())
                 order << child->objectName();
-        QStringList expected{QStringLiteral("Kontrola"), QStringLiteral("Image3")};
-        for (const char* family : {"B", "K"})
+        QStringList expected{QStringLiteral("gameCodeLabel"), QStringLiteral("boardPicture")};
+        for (const char* family : {"hole", "peg"})
             for (int n = 1; n <= pelikor::kPositionCount; ++n)
                 expected << QStringLiteral("%1%2").arg(QLatin1String(family)).arg(n);
         // The keyboard cursor lies over them all and lets the mouse through.
-        expected << QStringLiteral("Pomocna") << QStringLiteral("Kurzor");
+        expected << QStringLiteral("twinBoard") << QStringLiteral("cursor");
         QCOMPARE(order, expected);
     }
 
     void programStartShowsTheIdleScreen()
     {
         QVERIFY(boardPanel->isHidden());
-        QVERIFY(label("Zbytek")->isHidden());
-        QCOMPARE(label("Zbytek")->text(), QStringLiteral("0"));
-        QVERIFY(label("Image2")->isVisible());
+        QVERIFY(label("remainingLabel")->isHidden());
+        QCOMPARE(label("remainingLabel")->text(), QStringLiteral("0"));
+        QVERIFY(label("idleBoard")->isVisible());
         for (int n = 1; n <= pelikor::kPositionCount; ++n) {
-            QVERIFY(!peg("K", n)->isHidden());
-            QVERIFY(!peg("L", n)->isHidden());
-            QVERIFY(peg("P", n)->isVisible());
+            QVERIFY(!peg("peg", n)->isHidden());
+            QVERIFY(!peg("twin", n)->isHidden());
+            QVERIFY(peg("decorationPeg", n)->isVisible());
         }
         // With the board hidden a click on a decoration changes nothing.
-        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, peg("P", 17)->geometry().center());
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, peg("decorationPeg", 17)->geometry().center());
         QVERIFY(shell->cues.isEmpty());
         QCOMPARE(window->boardPanel().board().selected(), 0);
     }
@@ -268,17 +268,17 @@ private slots:
     {
         window->startGame(standardGame(), pelikor::standardGame());
         QVERIFY(boardPanel->isVisible());
-        QVERIFY(peg("K", 17)->isHidden());
+        QVERIFY(peg("peg", 17)->isHidden());
         QCOMPARE(shownPegs(), 32);
         verifyTwinsFollowPegs();
-        QCOMPARE(label("Zbytek")->text(), QStringLiteral("32"));
-        QVERIFY(label("Zbytek")->isVisible());
-        QCOMPARE(label("Kontrola")->text(), QStringLiteral("3"));
-        QVERIFY(label("Kontrola")->isHidden());
+        QCOMPARE(label("remainingLabel")->text(), QStringLiteral("32"));
+        QVERIFY(label("remainingLabel")->isVisible());
+        QCOMPARE(label("gameCodeLabel")->text(), QStringLiteral("3"));
+        QVERIFY(label("gameCodeLabel")->isHidden());
         QCOMPARE(window->startCount(), 32);
-        QVERIFY(window->findChild<QWidget*>(QStringLiteral("Pomocna"))->isHidden());
+        QVERIFY(window->findChild<QWidget*>(QStringLiteral("twinBoard"))->isHidden());
         // The board covers the decoration.
-        QWidget* onTop = window->centralWidget()->childAt(peg("P", 9)->geometry().center());
+        QWidget* onTop = window->centralWidget()->childAt(peg("decorationPeg", 9)->geometry().center());
         QVERIFY(onTop == boardPanel || boardPanel->isAncestorOf(onTop));
     }
 
@@ -288,19 +288,19 @@ private slots:
         int remaining = 32;
         for (const auto& [source, target] : kSolution) {
             clickPeg(source);
-            QCOMPARE(peg("K", source)->faceColor(), kSelected);
+            QCOMPARE(peg("peg", source)->faceColor(), kSelected);
             pressHole(target);
             --remaining;
-            QVERIFY2(peg("K", source)->isHidden(), qPrintable(QStringLiteral("jump %1 into %2").arg(source).arg(target)));
-            QVERIFY(!peg("K", target)->isHidden());
-            QCOMPARE(peg("K", target)->faceColor(), kNormal);
-            QCOMPARE(label("Zbytek")->text(), QString::number(remaining));
+            QVERIFY2(peg("peg", source)->isHidden(), qPrintable(QStringLiteral("jump %1 into %2").arg(source).arg(target)));
+            QVERIFY(!peg("peg", target)->isHidden());
+            QCOMPARE(peg("peg", target)->faceColor(), kNormal);
+            QCOMPARE(label("remainingLabel")->text(), QString::number(remaining));
             QCOMPARE(shownPegs(), remaining);
             verifyTwinsFollowPegs();
         }
         QCOMPARE(shownPegs(), 1);
-        QVERIFY(!peg("K", 17)->isHidden());
-        QCOMPARE(label("Zbytek")->text(), QStringLiteral("1"));
+        QVERIFY(!peg("peg", 17)->isHidden());
+        QCOMPARE(label("remainingLabel")->text(), QStringLiteral("1"));
 
         QCOMPARE(shell->cues.size(), 62);
         for (int i = 0; i < shell->cues.size(); ++i)
@@ -312,13 +312,13 @@ private slots:
         window->startGame(standardGame(), pelikor::standardGame());
         clickPeg(29);
         pressHole(17, Qt::RightButton);
-        QVERIFY(!peg("K", 17)->isHidden());
-        QVERIFY(peg("K", 24)->isHidden());
+        QVERIFY(!peg("peg", 17)->isHidden());
+        QVERIFY(peg("peg", 24)->isHidden());
         // The emptied holes take the next jump at once, with the middle button.
         clickPeg(22);
         pressHole(24, Qt::MiddleButton);
-        QVERIFY(!peg("K", 24)->isHidden());
-        QCOMPARE(label("Zbytek")->text(), QStringLiteral("30"));
+        QVERIFY(!peg("peg", 24)->isHidden());
+        QCOMPARE(label("remainingLabel")->text(), QStringLiteral("30"));
     }
 
     void selectionMovesAndNeverJumps()
@@ -326,12 +326,12 @@ private slots:
         window->startGame(standardGame(), pelikor::standardGame());
         clickPeg(5);
         clickPeg(19);
-        QCOMPARE(peg("K", 5)->faceColor(), kNormal);
-        QCOMPARE(peg("K", 19)->faceColor(), kSelected);
+        QCOMPARE(peg("peg", 5)->faceColor(), kNormal);
+        QCOMPARE(peg("peg", 19)->faceColor(), kSelected);
         // Clicking a shown peg right where its hole lies selects it, no jump.
         clickOnBoard(hole(29)->geometry().center());
-        QCOMPARE(peg("K", 29)->faceColor(), kSelected);
-        QCOMPARE(label("Zbytek")->text(), QStringLiteral("32"));
+        QCOMPARE(peg("peg", 29)->faceColor(), kSelected);
+        QCOMPARE(label("remainingLabel")->text(), QStringLiteral("32"));
         QCOMPARE(shell->cues, QStringList({"Bod.wav", "Bod.wav", "Bod.wav"}));
     }
 
@@ -346,8 +346,8 @@ private slots:
         shell->cues.clear();
         clickOnBoard(place.topLeft() + QPoint(1, 1));
         QVERIFY(shell->cues.isEmpty());
-        QCOMPARE(peg("K", 29)->faceColor(), kSelected);
-        QCOMPARE(label("Zbytek")->text(), QStringLiteral("3"));
+        QCOMPARE(peg("peg", 29)->faceColor(), kSelected);
+        QCOMPARE(label("remainingLabel")->text(), QStringLiteral("3"));
     }
 
     void failingCueLeavesTheControlsShowingTheBoard()
@@ -355,11 +355,11 @@ private slots:
         window->startGame(standardGame(), pelikor::standardGame());
         shell->player->failing = true;
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, window->boardPanel().selectPeg(5));
-        QCOMPARE(peg("K", 5)->faceColor(), kSelected);
+        QCOMPARE(peg("peg", 5)->faceColor(), kSelected);
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, window->boardPanel().jumpInto(17));
-        QVERIFY(peg("K", 5)->isHidden());
-        QVERIFY(!peg("K", 17)->isHidden());
-        QCOMPARE(label("Zbytek")->text(), QStringLiteral("31"));
+        QVERIFY(peg("peg", 5)->isHidden());
+        QVERIFY(!peg("peg", 17)->isHidden());
+        QCOMPARE(label("remainingLabel")->text(), QStringLiteral("31"));
         verifyTwinsFollowPegs();
     }
 
@@ -373,8 +373,8 @@ private slots:
         pressHole(1);  // nothing between 9 and 1
         pressHole(25); // far away
         QVERIFY(shell->cues.isEmpty());
-        QCOMPARE(label("Zbytek")->text(), QStringLiteral("2"));
-        QCOMPARE(peg("K", 9)->faceColor(), kSelected);
+        QCOMPARE(label("remainingLabel")->text(), QStringLiteral("2"));
+        QCOMPARE(peg("peg", 9)->faceColor(), kSelected);
     }
 
     void landedPegStaysUnselectedUntilClickedAgain()
@@ -382,13 +382,13 @@ private slots:
         window->startGame(PositionSet({9, 4, 2}), pelikor::optionalGame(1));
         clickPeg(9);
         pressHole(1);
-        QCOMPARE(peg("K", 1)->faceColor(), kNormal);
+        QCOMPARE(peg("peg", 1)->faceColor(), kNormal);
         pressHole(3);
-        QVERIFY(peg("K", 3)->isHidden());
+        QVERIFY(peg("peg", 3)->isHidden());
         clickPeg(1);
         pressHole(3);
-        QVERIFY(!peg("K", 3)->isHidden());
-        QCOMPARE(label("Zbytek")->text(), QStringLiteral("1"));
+        QVERIFY(!peg("peg", 3)->isHidden());
+        QCOMPARE(label("remainingLabel")->text(), QStringLiteral("1"));
     }
 
     void randomClicksKeepTheBoardConsistent()
@@ -406,15 +406,15 @@ private slots:
             const int n = random.bounded(1, pelikor::kPositionCount + 1);
             if (random.bounded(2))
                 clickPeg(n);
-            else if (peg("K", n)->isHidden())
+            else if (peg("peg", n)->isHidden())
                 pressHole(n);
         }
-        QCOMPARE(label("Zbytek")->text(), QString::number(shownPegs()));
+        QCOMPARE(label("remainingLabel")->text(), QString::number(shownPegs()));
         QVERIFY(shownPegs() < 32);
         verifyTwinsFollowPegs();
         int selected = 0;
         for (int n = 1; n <= pelikor::kPositionCount; ++n)
-            selected += peg("K", n)->faceColor() == kSelected;
+            selected += peg("peg", n)->faceColor() == kSelected;
         QVERIFY(selected <= 1);
     }
 };

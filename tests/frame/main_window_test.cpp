@@ -63,20 +63,20 @@ private slots:
         const auto row = [](const char* name, const char* caption, const char* hint, QKeySequence key, bool icon, bool enabled) {
             QTest::newRow(name) << QString::fromUtf8(name) << QString::fromUtf8(caption) << QString::fromUtf8(hint) << key << icon << enabled;
         };
-        row("Soubor1", "&Soubor", "Obsahuje příkazy pro spuštění a ukončení hry", {}, false, true);
-        row("MS1", "&Nová hra...", "Zobrazí dialog pro výběr nové hry", Qt::Key_F2, true, true);
-        row("MS3", "&Ukončit hru", "Ukončí aktuální hru", Qt::Key_F3, true, false);
-        row("MS8", "Konec", "Ukončí program", {}, false, true);
-        row("Nstroje1", "&Nástroje", "Obsahuje příkazy pro práci s tabulkou nejlepších", {}, false, true);
-        row("MN5", "&Zobrazit tabulku nejlepších...", "Zobrazí tabulku nejlepších hráčů", {}, true, true);
-        row("Vymazattabulkunejlepch2", "&Vymazat tabulku nejlepších", "Vynuluje tabulku nejlepších hráčů", {}, false, true);
-        row("fovskpojistka1", "Šéfovská &pojistka", "Pojistka proti neodbytnému šéfovi", {}, true, true);
-        row("Napoveda1", "Nápo&věda", "Obsahuje příkazy pro získání nápovědy", {}, false, true);
-        row("NapovedaMenu", "Nápo&věda pro Pelikor 2000", "Zobrazí nápovědu", Qt::Key_F1, true, true);
-        row("EM", "&Elektronický manuál", "Spustí elektronický manuál programu Pelikor 2000", {}, true, true);
-        row("OProgramu", "&O programu Pelikor 2000...", "Zobrazí dialog s informacemi o programu", {}, false, true);
-        row("MP1", "&Nová hra...", "Zobrazí dialog pro výběr nové hry", Qt::Key_F2, true, true);
-        row("MP2", "&Ukončit hru", "Ukončí aktuální hru", Qt::Key_F3, true, false);
+        row("fileMenuAction", "&Soubor", "Obsahuje příkazy pro spuštění a ukončení hry", {}, false, true);
+        row("newGameAction", "&Nová hra...", "Zobrazí dialog pro výběr nové hry", Qt::Key_F2, true, true);
+        row("endGameAction", "&Ukončit hru", "Ukončí aktuální hru", Qt::Key_F3, true, false);
+        row("closeProgramAction", "Konec", "Ukončí program", {}, false, true);
+        row("toolsMenuAction", "&Nástroje", "Obsahuje příkazy pro práci s tabulkou nejlepších", {}, false, true);
+        row("bestTableAction", "&Zobrazit tabulku nejlepších...", "Zobrazí tabulku nejlepších hráčů", {}, true, true);
+        row("clearBestTableAction", "&Vymazat tabulku nejlepších", "Vynuluje tabulku nejlepších hráčů", {}, false, true);
+        row("bossScreenAction", "Šéfovská &pojistka", "Pojistka proti neodbytnému šéfovi", {}, true, true);
+        row("helpMenuAction", "Nápo&věda", "Obsahuje příkazy pro získání nápovědy", {}, false, true);
+        row("helpAction", "Nápo&věda pro Pelikor 2000", "Zobrazí nápovědu", Qt::Key_F1, true, true);
+        row("manualAction", "&Elektronický manuál", "Spustí elektronický manuál programu Pelikor 2000", {}, true, true);
+        row("aboutAction", "&O programu Pelikor 2000...", "Zobrazí dialog s informacemi o programu", {}, false, true);
+        row("popupNewGameAction", "&Nová hra...", "Zobrazí dialog pro výběr nové hry", Qt::Key_F2, true, true);
+        row("popupEndGameAction", "&Ukončit hru", "Ukončí aktuální hru", Qt::Key_F3, true, false);
     }
 
     void menusHoldEveryCommand()
@@ -104,17 +104,20 @@ private slots:
         QCOMPARE(main.centralWidget()->size(), QSize(402, 446));
 
         const std::pair<const char*, QRect> places[] = {
-            {"Dock971", {0, 0, 402, 26}},       {"PanelHorni", {0, 26, 402, 3}},  {"PanelLevy", {0, 29, 3, 392}},
-            {"PanelPravy", {399, 29, 3, 392}},  {"PanelDolni", {0, 421, 402, 3}}, {"Plocha", {3, 29, 396, 392}},
-            {"Sef", {3, 29, 396, 392}},         {"StavovyRadek", {0, 424, 402, 22}}, {"Panel1", {68, 40, 265, 55}},
-            {"Image2", {48, 106, 305, 300}},    {"Panel2", {5, 5, 193, 169}},     {"Panel4", {200, 5, 190, 169}},
-            {"Panel3", {5, 180, 385, 205}},     {"Image1", {2, 3, 18, 18}},       {"Panel5", {106, 0, 271, 26}},
+            {"toolbarDock", {0, 0, 402, 26}},      {"topFrame", {0, 26, 402, 3}},
+            {"leftFrame", {0, 29, 3, 392}},        {"rightFrame", {399, 29, 3, 392}},
+            {"bottomFrame", {0, 421, 402, 3}},     {"boardPanel", {3, 29, 396, 392}},
+            {"bossScreen", {3, 29, 396, 392}},     {"statusBar", {0, 424, 402, 22}},
+            {"titlePanel", {68, 40, 265, 55}},     {"idleBoard", {48, 106, 305, 300}},
+            {"calendarPanel", {5, 5, 193, 169}},   {"folderPanel", {200, 5, 190, 169}},
+            {"chartPanel", {5, 180, 385, 205}},    {"statusPicture", {2, 3, 18, 18}},
+            {"toolbarSpacer", {106, 0, 271, 26}},
         };
         for (const auto& [name, place] : places)
             QCOMPARE(program.child<QWidget>(name)->geometry(), place);
         // The toolbar's buttons, left to right, each with its hint as a tooltip.
         int left = 0;
-        for (const char* name : {"TB1", "TB2", "TB3", "ToolbarButton971", "EM1"}) {
+        for (const char* name : {"newGameButton", "endGameButton", "bestTableButton", "bossScreenButton", "manualButton"}) {
             auto* button = program.child<QToolButton>(name);
             QCOMPARE(button->size(), QSize(23, 22));
             QVERIFY(button->x() > left);
@@ -122,11 +125,11 @@ private slots:
             QCOMPARE(button->toolTip(), button->statusTip());
             QVERIFY(!button->icon().isNull());
         }
-        QVERIFY(!program.child<QToolButton>("TB2")->isEnabled());
-        QCOMPARE(program.child<QToolButton>("EM1")->geometry().right(), 399);
+        QVERIFY(!program.child<QToolButton>("endGameButton")->isEnabled());
+        QCOMPARE(program.child<QToolButton>("manualButton")->geometry().right(), 399);
         // The count and its label lie inside the status bar's last panel.
-        const auto* status = program.child<StatusBar>("StavovyRadek");
-        for (const char* name : {"Label1", "Zbytek"})
+        const auto* status = program.child<StatusBar>("statusBar");
+        for (const char* name : {"remainingCaption", "remainingLabel"})
             QVERIFY(status->panelRect(1).contains(program.child<QWidget>(name)->geometry()));
     }
 
@@ -134,16 +137,16 @@ private slots:
     {
         Program program;
         program.start();
-        auto* status = program.child<StatusBar>("StavovyRadek");
+        auto* status = program.child<StatusBar>("statusBar");
         QEvent enter(QEvent::Enter);
-        QCoreApplication::sendEvent(program.child<QToolButton>("TB3"), &enter);
+        QCoreApplication::sendEvent(program.child<QToolButton>("bestTableButton"), &enter);
         QCOMPARE(status->panelText(), QStringLiteral("      Zobrazí tabulku nejlepších hráčů"));
         // Also from another window of the program: the help balloon's links.
-        QCoreApplication::sendEvent(program.windows->helpBalloon().findChild<LinkLabel*>(QStringLiteral("OfficeLabel2")), &enter);
+        QCoreApplication::sendEvent(program.windows->helpBalloon().findChild<LinkLabel*>(QStringLiteral("leaveLink")), &enter);
         QCOMPARE(status->panelText(), QStringLiteral("      Uzavře dialogové okno s nápovědou"));
         // A disabled menu item under the pointer still tells what it does.
-        auto* fileMenu = program.main().findChild<QMenu*>(QStringLiteral("Soubor1Menu"));
-        auto* endGame = program.child<QAction>("MS3");
+        auto* fileMenu = program.main().findChild<QMenu*>(QStringLiteral("fileMenu"));
+        auto* endGame = program.child<QAction>("endGameAction");
         QVERIFY(!endGame->isEnabled());
         fileMenu->popup(program.main().geometry().center());
         QVERIFY(QTest::qWaitForWindowExposed(fileMenu));
@@ -178,18 +181,18 @@ private slots:
             main.boardPanel().selectPeg(12);
         }
         const pelikor::Board before = main.boardPanel().board();
-        auto* remainingLabel = program.child<QLabel>("Zbytek");
+        auto* remainingLabel = program.child<QLabel>("remainingLabel");
         const QString count = remainingLabel->text();
 
-        program.child<QToolButton>("ToolbarButton971")->click();
+        program.child<QToolButton>("bossScreenButton")->click();
         QCOMPARE(main.windowTitle(), QStringLiteral("Plnění plánu v letošním roce"));
-        QVERIFY(program.child<BossScreen>("Sef")->isVisible());
+        QVERIFY(program.child<BossScreen>("bossScreen")->isVisible());
         QVERIFY(main.boardPanel().isHidden());
-        QVERIFY(program.child<QLabel>("Label1")->isHidden());
+        QVERIFY(program.child<QLabel>("remainingCaption")->isHidden());
         QVERIFY(remainingLabel->isHidden());
-        QTreeView* tree = program.child<BossScreen>("Sef")->folderTree();
+        QTreeView* tree = program.child<BossScreen>("bossScreen")->folderTree();
         QCOMPARE(tree->currentIndex().data(QFileSystemModel::FilePathRole).toString(), startFolder);
-        auto* calendar = program.child<QCalendarWidget>("MonthCalendar1");
+        auto* calendar = program.child<QCalendarWidget>("calendar");
         QCOMPARE(calendar->selectedDate(), QDate::currentDate());
         // Made at the first showing, the calendar still comes before the tree with Tab.
         QList<QWidget*> chain;
@@ -199,10 +202,10 @@ private slots:
         QDir::setCurrent(startFolder);
         QTest::qWait(10); // the monitor keeps ticking behind the screen
 
-        program.child<QAction>("fovskpojistka1")->trigger();
+        program.child<QAction>("bossScreenAction")->trigger();
         QCOMPARE(main.windowTitle(), QStringLiteral("Pelikor 2000"));
-        QVERIFY(program.child<BossScreen>("Sef")->isHidden());
-        QVERIFY(program.child<QLabel>("Label1")->isVisible());
+        QVERIFY(program.child<BossScreen>("bossScreen")->isHidden());
+        QVERIFY(program.child<QLabel>("remainingCaption")->isVisible());
         QCOMPARE(main.boardPanel().isVisible(), withGame);
         QCOMPARE(remainingLabel->isVisible(), withGame);
         QCOMPARE(remainingLabel->text(), count);
@@ -245,9 +248,9 @@ private slots:
             last = workMs();
         });
         beat.start();
-        program.child<QToolButton>("ToolbarButton971")->click();
+        program.child<QToolButton>("bossScreenButton")->click();
         longest = std::max(longest, workMs() - last);
-        QTreeView* tree = program.child<BossScreen>("Sef")->folderTree();
+        QTreeView* tree = program.child<BossScreen>("bossScreen")->folderTree();
         // The start folder's neighbours before it come by themselves; those
         // after it as the tree scrolls down to them.
         QTRY_VERIFY_WITH_TIMEOUT(tree->currentIndex().row() > 0, 20000);
@@ -270,7 +273,7 @@ private slots:
 
         QTest::keyClick(&program.welcome(), Qt::Key_Escape);
         program.cues.clear();
-        program.child<QAction>("MS8")->trigger();
+        program.child<QAction>("closeProgramAction")->trigger();
         QVERIFY(program.main().isHidden());
         // What the application's quit does to every window still open.
         QVERIFY(program.figure().close());
@@ -302,7 +305,7 @@ private slots:
         QCOMPARE(program.welcome().isVisible(), welcome);
         QCOMPARE(program.main().isEnabled(), !welcome);
         if (welcome)
-            QVERIFY(program.welcome().findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->isChecked());
+            QVERIFY(program.welcome().findChild<QCheckBox*>(QStringLiteral("showAtStartBox"))->isChecked());
     }
 
     // The manual is offered by its three entry points and its help topic
@@ -318,10 +321,10 @@ private slots:
                 QFile(page).open(QIODevice::WriteOnly);
             }
             program.start();
-            auto* menu = program.child<QAction>("EM");
-            auto* toolbar = program.child<QToolButton>("EM1");
-            auto* welcome = program.welcome().findChild<LinkLabel*>(QStringLiteral("OfficeLabel3"));
-            auto* topic = program.windows->helpBalloon().findChild<LinkLabel*>(QStringLiteral("OfficeLabel9"));
+            auto* menu = program.child<QAction>("manualAction");
+            auto* toolbar = program.child<QToolButton>("manualButton");
+            auto* welcome = program.welcome().findChild<LinkLabel*>(QStringLiteral("manualLink"));
+            auto* topic = program.windows->helpBalloon().findChild<LinkLabel*>(QStringLiteral("manualTopicLink"));
             QCOMPARE(menu->isEnabled(), present);
             QCOMPARE(toolbar->isEnabled(), present);
             QCOMPARE(welcome->isEnabled(), present);
@@ -346,7 +349,7 @@ private slots:
         Program program(QStringLiteral("[Nastaveni]\nPomocnik=1\nUvitani=1\n"));
         program.start();
         WelcomeBalloon& welcome = program.welcome();
-        auto* checkBox = welcome.findChild<QCheckBox*>(QStringLiteral("CheckBox1"));
+        auto* checkBox = welcome.findChild<QCheckBox*>(QStringLiteral("showAtStartBox"));
         checkBox->setChecked(false);
         QTest::keyClick(checkBox, Qt::Key_Return);
         QVERIFY(welcome.isHidden());
@@ -371,7 +374,7 @@ private slots:
         QVERIFY(welcome.isHidden());
         HelpBalloon& help = program.windows->helpBalloon();
         QVERIFY(help.isVisible());
-        QVERIFY(help.findChild<QWidget*>(QStringLiteral("Panel1"))->isVisible());
+        QVERIFY(help.findChild<QWidget*>(QStringLiteral("topicList"))->isVisible());
         QVERIFY(!program.main().isEnabled());
     }
 
@@ -379,35 +382,35 @@ private slots:
     {
         Program program;
         program.start();
-        program.child<QAction>("NapovedaMenu")->trigger();
+        program.child<QAction>("helpAction")->trigger();
         HelpBalloon& help = program.windows->helpBalloon();
-        auto* title = help.findChild<QLabel*>(QStringLiteral("Label1"));
-        auto* list = help.findChild<QWidget*>(QStringLiteral("Panel1"));
+        auto* title = help.findChild<QLabel*>(QStringLiteral("titleLabel"));
+        auto* list = help.findChild<QWidget*>(QStringLiteral("topicList"));
         QVERIFY(help.isVisible());
         QVERIFY(program.figure().isVisible()); // no setting: the figure comes with the help
         QCOMPARE(title->text(), QStringLiteral("Seznam témat nápovědy"));
 
-        const char* const links[] = {"OfficeLabel9", "OfficeLabel15", "OfficeLabel4", "OfficeLabel6",
-                                     "OfficeLabel16", "OfficeLabel7", "OfficeLabel5"};
+        const char* const links[] = {"manualTopicLink", "howToPlayTopicLink", "newGameTopicLink", "bossScreenTopicLink",
+                                     "bestTableTopicLink", "endGameTopicLink", "purposeTopicLink"};
         int previousTop = -1;
         for (const char* name : links) {
             auto* link = list->findChild<LinkLabel*>(QLatin1String(name));
             QVERIFY(link->y() > previousTop);
             previousTop = link->y();
         }
-        QTest::mouseClick(list->findChild<LinkLabel*>(QStringLiteral("OfficeLabel6")), Qt::LeftButton);
+        QTest::mouseClick(list->findChild<LinkLabel*>(QStringLiteral("bossScreenTopicLink")), Qt::LeftButton);
         QCOMPARE(title->text(), QStringLiteral("Šéfovská pojistka"));
-        QVERIFY(help.findChild<QLabel*>(QStringLiteral("Label2"))->text().contains(QStringLiteral("a Vy  nechcete")));
-        QVERIFY(!help.findChild<QLabel*>(QStringLiteral("Label3"))->text().isEmpty());
+        QVERIFY(help.findChild<QLabel*>(QStringLiteral("textLabel"))->text().contains(QStringLiteral("a Vy  nechcete")));
+        QVERIFY(!help.findChild<QLabel*>(QStringLiteral("informationLabel"))->text().isEmpty());
         QVERIFY(list->isHidden());
-        QTest::mouseClick(list->findChild<LinkLabel*>(QStringLiteral("OfficeLabel5")), Qt::LeftButton); // hidden: nothing
+        QTest::mouseClick(list->findChild<LinkLabel*>(QStringLiteral("purposeTopicLink")), Qt::LeftButton); // hidden: nothing
         QTest::keyClick(&help, Qt::Key_Return);
         QVERIFY(help.isVisible());
         QTest::keyClick(&help, Qt::Key_Escape);
         QVERIFY(help.isHidden());
         QVERIFY(program.main().isEnabled());
 
-        program.child<QAction>("NapovedaMenu")->trigger();
+        program.child<QAction>("helpAction")->trigger();
         QVERIFY(list->isVisible());
         QCOMPARE(title->text(), QStringLiteral("Seznam témat nápovědy"));
     }
@@ -437,7 +440,7 @@ private slots:
         QCOMPARE(QFontInfo(font).family(), QStringLiteral("Liberation Serif"));
         help.showTopic(topic);
         const auto place = [&help](const char* name) { return help.findChild<QWidget*>(QLatin1String(name))->geometry(); };
-        for (const auto& [name, rule] : {std::pair{"Label2", "Bevel1"}, {"Label3", "Bevel2"}}) {
+        for (const auto& [name, rule] : {std::pair{"textLabel", "textRule"}, {"informationLabel", "linksRule"}}) {
             auto* label = help.findChild<QLabel*>(QLatin1String(name));
             const QRect needs = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 1000),
                                                                   int(label->alignment()) | Qt::TextWordWrap, label->text());
@@ -445,8 +448,8 @@ private slots:
                      qPrintable(QStringLiteral("%1 needs %2 of %3").arg(name).arg(needs.height()).arg(label->height())));
             QVERIFY(label->geometry().bottom() < place(rule).top());
         }
-        QCOMPARE(place("Bevel2"), QRect(6, 250, 233, 2));
-        QCOMPARE(place("OfficeLabel1").topLeft(), QPoint(6, 256));
+        QCOMPARE(place("linksRule"), QRect(6, 250, 233, 2));
+        QCOMPARE(place("topicListLink").topLeft(), QPoint(6, 256));
     }
 
     void aboutLeavesAHiddenFigureHidden()
@@ -455,10 +458,10 @@ private slots:
         program.start();
         AboutBox& about = program.windows->aboutBox();
         for (bool fromButton : {false, true}) {
-            program.child<QAction>("OProgramu")->trigger();
+            program.child<QAction>("aboutAction")->trigger();
             QVERIFY(about.isVisible());
             QVERIFY(!program.main().isEnabled() && !program.figure().isEnabled());
-            QWidget* target = fromButton ? static_cast<QWidget*>(about.findChild<QPushButton*>(QStringLiteral("Button1"))) : &about;
+            QWidget* target = fromButton ? static_cast<QWidget*>(about.findChild<QPushButton*>(QStringLiteral("okButton"))) : &about;
             QTest::keyClick(target, fromButton ? Qt::Key_Return : Qt::Key_Escape);
             QVERIFY(about.isHidden());
             QVERIFY(program.main().isEnabled() && program.figure().isEnabled());

@@ -119,9 +119,9 @@ private slots:
 
         ResultBalloon dialog(game.shell.services, *game.module);
         showResult(dialog, pelikor::standardGame(), remaining);
-        QCOMPARE(child<QLineEdit>(dialog, "Edit1")->isEnabled(), offered);
-        QCOMPARE(child<QLabel>(dialog, "Label8")->isEnabled(), offered);
-        typeText(child<QLineEdit>(dialog, "Edit1"), kNewName);
+        QCOMPARE(child<QLineEdit>(dialog, "nameEdit")->isEnabled(), offered);
+        QCOMPARE(child<QLabel>(dialog, "nameCaption")->isEnabled(), offered);
+        typeText(child<QLineEdit>(dialog, "nameEdit"), kNewName);
         QTest::keyClick(&dialog, Qt::Key_Return);
         QVERIFY(dialog.isHidden());
 
@@ -143,11 +143,11 @@ private slots:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<int>("key"); // 0: a click
-        QTest::newRow("Enter in the name field") << "Edit1" << int(Qt::Key_Return);
-        QTest::newRow("Esc in the name field") << "Edit1" << int(Qt::Key_Escape);
+        QTest::newRow("Enter in the name field") << "nameEdit" << int(Qt::Key_Return);
+        QTest::newRow("Esc in the name field") << "nameEdit" << int(Qt::Key_Escape);
         QTest::newRow("keypad Enter on the form") << "" << int(Qt::Key_Enter);
         QTest::newRow("Esc on the form") << "" << int(Qt::Key_Escape);
-        QTest::newRow("Ok") << "OfficeButton1" << 0;
+        QTest::newRow("Ok") << "okButton" << 0;
     }
 
     void everyWayOutStoresAndClosesInOrder()
@@ -161,7 +161,7 @@ private slots:
         connect(&dialog, &ResultBalloon::resultClosed, [&] { steps << game.entries(kStandard).join(QString()); });
         showResult(dialog, pelikor::standardGame(), 3);
         QVERIFY(game.locked());
-        auto* name = child<QLineEdit>(dialog, "Edit1");
+        auto* name = child<QLineEdit>(dialog, "nameEdit");
         typeText(name, QStringLiteral("Ája"));
         QTest::keyClick(name, Qt::Key_X);
         QWidget* target = control.isEmpty() ? &dialog : dialog.findChild<QWidget*>(control);
@@ -179,11 +179,11 @@ private slots:
     {
         EndOfGame game;
         ResultBalloon dialog(game.shell.services, *game.module);
-        auto* name = child<QLineEdit>(dialog, "Edit1");
+        auto* name = child<QLineEdit>(dialog, "nameEdit");
         for (const auto& [number, fewest] : {std::pair{6, "2"}, {1, "1"}}) {
             showResult(dialog, pelikor::optionalGame(number), 4);
             QVERIFY(name->text().isEmpty());
-            QCOMPARE(child<QLabel>(dialog, "Label6")->text(), QLatin1String(fewest));
+            QCOMPARE(child<QLabel>(dialog, "smallestRemainderLabel")->text(), QLatin1String(fewest));
             typeText(name, QStringLiteral("Eva"));
             QTest::keyClick(name, Qt::Key_Return);
         }
@@ -217,8 +217,8 @@ private slots:
         QVERIFY(game.entries(kStandard).isEmpty());
         QCOMPARE(game.shell.cues.count(QStringLiteral("Dotaz.wav")), 4);
 
-        auto* raisedSign = child<QLabel>(giveUpQuestion, "Image1");
-        auto* sign = child<QLabel>(clearQuestion, "Image1");
+        auto* raisedSign = child<QLabel>(giveUpQuestion, "warningPicture");
+        auto* sign = child<QLabel>(clearQuestion, "warningPicture");
         QCOMPARE(raisedSign->geometry(), QRect(5, -15, 35, 35));
         QCOMPARE(sign->geometry(), QRect(5, 5, 35, 35));
         QVERIFY(!sign->pixmap().isNull());
@@ -235,8 +235,8 @@ private slots:
             for (int n : {1, 2, 3})
                 game.add(codeOfTab(tab), QStringLiteral("%1-%2").arg(codeOfTab(tab)).arg(n), n == 2 ? 2 : 4);
         BestTableView view(game.shell.services, *game.module);
-        auto* pages = child<QTabWidget>(view, "PageControl1");
-        auto* ok = child<QPushButton>(view, "Button1");
+        auto* pages = child<QTabWidget>(view, "pages");
+        auto* ok = child<QPushButton>(view, "okButton");
         // Both lie in the inner panel, 2 pixels in from the window's edge.
         QCOMPARE(pages->mapTo(&view, QPoint()), QPoint(10, 10));
         QCOMPARE(ok->mapTo(&view, QPoint()), QPoint(160, 242));
@@ -246,7 +246,7 @@ private slots:
         QCOMPARE(pages->currentIndex(), 0);
         QCOMPARE(view.focusWidget(), ok);
 
-        const char* const grids[] = {"DBGrid6", "DBGrid7", "DBGrid8", "DBGrid5", "DBGrid4", "DBGrid3", "DBGrid2", "DBGrid1"};
+        const char* const grids[] = {"grid1", "grid2", "grid3", "grid4", "grid5", "grid6", "grid7", "grid8"};
         for (int tab = 0; tab < pelikor::kGameCount; ++tab) {
             pages->setCurrentIndex(tab);
             auto* grid = pages->widget(tab)->findChild<BestGrid*>(QLatin1String(grids[tab]));

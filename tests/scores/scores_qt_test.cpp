@@ -89,8 +89,8 @@ void ScoresQtTest::dataModuleShowsTheSelectedGame()
     QTemporaryDir dir;
     const QString app = makeAppDir(dir);
     BestTableModule module(app);
-    QCOMPARE(module.table.objectName(), QStringLiteral("Table1"));
-    QCOMPARE(module.model.objectName(), QStringLiteral("DataSource1"));
+    QCOMPARE(module.table.objectName(), QStringLiteral("table"));
+    QCOMPARE(module.model.objectName(), QStringLiteral("model"));
     module.table.open();
     module.table.selectGame(QStringLiteral("10"));
     QCOMPARE(module.model.rowCount(), 0);

@@ -22,7 +22,7 @@ enum class State { Idle, Choosing, StandardSetup, OptionalChoice, Running };
 const QString kFigureShown = QStringLiteral("[Nastaveni]\nPomocnik=1\nUvitani=0\n");
 
 // Which positions of a family of controls are shown, whatever their panel shows.
-PositionSet shownOf(QWidget& panel, QChar family)
+PositionSet shownOf(QWidget& panel, const QString& family)
 {
     PositionSet shown;
     for (int n = 1; n <= kPositionCount; ++n)
@@ -37,7 +37,7 @@ PositionSet markedOf(StandardGameBalloon& dialog)
 {
     PositionSet marked;
     for (int n = 1; n <= kPositionCount; ++n) {
-        const ColourNumber face = dialog.findChild<HemisphereButton*>(QStringLiteral("L%1").arg(n))->faceColor();
+        const ColourNumber face = dialog.findChild<HemisphereButton*>(QStringLiteral("miniaturePeg%1").arg(n))->faceColor();
         if (face != StandardGameBalloon::kUnmarked)
             marked = marked | (face == StandardGameBalloon::kMarked ? PositionSet{n} : PositionSet::all());
     }
@@ -50,13 +50,13 @@ void clickMiniature(NewGameProgram& program, int n)
 {
     const QPoint centre(42 + 16 * pelikor::columnOf(n) + 7, 65 + 15 * pelikor::rowOf(n) + 7);
     QWidget* peg = program.standard().childAt(centre);
-    QCOMPARE(peg->objectName(), QStringLiteral("L%1").arg(n));
+    QCOMPARE(peg->objectName(), QStringLiteral("miniaturePeg%1").arg(n));
     QTest::mouseClick(peg, Qt::LeftButton);
 }
 
 // What a player does in a window of the program, step by step joined by
 // "+": a key ("Esc", "Enter", "Space", "F2"), the same with the keyboard
-// focus on a named control ("Kurzor:Space"), or a click on a named control
+// focus on a named control ("cursor:Space"), or a click on a named control
 // or command.
 void act(NewGameProgram& program, const QString& windowName, const QString& action)
 {
@@ -95,13 +95,13 @@ void enter(NewGameProgram& program, State state)
 {
     if (state == State::Idle)
         return;
-    act(program, "THlavniDialog", "MS1");
+    act(program, "MainWindow", "newGameAction");
     if (state == State::StandardSetup)
-        act(program, "TVyberDialog", "OfficeLabel1");
+        act(program, "GameTypeChooser", "standardLink");
     if (state == State::OptionalChoice || state == State::Running)
-        act(program, "TVyberDialog", "OfficeLabel2");
+        act(program, "GameTypeChooser", "optionalLink");
     if (state == State::Running)
-        act(program, "THraDialog", "T3");
+        act(program, "OptionalGameChooser", "gameButton3");
 }
 
 // The windows shown and enabled in each state of the chain.
@@ -120,7 +120,7 @@ void expectState(NewGameProgram& program, State state)
     QCOMPARE(program.optional().isVisible(), state == State::OptionalChoice);
     QVERIFY(program.standard().isEnabled() && program.optional().isEnabled());
     QCOMPARE(program.main().gameRunning(), running);
-    QCOMPARE(program.child<QAction>("MS1")->isEnabled(), !running);
+    QCOMPARE(program.child<QAction>("newGameAction")->isEnabled(), !running);
     QCOMPARE(program.main().boardPanel().isVisible(), running);
 }
 
@@ -138,7 +138,7 @@ private slots:
         QCOMPARE(QGuiApplication::primaryScreen()->size(), QSize(800, 800));
     }
 
-    // Button Tn shows picture n - 1 of the dialog's list, the miniature of
+    // Button n shows picture n - 1 of the dialog's list, the miniature of
     // game n, pressed and released, and its number stands centred under it.
     void pictureButtonsShowTheirGames()
     {
@@ -148,10 +148,10 @@ private slots:
         for (int n = 1; n <= 7; ++n) {
             const QImage& miniature = pictures::layoutThumbnail(n);
             QCOMPARE(dialog.layoutPictures()[n - 1], miniature);
-            auto* button = dialog.findChild<PictureButton*>(QStringLiteral("T%1").arg(n));
+            auto* button = dialog.findChild<PictureButton*>(QStringLiteral("gameButton%1").arg(n));
             QCOMPARE(button->images()[PictureButton::kActiveSlot], miniature);
             QCOMPARE(button->images()[PictureButton::kDownSlot], miniature);
-            auto* number = dialog.findChild<QLabel*>(QStringLiteral("Label%1").arg(n + 1));
+            auto* number = dialog.findChild<QLabel*>(QStringLiteral("numberLabel%1").arg(n));
             QCOMPARE(number->text(), QString::number(n));
             QVERIFY(qAbs(number->geometry().center().x() - button->geometry().center().x()) <= 1);
             QVERIFY(number->y() > button->geometry().bottom());
@@ -186,20 +186,21 @@ private slots:
 
         enter(program, removed ? State::StandardSetup : State::OptionalChoice);
         if (removed) {
-            QCOMPARE(shownOf(main, u'K'), PositionSet::all());
+            QCOMPARE(shownOf(main, QStringLiteral("peg")), PositionSet::all());
             clickMiniature(program, removed);
-            act(program, "TStandardDialog", "OfficeButton2");
+            act(program, "StandardGameBalloon", "okButton");
         } else {
-            act(program, "THraDialog", QStringLiteral("T%1").arg(optionalGame));
+            act(program, "OptionalGameChooser", QStringLiteral("gameButton%1").arg(optionalGame));
         }
 
         const pelikor::GameLayout game =
             removed ? pelikor::standardLayout(removed) : pelikor::optionalLayout(optionalGame);
-        QCOMPARE(shownOf(main.boardPanel(), u'K'), game.occupied);
-        QCOMPARE(shownOf(*main.boardPanel().findChild<QWidget*>(QStringLiteral("Pomocna")), u'L'), game.occupied);
+        QCOMPARE(shownOf(main.boardPanel(), QStringLiteral("peg")), game.occupied);
+        QCOMPARE(shownOf(*main.boardPanel().findChild<QWidget*>(QStringLiteral("twinBoard")), QStringLiteral("twin")),
+                 game.occupied);
         QCOMPARE(main.startCount(), game.pegCount());
         QCOMPARE(main.remainingText(), QString::number(game.pegCount()));
-        QVERIFY(main.findChild<QLabel*>(QStringLiteral("Zbytek"))->isVisible());
+        QVERIFY(main.findChild<QLabel*>(QStringLiteral("remainingLabel"))->isVisible());
         QCOMPARE(main.gameCode(), QString::fromUtf8(game.game.code));
         QCOMPARE(started.size(), 1);
         QCOMPARE(started.front().front().toInt(), game.pegCount());
@@ -217,40 +218,40 @@ private slots:
             QTest::newRow(name) << from << QString::fromLatin1(window) << QString::fromLatin1(action) << to;
         };
         using enum State;
-        row("idle, menu", Idle, "THlavniDialog", "MS1", Choosing);
-        row("idle, pop-up menu", Idle, "THlavniDialog", "MP1", Choosing);
-        row("idle, toolbar", Idle, "THlavniDialog", "TB1", Choosing);
-        row("idle, F2", Idle, "THlavniDialog", "F2", Choosing);
-        row("running, F2", Running, "THlavniDialog", "F2", Running);
-        row("choosing, Zpět", Choosing, "TVyberDialog", "OfficeButton1", Idle);
-        row("choosing, Esc", Choosing, "TVyberDialog", "Esc", Idle);
-        row("choosing, Enter", Choosing, "TVyberDialog", "Enter", Idle);
-        row("choosing, another key", Choosing, "TVyberDialog", "Space", Choosing);
-        row("choosing, standard", Choosing, "TVyberDialog", "OfficeLabel1", StandardSetup);
-        row("choosing, optional", Choosing, "TVyberDialog", "OfficeLabel2", OptionalChoice);
-        row("standard, Zpět", StandardSetup, "TStandardDialog", "OfficeButton1", Choosing);
-        row("standard, Esc", StandardSetup, "TStandardDialog", "Esc", Choosing);
-        row("standard, Ok without a mark", StandardSetup, "TStandardDialog", "OfficeButton2", StandardSetup);
-        row("standard, Enter without a mark", StandardSetup, "TStandardDialog", "Enter", StandardSetup);
-        row("standard, another key", StandardSetup, "TStandardDialog", "Space", StandardSetup);
-        row("standard, mark and Ok", StandardSetup, "TStandardDialog", "L17+OfficeButton2", Running);
-        row("standard, Zpět after a mark", StandardSetup, "TStandardDialog", "L1+OfficeButton1", Choosing);
-        row("optional, Zpět", OptionalChoice, "THraDialog", "OfficeButton1", Choosing);
-        row("optional, Esc", OptionalChoice, "THraDialog", "Esc", Choosing);
-        row("optional, Enter", OptionalChoice, "THraDialog", "Enter", Choosing);
-        row("optional, picture", OptionalChoice, "THraDialog", "T4", Running);
+        row("idle, menu", Idle, "MainWindow", "newGameAction", Choosing);
+        row("idle, pop-up menu", Idle, "MainWindow", "popupNewGameAction", Choosing);
+        row("idle, toolbar", Idle, "MainWindow", "newGameButton", Choosing);
+        row("idle, F2", Idle, "MainWindow", "F2", Choosing);
+        row("running, F2", Running, "MainWindow", "F2", Running);
+        row("choosing, Zpět", Choosing, "GameTypeChooser", "backButton", Idle);
+        row("choosing, Esc", Choosing, "GameTypeChooser", "Esc", Idle);
+        row("choosing, Enter", Choosing, "GameTypeChooser", "Enter", Idle);
+        row("choosing, another key", Choosing, "GameTypeChooser", "Space", Choosing);
+        row("choosing, standard", Choosing, "GameTypeChooser", "standardLink", StandardSetup);
+        row("choosing, optional", Choosing, "GameTypeChooser", "optionalLink", OptionalChoice);
+        row("standard, Zpět", StandardSetup, "StandardGameBalloon", "backButton", Choosing);
+        row("standard, Esc", StandardSetup, "StandardGameBalloon", "Esc", Choosing);
+        row("standard, Ok without a mark", StandardSetup, "StandardGameBalloon", "okButton", StandardSetup);
+        row("standard, Enter without a mark", StandardSetup, "StandardGameBalloon", "Enter", StandardSetup);
+        row("standard, another key", StandardSetup, "StandardGameBalloon", "Space", StandardSetup);
+        row("standard, mark and Ok", StandardSetup, "StandardGameBalloon", "miniaturePeg17+okButton", Running);
+        row("standard, Zpět after a mark", StandardSetup, "StandardGameBalloon", "miniaturePeg1+backButton", Choosing);
+        row("optional, Zpět", OptionalChoice, "OptionalGameChooser", "backButton", Choosing);
+        row("optional, Esc", OptionalChoice, "OptionalGameChooser", "Esc", Choosing);
+        row("optional, Enter", OptionalChoice, "OptionalGameChooser", "Enter", Choosing);
+        row("optional, picture", OptionalChoice, "OptionalGameChooser", "gameButton4", Running);
         // The controls take the keyboard; Space on one is a click, Enter and
         // Esc keep the dialog's meaning whichever has it.
-        row("choosing, Space on a link", Choosing, "TVyberDialog", "OfficeLabel2:Space", OptionalChoice);
-        row("choosing, Enter on a link", Choosing, "TVyberDialog", "OfficeLabel1:Enter", Idle);
-        row("choosing, Esc on Zpět", Choosing, "TVyberDialog", "OfficeButton1:Esc", Idle);
-        row("standard, Space on Zpět", StandardSetup, "TStandardDialog", "OfficeButton1:Space", Choosing);
-        row("standard, Esc on Ok", StandardSetup, "TStandardDialog", "OfficeButton2:Esc", Choosing);
-        row("standard, Enter on the unmarked miniature", StandardSetup, "TStandardDialog", "Kurzor:Enter", StandardSetup);
-        row("standard, mark and Enter by the keys", StandardSetup, "TStandardDialog", "Kurzor:Space+Kurzor:Enter", Running);
-        row("optional, Space on a picture", OptionalChoice, "THraDialog", "T2:Space", Running);
-        row("optional, Enter on a picture", OptionalChoice, "THraDialog", "T2:Enter", Choosing);
-        row("optional, Esc on Zpět", OptionalChoice, "THraDialog", "OfficeButton1:Esc", Choosing);
+        row("choosing, Space on a link", Choosing, "GameTypeChooser", "optionalLink:Space", OptionalChoice);
+        row("choosing, Enter on a link", Choosing, "GameTypeChooser", "standardLink:Enter", Idle);
+        row("choosing, Esc on Zpět", Choosing, "GameTypeChooser", "backButton:Esc", Idle);
+        row("standard, Space on Zpět", StandardSetup, "StandardGameBalloon", "backButton:Space", Choosing);
+        row("standard, Esc on Ok", StandardSetup, "StandardGameBalloon", "okButton:Esc", Choosing);
+        row("standard, Enter on the unmarked miniature", StandardSetup, "StandardGameBalloon", "cursor:Enter", StandardSetup);
+        row("standard, mark and Enter by the keys", StandardSetup, "StandardGameBalloon", "cursor:Space+cursor:Enter", Running);
+        row("optional, Space on a picture", OptionalChoice, "OptionalGameChooser", "gameButton2:Space", Running);
+        row("optional, Enter on a picture", OptionalChoice, "OptionalGameChooser", "gameButton2:Enter", Choosing);
+        row("optional, Esc on Zpět", OptionalChoice, "OptionalGameChooser", "backButton:Esc", Choosing);
     }
 
     void chainFollowsItsStateTable()
@@ -283,17 +284,17 @@ private slots:
         }
         QCOMPARE(program.cues.size(), cuesBefore);
 
-        act(program, "TStandardDialog", "Esc");
-        act(program, "TVyberDialog", "OfficeLabel1");
+        act(program, "StandardGameBalloon", "Esc");
+        act(program, "GameTypeChooser", "standardLink");
         QCOMPARE(markedOf(program.standard()), PositionSet());
-        act(program, "TStandardDialog", "OfficeButton2+Enter");
+        act(program, "StandardGameBalloon", "okButton+Enter");
         MainWindow& main = program.main();
-        QCOMPARE(shownOf(main.boardPanel(), u'K'), PositionSet::all());
+        QCOMPARE(shownOf(main.boardPanel(), QStringLiteral("peg")), PositionSet::all());
         QVERIFY(main.boardPanel().isHidden() && program.standard().isVisible());
 
         clickMiniature(program, 12);
-        act(program, "TStandardDialog", "Enter");
-        QCOMPARE(shownOf(main.boardPanel(), u'K'), PositionSet::all() - PositionSet{12});
+        act(program, "StandardGameBalloon", "Enter");
+        QCOMPARE(shownOf(main.boardPanel(), QStringLiteral("peg")), PositionSet::all() - PositionSet{12});
         QCOMPARE(main.gameCode(), QStringLiteral("3"));
     }
 
@@ -324,7 +325,7 @@ private slots:
         figure.move(figureAt);
         program.cues.clear();
 
-        act(program, "THlavniDialog", "MS1");
+        act(program, "MainWindow", "newGameAction");
         QVERIFY(figure.isVisible());
         QCOMPARE(figure.pos(), figureAfter);
         QTEST(int(program.cues.count(QStringLiteral("PomocnikStart.wav"))), "greetings");
@@ -332,10 +333,10 @@ private slots:
             QCOMPARE(dialog.pos(), QPoint(figure.x() + 104 - dialog.width() - 38, figure.y() - dialog.height() + 30));
         };
         expectBeside(program.chooser());
-        act(program, "TVyberDialog", "OfficeLabel1");
+        act(program, "GameTypeChooser", "standardLink");
         expectBeside(program.standard());
-        act(program, "TStandardDialog", "OfficeButton1");
-        act(program, "TVyberDialog", "OfficeLabel2");
+        act(program, "StandardGameBalloon", "backButton");
+        act(program, "GameTypeChooser", "optionalLink");
         expectBeside(program.optional());
         // Only the chooser greets with the dialog cue.
         QCOMPARE(program.cues.count(QStringLiteral("Dialog.wav")), 1);

@@ -85,9 +85,9 @@ private slots:
         QCOMPARE(main.boardPanel().board().pegs(), laid);
         QCOMPARE(main.remainingText(), QString::number(laid.size()));
 
-        clickAt(main, centreOf(main, QStringLiteral("K%1").arg(jump[0])));
+        clickAt(main, centreOf(main, QStringLiteral("peg%1").arg(jump[0])));
         QCOMPARE(main.boardPanel().board().selected(), jump[0]);
-        clickAt(main, centreOf(main, QStringLiteral("B%1").arg(jump[2])));
+        clickAt(main, centreOf(main, QStringLiteral("hole%1").arg(jump[2])));
         QCOMPARE(main.boardPanel().board().pegs(), ((laid - PositionSet{jump[0], jump[1]}) | PositionSet{jump[2]}));
         QCOMPARE(main.remainingText(), QString::number(laid.size() - 1));
     }

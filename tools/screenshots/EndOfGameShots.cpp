@@ -68,7 +68,7 @@ void shootEndOfGame(ScreenCamera& camera, PelikorWindows& windows)
     MainWindow& main = windows.mainWindow();
     CongratulationBalloon& congratulation = windows.congratulationBalloon();
     ResultBalloon& resultBalloon = windows.resultBalloon();
-    auto* name = resultBalloon.findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    auto* name = resultBalloon.findChild<QLineEdit*>(QStringLiteral("nameEdit"));
 
     play(main, 1, kOptional1ToCentre);
     waitFor([&] { return congratulation.isVisible(); });
@@ -91,7 +91,7 @@ void shootEndOfGame(ScreenCamera& camera, PelikorWindows& windows)
 
     main.showBestTable();
     BestTableView& tableView = windows.bestTableView();
-    auto* tabs = tableView.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    auto* tabs = tableView.findChild<QTabWidget*>(QStringLiteral("pages"));
     tabs->setCurrentIndex(kOptionalGame1Tab);
     camera.shoot(QStringLiteral("table-volitelna-1"), tableView.frameGeometry());
     tabs->setCurrentIndex(kOptionalGame2Tab);

@@ -33,7 +33,7 @@ void shootNewGameScenes(ScreenCamera& camera, PelikorWindows& windows)
     camera.shoot(QStringLiteral("new-game-optional"), chain, QStringLiteral("new-game-standard"));
     // The pictures are gray until the pointer comes over one.
     OptionalGameChooser& optional = windows.optionalGameChooser();
-    QWidget* picture = optional.findChild<QWidget*>(QStringLiteral("T5"));
+    QWidget* picture = optional.findChild<QWidget*>(QStringLiteral("gameButton5"));
     QCursor::setPos(picture->mapToGlobal(picture->rect().center()));
     camera.shoot(QStringLiteral("new-game-optional-pointed"), chain, QStringLiteral("new-game-optional"));
     QCursor::setPos(QPoint(0, 0));

@@ -42,10 +42,10 @@ void shootShellScenes(ScreenCamera& camera, PelikorWindows& windows)
 
     // A menu open on its first command, whose hint the status bar shows.
     // The pointer is moved on the screen, so the menu hears it as a player's.
-    QMenu* fileMenu = main.findChild<QMenu*>(QStringLiteral("Soubor1Menu"));
+    QMenu* fileMenu = main.findChild<QMenu*>(QStringLiteral("fileMenu"));
     main.menuBar()->setActiveAction(fileMenu->menuAction());
     camera.waitUntilShown(*fileMenu);
-    const QRect item = fileMenu->actionGeometry(main.findChild<QAction*>(QStringLiteral("MS1")));
+    const QRect item = fileMenu->actionGeometry(main.findChild<QAction*>(QStringLiteral("newGameAction")));
     QCursor::setPos(fileMenu->mapToGlobal(item.center()));
     camera.shoot(QStringLiteral("shell-menu-and-hint"), around({&main, fileMenu}), QStringLiteral("main-idle"));
     fileMenu->close();
