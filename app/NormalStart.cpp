@@ -6,9 +6,9 @@
 #include "app/PlayerFiles.h"
 #include "app/Splash.h"
 #include "frame/MainWindow.h"
+#include "services/AppPath.h"
 #include "services/ModuleCuePlayer.h"
 #include "services/SingleCopy.h"
-#include "services/AppPath.h"
 
 #include <exception>
 

@@ -3,23 +3,23 @@
 #include "app/ResultHandOff.h"
 #include "dialogs/AccessibleNames.h"
 #include "dialogs/AssistantFigure.h"
-#include "frame/MainWindow.h"
-#include "frame/HelpBalloon.h"
 #include "frame/AboutBox.h"
+#include "frame/HelpBalloon.h"
+#include "frame/MainWindow.h"
 #include "frame/WelcomeBalloon.h"
 #include "game/BoardPanel.h"
 #include "pictures/FigurePicture.h"
 #include "scores/BestTableModule.h"
-#include "scores/GiveUpQuestion.h"
-#include "scores/CongratulationBalloon.h"
 #include "scores/BestTableView.h"
 #include "scores/ClearTableQuestion.h"
+#include "scores/CongratulationBalloon.h"
+#include "scores/GiveUpQuestion.h"
 #include "scores/ResultBalloon.h"
 #include "services/CuePlayer.h"
 #include "setup/core/Games.h"
+#include "setup/GameTypeChooser.h"
 #include "setup/OptionalGameChooser.h"
 #include "setup/StandardGameBalloon.h"
-#include "setup/GameTypeChooser.h"
 
 #include <QPixmap>
 
@@ -44,9 +44,10 @@ PelikorWindows::PelikorWindows(const AppFolders& folders, std::unique_ptr<CuePla
     // Before the windows: what a window tells assistive technology as it is
     // made is read through the program's own interfaces.
     AccessibleNames::install();
-    bestTableModule_ = std::make_unique<BestTableModule>(AppFolders::text(folders.table()), AppFolders::text(folders.shipped()));
+    bestTableModule_ =
+        std::make_unique<BestTableModule>(AppFolders::text(folders.table()), AppFolders::text(folders.shipped()));
     step(10);
-    // The data module has named the table's folder as it was created.
+    // The best-table module has named the table's folder as it was created.
     step(15);
     bestTableModule_->table.open();
     step(20);
@@ -65,8 +66,8 @@ PelikorWindows::PelikorWindows(const AppFolders& folders, std::unique_ptr<CuePla
     step(55);
     resultBalloon_ = std::make_unique<ResultBalloon>(services_, *bestTableModule_);
     step(60);
-    assistantFigure_ = std::make_unique<AssistantFigure>(settings_, cues_, pictures::figurePicture,
-                                                        pictures::figureOutline());
+    assistantFigure_ =
+        std::make_unique<AssistantFigure>(settings_, cues_, pictures::figurePicture, pictures::figureOutline());
     owners_.setFigure(assistantFigure_.get());
     step(65);
     bestTableView_ = std::make_unique<BestTableView>(services_, *bestTableModule_);
@@ -142,7 +143,8 @@ void PelikorWindows::connectEndOfGame()
     GiveUpQuestion* giveUpQuestion = giveUpQuestion_.get();
     QObject::connect(main, &MainWindow::gameStarted, resultBalloon, &ResultBalloon::setStartCount);
     QObject::connect(main, &MainWindow::gameFinished, resultHandOff_.get(), &ResultHandOff::handOff);
-    QObject::connect(congratulationBalloon_.get(), &CongratulationBalloon::resultRequested, resultBalloon, &ResultBalloon::showDialog);
+    QObject::connect(congratulationBalloon_.get(), &CongratulationBalloon::resultRequested, resultBalloon,
+                     &ResultBalloon::showDialog);
     QObject::connect(resultBalloon, &ResultBalloon::returnToIdle, main, &MainWindow::returnToIdle);
     QObject::connect(resultBalloon, &ResultBalloon::resultClosed, main, &MainWindow::refillAfterResult);
     QObject::connect(main, &MainWindow::endGameRequested, giveUpQuestion, &GiveUpQuestion::open);

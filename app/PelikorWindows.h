@@ -13,22 +13,22 @@
 #include <functional>
 #include <memory>
 
-class CuePlayer;
-class ResultHandOff;
-class BestTableModule;
-class GiveUpQuestion;
-class CongratulationBalloon;
-class MainWindow;
-class OptionalGameChooser;
-class HelpBalloon;
 class AboutBox;
 class AssistantFigure;
-class StandardGameBalloon;
+class BestTableModule;
 class BestTableView;
-class WelcomeBalloon;
-class GameTypeChooser;
 class ClearTableQuestion;
+class CongratulationBalloon;
+class CuePlayer;
+class GameTypeChooser;
+class GiveUpQuestion;
+class HelpBalloon;
+class MainWindow;
+class OptionalGameChooser;
 class ResultBalloon;
+class ResultHandOff;
+class StandardGameBalloon;
+class WelcomeBalloon;
 
 // Owns every window of the program, created once at start in a fixed order
 // and kept until the end, the services they share, and the connections
@@ -90,7 +90,7 @@ private:
     std::unique_ptr<StandardGameBalloon> standardGameBalloon_;
     std::unique_ptr<OptionalGameChooser> optionalGameChooser_;
     // The end of a game: the best table, the result, the questions and the
-    // table view. The data module outlives every window that uses it.
+    // table view. The best-table module outlives every window that uses it.
     std::unique_ptr<BestTableModule> bestTableModule_;
     std::unique_ptr<GiveUpQuestion> giveUpQuestion_;
     std::unique_ptr<ResultBalloon> resultBalloon_;

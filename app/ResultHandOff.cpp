@@ -1,7 +1,7 @@
 #include "app/ResultHandOff.h"
 
-#include "dialogs/AssistantProtocol.h"
 #include "dialogs/AssistantFigure.h"
+#include "dialogs/AssistantProtocol.h"
 #include "frame/MainWindow.h"
 #include "game/BoardPanel.h"
 #include "scores/CongratulationBalloon.h"
@@ -56,5 +56,6 @@ void ResultHandOff::handOff(pelikor::Outcome outcome, const QString& assistantSe
         });
         return;
     }
-    protocol_.open(AssistantProtocol::Row::Result, resultBalloon_, assistantSetting, [&] { resultBalloon_.setResult(result); });
+    protocol_.open(AssistantProtocol::Row::Result, resultBalloon_, assistantSetting,
+                   [&] { resultBalloon_.setResult(result); });
 }

@@ -5,11 +5,11 @@
 #include <QObject>
 #include <QString>
 
+class AssistantFigure;
 class AssistantProtocol;
-class QWindow;
 class CongratulationBalloon;
 class MainWindow;
-class AssistantFigure;
+class QWindow;
 class ResultBalloon;
 
 // The hand-off of a finished game within the monitor's tick: after a

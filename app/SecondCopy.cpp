@@ -5,9 +5,9 @@
 #include "app/SecondCopyWarning.h"
 #include "dialogs/AssistantFigure.h"
 #include "pictures/FigurePicture.h"
+#include "services/AppPath.h"
 #include "services/CuePlayer.h"
 #include "services/ModuleCuePlayer.h"
-#include "services/AppPath.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -23,8 +23,8 @@ constexpr int kWarningOverlap = 35;
 SecondCopy::SecondCopy(const AppFolders& folders, std::unique_ptr<CuePlayer> player)
     : settings_(folders.settings()), cues_(AppFolders::text(folders.shipped()), std::move(player))
 {
-    assistantFigure_ = std::make_unique<AssistantFigure>(settings_, cues_, pictures::figurePicture,
-                                                        pictures::figureOutline());
+    assistantFigure_ =
+        std::make_unique<AssistantFigure>(settings_, cues_, pictures::figurePicture, pictures::figureOutline());
     owners_.setFigure(assistantFigure_.get());
     secondCopyWarning_ = std::make_unique<SecondCopyWarning>(owners_);
     connect(assistantFigure_.get(), &AssistantFigure::closed, this, &SecondCopy::finished);

@@ -10,9 +10,9 @@
 
 #include <memory>
 
+class AssistantFigure;
 class CuePlayer;
 class SecondCopyWarning;
-class AssistantFigure;
 
 // A start while another copy runs: only the figure, in the middle of the
 // screen, and the warning beside it. The copy ends when the figure is

@@ -92,9 +92,11 @@ void Splash::createTexts()
 {
     awaitFontSetUp();
     const int middle = panel_->width() / 2;
-    GradientText* title = makeGradientTitle(panel_, QStringLiteral("nameTitle"), QStringLiteral("Pelikor 2000"), kTitlePixels);
+    GradientText* title =
+        makeGradientTitle(panel_, QStringLiteral("nameTitle"), QStringLiteral("Pelikor 2000"), kTitlePixels);
     title->move(middle - title->width() / 2, kTitleTop);
-    GradientText* version = makeGradientTitle(panel_, QStringLiteral("versionTitle"), QStringLiteral("verze 5.0"), kVersionPixels);
+    GradientText* version =
+        makeGradientTitle(panel_, QStringLiteral("versionTitle"), QStringLiteral("verze 5.0"), kVersionPixels);
     version->move(middle - version->width() / 2, title->geometry().bottom() + 1);
 
     // The caption fills the corner left of the strip, its last line level

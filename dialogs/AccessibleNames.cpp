@@ -3,9 +3,9 @@
 #include "dialogs/AccessiblePositions.h"
 #include "dialogs/ProgramDialog.h"
 #include "game/core/Positions.h"
+#include "widgets/FlatButton.h"
 #include "widgets/FlatControl.h"
 #include "widgets/HemisphereButton.h"
-#include "widgets/FlatButton.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/PictureButton.h"
 

@@ -7,8 +7,8 @@
 #include <QWidget>
 
 class Settings;
-class SoundCues;
 class ShapedPicture;
+class SoundCues;
 
 // The assistant figure "Pomocník": a borderless window in the shape of the
 // figure, on top of everything near the bottom right corner of the screen.

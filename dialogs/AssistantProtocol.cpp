@@ -1,8 +1,8 @@
 #include "dialogs/AssistantProtocol.h"
 
+#include "dialogs/AssistantFigure.h"
 #include "dialogs/DialogOwners.h"
 #include "dialogs/ProgramDialog.h"
-#include "dialogs/AssistantFigure.h"
 #include "services/Settings.h"
 
 #include <QGuiApplication>
@@ -93,7 +93,8 @@ void AssistantProtocol::open(Row row, ProgramDialog& dialog)
     open(row, dialog, settings_.read(Settings::kAssistantKey));
 }
 
-void AssistantProtocol::open(Row row, ProgramDialog& dialog, const QString& assistantSetting, const std::function<void()>& fill)
+void AssistantProtocol::open(Row row, ProgramDialog& dialog, const QString& assistantSetting,
+                             const std::function<void()>& fill)
 {
     const RowRule& rule = ruleOf(row);
     const bool shows = figureShows(rule.shownWhen, assistantSetting);

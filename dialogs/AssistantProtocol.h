@@ -5,11 +5,11 @@
 
 #include <functional>
 
+class AssistantFigure;
 class DialogOwners;
 class ProgramDialog;
 class QWidget;
 class Settings;
-class AssistantFigure;
 
 // How a balloon dialog is opened beside the assistant figure: the setting
 // "Pomocnik" read, the figure moved to its home corner when the balloon

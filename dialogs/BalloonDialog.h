@@ -1,8 +1,8 @@
 #pragma once
 
 #include "dialogs/ProgramDialog.h"
-#include "widgets/ColourNumber.h"
 #include "widgets/BalloonShaper.h"
+#include "widgets/ColourNumber.h"
 
 // A dialog in the shape of a speech balloon beside the assistant figure:
 // pale yellow, its tail on the side given, captions in the dialogs' font.

@@ -1,8 +1,8 @@
 #include "dialogs/DialogControls.h"
 
-#include "widgets/ProgramLabel.h"
 #include "widgets/FlatButton.h"
 #include "widgets/LinkLabel.h"
+#include "widgets/ProgramLabel.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -5,11 +5,11 @@
 #include <QRect>
 #include <QString>
 
-class QLabel;
-class QFrame;
-class QWidget;
 class FlatButton;
 class LinkLabel;
+class QFrame;
+class QLabel;
+class QWidget;
 
 // The controls the dialogs are made of, built the same way everywhere.
 namespace DialogControls {

@@ -52,14 +52,16 @@ HelpBalloon::HelpBalloon(Services& services)
     titleLabel_ = label(this, "titleLabel", kTopicListTitle, {kLeft, 6, kTextWidth, 16}, Bold | Centred);
     textLabel_ = label(this, "textLabel", {}, {kLeft, kTextTop, kTextWidth, kTextHeight}, Centred | Wrapped);
     textRule_ = rule(this, "textRule", {kLeft, kRule1Top}, kTextWidth);
-    informationTitle_ = label(this, "informationTitle", QStringLiteral("Informace"), {kLeft, kInformationTitleTop, kTextWidth, 16}, Centred);
+    informationTitle_ =
+        label(this, "informationTitle", QStringLiteral("Informace"), {kLeft, kInformationTitleTop, kTextWidth, 16}, Centred);
     QFont italic = font();
     italic.setItalic(true);
     informationTitle_->setFont(italic);
     QPalette red = informationTitle_->palette();
     red.setColor(QPalette::WindowText, toQColor(kInformationColour));
     informationTitle_->setPalette(red);
-    informationLabel_ = label(this, "informationLabel", {}, {kLeft, kInformationTop, kTextWidth, kInformationHeight}, Centred | Wrapped);
+    informationLabel_ =
+        label(this, "informationLabel", {}, {kLeft, kInformationTop, kTextWidth, kInformationHeight}, Centred | Wrapped);
     rule(this, "linksRule", {kLeft, kRule2Top}, kTextWidth);
     connect(link(this, "topicListLink", QStringLiteral("Zobrazit seznam témat nápovědy"),
                  QStringLiteral("Zobrazí úplný seznam témat nápovědy"), {kLeft, kLinksTop, kTextWidth, kLinkHeight}),
@@ -77,7 +79,8 @@ HelpBalloon::HelpBalloon(Services& services)
     const auto& topics = helpTopics();
     for (int index = 0; index < int(topics.size()); ++index) {
         const HelpTopic& topic = topics[std::size_t(index)];
-        LinkLabel* topicLink = link(topicList_, topic.link, topic.title, {}, {0, 8 + kTopicPitch * index, kTextWidth, kLinkHeight});
+        LinkLabel* topicLink =
+            link(topicList_, topic.link, topic.title, {}, {0, 8 + kTopicPitch * index, kTextWidth, kLinkHeight});
         connect(topicLink, &LinkLabel::clicked, this, [this, index] { showTopic(index); });
     }
     rule(topicList_, "topicListRule", {0, 8 + kTopicPitch * int(topics.size()) + 4}, kTextWidth);

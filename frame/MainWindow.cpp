@@ -2,9 +2,9 @@
 
 #include "dialogs/DialogOwners.h"
 #include "dialogs/Services.h"
+#include "frame/BossScreen.h"
 #include "frame/FixedFrameHints.h"
 #include "frame/GradientTitle.h"
-#include "frame/BossScreen.h"
 #include "frame/StatusBar.h"
 #include "game/BoardPanel.h"
 #include "game/Pegs.h"
@@ -153,7 +153,8 @@ void MainWindow::createIdleScreen(QWidget* client)
     versionTitle_ = makeGradientTitle(titlePanel_, QStringLiteral("versionTitle"), QStringLiteral("verze 5.0"), 15);
     // The name centred, the version under its right end.
     nameTitle_->move((titlePanel_->width() - nameTitle_->width()) / 2, 2);
-    versionTitle_->move(nameTitle_->geometry().right() - versionTitle_->width(), titlePanel_->height() - versionTitle_->height() - 2);
+    versionTitle_->move(nameTitle_->geometry().right() - versionTitle_->width(),
+                        titlePanel_->height() - versionTitle_->height() - 2);
 
     auto* idleBoard = new ProgramLabel(client);
     idleBoard_ = idleBoard;

@@ -10,14 +10,14 @@
 #include <optional>
 
 class BoardPanel;
+class BossScreen;
+class GradientText;
 class QAction;
 class QLabel;
 class QMenu;
 class QTimer;
 class QToolButton;
-class BossScreen;
 class StatusBar;
-class GradientText;
 struct Services;
 
 // The main window: the idle screen, the board panel and the boss screen in

@@ -76,16 +76,18 @@ void MainWindow::createMenus()
     const auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QLatin1String(name)); };
 
     menuBar()->setObjectName(QStringLiteral("menuBar"));
-    QMenu* fileMenu = submenu("fileMenu", QStringLiteral("&Soubor"), QStringLiteral("Obsahuje příkazy pro spuštění a ukončení hry"));
+    QMenu* fileMenu =
+        submenu("fileMenu", QStringLiteral("&Soubor"), QStringLiteral("Obsahuje příkazy pro spuštění a ukončení hry"));
     newGameAction_ = describe(addCommand(fileMenu, "newGameAction", &MainWindow::showNewGameChooser),
-                   {QStringLiteral("&Nová hra..."), kNewGameHint, Qt::Key_F2, 0, true});
+                              {QStringLiteral("&Nová hra..."), kNewGameHint, Qt::Key_F2, 0, true});
     endGameAction_ = describe(addCommand(fileMenu, "endGameAction", &MainWindow::giveUp),
-                   {QStringLiteral("&Ukončit hru"), kEndGameHint, Qt::Key_F3, 7, false});
+                              {QStringLiteral("&Ukončit hru"), kEndGameHint, Qt::Key_F3, 7, false});
     separator(fileMenu, "fileSeparator");
     describe(addCommand(fileMenu, "closeProgramAction", &MainWindow::closeProgram),
              {QStringLiteral("Konec"), QStringLiteral("Ukončí program"), {}, kNoIcon, true});
 
-    QMenu* toolsMenu = submenu("toolsMenu", QStringLiteral("&Nástroje"), QStringLiteral("Obsahuje příkazy pro práci s tabulkou nejlepších"));
+    QMenu* toolsMenu = submenu("toolsMenu", QStringLiteral("&Nástroje"),
+                               QStringLiteral("Obsahuje příkazy pro práci s tabulkou nejlepších"));
     describe(addCommand(toolsMenu, "bestTableAction", &MainWindow::showBestTable),
              {QStringLiteral("&Zobrazit tabulku nejlepších..."), kTableHint, {}, 1, true});
     describe(addCommand(toolsMenu, "clearBestTableAction", &MainWindow::clearBestTable),
@@ -94,11 +96,13 @@ void MainWindow::createMenus()
     describe(addCommand(toolsMenu, "bossScreenAction", &MainWindow::toggleBossScreen),
              {QStringLiteral("Šéfovská &pojistka"), kBossHint, {}, 8, true});
 
-    QMenu* helpMenu = submenu("helpMenu", QStringLiteral("Nápo&věda"), QStringLiteral("Obsahuje příkazy pro získání nápovědy"));
+    QMenu* helpMenu =
+        submenu("helpMenu", QStringLiteral("Nápo&věda"), QStringLiteral("Obsahuje příkazy pro získání nápovědy"));
     describe(addCommand(helpMenu, "helpAction", &MainWindow::showHelp),
              {QStringLiteral("Nápo&věda pro Pelikor 2000"), QStringLiteral("Zobrazí nápovědu"), Qt::Key_F1, 2, true});
     manualAction_ = describe(addCommand(helpMenu, "manualAction", &MainWindow::startManual),
-                  {QStringLiteral("&Elektronický manuál"), QStringLiteral("Spustí elektronický manuál programu Pelikor 2000"), {}, 4, true});
+                             {QStringLiteral("&Elektronický manuál"),
+                              QStringLiteral("Spustí elektronický manuál programu Pelikor 2000"), {}, 4, true});
     separator(helpMenu, "helpSeparator");
     describe(addCommand(helpMenu, "aboutAction", &MainWindow::showAbout),
              {QStringLiteral("&O programu Pelikor 2000..."), QStringLiteral("Zobrazí dialog s informacemi o programu"), {}, kNoIcon, true});
@@ -108,9 +112,9 @@ void MainWindow::createMenus()
     popupMenu_ = new QMenu(this);
     popupMenu_->setObjectName(QStringLiteral("popupMenu"));
     popupNewGameAction_ = describe(addCommand(popupMenu_, "popupNewGameAction", &MainWindow::showNewGameChooser),
-                   {QStringLiteral("&Nová hra..."), kNewGameHint, Qt::Key_F2, 0, true});
+                                   {QStringLiteral("&Nová hra..."), kNewGameHint, Qt::Key_F2, 0, true});
     popupEndGameAction_ = describe(addCommand(popupMenu_, "popupEndGameAction", &MainWindow::giveUp),
-                   {QStringLiteral("&Ukončit hru"), kEndGameHint, Qt::Key_F3, 7, false});
+                                   {QStringLiteral("&Ukončit hru"), kEndGameHint, Qt::Key_F3, 7, false});
     for (QAction* shown : {popupNewGameAction_, popupEndGameAction_})
         shown->setShortcutContext(Qt::WidgetShortcut);
 }
@@ -153,16 +157,20 @@ void MainWindow::createToolbar(QWidget* client)
     };
     int left = kToolbarMargin;
     const auto next = [&left](int width) { return std::exchange(left, left + width); };
-    newGameButton_ = describe(addToolButton(bar, "newGameButton", next(kToolButtonSize.width()), &MainWindow::showNewGameChooser), 0, kNewGameHint, true);
-    endGameButton_ = describe(addToolButton(bar, "endGameButton", next(kToolButtonSize.width()), &MainWindow::giveUp), 7, kEndGameHint, false);
+    newGameButton_ = describe(
+        addToolButton(bar, "newGameButton", next(kToolButtonSize.width()), &MainWindow::showNewGameChooser), 0,
+        kNewGameHint, true);
+    endGameButton_ = describe(addToolButton(bar, "endGameButton", next(kToolButtonSize.width()), &MainWindow::giveUp), 7,
+                              kEndGameHint, false);
     separator("gameButtonsSeparator", next(kSeparatorWidth));
-    describe(addToolButton(bar, "bestTableButton", next(kToolButtonSize.width()), &MainWindow::showBestTable), 1, kTableHint, true);
+    describe(addToolButton(bar, "bestTableButton", next(kToolButtonSize.width()), &MainWindow::showBestTable), 1,
+             kTableHint, true);
     separator("bestTableSeparator", next(kSeparatorWidth));
     describe(addToolButton(bar, "bossScreenButton", next(kToolButtonSize.width()), &MainWindow::toggleBossScreen),
              8, kBossHint, true);
     auto* spacer = new QWidget(bar);
     spacer->setObjectName(QStringLiteral("toolbarSpacer"));
     spacer->setGeometry(next(kSpacerWidth), 0, kSpacerWidth, kDockHeight);
-    manualButton_ = describe(addToolButton(bar, "manualButton", next(kToolButtonSize.width()), &MainWindow::startManual), 4,
-                   QStringLiteral("Elektronický manuál"), true);
+    manualButton_ = describe(addToolButton(bar, "manualButton", next(kToolButtonSize.width()), &MainWindow::startManual),
+                             4, QStringLiteral("Elektronický manuál"), true);
 }

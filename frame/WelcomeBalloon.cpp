@@ -33,7 +33,7 @@ WelcomeBalloon::WelcomeBalloon(Services& services)
                  QStringLiteral("Zobrazí úplný seznam témat nápovědy"), {kLeft, 40, kLinkWidth, kLinkHeight}),
             &LinkLabel::clicked, this, &WelcomeBalloon::openHelp);
     manualLink_ = link(this, "manualLink", QStringLiteral("Spustit elektronický manuál programu Pelikor 2000"),
-                        QStringLiteral("Spustí elektronický manuál pro Pelikor 2000"), {kLeft, 56, kLinkWidth, kLinkHeight});
+                       QStringLiteral("Spustí elektronický manuál pro Pelikor 2000"), {kLeft, 56, kLinkWidth, kLinkHeight});
     connect(manualLink_, &LinkLabel::clicked, this, &WelcomeBalloon::startManual);
     connect(link(this, "startLink", QStringLiteral("Začít pracovat s programem Pelikor 2000"),
                  QStringLiteral("Zahájí práci s programem"), {kLeft, 72, kLinkWidth, kLinkHeight}),

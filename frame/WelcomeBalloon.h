@@ -2,8 +2,8 @@
 
 #include "dialogs/BalloonDialog.h"
 
-class QCheckBox;
 class LinkLabel;
+class QCheckBox;
 struct Services;
 
 // The welcome balloon: the assistant offers the help topics, the manual or

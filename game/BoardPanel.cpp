@@ -51,7 +51,7 @@ BoardPanel::BoardPanel(SoundCues& cues, QWidget* parent) : QWidget(parent), cues
     boardPicture_->setGeometry(kPicturePlace);
     boardPicture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     boardPicture_->setContentsMargins(pictures::kBoardPictureLeft - kPicturePlace.left(),
-                               pictures::kBoardPictureTop - kPicturePlace.top(), 0, 0);
+                                      pictures::kBoardPictureTop - kPicturePlace.top(), 0, 0);
     picture->setPictureSource(pictures::boardPicture);
 
     for (int n = 1; n <= kPositionCount; ++n) {

@@ -8,11 +8,11 @@
 
 #include <array>
 
+class HemisphereButton;
 class HoleShape;
 class PositionCursor;
 class QLabel;
 class SoundCues;
-class HemisphereButton;
 
 // The board panel: the board picture with a hole shape and a peg
 // for every position, the hidden twin board and the hidden game code. It

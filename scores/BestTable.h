@@ -14,7 +14,7 @@ namespace pelikor {
 class DbaseTable;
 }
 
-// The table object of the data module and the windows' one way to the best
+// The table object of the best-table module and the windows' one way to the best
 // table: the selection and order the table view sets, the result dialog's
 // decision and store, the reset, and a signal whenever what a grid shows
 // may have changed.

@@ -6,7 +6,7 @@
 #include <QObject>
 #include <QString>
 
-// The data module: the one best table of the program and the data source
+// The best-table module: the one best table of the program and the data source
 // of the grids, for the whole run.
 class BestTableModule : public QObject {
     Q_OBJECT

@@ -2,9 +2,9 @@
 
 #include "dialogs/ProgramDialog.h"
 
+class BestTableModule;
 class QPushButton;
 class QTabWidget;
-class BestTableModule;
 struct Services;
 
 // The best table in the middle of the screen: one tab per game, each

@@ -40,12 +40,12 @@ QuestionBalloon::QuestionBalloon(Services& services, AssistantProtocol::Row row,
     rule(this, "rule", kRuleAt + up, layout.ruleWidth);
 
     const QFont captions = DialogControls::font(kMsSansSerif, kButtonFontPixels);
-    FlatButton* yes = button(this, "yesButton", QStringLiteral("Ano"), layout.yesHint,
-                                QPoint(layout.yesLeft, kButtonsTop) + up);
+    FlatButton* yes =
+        button(this, "yesButton", QStringLiteral("Ano"), layout.yesHint, QPoint(layout.yesLeft, kButtonsTop) + up);
     yes->setFont(captions);
     connect(yes, &FlatButton::clicked, this, &QuestionBalloon::answerYes);
-    FlatButton* no = button(this, "noButton", QStringLiteral("Ne"), layout.noHint,
-                               QPoint(layout.noLeft, kButtonsTop) + up);
+    FlatButton* no =
+        button(this, "noButton", QStringLiteral("Ne"), layout.noHint, QPoint(layout.noLeft, kButtonsTop) + up);
     no->setFont(captions);
     connect(no, &FlatButton::clicked, this, &QuestionBalloon::answerNo);
 }

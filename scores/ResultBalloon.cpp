@@ -42,7 +42,8 @@ ResultBalloon::ResultBalloon(Services& services, BestTableModule& bestTable)
     label(this, "smallestRemainderCaption", QStringLiteral("Minimální počet zbylých kamenů :"), {kTextLeft, 46});
     label(this, "remainingCaption", QStringLiteral("Počet zbylých kamenů                    :"), {kTextLeft, 62});
     startCountLabel_ = label(this, "startCountLabel", QString(), {QPoint(kCountLeft, 30), kCountSize}, Bold);
-    smallestRemainderLabel_ = label(this, "smallestRemainderLabel", QStringLiteral("1"), {QPoint(kCountLeft, 46), kCountSize}, Bold);
+    smallestRemainderLabel_ =
+        label(this, "smallestRemainderLabel", QStringLiteral("1"), {QPoint(kCountLeft, 46), kCountSize}, Bold);
     remainingLabel_ = label(this, "remainingLabel", QString(), {QPoint(kCountLeft, 62), kCountSize}, Bold);
     rule(this, "upperRule", {9, 80}, kRuleWidth);
     nameCaption_ = label(this, "nameCaption", QStringLiteral("Vaše jméno do tabulky nejlepších :"), {kTextLeft, 86});

@@ -3,9 +3,9 @@
 #include "dialogs/BalloonDialog.h"
 #include "setup/core/GameResult.h"
 
+class BestTableModule;
 class QLabel;
 class QLineEdit;
-class BestTableModule;
 struct Services;
 
 // The result of a finished game beside the figure: the start count, the

@@ -15,11 +15,12 @@ GameTypeChooser::GameTypeChooser(Services& services)
 {
     label(this, "titleLabel", QStringLiteral("Vyberte si typ hry"), QRect(20, 5, 111, 20), Bold | Centred);
     LinkLabel* standard =
-        link(this, "standardLink", QStringLiteral("Standardní hra"), QStringLiteral("Spustí standardní hru"), {11, 32, 129, 17});
+        link(this, "standardLink", QStringLiteral("Standardní hra"), QStringLiteral("Spustí standardní hru"),
+             {11, 32, 129, 17});
     connect(standard, &LinkLabel::clicked, this, &GameTypeChooser::chooseStandardGame);
     standardLink_ = standard;
     LinkLabel* optional = link(this, "optionalLink", QStringLiteral("Volitelná hra"),
-                                  QStringLiteral("Otevře dialog pro výběr volitelné hry"), {11, 48, 130, 17});
+                               QStringLiteral("Otevře dialog pro výběr volitelné hry"), {11, 48, 130, 17});
     connect(optional, &LinkLabel::clicked, this, &GameTypeChooser::chooseOptionalGame);
     optionalLink_ = optional;
     rule(this, "rule", {7, 68}, 138);

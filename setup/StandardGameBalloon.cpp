@@ -2,9 +2,9 @@
 
 #include "dialogs/AccessibleNames.h"
 #include "dialogs/DialogControls.h"
-#include "widgets/PositionCursor.h"
-#include "widgets/HemisphereButton.h"
 #include "widgets/FlatButton.h"
+#include "widgets/HemisphereButton.h"
+#include "widgets/PositionCursor.h"
 
 #include <QLabel>
 

@@ -6,8 +6,8 @@
 
 #include <array>
 
-class PositionCursor;
 class HemisphereButton;
+class PositionCursor;
 
 // The standard game's setup: on a miniature board of 33 buttons the player
 // marks the one peg taken away from the full board before play. The mark

@@ -3,8 +3,8 @@
 // the main window's own first show.
 #include "app/PelikorWindows.h"
 #include "dialogs/AssistantFigure.h"
-#include "frame/MainWindow.h"
 #include "frame/HelpBalloon.h"
+#include "frame/MainWindow.h"
 #include "frame/WelcomeBalloon.h"
 #include "tests/support/EmptyBestTable.h"
 #include "tests/support/TempFolder.h"

@@ -3,11 +3,11 @@
 // balloon's region and outline.
 #include "tests/support/OffscreenBenchmarks.h"
 #include "widgets/BalloonShape.h"
-#include "widgets/HemisphereImages.h"
+#include "widgets/FlatButton.h"
 #include "widgets/GradientProgress.h"
 #include "widgets/GradientText.h"
 #include "widgets/HemisphereButton.h"
-#include "widgets/FlatButton.h"
+#include "widgets/HemisphereImages.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/PictureButton.h"
 

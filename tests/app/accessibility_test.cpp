@@ -2,10 +2,10 @@
 #include "frame/BossScreen.h"
 #include "scores/BestTableView.h"
 #include "tests/support/ProgramFixture.h"
-#include "widgets/PositionCursor.h"
 #include "widgets/FlatButton.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/PictureButton.h"
+#include "widgets/PositionCursor.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

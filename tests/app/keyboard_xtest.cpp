@@ -2,10 +2,10 @@
 // without a mouse plays it: not one pointer event is sent.
 #include "frame/StatusBar.h"
 #include "game/BoardPanel.h"
-#include "scores/GiveUpQuestion.h"
 #include "scores/BestTableView.h"
-#include "setup/StandardGameBalloon.h"
+#include "scores/GiveUpQuestion.h"
 #include "setup/GameTypeChooser.h"
+#include "setup/StandardGameBalloon.h"
 #include "tests/support/ProgramFixture.h"
 #include "widgets/PositionCursor.h"
 

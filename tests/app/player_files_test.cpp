@@ -1,6 +1,6 @@
 #include "app/PlayerFiles.h"
-#include "scores/core/DbaseTable.h"
 #include "scores/BestTableModule.h"
+#include "scores/core/DbaseTable.h"
 #include "services/AppFolders.h"
 #include "tests/support/TempFolder.h"
 

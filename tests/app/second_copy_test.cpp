@@ -3,8 +3,8 @@
 #include "dialogs/AssistantFigure.h"
 #include "services/Settings.h"
 #include "tests/support/RecordingCuePlayer.h"
-#include "widgets/ShapedPicture.h"
 #include "widgets/FlatButton.h"
+#include "widgets/ShapedPicture.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,8 +54,8 @@ private slots:
     {
         CopyFixture fixture;
         SecondCopyWarning& warning = fixture.warning();
-        for (ColourNumber expected : {SecondCopyWarning::kStrongPink, SecondCopyWarning::kLightPink, SecondCopyWarning::kStrongPink,
-                                SecondCopyWarning::kLightPink}) {
+        for (ColourNumber expected : {SecondCopyWarning::kStrongPink, SecondCopyWarning::kLightPink,
+                                      SecondCopyWarning::kStrongPink, SecondCopyWarning::kLightPink}) {
             QCOMPARE(warning.colour(), expected);
             QCOMPARE(warning.palette().color(QPalette::Window), toQColor(expected));
             warning.blink();

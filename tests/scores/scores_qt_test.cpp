@@ -1,7 +1,7 @@
+#include "scores/BestTableModule.h"
 #include "scores/core/DbaseError.h"
 #include "scores/core/DbaseTable.h"
 #include "scores/ShortDateFormat.h"
-#include "scores/BestTableModule.h"
 #include "tests/support/BestTableEntries.h"
 
 #include <QDate>
@@ -19,9 +19,9 @@ private slots:
     void twoDigitYearsAreWidened_data();
     void twoDigitYearsAreWidened();
     void datesSurviveTheRoundTripInEveryLocale();
-    void dataModuleShowsTheSelectedGame();
-    void dataModuleResetsFromItsTemplate();
-    void dataModuleRefusesAMissingTemplate();
+    void bestTableModuleShowsTheSelectedGame();
+    void bestTableModuleResetsFromItsTemplate();
+    void bestTableModuleRefusesAMissingTemplate();
     void resultDialogStepsGoThroughTheTable();
     void nameFieldIsDecidedOnTheFirstTenInTheCurrentOrder();
     void viewsFollowEveryStoreAndReset();
@@ -84,7 +84,7 @@ void ScoresQtTest::datesSurviveTheRoundTripInEveryLocale()
     }
 }
 
-void ScoresQtTest::dataModuleShowsTheSelectedGame()
+void ScoresQtTest::bestTableModuleShowsTheSelectedGame()
 {
     QTemporaryDir dir;
     const QString app = makeAppDir(dir);
@@ -120,7 +120,7 @@ void ScoresQtTest::dataModuleShowsTheSelectedGame()
     QCOMPARE(module.model.index(0, BestTableModel::Jmeno).data().toString(), QStringLiteral("Ája"));
 }
 
-void ScoresQtTest::dataModuleResetsFromItsTemplate()
+void ScoresQtTest::bestTableModuleResetsFromItsTemplate()
 {
     QTemporaryDir dir;
     const QString app = makeAppDir(dir);
@@ -140,7 +140,7 @@ void ScoresQtTest::dataModuleResetsFromItsTemplate()
     QCOMPARE(module.model.rowCount(), 0);
 }
 
-void ScoresQtTest::dataModuleRefusesAMissingTemplate()
+void ScoresQtTest::bestTableModuleRefusesAMissingTemplate()
 {
     QTemporaryDir dir;
     const QString app = makeAppDir(dir, false);

@@ -1,8 +1,8 @@
 // Prints the application folder as the program sees it; run by the shell
 // tests from elsewhere and through a link. With "settings", writes and
 // reads back Pomocnik as the program's windows do, from the folder's text.
-#include "services/Settings.h"
 #include "services/AppPath.h"
+#include "services/Settings.h"
 
 #include <QCoreApplication>
 

@@ -1,8 +1,8 @@
+#include "services/AppPath.h"
 #include "services/core/ProfileWriteError.h"
 #include "services/ModuleCuePlayer.h"
 #include "services/Settings.h"
 #include "services/SoundCues.h"
-#include "services/AppPath.h"
 #include "tests/support/Unprivileged.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "setup/GameTypeChooser.h"
 #include "setup/OptionalGameChooser.h"
 #include "setup/StandardGameBalloon.h"
-#include "setup/GameTypeChooser.h"
 #include "tests/support/ProgramFixture.h"
 
 // The whole program with the windows of the new-game chain at hand.

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "dialogs/AssistantFigure.h"
 #include "dialogs/AssistantProtocol.h"
 #include "dialogs/DialogOwners.h"
 #include "dialogs/Services.h"
-#include "dialogs/AssistantFigure.h"
 #include "services/ManualLauncher.h"
 #include "services/Settings.h"
 #include "services/SoundCues.h"

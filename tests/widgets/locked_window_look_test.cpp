@@ -1,8 +1,8 @@
 #include "tests/widgets/WidgetTestSupport.h"
-#include "widgets/ProgramLabel.h"
-#include "widgets/ProgramStyle.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/PictureButton.h"
+#include "widgets/ProgramLabel.h"
+#include "widgets/ProgramStyle.h"
 
 #include <QMenuBar>
 #include <QTest>

@@ -1,8 +1,8 @@
 #include "tests/widgets/RatioPictures.h"
-#include "widgets/HemisphereImages.h"
-#include "widgets/ProgramLabel.h"
 #include "widgets/GradientText.h"
+#include "widgets/HemisphereImages.h"
 #include "widgets/PictureButton.h"
+#include "widgets/ProgramLabel.h"
 
 #include "tests/widgets/WidgetTestSupport.h"
 

@@ -1,9 +1,9 @@
 #include "tests/widgets/RatioPictures.h"
-#include "widgets/ProgramLabel.h"
-#include "widgets/ShapedPicture.h"
 #include "widgets/GradientText.h"
 #include "widgets/HemisphereButton.h"
 #include "widgets/PictureButton.h"
+#include "widgets/ProgramLabel.h"
+#include "widgets/ShapedPicture.h"
 
 #include "tests/widgets/WidgetTestSupport.h"
 

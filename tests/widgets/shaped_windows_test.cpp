@@ -1,8 +1,8 @@
 #include "widgets/BalloonShape.h"
+#include "widgets/BalloonShaper.h"
 #include "widgets/ColourNumber.h"
 #include "widgets/RegionData.h"
 #include "widgets/ShapedPicture.h"
-#include "widgets/BalloonShaper.h"
 
 #include "tests/widgets/WidgetTestSupport.h"
 

@@ -1,9 +1,9 @@
 #include "tools/gallery/GalleryPanel.h"
 
 #include "tools/gallery/GallerySamples.h"
+#include "widgets/FlatButton.h"
 #include "widgets/GradientProgress.h"
 #include "widgets/GradientText.h"
-#include "widgets/FlatButton.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/PictureButton.h"
 

@@ -1,10 +1,10 @@
 #include "tools/gallery/GallerySamples.h"
 
-#include "widgets/RegionData.h"
-#include "widgets/ShapedPicture.h"
 #include "widgets/BalloonShaper.h"
 #include "widgets/FlatButton.h"
 #include "widgets/LinkLabel.h"
+#include "widgets/RegionData.h"
+#include "widgets/ShapedPicture.h"
 
 #include <QBitmap>
 #include <QLabel>

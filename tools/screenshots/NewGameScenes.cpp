@@ -4,9 +4,9 @@
 #include "dialogs/AssistantFigure.h"
 #include "frame/MainWindow.h"
 #include "services/Settings.h"
+#include "setup/GameTypeChooser.h"
 #include "setup/OptionalGameChooser.h"
 #include "setup/StandardGameBalloon.h"
-#include "setup/GameTypeChooser.h"
 #include "tools/screenshots/ScreenCamera.h"
 
 #include <QCursor>

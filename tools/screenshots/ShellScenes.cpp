@@ -2,9 +2,9 @@
 
 #include "app/PelikorWindows.h"
 #include "dialogs/AssistantFigure.h"
-#include "frame/MainWindow.h"
-#include "frame/HelpBalloon.h"
 #include "frame/AboutBox.h"
+#include "frame/HelpBalloon.h"
+#include "frame/MainWindow.h"
 #include "frame/WelcomeBalloon.h"
 #include "game/BoardPanel.h"
 #include "setup/core/Games.h"
