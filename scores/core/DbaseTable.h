@@ -30,10 +30,10 @@ public:
     static constexpr std::string_view templateIndexName = "Pelkor.Mdx";
     static constexpr std::string_view liveIndexName = "Pelkor.mdx";
 
-    static constexpr std::string_view fieldJmeno = "JMENO";
-    static constexpr std::string_view fieldTahy = "TAHY";
-    static constexpr std::string_view fieldHra = "HRA";
-    static constexpr std::string_view fieldDatum = "DATUM";
+    static constexpr std::string_view fieldJmeno = dbf::definition(dbf::Field::Jmeno).name;
+    static constexpr std::string_view fieldTahy = dbf::definition(dbf::Field::Tahy).name;
+    static constexpr std::string_view fieldHra = dbf::definition(dbf::Field::Hra).name;
+    static constexpr std::string_view fieldDatum = dbf::definition(dbf::Field::Datum).name;
 
     explicit DbaseTable(DateTextCodec codec = dayMonthYearCodec());
 
@@ -120,7 +120,8 @@ private:
     enum class Order { Jmeno, Tahy };
 
     void requireActive() const;
-    void load();
+    // Reads and parses the table file; returns its bytes.
+    std::string load();
     bool reloadIfChanged();
     void refreshKeepingCurrent();
     void showFromStart();
@@ -131,9 +132,16 @@ private:
     std::string tableStem() const;
     // The index in any spelling, or the name a new one is written under.
     std::filesystem::path liveIndexPath() const;
-    // Whether the index on disk holds every record under the key dBASE
-    // writes for it, whoever wrote it.
-    bool liveIndexMatches() const;
+    // The index as it lies on disk; empty when there is none or it cannot
+    // be read.
+    std::string indexOnDisk() const;
+    // Whether the index holds every record under the key dBASE writes for
+    // it, whoever wrote it.
+    bool indexMatches(std::string_view index) const;
+    void rebuildStaleIndex(std::string tableBytes);
+    // The index for the table's content, with the tags another engine added
+    // to the one on disk; throws DbaseError naming a tag it cannot rebuild.
+    std::string rebuiltIndex(const DbfTable& content, std::string_view onDisk) const;
 
     DateTextCodec codec_;
     std::filesystem::path dir_;
