@@ -230,11 +230,7 @@ std::string dateKey(const DbaseDate& date)
 
 std::vector<std::uint32_t> order(const DbfTable& table, Tag tag)
 {
-    std::vector<std::uint32_t> positions;
-    positions.reserve(table.records.size());
-    for (const TagEntry& entry : treeEntries(table, ownTags(table.layout)[std::size_t(tag)], fieldOf(tag)))
-        positions.push_back(entry.second - 1);
-    return positions;
+    return treeOrder(table, ownTags(table.layout)[std::size_t(tag)], fieldOf(tag));
 }
 
 std::string build(const DbfTable& table, std::string_view tableName, const std::vector<TagDefinition>& tags)

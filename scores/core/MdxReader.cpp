@@ -181,6 +181,12 @@ struct Rule {
     bool unique = false;
 };
 
+std::size_t distinctCount(std::vector<KeyRank> ranks)
+{
+    std::ranges::sort(ranks);
+    return std::size_t(std::ranges::distance(ranks.begin(), std::ranges::unique(ranks).begin()));
+}
+
 // Throws unless the tag holds every record once, or a unique tag one
 // record of each key, under the record's key, in the tag's order.
 void requireFits(const DbfTable& table, const TagContents& tag, dbf::Field field, Rule rule,
@@ -189,10 +195,7 @@ void requireFits(const DbfTable& table, const TagContents& tag, dbf::Field field
     std::vector<KeyRank> ranks;
     for (const BestRecord& record : table.records)
         ranks.push_back(rankOf(record, field, tag.keyLength));
-    std::vector<KeyRank> distinct = ranks;
-    std::ranges::sort(distinct);
-    const std::size_t keys = std::size_t(std::ranges::distance(distinct.begin(), std::ranges::unique(distinct).begin()));
-    if (tag.entries.size() != (rule.unique ? keys : ranks.size()))
+    if (tag.entries.size() != (rule.unique ? distinctCount(ranks) : ranks.size()))
         mismatch(fileName, "tag " + tag.name + " does not hold every record once");
     std::vector<bool> seen(ranks.size());
     std::optional<KeyRank> previous;

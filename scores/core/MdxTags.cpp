@@ -92,7 +92,7 @@ KeyRank rankOf(const BestRecord& record, dbf::Field field, std::size_t keyLength
     }
 }
 
-std::vector<TagEntry> treeEntries(const DbfTable& table, const TagDefinition& tag, dbf::Field field)
+std::vector<std::uint32_t> treeOrder(const DbfTable& table, const TagDefinition& tag, dbf::Field field)
 {
     std::vector<KeyRank> ranks;
     ranks.reserve(table.records.size());
@@ -107,9 +107,13 @@ std::vector<TagEntry> treeEntries(const DbfTable& table, const TagDefinition& ta
         const auto repeated = std::ranges::unique(positions, {}, [&](std::uint32_t p) -> const KeyRank& { return ranks[p]; });
         positions.erase(repeated.begin(), repeated.end());
     }
+    return positions;
+}
+
+std::vector<TagEntry> treeEntries(const DbfTable& table, const TagDefinition& tag, dbf::Field field)
+{
     std::vector<TagEntry> entries;
-    entries.reserve(positions.size());
-    for (const std::uint32_t position : positions)
+    for (const std::uint32_t position : treeOrder(table, tag, field))
         entries.emplace_back(recordKey(table.records[position], field, tag.keyLength), position + 1);
     return entries;
 }

@@ -41,9 +41,11 @@ struct KeyRank {
 };
 KeyRank rankOf(const BestRecord& record, dbf::Field field, std::size_t keyLength);
 
-// The tag's tree as dBASE builds it from the table: every record's key in
-// the tag's order, equal keys in file order; a unique tag holds only the
-// first record of each key.
+// The records (0-based) of the tag's tree as dBASE builds it from the
+// table: every record in the tag's order, equal keys in file order; a
+// unique tag holds only the first record of each key.
+std::vector<std::uint32_t> treeOrder(const DbfTable& table, const TagDefinition& tag, dbf::Field field);
+// The same with each record's key.
 std::vector<TagEntry> treeEntries(const DbfTable& table, const TagDefinition& tag, dbf::Field field);
 
 // The tags an index rebuilt from the table holds: ours, then every other tag
