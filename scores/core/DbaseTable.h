@@ -65,10 +65,16 @@ public:
     bool filtered() const { return filtered_; }
     void setFilter(std::string_view text);
     const std::string& filter() const { return filterText_; }
+    // Filtered on with the selection of this game code.
+    void selectGame(std::string_view code);
 
     // The order: "JMENO" or "TAHY", ascending, equal keys in file order.
     void setIndexFieldNames(std::string_view field);
     std::string indexFieldNames() const;
+    // The same by the tag: JMENO by name, TAHY the fewest pegs left first.
+    enum class Order { ByName, BestFirst };
+    void setOrder(Order order);
+    Order order() const { return order_; }
 
     void first();
     void next();
@@ -117,7 +123,6 @@ public:
 
 private:
     enum class Mode { Browse, Edit, Insert };
-    enum class Order { Jmeno, Tahy };
 
     void requireActive() const;
     // Reads and parses the table file; returns its bytes.
@@ -154,7 +159,7 @@ private:
     bool filtered_ = false;
     std::string filterText_;
     std::string filterCode_;
-    Order order_ = Order::Jmeno;
+    Order order_ = Order::ByName;
 
     DbfTable data_;
     std::vector<std::uint32_t> orderJmeno_;
