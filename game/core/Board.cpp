@@ -49,7 +49,7 @@ MoveCue Board::jumpInto(int t)
     // the selected peg as its source.
     for (const Jump& jump : jumpsInto(t))
         if (selected_ == jump.source && isOpen(jump, pegs_)) {
-            makeJump(jump);
+            move(jump, true);
             history_.record(jump);
             return MoveCue::Jump;
         }
@@ -58,42 +58,31 @@ MoveCue Board::jumpInto(int t)
 
 MoveCue Board::undo()
 {
-    const std::optional<Jump> jump = history_.stepBack();
-    if (!jump)
-        return MoveCue::None;
-    takeBack(*jump);
-    return MoveCue::Jump;
+    return replay(history_.stepBack(), false);
 }
 
 MoveCue Board::redo()
 {
-    const std::optional<Jump> jump = history_.stepForward();
+    return replay(history_.stepForward(), true);
+}
+
+MoveCue Board::replay(std::optional<Jump> jump, bool made)
+{
     if (!jump)
         return MoveCue::None;
-    makeJump(*jump);
+    move(*jump, made);
     return MoveCue::Jump;
 }
 
-void Board::makeJump(const Jump& jump)
+void Board::move(const Jump& jump, bool made)
 {
     selected_ = 0;
     for (PositionSet* flags : {&pegs_, &twins_}) {
-        flags->erase(jump.source);
-        flags->erase(jump.over);
-        flags->insert(jump.target);
+        flags->set(jump.source, !made);
+        flags->set(jump.over, !made);
+        flags->set(jump.target, made);
     }
-    --remaining_;
-}
-
-void Board::takeBack(const Jump& jump)
-{
-    selected_ = 0;
-    for (PositionSet* flags : {&pegs_, &twins_}) {
-        flags->insert(jump.source);
-        flags->insert(jump.over);
-        flags->erase(jump.target);
-    }
-    ++remaining_;
+    remaining_ += made ? -1 : 1;
 }
 
 } // namespace pelikor

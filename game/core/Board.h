@@ -62,8 +62,9 @@ public:
     void setTwins(PositionSet twins) { twins_ = twins; }
 
 private:
-    void makeJump(const Jump& jump);
-    void takeBack(const Jump& jump);
+    MoveCue replay(std::optional<Jump> jump, bool made);
+    // Makes the jump, or takes it back.
+    void move(const Jump& jump, bool made);
 
     PositionSet pegs_;
     PositionSet twins_;
