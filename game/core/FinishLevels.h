@@ -1,0 +1,74 @@
+#pragma once
+
+#include "game/core/BoardTable.h"
+#include "game/core/Jumps.h"
+#include "game/core/PagodaPool.h"
+#include "game/core/Positions.h"
+
+#include <atomic>
+#include <cstdint>
+#include <vector>
+
+namespace pelikor {
+
+// Seen from the other end: every board with a given number of pegs that can
+// still end with `goal` pegs and that the start may reach, complete level
+// by level from the goal up. Each level is grown from the one below by
+// taking jumps back and keeping what the start may reach; growth stops at
+// the first level that would grow too big, or at the start's own count,
+// and may go on later with more room. A board of play at a complete level
+// can end with `goal` pegs exactly when the level holds it; an empty level
+// proves that the start cannot.
+class FinishLevels {
+public:
+    // The levels grow only for goals this small: beyond, the boards of the
+    // goal level alone would be too many.
+    static constexpr int kMaxGoal = 1;
+
+    FinishLevels(PositionSet start, int goal, PagodaPool& fromStart, const std::atomic<bool>* cancelled);
+
+    // Adds the levels that hold at most `maxBoards` boards each. False when
+    // cancelled on the way.
+    bool grow(std::size_t maxBoards);
+
+    // No board of some level can end with `goal` pegs: neither can the start.
+    bool unreachable() const { return unreachable_; }
+    // The pegs of the highest complete level; below the goal before any.
+    int top() const { return goal_ + int(levels_.size()) - 1; }
+    // Every level is there, up to the start's own count.
+    bool complete() const { return top() == start_.size(); }
+    // For a board reached from the start with at most top() pegs.
+    bool contains(std::uint64_t board) const;
+    // The jumps from a board the levels hold down to the goal.
+    void appendWayDown(std::uint64_t board, std::vector<Jump>& way) const;
+
+    std::size_t boards() const { return boards_; }
+
+private:
+    // For each board, the index in kJumps of a jump that leads one level
+    // down towards the goal (kAtGoal at the goal), or kRuledOut for a board
+    // looked at and not kept.
+    struct Level {
+        BoardTable boards;
+        std::size_t kept = 0;
+    };
+
+    Level goalLevel();
+    bool mayBeReached(PositionSet board);
+    bool addLevelAbove(std::size_t maxBoards);
+
+    PositionSet start_;
+    int goal_;
+    PagodaPool& fromStart_;
+    const std::atomic<bool>* cancelRequest_;
+    PositionSet everHeld_;
+    PositionSet stuck_;
+    std::vector<Level> levels_;
+    bool unreachable_ = false;
+    bool cancelled_ = false;
+    std::size_t boards_ = 0;
+    std::size_t candidates_ = 0;
+    std::size_t learnings_ = 0;
+};
+
+} // namespace pelikor
