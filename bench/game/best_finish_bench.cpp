@@ -100,15 +100,6 @@ void hintOnRandomGameBoards(benchmark::State& state)
 }
 BENCHMARK(hintOnRandomGameBoards)->Iterations(1)->Unit(benchmark::kSecond);
 
-// The hardest start of the catalogue alone: optional game 6, whose single
-// peg finish has to be refuted before its two pegs count.
-void hintOnOptionalGameSixStart(benchmark::State& state)
-{
-    for (auto _ : state)
-        benchmark::DoNotOptimize(pelikor::bestFinish(pelikor::optionalGame(6).layout).hint());
-}
-BENCHMARK(hintOnOptionalGameSixStart)->Iterations(1)->Unit(benchmark::kMillisecond);
-
 } // namespace
 
 BENCHMARK_MAIN();

@@ -19,7 +19,7 @@ public:
     // Keeps a value below kAbsent for a board that has none yet.
     void insert(std::uint64_t board, std::uint8_t value);
 
-    std::size_t size() const { return count_; }
+    std::size_t bytes() const { return slots_.size() * sizeof(std::uint64_t); }
 
     template <typename Visit>
     void forEach(Visit&& visit) const

@@ -2,6 +2,7 @@
 
 #include "game/core/FinishBounds.h"
 #include "game/core/JumpMasks.h"
+#include "game/core/Symmetries.h"
 
 namespace pelikor {
 
@@ -30,17 +31,36 @@ void forEachBoard(PositionSet positions, int count, std::uint64_t chosen, int fr
 
 } // namespace
 
-FinishLevels::FinishLevels(PositionSet start, int goal, PagodaPool& fromStart, const std::atomic<bool>* cancelled)
-    : start_(start), goal_(goal), fromStart_(fromStart), cancelRequest_(cancelled), everHeld_(everHeld(start)),
+FinishLevels::FinishLevels(PositionSet start, int goal, PagodaPool& fromStart, std::size_t maxBytes,
+                           const std::atomic<bool>* cancelled)
+    : start_(start), goal_(goal), fromStart_(fromStart), maxBytes_(maxBytes), cancelRequest_(cancelled),
+      everHeld_(everHeld(start)),
       stuck_(stuckPegs(start))
 {
+    for (int s = 0; s < kSymmetryCount; ++s)
+        if (transformed(start, s) == start)
+            symmetries_.push_back(s);
+}
+
+std::uint64_t FinishLevels::representative(std::uint64_t board, int* symmetry) const
+{
+    std::uint64_t least = board;
+    for (int s : symmetries_) {
+        const std::uint64_t image = transformed(PositionSet::fromBits(board), s).bits();
+        if (image <= least) {
+            least = image;
+            if (symmetry)
+                *symmetry = s;
+        }
+    }
+    return least;
 }
 
 bool FinishLevels::grow(std::size_t maxBoards)
 {
     if (levels_.empty()) {
         levels_.push_back(goalLevel());
-        boards_ = levels_.back().kept;
+        bytes_ = levels_.back().boards.bytes();
         unreachable_ = levels_.back().kept == 0;
     }
     while (!unreachable_ && !complete() && addLevelAbove(maxBoards)) {
@@ -57,14 +77,17 @@ bool FinishLevels::contains(std::uint64_t board) const
     const int level = countBits(board) - goal_;
     if (level < 0)
         return false;
-    const std::uint8_t down = levels_[std::size_t(level)].boards.find(board);
+    const std::uint8_t down = levels_[std::size_t(level)].boards.find(representative(board));
     return down != BoardTable::kAbsent && down != kRuledOut;
 }
 
 void FinishLevels::appendWayDown(std::uint64_t board, std::vector<Jump>& way) const
 {
     for (int level = countBits(board) - goal_; level > 0; --level) {
-        const JumpMask& mask = kJumpMasks[levels_[std::size_t(level)].boards.find(board)];
+        // The level keeps an image of the board, with a jump down from there.
+        int symmetry = 0;
+        const int down = levels_[std::size_t(level)].boards.find(representative(board, &symmetry));
+        const JumpMask& mask = kJumpMasks[transformedJump(down, inverse(symmetry))];
         way.push_back(mask.jump);
         board = mask.madeOn(board);
     }
@@ -74,7 +97,7 @@ FinishLevels::Level FinishLevels::goalLevel()
 {
     Level level;
     forEachBoard(everHeld_, goal_, 0, 1, [&](PositionSet board) {
-        if (sameClass(board, start_) && mayBeReached(board)) {
+        if (sameClass(board, start_) && representative(board.bits()) == board.bits() && mayBeReached(board)) {
             level.boards.insert(board.bits(), kAtGoal);
             ++level.kept;
         }
@@ -99,9 +122,9 @@ bool FinishLevels::mayBeReached(PositionSet board)
 bool FinishLevels::addLevelAbove(std::size_t maxBoards)
 {
     BoardTable above;
-    std::size_t kept = 0;
+    std::size_t keptCount = 0;
     levels_.back().boards.forEach([&](std::uint64_t board, std::uint8_t down) {
-        if (down == kRuledOut || kept > maxBoards || cancelled_)
+        if (down == kRuledOut || keptCount > maxBoards || bytes_ + above.bytes() > maxBytes_ || cancelled_)
             return;
         for (int index = 0; index < kJumpCount; ++index) {
             // The jump taken back: its target's peg returns to the source
@@ -109,15 +132,16 @@ bool FinishLevels::addLevelAbove(std::size_t maxBoards)
             const JumpMask& mask = kJumpMasks[index];
             if ((board & mask.target) == 0 || (board & mask.moved) != 0)
                 continue;
-            const std::uint64_t before = mask.madeOn(board);
+            int symmetry = 0;
+            const std::uint64_t before = representative(mask.madeOn(board), &symmetry);
             if (above.find(before) != BoardTable::kAbsent)
                 continue;
             const bool mayBe = mayBeReached(PositionSet::fromBits(before));
-            above.insert(before, mayBe ? std::uint8_t(index) : kRuledOut);
-            kept += mayBe;
+            above.insert(before, mayBe ? std::uint8_t(transformedJump(index, symmetry)) : kRuledOut);
+            keptCount += mayBe;
         }
     });
-    if (kept > maxBoards || cancelled_)
+    if (keptCount > maxBoards || bytes_ + above.bytes() > maxBytes_ || cancelled_)
         return false;
     // The boards ruled out were kept only to be looked at once.
     Level level;
@@ -125,9 +149,9 @@ bool FinishLevels::addLevelAbove(std::size_t maxBoards)
         if (down != kRuledOut)
             level.boards.insert(board, down);
     });
-    level.kept = kept;
-    unreachable_ = kept == 0;
-    boards_ += kept;
+    level.kept = keptCount;
+    unreachable_ = keptCount == 0;
+    bytes_ += level.boards.bytes();
     levels_.push_back(std::move(level));
     return true;
 }

@@ -18,17 +18,19 @@ namespace pelikor {
 // the first level that would grow too big, or at the start's own count,
 // and may go on later with more room. A board of play at a complete level
 // can end with `goal` pegs exactly when the level holds it; an empty level
-// proves that the start cannot.
+// proves that the start cannot. Where the start is its own mirror image,
+// so is every level, and a level keeps one board for a board and its images.
 class FinishLevels {
 public:
     // The levels grow only for goals this small: beyond, the boards of the
     // goal level alone would be too many.
     static constexpr int kMaxGoal = 1;
 
-    FinishLevels(PositionSet start, int goal, PagodaPool& fromStart, const std::atomic<bool>* cancelled);
+    FinishLevels(PositionSet start, int goal, PagodaPool& fromStart, std::size_t maxBytes,
+                 const std::atomic<bool>* cancelled);
 
-    // Adds the levels that hold at most `maxBoards` boards each. False when
-    // cancelled on the way.
+    // Adds the levels that hold at most `maxBoards` boards each, while all
+    // fit in the memory given. False when cancelled on the way.
     bool grow(std::size_t maxBoards);
 
     // No board of some level can end with `goal` pegs: neither can the start.
@@ -42,8 +44,6 @@ public:
     // The jumps from a board the levels hold down to the goal.
     void appendWayDown(std::uint64_t board, std::vector<Jump>& way) const;
 
-    std::size_t boards() const { return boards_; }
-
 private:
     // For each board, the index in kJumps of a jump that leads one level
     // down towards the goal (kAtGoal at the goal), or kRuledOut for a board
@@ -54,19 +54,24 @@ private:
     };
 
     Level goalLevel();
+    // The one board a level keeps for `board` and its images under the
+    // start's symmetries, and the symmetry that takes `board` there.
+    std::uint64_t representative(std::uint64_t board, int* symmetry = nullptr) const;
     bool mayBeReached(PositionSet board);
     bool addLevelAbove(std::size_t maxBoards);
 
     PositionSet start_;
     int goal_;
     PagodaPool& fromStart_;
+    std::size_t maxBytes_;
+    std::size_t bytes_ = 0; // of the complete levels
     const std::atomic<bool>* cancelRequest_;
     PositionSet everHeld_;
     PositionSet stuck_;
+    std::vector<int> symmetries_; // those that carry the start onto itself
     std::vector<Level> levels_;
     bool unreachable_ = false;
     bool cancelled_ = false;
-    std::size_t boards_ = 0;
     std::size_t candidates_ = 0;
     std::size_t learnings_ = 0;
 };

@@ -13,8 +13,10 @@ namespace {
 
 using Bits = std::uint64_t;
 
-// The bounds table takes what the pagodas and the way leave of the limit.
+// The bounds table and the levels share the limit; the pagodas, the way
+// and the linear programs take well under a megabyte of what is left.
 constexpr std::size_t kBoundsBytes = FinishSearch::kMaxBytes / 2;
+constexpr std::size_t kLevelBytes = FinishSearch::kMaxBytes * 3 / 8;
 // How often the cancel flag is read: a few microseconds' work apart.
 constexpr std::uint64_t kCancelCheckMask = (1 << 12) - 1;
 // A linear program costs about as much as a few hundred positions; one is
@@ -40,7 +42,7 @@ constexpr int spread(int n)
 
 // The jumps that carry a peg furthest in towards the centre come first: a
 // board that can be cleared is then cleared after few detours.
-constexpr std::array<JumpMask, kJumpCount> kOrderedJumps = [] {
+constexpr std::array<int, kJumpCount> kInwardFirst = [] {
     std::array<int, kJumpCount> order{};
     for (int i = 0; i < kJumpCount; ++i)
         order[i] = i;
@@ -49,11 +51,25 @@ constexpr std::array<JumpMask, kJumpCount> kOrderedJumps = [] {
         const int inwardB = spread(kJumps[b].source) - spread(kJumps[b].target);
         return inwardA != inwardB ? inwardA > inwardB : a < b;
     });
-    std::array<JumpMask, kJumpCount> masks{};
-    for (int i = 0; i < kJumpCount; ++i)
-        masks[i] = kJumpMasks[order[i]];
-    return masks;
+    return order;
 }();
+
+using JumpOrder = std::array<JumpMask, kJumpCount>;
+
+// That order seen through each symmetry of the board. Which of a board's
+// mirror images it clears soonest is luck, so each turn of the search down
+// takes the next one.
+const std::array<JumpOrder, kSymmetryCount>& jumpOrders()
+{
+    static const std::array<JumpOrder, kSymmetryCount> orders = [] {
+        std::array<JumpOrder, kSymmetryCount> all{};
+        for (int s = 0; s < kSymmetryCount; ++s)
+            for (int i = 0; i < kJumpCount; ++i)
+                all[s][i] = kJumpMasks[transformedJump(kInwardFirst[i], s)];
+        return all;
+    }();
+    return orders;
+}
 
 } // namespace
 
@@ -91,10 +107,11 @@ std::optional<Finish> FinishSearch::run()
 // on where they stopped.
 bool FinishSearch::reachesGoal()
 {
-    FinishLevels& levels = levels_.emplace(start_, goal_, fromStart_, cancelRequest_);
+    FinishLevels& levels = levels_.emplace(start_, goal_, fromStart_, kLevelBytes, cancelRequest_);
     std::uint64_t positionBudget = kFirstPositionBudget;
     std::size_t levelBudget = kFirstLevelBudget;
-    for (;;) {
+    for (int turn = 0;; ++turn) {
+        jumpOrder_ = &jumpOrders()[turn % kSymmetryCount];
         const bool lastTurn = goal_ > FinishLevels::kMaxGoal || levelBudget > kMaxLevelBudget || levels.complete();
         positionLimit_ = lastTurn ? kNoLimit : positions_ + positionBudget;
         outOfPositions_ = false;
@@ -124,7 +141,7 @@ bool FinishSearch::reaches(Bits board, int pegs)
     const Bits key = canonical(PositionSet::fromBits(board)).bits();
     if (bounds_.lowerBound(key) > goal_ || cannotReachGoal(board, pegs))
         return false;
-    for (const JumpMask& mask : kOrderedJumps) {
+    for (const JumpMask& mask : *jumpOrder_) {
         if (!mask.isOpenOn(board))
             continue;
         if (reaches(mask.madeOn(board), pegs - 1)) {

@@ -2,9 +2,11 @@
 
 #include "game/core/BestFinish.h"
 #include "game/core/FinishLevels.h"
+#include "game/core/JumpMasks.h"
 #include "game/core/PagodaPool.h"
 #include "game/core/ProvenBounds.h"
 
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <optional>
@@ -28,8 +30,6 @@ public:
     // The best finish, or none when the search was cancelled.
     std::optional<Finish> run();
 
-    std::uint64_t positions() const { return positions_; }
-
 private:
     // False when the goal cannot be reached or the search was cancelled.
     bool reachesGoal();
@@ -52,6 +52,7 @@ private:
     PagodaPool fromStart_;
     std::vector<PagodaPool> toLonePeg_; // one per position the last peg may stand on
     std::optional<FinishLevels> levels_; // of the goal being tried
+    const std::array<JumpMask, kJumpCount>* jumpOrder_ = nullptr; // of this turn
     std::vector<Jump> wayBack_; // the jumps down to the levels, last first
     std::vector<Jump> wayDown_; // the jumps from the levels on
 };

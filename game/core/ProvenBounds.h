@@ -20,8 +20,6 @@ public:
     // Records that `board` cannot end with fewer than `bound` pegs.
     void raise(std::uint64_t board, int bound);
 
-    std::size_t bytes() const { return slots_.size() * sizeof(std::uint64_t); }
-
 private:
     static std::size_t bucketOf(std::uint64_t board, std::size_t slotCount);
     // Returns true when the board was there already.
