@@ -1,7 +1,8 @@
 #include "game/core/Monitor.h"
 
-#include "game/core/Jumps.h"
+#include "game/core/JumpMasks.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace pelikor {
@@ -29,10 +30,7 @@ PositionSet prunedTwins(PositionSet pegs)
 
 bool anyJumpOpen(PositionSet pegs)
 {
-    for (const Jump& jump : kJumps)
-        if (isOpen(jump, pegs))
-            return true;
-    return false;
+    return std::any_of(kJumpMasks.begin(), kJumpMasks.end(), [&](const JumpMask& mask) { return mask.isOpenOn(pegs.bits()); });
 }
 
 // The full board that a perfect finish leaves on show while the
