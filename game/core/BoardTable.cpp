@@ -4,11 +4,11 @@ namespace pelikor {
 
 namespace {
 
-constexpr std::size_t kFirstSlots = 1024;
+constexpr std::size_t kFirstTableSlots = 1024;
 
 } // namespace
 
-BoardTable::BoardTable() : slots_(kFirstSlots, 0) {}
+BoardTable::BoardTable() : slots_(kFirstTableSlots, 0) {}
 
 std::uint8_t BoardTable::find(std::uint64_t board) const
 {

@@ -11,8 +11,7 @@ namespace {
 // A linear program is spent on a board the kept pagodas miss at most this
 // often: most boards they miss are kept anyway.
 constexpr std::size_t kCandidatesPerLearning = 1024;
-constexpr std::size_t kFreeLearnings = 64;
-constexpr std::size_t kCancelCheckMask = (std::size_t{1} << 12) - 1;
+constexpr std::size_t kFreeUpLearnings = 64;
 constexpr std::uint8_t kAtGoal = 0xFE;
 constexpr std::uint8_t kRuledOut = 0xFD;
 
@@ -113,7 +112,7 @@ bool FinishLevels::mayBeReached(PositionSet board)
         return false;
     if ((++candidates_ & kCancelCheckMask) == 0 && cancelRequest_ && cancelRequest_->load(std::memory_order_relaxed))
         cancelled_ = true;
-    const bool mayLearn = learnings_ <= kFreeLearnings + candidates_ / kCandidatesPerLearning;
+    const bool mayLearn = learnings_ <= kFreeUpLearnings + candidates_ / kCandidatesPerLearning;
     learnings_ += mayLearn;
     return !fromStart_.rulesOut(board, mayLearn);
 }

@@ -22,9 +22,12 @@ namespace pelikor {
 // so is every level, and a level keeps one board for a board and its images.
 class FinishLevels {
 public:
-    // The levels grow only for goals this small: beyond, the boards of the
-    // goal level alone would be too many.
+    // The levels pay only for the lone peg: from two pegs up, the boards
+    // that can end so are too many and too little pruned (measured).
     static constexpr int kMaxGoal = 1;
+    // The cancel flag is read once this many boards have been looked at,
+    // a few microseconds' work apart; one less, as a mask.
+    static constexpr std::uint64_t kCancelCheckMask = (std::uint64_t{1} << 12) - 1;
 
     FinishLevels(PositionSet start, int goal, PagodaPool& fromStart, std::size_t maxBytes,
                  const std::atomic<bool>* cancelled);

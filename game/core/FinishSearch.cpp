@@ -17,13 +17,11 @@ using Bits = std::uint64_t;
 // and the linear programs take well under a megabyte of what is left.
 constexpr std::size_t kBoundsBytes = FinishSearch::kMaxBytes / 2;
 constexpr std::size_t kLevelBytes = FinishSearch::kMaxBytes * 3 / 8;
-// How often the cancel flag is read: a few microseconds' work apart.
-constexpr std::uint64_t kCancelCheckMask = (1 << 12) - 1;
 // A linear program costs about as much as a few hundred positions; one is
 // spent on a board the kept pagodas miss at most this often, and only on
 // boards big enough for a pruned subtree to be worth it.
 constexpr std::uint64_t kPositionsPerLearning = 65536;
-constexpr std::uint64_t kFreeLearnings = 64;
+constexpr std::uint64_t kFreeDownLearnings = 64;
 constexpr int kLearnFromPegs = 8;
 // The turns of the two searches for one goal: the budgets of the first, and
 // how much each turn grows them.
@@ -159,7 +157,7 @@ bool FinishSearch::cannotReachGoal(Bits board, int pegs)
 {
     const PositionSet set = PositionSet::fromBits(board);
     if (goal_ == 1) {
-        const bool mayLearn = pegs >= kLearnFromPegs && learnings_ <= kFreeLearnings + positions_ / kPositionsPerLearning;
+        const bool mayLearn = pegs >= kLearnFromPegs && learnings_ <= kFreeDownLearnings + positions_ / kPositionsPerLearning;
         learnings_ += mayLearn;
         if (std::all_of(toLonePeg_.begin(), toLonePeg_.end(), [&](PagodaPool& pool) { return pool.rulesOut(set, mayLearn); }))
             return true;
@@ -169,7 +167,7 @@ bool FinishSearch::cannotReachGoal(Bits board, int pegs)
 
 bool FinishSearch::cancelled()
 {
-    if ((++positions_ & kCancelCheckMask) == 0 && cancelRequest_ && cancelRequest_->load(std::memory_order_relaxed))
+    if ((++positions_ & FinishLevels::kCancelCheckMask) == 0 && cancelRequest_ && cancelRequest_->load(std::memory_order_relaxed))
         stopped_ = true;
     outOfPositions_ = positions_ >= positionLimit_;
     return stopped_;

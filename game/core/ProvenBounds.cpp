@@ -10,7 +10,7 @@ namespace pelikor {
 namespace {
 
 constexpr std::size_t kBucket = 4; // slots looked at for one board: half a cache line
-constexpr std::size_t kFirstSlots = std::size_t{1} << 12;
+constexpr std::size_t kFirstBoundSlots = std::size_t{1} << 12;
 // Board bits 1..33 lie below the bound.
 constexpr int kBoundShift = 40;
 constexpr std::uint64_t kBoardMask = (std::uint64_t{1} << kBoundShift) - 1;
@@ -23,8 +23,8 @@ int boundOf(std::uint64_t slot)
 } // namespace
 
 ProvenBounds::ProvenBounds(std::size_t maxBytes)
-    : maxSlots_(std::max(kFirstSlots, std::bit_floor(maxBytes / sizeof(std::uint64_t)))),
-      slots_(kFirstSlots, 0)
+    : maxSlots_(std::max(kFirstBoundSlots, std::bit_floor(maxBytes / sizeof(std::uint64_t)))),
+      slots_(kFirstBoundSlots, 0)
 {
 }
 
