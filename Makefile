@@ -6,6 +6,9 @@ JOBS ?= $(shell nproc)
 # `make install` and `make uninstall` work under this prefix, by default
 # for the current user: the program goes to $(PREFIX)/games/pelikor2000.
 PREFIX ?= $(HOME)/.local
+# A fresh build folder is built by Ninja (scripts/setup installs it); one
+# made earlier keeps the generator it was made with.
+export CMAKE_GENERATOR ?= Ninja
 
 .PHONY: setup build run test install uninstall deb bench screenshots clean
 
@@ -19,8 +22,16 @@ build: setup
 run: build
 	@scripts/run $(APP_DIR)/Pelikor2000
 
+# `make test IN_PACKAGE=1`, what CI runs, runs every test inside the Debian
+# package's own build instead, which lintian then checks: one compile, with
+# the package's flags, serves the tests and the package.
+ifeq ($(IN_PACKAGE),1)
+test: setup
+	@JOBS=$(JOBS) scripts/deb $(BUILD_DIR) --check
+else
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+endif
 
 install: build
 	@cmake --install $(BUILD_DIR) --prefix "$(PREFIX)" --strip >/dev/null
@@ -30,7 +41,7 @@ uninstall: build
 	@scripts/uninstall $(BUILD_DIR) "$(PREFIX)"
 
 deb: setup
-	@scripts/deb $(BUILD_DIR)
+	@JOBS=$(JOBS) scripts/deb $(BUILD_DIR)
 
 bench: build
 	@cmake --build $(BUILD_DIR) --target benchmarks -j$(JOBS)

@@ -6,6 +6,7 @@
 #include "scores/core/DbaseError.h"
 #include "scores/core/MdxFormat.h"
 #include "scores/core/MdxReader.h"
+#include "scores/core/MdxTags.h"
 #include "scores/core/StepLock.h"
 
 #include <algorithm>
@@ -49,16 +50,9 @@ void DbaseTable::open()
         throw DbaseError("The best table has no folder");
     {
         const StepLock lock(dir_, heldLock_ != nullptr);
-        load();
+        std::string tableBytes = load();
         indexPath_ = liveIndexPath();
-        // An index that fails to rebuild here (a read-only folder) is
-        // written again with the next post; the table reads from memory.
-        if (!liveIndexMatches()) {
-            try {
-                filestore::replaceAll({{indexPath_, mdx::build(data_, tableStem())}}, hooks_);
-            } catch (const DbaseError&) {
-            }
-        }
+        rebuildStaleIndex(std::move(tableBytes));
     }
     active_ = true;
     mode_ = Mode::Browse;
@@ -76,16 +70,17 @@ void DbaseTable::close()
     bof_ = eof_ = true;
 }
 
-void DbaseTable::load()
+std::string DbaseTable::load()
 {
     tablePath_ = filestore::resolve(dir_, tableName);
     const std::optional<pelikor::FileStamp> stamp = pelikor::FileStamp::of(tablePath_);
-    const std::string bytes = filestore::readAll(tablePath_);
+    std::string bytes = filestore::readAll(tablePath_);
     data_ = dbf::parse(bytes, tablePath_.string());
     stamp_ = stamp;
     orderJmeno_ = mdx::order(data_, mdx::Tag::Jmeno);
     orderTahy_ = mdx::order(data_, mdx::Tag::Tahy);
     rebuildView();
+    return bytes;
 }
 
 // Another copy replaces the table by a rename onto the path load() found,
@@ -111,18 +106,54 @@ void DbaseTable::refreshKeepingCurrent()
         cursor_ = std::size_t(it - view_.begin());
 }
 
+std::string DbaseTable::indexOnDisk() const
+{
+    try {
+        return filestore::readAll(indexPath_);
+    } catch (const DbaseError&) {
+        return {};
+    }
+}
+
 // Another engine's index differs from ours in bytes that change nothing
 // (block size, free blocks, node fill, order among equal keys); rebuilding
 // it for those would rewrite it at every open.
-bool DbaseTable::liveIndexMatches() const
+bool DbaseTable::indexMatches(std::string_view index) const
 {
     try {
-        mdx::requireMatching(data_, filestore::readAll(indexPath_), indexPath_.string(),
-                             mdx::KeyForm::AsDbaseWritesIt);
+        mdx::requireMatching(data_, index, indexPath_.string(), mdx::KeyForm::AsDbaseWritesIt);
         return true;
     } catch (const DbaseError&) {
         return false;
     }
+}
+
+// An index that cannot be rebuilt here (a read-only folder, a tag another
+// engine keys in a way this program cannot compute) stays as it is: the
+// table reads from memory, and the next post writes the index or says why
+// it cannot.
+void DbaseTable::rebuildStaleIndex(std::string tableBytes)
+{
+    const std::string index = indexOnDisk();
+    if (indexMatches(index))
+        return;
+    try {
+        std::vector<std::pair<std::filesystem::path, std::string>> files = {{indexPath_, rebuiltIndex(data_, index)}};
+        // An engine that dropped the index cleared the table's mark of it.
+        const bool unmarked = dbf::markProductionIndex(tableBytes);
+        if (unmarked)
+            files.emplace_back(tablePath_, std::move(tableBytes));
+        filestore::replaceAll(files, hooks_);
+        if (unmarked)
+            stamp_ = pelikor::FileStamp::of(tablePath_);
+    } catch (const DbaseError&) {
+    }
+}
+
+std::string DbaseTable::rebuiltIndex(const DbfTable& content, std::string_view onDisk) const
+{
+    const auto tags = mdx::tagsToRebuild(content.layout, onDisk, indexPath_.string());
+    return mdx::build(content, tableStem(), tags);
 }
 
 std::filesystem::path DbaseTable::liveIndexPath() const

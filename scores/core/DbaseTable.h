@@ -30,10 +30,10 @@ public:
     static constexpr std::string_view templateIndexName = "Pelkor.Mdx";
     static constexpr std::string_view liveIndexName = "Pelkor.mdx";
 
-    static constexpr std::string_view fieldJmeno = "JMENO";
-    static constexpr std::string_view fieldTahy = "TAHY";
-    static constexpr std::string_view fieldHra = "HRA";
-    static constexpr std::string_view fieldDatum = "DATUM";
+    static constexpr std::string_view fieldJmeno = dbf::definition(dbf::Field::Jmeno).name;
+    static constexpr std::string_view fieldTahy = dbf::definition(dbf::Field::Tahy).name;
+    static constexpr std::string_view fieldHra = dbf::definition(dbf::Field::Hra).name;
+    static constexpr std::string_view fieldDatum = dbf::definition(dbf::Field::Datum).name;
 
     explicit DbaseTable(DateTextCodec codec = dayMonthYearCodec());
 
@@ -65,10 +65,16 @@ public:
     bool filtered() const { return filtered_; }
     void setFilter(std::string_view text);
     const std::string& filter() const { return filterText_; }
+    // Filtered on with the selection of this game code.
+    void selectGame(std::string_view code);
 
     // The order: "JMENO" or "TAHY", ascending, equal keys in file order.
     void setIndexFieldNames(std::string_view field);
     std::string indexFieldNames() const;
+    // The same by the tag: JMENO by name, TAHY the fewest pegs left first.
+    enum class Order { ByName, BestFirst };
+    void setOrder(Order order);
+    Order order() const { return order_; }
 
     void first();
     void next();
@@ -117,10 +123,10 @@ public:
 
 private:
     enum class Mode { Browse, Edit, Insert };
-    enum class Order { Jmeno, Tahy };
 
     void requireActive() const;
-    void load();
+    // Reads and parses the table file; returns its bytes.
+    std::string load();
     bool reloadIfChanged();
     void refreshKeepingCurrent();
     void showFromStart();
@@ -131,9 +137,16 @@ private:
     std::string tableStem() const;
     // The index in any spelling, or the name a new one is written under.
     std::filesystem::path liveIndexPath() const;
-    // Whether the index on disk holds every record under the key dBASE
-    // writes for it, whoever wrote it.
-    bool liveIndexMatches() const;
+    // The index as it lies on disk; empty when there is none or it cannot
+    // be read.
+    std::string indexOnDisk() const;
+    // Whether the index holds every record under the key dBASE writes for
+    // it, whoever wrote it.
+    bool indexMatches(std::string_view index) const;
+    void rebuildStaleIndex(std::string tableBytes);
+    // The index for the table's content, with the tags another engine added
+    // to the one on disk; throws DbaseError naming a tag it cannot rebuild.
+    std::string rebuiltIndex(const DbfTable& content, std::string_view onDisk) const;
 
     DateTextCodec codec_;
     std::filesystem::path dir_;
@@ -146,7 +159,7 @@ private:
     bool filtered_ = false;
     std::string filterText_;
     std::string filterCode_;
-    Order order_ = Order::Jmeno;
+    Order order_ = Order::ByName;
 
     DbfTable data_;
     std::vector<std::uint32_t> orderJmeno_;

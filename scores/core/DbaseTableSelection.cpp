@@ -53,7 +53,7 @@ bool DbaseTable::visible(const BestRecord& record) const
 
 void DbaseTable::rebuildView()
 {
-    const auto& order = order_ == Order::Tahy ? orderTahy_ : orderJmeno_;
+    const auto& order = order_ == Order::BestFirst ? orderTahy_ : orderJmeno_;
     view_.clear();
     for (const std::uint32_t position : order)
         if (visible(data_.records[position]))
@@ -86,22 +86,36 @@ void DbaseTable::setFilter(std::string_view text)
         showFromStart();
 }
 
+void DbaseTable::selectGame(std::string_view code)
+{
+    filtered_ = true;
+    filterText_ = std::string(fieldHra) + " = '" + std::string(code) + "'";
+    filterCode_ = std::string(code);
+    if (active_)
+        showFromStart();
+}
+
 void DbaseTable::setIndexFieldNames(std::string_view field)
 {
     const std::string name = upper(trim(field));
     if (name == fieldJmeno)
-        order_ = Order::Jmeno;
+        setOrder(Order::ByName);
     else if (name == fieldTahy)
-        order_ = Order::Tahy;
+        setOrder(Order::BestFirst);
     else
         throw DbaseError("The best table has no order \"" + std::string(field) + "\"");
+}
+
+void DbaseTable::setOrder(Order order)
+{
+    order_ = order;
     if (active_)
         showFromStart();
 }
 
 std::string DbaseTable::indexFieldNames() const
 {
-    return std::string(order_ == Order::Tahy ? fieldTahy : fieldJmeno);
+    return std::string(order_ == Order::BestFirst ? fieldTahy : fieldJmeno);
 }
 
 void DbaseTable::first()
@@ -141,7 +155,7 @@ void DbaseTable::last()
 bool DbaseTable::findKey(long long tahy)
 {
     requireActive();
-    if (order_ != Order::Tahy)
+    if (order_ != Order::BestFirst)
         throw DbaseError("A search by key needs the order TAHY");
     const auto it = std::lower_bound(view_.begin(), view_.end(), tahy,
                                      [&](std::uint32_t position, long long key) { return data_.records[position].tahy < key; });

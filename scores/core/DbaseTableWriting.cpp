@@ -109,7 +109,7 @@ void DbaseTable::post()
         }
         next.lastUpdate = DbaseDate::today();
         const std::string tableBytes = dbf::serialize(next);
-        const std::string indexBytes = mdx::build(next, tableStem());
+        const std::string indexBytes = rebuiltIndex(next, indexOnDisk());
         // The table is renamed last: until then the old table stands, and an
         // index that ran ahead of it is rebuilt on the next open.
         filestore::replaceAll({{indexPath_, indexBytes}, {tablePath_, tableBytes}}, hooks_);

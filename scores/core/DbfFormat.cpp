@@ -4,10 +4,8 @@
 #include "scores/core/DbaseError.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cstdio>
-#include <cstring>
 
 namespace pelikor {
 
@@ -18,15 +16,7 @@ using namespace bytetext;
 constexpr std::size_t fileHeaderSize = 32;
 constexpr std::size_t descriptorSize = 32;
 constexpr char descriptorEnd = 0x0D;
-constexpr int fieldCount = 4;
-
-struct FieldDefinition {
-    const char* name;
-    char type;
-};
-constexpr std::array<FieldDefinition, fieldCount> expectedFields = {{
-    {"JMENO", 'C'}, {"TAHY", 'N'}, {"HRA", 'C'}, {"DATUM", 'D'},
-}};
+constexpr int fieldCount = int(dbf::fields.size());
 
 [[noreturn]] void fail(const std::string& fileName, const std::string& what)
 {
@@ -125,9 +115,10 @@ DbfTable parse(std::string_view bytes, const std::string& fileName)
         const auto name = trimRight(d.substr(0, 11).substr(0, d.substr(0, 11).find('\0')));
         const std::string upperName = upper(name);
         const char type = d[11];
-        if (upperName != expectedFields[i].name || (type != expectedFields[i].type && type != expectedFields[i].type + 32))
-            fail(fileName, "field " + std::to_string(i + 1) + " must be " + expectedFields[i].name + " of type "
-                    + expectedFields[i].type);
+        const dbf::FieldDefinition& expected = dbf::fields[std::size_t(i)];
+        if (upperName != expected.name || (type != expected.type && type != expected.type + 32))
+            fail(fileName, "field " + std::to_string(i + 1) + " must be " + std::string(expected.name) + " of type "
+                    + expected.type);
         widths[i] = std::uint8_t(d[16]);
         decimals[i] = std::uint8_t(d[17]);
     }
@@ -168,6 +159,14 @@ DbfTable parse(std::string_view bytes, const std::string& fileName)
     return table;
 }
 
+bool markProductionIndex(std::string& tableBytes)
+{
+    if (std::uint8_t(tableBytes.at(productionIndexFlagOffset)) == productionIndexFlag)
+        return false;
+    tableBytes[productionIndexFlagOffset] = char(productionIndexFlag);
+    return true;
+}
+
 void requireCodePage1250(const DbfTable& table, const std::string& fileName)
 {
     constexpr std::uint8_t noCodePage = 0x00;
@@ -192,7 +191,7 @@ std::string serialize(const DbfTable& table)
     putU32(out, 4, std::uint32_t(table.records.size()));
     putU16(out, 8, std::uint16_t(headerLength));
     putU16(out, 10, std::uint16_t(layout.recordLength()));
-    out[28] = char(productionIndexFlag);
+    out[productionIndexFlagOffset] = char(productionIndexFlag);
     out[29] = char(languageDriver);
 
     const int widths[fieldCount] = {layout.jmenoWidth, layout.tahyWidth, layout.hraWidth, 8};
@@ -201,8 +200,8 @@ std::string serialize(const DbfTable& table)
     const bool tagged[fieldCount] = {true, true, false, false};
     for (int i = 0; i < fieldCount; ++i) {
         const std::size_t at = fileHeaderSize + i * descriptorSize;
-        std::memcpy(out.data() + at, expectedFields[i].name, std::strlen(expectedFields[i].name));
-        out[at + 11] = expectedFields[i].type;
+        std::ranges::copy(fields[std::size_t(i)].name, out.begin() + long(at));
+        out[at + 11] = fields[std::size_t(i)].type;
         out[at + 16] = char(widths[i]);
         out[at + 17] = char(decimals[i]);
         out[at + 31] = tagged[i] ? 1 : 0;

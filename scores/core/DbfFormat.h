@@ -2,6 +2,7 @@
 
 #include "scores/core/DbaseDate.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -35,9 +36,23 @@ struct BestRecord {
 
 namespace dbf {
 
+// The four fields in the order of the file, with their dBASE types.
+enum class Field { Jmeno, Tahy, Hra, Datum };
+struct FieldDefinition {
+    std::string_view name;
+    char type;
+};
+constexpr std::array<FieldDefinition, 4> fields = {{{"JMENO", 'C'}, {"TAHY", 'N'}, {"HRA", 'C'}, {"DATUM", 'D'}}};
+
+constexpr const FieldDefinition& definition(Field field)
+{
+    return fields[std::size_t(field)];
+}
+
 // The header we write: dBASE III/IV table without memo, production index
 // present, code page 1250.
 constexpr std::uint8_t versionByte = 0x03;
+constexpr std::size_t productionIndexFlagOffset = 28;
 constexpr std::uint8_t productionIndexFlag = 0x01;
 constexpr std::uint8_t languageDriver = 0xC8;
 constexpr std::uint8_t endOfFile = 0x1A;
@@ -60,6 +75,10 @@ DbfTable parse(std::string_view bytes, const std::string& fileName);
 
 // Written in code page 1250, marked so whatever the table was marked with.
 std::string serialize(const DbfTable& table);
+
+// Sets the production-index flag in the bytes of a table file; returns
+// whether it was not set.
+bool markProductionIndex(std::string& tableBytes);
 
 // Throws DbaseError naming fileName unless the table is in code page 1250
 // or names no code page: written back as 1250, one in another code page

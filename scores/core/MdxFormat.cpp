@@ -1,10 +1,12 @@
 #include "scores/core/MdxFormat.h"
 
 #include "scores/core/ByteText.h"
+#include "scores/core/DbaseError.h"
+#include "scores/core/MdxTags.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
-#include <numeric>
 #include <utility>
 
 namespace pelikor {
@@ -14,20 +16,12 @@ namespace {
 using namespace bytetext;
 
 using mdx::nodeHeaderSize;
+using mdx::pageSize;
 
-constexpr std::uint8_t fieldTagFormat = 0x10;
-
-struct TagDefinition {
-    const char* name;
-    char keyType;
-    mdx::Tag tag;
-};
-constexpr TagDefinition tagDefinitions[] = {{"JMENO", 'C', mdx::Tag::Jmeno}, {"TAHY", 'N', mdx::Tag::Tahy}};
-
-std::size_t keyLength(const DbfLayout& layout, mdx::Tag tag)
-{
-    return tag == mdx::Tag::Jmeno ? std::size_t(layout.jmenoWidth) : mdx::numericKeyLength;
-}
+// The tag table ends where the first tag header page begins.
+constexpr std::size_t maxTags = (mdx::headerPages * pageSize - mdx::tagTableOffset) / mdx::tagEntrySize;
+constexpr std::uint8_t tagEntryReserved = 0x02;
+constexpr std::size_t tagNameSize = 10;
 
 std::size_t itemLength(std::size_t keyLength)
 {
@@ -37,12 +31,7 @@ std::size_t itemLength(std::size_t keyLength)
 // A branch needs room for one pointer more than it has keys.
 std::size_t maxKeysPerPage(std::size_t itemLength)
 {
-    return (mdx::pageSize - nodeHeaderSize - 4) / itemLength;
-}
-
-std::string keyOf(const BestRecord& record, const DbfLayout& layout, mdx::Tag tag)
-{
-    return tag == mdx::Tag::Jmeno ? mdx::characterKey(record.jmeno, layout.jmenoWidth) : mdx::numericKey(record.tahy);
+    return (pageSize - nodeHeaderSize - 4) / itemLength;
 }
 
 // Writes the pages of one tag's tree and returns its root page.
@@ -51,7 +40,7 @@ public:
     TreeWriter(std::string& file, std::size_t keyLength)
         : file_(file), item_(itemLength(keyLength)), maxKeys_(maxKeysPerPage(item_)) {}
 
-    std::uint32_t write(const std::vector<std::pair<std::string, std::uint32_t>>& entries)
+    std::uint32_t write(const std::vector<mdx::TagEntry>& entries)
     {
         struct Child {
             std::uint32_t page;
@@ -108,19 +97,94 @@ private:
     std::size_t maxKeys_;
 };
 
+// The four header pages: the file header and room for the tag table.
+std::string headerOf(const DbfTable& table, std::string_view tableName, std::size_t tagCount)
+{
+    std::string file(mdx::headerPages * pageSize, '\0');
+    const DbaseDate update = table.lastUpdate.isNull() ? DbaseDate{1900, 1, 1} : table.lastUpdate;
+    const auto putDate = [&](std::size_t at) {
+        file[at] = char(std::clamp(update.year - 1900, 0, 255));
+        file[at + 1] = char(update.month);
+        file[at + 2] = char(update.day);
+    };
+    file[0] = char(mdx::versionByte);
+    putDate(1);
+    std::memcpy(file.data() + 4, tableName.data(), std::min<std::size_t>(tableName.size(), 16));
+    putU16(file, 20, 1);
+    putU16(file, 22, std::uint16_t(pageSize));
+    file[24] = 1;
+    file[25] = char(mdx::tagEntries);
+    file[26] = char(mdx::tagEntrySize);
+    putU16(file, 28, std::uint16_t(tagCount));
+    putDate(44);
+    return file;
+}
+
+// A tag's place in the tag table's binary tree by name: 1-based entries
+// of the tags less and greater than it, and of the tag above it.
+struct Threads {
+    std::uint8_t less = 0;
+    std::uint8_t greater = 0;
+    std::uint8_t parent = 0;
+};
+
+// Each tag is inserted in the order of the table.
+std::vector<Threads> threadsByName(const std::vector<mdx::TagDefinition>& tags)
+{
+    std::vector<Threads> threads(tags.size());
+    for (std::size_t t = 1; t < tags.size(); ++t) {
+        std::size_t at = 0;
+        for (;;) {
+            std::uint8_t& child = tags[t].name < tags[at].name ? threads[at].less : threads[at].greater;
+            if (child == 0) {
+                child = std::uint8_t(t + 1);
+                threads[t].parent = std::uint8_t(at + 1);
+                break;
+            }
+            at = child - 1u;
+        }
+    }
+    return threads;
+}
+
+// The tag's header page, its tree and its entry in the tag table.
+void writeTag(std::string& file, const DbfTable& table, const mdx::TagDefinition& tag, std::size_t t,
+              const Threads& threads)
+{
+    const std::optional<dbf::Field> field = mdx::keyedField(tag, table.layout);
+    if (!field)
+        throw DbaseError("The tag " + tag.name + " keys what this program cannot compute");
+    TreeWriter writer(file, tag.keyLength);
+    const std::uint32_t headerPage = writer.newPage();
+    const std::uint32_t root = writer.write(mdx::treeEntries(table, tag, *field));
+
+    const std::size_t h = std::size_t(headerPage) * pageSize;
+    putU32(file, h, root);
+    putU32(file, h + 4, std::uint32_t(file.size() / pageSize - headerPage));
+    file[h + mdx::tagFormatOffset] = char(tag.headerFormat);
+    file[h + 9] = tag.keyType;
+    putU16(file, h + 12, std::uint16_t(tag.keyLength));
+    putU16(file, h + 14, std::uint16_t(writer.maxKeys()));
+    putU16(file, h + 16, tag.secondaryKeyType);
+    putU16(file, h + 18, std::uint16_t(writer.item()));
+    file[h + mdx::tagUniqueOffset] = char(tag.uniqueFlag);
+    const std::string_view expression = std::string_view(tag.expression).substr(0, mdx::tagExpressionSize - 1);
+    std::ranges::copy(expression, file.begin() + long(h + mdx::tagExpressionOffset));
+
+    const std::size_t e = mdx::tagTableOffset + t * mdx::tagEntrySize;
+    putU32(file, e, headerPage);
+    std::ranges::copy(std::string_view(tag.name).substr(0, tagNameSize), file.begin() + long(e + 4));
+    file[e + 15] = char(tag.entryFormat);
+    file[e + 16] = char(threads.less);
+    file[e + 17] = char(threads.greater);
+    file[e + 18] = char(threads.parent);
+    file[e + 19] = char(tagEntryReserved);
+    file[e + 20] = tag.keyType;
+}
+
 } // namespace
 
 namespace mdx {
-
-std::string_view tagName(Tag tag)
-{
-    return tagDefinitions[std::size_t(tag)].name;
-}
-
-char tagKeyType(Tag tag)
-{
-    return tagDefinitions[std::size_t(tag)].keyType;
-}
 
 std::string characterKey(std::string_view text, int width)
 {
@@ -145,80 +209,45 @@ std::string numericKey(long long value)
     return key;
 }
 
+long long julianDay(const DbaseDate& date)
+{
+    if (date.isNull())
+        return 0;
+    const long long a = (14 - date.month) / 12;
+    const long long y = date.year + 4800 - a;
+    const long long m = date.month + 12 * a - 3;
+    return date.day + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045;
+}
+
+std::string dateKey(const DbaseDate& date)
+{
+    const auto bits = std::bit_cast<std::uint64_t>(double(julianDay(date)));
+    std::string key(dateKeyLength, '\0');
+    putU32(key, 0, std::uint32_t(bits));
+    putU32(key, 4, std::uint32_t(bits >> 32));
+    return key;
+}
+
 std::vector<std::uint32_t> order(const DbfTable& table, Tag tag)
 {
-    std::vector<std::uint32_t> positions(table.records.size());
-    std::iota(positions.begin(), positions.end(), 0u);
-    if (tag == Tag::Tahy) {
-        std::stable_sort(positions.begin(), positions.end(), [&](std::uint32_t a, std::uint32_t b) {
-            return table.records[a].tahy < table.records[b].tahy;
-        });
-    } else {
-        std::vector<std::string> keys;
-        keys.reserve(table.records.size());
-        for (const BestRecord& record : table.records)
-            keys.push_back(characterKey(record.jmeno, table.layout.jmenoWidth));
-        std::stable_sort(positions.begin(), positions.end(),
-                         [&](std::uint32_t a, std::uint32_t b) { return keys[a] < keys[b]; });
-    }
-    return positions;
+    return treeOrder(table, ownTags(table.layout)[std::size_t(tag)], fieldOf(tag));
+}
+
+std::string build(const DbfTable& table, std::string_view tableName, const std::vector<TagDefinition>& tags)
+{
+    if (tags.size() > maxTags)
+        throw DbaseError("An index holds at most " + std::to_string(maxTags) + " tags");
+    std::string file = headerOf(table, tableName, tags.size());
+    const std::vector<Threads> threads = threadsByName(tags);
+    for (std::size_t t = 0; t < tags.size(); ++t)
+        writeTag(file, table, tags[t], t, threads[t]);
+    putU32(file, 32, std::uint32_t(file.size() / pageSize));
+    return file;
 }
 
 std::string build(const DbfTable& table, std::string_view tableName)
 {
-    std::string file(headerPages * pageSize, '\0');
-    const DbaseDate update = table.lastUpdate.isNull() ? DbaseDate{1900, 1, 1} : table.lastUpdate;
-    const auto putDate = [&](std::size_t at) {
-        file[at] = char(std::clamp(update.year - 1900, 0, 255));
-        file[at + 1] = char(update.month);
-        file[at + 2] = char(update.day);
-    };
-    file[0] = char(versionByte);
-    putDate(1);
-    std::memcpy(file.data() + 4, tableName.data(), std::min<std::size_t>(tableName.size(), 16));
-    putU16(file, 20, 1);
-    putU16(file, 22, std::uint16_t(pageSize));
-    file[24] = 1;
-    file[25] = char(tagEntries);
-    file[26] = char(tagEntrySize);
-    putU16(file, 28, std::uint16_t(std::size(tagDefinitions)));
-    putDate(44);
-
-    for (std::size_t t = 0; t < std::size(tagDefinitions); ++t) {
-        const TagDefinition& tag = tagDefinitions[t];
-        const std::size_t length = keyLength(table.layout, tag.tag);
-        TreeWriter writer(file, length);
-        const std::uint32_t headerPage = writer.newPage();
-
-        std::vector<std::pair<std::string, std::uint32_t>> entries;
-        entries.reserve(table.records.size());
-        for (const std::uint32_t position : order(table, tag.tag))
-            entries.emplace_back(keyOf(table.records[position], table.layout, tag.tag), position + 1);
-        const std::uint32_t root = writer.write(entries);
-
-        const std::size_t h = std::size_t(headerPage) * pageSize;
-        putU32(file, h, root);
-        putU32(file, h + 4, std::uint32_t(file.size() / pageSize - headerPage));
-        file[h + 8] = char(fieldTagFormat);
-        file[h + 9] = tag.keyType;
-        putU16(file, h + 12, std::uint16_t(length));
-        putU16(file, h + 14, std::uint16_t(writer.maxKeys()));
-        putU16(file, h + 18, std::uint16_t(writer.item()));
-        std::memcpy(file.data() + h + 24, tag.name, std::strlen(tag.name));
-
-        // The tag table is a binary tree by name; JMENO < TAHY, so TAHY hangs right of JMENO.
-        const std::size_t e = tagTableOffset + t * tagEntrySize;
-        putU32(file, e, headerPage);
-        std::memcpy(file.data() + e + 4, tag.name, std::strlen(tag.name));
-        file[e + 15] = char(fieldTagFormat);
-        file[e + 16] = 0;
-        file[e + 17] = t + 1 < std::size(tagDefinitions) ? char(t + 2) : 0;
-        file[e + 18] = t > 0 ? char(t) : 0;
-        file[e + 19] = 0x02;
-        file[e + 20] = tag.keyType;
-    }
-    putU32(file, 32, std::uint32_t(file.size() / pageSize));
-    return file;
+    return build(table, tableName, ownTags(table.layout));
 }
 
 } // namespace mdx

@@ -6,15 +6,9 @@ namespace pelikor {
 
 namespace results {
 
-std::string selectionText(std::string_view code)
-{
-    return "HRA = '" + std::string(code) + "'";
-}
-
 void selectGame(DbaseTable& table, std::string_view code)
 {
-    table.setFiltered(true);
-    table.setFilter(selectionText(code));
+    table.selectGame(code);
 }
 
 std::vector<Entry> readGame(DbaseTable& table, std::string_view code)
@@ -45,7 +39,7 @@ StoreTarget storeResult(DbaseTable& table, std::string_view code, std::string_vi
     // A full game is judged in the order of the counts, and the table keeps
     // that order for the next offer, which reads its first ten entries.
     if (entries.size() >= placesPerGame)
-        table.setIndexFieldNames(DbaseTable::fieldTahy);
+        table.setOrder(DbaseTable::Order::BestFirst);
     const StoreTarget target = storeTarget(entries, r, today);
     switch (target.kind) {
     case StoreTarget::Kind::Nothing:

@@ -13,9 +13,6 @@ namespace pelikor {
 // pure rules: select the game, read its entries, store a result.
 namespace results {
 
-// The selection text of a game code, as "HRA = '10'".
-std::string selectionText(std::string_view code);
-
 // Filtered on and the selection text of the game; the order stays.
 void selectGame(DbaseTable& table, std::string_view code);
 

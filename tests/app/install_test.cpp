@@ -196,6 +196,39 @@ private slots:
         QCOMPARE(folderTree(home_), before);
     }
 
+    // The metainfo names the program's pages, and the screenshots under
+    // them, only when the build is told where they are published, and
+    // passes Debian's check either way.
+    void metainfoNamesPagesOnlyWhereTheyArePublished_data()
+    {
+        QTest::addColumn<QString>("homepage");
+        QTest::addColumn<QString>("screenshots");
+        QTest::newRow("none") << QString() << QString();
+        QTest::newRow("published, without the closing slash")
+            << QStringLiteral("https://example.org/hry&hlavolamy/pelikor2000")
+            << QStringLiteral("https://example.org/hry&amp;hlavolamy/pelikor2000/screenshots/");
+    }
+    void metainfoNamesPagesOnlyWhereTheyArePublished()
+    {
+        QFETCH(QString, homepage);
+        QFETCH(QString, screenshots);
+        const QString metainfo = root_->path() + QStringLiteral("/metainfo.xml");
+        QStringList arguments{QStringLiteral("-DPELIKOR_METAINFO_FILE=") + metainfo,
+                              QStringLiteral("-DPELIKOR_HOMEPAGE=") + homepage, QStringLiteral("-DPELIKOR_APP_ID=") + kAppId};
+        for (const char* fixed : {"PELIKOR_METAINFO_TEMPLATE=" SOURCE_DIR "/dist/app.metainfo.xml.in",
+                                  "PELIKOR_METAINFO_LINKS_TEMPLATE=" SOURCE_DIR "/dist/app.links.xml.in",
+                                  "PELIKOR_COMMAND=pelikor2000", "PROJECT_VERSION=5.0"})
+            arguments << QStringLiteral("-D") + QString::fromUtf8(fixed);
+        arguments << QStringLiteral("-P") << QStringLiteral(SOURCE_DIR "/dist/Metainfo.cmake");
+        const QStringList validate{QStringLiteral("validate"), QStringLiteral("--no-net"), metainfo};
+        for (const Run& step : {run(QStringLiteral(CMAKE_COMMAND), arguments, environment_),
+                                run(QStringLiteral("appstreamcli"), validate, environment_)})
+            QVERIFY2(step.exitCode == 0, qPrintable(step.output));
+        const QString text = QString::fromUtf8(readFile(metainfo));
+        QCOMPARE(text.count(QStringLiteral("<url ")), homepage.isEmpty() ? 0 : 1);
+        QCOMPARE(text.count(QStringLiteral("<image>") + screenshots), homepage.isEmpty() ? 0 : 4);
+    }
+
     // The program answers these on the terminal and ends; a window would
     // need the display the test takes away from it.
     void commandLineIsAnsweredWithoutAWindow_data()

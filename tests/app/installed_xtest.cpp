@@ -3,6 +3,7 @@
 #include "tests/support/FolderTree.h"
 #include "tests/support/PerfectGame.h"
 #include "tests/support/RecordsOnDisk.h"
+#include "tests/support/StagedInstall.h"
 #include "tests/support/XWindows.h"
 
 #include <QAbstractButton>
@@ -214,20 +215,13 @@ private slots:
     {
         if (::geteuid() != 0)
             QSKIP("only root can start the program as other players");
-        QTemporaryDir root;
-        QVERIFY(QFile::setPermissions(root.path(), QFile::permissions(root.path()) | QFile::ReadOther | QFile::ExeOther));
-        const QString stage = root.path() + QStringLiteral("/stage");
-        QProcess install;
-        QProcessEnvironment installEnvironment = QProcessEnvironment::systemEnvironment();
-        installEnvironment.insert(QStringLiteral("DESTDIR"), stage);
-        install.setProcessEnvironment(installEnvironment);
-        install.start(QStringLiteral(CMAKE_COMMAND), {QStringLiteral("--install"), QStringLiteral(BUILD_DIR),
-                                                      QStringLiteral("--prefix"), QStringLiteral("/usr")});
-        QVERIFY(install.waitForFinished(120000) && install.exitCode() == 0);
+        const StagedInstall install;
+        QVERIFY(install.staged);
+        const QString& stage = install.stage;
         const QStringList installed = folderTree(stage);
-        const QString program = stage + QStringLiteral("/usr/games/pelikor2000");
+        const QString program = install.program();
 
-        const Player first(root.path(), 64101, false);
+        const Player first(install.root.path(), 64101, false);
         {
             const auto played = first.start(program);
             expectFirstStart(*played);
@@ -250,7 +244,7 @@ private slots:
         }
         QCOMPARE(recordsOnDisk(first.dataFolder()), storedRecord());
 
-        const Player second(root.path(), 64102, true);
+        const Player second(install.root.path(), 64102, true);
         {
             const auto played = second.start(program);
             expectFirstStart(*played);

@@ -3,9 +3,12 @@
 #include "scores/core/DbaseTable.h"
 #include "tests/support/TempFolder.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace testing_support {
 
@@ -27,6 +30,24 @@ void openIn(pelikor::DbaseTable& table, const std::filesystem::path& dir);
 // Inserts and posts one record.
 void addRecord(pelikor::DbaseTable& table, std::string_view name, long long tahy, std::string_view hra,
                std::string_view date);
+
+// A tag of an index another engine wrote: its definition and the keys of
+// its one leaf, in tree order.
+struct ForeignTag {
+    std::string name;
+    std::string expression;
+    char keyType = 'C';
+    std::size_t keyLength = 0;
+    std::uint8_t format = 0; // 0x08 descending, 0x40 unique
+    bool condition = false;  // a FOR clause
+    std::vector<std::pair<std::string, std::uint32_t>> keys = {};
+};
+
+// An index as another engine writes it, with the tags in their order: each
+// tag one leaf of blockPages pages, a free block on the free list and its
+// own bytes wherever ours are 0. Returns the index.
+std::string writeForeignIndex(const std::filesystem::path& file, std::size_t blockPages,
+                              const std::vector<ForeignTag>& tags);
 
 // A best table with its index in dir as another engine writes them: as many
 // records as one JMENO leaf of blockPages pages takes, each tag one leaf

@@ -1,11 +1,16 @@
-// Paints the start layout of every game into the manual's folder given as
-// the only argument, one picture per game of the catalogue.
+// Paints the manual's pictures into its folder given as the only argument:
+// the start layout of every game of the catalogue, the board with its
+// coordinates and the toolbar with its buttons named.
+#include "tools/manual/BoardCoordinates.h"
 #include "tools/manual/ManualPictures.h"
+#include "tools/manual/ToolbarPicture.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QString>
 
 #include <iostream>
+#include <vector>
 
 int main(int argc, char** argv)
 {
@@ -13,12 +18,25 @@ int main(int argc, char** argv)
         std::cerr << "usage: " << argv[0] << " <manual folder>\n";
         return 2;
     }
+    // The names need fonts, and a build has no display to show anything on.
+    int qtArgc = 3;
+    char platform[] = "-platform";
+    char offscreen[] = "offscreen";
+    char* qtArgv[] = {argv[0], platform, offscreen, nullptr};
+    const QGuiApplication application(qtArgc, qtArgv);
+
+    std::vector<std::pair<QString, QImage>> pictures{
+        {QString::fromLatin1(manual::kCoordinatePictureFile), manual::coordinatePicture()},
+        {QString::fromLatin1(manual::kToolbarPictureFile), manual::toolbarPicture()},
+    };
+    for (const pelikor::Game& game : pelikor::kGames)
+        pictures.emplace_back(QString::fromStdString(manual::pictureFileName(game)),
+                              manual::layoutPicture(manual::pictureLayout(game)));
+
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     bool written = folder.mkpath(QStringLiteral("."));
-    for (const pelikor::Game& game : pelikor::kGames) {
-        const QString file = QString::fromStdString(manual::pictureFileName(game));
-        written = written && manual::layoutPicture(manual::pictureLayout(game)).save(folder.filePath(file), "PNG");
-    }
+    for (const auto& [file, picture] : pictures)
+        written = written && picture.save(folder.filePath(file), "PNG");
     if (!written) {
         std::cerr << argv[0] << ": cannot write the pictures into " << argv[1] << '\n';
         return 1;
