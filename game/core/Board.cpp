@@ -12,16 +12,19 @@ void Board::lay(PositionSet occupied)
     twins_ = pegs_;
     selected_ = 0;
     remaining_ = pegs_.size();
+    history_.start(pegs_);
 }
 
+// A full board no longer follows the jumps made, so none can be undone on it.
 void Board::showAllPegs()
 {
     pegs_ = PositionSet::all();
+    history_.dropSteps();
 }
 
 void Board::refill()
 {
-    pegs_ = PositionSet::all();
+    showAllPegs();
     twins_ = PositionSet::all();
 }
 
@@ -42,23 +45,44 @@ MoveCue Board::select(int n)
 
 MoveCue Board::jumpInto(int t)
 {
-    MoveCue cue = MoveCue::None;
-    // Every candidate is looked at, as the click handler does; once one has
-    // applied the selection is gone, so no later one can.
-    for (const Jump& jump : jumpsInto(t)) {
-        if (selected_ != jump.source || !pegs_.contains(jump.over))
-            continue;
-        cue = MoveCue::Jump;
-        selected_ = 0;
-        pegs_.erase(jump.source);
-        twins_.erase(jump.source);
-        pegs_.erase(jump.over);
-        twins_.erase(jump.over);
-        pegs_.insert(jump.target);
-        twins_.insert(jump.target);
-        --remaining_;
+    // The sources of one target differ, so at most one candidate can have
+    // the selected peg as its source.
+    for (const Jump& jump : jumpsInto(t))
+        if (selected_ == jump.source && isOpen(jump, pegs_)) {
+            move(jump, true);
+            history_.record(jump);
+            return MoveCue::Jump;
+        }
+    return MoveCue::None;
+}
+
+MoveCue Board::undo()
+{
+    return replay(history_.stepBack(), false);
+}
+
+MoveCue Board::redo()
+{
+    return replay(history_.stepForward(), true);
+}
+
+MoveCue Board::replay(std::optional<Jump> jump, bool made)
+{
+    if (!jump)
+        return MoveCue::None;
+    move(*jump, made);
+    return MoveCue::Jump;
+}
+
+void Board::move(const Jump& jump, bool made)
+{
+    selected_ = 0;
+    for (PositionSet* flags : {&pegs_, &twins_}) {
+        flags->set(jump.source, !made);
+        flags->set(jump.over, !made);
+        flags->set(jump.target, made);
     }
-    return cue;
+    remaining_ += made ? -1 : 1;
 }
 
 } // namespace pelikor

@@ -18,6 +18,13 @@ struct Jump {
 
 inline constexpr int kJumpCount = 76;
 
+// A jump the rules allow on `pegs`: a peg at the source, a peg beside it to
+// jump over and the empty position behind that.
+constexpr bool isOpen(const Jump& jump, PositionSet pegs)
+{
+    return pegs.contains(jump.source) && pegs.contains(jump.over) && !pegs.contains(jump.target);
+}
+
 // All jumps grouped by target 1..33, each group in the order in which a
 // click on the target hole tries them.
 inline constexpr std::array<Jump, kJumpCount> kJumps = {{

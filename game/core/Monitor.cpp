@@ -1,7 +1,8 @@
 #include "game/core/Monitor.h"
 
-#include "game/core/Jumps.h"
+#include "game/core/JumpMasks.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace pelikor {
@@ -27,6 +28,19 @@ PositionSet prunedTwins(PositionSet pegs)
     return twins;
 }
 
+bool anyJumpOpen(PositionSet pegs)
+{
+    return std::any_of(kJumpMasks.begin(), kJumpMasks.end(), [&](const JumpMask& mask) { return mask.isOpenOn(pegs.bits()); });
+}
+
+// The full board that a perfect finish leaves on show while the
+// congratulation is open has no jump either, but its count still tells the
+// finished game's pegs: it is no board of play and ends nothing again.
+bool inPlay(const Board& board)
+{
+    return board.pegs().size() == board.remaining();
+}
+
 } // namespace
 
 bool noPair(PositionSet flags)
@@ -47,7 +61,11 @@ Outcome monitorTick(Board& board, bool boardShown)
             return Outcome::GameOver;
     }
     board.setTwins(prunedTwins(pegs));
-    return noPair(board.twins()) ? Outcome::GameOver : Outcome::Nothing;
+    if (noPair(board.twins()))
+        return Outcome::GameOver;
+    // Last, every other shown board of play without a jump, which the tests
+    // above miss: the boards they end keep ending as before, twins and all.
+    return boardShown && inPlay(board) && !anyJumpOpen(pegs) ? Outcome::GameOver : Outcome::Nothing;
 }
 
 } // namespace pelikor

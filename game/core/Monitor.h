@@ -48,7 +48,8 @@ inline constexpr PositionSet kBlockedPositionB = PositionSet::range(1, 4) | Posi
 bool noPair(PositionSet flags);
 
 // One tick: the peg tests while the board is shown, then the twin board is
-// made equal to the pegs, pruned by the rules, and tested. Writes the twins.
+// made equal to the pegs, pruned by the rules, and tested; last, a shown
+// board of play on which no jump is open ends the game too. Writes the twins.
 Outcome monitorTick(Board& board, bool boardShown);
 
 } // namespace pelikor

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <initializer_list>
 
@@ -28,6 +27,16 @@ inline constexpr std::array<Cell, kPositionCount + 1> kCells = [] {
     }
     return cells;
 }();
+
+// The number of set bits. std::popcount is a library call on the baseline
+// x86-64 that Debian builds for, which the searches would feel.
+constexpr int countBits(std::uint64_t bits)
+{
+    bits -= (bits >> 1) & 0x5555555555555555ULL;
+    bits = (bits & 0x3333333333333333ULL) + ((bits >> 2) & 0x3333333333333333ULL);
+    bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return int((bits * 0x0101010101010101ULL) >> 56);
+}
 
 constexpr bool isPosition(int n) { return n >= 1 && n <= kPositionCount; }
 constexpr int rowOf(int n) { return kCells[n].row; }
@@ -66,7 +75,7 @@ public:
     constexpr void insert(int n) { bits_ |= std::uint64_t{1} << n; }
     constexpr void erase(int n) { bits_ &= ~(std::uint64_t{1} << n); }
     constexpr void set(int n, bool present) { present ? insert(n) : erase(n); }
-    constexpr int size() const { return std::popcount(bits_); }
+    constexpr int size() const { return countBits(bits_); }
     constexpr bool empty() const { return bits_ == 0; }
     constexpr bool containsAll(PositionSet other) const { return (bits_ & other.bits_) == other.bits_; }
     constexpr bool intersects(PositionSet other) const { return (bits_ & other.bits_) != 0; }

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
+#include <random>
 #include <set>
 #include <tuple>
 #include <vector>
@@ -233,5 +235,109 @@ TEST(Board, EveryJumpKeepsTwinsEqualToPegsWhereItTouches)
             EXPECT_EQ(board.hasTwin(n), board.hasPeg(n)) << n;
         EXPECT_TRUE(board.hasPeg(jump.target));
         EXPECT_EQ(board.remaining(), 1);
+    }
+}
+
+TEST(Board, AnOccupiedTargetTakesNoJump)
+{
+    Board board = boardWith({9, 4, 1});
+    board.select(9);
+    EXPECT_EQ(board.jumpInto(1), MoveCue::None);
+    EXPECT_EQ(board.pegs(), PositionSet({9, 4, 1}));
+    EXPECT_EQ(board.remaining(), 3);
+    EXPECT_TRUE(board.isSelected(9));
+    EXPECT_FALSE(board.canUndo());
+}
+
+TEST(BoardHistory, UndoAndRedoWalkBetweenTheLayoutAndTheLastJump)
+{
+    const PositionSet start{9, 4, 2, 16, 17};
+    Board board;
+    board.lay(start);
+    EXPECT_EQ(board.undo(), MoveCue::None) << "nothing to undo at the start";
+    board.select(9);
+    ASSERT_EQ(board.jumpInto(1), MoveCue::Jump);
+    board.select(1);
+    ASSERT_EQ(board.jumpInto(3), MoveCue::Jump);
+    const PositionSet end{3, 16, 17};
+    EXPECT_EQ(board.redo(), MoveCue::None) << "nothing to redo after a jump";
+
+    board.select(16);
+    EXPECT_EQ(board.undo(), MoveCue::Jump);
+    EXPECT_EQ(board.pegs(), PositionSet({1, 2, 16, 17}));
+    EXPECT_EQ(board.selected(), 0) << "no selection after an undo";
+    EXPECT_EQ(board.undo(), MoveCue::Jump);
+    EXPECT_EQ(board.pegs(), start);
+    EXPECT_EQ(board.twins(), start);
+    EXPECT_EQ(board.remaining(), 5);
+    EXPECT_FALSE(board.canUndo());
+
+    board.select(16);
+    EXPECT_EQ(board.redo(), MoveCue::Jump);
+    EXPECT_EQ(board.selected(), 0) << "no selection after a redo";
+    EXPECT_EQ(board.redo(), MoveCue::Jump);
+    EXPECT_EQ(board.pegs(), end);
+    EXPECT_EQ(board.remaining(), 3);
+
+    // A new jump after an undo drops the step that was taken back.
+    board.undo();
+    board.select(16);
+    ASSERT_EQ(board.jumpInto(18), MoveCue::Jump);
+    EXPECT_FALSE(board.canRedo());
+    EXPECT_EQ(board.redo(), MoveCue::None);
+    EXPECT_EQ(board.pegs(), PositionSet({1, 2, 18}));
+    EXPECT_EQ(board.startLayout(), start);
+}
+
+TEST(BoardHistory, AFullBoardEndsTheStepsButKeepsTheLayout)
+{
+    for (const bool refill : {false, true}) {
+        Board board = boardWith({9, 4});
+        board.select(9);
+        board.jumpInto(1);
+        refill ? board.refill() : board.showAllPegs();
+        EXPECT_EQ(board.undo(), MoveCue::None) << refill;
+        EXPECT_EQ(board.pegs(), PositionSet::all());
+        EXPECT_EQ(board.startLayout(), PositionSet({9, 4})) << "the same game can be laid again";
+        board.lay(board.startLayout());
+        EXPECT_EQ(board.remaining(), 2);
+    }
+}
+
+// Any sequence of play calls, with positions on and off the board, keeps
+// the count equal to the pegs, the twins equal to the pegs, and undo and
+// redo in step with the boards the game went through. showAllPegs and
+// refill are no play calls: they keep the count on purpose, since a
+// finished game's board is refilled while its result still shows it.
+TEST(BoardProperty, PlayCallsKeepTheCountEqualToThePegs)
+{
+    std::mt19937 random(2712);
+    std::uniform_int_distribution<int> position(-1, kPositionCount + 1);
+    for (int round = 0; round < 200; ++round) {
+        Board board;
+        std::vector<PositionSet> states; // the boards of the game, up to the last one redo reaches
+        std::size_t at = 0;
+        for (int call = 0; call < 300; ++call) {
+            const int kind = call == 0 ? 0 : std::uniform_int_distribution<int>(0, 40)(random);
+            if (kind == 0) {
+                board.lay(PositionSet::fromBits(random() | std::uint64_t(random()) << 32));
+                states = {board.pegs()};
+                at = 0;
+            } else if (kind <= 15) {
+                board.select(position(random));
+            } else if (kind <= 32) {
+                if (board.jumpInto(position(random)) == MoveCue::Jump) {
+                    states.resize(++at);
+                    states.push_back(board.pegs());
+                }
+            } else if ((kind <= 36 ? board.undo() : board.redo()) == MoveCue::Jump) {
+                at = kind <= 36 ? at - 1 : at + 1;
+            }
+            ASSERT_EQ(board.remaining(), board.pegs().size()) << "round " << round << ", call " << call;
+            ASSERT_EQ(board.twins(), board.pegs());
+            ASSERT_EQ(board.pegs(), states[at]);
+            ASSERT_EQ(board.canUndo(), at > 0);
+            ASSERT_EQ(board.canRedo(), at + 1 < states.size());
+        }
     }
 }

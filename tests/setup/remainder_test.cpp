@@ -1,5 +1,5 @@
+#include "game/core/BestFinish.h"
 #include "setup/core/Games.h"
-#include "setup/core/SmallestRemainder.h"
 
 #include <gtest/gtest.h>
 
@@ -25,17 +25,17 @@ TEST(SmallestRemainder, SmallBoards)
         {"the full board, no hole to jump into", PositionSet::all(), 33},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(smallestRemainder(c.pegs), c.expected) << c.what;
+        EXPECT_EQ(bestFinish(c.pegs).pegs, c.expected) << c.what;
 }
 
-// The result dialog shows these counts; each one is what the exhaustive
-// search finds, for the standard game from every start a player can choose.
+// The result dialog shows these counts; each one is what the search finds,
+// for the standard game from every start a player can choose.
 TEST(SmallestRemainder, CatalogueHoldsWhatTheSearchFinds)
 {
     for (int removed = 1; removed <= kPositionCount; ++removed)
-        EXPECT_EQ(smallestRemainder(standardLayout(removed).occupied), standardGame().smallestRemainder)
+        EXPECT_EQ(bestFinish(standardLayout(removed).occupied).pegs, standardGame().smallestRemainder)
             << "standard game without " << removed;
     for (int number = 1; number <= kOptionalGameCount; ++number)
-        EXPECT_EQ(smallestRemainder(optionalGame(number).layout), optionalGame(number).smallestRemainder)
+        EXPECT_EQ(bestFinish(optionalGame(number).layout).pegs, optionalGame(number).smallestRemainder)
             << "optional game " << number;
 }

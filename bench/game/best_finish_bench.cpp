@@ -1,0 +1,105 @@
+// The hint's answer, the best finish with its way, on every board met
+// along random games of the eight layouts (the standard game without a
+// random peg each time), timed one by one in the thread's own CPU time.
+// PELIKOR_HINT_BENCH_GAMES sets the games per layout (1,000 by default).
+#include "game/core/BestFinish.h"
+#include "game/core/Jumps.h"
+#include "setup/core/Games.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kDefaultGamesPerLayout = 1000;
+constexpr unsigned kSeed = 20270;
+
+int gamesPerLayout()
+{
+    const char* games = std::getenv("PELIKOR_HINT_BENCH_GAMES");
+    return games ? std::max(1, std::atoi(games)) : kDefaultGamesPerLayout;
+}
+
+double threadMilliseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+struct Timed {
+    double milliseconds;
+    pelikor::PositionSet board;
+};
+
+// The boards of one random game, start to end.
+std::vector<pelikor::PositionSet> randomGame(pelikor::PositionSet pegs, std::mt19937& random)
+{
+    std::vector<pelikor::PositionSet> boards{pegs};
+    for (;;) {
+        std::vector<pelikor::Jump> open;
+        for (const pelikor::Jump& jump : pelikor::kJumps)
+            if (pelikor::isOpen(jump, pegs))
+                open.push_back(jump);
+        if (open.empty())
+            return boards;
+        const pelikor::Jump jump = open[std::uniform_int_distribution<std::size_t>(0, open.size() - 1)(random)];
+        pegs.erase(jump.source);
+        pegs.erase(jump.over);
+        pegs.insert(jump.target);
+        boards.push_back(pegs);
+    }
+}
+
+std::vector<pelikor::PositionSet> boardsOfRandomGames(int games)
+{
+    std::mt19937 random(kSeed);
+    std::vector<pelikor::PositionSet> boards;
+    for (int layout = 0; layout <= pelikor::kOptionalGameCount; ++layout)
+        for (int game = 0; game < games; ++game) {
+            const pelikor::PositionSet start =
+                layout == 0 ? pelikor::standardLayout(std::uniform_int_distribution<int>(1, pelikor::kPositionCount)(random)).occupied
+                            : pelikor::optionalLayout(layout).occupied;
+            const std::vector<pelikor::PositionSet> played = randomGame(start, random);
+            boards.insert(boards.end(), played.begin(), played.end());
+        }
+    return boards;
+}
+
+double percentile(const std::vector<Timed>& sorted, double share)
+{
+    return sorted[std::min(sorted.size() - 1, std::size_t(share * double(sorted.size())))].milliseconds;
+}
+
+void hintOnRandomGameBoards(benchmark::State& state)
+{
+    const std::vector<pelikor::PositionSet> boards = boardsOfRandomGames(gamesPerLayout());
+    std::vector<Timed> times;
+    for (auto _ : state)
+        for (pelikor::PositionSet board : boards) {
+            const double start = threadMilliseconds();
+            benchmark::DoNotOptimize(pelikor::bestFinish(board).hint());
+            times.push_back({threadMilliseconds() - start, board});
+        }
+    std::sort(times.begin(), times.end(), [](const Timed& a, const Timed& b) { return a.milliseconds < b.milliseconds; });
+    state.counters["boards"] = double(times.size());
+    state.counters["p50_ms"] = percentile(times, 0.50);
+    state.counters["p90_ms"] = percentile(times, 0.90);
+    state.counters["p99_ms"] = percentile(times, 0.99);
+    state.counters["worst_ms"] = times.back().milliseconds;
+    char worst[32];
+    std::snprintf(worst, sizeof worst, "worst board %09llx", static_cast<unsigned long long>(times.back().board.bits()));
+    state.SetLabel(worst);
+}
+BENCHMARK(hintOnRandomGameBoards)->Iterations(1)->Unit(benchmark::kSecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

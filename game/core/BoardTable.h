@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace pelikor {
+
+// Boards with a small value each, packed into one word apiece (a board's
+// bits 1..33 below the value): open addressing, doubled when half full.
+class BoardTable {
+public:
+    static constexpr std::uint8_t kAbsent = 0xFF;
+
+    BoardTable();
+
+    // The value kept for a board, or kAbsent.
+    std::uint8_t find(std::uint64_t board) const;
+    // Keeps a value below kAbsent for a board that has none yet.
+    void insert(std::uint64_t board, std::uint8_t value);
+
+    std::size_t bytes() const { return slots_.size() * sizeof(std::uint64_t); }
+
+    template <typename Visit>
+    void forEach(Visit&& visit) const
+    {
+        for (std::uint64_t slot : slots_)
+            if (slot != 0)
+                visit(slot & kBoardMask, std::uint8_t(slot >> kValueShift));
+    }
+
+private:
+    static constexpr int kValueShift = 40;
+    static constexpr std::uint64_t kBoardMask = (std::uint64_t{1} << kValueShift) - 1;
+
+    static std::size_t slotOf(std::uint64_t board, std::size_t mask);
+    static void place(std::vector<std::uint64_t>& slots, std::uint64_t slot);
+
+    std::vector<std::uint64_t> slots_; // 0 is free: no board kept is empty
+    std::size_t count_ = 0;
+};
+
+} // namespace pelikor

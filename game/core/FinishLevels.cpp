@@ -1,0 +1,158 @@
+#include "game/core/FinishLevels.h"
+
+#include "game/core/FinishBounds.h"
+#include "game/core/JumpMasks.h"
+#include "game/core/Symmetries.h"
+
+namespace pelikor {
+
+namespace {
+
+// A linear program is spent on a board the kept pagodas miss at most this
+// often: most boards they miss are kept anyway.
+constexpr std::size_t kCandidatesPerLearning = 1024;
+constexpr std::size_t kFreeUpLearnings = 64;
+constexpr std::uint8_t kAtGoal = 0xFE;
+constexpr std::uint8_t kRuledOut = 0xFD;
+
+// Every board of `count` pegs drawn from `positions`, passed to `use`.
+template <typename Use>
+void forEachBoard(PositionSet positions, int count, std::uint64_t chosen, int from, Use&& use)
+{
+    if (count == 0) {
+        use(PositionSet::fromBits(chosen));
+        return;
+    }
+    for (int n = from; n <= kPositionCount; ++n)
+        if (positions.contains(n))
+            forEachBoard(positions, count - 1, chosen | std::uint64_t{1} << n, n + 1, use);
+}
+
+} // namespace
+
+FinishLevels::FinishLevels(PositionSet start, int goal, PagodaPool& fromStart, std::size_t maxBytes,
+                           const std::atomic<bool>* cancelled)
+    : start_(start), goal_(goal), fromStart_(fromStart), maxBytes_(maxBytes), cancelRequest_(cancelled),
+      everHeld_(everHeld(start)),
+      stuck_(stuckPegs(start))
+{
+    for (int s = 0; s < kSymmetryCount; ++s)
+        if (transformed(start, s) == start)
+            symmetries_.push_back(s);
+}
+
+std::uint64_t FinishLevels::representative(std::uint64_t board, int* symmetry) const
+{
+    std::uint64_t least = board;
+    for (int s : symmetries_) {
+        const std::uint64_t image = transformed(PositionSet::fromBits(board), s).bits();
+        if (image <= least) {
+            least = image;
+            if (symmetry)
+                *symmetry = s;
+        }
+    }
+    return least;
+}
+
+bool FinishLevels::grow(std::size_t maxBoards)
+{
+    if (levels_.empty()) {
+        levels_.push_back(goalLevel());
+        bytes_ = levels_.back().boards.bytes();
+        unreachable_ = levels_.back().kept == 0;
+    }
+    while (!unreachable_ && !complete() && addLevelAbove(maxBoards)) {
+    }
+    if (cancelled_)
+        return false;
+    if (complete() && !contains(start_.bits()))
+        unreachable_ = true;
+    return true;
+}
+
+bool FinishLevels::contains(std::uint64_t board) const
+{
+    const int level = countBits(board) - goal_;
+    if (level < 0)
+        return false;
+    const std::uint8_t down = levels_[std::size_t(level)].boards.find(representative(board));
+    return down != BoardTable::kAbsent && down != kRuledOut;
+}
+
+void FinishLevels::appendWayDown(std::uint64_t board, std::vector<Jump>& way) const
+{
+    for (int level = countBits(board) - goal_; level > 0; --level) {
+        // The level keeps an image of the board, with a jump down from there.
+        int symmetry = 0;
+        const int down = levels_[std::size_t(level)].boards.find(representative(board, &symmetry));
+        const JumpMask& mask = kJumpMasks[transformedJump(down, inverse(symmetry))];
+        way.push_back(mask.jump);
+        board = mask.madeOn(board);
+    }
+}
+
+FinishLevels::Level FinishLevels::goalLevel()
+{
+    Level level;
+    forEachBoard(everHeld_, goal_, 0, 1, [&](PositionSet board) {
+        if (sameClass(board, start_) && representative(board.bits()) == board.bits() && mayBeReached(board)) {
+            level.boards.insert(board.bits(), kAtGoal);
+            ++level.kept;
+        }
+    });
+    return level;
+}
+
+// What the start may reach: its stuck pegs stay, no peg stands where none
+// can come, and no pagoda weighs it above the start.
+bool FinishLevels::mayBeReached(PositionSet board)
+{
+    if (!board.containsAll(stuck_) || !everHeld_.containsAll(board))
+        return false;
+    if ((++candidates_ & kCancelCheckMask) == 0 && cancelRequest_ && cancelRequest_->load(std::memory_order_relaxed))
+        cancelled_ = true;
+    const bool mayLearn = learnings_ <= kFreeUpLearnings + candidates_ / kCandidatesPerLearning;
+    learnings_ += mayLearn;
+    return !fromStart_.rulesOut(board, mayLearn);
+}
+
+// False when the level would be too big to keep, or growth was cancelled.
+bool FinishLevels::addLevelAbove(std::size_t maxBoards)
+{
+    BoardTable above;
+    std::size_t keptCount = 0;
+    levels_.back().boards.forEach([&](std::uint64_t board, std::uint8_t down) {
+        if (down == kRuledOut || keptCount > maxBoards || bytes_ + above.bytes() > maxBytes_ || cancelled_)
+            return;
+        for (int index = 0; index < kJumpCount; ++index) {
+            // The jump taken back: its target's peg returns to the source
+            // and the jumped position.
+            const JumpMask& mask = kJumpMasks[index];
+            if ((board & mask.target) == 0 || (board & mask.moved) != 0)
+                continue;
+            int symmetry = 0;
+            const std::uint64_t before = representative(mask.madeOn(board), &symmetry);
+            if (above.find(before) != BoardTable::kAbsent)
+                continue;
+            const bool mayBe = mayBeReached(PositionSet::fromBits(before));
+            above.insert(before, mayBe ? std::uint8_t(transformedJump(index, symmetry)) : kRuledOut);
+            keptCount += mayBe;
+        }
+    });
+    if (keptCount > maxBoards || bytes_ + above.bytes() > maxBytes_ || cancelled_)
+        return false;
+    // The boards ruled out were kept only to be looked at once.
+    Level level;
+    above.forEach([&](std::uint64_t board, std::uint8_t down) {
+        if (down != kRuledOut)
+            level.boards.insert(board, down);
+    });
+    level.kept = keptCount;
+    unreachable_ = keptCount == 0;
+    bytes_ += level.boards.bytes();
+    levels_.push_back(std::move(level));
+    return true;
+}
+
+} // namespace pelikor

@@ -1,0 +1,176 @@
+#include "game/core/FinishSearch.h"
+
+#include "game/core/FinishBounds.h"
+#include "game/core/JumpMasks.h"
+#include "game/core/Symmetries.h"
+
+#include <algorithm>
+#include <array>
+
+namespace pelikor {
+
+namespace {
+
+using Bits = std::uint64_t;
+
+// The bounds table and the levels share the limit; the pagodas, the way
+// and the linear programs take well under a megabyte of what is left.
+constexpr std::size_t kBoundsBytes = FinishSearch::kMaxBytes / 2;
+constexpr std::size_t kLevelBytes = FinishSearch::kMaxBytes * 3 / 8;
+// A linear program costs about as much as a few hundred positions; one is
+// spent on a board the kept pagodas miss at most this often, and only on
+// boards big enough for a pruned subtree to be worth it.
+constexpr std::uint64_t kPositionsPerLearning = 65536;
+constexpr std::uint64_t kFreeDownLearnings = 64;
+constexpr int kLearnFromPegs = 8;
+// The turns of the two searches for one goal: the budgets of the first, and
+// how much each turn grows them.
+constexpr std::uint64_t kFirstPositionBudget = std::uint64_t{1} << 15;
+constexpr std::size_t kFirstLevelBudget = std::size_t{1} << 12;
+constexpr std::size_t kMaxLevelBudget = std::size_t{1} << 18;
+constexpr int kBudgetGrowth = 8;
+
+// Squared distance from the centre.
+constexpr int spread(int n)
+{
+    const int row = rowOf(n) - rowOf(kCentre);
+    const int column = columnOf(n) - columnOf(kCentre);
+    return row * row + column * column;
+}
+
+// The jumps that carry a peg furthest in towards the centre come first: a
+// board that can be cleared is then cleared after few detours.
+constexpr std::array<int, kJumpCount> kInwardFirst = [] {
+    std::array<int, kJumpCount> order{};
+    for (int i = 0; i < kJumpCount; ++i)
+        order[i] = i;
+    std::sort(order.begin(), order.end(), [](int a, int b) {
+        const int inwardA = spread(kJumps[a].source) - spread(kJumps[a].target);
+        const int inwardB = spread(kJumps[b].source) - spread(kJumps[b].target);
+        return inwardA != inwardB ? inwardA > inwardB : a < b;
+    });
+    return order;
+}();
+
+using JumpOrder = std::array<JumpMask, kJumpCount>;
+
+// That order seen through each symmetry of the board. Which of a board's
+// mirror images it clears soonest is luck, so each turn of the search down
+// takes the next one.
+const std::array<JumpOrder, kSymmetryCount>& jumpOrders()
+{
+    static const std::array<JumpOrder, kSymmetryCount> orders = [] {
+        std::array<JumpOrder, kSymmetryCount> all{};
+        for (int s = 0; s < kSymmetryCount; ++s)
+            for (int i = 0; i < kJumpCount; ++i)
+                all[s][i] = kJumpMasks[transformedJump(kInwardFirst[i], s)];
+        return all;
+    }();
+    return orders;
+}
+
+} // namespace
+
+FinishSearch::FinishSearch(PositionSet start, const std::atomic<bool>* cancelled)
+    : start_(start & PositionSet::all()), cancelRequest_(cancelled), bounds_(kBoundsBytes),
+      fromStart_(start_, PagodaPool::End::Start)
+{
+    for (int n = 1; n <= kPositionCount; ++n)
+        if (lonePegFinishes(start_).contains(n))
+            toLonePeg_.emplace_back(PositionSet{n}, PagodaPool::End::Finish);
+}
+
+std::optional<Finish> FinishSearch::run()
+{
+    const int pegs = start_.size();
+    if (pegs <= 1)
+        return Finish{pegs, {}};
+    // No lone peg can finish off its class; stuck pegs stay whatever is played.
+    goal_ = std::max(toLonePeg_.empty() ? 2 : 1, stuckPegBound(start_));
+    for (;; ++goal_) {
+        if (reachesGoal()) {
+            Finish finish{goal_, {wayBack_.rbegin(), wayBack_.rend()}};
+            finish.way.insert(finish.way.end(), wayDown_.begin(), wayDown_.end());
+            return finish;
+        }
+        if (stopped_)
+            return std::nullopt;
+    }
+}
+
+// A goal that can be reached is mostly reached soon by the search down from
+// the board, and one that cannot on a board of many pegs is mostly refuted
+// soon from the other end. The two take turns with growing budgets, each
+// keeping what the other did: the bounds found stay true and the levels go
+// on where they stopped.
+bool FinishSearch::reachesGoal()
+{
+    FinishLevels& levels = levels_.emplace(start_, goal_, fromStart_, kLevelBytes, cancelRequest_);
+    std::uint64_t positionBudget = kFirstPositionBudget;
+    std::size_t levelBudget = kFirstLevelBudget;
+    for (int turn = 0;; ++turn) {
+        jumpOrder_ = &jumpOrders()[turn % kSymmetryCount];
+        const bool lastTurn = goal_ > FinishLevels::kMaxGoal || levelBudget > kMaxLevelBudget || levels.complete();
+        positionLimit_ = lastTurn ? kNoLimit : positions_ + positionBudget;
+        outOfPositions_ = false;
+        const bool reached = reaches(start_.bits(), start_.size());
+        if (reached || stopped_ || !outOfPositions_)
+            return reached;
+        stopped_ = !levels.grow(levelBudget);
+        if (stopped_ || levels.unreachable())
+            return false;
+        positionBudget *= kBudgetGrowth;
+        levelBudget *= kBudgetGrowth;
+    }
+}
+
+bool FinishSearch::reaches(Bits board, int pegs)
+{
+    if (pegs <= goal_)
+        return true;
+    if (pegs <= levels_->top()) {
+        if (!levels_->contains(board))
+            return false;
+        levels_->appendWayDown(board, wayDown_);
+        return true;
+    }
+    if (cancelled() || outOfPositions_)
+        return false;
+    const Bits key = canonical(PositionSet::fromBits(board)).bits();
+    if (bounds_.lowerBound(key) > goal_ || cannotReachGoal(board, pegs))
+        return false;
+    for (const JumpMask& mask : *jumpOrder_) {
+        if (!mask.isOpenOn(board))
+            continue;
+        if (reaches(mask.madeOn(board), pegs - 1)) {
+            wayBack_.push_back(mask.jump);
+            return true;
+        }
+        if (stopped_ || outOfPositions_)
+            return false;
+    }
+    bounds_.raise(key, goal_ + 1);
+    return false;
+}
+
+bool FinishSearch::cannotReachGoal(Bits board, int pegs)
+{
+    const PositionSet set = PositionSet::fromBits(board);
+    if (goal_ == 1) {
+        const bool mayLearn = pegs >= kLearnFromPegs && learnings_ <= kFreeDownLearnings + positions_ / kPositionsPerLearning;
+        learnings_ += mayLearn;
+        if (std::all_of(toLonePeg_.begin(), toLonePeg_.end(), [&](PagodaPool& pool) { return pool.rulesOut(set, mayLearn); }))
+            return true;
+    }
+    return stuckPegBound(set) > goal_;
+}
+
+bool FinishSearch::cancelled()
+{
+    if ((++positions_ & FinishLevels::kCancelCheckMask) == 0 && cancelRequest_ && cancelRequest_->load(std::memory_order_relaxed))
+        stopped_ = true;
+    outOfPositions_ = positions_ >= positionLimit_;
+    return stopped_;
+}
+
+} // namespace pelikor

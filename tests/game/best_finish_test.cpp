@@ -1,0 +1,174 @@
+#include "game/core/BestFinish.h"
+#include "game/core/FinishBounds.h"
+#include "game/core/Jumps.h"
+#include "game/core/Pagoda.h"
+#include "setup/core/Games.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <unordered_map>
+#include <vector>
+
+using namespace pelikor;
+
+namespace {
+
+PositionSet afterJump(PositionSet board, const Jump& jump)
+{
+    board.erase(jump.source);
+    board.erase(jump.over);
+    board.insert(jump.target);
+    return board;
+}
+
+std::vector<Jump> openJumps(PositionSet board)
+{
+    std::vector<Jump> open;
+    std::copy_if(kJumps.begin(), kJumps.end(), std::back_inserter(open), [&](const Jump& j) { return isOpen(j, board); });
+    return open;
+}
+
+// The oracle: every sequence of jumps tried, each board once, no bound and
+// no symmetry. Quick enough for boards of a dozen pegs or so.
+int exhaustiveBest(PositionSet board, std::unordered_map<std::uint64_t, int>& seen)
+{
+    if (const auto known = seen.find(board.bits()); known != seen.end())
+        return known->second;
+    int best = board.size();
+    for (const Jump& jump : openJumps(board))
+        best = std::min(best, exhaustiveBest(afterJump(board, jump), seen));
+    return seen[board.bits()] = best;
+}
+
+// The boards of a random game from `start` to its end, in order.
+std::vector<PositionSet> randomGame(PositionSet start, std::mt19937& random)
+{
+    std::vector<PositionSet> boards{start};
+    for (std::vector<Jump> open = openJumps(start); !open.empty(); open = openJumps(boards.back()))
+        boards.push_back(afterJump(boards.back(), open[random() % open.size()]));
+    return boards;
+}
+
+// The eight layouts, the standard game without a random peg.
+std::vector<PositionSet> starts(std::mt19937& random)
+{
+    std::vector<PositionSet> layouts{standardLayout(int(random() % kPositionCount) + 1).occupied};
+    for (int number = 1; number <= kOptionalGameCount; ++number)
+        layouts.push_back(optionalLayout(number).occupied);
+    return layouts;
+}
+
+constexpr int kOracleMaxPegs = 13;
+constexpr int kHintWalkMaxPegs = 18;
+
+} // namespace
+
+// The catalogue's test has the small boards; here, whether a hint comes.
+TEST(BestFinish, AHintExactlyWhereAJumpIsOpen)
+{
+    const struct {
+        const char* what;
+        PositionSet pegs;
+        int best;
+    } cases[] = {
+        {"empty board", {}, 0},
+        {"two pegs apart, nothing to jump", {1, 33}, 2},
+        {"the full board, no hole", PositionSet::all(), 33},
+        {"a pair that clears to one", {16, 17}, 1},
+        {"positions off the board are no pegs", PositionSet::fromBits(~std::uint64_t{0}), 33},
+    };
+    for (const auto& c : cases) {
+        const Finish finish = bestFinish(c.pegs);
+        EXPECT_EQ(finish.pegs, c.best) << c.what;
+        EXPECT_EQ(finish.hint().has_value(), !openJumps(c.pegs & PositionSet::all()).empty()) << c.what;
+    }
+}
+
+// Along random games of all eight layouts: the announced best finish is
+// what every sequence of jumps tried one by one finds, the way leads there
+// by legal jumps, and following the hints, each asked afresh, ends exactly
+// at the finish the first one announced.
+TEST(BestFinishProperty, HintsReachTheAnnouncedFinishAndTheOracleAgrees)
+{
+    std::mt19937 random(2027);
+    int compared = 0, walked = 0;
+    for (int round = 0; round < 6; ++round)
+        for (PositionSet start : starts(random)) {
+            const std::vector<PositionSet> game = randomGame(start, random);
+            const auto firstSmall = std::find_if(game.begin(), game.end(), [](PositionSet b) { return b.size() <= kHintWalkMaxPegs; });
+            for (auto board = firstSmall; board != game.end(); ++board) {
+                const Finish finish = bestFinish(*board);
+                PositionSet played = *board;
+                for (const Jump& jump : finish.way) {
+                    ASSERT_TRUE(isOpen(jump, played)) << std::hex << board->bits();
+                    played = afterJump(played, jump);
+                }
+                EXPECT_EQ(played.size(), finish.pegs) << std::hex << board->bits();
+                if (board->size() <= kOracleMaxPegs) {
+                    std::unordered_map<std::uint64_t, int> seen;
+                    EXPECT_EQ(finish.pegs, exhaustiveBest(*board, seen)) << std::hex << board->bits();
+                    ++compared;
+                }
+            }
+            if (firstSmall == game.end())
+                continue;
+            const int announced = bestFinish(*firstSmall).pegs;
+            PositionSet board = *firstSmall;
+            for (std::optional<Jump> hint = bestFinish(board).hint(); hint; hint = bestFinish(board).hint()) {
+                board = afterJump(board, *hint);
+                ASSERT_EQ(bestFinish(board).pegs, announced) << "the hint lost the best finish";
+            }
+            EXPECT_EQ(board.size(), announced);
+            ++walked;
+        }
+    EXPECT_GT(compared, 200);
+    EXPECT_GT(walked, 40);
+}
+
+TEST(BestFinish, ACancelledSearchGivesNoAnswer)
+{
+    std::atomic<bool> cancelled{true};
+    EXPECT_FALSE(bestFinish(optionalGame(6).layout, cancelled).has_value());
+    cancelled = false;
+    EXPECT_EQ(bestFinish(optionalGame(1).layout, cancelled)->pegs, 1);
+}
+
+// Each bound the search prunes with holds on every board play reaches.
+TEST(FinishBoundsProperty, HoldOnEveryBoardReached)
+{
+    std::mt19937 random(31);
+    for (int round = 0; round < 40; ++round)
+        for (PositionSet start : starts(random)) {
+            const std::vector<PositionSet> game = randomGame(start, random);
+            const PositionSet stuck = stuckPegs(start);
+            const PositionSet held = everHeld(start);
+            for (PositionSet board : game) {
+                ASSERT_TRUE(board.containsAll(stuck)) << "a stuck peg moved, " << std::hex << start.bits();
+                ASSERT_TRUE(held.containsAll(board)) << "a peg went where none could, " << std::hex << start.bits();
+                ASSERT_TRUE(sameClass(board, start));
+                ASSERT_GE(board.size(), stuckPegBound(start));
+            }
+            if (game.back().size() == 1) {
+                EXPECT_TRUE(lonePegFinishes(start).containsAll(game.back())) << std::hex << start.bits();
+            }
+            // No pagoda can weigh a board reached above the board it came from.
+            const PositionSet middle = game[game.size() / 2];
+            EXPECT_FALSE(Pagoda::separating(start, middle).has_value()) << std::hex << start.bits();
+        }
+}
+
+// A lone peg never moves, so nothing joins it to another position; the
+// whole weights made from the relaxation's answer must still let no jump
+// gain weight.
+TEST(Pagoda, SeparatesALonePegFromAnyOtherAndNoJumpGainsWeight)
+{
+    for (const auto& [from, to] : {std::pair{1, 33}, {kCentre, 5}, {31, 3}, {14, 20}}) {
+        const std::optional<Pagoda> pagoda = Pagoda::separating({from}, {to});
+        ASSERT_TRUE(pagoda.has_value()) << from << " to " << to;
+        EXPECT_LT(pagoda->weightOf({from}), pagoda->weightOf({to}));
+        for (const Jump& jump : kJumps)
+            EXPECT_GE(pagoda->weightOf({jump.source, jump.over}), pagoda->weightOf({jump.target}));
+    }
+}
