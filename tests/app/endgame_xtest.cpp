@@ -9,6 +9,7 @@
 #include "tests/support/PerfectGame.h"
 #include "tests/support/RecordsOnDisk.h"
 #include "tests/support/ProgramFixture.h"
+#include "tests/support/TestWindowManager.h"
 #include "tests/support/TypeText.h"
 #include "widgets/HemisphereButton.h"
 #include "widgets/FlatButton.h"
@@ -112,5 +113,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(EndgameXTest)
+PELIKOR_XTEST_MAIN(EndgameXTest)
 #include "endgame_xtest.moc"

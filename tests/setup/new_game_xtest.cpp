@@ -2,6 +2,7 @@
 // beside the figure, the clicks at the dialogs' own coordinates, the first jump.
 #include "game/BoardPanel.h"
 #include "tests/setup/NewGameProgram.h"
+#include "tests/support/TestWindowManager.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -93,5 +94,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(NewGameXTest)
+PELIKOR_XTEST_MAIN(NewGameXTest)
 #include "new_game_xtest.moc"
