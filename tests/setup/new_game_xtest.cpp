@@ -13,12 +13,12 @@ using pelikor::PositionSet;
 
 namespace {
 
-// Clicks `window` at a point of its own coordinates, after checking that
-// the screen shows that window there.
+// Clicks `window` at a point of its own coordinates, once the screen shows
+// that window there (a window manager places a new window a moment later).
 void clickAt(QWidget& window, QPoint at)
 {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(QApplication::topLevelAt(window.mapToGlobal(at)), &window);
+    QTRY_COMPARE(QApplication::topLevelAt(window.mapToGlobal(at)), &window);
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
 }
 
