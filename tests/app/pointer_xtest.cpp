@@ -9,6 +9,7 @@
 #include "tests/support/XWindows.h"
 #include "widgets/FlatButton.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QPushButton>
@@ -34,7 +35,9 @@ FlatButton* pointAtChoosersBack(ProgramFixture& program)
     program.start();
     program.main().showNewGameChooser();
     auto* back = program.windows->gameTypeChooser().findChild<FlatButton*>(QStringLiteral("backButton"));
-    if (!QTest::qWaitForWindowExposed(back->window()))
+    // Pointed at once it stands where a window manager places it.
+    const auto placed = [back] { return QApplication::topLevelAt(back->mapToGlobal(back->rect().center())) == back->window(); };
+    if (!QTest::qWaitForWindowExposed(back->window()) || !QTest::qWaitFor(placed))
         return nullptr;
     QCursor::setPos(back->mapToGlobal(back->rect().center()));
     return QTest::qWaitFor([back] { return back->isHot(); }) ? back : nullptr;
@@ -57,6 +60,7 @@ private slots:
         program.start();
         AssistantFigure& figure = program.figure();
         QVERIFY(QTest::qWaitForWindowExposed(&figure));
+        QTRY_COMPARE(shownGeometry(figure), figure.geometry());
         const QPoint from = figure.pos() + kFigureGrip;
         const QPoint to = from - QPoint(300, 200);
         xdotool(QStringLiteral("mousemove %1 %2 mousedown 1 mousemove %3 %4 mousemove %5 %6 mouseup 1")
