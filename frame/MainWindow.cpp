@@ -285,7 +285,6 @@ void MainWindow::afterShow()
 void MainWindow::showGame()
 {
     switchCommands(game_.runs());
-    boardPanel_->showGameCode(gameCode());
     showRemaining();
 }
 

@@ -53,16 +53,11 @@ ResultBalloon::ResultBalloon(Services& services, BestTableModule& bestTable)
     rule(this, "lowerRule", {9, 130}, kRuleWidth);
     connect(button(this, "okButton", QStringLiteral("Ok"), QStringLiteral("Uzavře dialogové okno"), {90, 135}),
             &FlatButton::clicked, this, &ResultBalloon::acknowledge);
-
-    gameCodeLabel_ = new QLabel(this);
-    gameCodeLabel_->setObjectName(QStringLiteral("gameCodeLabel"));
-    gameCodeLabel_->hide();
 }
 
 void ResultBalloon::setResult(const pelikor::GameResult& result)
 {
     result_ = result;
-    gameCodeLabel_->setText(gameCode());
     remainingLabel_->setText(QString::number(result.remaining));
     setStartCount(result.startCount);
 }

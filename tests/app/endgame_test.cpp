@@ -96,12 +96,12 @@ private slots:
         QTRY_VERIFY(first.isVisible());
         QVERIFY(!program.main().isEnabled() && !program.figure().isEnabled());
         QCOMPARE(program.main().boardPanel().board().pegs() == pelikor::PositionSet::all(), perfect);
-        QCOMPARE(program.resultBalloon().gameCodeLabel().text(), kStandard);
+        QCOMPARE(QString::fromUtf8(program.resultBalloon().result().game.code), kStandard);
         QCOMPARE(program.resultLabel("remainingLabel"), QStringLiteral("1"));
         QCOMPARE(program.resultLabel("startCountLabel"), QStringLiteral("2"));
         QCOMPARE(program.cuesOf("Dialog.wav"), 1);
         if (perfect) {
-            QCOMPARE(program.congratulation().gameCodeLabel().text(), kStandard);
+            QCOMPARE(QString::fromUtf8(program.congratulation().result().game.code), kStandard);
             QVERIFY(program.resultBalloon().isHidden());
             QTest::keyClick(&program.congratulation(), Qt::Key_Return);
             QVERIFY(program.congratulation().isHidden() && program.resultBalloon().isVisible());
