@@ -17,6 +17,34 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
+
+namespace {
+
+// Runs a step that ends in the error report's modal box, reads the box and
+// closes it as a player would; returns its text, empty when none came.
+QString reportOf(const std::function<void()>& step)
+{
+    QString reported;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&reported] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            reported = box->text();
+            box->accept();
+        }
+    });
+    closer.start(10);
+    step();
+    return QTest::qWaitFor([&reported] { return !reported.isEmpty(); }, 5000) ? reported : QString();
+}
+
+int caughtInDelivery()
+{
+    return static_cast<PelikorApplication*>(qApp)->caughtInDelivery();
+}
+
+} // namespace
+
 // The whole program built on a temporary application folder, with the
 // real cue player, as the entry builds it.
 class ProgramTest : public QObject {
@@ -77,20 +105,13 @@ private slots:
         const QString applicationDir = folder.path() + QLatin1Char('/');
         QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Kolvex.ini")));
         Settings settings(applicationDir);
+        const int caughtBefore = caughtInDelivery();
 
-        QString reported;
-        QTimer::singleShot(0, [&settings] { settings.write(Settings::kAssistantKey, QStringLiteral("1")); });
-        // The report is a modal box; read it and close it as a player would.
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, [&reported] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                reported = box->text();
-                box->accept();
-            }
+        const QString reported = reportOf([&settings] {
+            QTimer::singleShot(0, [&settings] { settings.write(Settings::kAssistantKey, QStringLiteral("1")); });
         });
-        closer.start(10);
-        QTRY_VERIFY(!reported.isEmpty());
         QCOMPARE(reported, QStringLiteral("Unable to write to ") + applicationDir + QStringLiteral("Kolvex.ini"));
+        QCOMPARE(caughtInDelivery(), caughtBefore + 1);
 
         bool wentOn = false;
         QTimer::singleShot(0, [&wentOn] { wentOn = true; });
