@@ -43,8 +43,6 @@ protected:
     void handleKey(int key) override;
 
 private:
-    QString gameCode() const;
-
     Services& services_;
     BestTableModule& bestTable_;
     pelikor::GameResult result_;

@@ -3,6 +3,8 @@
 #include "app/PelikorWindows.h"
 #include "frame/MainWindow.h"
 #include "game/BoardPanel.h"
+#include "scores/BestTableModule.h"
+#include "scores/ResultBalloon.h"
 #include "services/ModuleCuePlayer.h"
 #include "services/Settings.h"
 #include "setup/core/Games.h"
@@ -116,6 +118,31 @@ private slots:
         bool wentOn = false;
         QTimer::singleShot(0, [&wentOn] { wentOn = true; });
         QTRY_VERIFY(wentOn);
+    }
+
+    // A store that fails is reported by the result window that called it,
+    // though its Ok came through the event delivery: nothing reaches the
+    // last guard, and the window stays open for another try.
+    void aFailingStoreIsReportedByItsWindow()
+    {
+        QTemporaryDir folder;
+        const QString applicationDir = folder.path() + QLatin1Char('/');
+        layOutBestTable(applicationDir);
+        PelikorWindows windows(applicationDir, std::make_unique<ModuleCuePlayer>(std::string()));
+        ResultBalloon& result = windows.resultBalloon();
+        result.setResult({.game = pelikor::standardGame(), .remaining = 1});
+        result.showDialog();
+        auto* name = result.findChild<QLineEdit*>(QStringLiteral("nameEdit"));
+        QVERIFY(name->isEnabled());
+        QTest::keyClicks(name, QStringLiteral("Vytrvaly"));
+        windows.bestTableModule().table.setWriteHooks(
+            {[](const std::filesystem::path&, std::size_t) { throw std::runtime_error("Disk full"); }, {}});
+        const int caughtBefore = caughtInDelivery();
+
+        const QString reported = reportOf([name] { QTest::keyClick(name, Qt::Key_Return); });
+        QVERIFY2(reported.contains(QStringLiteral("Disk full")), qPrintable(reported));
+        QCOMPARE(caughtInDelivery(), caughtBefore);
+        QVERIFY(result.isVisible());
     }
 };
 
