@@ -104,6 +104,7 @@ private:
     void createToolbar(QWidget* client);
     void createFramePanels(QWidget* client);
     void createStatusBar(QWidget* client);
+    QMenu* addSubmenu(const char* name, const QString& caption, const QString& hint);
     QAction* addCommand(QMenu* menu, const char* name, void (MainWindow::*handler)());
     QToolButton* addToolButton(QWidget* bar, const char* name, int left, void (MainWindow::*handler)());
     // Makes the commands, the game code and the count show the running game.
