@@ -33,7 +33,7 @@ QRect shownGeometry(const QWidget& window)
 FlatButton* pointAtChoosersBack(ProgramFixture& program)
 {
     program.start();
-    program.main().showNewGameChooser();
+    emit program.main().newGameRequested();
     auto* back = program.windows->gameTypeChooser().findChild<FlatButton*>(QStringLiteral("backButton"));
     // Pointed at once it stands where a window manager places it.
     const auto placed = [back] { return QApplication::topLevelAt(back->mapToGlobal(back->rect().center())) == back->window(); };
@@ -92,7 +92,7 @@ private slots:
         QTest::keyClick(back->window()->windowHandle(), Qt::Key_Escape);
         QTRY_VERIFY(back->window()->isHidden());
         QCursor::setPos(kNowhere);
-        program.main().showNewGameChooser();
+        emit program.main().newGameRequested();
         QVERIFY(QTest::qWaitForWindowExposed(back->window()));
         QTest::qWait(50);
         QCOMPARE(back->lampName(), QStringLiteral("OFF"));
@@ -118,7 +118,7 @@ private slots:
     {
         ProgramFixture program;
         program.start();
-        program.main().showBestTable();
+        emit program.main().tableRequested();
         auto* ok = program.windows->bestTableView().findChild<QPushButton*>(QStringLiteral("okButton"));
         QVERIFY(QTest::qWaitForWindowExposed(ok->window()));
         QTRY_VERIFY(ok->hasFocus());
