@@ -5,6 +5,7 @@
 #include "frame/BossScreen.h"
 #include "frame/FixedFrameHints.h"
 #include "frame/GradientTitle.h"
+#include "frame/PlayAids.h"
 #include "frame/StatusBar.h"
 #include "game/BoardPanel.h"
 #include "game/Pegs.h"
@@ -100,6 +101,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent)
     });
     bossScreen_ = new BossScreen(client);
     createStatusBar(client);
+    new PlayAids(*this, game_, *popupMenu_);
 
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this, [this](QPoint at) { popupMenu_->popup(mapToGlobal(at)); });

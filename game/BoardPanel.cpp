@@ -2,6 +2,7 @@
 
 #include "dialogs/AccessibleNames.h"
 #include "game/HoleShape.h"
+#include "game/PegDrag.h"
 #include "game/Pegs.h"
 #include "pictures/BoardGeometry.h"
 #include "pictures/BoardPicture.h"
@@ -67,6 +68,7 @@ BoardPanel::BoardPanel(SoundCues& cues, QWidget* parent) : QWidget(parent), cues
         pegs_[n]->setStatusTip(QStringLiteral("Hrací kámen"));
         connect(pegs_[n], &HemisphereButton::clicked, this, [this, n] { selectPeg(n); });
     }
+    new PegDrag(*this, pegs_);
 
     twinBoard_ = new QWidget(this);
     twinBoard_->setObjectName(QStringLiteral("twinBoard"));
@@ -142,11 +144,33 @@ void BoardPanel::selectPeg(int n)
 
 void BoardPanel::jumpInto(int t)
 {
-    const pelikor::MoveCue cue = board_.jumpInto(t);
+    showMove(board_.jumpInto(t));
+}
+
+void BoardPanel::undo()
+{
+    showMove(board_.undo());
+}
+
+void BoardPanel::redo()
+{
+    showMove(board_.redo());
+}
+
+void BoardPanel::showMove(pelikor::MoveCue cue)
+{
     if (cue == pelikor::MoveCue::None)
         return;
     showBoardState();
     playCue(cue);
+}
+
+void BoardPanel::announce(const QString& news)
+{
+    const QString count = QStringLiteral("Zbylé kameny: %1").arg(shownRemaining_);
+    const QString description = news.isEmpty() ? count : count + QStringLiteral(". ") + news;
+    if (cursor_->accessibleDescription() != description)
+        cursor_->setAccessibleDescription(description);
 }
 
 // A peg stands above its hole, so a click on an occupied position is the
@@ -191,11 +215,12 @@ void BoardPanel::showBoardState()
         twins_[n]->setVisible(board_.hasTwin(n));
     }
     cursor_->positionsChanged();
-    if (board_.remaining() != shownRemaining_) {
-        shownRemaining_ = board_.remaining();
-        cursor_->setAccessibleDescription(QStringLiteral("Zbylé kameny: %1").arg(shownRemaining_));
+    const bool counted = board_.remaining() != shownRemaining_;
+    shownRemaining_ = board_.remaining();
+    // Whatever was announced with the count is over once the board changes.
+    announce();
+    if (counted)
         emit remainingChanged(shownRemaining_);
-    }
     emit boardChanged();
 }
 
