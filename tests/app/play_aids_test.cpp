@@ -1,4 +1,6 @@
 #include "frame/MainWindow.h"
+#include "frame/PlayTexts.h"
+#include "frame/StatusBar.h"
 #include "game/BoardPanel.h"
 #include "game/HintMark.h"
 #include "pictures/BoardGeometry.h"
@@ -111,6 +113,108 @@ private slots:
         QTRY_VERIFY(program.windows->congratulationBalloon().isVisible());
         QTest::keyClick(&program.windows->congratulationBalloon(), Qt::Key_Return);
         program.closeAssistedResult(pelikor::standardGame());
+    }
+
+    // Only the hint plays: each hinted jump made by the player's clicks until
+    // the game ends with exactly the finish the first hint announced, the
+    // status bar saying so all the way; the result is assisted.
+    void hintsAloneReachTheAnnouncedBestFinish_data()
+    {
+        QTest::addColumn<int>("optionalGame");
+        QTest::addColumn<int>("announced");
+        QTest::newRow("standard game") << 0 << 1;
+        QTest::newRow("optional game 2") << 2 << 2;
+    }
+
+    void hintsAloneReachTheAnnouncedBestFinish()
+    {
+        QFETCH(int, optionalGame);
+        QFETCH(int, announced);
+        AidedProgram program;
+        const pelikor::GameLayout layout = optionalGame ? pelikor::optionalLayout(optionalGame) : pelikor::standardLayout();
+        program.lay(layout);
+        auto* status = program.child<StatusBar>("statusBar");
+        while (program.main().gameRunning() && program.main().isEnabled()) {
+            const auto [source, target] = program.hint();
+            QCOMPARE(status->panelText().trimmed(), PlayTexts::hint(announced, announced));
+            program.board().selectPeg(source);
+            QVERIFY(program.mark().isHidden());
+            program.board().jumpInto(target);
+            QVERIFY(program.board().board().hasPeg(target));
+            QTest::qWait(1);
+        }
+        QCOMPARE(program.result().findChild<QLabel*>(QStringLiteral("remainingLabel"))->text(), QString::number(announced));
+        if (announced == 1)
+            QTest::keyClick(&program.windows->congratulationBalloon(), Qt::Key_Escape);
+        program.closeAssistedResult(layout.game);
+    }
+
+    // A hint asked for and a jump made before its answer came: the answer
+    // is dropped, nothing is marked. An undo and a hint make the game
+    // assisted; Ctrl+R lays the same layout afresh, whose result is stored.
+    void startAgainIsAFreshGame()
+    {
+        AidedProgram program;
+        QTest::keyClick(&program.main(), Qt::Key_R, Qt::ControlModifier);
+        QVERIFY2(!program.command("startAgainAction").isEnabled(), "no game, nothing to start again");
+        const pelikor::GameLayout layout = pelikor::optionalLayout(1);
+        program.lay(layout);
+        program.command("hintAction").trigger();
+        program.board().selectPeg(10);
+        program.board().jumpInto(12);
+        QTest::qWait(200);
+        QVERIFY(program.mark().isHidden());
+        program.command("undoAction").trigger();
+        QVERIFY(program.pegs() == layout.occupied);
+        program.hint();
+
+        QTest::keyClick(&program.main(), Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(program.pegs() == layout.occupied && program.mark().isHidden());
+        QCOMPARE(program.main().gameCode(), QStringLiteral("10"));
+        QVERIFY(!program.command("undoAction").isEnabled() && !program.command("redoAction").isEnabled());
+        for (const auto& [peg, hole] : {std::pair{10, 12}, {24, 10}, {9, 11}, {12, 10}, {5, 17}}) {
+            program.board().selectPeg(peg);
+            program.board().jumpInto(hole);
+        }
+        QTRY_VERIFY(program.windows->congratulationBalloon().isVisible());
+        QTest::keyClick(&program.windows->congratulationBalloon(), Qt::Key_Return);
+        auto* name = program.result().findChild<QLineEdit*>(QStringLiteral("nameEdit"));
+        QVERIFY(name->isVisible() && name->isEnabled());
+        typeText(name, QStringLiteral("Znovu"));
+        QTest::keyClick(name, Qt::Key_Return);
+        QCOMPARE(program.entries(layout.game),
+                 QStringList{QStringLiteral("Znovu/1/") + BestTableEntries::dateText(QDate::currentDate())});
+    }
+
+    // A drop anywhere but on the target of a legal jump puts the peg back:
+    // no jump, no cue, the selection as it was.
+    void aWrongDropChangesNothing_data()
+    {
+        QTest::addColumn<int>("peg");
+        QTest::addColumn<QPoint>("to");
+        QTest::newRow("into the hole beside it") << 10 << pictures::holeRect(17).center();
+        QTest::newRow("onto a peg") << 5 << pictures::holeRect(2).center();
+        QTest::newRow("back onto itself") << 5 << pictures::holeRect(5).center() + QPoint(12, 0);
+        QTest::newRow("beside the board") << 10 << QPoint(3, 3);
+        QTest::newRow("two holes away") << 3 << pictures::holeRect(17).center();
+    }
+
+    void aWrongDropChangesNothing()
+    {
+        QFETCH(int, peg);
+        QFETCH(QPoint, to);
+        AidedProgram program;
+        program.lay(pelikor::standardLayout());
+        program.board().selectPeg(29);
+        const QStringList cues = program.cues;
+        program.drag(peg, to);
+        QVERIFY(program.pegs() == pelikor::standardLayout().occupied);
+        QCOMPARE(program.board().board().selected(), 29);
+        QCOMPARE(program.cues, cues);
+        auto* dropped = program.child<QWidget>(qPrintable(QStringLiteral("peg%1").arg(peg)));
+        QCOMPARE(dropped->geometry(), pictures::pegRect(peg));
+        const QObjectList& stack = program.board().children();
+        QVERIFY(stack.indexOf(dropped) < stack.indexOf(program.child<QWidget>("twinBoard")));
     }
 };
 
