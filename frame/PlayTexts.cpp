@@ -13,9 +13,11 @@ QString counted(int count, const QString& one, const QString& few, const QString
     return QStringLiteral("%1 %2").arg(count).arg(noun);
 }
 
-QString place(int n)
+// A position by its row and column counted from 1, in the words `form`
+// puts them in.
+QString place(const QString& form, int n)
 {
-    return QStringLiteral("%1, %2").arg(pelikor::rowOf(n) + 1).arg(pelikor::columnOf(n) + 1);
+    return form.arg(pelikor::rowOf(n) + 1).arg(pelikor::columnOf(n) + 1);
 }
 
 } // namespace
@@ -39,8 +41,9 @@ QString hint(int bestFinish, int gameBestFinish)
 
 QString spokenHint(const pelikor::Jump& jump, int bestFinish, int gameBestFinish)
 {
-    QString told = QStringLiteral("Nápověda: skočte z řady a sloupce %1 na řadu a sloupec %2.")
-                       .arg(place(jump.source), place(jump.target));
+    QString told = QStringLiteral("Nápověda: skočte z %1 na %2.")
+                       .arg(place(QStringLiteral("řady %1, sloupce %2"), jump.source),
+                            place(QStringLiteral("řadu %1, sloupec %2"), jump.target));
     if (bestFinish > gameBestFinish)
         told += QStringLiteral(" Nejlepší konec hry, %1, je ztracen.").arg(pegs(gameBestFinish));
     return told + QStringLiteral(" Nejlepší konec odtud: %1.").arg(pegs(bestFinish));
