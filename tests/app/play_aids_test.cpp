@@ -14,6 +14,8 @@
 #include "widgets/HemisphereButton.h"
 
 #include <QAction>
+#include <QEventLoop>
+#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -184,6 +186,27 @@ private slots:
         QTest::keyClick(name, Qt::Key_Return);
         QCOMPARE(program.entries(layout.game),
                  QStringList{QStringLiteral("Znovu/1/") + BestTableEntries::dateText(QDate::currentDate())});
+    }
+
+    // The way from the standard start plays a jump every 700 ms, the first
+    // after its search; a click on the board stops it where it stands.
+    void theWayPlaysUntilAClick()
+    {
+        AidedProgram program;
+        program.lay(pelikor::standardLayout());
+        QEventLoop playing;
+        QObject::connect(&program.board(), &BoardPanel::remainingChanged, &playing, [&](int remaining) {
+            if (remaining == 30)
+                playing.quit();
+        });
+        QTimer::singleShot(3000, &playing, &QEventLoop::quit);
+        program.command("wayAction").trigger();
+        playing.exec();
+        QCOMPARE(program.main().remainingText(), QStringLiteral("30"));
+        QTest::mouseClick(program.child<QWidget>("boardPicture"), Qt::LeftButton);
+        QTest::qWait(800);
+        QCOMPARE(program.main().remainingText(), QStringLiteral("30"));
+        QVERIFY(program.main().gameResult().assisted);
     }
 
     // A drop anywhere but on the target of a legal jump puts the peg back:
