@@ -154,10 +154,20 @@ QString commandName(const QAction* action)
 
 } // namespace
 
+// A board locked with its window, as by an open balloon, offers no command.
+QList<QAction*> AccessiblePositions::commands() const
+{
+    QList<QAction*> enabled;
+    for (QAction* action : widget()->actions())
+        if (action->isEnabled() && widget()->isEnabled())
+            enabled << action;
+    return enabled;
+}
+
 QAction* AccessiblePositions::command(const QString& actionName) const
 {
-    for (QAction* action : widget()->actions())
-        if (action->isEnabled() && commandName(action) == actionName)
+    for (QAction* action : commands())
+        if (commandName(action) == actionName)
             return action;
     return nullptr;
 }
@@ -165,9 +175,8 @@ QAction* AccessiblePositions::command(const QString& actionName) const
 QStringList AccessiblePositions::actionNames() const
 {
     QStringList names = QAccessibleWidget::actionNames();
-    for (const QAction* action : widget()->actions())
-        if (action->isEnabled())
-            names << commandName(action);
+    for (const QAction* action : commands())
+        names << commandName(action);
     return names;
 }
 

@@ -31,7 +31,8 @@ public:
     QStringList keyBindingsForAction(const QString& actionName) const override;
 
 private:
-    // The enabled command of that name, or none.
+    // The commands the board offers now, and the one of that name, or none.
+    QList<QAction*> commands() const;
     QAction* command(const QString& actionName) const;
 
     // The positions' interfaces, made when first asked for and kept in

@@ -102,6 +102,7 @@ void PlayAids::presentHint(const pelikor::Finish& finish)
 
 void PlayAids::boardChanged()
 {
+    mark_->clear();
     if (!way_->stepping())
         dropAnswers();
     refresh();

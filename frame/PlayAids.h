@@ -58,8 +58,9 @@ private:
     void ask(Asked asked);
     void found(pelikor::PositionSet pegs, const pelikor::Finish& finish);
     void presentHint(const pelikor::Finish& finish);
-    // The board changed, or was shown or hidden: what was asked for it and
-    // what marks it are over, unless the way made the change.
+    // The board changed: its mark is over, and what was asked for it too
+    // unless the way made the change. Shown or hidden, the board drops
+    // both and the way stops.
     void boardChanged();
     void dropAnswers();
     void refresh();

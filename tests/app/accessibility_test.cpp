@@ -191,6 +191,9 @@ private slots:
         QAccessibleActionInterface* actions = board->actionInterface();
         QVERIFY(actions->actionNames().contains(QStringLiteral("Poradit tah")));
         QVERIFY(!actions->actionNames().contains(QStringLiteral("Vrátit tah")));
+        program.main().setEnabled(false);
+        QVERIFY2(!actions->actionNames().contains(QStringLiteral("Poradit tah")), "locked as by a balloon");
+        program.main().setEnabled(true);
         press(board->child(28));
         press(board->child(16));
         QCOMPARE(board->text(QAccessible::Description), QStringLiteral("Zbylé kameny: 31"));
