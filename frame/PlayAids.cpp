@@ -27,7 +27,6 @@ PlayAids::PlayAids(MainWindow& main, pelikor::RunningGame& game, QMenu& popup)
     commands_ = addPlayCommands(*this, *main.menuBar(), popup, board_.cursor());
 
     connect(finder_, &FinishFinder::found, this, &PlayAids::found);
-    connect(way_, &WayPlayer::ended, this, &PlayAids::refresh);
     connect(&board_, &BoardPanel::boardChanged, this, &PlayAids::boardChanged);
     connect(&main, &MainWindow::gameStarted, this, &PlayAids::refresh);
     board_.installEventFilter(this);

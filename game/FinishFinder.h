@@ -26,7 +26,6 @@ public:
 
     void find(pelikor::PositionSet pegs);
     void cancel();
-    bool searching() const { return current_ != nullptr; }
 
 signals:
     // The best finish from `pegs`, the board of the last find.

@@ -39,7 +39,6 @@ void WayPlayer::stop()
     timer_.stop();
     QCoreApplication::instance()->removeEventFilter(this);
     way_.clear();
-    emit ended();
 }
 
 void WayPlayer::step()

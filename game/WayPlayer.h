@@ -27,10 +27,6 @@ public:
     // Whether the board is changing by one of the way's own steps.
     bool stepping() const { return stepping_; }
 
-signals:
-    // The way ended: played to its last jump, or stopped before it.
-    void ended();
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
