@@ -12,6 +12,7 @@
 #include "widgets/PositionCursor.h"
 #include "widgets/ProgramLabel.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPainter>
 
@@ -169,8 +170,13 @@ void BoardPanel::announce(const QString& news)
 {
     const QString count = QStringLiteral("Zbylé kameny: %1").arg(shownRemaining_);
     const QString description = news.isEmpty() ? count : count + QStringLiteral(". ") + news;
-    if (cursor_->accessibleDescription() != description)
-        cursor_->setAccessibleDescription(description);
+    if (cursor_->accessibleDescription() == description)
+        return;
+    cursor_->setAccessibleDescription(description);
+    // Told as an event too, so that a screen reader reads the news out
+    // rather than waiting to be asked for the description.
+    QAccessibleEvent changed(cursor_, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 // A peg stands above its hole, so a click on an occupied position is the
