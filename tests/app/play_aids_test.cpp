@@ -237,7 +237,7 @@ private slots:
         auto* dropped = program.child<QWidget>(qPrintable(QStringLiteral("peg%1").arg(peg)));
         QCOMPARE(dropped->geometry(), pictures::pegRect(peg));
         const QObjectList& stack = program.board().children();
-        QVERIFY(stack.indexOf(dropped) < stack.indexOf(program.child<QWidget>("twinBoard")));
+        QVERIFY(stack.indexOf(dropped) < stack.indexOf(program.child<QWidget>("hintMark")));
     }
 };
 
