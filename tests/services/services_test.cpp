@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <filesystem>
 #include <fstream>
@@ -21,10 +22,16 @@
 #include <memory>
 #include <stdexcept>
 
+#include <csignal>
+
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
+
+// Loading a module takes milliseconds; a busy machine is given ample room.
+constexpr int kChildPatienceMs = 10000;
 
 // Remembers every cue it is asked to play and where the current directory was.
 class RecordingPlayer : public CuePlayer {
@@ -358,6 +365,42 @@ private slots:
             QFile::remove(program + name);
             QVERIFY(QFile::copy(built, program + name));
         }
+    }
+
+    // A file at the module's path that is no module of ours plays nothing,
+    // and neither hangs the cue (a FIFO would hold the loader for ever)
+    // nor ends the program (data called as code, another version's entry
+    // point). Played in a child, so that a hang or a crash is seen as such.
+    void aFileThatIsNoModuleOfOursStaysSilent_data()
+    {
+        QTest::addColumn<QString>("module");
+        QTest::newRow("FIFO") << QString();
+        QTest::newRow("entry point on data") << QStringLiteral(ENTRY_AS_DATA_MODULE);
+        QTest::newRow("another version") << QStringLiteral(OTHER_VERSION_MODULE);
+    }
+    void aFileThatIsNoModuleOfOursStaysSilent()
+    {
+        QFETCH(QString, module);
+        const QString beside = appDir_ + QFileInfo(QStringLiteral(SOUND_MODULE)).fileName();
+        QVERIFY(module.isEmpty() ? ::mkfifo(QFile::encodeName(beside).constData(), 0600) == 0
+                                 : QFile::copy(module, beside));
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ModuleCuePlayer player(QFile::encodeName(appDir_).toStdString());
+            player.play(QStringLiteral("Bod.wav"));
+            player.play(QStringLiteral("Bod.wav"));
+            ::_exit(player.loaded() ? 1 : 0);
+        }
+        int status = 0;
+        for (int waited = 0; ::waitpid(child, &status, WNOHANG) == 0 && waited < kChildPatienceMs; waited += 10)
+            QThread::msleep(10);
+        if (::waitpid(child, &status, WNOHANG) == 0) {
+            ::kill(child, SIGKILL);
+            ::waitpid(child, &status, 0);
+            QFAIL("the cue hangs");
+        }
+        QVERIFY2(WIFEXITED(status), "the cue ended the program");
+        QCOMPARE(WEXITSTATUS(status), 0);
     }
 
 private:
