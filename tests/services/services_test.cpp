@@ -1,6 +1,7 @@
 #include "services/AppPath.h"
 #include "services/core/ProfileWriteError.h"
 #include "services/ModuleCuePlayer.h"
+#include "services/SessionEnd.h"
 #include "services/Settings.h"
 #include "services/SoundCues.h"
 #include "tests/support/Unprivileged.h"
@@ -14,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 
 #include <filesystem>
 #include <fstream>
@@ -32,6 +34,8 @@ namespace {
 
 // Loading a module takes milliseconds; a busy machine is given ample room.
 constexpr int kChildPatienceMs = 10000;
+// Long enough for the loop to take a signal already raised.
+constexpr int kLoopTurnsMs = 200;
 
 // Remembers every cue it is asked to play and where the current directory was.
 class RecordingPlayer : public CuePlayer {
@@ -401,6 +405,50 @@ private slots:
         }
         QVERIFY2(WIFEXITED(status), "the cue ended the program");
         QCOMPARE(WEXITSTATUS(status), 0);
+    }
+
+    // A signal of the session ends the loop with status 0: one that comes
+    // before the loop runs (the splash) once it runs, one inside a handler
+    // once the handler has finished. A signal ignored from the start
+    // (nohup) stays ignored.
+    void aSignalOfTheSessionEndsTheLoopBetweenHandlers_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGHUP") << SIGHUP;
+        QTest::newRow("SIGINT") << SIGINT;
+    }
+    void aSignalOfTheSessionEndsTheLoopBetweenHandlers()
+    {
+        QFETCH(int, signal);
+        const SessionEnd sessionEnd;
+        QTimer tooLate;
+        connect(&tooLate, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+        tooLate.start(kChildPatienceMs);
+        ::raise(signal);
+        QCoreApplication::processEvents();
+        QCOMPARE(QCoreApplication::exec(), 0);
+
+        Settings settings(appDir_);
+        QTimer::singleShot(0, qApp, [&settings, signal] {
+            ::raise(signal);
+            settings.write(Settings::kWelcomeKey, QStringLiteral("1"));
+        });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QCOMPARE(settings.read(Settings::kWelcomeKey), QStringLiteral("1"));
+
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::signal(signal, SIG_IGN);
+            const SessionEnd ignoring;
+            ::raise(signal);
+            QTimer::singleShot(kLoopTurnsMs, qApp, [] { QCoreApplication::exit(7); });
+            ::_exit(QCoreApplication::exec());
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 7);
     }
 
 private:
