@@ -9,6 +9,7 @@
 #include "tests/support/XWindows.h"
 #include "widgets/GradientProgress.h"
 
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -18,7 +19,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
+#include <utility>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 // Copies of the program started as a player starts them, on the X server
 // of the test, watched from outside: which windows each process shows,
@@ -29,6 +36,8 @@ namespace {
 constexpr int kStartPatienceMs = 15000;
 // Two turns of the 500 ms blink, with room for a busy machine.
 constexpr int kBlinkPatienceMs = 5000;
+// Starts in the same instant that all had to end with one copy.
+constexpr int kRaceRounds = 20;
 
 // The screen as a separate program reads it from the X server, which sees
 // only what this process has sent there.
@@ -64,9 +73,72 @@ struct ApplicationFolder {
     QString assistantSetting() const { return Settings(folder.path() + QLatin1Char('/')).read(Settings::kAssistantKey); }
 };
 
+// Holds the programs started on it in a shell that waits on a pipe, and
+// lets them all go at once by closing it.
+class StartBarrier {
+public:
+    StartBarrier()
+    {
+        QVERIFY(::pipe(ends_) == 0);
+        ::fcntl(ends_[1], F_SETFD, FD_CLOEXEC);
+    }
+    ~StartBarrier()
+    {
+        release();
+        ::close(ends_[0]);
+    }
+    void start(QProcess& process, const QString& program) const
+    {
+        process.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("read -r _ <&%1; exec \"$0\" %1<&-").arg(ends_[0]), program});
+    }
+    void release()
+    {
+        if (ends_[1] >= 0)
+            ::close(std::exchange(ends_[1], -1));
+    }
+
+private:
+    int ends_[2] = {-1, -1};
+};
+
+// Every file under the folder with its bytes.
+QMap<QString, QByteArray> folderContents(const QString& path)
+{
+    QMap<QString, QByteArray> contents;
+    for (QDirIterator file(path, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories); file.hasNext();) {
+        QFile bytes(file.next());
+        contents[file.filePath()] = bytes.open(QIODevice::ReadOnly) ? bytes.readAll() : QByteArray("<unreadable>");
+    }
+    return contents;
+}
+
+// What a copy shows once it has decided: its main window, or the second
+// copy's warning beside the figure; nothing yet otherwise.
+enum class Decision { Undecided, MainWindow, Warning };
+
+Decision decision(qint64 pid)
+{
+    const QList<ShownWindow> shown = shownWindows(pid);
+    if (std::any_of(shown.begin(), shown.end(), isMainWindow))
+        return Decision::MainWindow;
+    return shown.size() == 2 ? Decision::Warning : Decision::Undecided;
+}
+
 // A program process, ended at the end of the test whatever happened.
 struct ProgramProcess : QProcess {
-    explicit ProgramProcess(const ApplicationFolder& folder) { start(folder.program(), {}); }
+    explicit ProgramProcess(const ApplicationFolder& folder, const StartBarrier* barrier = nullptr)
+    {
+        if (barrier)
+            barrier->start(*this, folder.program());
+        else
+            start(folder.program(), {});
+    }
+    // Ended as the session ends it: the status is 0.
+    bool endsOn(int signal)
+    {
+        ::kill(pid_t(processId()), signal);
+        return waitForFinished(kStartPatienceMs) && exitStatus() == QProcess::NormalExit && exitCode() == 0;
+    }
     ~ProgramProcess() override
     {
         if (state() != QProcess::NotRunning) {
@@ -198,6 +270,53 @@ private slots:
         QVERIFY(!searchAside().found);
         main.toggleBossScreen();
         QVERIFY(searchAside().found);
+    }
+
+    // The session's end (logout, kill, Ctrl+C) ends a copy as its last
+    // window would: its socket goes, the status is 0, and the settings and
+    // the best table are whole, with nothing left beside them.
+    void aSignalOfTheSessionEndsACopyCleanly_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGHUP") << SIGHUP;
+        QTest::newRow("SIGINT") << SIGINT;
+    }
+    void aSignalOfTheSessionEndsACopyCleanly()
+    {
+        QFETCH(int, signal);
+        ApplicationFolder folder;
+        // The figure shows, and writes its setting at the start.
+        Settings(folder.folder.path() + QLatin1Char('/')).write(Settings::kAssistantKey, QStringLiteral("1"));
+        const QMap<QString, QByteArray> before = folderContents(folder.folder.path());
+        ProgramProcess copy(folder);
+        QTRY_VERIFY_WITH_TIMEOUT(showsMainWindow(copy.processId()) && SingleCopy::runningCopyFound(), kStartPatienceMs);
+        const QString socket = SingleCopy::folder() + QLatin1Char('/') + QString::number(copy.processId());
+        QVERIFY(QFileInfo::exists(socket));
+        QVERIFY(copy.endsOn(signal));
+        QVERIFY(!QFileInfo::exists(socket));
+        QCOMPARE(folderContents(folder.folder.path()), before);
+    }
+
+    // Two starts in the same instant, as a double click on a launcher makes
+    // them: exactly one shows its main window, the other only warns.
+    void twoStartsInTheSameInstantMakeOneCopy()
+    {
+        ApplicationFolder folder;
+        for (int round = 0; round < kRaceRounds; ++round) {
+            QFile::remove(folder.settingsFile());
+            StartBarrier barrier;
+            ProgramProcess first(folder, &barrier);
+            ProgramProcess second(folder, &barrier);
+            barrier.release();
+            QTRY_VERIFY_WITH_TIMEOUT(decision(first.processId()) != Decision::Undecided
+                                         && decision(second.processId()) != Decision::Undecided,
+                                     kStartPatienceMs);
+            const QSet<Decision> decisions{decision(first.processId()), decision(second.processId())};
+            QVERIFY2(decisions == QSet<Decision>({Decision::MainWindow, Decision::Warning}), qPrintable(QString::number(round)));
+            QVERIFY(first.endsOn(SIGTERM) && second.endsOn(SIGTERM));
+            QVERIFY(QDir(SingleCopy::folder()).entryList(QDir::System | QDir::NoDotAndDotDot).isEmpty());
+        }
     }
 
 private:
