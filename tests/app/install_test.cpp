@@ -233,33 +233,28 @@ private slots:
     // need the display the test takes away from it.
     void commandLineIsAnsweredWithoutAWindow_data()
     {
-        const QString hint = QStringLiteral("Nápovědu vypíše Pelikor2000 --help\n");
-        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("argument");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("says");
-        QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0 << QStringLiteral("Použití: Pelikor2000 [volby]\n");
-        QTest::newRow("short help") << QStringList{QStringLiteral("-h")} << 0 << QStringLiteral("Použití: Pelikor2000 [volby]\n");
-        QTest::newRow("version") << QStringList{QStringLiteral("-v")} << 0 << QStringLiteral("Pelikor 2000, verze 5.0\n");
-        QTest::newRow("unknown option") << QStringList{QStringLiteral("--hra")} << 2
-                                        << QStringLiteral("Pelikor2000: neznámá volba --hra\n") + hint;
-        QTest::newRow("argument") << QStringList{QStringLiteral("hra")} << 2 << QStringLiteral("Pelikor2000: nečekaný argument hra\n") + hint;
-        // Qt's own options by their whole name, once, as typed; their
-        // values are not reported as arguments of their own.
-        QTest::newRow("Qt's option, one dash") << QStringList{QStringLiteral("-platform"), QStringLiteral("offscreen")} << 2
-                                               << QStringLiteral("Pelikor2000: neznámá volba -platform\n") + hint;
-        QTest::newRow("Qt's option, two dashes and a value") << QStringList{QStringLiteral("--platform=xcb")} << 2
-                                                             << QStringLiteral("Pelikor2000: neznámá volba --platform\n") + hint;
-        QTest::newRow("letters together") << QStringList{QStringLiteral("-hv"), QStringLiteral("-display"), QStringLiteral(":9")} << 2
-                                          << QStringLiteral("Pelikor2000: neznámá volba -hv\nPelikor2000: neznámá volba -display\n") + hint;
+        QTest::newRow("help") << QStringLiteral("--help") << 0 << QStringLiteral("Použití: Pelikor2000 [volby]\n");
+        QTest::newRow("version") << QStringLiteral("-v") << 0 << QStringLiteral("Pelikor 2000, verze 5.0\n");
+        QTest::newRow("unknown option") << QStringLiteral("--hra") << 2 << QStringLiteral("Pelikor2000: neznámá volba --hra\n");
+        QTest::newRow("argument") << QStringLiteral("hra") << 2 << QStringLiteral("Pelikor2000: nečekaný argument hra\n");
+        // Qt's own options by their whole name, once, as typed, without
+        // their values; the hint after the last line.
+        QTest::newRow("Qt's option") << QStringLiteral("-platform offscreen") << 2
+                                     << QStringLiteral("Pelikor2000: neznámá volba -platform\nNápovědu vypíše Pelikor2000 --help\n");
+        QTest::newRow("Qt's option, two dashes") << QStringLiteral("--platform=xcb -hv") << 2
+                                                 << QStringLiteral("Pelikor2000: neznámá volba --platform\nPelikor2000: neznámá volba -hv\nNápovědu");
     }
     void commandLineIsAnsweredWithoutAWindow()
     {
-        QFETCH(QStringList, arguments);
+        QFETCH(QString, argument);
         QFETCH(int, status);
         QFETCH(QString, says);
         environment_.remove(QStringLiteral("DISPLAY"));
         environment_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        const Run answer = run(QStringLiteral(APP_DIR "/Pelikor2000"), arguments, environment_);
+        const Run answer = run(QStringLiteral(APP_DIR "/Pelikor2000"), argument.split(QLatin1Char(' ')), environment_);
         QCOMPARE(answer.exitCode, status);
         QVERIFY2(answer.output.startsWith(says), qPrintable(answer.output));
     }

@@ -1,8 +1,7 @@
-// A file at the sound module's path that carries the module's tag but must
-// never be called: built once with the entry point's name on data, once
-// with a tag of another version and an entry point that aborts.
+// Files the program must never call, with the module's tag: the entry
+// point's name on data, or a tag of another version (set by the build) on
+// an entry point that aborts.
 #ifdef ENTRY_AS_DATA
-// The header's declaration of the function makes way for the data.
 #define pelikorCreateCuePlayer declaredEntryPoint
 #endif
 #include "services/SoundModule.h"
@@ -17,8 +16,5 @@ extern "C" Q_DECL_EXPORT const SoundModuleTag pelikorSoundModuleTag = std::to_ar
 #ifdef ENTRY_AS_DATA
 extern "C" Q_DECL_EXPORT const char pelikorCreateCuePlayer[] = "no code";
 #else
-extern "C" Q_DECL_EXPORT CuePlayer* pelikorCreateCuePlayer()
-{
-    std::abort();
-}
+extern "C" Q_DECL_EXPORT CuePlayer* pelikorCreateCuePlayer() { std::abort(); }
 #endif
