@@ -1,6 +1,5 @@
-// Files the program must never call, with the module's tag: the entry
-// point's name on data, or a tag of another version (set by the build) on
-// an entry point that aborts.
+// Files the program must never call, with the module's tag: the entry point's
+// name on data, or another version's tag (from the build) on a trap.
 #ifdef ENTRY_AS_DATA
 #define pelikorCreateCuePlayer declaredEntryPoint
 #endif
@@ -9,12 +8,10 @@
 
 #include <QtGlobal>
 
-#include <cstdlib>
-
 extern "C" Q_DECL_EXPORT const SoundModuleTag pelikorSoundModuleTag = std::to_array(kSoundModuleTagText);
 
 #ifdef ENTRY_AS_DATA
 extern "C" Q_DECL_EXPORT const char pelikorCreateCuePlayer[] = "no code";
 #else
-extern "C" Q_DECL_EXPORT CuePlayer* pelikorCreateCuePlayer() { std::abort(); }
+extern "C" Q_DECL_EXPORT CuePlayer* pelikorCreateCuePlayer() { __builtin_trap(); }
 #endif
