@@ -1,10 +1,10 @@
 #include "app/NormalStart.h"
 
 #include "app/CursorBlinkLimit.h"
-#include "app/PelikorApplication.h"
 #include "app/PelikorWindows.h"
 #include "app/PlayerFiles.h"
 #include "app/Splash.h"
+#include "dialogs/ErrorReport.h"
 #include "frame/MainWindow.h"
 #include "services/AppPath.h"
 #include "services/ModuleCuePlayer.h"
@@ -33,7 +33,7 @@ int runNormalStart(const WindowsFactory& createWindows, const std::function<void
         splash.reset();
         if (answering)
             answering();
-        PelikorApplication::reportError(QString::fromUtf8(error.what()));
+        ErrorReport::show(QString::fromUtf8(error.what()));
         return kStartFailed;
     }
     splash.reset();
