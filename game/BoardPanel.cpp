@@ -137,15 +137,21 @@ void BoardPanel::selectPeg(int n)
 {
     const pelikor::MoveCue cue = board_.select(n);
     showBoardState();
+    if (cue == pelikor::MoveCue::Select)
+        cursor_->announce(AccessibleNames::selectionMade(n));
     playCue(cue);
 }
 
 void BoardPanel::jumpInto(int t)
 {
+    const int from = board_.selected();
     const pelikor::MoveCue cue = board_.jumpInto(t);
-    if (cue == pelikor::MoveCue::None)
+    if (cue == pelikor::MoveCue::None) {
+        cursor_->announce(AccessibleNames::jumpRefused(t));
         return;
+    }
     showBoardState();
+    cursor_->announce(AccessibleNames::jumpMade(from, t, board_.remaining()));
     playCue(cue);
 }
 

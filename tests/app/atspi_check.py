@@ -2,7 +2,9 @@
 """A game through AT-SPI alone, as a screen reader plays it: the program on a
 copy of its application folder with Qt's bridge on, its controls found by
 role and Czech name and pressed by their default action, the names a jump
-changes heard. In a D-Bus session on an X server: atspi_check.py APP_FOLDER"""
+changes heard, and no more than a screen reader can follow told while a
+question opens and closes. In a D-Bus session on an X server:
+atspi_check.py APP_FOLDER"""
 import os
 import shutil
 import subprocess
@@ -18,6 +20,10 @@ ACCESSIBLE = 'org.a11y.atspi.Accessible'
 ACTION = 'org.a11y.atspi.Action'
 CHECKED, SELECTED, SHOWING = 4, 23, 25
 PATIENCE = 10.0
+# What opening and closing one balloon may tell a screen reader at most:
+# its window shown and hidden, the windows' activations and the focus's
+# moves, never a state of each control of the windows it locks.
+BALLOON_EVENTS = 25
 
 
 def expect(condition, message):
@@ -56,7 +62,19 @@ def find_below(bus, node, role, name):
     return None
 
 
-def play(bus, application, heard):
+def settle(told):
+    """Lets the bus's signals arrive until none has come for a while."""
+    count = [-1, time.monotonic()]
+
+    def quiet():
+        if len(told) != count[0]:
+            count[:] = [len(told), time.monotonic()]
+        return time.monotonic() - count[1] > 0.5
+
+    until(quiet, 'the program never fell quiet')
+
+
+def play(bus, application, heard, told):
     def press(name, role='push button'):
         found = [None]
 
@@ -69,7 +87,7 @@ def play(bus, application, heard):
         found[0].DoAction(actions.index('Press'), dbus_interface=ACTION)
         return found[0]
 
-    press('Zobrazí dialog pro výběr nové hry')
+    press('Nová hra...')
     press('Standardní hra', 'link')
     mark = press('Kámen, řada 3, sloupec 4')
     expect(has_state(mark, CHECKED) and has_state(mark, SELECTED), 'the mark is not checked')
@@ -86,19 +104,40 @@ def play(bus, application, heard):
     until(lambda: changed <= {name_of(bus.get_object(application.bus_name, path)) for path in heard},
           'the jump was not heard')
 
+    settle(told)
+    told.clear()
+    press('Ukončit hru')
+    press('Ne')
+    until(lambda: any(t[:2] == ('Focus', application.bus_name) for t in told), 'the focus never came back')
+    settle(told)
+    count = sum(sender == application.bus_name for member, sender, kind in told)
+    expect(count <= BALLOON_EVENTS, 'a question opened and closed told %d events' % count)
+    # The toolbar's buttons are named by their commands, their hints read after.
+    new_game = find_below(bus, application, 'push button', 'Nová hra...')
+    expect(name_of(new_game, 'Description') == 'Zobrazí dialog pro výběr nové hry', 'the new game button reads '
+           + name_of(new_game, 'Description'))
+    # The question's window shown and hidden; the main window usable again.
+    for kinds, most in ((('showing',), 2), (('enabled', 'sensitive'), 2)):
+        states = sum(kind in kinds for member, sender, kind in told)
+        expect(states <= most, 'a question opened and closed told %d %s states' % (states, ' or '.join(kinds)))
+
 
 def main():
     DBusGMainLoop(set_as_default=True)
     bus = dbus.bus.BusConnection(dbus.SessionBus().get_object('org.a11y.Bus', '/org/a11y/bus').GetAddress(
         dbus_interface='org.a11y.Bus'))
-    bus.get_object('org.a11y.atspi.Registry', '/org/a11y/atspi/registry').RegisterEvent(
-        'object:property-change:accessible-name', dbus.Array([], signature='s'), '',
-        dbus_interface='org.a11y.atspi.Registry')
+    # Everything a screen reader listens to.
+    for event in ('object:', 'window:', 'focus:'):
+        bus.get_object('org.a11y.atspi.Registry', '/org/a11y/atspi/registry').RegisterEvent(
+            event, dbus.Array([], signature='s'), '', dbus_interface='org.a11y.atspi.Registry')
     # Qt tells of a new name by the object's path; the name is read there.
     heard = []
     bus.add_signal_receiver(lambda kind, *rest, path: heard.append(path) if kind == 'accessible-name' else None,
                             signal_name='PropertyChange', dbus_interface='org.a11y.atspi.Event.Object',
                             path_keyword='path')
+    told = []
+    bus.add_signal_receiver(lambda kind, *rest, member, sender: told.append((member, sender, str(kind))),
+                            member_keyword='member', sender_keyword='sender')
 
     with tempfile.TemporaryDirectory() as folder:
         copy = shutil.copytree(sys.argv[1], os.path.join(folder, 'Pelikor2000'))
@@ -111,7 +150,7 @@ def main():
             until(lambda: desktop.GetChildren(dbus_interface=ACCESSIBLE), 'the program never came on the bus')
             application = bus.get_object(*desktop.GetChildren(dbus_interface=ACCESSIBLE)[0])
             expect(name_of(application) == 'Pelikor 2000', 'another application: ' + name_of(application))
-            play(bus, application, heard)
+            play(bus, application, heard, told)
         finally:
             program.terminate()
             program.wait()

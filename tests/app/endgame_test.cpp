@@ -12,6 +12,7 @@
 #include "tests/support/ProgramFixture.h"
 #include "tests/support/TypeText.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QGuiApplication>
 #include <QLabel>
@@ -99,6 +100,10 @@ private slots:
         QCOMPARE(program.resultBalloon().gameCodeLabel().text(), kStandard);
         QCOMPARE(program.resultLabel("remainingLabel"), QStringLiteral("1"));
         QCOMPARE(program.resultLabel("startCountLabel"), QStringLiteral("2"));
+        // A screen reader reads each count with its caption.
+        QCOMPARE(QAccessible::queryAccessibleInterface(program.resultBalloon().findChild<QLabel*>(QStringLiteral("remainingLabel")))
+                     ->text(QAccessible::Name),
+                 QStringLiteral("Počet zbylých kamenů: 1"));
         QCOMPARE(program.cuesOf("Dialog.wav"), 1);
         if (perfect) {
             QCOMPARE(program.congratulation().gameCodeLabel().text(), kStandard);
