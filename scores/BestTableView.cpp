@@ -64,6 +64,7 @@ BestTableView::BestTableView(Services& services, BestTableModule& bestTable)
     : ProgramDialog(services.owners, kClientSize), bestTable_(bestTable)
 {
     setObjectName(QStringLiteral("BestTableView"));
+    setAccessibleName(QStringLiteral("Tabulka nejlepších hráčů"));
     QFrame* outer = panel(this, QStringLiteral("outerPanel"), rect(), kRaised);
     QFrame* inner = panel(outer, QStringLiteral("innerPanel"), rect().adjusted(kInset, kInset, -kInset, -kInset), kRaised);
 
@@ -79,7 +80,10 @@ BestTableView::BestTableView(Services& services, BestTableModule& bestTable)
         panel(sheet, QStringLiteral("cover%1").arg(index + 1), kCoverPlace, QFrame::NoFrame);
     }
     // Connected once every tab is there, so that adding them selects nothing.
-    connect(pages_, &QTabWidget::currentChanged, this, &BestTableView::showGamePage);
+    connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index != shownPage_)
+            showGamePage(index);
+    });
 
     okButton_ = new QPushButton(QStringLiteral("Ok"), inner);
     okButton_->setObjectName(QStringLiteral("okButton"));
@@ -101,6 +105,7 @@ void BestTableView::createGrids()
         QWidget* sheet = pages_->widget(index);
         auto* grid = new BestGrid(*columns, sheet);
         grid->setObjectName(QStringLiteral("grid%1").arg(index + 1));
+        grid->setAccessibleName(QStringLiteral("Nejlepší hráči: %1").arg(pages_->tabText(index)));
         grid->setGeometry(kGridPlace);
         // Under the panel that covers the grid's lower part.
         grid->stackUnder(sheet->findChild<QFrame*>(QStringLiteral("cover%1").arg(index + 1)));
@@ -122,6 +127,7 @@ void BestTableView::prepareToShow()
 
 void BestTableView::showGamePage(int index)
 {
+    shownPage_ = index;
     bestTable_.table.selectGame(codeOfTab(index));
     bestTable_.table.setIndexFieldNames(kOrder);
 }
@@ -129,7 +135,12 @@ void BestTableView::showGamePage(int index)
 void BestTableView::turnPage(int step)
 {
     const int count = pages_->count();
-    pages_->setCurrentIndex((pages_->currentIndex() + step + count) % count);
+    const int next = (pages_->currentIndex() + step + count) % count;
+    // The grids take their new rows before the page shows: a grid with the
+    // focus tells of its current cell as it shows, and new rows would take
+    // that cell away again.
+    showGamePage(next);
+    pages_->setCurrentIndex(next);
 }
 
 void BestTableView::acknowledge()
