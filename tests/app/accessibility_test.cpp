@@ -92,10 +92,8 @@ private slots:
         int checked = 0;
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (qobject_cast<ProgramDialog*>(window)) {
-                // Named after its hint, or by hand where it has none.
                 const QString name = window->statusTip().isEmpty() ? window->accessibleName() : window->statusTip();
-                QVERIFY2(!name.isEmpty(), qPrintable(window->objectName()));
-                QCOMPARE(accessibleName(window), name);
+                QVERIFY2(!name.isEmpty() && accessibleName(window) == name, qPrintable(window->objectName()));
                 QCOMPARE(accessibleRole(window), QAccessible::Dialog);
             }
             for (QWidget* control : window->findChildren<QWidget*>()) {

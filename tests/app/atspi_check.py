@@ -2,9 +2,8 @@
 """A game through AT-SPI alone, as a screen reader plays it: the program on a
 copy of its application folder with Qt's bridge on, its controls found by
 role and Czech name and pressed by their default action, the names a jump
-changes heard, and no more than a screen reader can follow told while a
-question opens and closes. In a D-Bus session on an X server:
-atspi_check.py APP_FOLDER"""
+changes heard, a question opened and closed without a storm of events. In a
+D-Bus session on an X server: atspi_check.py APP_FOLDER"""
 import os
 import shutil
 import subprocess
@@ -20,9 +19,7 @@ ACCESSIBLE = 'org.a11y.atspi.Accessible'
 ACTION = 'org.a11y.atspi.Action'
 CHECKED, SELECTED, SHOWING = 4, 23, 25
 PATIENCE = 10.0
-# What opening and closing one balloon may tell a screen reader at most:
-# its window shown and hidden, the windows' activations and the focus's
-# moves, never a state of each control of the windows it locks.
+# A balloon's window shown and hidden, the activations and the focus moves.
 BALLOON_EVENTS = 25
 
 
@@ -63,15 +60,12 @@ def find_below(bus, node, role, name):
 
 
 def settle(told):
-    """Lets the bus's signals arrive until none has come for a while."""
-    count = [-1, time.monotonic()]
-
-    def quiet():
-        if len(told) != count[0]:
-            count[:] = [len(told), time.monotonic()]
-        return time.monotonic() - count[1] > 0.5
-
-    until(quiet, 'the program never fell quiet')
+    """Lets the bus's signals arrive until none has come for half a second."""
+    while True:
+        before, pause = len(told), time.monotonic() + 0.5
+        until(lambda: time.monotonic() >= pause, 'time stood still')
+        if len(told) == before:
+            return
 
 
 def play(bus, application, heard, told):
@@ -108,18 +102,10 @@ def play(bus, application, heard, told):
     told.clear()
     press('Ukončit hru')
     press('Ne')
-    until(lambda: any(t[:2] == ('Focus', application.bus_name) for t in told), 'the focus never came back')
+    until(lambda: ('Focus', application.bus_name) in told, 'the focus never came back')
     settle(told)
-    count = sum(sender == application.bus_name for member, sender, kind in told)
+    count = sum(sender == application.bus_name for member, sender in told)
     expect(count <= BALLOON_EVENTS, 'a question opened and closed told %d events' % count)
-    # The toolbar's buttons are named by their commands, their hints read after.
-    new_game = find_below(bus, application, 'push button', 'Nová hra...')
-    expect(name_of(new_game, 'Description') == 'Zobrazí dialog pro výběr nové hry', 'the new game button reads '
-           + name_of(new_game, 'Description'))
-    # The question's window shown and hidden; the main window usable again.
-    for kinds, most in ((('showing',), 2), (('enabled', 'sensitive'), 2)):
-        states = sum(kind in kinds for member, sender, kind in told)
-        expect(states <= most, 'a question opened and closed told %d %s states' % (states, ' or '.join(kinds)))
 
 
 def main():
@@ -136,7 +122,7 @@ def main():
                             signal_name='PropertyChange', dbus_interface='org.a11y.atspi.Event.Object',
                             path_keyword='path')
     told = []
-    bus.add_signal_receiver(lambda kind, *rest, member, sender: told.append((member, sender, str(kind))),
+    bus.add_signal_receiver(lambda *rest, member, sender: told.append((member, sender)),
                             member_keyword='member', sender_keyword='sender')
 
     with tempfile.TemporaryDirectory() as folder:

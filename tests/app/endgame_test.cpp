@@ -100,7 +100,6 @@ private slots:
         QCOMPARE(program.resultBalloon().gameCodeLabel().text(), kStandard);
         QCOMPARE(program.resultLabel("remainingLabel"), QStringLiteral("1"));
         QCOMPARE(program.resultLabel("startCountLabel"), QStringLiteral("2"));
-        // A screen reader reads each count with its caption.
         QCOMPARE(QAccessible::queryAccessibleInterface(program.resultBalloon().findChild<QLabel*>(QStringLiteral("remainingLabel")))
                      ->text(QAccessible::Name),
                  QStringLiteral("Počet zbylých kamenů: 1"));
