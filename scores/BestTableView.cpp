@@ -80,10 +80,7 @@ BestTableView::BestTableView(Services& services, BestTableModule& bestTable)
         panel(sheet, QStringLiteral("cover%1").arg(index + 1), kCoverPlace, QFrame::NoFrame);
     }
     // Connected once every tab is there, so that adding them selects nothing.
-    connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
-        if (index != shownPage_)
-            showGamePage(index);
-    });
+    connect(pages_, &QTabWidget::currentChanged, this, &BestTableView::showGamePage);
 
     okButton_ = new QPushButton(QStringLiteral("Ok"), inner);
     okButton_->setObjectName(QStringLiteral("okButton"));
@@ -127,7 +124,6 @@ void BestTableView::prepareToShow()
 
 void BestTableView::showGamePage(int index)
 {
-    shownPage_ = index;
     bestTable_.table.selectGame(codeOfTab(index));
     bestTable_.table.setIndexFieldNames(kOrder);
 }
@@ -135,12 +131,7 @@ void BestTableView::showGamePage(int index)
 void BestTableView::turnPage(int step)
 {
     const int count = pages_->count();
-    const int next = (pages_->currentIndex() + step + count) % count;
-    // The grids take their new rows before the page shows: a grid with the
-    // focus tells of its current cell as it shows, and new rows would take
-    // that cell away again.
-    showGamePage(next);
-    pages_->setCurrentIndex(next);
+    pages_->setCurrentIndex((pages_->currentIndex() + step + count) % count);
 }
 
 void BestTableView::acknowledge()

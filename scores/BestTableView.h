@@ -36,6 +36,5 @@ private:
 
     BestTableModule& bestTable_;
     QTabWidget* pages_ = nullptr;
-    int shownPage_ = -1; // whose game the grids show
     QPushButton* okButton_ = nullptr;
 };
