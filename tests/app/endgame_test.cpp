@@ -100,9 +100,8 @@ private slots:
         QCOMPARE(program.resultBalloon().gameCodeLabel().text(), kStandard);
         QCOMPARE(program.resultLabel("remainingLabel"), QStringLiteral("1"));
         QCOMPARE(program.resultLabel("startCountLabel"), QStringLiteral("2"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(program.resultBalloon().findChild<QLabel*>(QStringLiteral("remainingLabel")))
-                     ->text(QAccessible::Name),
-                 QStringLiteral("Počet zbylých kamenů: 1"));
+        QLabel* remaining = program.resultBalloon().findChild<QLabel*>(QStringLiteral("remainingLabel"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(remaining)->text(QAccessible::Name), QStringLiteral("Počet zbylých kamenů: 1"));
         QCOMPARE(program.cuesOf("Dialog.wav"), 1);
         if (perfect) {
             QCOMPARE(program.congratulation().gameCodeLabel().text(), kStandard);
