@@ -1,5 +1,6 @@
 #include "dialogs/AccessibleNames.h"
 
+#include "dialogs/AccessibleFocus.h"
 #include "dialogs/AccessiblePositions.h"
 #include "dialogs/ProgramDialog.h"
 #include "game/core/Positions.h"
@@ -228,6 +229,7 @@ QString placed(const QString& text, int n)
 void install()
 {
     QAccessible::installFactory(interfaceFor);
+    AccessibleFocus::install();
 }
 
 QString positionName(int n, bool peg)

@@ -6,11 +6,12 @@
 // buttons by their roles, each named in Czech after its caption, or after
 // its hint where it has none, pressed as a click presses them; the dialogs
 // named after their hints; a board's positions as buttons (see
-// AccessiblePositions). A window or panel shows only what the player sees
-// of it: no hidden or covered part, no peg or hole of its own (the
-// positions stand for those of the boards, the others are decoration) and
-// no picture that says nothing. A name given by hand comes first. Qt's own
-// controls name themselves after their text. Installed once per program.
+// AccessiblePositions, their focus told by AccessibleFocus). A window or
+// panel shows only what the player sees of it: no hidden or covered part,
+// no peg or hole of its own (the positions stand for those of the boards,
+// the others are decoration) and no picture that says nothing. A name
+// given by hand comes first. Qt's own controls name themselves after their
+// text. Installed once per program.
 namespace AccessibleNames {
 
 void install();

@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStatusTipEvent>
-#include <QTimer>
 
 #include <utility>
 
@@ -151,12 +150,4 @@ void PositionCursor::keyPressEvent(QKeyEvent* event)
         return;
     }
     QWidget::keyPressEvent(event);
-}
-
-// The widget's own focus is announced after this handler; the position's
-// follows it, so that a screen reader ends on the position.
-void PositionCursor::focusInEvent(QFocusEvent* event)
-{
-    QWidget::focusInEvent(event);
-    QTimer::singleShot(0, this, &PositionCursor::announceFocus);
 }
