@@ -71,7 +71,10 @@ BestTableView::BestTableView(Services& services, BestTableModule& bestTable)
         panel(sheet, QStringLiteral("cover%1").arg(index + 1), kCoverPlace, QFrame::NoFrame);
     }
     // Connected once every tab is there, so that adding them selects nothing.
-    connect(pages_, &QTabWidget::currentChanged, this, &BestTableView::showGamePage);
+    connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index != turningTo_)
+            showGamePage(index);
+    });
 
     okButton_ = new QPushButton(QStringLiteral("Ok"), inner);
     okButton_->setObjectName(QStringLiteral("okButton"));
@@ -121,7 +124,13 @@ void BestTableView::showGamePage(int index)
 void BestTableView::turnPage(int step)
 {
     const int count = pages_->count();
-    pages_->setCurrentIndex((pages_->currentIndex() + step + count) % count);
+    turningTo_ = (pages_->currentIndex() + step + count) % count;
+    // The grids take the game's rows before its page shows: a grid that
+    // takes the focus as it shows tells of its current cell, and rows
+    // changed after that would destroy the cell a reader was just told of.
+    showGamePage(turningTo_);
+    pages_->setCurrentIndex(turningTo_);
+    turningTo_ = -1;
 }
 
 void BestTableView::acknowledge()

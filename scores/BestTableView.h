@@ -37,4 +37,6 @@ private:
     BestTableModule& bestTable_;
     QTabWidget* pages_ = nullptr;
     QPushButton* okButton_ = nullptr;
+    // The page whose game a turn by the keys showed before the page itself.
+    int turningTo_ = -1;
 };

@@ -6,6 +6,7 @@ changes heard, a question opened and closed without a storm of events. In a
 D-Bus session on an X server: atspi_check.py APP_FOLDER"""
 import os
 import shutil
+import struct
 import subprocess
 import sys
 import tempfile
@@ -17,7 +18,7 @@ from gi.repository import GLib
 
 ACCESSIBLE = 'org.a11y.atspi.Accessible'
 ACTION = 'org.a11y.atspi.Action'
-CHECKED, SELECTED, SHOWING = 4, 23, 25
+CHECKED, DEFUNCT, SELECTED, SHOWING = 4, 6, 23, 25
 PATIENCE = 10.0
 # A balloon's window shown and hidden (2), each activation once (8), the
 # focus moved to the balloon and back to the position (6), the main window
@@ -70,40 +71,41 @@ def settle(told):
             return
 
 
+def press(bus, application, name, role='push button'):
+    found = [None]
+
+    def look():
+        found[0] = find_below(bus, application, role, name)
+        return found[0] is not None
+
+    until(look, 'no %s "%s"' % (role, name))
+    actions = [str(action[0]) for action in found[0].GetActions(dbus_interface=ACTION)]
+    found[0].DoAction(actions.index('Press'), dbus_interface=ACTION)
+    return found[0]
+
+
 def play(bus, application, heard, told):
-    def press(name, role='push button'):
-        found = [None]
-
-        def look():
-            found[0] = find_below(bus, application, role, name)
-            return found[0] is not None
-
-        until(look, 'no %s "%s"' % (role, name))
-        actions = [str(action[0]) for action in found[0].GetActions(dbus_interface=ACTION)]
-        found[0].DoAction(actions.index('Press'), dbus_interface=ACTION)
-        return found[0]
-
-    press('Nová hra...')
-    press('Standardní hra', 'link')
-    mark = press('Kámen, řada 3, sloupec 4')
+    press(bus, application, 'Nová hra...')
+    press(bus, application, 'Standardní hra', 'link')
+    mark = press(bus, application, 'Kámen, řada 3, sloupec 4')
     expect(has_state(mark, CHECKED) and has_state(mark, SELECTED), 'the mark is not checked')
-    press('Ok')
+    press(bus, application, 'Ok')
     board = find_below(bus, application, 'panel', 'Hrací pole')
     expect(name_of(board, 'Description') == 'Zbylé kameny: 32', 'the count reads ' + name_of(board, 'Description'))
-    expect(has_state(press('Kámen, řada 5, sloupec 4'), SELECTED), 'the selected peg is not selected')
+    expect(has_state(press(bus, application, 'Kámen, řada 5, sloupec 4'), SELECTED), 'the selected peg is not selected')
     # What the moves so far announced arrives before the jump is listened for.
     settled = time.monotonic() + 0.2
     until(lambda: time.monotonic() >= settled, 'time stood still')
     heard.clear()
-    press('Volný bod, řada 3, sloupec 4')
+    press(bus, application, 'Volný bod, řada 3, sloupec 4')
     changed = {'Volný bod, řada 5, sloupec 4', 'Volný bod, řada 4, sloupec 4', 'Kámen, řada 3, sloupec 4'}
     until(lambda: changed <= {name_of(bus.get_object(application.bus_name, path)) for path in heard},
           'the jump was not heard')
 
     settle(told)
     told.clear()
-    press('Ukončit hru')
-    press('Ne')
+    press(bus, application, 'Ukončit hru')
+    press(bus, application, 'Ne')
     until(lambda: any(member == 'Focus' for member, sender, path in told), 'the focus never came back')
     settle(told)
     # Straight on the position the player left, not on the board around it.
@@ -112,6 +114,40 @@ def play(bus, application, heard, told):
            'the focus came back to ' + name_of(focused))
     count = sum(sender == application.bus_name for member, sender, path in told)
     expect(count <= BALLOON_EVENTS, 'a question opened and closed told %d events' % count)
+
+
+def write_table(folder):
+    """A best table with entries for every game, its index left to the program to rebuild."""
+    codes = ['3', '4', '5', '6', '7', '8', '9', '10']
+    rows = [b' ' + b'Hra %s' % code.encode().ljust(100 - 4) + b'%3d' % left + code.encode().ljust(2) + b'20261201'
+            for code in codes for left in range(1, 6)]
+    header = struct.pack('<B3BIHH16xBB2x', 3, 126, 12, 1, len(rows), 161, 114, 1, 0xC8)
+    fields = b''.join(struct.pack('<11sc4xB15x', name, kind, size)
+                      for name, kind, size in ((b'JMENO', b'C', 100), (b'TAHY', b'N', 3), (b'HRA', b'C', 2), (b'DATUM', b'D', 8)))
+    with open(os.path.join(folder, 'Data', 'Pelkor.dbf'), 'wb') as table:
+        table.write(header + fields + b'\r' + b''.join(rows) + b'\x1a')
+
+
+def turn_pages(bus, application):
+    """Ctrl+Tab from a grid with rows: every event's object still exists when a reader asks for it."""
+    gone = []
+
+    def ask(*rest, member, sender, path):
+        if sender == application.bus_name and path.startswith('/org/a11y/atspi/accessible/2'):
+            try:
+                if has_state(bus.get_object(sender, path), DEFUNCT):
+                    gone.append((member, path))
+            except dbus.exceptions.DBusException:
+                gone.append((member, path))
+    press(bus, application, 'Zobrazit tabulku nejlepších...')
+    settled = time.monotonic() + 0.5
+    until(lambda: time.monotonic() >= settled, 'time stood still')
+    bus.add_signal_receiver(ask, member_keyword='member', sender_keyword='sender', path_keyword='path')
+    for keys in ('shift+Tab', 'Tab', 'Tab', 'ctrl+Tab', 'ctrl+Tab', 'ctrl+Next', 'ctrl+shift+Tab'):
+        subprocess.run(['xdotool', 'key', '--clearmodifiers', keys], check=True)
+        pause = time.monotonic() + 0.2
+        until(lambda: time.monotonic() >= pause, 'time stood still')
+    expect(not gone, 'events from objects already gone: %s' % gone)
 
 
 def main():
@@ -135,6 +171,7 @@ def main():
         copy = shutil.copytree(sys.argv[1], os.path.join(folder, 'Pelikor2000'))
         with open(os.path.join(copy, 'Kolvex.ini'), 'wb') as settings:
             settings.write(b'[Nastaveni]\r\nPomocnik=1\r\nUvitani=0\r\n')
+        write_table(copy)
         program = subprocess.Popen([os.path.join(copy, 'Pelikor2000')],
                                    env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1', QT_QPA_PLATFORM='xcb'))
         try:
@@ -143,6 +180,7 @@ def main():
             application = bus.get_object(*desktop.GetChildren(dbus_interface=ACCESSIBLE)[0])
             expect(name_of(application) == 'Pelikor 2000', 'another application: ' + name_of(application))
             play(bus, application, heard, told)
+            turn_pages(bus, application)
         finally:
             program.terminate()
             program.wait()
