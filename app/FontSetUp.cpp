@@ -1,11 +1,15 @@
 #include "app/FontSetUp.h"
 
+#include <QFont>
 #include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QStringList>
 
 #include <fontconfig/fontconfig.h>
 
 #include <atomic>
+#include <mutex>
 #include <semaphore>
 #include <thread>
 #include <utility>
@@ -27,8 +31,28 @@ std::binary_semaphore& goOn()
     return semaphore;
 }
 
+// Given once the fonts are listed (or the list is left to the first text).
+std::binary_semaphore& listed()
+{
+    static std::binary_semaphore semaphore(0);
+    return semaphore;
+}
+
 std::atomic<bool> listWithQt = false;
 bool given = false;
+
+// Qt asks fontconfig once per family and style which faces stand in for
+// letters a face lacks, and keeps the answer for every thread (not so the
+// faces themselves). Asked here for the kinds of face the splash and the
+// main window measure, the main thread finds the answers ready.
+void warmFallbacks()
+{
+    QFont titles(QStringLiteral("Times New Roman"));
+    titles.setItalic(true);
+    QFont texts(QStringLiteral("Times New Roman"));
+    for (const QFont& face : {titles, texts, QGuiApplication::font()})
+        QFontMetrics(face).height();
+}
 
 void giveGoOn()
 {
@@ -45,8 +69,13 @@ void startFontSetUp()
         goOn().acquire();
         // Qt lists every font the first time a font is looked for; its font
         // database may be read from any thread once the application exists.
-        if (listWithQt)
-            QFontDatabase::families();
+        if (!listWithQt) {
+            listed().release();
+            return;
+        }
+        QFontDatabase::families();
+        listed().release();
+        warmFallbacks();
     });
 }
 
@@ -60,6 +89,9 @@ void listFontsWithQt()
 void awaitFontSetUp()
 {
     giveGoOn();
-    if (setUp().joinable())
-        setUp().join();
+    static std::once_flag waited;
+    std::call_once(waited, [] {
+        if (setUp().joinable())
+            listed().acquire();
+    });
 }

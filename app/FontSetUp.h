@@ -8,6 +8,7 @@
 // the first text sets fontconfig up itself.
 void startFontSetUp();
 // Once the application object exists, the same thread goes on to have Qt
-// list the fonts, which it would otherwise do at the first text.
+// list the fonts, which it would otherwise do at the first text; the
+// first text waits for the list only, not for what the thread does after it.
 void listFontsWithQt();
 void awaitFontSetUp();
