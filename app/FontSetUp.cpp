@@ -1,14 +1,18 @@
 #include "app/FontSetUp.h"
 
+#include "frame/GradientTitle.h"
+
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QStringList>
 
 #include <fontconfig/fontconfig.h>
 
 #include <atomic>
+#include <initializer_list>
 #include <mutex>
 #include <semaphore>
 #include <thread>
@@ -39,19 +43,29 @@ std::binary_semaphore& listed()
 }
 
 std::atomic<bool> listWithQt = false;
+// The pixel ratio the start's windows come up at, read on the main thread.
+qreal startRatio = 0;
 bool given = false;
 
 // Qt asks fontconfig once per family and style which faces stand in for
 // letters a face lacks, and keeps the answer for every thread (not so the
 // faces themselves). Asked here for the kinds of face the splash and the
-// main window measure, the main thread finds the answers ready.
+// main window measure beside their titles (which the titles' pictures
+// ask for here), the main thread finds the answers ready.
 void warmFallbacks()
 {
-    QFont titles(QStringLiteral("Times New Roman"));
-    titles.setItalic(true);
-    QFont texts(QStringLiteral("Times New Roman"));
-    for (const QFont& face : {titles, texts, QGuiApplication::font()})
+    for (const QFont& face : {QFont(QStringLiteral("Times New Roman")), QGuiApplication::font()})
         QFontMetrics(face).height();
+}
+
+// The titles the main thread would measure and paint itself, each a face
+// of its own.
+void prepareTitles(std::initializer_list<std::pair<QString, int>> titles)
+{
+    if (startRatio <= 0)
+        return;
+    for (const auto& [text, pixels] : titles)
+        GradientTitle::prepare(text, pixels, startRatio);
 }
 
 void giveGoOn()
@@ -74,13 +88,21 @@ void startFontSetUp()
             return;
         }
         QFontDatabase::families();
+        prepareTitles({{GradientTitle::kName, GradientTitle::kSplashNamePixels},
+                       {GradientTitle::kVersion, GradientTitle::kSplashVersionPixels}});
         listed().release();
+        prepareTitles({{GradientTitle::kName, GradientTitle::kIdleNamePixels},
+                       {GradientTitle::kVersion, GradientTitle::kIdleVersionPixels},
+                       {GradientTitle::kName, GradientTitle::kAboutNamePixels},
+                       {GradientTitle::kVersion, GradientTitle::kAboutVersionPixels}});
         warmFallbacks();
     });
 }
 
 void listFontsWithQt()
 {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        startRatio = screen->devicePixelRatio();
     listWithQt = true;
     giveGoOn();
 }
