@@ -1,6 +1,9 @@
 #include "app/FontSetUp.h"
 
 #include "frame/GradientTitle.h"
+#include "pictures/CommandIcons.h"
+#include "pictures/FigurePicture.h"
+#include "pictures/ProgramIcon.h"
 
 #include <QFont>
 #include <QFontDatabase>
@@ -43,8 +46,10 @@ std::binary_semaphore& listed()
 }
 
 std::atomic<bool> listWithQt = false;
-// The pixel ratio the start's windows come up at, read on the main thread.
+// The pixel ratios the start's windows come up at and the menus' icons are
+// painted for, read on the main thread.
 qreal startRatio = 0;
+qreal iconRatio = 0;
 bool given = false;
 
 // Qt asks fontconfig once per family and style which faces stand in for
@@ -66,6 +71,18 @@ void prepareTitles(std::initializer_list<std::pair<QString, int>> titles)
         return;
     for (const auto& [text, pixels] : titles)
         GradientTitle::prepare(text, pixels, startRatio);
+}
+
+// The splash's figure, the main window's icon and its commands' icons,
+// which need no fonts.
+void preparePictures()
+{
+    if (startRatio <= 0)
+        return;
+    pictures::figurePicture(startRatio);
+    pictures::prepareProgramIcon();
+    for (int icon = 0; icon < pictures::kCommandIconCount; ++icon)
+        pictures::commandIcon(icon, iconRatio);
 }
 
 void giveGoOn()
@@ -91,6 +108,7 @@ void startFontSetUp()
         prepareTitles({{GradientTitle::kName, GradientTitle::kSplashNamePixels},
                        {GradientTitle::kVersion, GradientTitle::kSplashVersionPixels}});
         listed().release();
+        preparePictures();
         prepareTitles({{GradientTitle::kName, GradientTitle::kIdleNamePixels},
                        {GradientTitle::kVersion, GradientTitle::kIdleVersionPixels},
                        {GradientTitle::kName, GradientTitle::kAboutNamePixels},
@@ -103,6 +121,7 @@ void listFontsWithQt()
 {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         startRatio = screen->devicePixelRatio();
+    iconRatio = qApp->devicePixelRatio();
     listWithQt = true;
     giveGoOn();
 }
