@@ -1,11 +1,11 @@
 #include "app/PelikorApplication.h"
 
+#include "dialogs/ErrorReport.h"
 #include "widgets/ProgramStyle.h"
 
 #include <QFont>
 #include <QIcon>
 #include <QLibraryInfo>
-#include <QMessageBox>
 
 #include <exception>
 
@@ -47,14 +47,11 @@ bool PelikorApplication::notify(QObject* receiver, QEvent* event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        reportError(QString::fromUtf8(error.what()));
+        ++caughtInDelivery_;
+        ErrorReport::show(QString::fromUtf8(error.what()));
     } catch (...) {
-        reportError(QStringLiteral("Neznámá chyba"));
+        ++caughtInDelivery_;
+        ErrorReport::show(QStringLiteral("Neznámá chyba"));
     }
     return false;
-}
-
-void PelikorApplication::reportError(const QString& message)
-{
-    QMessageBox::critical(activeWindow(), applicationName(), message);
 }
