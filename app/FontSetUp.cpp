@@ -15,6 +15,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include <atomic>
+#include <chrono>
 #include <initializer_list>
 #include <mutex>
 #include <semaphore>
@@ -37,6 +38,16 @@ std::binary_semaphore& goOn()
     static std::binary_semaphore semaphore(0);
     return semaphore;
 }
+
+// Given once the first window has gone to the window system.
+std::binary_semaphore& firstWindowShown()
+{
+    static std::binary_semaphore semaphore(0);
+    return semaphore;
+}
+
+// A start that shows no window does not keep the thread waiting longer.
+constexpr std::chrono::seconds kFirstWindowPatience(10);
 
 // Given once the fonts are listed (or the list is left to the first text).
 std::binary_semaphore& listed()
@@ -105,9 +116,11 @@ void startFontSetUp()
             return;
         }
         QFontDatabase::families();
-        prepareTitles({{GradientTitle::kName, GradientTitle::kSplashNamePixels},
-                       {GradientTitle::kVersion, GradientTitle::kSplashVersionPixels}});
         listed().release();
+        // Only once the first window is on its way: until then the thread
+        // would take the processor from the window and the X server.
+        if (!firstWindowShown().try_acquire_for(kFirstWindowPatience))
+            return;
         preparePictures();
         prepareTitles({{GradientTitle::kName, GradientTitle::kIdleNamePixels},
                        {GradientTitle::kVersion, GradientTitle::kIdleVersionPixels},
@@ -132,7 +145,9 @@ void awaitFontSetUp()
     giveGoOn();
     static std::once_flag waited;
     std::call_once(waited, [] {
-        if (setUp().joinable())
-            listed().acquire();
+        if (!setUp().joinable())
+            return;
+        firstWindowShown().release();
+        listed().acquire();
     });
 }
