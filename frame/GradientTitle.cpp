@@ -2,6 +2,7 @@
 
 #include <QFont>
 
+#include <condition_variable>
 #include <mutex>
 #include <optional>
 #include <utility>
@@ -31,26 +32,35 @@ struct PreparedTitle {
     QImage picture;
 };
 
-std::mutex& preparedLock()
+// The titles painted beforehand, and the one being painted: a window that
+// asks for that one waits for it rather than painting it a second time.
+struct Prepared {
+    std::mutex lock;
+    std::condition_variable painted;
+    std::vector<PreparedTitle> titles;
+    std::optional<PreparedTitle> painting;
+};
+
+Prepared& prepared()
 {
-    static std::mutex lock;
-    return lock;
+    static Prepared store;
+    return store;
 }
 
-std::vector<PreparedTitle>& prepared()
+bool isTitle(const PreparedTitle& title, const QString& text, int pixels, qreal dpr)
 {
-    static std::vector<PreparedTitle> titles;
-    return titles;
+    return title.text == text && title.pixels == pixels && title.dpr == dpr;
 }
 
 std::optional<PreparedTitle> takePrepared(const QString& text, int pixels, qreal dpr)
 {
-    const std::lock_guard guard(preparedLock());
-    auto& titles = prepared();
-    for (auto title = titles.begin(); title != titles.end(); ++title) {
-        if (title->text == text && title->pixels == pixels && title->dpr == dpr) {
+    Prepared& store = prepared();
+    std::unique_lock guard(store.lock);
+    store.painted.wait(guard, [&] { return !store.painting || !isTitle(*store.painting, text, pixels, dpr); });
+    for (auto title = store.titles.begin(); title != store.titles.end(); ++title) {
+        if (isTitle(*title, text, pixels, dpr)) {
             PreparedTitle taken = std::move(*title);
-            titles.erase(title);
+            store.titles.erase(title);
             return taken;
         }
     }
@@ -63,11 +73,20 @@ namespace GradientTitle {
 
 void prepare(const QString& text, int pixels, qreal dpr)
 {
+    Prepared& store = prepared();
+    {
+        const std::lock_guard guard(store.lock);
+        store.painting = PreparedTitle{text, pixels, dpr, {}, {}};
+    }
     const GradientLetters letters = titleLetters(text, pixels);
     const QSize measured = letters.measuredSize();
     PreparedTitle title{text, pixels, dpr, measured, letters.render(measured, dpr)};
-    const std::lock_guard guard(preparedLock());
-    prepared().push_back(std::move(title));
+    {
+        const std::lock_guard guard(store.lock);
+        store.titles.push_back(std::move(title));
+        store.painting.reset();
+    }
+    store.painted.notify_all();
 }
 
 } // namespace GradientTitle
