@@ -34,14 +34,41 @@ QString helpText(const QString& program, const QList<QCommandLineOption>& option
     return text;
 }
 
-QString errorText(const QString& program, const QCommandLineParser& parser, const QStringList& arguments)
+// The unknown options as the player typed them, up to any "=value": a
+// word after one dash is one option, as Qt's own options (-platform,
+// -display) are, so it is named whole rather than letter by letter.
+QStringList unknownOptions(const QStringList& arguments, const QList<QCommandLineOption>& known)
+{
+    QStringList knownNames;
+    for (const QCommandLineOption& option : known)
+        knownNames << option.names();
+    QStringList unknown;
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--"))
+            break;
+        if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-"))
+            continue;
+        const QString typed = argument.section(QLatin1Char('='), 0, 0);
+        const qsizetype dashes = typed.startsWith(QLatin1String("--")) ? 2 : 1;
+        if (!knownNames.contains(typed.mid(dashes)))
+            unknown << typed;
+    }
+    return unknown;
+}
+
+QString errorText(const QString& program, const QCommandLineParser& parser, const QStringList& arguments,
+                  const QList<QCommandLineOption>& known)
 {
     QString text;
-    for (const QString& name : parser.unknownOptionNames())
-        text += QStringLiteral("%1: neznámá volba %2%3\n")
-                    .arg(program, name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
-    for (const QString& argument : parser.positionalArguments())
-        text += QStringLiteral("%1: nečekaný argument %2\n").arg(program, argument);
+    const QStringList unknown = unknownOptions(arguments, known);
+    for (const QString& option : unknown)
+        text += QStringLiteral("%1: neznámá volba %2\n").arg(program, option);
+    // The words after an unknown option may be its values (-platform
+    // offscreen), so they are no fault of their own.
+    if (unknown.isEmpty()) {
+        for (const QString& argument : parser.positionalArguments())
+            text += QStringLiteral("%1: nečekaný argument %2\n").arg(program, argument);
+    }
     if (text.isEmpty())
         text = QStringLiteral("%1: chybně zadané volby: %2\n").arg(program, arguments.mid(1).join(QLatin1Char(' ')));
     return text + QStringLiteral("Nápovědu vypíše %1 --help\n").arg(program);
@@ -61,9 +88,10 @@ std::optional<int> answerCommandLine(int argc, char** argv)
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Vypíše verzi programu a skončí."));
     QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions({help, version});
     if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
-        print(stderr, errorText(program, parser, arguments));
+        print(stderr, errorText(program, parser, arguments, {help, version}));
         return kBadCommandLine;
     }
     if (parser.isSet(help)) {

@@ -4,6 +4,7 @@
 #include "app/PelikorApplication.h"
 #include "services/AppFolders.h"
 #include "services/AppPath.h"
+#include "services/SessionEnd.h"
 
 int main(int argc, char** argv)
 {
@@ -13,6 +14,7 @@ int main(int argc, char** argv)
     startFontSetUp();
     chooseWindowSystem();
     PelikorApplication application(argc, argv);
+    const SessionEnd sessionEnd;
     listFontsWithQt();
     return runProgram(AppFolders::ofProgram(AppPath().folder()));
 }

@@ -16,6 +16,12 @@
 
 namespace {
 
+// The commands the toolbar repeats, by their menu captions and hints.
+const QString kNewGameCaption = QStringLiteral("&Nová hra...");
+const QString kEndGameCaption = QStringLiteral("&Ukončit hru");
+const QString kTableCaption = QStringLiteral("&Zobrazit tabulku nejlepších...");
+const QString kBossCaption = QStringLiteral("Šéfovská &pojistka");
+const QString kManualCaption = QStringLiteral("&Elektronický manuál");
 const QString kNewGameHint = QStringLiteral("Zobrazí dialog pro výběr nové hry");
 const QString kEndGameHint = QStringLiteral("Ukončí aktuální hru");
 const QString kTableHint = QStringLiteral("Zobrazí tabulku nejlepších hráčů");
@@ -86,9 +92,9 @@ void MainWindow::createMenus()
     QMenu* fileMenu =
         addSubmenu("fileMenu", QStringLiteral("&Soubor"), QStringLiteral("Obsahuje příkazy pro spuštění a ukončení hry"));
     newGameAction_ = describe(addCommand(fileMenu, "newGameAction", &MainWindow::newGameRequested),
-                              {QStringLiteral("&Nová hra..."), kNewGameHint, Qt::Key_F2, 0, true});
+                              {kNewGameCaption, kNewGameHint, Qt::Key_F2, 0, true});
     endGameAction_ = describe(addCommand(fileMenu, "endGameAction", &MainWindow::endGameRequested),
-                              {QStringLiteral("&Ukončit hru"), kEndGameHint, Qt::Key_F3, 7, false});
+                              {kEndGameCaption, kEndGameHint, Qt::Key_F3, 7, false});
     addSeparator(fileMenu, "fileSeparator");
     describe(addCommand(fileMenu, "closeProgramAction", &MainWindow::closeProgram),
              {QStringLiteral("Konec"), QStringLiteral("Ukončí program"), {}, kNoIcon, true});
@@ -96,19 +102,19 @@ void MainWindow::createMenus()
     QMenu* toolsMenu = addSubmenu("toolsMenu", QStringLiteral("&Nástroje"),
                                QStringLiteral("Obsahuje příkazy pro práci s tabulkou nejlepších"));
     describe(addCommand(toolsMenu, "bestTableAction", &MainWindow::tableRequested),
-             {QStringLiteral("&Zobrazit tabulku nejlepších..."), kTableHint, {}, 1, true});
+             {kTableCaption, kTableHint, {}, 1, true});
     describe(addCommand(toolsMenu, "clearBestTableAction", &MainWindow::clearTableRequested),
              {QStringLiteral("&Vymazat tabulku nejlepších"), QStringLiteral("Vynuluje tabulku nejlepších hráčů"), {}, kNoIcon, true});
     addSeparator(toolsMenu, "toolsSeparator");
     describe(addCommand(toolsMenu, "bossScreenAction", &MainWindow::toggleBossScreen),
-             {QStringLiteral("Šéfovská &pojistka"), kBossHint, {}, 8, true});
+             {kBossCaption, kBossHint, {}, 8, true});
 
     QMenu* helpMenu =
         addSubmenu("helpMenu", QStringLiteral("Nápo&věda"), QStringLiteral("Obsahuje příkazy pro získání nápovědy"));
     describe(addCommand(helpMenu, "helpAction", &MainWindow::helpRequested),
              {QStringLiteral("Nápo&věda pro Pelikor 2000"), QStringLiteral("Zobrazí nápovědu"), Qt::Key_F1, 2, true});
     manualAction_ = describe(addCommand(helpMenu, "manualAction", &MainWindow::startManual),
-                             {QStringLiteral("&Elektronický manuál"),
+                             {kManualCaption,
                               QStringLiteral("Spustí elektronický manuál programu Pelikor 2000"), {}, 4, true});
     addSeparator(helpMenu, "helpSeparator");
     describe(addCommand(helpMenu, "aboutAction", &MainWindow::aboutRequested),
@@ -119,9 +125,9 @@ void MainWindow::createMenus()
     popupMenu_ = new QMenu(this);
     popupMenu_->setObjectName(QStringLiteral("popupMenu"));
     popupNewGameAction_ = describe(addCommand(popupMenu_, "popupNewGameAction", &MainWindow::newGameRequested),
-                                   {QStringLiteral("&Nová hra..."), kNewGameHint, Qt::Key_F2, 0, true});
+                                   {kNewGameCaption, kNewGameHint, Qt::Key_F2, 0, true});
     popupEndGameAction_ = describe(addCommand(popupMenu_, "popupEndGameAction", &MainWindow::endGameRequested),
-                                   {QStringLiteral("&Ukončit hru"), kEndGameHint, Qt::Key_F3, 7, false});
+                                   {kEndGameCaption, kEndGameHint, Qt::Key_F3, 7, false});
     for (QAction* shown : {popupNewGameAction_, popupEndGameAction_})
         shown->setShortcutContext(Qt::WidgetShortcut);
 }
@@ -148,11 +154,13 @@ void MainWindow::createToolbar(QWidget* client)
     bar->setGeometry(dock->rect());
     bar->setFrameStyle(QFrame::Panel | QFrame::Raised);
 
-    const auto describe = [](QToolButton* button, int icon, const QString& hint, bool enabled) {
+    // A screen reader names a button by its command and reads its hint after.
+    const auto describe = [](QToolButton* button, int icon, const QString& caption, const QString& hint, bool enabled) {
         button->setIcon(commandIconAt(icon));
         button->setToolTip(hint);
         button->setStatusTip(hint);
-        button->setAccessibleName(hint);
+        button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+        button->setAccessibleDescription(hint);
         button->setEnabled(enabled);
         return button;
     };
@@ -166,18 +174,18 @@ void MainWindow::createToolbar(QWidget* client)
     const auto next = [&left](int width) { return std::exchange(left, left + width); };
     newGameButton_ = describe(
         addToolButton(bar, "newGameButton", next(kToolButtonSize.width()), &MainWindow::newGameRequested), 0,
-        kNewGameHint, true);
+        kNewGameCaption, kNewGameHint, true);
     endGameButton_ = describe(addToolButton(bar, "endGameButton", next(kToolButtonSize.width()), &MainWindow::endGameRequested), 7,
-                              kEndGameHint, false);
+                              kEndGameCaption, kEndGameHint, false);
     separator("gameButtonsSeparator", next(kSeparatorWidth));
     describe(addToolButton(bar, "bestTableButton", next(kToolButtonSize.width()), &MainWindow::tableRequested), 1,
-             kTableHint, true);
+             kTableCaption, kTableHint, true);
     separator("bestTableSeparator", next(kSeparatorWidth));
     describe(addToolButton(bar, "bossScreenButton", next(kToolButtonSize.width()), &MainWindow::toggleBossScreen),
-             8, kBossHint, true);
+             8, kBossCaption, kBossHint, true);
     auto* spacer = new QWidget(bar);
     spacer->setObjectName(QStringLiteral("toolbarSpacer"));
     spacer->setGeometry(next(kSpacerWidth), 0, kSpacerWidth, kDockHeight);
     manualButton_ = describe(addToolButton(bar, "manualButton", next(kToolButtonSize.width()), &MainWindow::startManual),
-                             4, QStringLiteral("Elektronický manuál"), true);
+                             4, kManualCaption, QStringLiteral("Elektronický manuál"), true);
 }

@@ -2,6 +2,7 @@
 
 #include "dialogs/AccessibleNames.h"
 #include "game/HoleShape.h"
+#include "game/PegDrag.h"
 #include "game/Pegs.h"
 #include "pictures/BoardGeometry.h"
 #include "pictures/BoardPicture.h"
@@ -11,6 +12,7 @@
 #include "widgets/PositionCursor.h"
 #include "widgets/ProgramLabel.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPainter>
 
@@ -59,6 +61,7 @@ BoardPanel::BoardPanel(SoundCues& cues, QWidget* parent) : QWidget(parent), cues
         pegs_[n]->setStatusTip(QStringLiteral("Hrací kámen"));
         connect(pegs_[n], &HemisphereButton::clicked, this, [this, n] { selectPeg(n); });
     }
+    new PegDrag(*this, pegs_);
 
     QList<QRect> places;
     for (int n = 1; n <= kPositionCount; ++n)
@@ -116,16 +119,55 @@ void BoardPanel::selectPeg(int n)
 {
     const pelikor::MoveCue cue = board_.select(n);
     showBoardState();
+    if (cue == pelikor::MoveCue::Select)
+        cursor_->announce(AccessibleNames::selectionMade(n));
     playCue(cue);
 }
 
 void BoardPanel::jumpInto(int t)
 {
+    const int from = board_.selected();
     const pelikor::MoveCue cue = board_.jumpInto(t);
+    if (cue == pelikor::MoveCue::None) {
+        cursor_->announce(AccessibleNames::jumpRefused(t));
+        return;
+    }
+    showMove(cue, AccessibleNames::jumpMade(from, t, board_.remaining()));
+}
+
+void BoardPanel::undo()
+{
+    showMove(board_.undo());
+}
+
+void BoardPanel::redo()
+{
+    showMove(board_.redo());
+}
+
+void BoardPanel::showMove(pelikor::MoveCue cue, const QString& spoken)
+{
     if (cue == pelikor::MoveCue::None)
         return;
     showBoardState();
+    if (!spoken.isEmpty())
+        cursor_->announce(spoken);
     playCue(cue);
+}
+
+void BoardPanel::announce(const QString& news)
+{
+    const QString count = QStringLiteral("Zbylé kameny: %1").arg(shownRemaining_);
+    const QString description = news.isEmpty() ? count : count + QStringLiteral(". ") + news;
+    if (cursor_->accessibleDescription() == description)
+        return;
+    cursor_->setAccessibleDescription(description);
+    QAccessibleEvent changed(cursor_, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+    // A screen reader keeps a changed description until it is asked for
+    // it; the news itself is read out as a notification.
+    if (!news.isEmpty())
+        cursor_->announce(news);
 }
 
 // A peg stands above its hole, so a click on an occupied position is the
@@ -164,11 +206,12 @@ void BoardPanel::showBoardState()
         pegs_[n]->setVisible(board_.hasPeg(n));
     }
     cursor_->positionsChanged();
-    if (board_.remaining() != shownRemaining_) {
-        shownRemaining_ = board_.remaining();
-        cursor_->setAccessibleDescription(QStringLiteral("Zbylé kameny: %1").arg(shownRemaining_));
+    const bool counted = board_.remaining() != shownRemaining_;
+    shownRemaining_ = board_.remaining();
+    // Whatever was announced with the count is over once the board changes.
+    announce();
+    if (counted)
         emit remainingChanged(shownRemaining_);
-    }
     emit boardChanged();
 }
 

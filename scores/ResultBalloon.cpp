@@ -38,18 +38,29 @@ ResultBalloon::ResultBalloon(Services& services, BestTableModule& bestTable)
     passDialogKeys(nameEdit_);
 
     label(this, "titleLabel", QStringLiteral("Výsledek Vaší hry"), {27, 6, 189, 19}, Bold | Centred | Wrapped);
-    label(this, "startCountCaption", QStringLiteral("Počáteční počet hracích kamenů   :"), {kTextLeft, 30});
-    label(this, "smallestRemainderCaption", QStringLiteral("Minimální počet zbylých kamenů :"), {kTextLeft, 46});
-    label(this, "remainingCaption", QStringLiteral("Počet zbylých kamenů                    :"), {kTextLeft, 62});
+    QLabel* startCountCaption =
+        label(this, "startCountCaption", QStringLiteral("Počáteční počet hracích kamenů   :"), {kTextLeft, 30});
+    QLabel* smallestRemainderCaption =
+        label(this, "smallestRemainderCaption", QStringLiteral("Minimální počet zbylých kamenů :"), {kTextLeft, 46});
+    QLabel* remainingCaption =
+        label(this, "remainingCaption", QStringLiteral("Počet zbylých kamenů                    :"), {kTextLeft, 62});
     startCountLabel_ = label(this, "startCountLabel", QString(), {QPoint(kCountLeft, 30), kCountSize}, Bold);
     smallestRemainderLabel_ =
         label(this, "smallestRemainderLabel", QStringLiteral("1"), {QPoint(kCountLeft, 46), kCountSize}, Bold);
     remainingLabel_ = label(this, "remainingLabel", QString(), {QPoint(kCountLeft, 62), kCountSize}, Bold);
+    // Each count is read out with its caption.
+    startCountCaption->setBuddy(startCountLabel_);
+    smallestRemainderCaption->setBuddy(smallestRemainderLabel_);
+    remainingCaption->setBuddy(remainingLabel_);
     rule(this, "upperRule", {9, 80}, kRuleWidth);
     nameCaption_ = label(this, "nameCaption", QStringLiteral("Vaše jméno do tabulky nejlepších :"), {kTextLeft, 86});
     nameCaption_->setEnabled(false);
     // The field is read out by the label above it.
     nameCaption_->setBuddy(nameEdit_);
+    assistedNote_ = label(this, "assistedNote",
+                          QStringLiteral("Hra s vracením tahů nebo s nápovědou se do tabulky nezapisuje."),
+                          {kTextLeft, 86, kRuleWidth - 2, 40}, Wrapped);
+    assistedNote_->hide();
     rule(this, "lowerRule", {9, 130}, kRuleWidth);
     connect(button(this, "okButton", QStringLiteral("Ok"), QStringLiteral("Uzavře dialogové okno"), {90, 135}),
             &FlatButton::clicked, this, &ResultBalloon::acknowledge);
@@ -70,9 +81,12 @@ void ResultBalloon::setStartCount(int startCount)
 void ResultBalloon::prepareToShow()
 {
     nameEdit_->clear();
-    const bool offered = bestTable_.table.offersName(result_.game, result_.remaining);
+    const bool offered = !result_.assisted && bestTable_.table.offersName(result_.game, result_.remaining);
     nameEdit_->setEnabled(offered);
     nameCaption_->setEnabled(offered);
+    nameEdit_->setVisible(!result_.assisted);
+    nameCaption_->setVisible(!result_.assisted);
+    assistedNote_->setVisible(result_.assisted);
     // The fewest pegs this very game can leave, not one for every game:
     // from some starts a single peg is out of reach.
     smallestRemainderLabel_->setText(QString::number(result_.game.smallestRemainder));

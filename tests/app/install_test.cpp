@@ -240,6 +240,12 @@ private slots:
         QTest::newRow("version") << QStringLiteral("-v") << 0 << QStringLiteral("Pelikor 2000, verze 5.0\n");
         QTest::newRow("unknown option") << QStringLiteral("--hra") << 2 << QStringLiteral("Pelikor2000: neznámá volba --hra\n");
         QTest::newRow("argument") << QStringLiteral("hra") << 2 << QStringLiteral("Pelikor2000: nečekaný argument hra\n");
+        // Qt's own options by their whole name, once, as typed, without
+        // their values; the hint after the last line.
+        QTest::newRow("Qt's option") << QStringLiteral("-platform offscreen") << 2
+                                     << QStringLiteral("Pelikor2000: neznámá volba -platform\nNápovědu vypíše Pelikor2000 --help\n");
+        QTest::newRow("Qt's option, two dashes") << QStringLiteral("--platform=xcb -hv") << 2
+                                                 << QStringLiteral("Pelikor2000: neznámá volba --platform\nPelikor2000: neznámá volba -hv\nNápovědu");
     }
     void commandLineIsAnsweredWithoutAWindow()
     {
@@ -248,7 +254,7 @@ private slots:
         QFETCH(QString, says);
         environment_.remove(QStringLiteral("DISPLAY"));
         environment_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        const Run answer = run(QStringLiteral(APP_DIR "/Pelikor2000"), {argument}, environment_);
+        const Run answer = run(QStringLiteral(APP_DIR "/Pelikor2000"), argument.split(QLatin1Char(' ')), environment_);
         QCOMPARE(answer.exitCode, status);
         QVERIFY2(answer.output.startsWith(says), qPrintable(answer.output));
     }
