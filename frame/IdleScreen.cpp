@@ -13,9 +13,6 @@ namespace {
 
 constexpr QRect kTitlePanelPlace(68, 40, 265, 55);
 constexpr QRect kBoardPlace(48, 106, 305, 300);
-const QString kVersion = QStringLiteral("verze 5.0");
-constexpr int kNamePixels = 32;
-constexpr int kVersionPixels = 15;
 constexpr int kTitleMargin = 2;
 
 } // namespace
@@ -33,8 +30,9 @@ void IdleScreen::createTitlePanel(QWidget* client, const QString& title)
     titlePanel_->setGeometry(kTitlePanelPlace);
     titlePanel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
     setBackground(titlePanel_, kClSilver);
-    nameTitle_ = makeGradientTitle(titlePanel_, QStringLiteral("nameTitle"), title, kNamePixels);
-    versionTitle_ = makeGradientTitle(titlePanel_, QStringLiteral("versionTitle"), kVersion, kVersionPixels);
+    nameTitle_ = makeGradientTitle(titlePanel_, QStringLiteral("nameTitle"), title, GradientTitle::kIdleNamePixels);
+    versionTitle_ = makeGradientTitle(titlePanel_, QStringLiteral("versionTitle"), GradientTitle::kVersion,
+                                      GradientTitle::kIdleVersionPixels);
     // The name centred, the version under its right end.
     nameTitle_->move((titlePanel_->width() - nameTitle_->width()) / 2, kTitleMargin);
     versionTitle_->move(nameTitle_->geometry().right() - versionTitle_->width(),
