@@ -7,6 +7,7 @@
 #include "app/Splash.h"
 #include "frame/MainWindow.h"
 #include "services/AppPath.h"
+#include "services/CoreErrorText.h"
 #include "services/ModuleCuePlayer.h"
 #include "services/SingleCopy.h"
 
@@ -29,7 +30,7 @@ int runNormalStart(const WindowsFactory& createWindows)
         windows = createWindows(*splash);
     } catch (const std::exception& error) {
         splash.reset();
-        PelikorApplication::reportError(QString::fromUtf8(error.what()));
+        PelikorApplication::reportError(errorText(error));
         return kStartFailed;
     }
     splash.reset();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QApplication>
-#include <QTranslator>
 
 // The application object. It is also the general error report: whatever a
 // handler throws is shown in a message box, the action is abandoned and the
@@ -16,7 +15,4 @@ public:
 
     // Shows one error message the way every failure is reported.
     static void reportError(const QString& message);
-
-private:
-    QTranslator qtTexts_;
 };

@@ -4,6 +4,7 @@
 #include "app/PelikorApplication.h"
 #include "services/AppFolders.h"
 #include "services/AppPath.h"
+#include "services/ProgramLanguage.h"
 
 int main(int argc, char** argv)
 {
@@ -13,6 +14,7 @@ int main(int argc, char** argv)
     startFontSetUp();
     chooseWindowSystem();
     PelikorApplication application(argc, argv);
+    const ProgramLanguage language(AppFolders::ofProgram(AppPath().folder()).shipped());
     listFontsWithQt();
     return runProgram(AppFolders::ofProgram(AppPath().folder()));
 }

@@ -6,7 +6,10 @@
 #   A QtTest executable for what only a real X server shows (window masks,
 #   window positions, the pointer on the screen), run under an Xvfb of its
 #   own, one such test at a time.
-# All run with the build's application folder as PELIKOR_TEST_APP_DIR.
+# All run with the build's application folder as PELIKOR_TEST_APP_DIR, in
+# the program's own language whatever the desktop's (a test that wants
+# another one sets it).
+set(PELIKOR_TEST_LANGUAGE "LANGUAGE=;LC_ALL=;LC_MESSAGES=;LANG=C.UTF-8")
 
 function(pelikor_gtest name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
@@ -36,7 +39,7 @@ function(pelikor_test_executable name sources libs environment)
     target_link_libraries(${name} PRIVATE ${libs})
     add_test(NAME ${name} COMMAND ${ARGN} $<TARGET_FILE:${name}>)
     set_tests_properties(${name} PROPERTIES TIMEOUT 600
-        ENVIRONMENT "${environment};PELIKOR_TEST_APP_DIR=${PELIKOR_APP_DIR}")
+        ENVIRONMENT "${environment};PELIKOR_TEST_APP_DIR=${PELIKOR_APP_DIR};${PELIKOR_TEST_LANGUAGE}")
 endfunction()
 
 # pelikor_benchmark(<name> SOURCES <files...> LIBS <targets...>)
