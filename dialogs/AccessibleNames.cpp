@@ -10,6 +10,7 @@
 #include "widgets/PictureButton.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace AccessibleNames {
@@ -169,7 +170,9 @@ void install()
 
 QString positionName(int n, bool peg)
 {
-    return (peg ? QStringLiteral("Kámen, řada %1, sloupec %2") : QStringLiteral("Volný bod, řada %1, sloupec %2"))
+    const char* name = peg ? QT_TRANSLATE_NOOP("AccessibleNames", "Kámen, řada %1, sloupec %2")
+                           : QT_TRANSLATE_NOOP("AccessibleNames", "Volný bod, řada %1, sloupec %2");
+    return QCoreApplication::translate("AccessibleNames", name)
         .arg(pelikor::rowOf(n) + 1)
         .arg(pelikor::columnOf(n) + 1);
 }

@@ -37,8 +37,8 @@ using pelikor::kPositionCount;
 namespace {
 
 const QString kTitle = QStringLiteral("Pelikor 2000");
-const QString kBossTitle = QStringLiteral("Plnění plánu v letošním roce");
-const QString kWindowHint = QStringLiteral("Stiskněte klávesu F1 pro nápovědu");
+const char* const kBossTitle = QT_TRANSLATE_NOOP("MainWindow", "Plnění plánu v letošním roce");
+const char* const kWindowHint = QT_TRANSLATE_NOOP("MainWindow", "Stiskněte klávesu F1 pro nápovědu");
 // Keeps a hint clear of the status bar's picture.
 const QString kHintIndent = QStringLiteral("      ");
 // Where the kernel gives no notice of the settings file's changes, an open
@@ -76,7 +76,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent)
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(kTitle);
     setWindowIcon(pictures::programIcon());
-    setStatusTip(kWindowHint);
+    setStatusTip(tr(kWindowHint));
 
     auto* client = new QWidget(this);
     client->setFixedSize(kClientSize);
@@ -150,7 +150,7 @@ void MainWindow::createIdleScreen(QWidget* client)
     static_cast<QFrame*>(titlePanel_)->setFrameStyle(QFrame::Panel | QFrame::Raised);
     setBackground(titlePanel_, kClSilver);
     nameTitle_ = makeGradientTitle(titlePanel_, QStringLiteral("nameTitle"), kTitle, 32);
-    versionTitle_ = makeGradientTitle(titlePanel_, QStringLiteral("versionTitle"), QStringLiteral("verze 5.0"), 15);
+    versionTitle_ = makeGradientTitle(titlePanel_, QStringLiteral("versionTitle"), tr("verze 5.0"), 15);
     // The name centred, the version under its right end.
     nameTitle_->move((titlePanel_->width() - nameTitle_->width()) / 2, 2);
     versionTitle_->move(nameTitle_->geometry().right() - versionTitle_->width(),
@@ -183,7 +183,7 @@ void MainWindow::createStatusBar(QWidget* client)
     statusPicture_->setGeometry(kStatusPicturePlace);
     statusPeg->setPictureSource(pictures::statusPicture);
 
-    remainingCaption_ = new ProgramLabel(QStringLiteral("Zbylé kameny :"), statusBar_);
+    remainingCaption_ = new ProgramLabel(tr("Zbylé kameny :"), statusBar_);
     remainingCaption_->setObjectName(QStringLiteral("remainingCaption"));
     remainingCaption_->setGeometry(kRemainingCaptionPlace);
 
@@ -299,7 +299,7 @@ void MainWindow::toggleBossScreen()
         bossScreen_->show();
         remainingCaption_->hide();
         remainingLabel_->hide();
-        setWindowTitle(kBossTitle);
+        setWindowTitle(tr(kBossTitle));
         return;
     }
     bossScreen_->hide();

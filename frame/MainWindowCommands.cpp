@@ -16,10 +16,10 @@
 
 namespace {
 
-const QString kNewGameHint = QStringLiteral("Zobrazí dialog pro výběr nové hry");
-const QString kEndGameHint = QStringLiteral("Ukončí aktuální hru");
-const QString kTableHint = QStringLiteral("Zobrazí tabulku nejlepších hráčů");
-const QString kBossHint = QStringLiteral("Pojistka proti neodbytnému šéfovi");
+const char* const kNewGameHint = QT_TRANSLATE_NOOP("MainWindow", "Zobrazí dialog pro výběr nové hry");
+const char* const kEndGameHint = QT_TRANSLATE_NOOP("MainWindow", "Ukončí aktuální hru");
+const char* const kTableHint = QT_TRANSLATE_NOOP("MainWindow", "Zobrazí tabulku nejlepších hráčů");
+const char* const kBossHint = QT_TRANSLATE_NOOP("MainWindow", "Pojistka proti neodbytnému šéfovi");
 
 constexpr QSize kToolButtonSize(23, 22);
 constexpr int kToolbarMargin = 2;
@@ -77,44 +77,44 @@ void MainWindow::createMenus()
 
     menuBar()->setObjectName(QStringLiteral("menuBar"));
     QMenu* fileMenu =
-        submenu("fileMenu", QStringLiteral("&Soubor"), QStringLiteral("Obsahuje příkazy pro spuštění a ukončení hry"));
+        submenu("fileMenu", tr("&Soubor"), tr("Obsahuje příkazy pro spuštění a ukončení hry"));
     newGameAction_ = describe(addCommand(fileMenu, "newGameAction", &MainWindow::showNewGameChooser),
-                              {QStringLiteral("&Nová hra..."), kNewGameHint, Qt::Key_F2, 0, true});
+                              {tr("&Nová hra..."), tr(kNewGameHint), Qt::Key_F2, 0, true});
     endGameAction_ = describe(addCommand(fileMenu, "endGameAction", &MainWindow::giveUp),
-                              {QStringLiteral("&Ukončit hru"), kEndGameHint, Qt::Key_F3, 7, false});
+                              {tr("&Ukončit hru"), tr(kEndGameHint), Qt::Key_F3, 7, false});
     separator(fileMenu, "fileSeparator");
     describe(addCommand(fileMenu, "closeProgramAction", &MainWindow::closeProgram),
-             {QStringLiteral("Konec"), QStringLiteral("Ukončí program"), {}, kNoIcon, true});
+             {tr("Konec"), tr("Ukončí program"), {}, kNoIcon, true});
 
-    QMenu* toolsMenu = submenu("toolsMenu", QStringLiteral("&Nástroje"),
-                               QStringLiteral("Obsahuje příkazy pro práci s tabulkou nejlepších"));
+    QMenu* toolsMenu = submenu("toolsMenu", tr("&Nástroje"),
+                               tr("Obsahuje příkazy pro práci s tabulkou nejlepších"));
     describe(addCommand(toolsMenu, "bestTableAction", &MainWindow::showBestTable),
-             {QStringLiteral("&Zobrazit tabulku nejlepších..."), kTableHint, {}, 1, true});
+             {tr("&Zobrazit tabulku nejlepších..."), tr(kTableHint), {}, 1, true});
     describe(addCommand(toolsMenu, "clearBestTableAction", &MainWindow::clearBestTable),
-             {QStringLiteral("&Vymazat tabulku nejlepších"), QStringLiteral("Vynuluje tabulku nejlepších hráčů"), {}, kNoIcon, true});
+             {tr("&Vymazat tabulku nejlepších"), tr("Vynuluje tabulku nejlepších hráčů"), {}, kNoIcon, true});
     separator(toolsMenu, "toolsSeparator");
     describe(addCommand(toolsMenu, "bossScreenAction", &MainWindow::toggleBossScreen),
-             {QStringLiteral("Šéfovská &pojistka"), kBossHint, {}, 8, true});
+             {tr("Šéfovská &pojistka"), tr(kBossHint), {}, 8, true});
 
     QMenu* helpMenu =
-        submenu("helpMenu", QStringLiteral("Nápo&věda"), QStringLiteral("Obsahuje příkazy pro získání nápovědy"));
+        submenu("helpMenu", tr("Nápo&věda"), tr("Obsahuje příkazy pro získání nápovědy"));
     describe(addCommand(helpMenu, "helpAction", &MainWindow::showHelp),
-             {QStringLiteral("Nápo&věda pro Pelikor 2000"), QStringLiteral("Zobrazí nápovědu"), Qt::Key_F1, 2, true});
+             {tr("Nápo&věda pro Pelikor 2000"), tr("Zobrazí nápovědu"), Qt::Key_F1, 2, true});
     manualAction_ = describe(addCommand(helpMenu, "manualAction", &MainWindow::startManual),
-                             {QStringLiteral("&Elektronický manuál"),
-                              QStringLiteral("Spustí elektronický manuál programu Pelikor 2000"), {}, 4, true});
+                             {tr("&Elektronický manuál"),
+                              tr("Spustí elektronický manuál programu Pelikor 2000"), {}, 4, true});
     separator(helpMenu, "helpSeparator");
     describe(addCommand(helpMenu, "aboutAction", &MainWindow::showAbout),
-             {QStringLiteral("&O programu Pelikor 2000..."), QStringLiteral("Zobrazí dialog s informacemi o programu"), {}, kNoIcon, true});
+             {tr("&O programu Pelikor 2000..."), tr("Zobrazí dialog s informacemi o programu"), {}, kNoIcon, true});
 
     // The pop-up menu repeats the game commands; their keys belong to the
     // main menu, so the pop-up only shows them.
     popupMenu_ = new QMenu(this);
     popupMenu_->setObjectName(QStringLiteral("popupMenu"));
     popupNewGameAction_ = describe(addCommand(popupMenu_, "popupNewGameAction", &MainWindow::showNewGameChooser),
-                                   {QStringLiteral("&Nová hra..."), kNewGameHint, Qt::Key_F2, 0, true});
+                                   {tr("&Nová hra..."), tr(kNewGameHint), Qt::Key_F2, 0, true});
     popupEndGameAction_ = describe(addCommand(popupMenu_, "popupEndGameAction", &MainWindow::giveUp),
-                                   {QStringLiteral("&Ukončit hru"), kEndGameHint, Qt::Key_F3, 7, false});
+                                   {tr("&Ukončit hru"), tr(kEndGameHint), Qt::Key_F3, 7, false});
     for (QAction* shown : {popupNewGameAction_, popupEndGameAction_})
         shown->setShortcutContext(Qt::WidgetShortcut);
 }
@@ -159,18 +159,18 @@ void MainWindow::createToolbar(QWidget* client)
     const auto next = [&left](int width) { return std::exchange(left, left + width); };
     newGameButton_ = describe(
         addToolButton(bar, "newGameButton", next(kToolButtonSize.width()), &MainWindow::showNewGameChooser), 0,
-        kNewGameHint, true);
+        tr(kNewGameHint), true);
     endGameButton_ = describe(addToolButton(bar, "endGameButton", next(kToolButtonSize.width()), &MainWindow::giveUp), 7,
-                              kEndGameHint, false);
+                              tr(kEndGameHint), false);
     separator("gameButtonsSeparator", next(kSeparatorWidth));
     describe(addToolButton(bar, "bestTableButton", next(kToolButtonSize.width()), &MainWindow::showBestTable), 1,
-             kTableHint, true);
+             tr(kTableHint), true);
     separator("bestTableSeparator", next(kSeparatorWidth));
     describe(addToolButton(bar, "bossScreenButton", next(kToolButtonSize.width()), &MainWindow::toggleBossScreen),
-             8, kBossHint, true);
+             8, tr(kBossHint), true);
     auto* spacer = new QWidget(bar);
     spacer->setObjectName(QStringLiteral("toolbarSpacer"));
     spacer->setGeometry(next(kSpacerWidth), 0, kSpacerWidth, kDockHeight);
     manualButton_ = describe(addToolButton(bar, "manualButton", next(kToolButtonSize.width()), &MainWindow::startManual),
-                             4, QStringLiteral("Elektronický manuál"), true);
+                             4, tr("Elektronický manuál"), true);
 }

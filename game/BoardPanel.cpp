@@ -33,12 +33,12 @@ BoardPanel::BoardPanel(SoundCues& cues, QWidget* parent) : QWidget(parent), cues
 {
     setObjectName(QStringLiteral("boardPanel"));
     setGeometry(kPlace);
-    setStatusTip(QStringLiteral("Hrací pole"));
+    setStatusTip(tr("Hrací pole"));
     setBackground(this, kClGray);
     hide();
 
     // Created in stacking order: holes above the picture, pegs above holes.
-    gameCodeLabel_ = new ProgramLabel(QStringLiteral("Kontrola"), this);
+    gameCodeLabel_ = new ProgramLabel(tr("Kontrola"), this);
     gameCodeLabel_->setObjectName(QStringLiteral("gameCodeLabel"));
     gameCodeLabel_->setGeometry(kGameCodePlace);
     gameCodeLabel_->hide();
@@ -58,13 +58,13 @@ BoardPanel::BoardPanel(SoundCues& cues, QWidget* parent) : QWidget(parent), cues
         holes_[n] = new HoleShape(this);
         holes_[n]->setObjectName(QStringLiteral("hole%1").arg(n));
         holes_[n]->setGeometry(pictures::holeRect(n));
-        holes_[n]->setStatusTip(QStringLiteral("Volný bod"));
+        holes_[n]->setStatusTip(tr("Volný bod"));
         connect(holes_[n], &HoleShape::mouseDown, this, [this, n] { jumpInto(n); });
     }
 
     for (int n = 1; n <= kPositionCount; ++n) {
         pegs_[n] = makePeg(this, QStringLiteral("peg%1").arg(n), pictures::pegRect(n), kPegNormal);
-        pegs_[n]->setStatusTip(QStringLiteral("Hrací kámen"));
+        pegs_[n]->setStatusTip(tr("Hrací kámen"));
         connect(pegs_[n], &HemisphereButton::clicked, this, [this, n] { selectPeg(n); });
     }
 
@@ -193,7 +193,7 @@ void BoardPanel::showBoardState()
     cursor_->positionsChanged();
     if (board_.remaining() != shownRemaining_) {
         shownRemaining_ = board_.remaining();
-        cursor_->setAccessibleDescription(QStringLiteral("Zbylé kameny: %1").arg(shownRemaining_));
+        cursor_->setAccessibleDescription(tr("Zbylé kameny: %1").arg(shownRemaining_));
         emit remainingChanged(shownRemaining_);
     }
     emit boardChanged();

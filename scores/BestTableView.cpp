@@ -58,6 +58,14 @@ QString codeOfTab(int index)
     return QString::fromLatin1(code.data(), qsizetype(code.size()));
 }
 
+// The catalogue's captions in the program's language: "Standardní", then
+// "Volitelná 7" down to "Volitelná 1".
+QString pageCaption(int index)
+{
+    const int option = pelikor::kGames[std::size_t(index)].optionalNumber;
+    return option == 0 ? BestTableView::tr("Standardní") : BestTableView::tr("Volitelná %1").arg(option);
+}
+
 } // namespace
 
 BestTableView::BestTableView(Services& services, BestTableModule& bestTable)
@@ -74,14 +82,13 @@ BestTableView::BestTableView(Services& services, BestTableModule& bestTable)
     for (int index = 0; index < pelikor::kGameCount; ++index) {
         auto* sheet = new QWidget;
         sheet->setObjectName(QStringLiteral("page%1").arg(index + 1));
-        const std::string_view caption = pelikor::kGames[std::size_t(index)].caption;
-        pages_->addTab(sheet, QString::fromUtf8(caption.data(), qsizetype(caption.size())));
+        pages_->addTab(sheet, pageCaption(index));
         panel(sheet, QStringLiteral("cover%1").arg(index + 1), kCoverPlace, QFrame::NoFrame);
     }
     // Connected once every tab is there, so that adding them selects nothing.
     connect(pages_, &QTabWidget::currentChanged, this, &BestTableView::showGamePage);
 
-    okButton_ = new QPushButton(QStringLiteral("Ok"), inner);
+    okButton_ = new QPushButton(tr("Ok"), inner);
     okButton_->setObjectName(QStringLiteral("okButton"));
     okButton_->setFont(DialogControls::font(DialogControls::kTimesNewRoman, kButtonFontPixels));
     okButton_->setGeometry(kOkButtonPlace);

@@ -2,6 +2,142 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="cs">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>verze 5.0</source>
+        <translation>version 5.0</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Uzavře dialogové okno s informacemi o programu</source>
+        <translation>Closes the dialog about the program</translation>
+    </message>
+    <message>
+        <source>Informace o programu</source>
+        <translation>About the program</translation>
+    </message>
+</context>
+<context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>Kámen, řada %1, sloupec %2</source>
+        <translation>Peg, row %1, column %2</translation>
+    </message>
+    <message>
+        <source>Volný bod, řada %1, sloupec %2</source>
+        <translation>Empty hole, row %1, column %2</translation>
+    </message>
+</context>
+<context>
+    <name>AssistantFigure</name>
+    <message>
+        <source>Pomocník</source>
+        <translation>Assistant</translation>
+    </message>
+    <message>
+        <source>Pomocník Kolvex</source>
+        <translation>Kolvex the assistant</translation>
+    </message>
+</context>
+<context>
+    <name>BestGrid</name>
+    <message>
+        <source>Jméno</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Zbytek</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+</context>
+<context>
+    <name>BestTableView</name>
+    <message>
+        <source>Standardní</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Volitelná %1</source>
+        <translation>Optional %1</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+</context>
+<context>
+    <name>BoardPanel</name>
+    <message>
+        <source>Hrací pole</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Kontrola</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Volný bod</source>
+        <translation>Empty hole</translation>
+    </message>
+    <message>
+        <source>Hrací kámen</source>
+        <translation>Peg</translation>
+    </message>
+    <message>
+        <source>Zbylé kameny: %1</source>
+        <translation>Pegs left: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ClearTableQuestion</name>
+    <message>
+        <source>Opravdu chcete vymazat tabulku nejlepších ?</source>
+        <translation>Do you really want to clear the best scores?</translation>
+    </message>
+    <message>
+        <source>Vymaže tabulku nejlepšíchi a uzavře dialogové okno</source>
+        <translation>Clears the best scores and closes the dialog</translation>
+    </message>
+    <message>
+        <source>Uzavře dialogové okno bez vymazání tabulky nejlepších</source>
+        <translation>Closes the dialog without clearing the best scores</translation>
+    </message>
+</context>
+<context>
+    <name>CongratulationBalloon</name>
+    <message>
+        <source>Výsledek aktuální hry</source>
+        <translation>Result of the current game</translation>
+    </message>
+    <message>
+        <source>Právě jste dosáhl(a) nejnižšího počtu zbylých hracích kamenů, přičemž jedinný zbylý hrací kámen je umístěn ve středu hracího pole.</source>
+        <translation>You have just left the fewest pegs possible, and the only peg left stands in the centre of the board.</translation>
+    </message>
+    <message>
+        <source>Pokud jste hrál(a) standardní typ hry, při které je použit nejvyžší stupeň obtížnosti, tak jste génius a zasloužíte obdiv.</source>
+        <translation>If you played the standard game, the hardest of all, you are a genius and deserve admiration.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Uzavře dialogové okno</source>
+        <translation>Closes the dialog</translation>
+    </message>
+    <message>
+        <source>Gratuluji</source>
+        <translation>Congratulations</translation>
+    </message>
+</context>
+<context>
     <name>CoreErrorText</name>
     <message>
         <source>Tabulka nejlepších &quot;%1&quot; je poškozená nebo to není tabulka nejlepších.</source>
@@ -249,10 +385,448 @@
     </message>
 </context>
 <context>
+    <name>GameTypeChooser</name>
+    <message>
+        <source>Dialog pro výběr hry</source>
+        <translation>Game choice dialog</translation>
+    </message>
+    <message>
+        <source>Standardní hra</source>
+        <translation>Standard game</translation>
+    </message>
+    <message>
+        <source>Spustí standardní hru</source>
+        <translation>Starts a standard game</translation>
+    </message>
+    <message>
+        <source>Volitelná hra</source>
+        <translation>Optional game</translation>
+    </message>
+    <message>
+        <source>Otevře dialog pro výběr volitelné hry</source>
+        <translation>Opens the dialog for choosing an optional game</translation>
+    </message>
+    <message>
+        <source>Vyberte si typ hry</source>
+        <translation>Choose a game type</translation>
+    </message>
+</context>
+<context>
+    <name>GiveUpQuestion</name>
+    <message>
+        <source>Opravdu chcete ukončit tuto hru ?</source>
+        <translation>Do you really want to end this game?</translation>
+    </message>
+    <message>
+        <source>Ukončí aktuální hru</source>
+        <translation>Ends the current game</translation>
+    </message>
+    <message>
+        <source>Uzavře dialogové okno bez ukončení aktuální hry</source>
+        <translation>Closes the dialog without ending the game</translation>
+    </message>
+</context>
+<context>
+    <name>HelpBalloon</name>
+    <message>
+        <source>Seznam témat nápovědy</source>
+        <translation>Help topics</translation>
+    </message>
+    <message>
+        <source>Nápověda programu Pelikor 2000</source>
+        <translation>Pelikor 2000 help</translation>
+    </message>
+    <message>
+        <source>Informace</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Zobrazit seznam témat nápovědy</source>
+        <translation>Show the list of help topics</translation>
+    </message>
+    <message>
+        <source>Zobrazí úplný seznam témat nápovědy</source>
+        <translation>Shows the full list of help topics</translation>
+    </message>
+    <message>
+        <source>Opustit nápovědu</source>
+        <translation>Leave the help</translation>
+    </message>
+    <message>
+        <source>Uzavře dialogové okno s nápovědou</source>
+        <translation>Closes the help</translation>
+    </message>
+    <message>
+        <source>Elektronický manuál</source>
+        <translation>Electronic manual</translation>
+    </message>
+    <message>
+        <source>Každý modul skupiny programů Kolvex obsahuje podrobný manuál v elektronické podobě. Tento manuál obsahuje rady, návody a tipy pro práci s vybraným modulem. Spustíte ho pomocí ikony, která je zobrazena v nástrojové liště, nebo pomocí nabídky menu &gt; Nápověda &gt; Elektronický manuál.</source>
+        <translation>Every module of the Kolvex family of programs comes with a detailed electronic manual. It holds advice, instructions and tips for working with the module. Start it with its icon on the toolbar, or from the menu &gt; Help &gt; Electronic manual.</translation>
+    </message>
+    <message>
+        <source>Jak hrát</source>
+        <translation>How to play</translation>
+    </message>
+    <message>
+        <source>Klikněte myší na požadovaný hrací kámen, který chcete přenést a poté klikněte na místo, kam má být přenesen. Pokud je tento tah přípustný, bude kámen automaticky přenesen a přeskočený kámen bude odstraněn. Pokud jste zvolili nedovolený tah, zůstane kámen na původním místě a Vy máte možnost vybrat jiné umístění, nebo zvolit jiný hrací kámen.</source>
+        <translation>Click the peg you want to move, then click the place it should go to. If the move is allowed, the peg jumps there and the peg it jumped over is removed. If the move is not allowed, the peg stays where it was and you can choose another place or another peg.</translation>
+    </message>
+    <message>
+        <source>Nová hra</source>
+        <translation>New game</translation>
+    </message>
+    <message>
+        <source>Tato nabídka Vám umožňuje vybrat způsob hry (standardní nebo volitelná). Po otevření dialogového okna s výběrem volitelné hry stačí kliknout na požadovaný druh volitelné hry. Pro lepší představu, jak vypadá rozložení hracích kamenů je u každého druhu zobrazen malý náhled.</source>
+        <translation>This command lets you choose the kind of game (standard or optional). In the dialog of the optional games, just click the game you want. A small preview of each shows how its pegs are laid out.</translation>
+    </message>
+    <message>
+        <source>Šéfovská pojistka</source>
+        <translation>Boss key</translation>
+    </message>
+    <message>
+        <source>Tato volba slouží pro rychlé uschování hry v případě, že přijde k Vašemu počítači nepovolaná návštěva (nadřízený, nespolehlivý spolupracovník, ředitel...) a Vy  nechcete přijít o rozehranou partii. Po pominutí nebezpečí stačí znovu stisknout tlačítko s pojistkou a hra bude pokračovat.</source>
+        <translation>This command quickly hides the game when an unwelcome visitor (your boss, an unreliable colleague, the director...) comes to your computer and you do not want to lose the game in progress. Once the danger has passed, press the boss key button again and the game goes on.</translation>
+    </message>
+    <message>
+        <source>Samozřejmě nechci nabádat k hraní her v pracovní době, ale v některých případech může jít o malé rozptýlení v jinak šedém dni.</source>
+        <translation>Of course I do not mean to encourage playing games at work, but now and then it can be a little distraction on an otherwise grey day.</translation>
+    </message>
+    <message>
+        <source>Tabulka nejlepších</source>
+        <translation>Best scores</translation>
+    </message>
+    <message>
+        <source>Každý hráč má možnost zápisu do tabulky nejlepších , ale jen v následujících případech : Tabulka pro aktuální počet disků ještě neobsahuje deset jmen, dosáhli jste nižšího počtu tahů než jeden ze zapsaných hráčů nebo jste dosáhli stejný počet tahů jako některý z hráčů, ale datum Vaší hry je vyšší, než jeho.</source>
+        <translation>Every player can get into the best scores, but only when: the table of the current game does not hold ten names yet, you left fewer pegs than one of the players listed, or you left as many pegs as one of them but your game is more recent than theirs.</translation>
+    </message>
+    <message>
+        <source>Pro každý typ hry (standardní, volitelná 1..7) je vlastní tabulka nejlepších, která je nezávislá na ostatních.</source>
+        <translation>Each kind of game (standard, optional 1..7) has best scores of its own, independent of the others.</translation>
+    </message>
+    <message>
+        <source>Ukončení hry</source>
+        <translation>Ending a game</translation>
+    </message>
+    <message>
+        <source>Pokud nechcete vybranou partii dohrát, stačí zvolit nabídku menu Soubor &gt; Ukončení hry. Aktuální hra bude ukončena bez zápisu do tabulky. Pokud chcete hru pouze přerušit kvůli nevítané návštěvě, použijte nabídku menu Nástroje &gt; Šéfovská pojistka. Hra bude přerušena a uschována pod fiktivní data o plnění plánu.</source>
+        <translation>If you do not want to finish the game, just choose File &gt; End game from the menu. The game ends without an entry in the best scores. If you only want to interrupt it because of an unwelcome visitor, choose Tools &gt; Boss key. The game is interrupted and hidden behind made-up figures of the annual plan.</translation>
+    </message>
+    <message>
+        <source>Uschovanou hru opět zobrazíte kliknutím na nabídku menu Nástroje &gt; Šéfovská pojistka.</source>
+        <translation>To show the hidden game again, choose Tools &gt; Boss key from the menu.</translation>
+    </message>
+    <message>
+        <source>Účel hry Pelikor 2000</source>
+        <translation>The aim of Pelikor 2000</translation>
+    </message>
+    <message>
+        <source>Účelem této hry je přskákat (a tím i odstranit) co největší počet hracích kamenů, přičemž můžete skákat pouze vodorovně a svisle přes sousedící hrací kámen (tento kámen bude po přeskočení odstraněn), a tím dosáhnout co nejmenšího počtu zbylých hracích kamenů.</source>
+        <translation>The aim of this game is to jump over (and so remove) as many pegs as you can. You may only jump horizontally or vertically over a neighbouring peg (which is removed once jumped), leaving as few pegs as possible.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Plnění plánu v letošním roce</source>
+        <translation>Plan fulfilment this year</translation>
+    </message>
+    <message>
+        <source>Stiskněte klávesu F1 pro nápovědu</source>
+        <translation>Press F1 for help</translation>
+    </message>
+    <message>
+        <source>verze 5.0</source>
+        <translation>version 5.0</translation>
+    </message>
+    <message>
+        <source>Zbylé kameny :</source>
+        <translation>Pegs left :</translation>
+    </message>
+    <message>
+        <source>Zobrazí dialog pro výběr nové hry</source>
+        <translation>Shows the dialog for choosing a new game</translation>
+    </message>
+    <message>
+        <source>Ukončí aktuální hru</source>
+        <translation>Ends the current game</translation>
+    </message>
+    <message>
+        <source>Zobrazí tabulku nejlepších hráčů</source>
+        <translation>Shows the best scores</translation>
+    </message>
+    <message>
+        <source>Pojistka proti neodbytnému šéfovi</source>
+        <translation>Protection against a pushy boss</translation>
+    </message>
+    <message>
+        <source>&amp;Soubor</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Obsahuje příkazy pro spuštění a ukončení hry</source>
+        <translation>Commands for starting and ending a game</translation>
+    </message>
+    <message>
+        <source>&amp;Nová hra...</source>
+        <translation>&amp;New game...</translation>
+    </message>
+    <message>
+        <source>&amp;Ukončit hru</source>
+        <translation>&amp;End game</translation>
+    </message>
+    <message>
+        <source>Konec</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Ukončí program</source>
+        <translation>Ends the program</translation>
+    </message>
+    <message>
+        <source>&amp;Nástroje</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>Obsahuje příkazy pro práci s tabulkou nejlepších</source>
+        <translation>Commands for the best scores</translation>
+    </message>
+    <message>
+        <source>&amp;Zobrazit tabulku nejlepších...</source>
+        <translation>&amp;Show the best scores...</translation>
+    </message>
+    <message>
+        <source>&amp;Vymazat tabulku nejlepších</source>
+        <translation>&amp;Clear the best scores</translation>
+    </message>
+    <message>
+        <source>Vynuluje tabulku nejlepších hráčů</source>
+        <translation>Clears the best scores</translation>
+    </message>
+    <message>
+        <source>Šéfovská &amp;pojistka</source>
+        <translation>&amp;Boss key</translation>
+    </message>
+    <message>
+        <source>Nápo&amp;věda</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Obsahuje příkazy pro získání nápovědy</source>
+        <translation>Commands for getting help</translation>
+    </message>
+    <message>
+        <source>Nápo&amp;věda pro Pelikor 2000</source>
+        <translation>Pelikor 2000 &amp;help</translation>
+    </message>
+    <message>
+        <source>Zobrazí nápovědu</source>
+        <translation>Shows the help</translation>
+    </message>
+    <message>
+        <source>&amp;Elektronický manuál</source>
+        <translation>&amp;Electronic manual</translation>
+    </message>
+    <message>
+        <source>Spustí elektronický manuál programu Pelikor 2000</source>
+        <translation>Starts the electronic manual of Pelikor 2000</translation>
+    </message>
+    <message>
+        <source>&amp;O programu Pelikor 2000...</source>
+        <translation>&amp;About Pelikor 2000...</translation>
+    </message>
+    <message>
+        <source>Zobrazí dialog s informacemi o programu</source>
+        <translation>Shows the dialog about the program</translation>
+    </message>
+    <message>
+        <source>Elektronický manuál</source>
+        <translation>Electronic manual</translation>
+    </message>
+</context>
+<context>
+    <name>ManualLauncher</name>
+    <message>
+        <source>Elektronický manuál se nepodařilo otevřít: &quot;%1&quot;.</source>
+        <translation>The electronic manual could not be opened: &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionalGameChooser</name>
+    <message>
+        <source>Dialog pro výběr volitelné hry</source>
+        <translation>Optional game choice dialog</translation>
+    </message>
+    <message>
+        <source>Volitelná hra</source>
+        <translation>Optional game</translation>
+    </message>
+    <message>
+        <source>Spustí volitelnou hru č. %1</source>
+        <translation>Starts optional game no. %1</translation>
+    </message>
+</context>
+<context>
     <name>PelikorApplication</name>
     <message>
         <source>Neznámá chyba</source>
         <translation>Unknown error</translation>
+    </message>
+</context>
+<context>
+    <name>QuestionBalloon</name>
+    <message>
+        <source>Dotaz</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Ano</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Ne</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>ResultBalloon</name>
+    <message>
+        <source>Výsledek aktuální hry</source>
+        <translation>Result of the current game</translation>
+    </message>
+    <message>
+        <source>Výsledek Vaší hry</source>
+        <translation>Result of your game</translation>
+    </message>
+    <message>
+        <source>Počáteční počet hracích kamenů   :</source>
+        <translation>Pegs at the start                 :</translation>
+    </message>
+    <message>
+        <source>Minimální počet zbylých kamenů :</source>
+        <translation>Fewest pegs possible left :</translation>
+    </message>
+    <message>
+        <source>Počet zbylých kamenů                    :</source>
+        <translation>Pegs left                             :</translation>
+    </message>
+    <message>
+        <source>Vaše jméno do tabulky nejlepších :</source>
+        <translation>Your name for the best scores :</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Uzavře dialogové okno</source>
+        <translation>Closes the dialog</translation>
+    </message>
+</context>
+<context>
+    <name>SecondCopyWarning</name>
+    <message>
+        <source>Pozor ! Již máte spuštěnu jednu kopii tohoto programu.</source>
+        <translation>Warning! A copy of this program is already running.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+</context>
+<context>
+    <name>SetupDialog</name>
+    <message>
+        <source>Zpět</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Uzavře dialogové okno</source>
+        <translation>Closes the dialog</translation>
+    </message>
+</context>
+<context>
+    <name>SoundCues</name>
+    <message>
+        <source>Nelze přejít do složky %1</source>
+        <translation>Cannot change to the folder %1</translation>
+    </message>
+</context>
+<context>
+    <name>Splash</name>
+    <message>
+        <source>verze 5.0</source>
+        <translation>version 5.0</translation>
+    </message>
+    <message>
+        <source>Malé strpení, spouštím program</source>
+        <translation>Just a moment, starting the program</translation>
+    </message>
+</context>
+<context>
+    <name>StandardGameBalloon</name>
+    <message>
+        <source>Dialog pro výběr standardní hry</source>
+        <translation>Standard game dialog</translation>
+    </message>
+    <message>
+        <source>Standardní hra</source>
+        <translation>Standard game</translation>
+    </message>
+    <message>
+        <source>Vyberte kámen, který má být odstraněn</source>
+        <translation>Choose the peg to be removed</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Spustí standardní hru</source>
+        <translation>Starts a standard game</translation>
+    </message>
+</context>
+<context>
+    <name>WelcomeBalloon</name>
+    <message>
+        <source>Uvítací dialog</source>
+        <translation>Welcome dialog</translation>
+    </message>
+    <message>
+        <source>Pomocník Kolvex je připraven poradit Vám v nesnázích.</source>
+        <translation>Kolvex the assistant is ready to help you out.</translation>
+    </message>
+    <message>
+        <source>Stačí si pouze vybrat, jakou pomoc potřebujete.</source>
+        <translation>Just choose the help you need.</translation>
+    </message>
+    <message>
+        <source>Zobrazit úplný seznam témat nápovědy programu Pelikor 2000</source>
+        <translation>Show the full list of Pelikor 2000 help topics</translation>
+    </message>
+    <message>
+        <source>Zobrazí úplný seznam témat nápovědy</source>
+        <translation>Shows the full list of help topics</translation>
+    </message>
+    <message>
+        <source>Spustit elektronický manuál programu Pelikor 2000</source>
+        <translation>Start the Pelikor 2000 electronic manual</translation>
+    </message>
+    <message>
+        <source>Spustí elektronický manuál pro Pelikor 2000</source>
+        <translation>Starts the electronic manual of Pelikor 2000</translation>
+    </message>
+    <message>
+        <source>Začít pracovat s programem Pelikor 2000</source>
+        <translation>Start working with Pelikor 2000</translation>
+    </message>
+    <message>
+        <source>Zahájí práci s programem</source>
+        <translation>Starts working with the program</translation>
+    </message>
+    <message>
+        <source>Zobrazit tento dialog při každém spuštění programu</source>
+        <translation>Show this dialog every time the program starts</translation>
     </message>
 </context>
 </TS>
