@@ -111,6 +111,7 @@ private slots:
                              QStringLiteral("usr/share/applications/%1.desktop").arg(kAppId),
                              QStringLiteral("usr/share/metainfo/%1.metainfo.xml").arg(kAppId),
                              QStringLiteral("usr/share/man/man6/pelikor2000.6"),
+                             QStringLiteral("usr/share/man/cs/man6/pelikor2000.6"),
                              QStringLiteral("usr/share/icons/hicolor/scalable/apps/%1.svg").arg(kAppId),
                              data + QStringLiteral("Kolvex.ini"),
                              data + QStringLiteral("Data/Zaloha/Pelkor.dbf"),
@@ -124,6 +125,10 @@ private slots:
         QVERIFY(manualPages.contains(QStringLiteral("Pelkor2000/Index.htm")));
         for (const QString& page : manualPages)
             expected << data + QStringLiteral("Html/") + page;
+        const QStringList translations = folderTree(QStringLiteral(APP_DIR "/translations"), true);
+        QVERIFY(translations.contains(QStringLiteral("pelikor_en.qm")));
+        for (const QString& translation : translations)
+            expected << data + QStringLiteral("translations/") + translation;
         expected.sort();
         QCOMPARE(folderTree(stage, true), expected);
         QStringList manifest = QString::fromUtf8(readFile(QStringLiteral(BUILD_DIR "/install_manifest.txt")))
@@ -135,9 +140,11 @@ private slots:
         const QString entry = stage + QStringLiteral("/usr/share/applications/%1.desktop").arg(kAppId);
         const QString metainfo = stage + QStringLiteral("/usr/share/metainfo/%1.metainfo.xml").arg(kAppId);
         const QString manual = stage + QStringLiteral("/usr/share/man/man6/pelikor2000.6");
+        const QString czechManual = stage + QStringLiteral("/usr/share/man/cs/man6/pelikor2000.6");
         const QList<QStringList> checks{{QStringLiteral("desktop-file-validate"), entry},
                                         {QStringLiteral("appstreamcli"), QStringLiteral("validate"), QStringLiteral("--no-net"), metainfo},
-                                        {QStringLiteral("mandoc"), QStringLiteral("-T"), QStringLiteral("lint"), QStringLiteral("-W"), QStringLiteral("warning"), manual}};
+                                        {QStringLiteral("mandoc"), QStringLiteral("-T"), QStringLiteral("lint"), QStringLiteral("-W"), QStringLiteral("warning"), manual},
+                                        {QStringLiteral("mandoc"), QStringLiteral("-T"), QStringLiteral("lint"), QStringLiteral("-W"), QStringLiteral("warning"), czechManual}};
         for (const QStringList& check : checks) {
             const Run result = run(check.first(), check.mid(1), environment_);
             QVERIFY2(result.exitCode == 0, qPrintable(check.first() + QLatin1Char(' ') + result.output));
