@@ -1,10 +1,10 @@
 #include "app/NormalStart.h"
 
 #include "app/CursorBlinkLimit.h"
-#include "app/PelikorApplication.h"
 #include "app/PelikorWindows.h"
 #include "app/PlayerFiles.h"
 #include "app/Splash.h"
+#include "dialogs/ErrorReport.h"
 #include "frame/MainWindow.h"
 #include "services/AppPath.h"
 #include "services/CoreErrorText.h"
@@ -30,7 +30,7 @@ int runNormalStart(const WindowsFactory& createWindows)
         windows = createWindows(*splash);
     } catch (const std::exception& error) {
         splash.reset();
-        PelikorApplication::reportError(errorText(error));
+        ErrorReport::show(errorText(error));
         return kStartFailed;
     }
     splash.reset();

@@ -1,11 +1,11 @@
 #include "app/PelikorApplication.h"
 
+#include "dialogs/ErrorReport.h"
 #include "services/CoreErrorText.h"
 #include "widgets/ProgramStyle.h"
 
 #include <QFont>
 #include <QIcon>
-#include <QMessageBox>
 
 #include <exception>
 
@@ -42,14 +42,11 @@ bool PelikorApplication::notify(QObject* receiver, QEvent* event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        reportError(errorText(error));
+        ++caughtInDelivery_;
+        ErrorReport::show(errorText(error));
     } catch (...) {
-        reportError(tr("Neznámá chyba"));
+        ++caughtInDelivery_;
+        ErrorReport::show(tr("Neznámá chyba"));
     }
     return false;
-}
-
-void PelikorApplication::reportError(const QString& message)
-{
-    QMessageBox::critical(activeWindow(), applicationName(), message);
 }

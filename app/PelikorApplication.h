@@ -2,9 +2,10 @@
 
 #include <QApplication>
 
-// The application object. It is also the general error report: whatever a
-// handler throws is shown in a message box, the action is abandoned and the
-// program goes on.
+// The application object. It is also the last guard of the error report:
+// the windows report their own failures where they reach the files, and
+// whatever a handler throws all the same is shown in a message box, the
+// action is abandoned and the program goes on.
 class PelikorApplication : public QApplication {
     Q_OBJECT
 
@@ -13,6 +14,9 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 
-    // Shows one error message the way every failure is reported.
-    static void reportError(const QString& message);
+    // How many failures the last guard caught in the event delivery.
+    int caughtInDelivery() const { return caughtInDelivery_; }
+
+private:
+    int caughtInDelivery_ = 0;
 };

@@ -56,6 +56,19 @@ PelikorWindows::PelikorWindows(const AppFolders& folders, std::unique_ptr<CuePla
     if (mainWindowCreated)
         mainWindowCreated(*mainWindow_);
     step(25);
+    createDialogs(step);
+    resultHandOff_ = std::make_unique<ResultHandOff>(*mainWindow_, *resultBalloon_, *congratulationBalloon_,
+                                                     *assistantFigure_, protocol_);
+    connectWindows();
+    connectNewGame();
+    connectEndOfGame();
+    step(100);
+}
+
+PelikorWindows::~PelikorWindows() = default;
+
+void PelikorWindows::createDialogs(const std::function<void(int meter)>& step)
+{
     welcomeBalloon_ = std::make_unique<WelcomeBalloon>(services_);
     step(30);
     optionalGameChooser_ = std::make_unique<OptionalGameChooser>(services_);
@@ -81,15 +94,7 @@ PelikorWindows::PelikorWindows(const AppFolders& folders, std::unique_ptr<CuePla
     congratulationBalloon_ = std::make_unique<CongratulationBalloon>(services_);
     step(90);
     standardGameBalloon_ = std::make_unique<StandardGameBalloon>(services_);
-    resultHandOff_ = std::make_unique<ResultHandOff>(*mainWindow_, *resultBalloon_, *congratulationBalloon_,
-                                                     *assistantFigure_, protocol_);
-    connectWindows();
-    connectNewGame();
-    connectEndOfGame();
-    step(100);
 }
-
-PelikorWindows::~PelikorWindows() = default;
 
 void PelikorWindows::connectWindows()
 {

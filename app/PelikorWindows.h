@@ -67,6 +67,9 @@ public:
     void show();
 
 private:
+    // The windows after the main window, in the order the program has
+    // always created them, the meter's value after each.
+    void createDialogs(const std::function<void(int meter)>& step);
     void connectWindows();
     // The new-game command, the chooser and the dialogs of its two choices.
     void connectNewGame();

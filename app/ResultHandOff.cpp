@@ -2,6 +2,7 @@
 
 #include "dialogs/AssistantFigure.h"
 #include "dialogs/AssistantProtocol.h"
+#include "frame/GameMonitor.h"
 #include "frame/MainWindow.h"
 #include "game/BoardPanel.h"
 #include "scores/CongratulationBalloon.h"
@@ -27,7 +28,7 @@ bool ResultHandOff::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
     if (type == QEvent::Show || type == QEvent::Hide || (type == QEvent::Move && watched == &figure_))
-        main_.handOffWindowsChanged();
+        main_.monitor().handOffWindowsChanged();
     return QObject::eventFilter(watched, event);
 }
 
@@ -35,7 +36,7 @@ bool ResultHandOff::eventFilter(QObject* watched, QEvent* event)
 // brings to the front again.
 void ResultHandOff::activeWindowChanged(QWindow*)
 {
-    main_.handOffWindowsChanged();
+    main_.monitor().handOffWindowsChanged();
 }
 
 void ResultHandOff::handOff(pelikor::Outcome outcome, const QString& assistantSetting)

@@ -1,5 +1,6 @@
 #include "dialogs/AssistantFigure.h"
 
+#include "dialogs/ErrorReport.h"
 #include "services/Settings.h"
 #include "services/SoundCues.h"
 #include "widgets/Background.h"
@@ -52,7 +53,7 @@ void AssistantFigure::showEvent(QShowEvent* event)
     if (event->spontaneous())
         return;
     cues_.play(pelikor::SoundCue::FigureArrives);
-    settings_.write(Settings::kAssistantKey, QStringLiteral("1"));
+    ErrorReport::attempt([this] { settings_.write(Settings::kAssistantKey, QStringLiteral("1")); });
 }
 
 void AssistantFigure::closeEvent(QCloseEvent* event)
@@ -67,7 +68,8 @@ void AssistantFigure::closeEvent(QCloseEvent* event)
         return;
     }
     cues_.play(pelikor::SoundCue::FigureLeaves);
-    settings_.write(Settings::kAssistantKey, QStringLiteral("0"));
+    // A setting that cannot be written is reported; the figure goes anyway.
+    ErrorReport::attempt([this] { settings_.write(Settings::kAssistantKey, QStringLiteral("0")); });
     event->accept();
     emit closed();
 }

@@ -4,12 +4,10 @@
 #include "dialogs/Services.h"
 #include "frame/BossScreen.h"
 #include "frame/FixedFrameHints.h"
-#include "frame/GradientTitle.h"
+#include "frame/GameMonitor.h"
+#include "frame/IdleScreen.h"
 #include "frame/StatusBar.h"
 #include "game/BoardPanel.h"
-#include "game/Pegs.h"
-#include "pictures/BoardGeometry.h"
-#include "pictures/BoardPicture.h"
 #include "pictures/ProgramIcon.h"
 #include "pictures/StatusPicture.h"
 #include "services/HintWatcher.h"
@@ -26,13 +24,10 @@
 #include <QMenu>
 #include <QScreen>
 #include <QShowEvent>
-#include <QSocketNotifier>
 #include <QTimer>
 #include <QToolButton>
 
 #include <optional>
-
-using pelikor::kPositionCount;
 
 namespace {
 
@@ -41,17 +36,12 @@ const char* const kBossTitle = QT_TRANSLATE_NOOP("MainWindow", "Plnění plánu 
 const char* const kWindowHint = QT_TRANSLATE_NOOP("MainWindow", "Stiskněte klávesu F1 pro nápovědu");
 // Keeps a hint clear of the status bar's picture.
 const QString kHintIndent = QStringLiteral("      ");
-// Where the kernel gives no notice of the settings file's changes, an open
-// result keeps looking at it, as its hand-off reads it.
-constexpr int kUnnotifiedSettingsPollMs = 1;
 const QString kStatusFont = QStringLiteral("Times New Roman");
 constexpr int kStatusFontPixels = 13;
 
 // The 3-pixel frame around the client area, between the toolbar dock and
 // the status bar.
 constexpr int kFrameWidth = 3;
-constexpr QRect kTitlePanelPlace(68, 40, 265, 55);
-constexpr QRect kIdleBoardPlace(48, 106, 305, 300);
 constexpr QRect kStatusPicturePlace(2, 3, 18, 18);
 constexpr QRect kRemainingCaptionPlace(296, 4, 81, 15);
 constexpr QRect kRemainingPlace(380, 4, 7, 15);
@@ -88,7 +78,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent)
     createFramePanels(client);
     // The three layers of the client area, lowest first: the idle screen,
     // the board panel and the boss screen, each covering what lies below.
-    createIdleScreen(client);
+    idleScreen_ = std::make_unique<IdleScreen>(client, kTitle);
     boardPanel_ = new BoardPanel(services.cues, client);
     boardPanel_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(boardPanel_, &BoardPanel::remainingChanged, this, &MainWindow::remainingChanged);
@@ -113,24 +103,12 @@ MainWindow::MainWindow(Services& services, QWidget* parent)
 
     // The monitor watches from the window's creation to the program's end;
     // its first check runs as soon as the event loop does.
-    monitorTimer_ = new QTimer(this);
-    monitorTimer_->setObjectName(QStringLiteral("monitorTimer"));
-    monitorTimer_->setSingleShot(true);
-    connect(monitorTimer_, &QTimer::timeout, this, &MainWindow::checkGame);
-    watchMonitorInputs();
-    armMonitor();
+    monitor_ = new GameMonitor(*boardPanel_, game_, services_.settings, this);
+    connect(monitor_, &GameMonitor::gameFinished, this, &MainWindow::gameFinished);
+    monitor_->arm();
 }
 
-void MainWindow::watchMonitorInputs()
-{
-    connect(boardPanel_, &BoardPanel::boardChanged, this, &MainWindow::armMonitor);
-    boardPanel_->installEventFilter(this);
-    const int notices = services_.settings.changeNotices();
-    if (notices >= 0) {
-        auto* settingsChanged = new QSocketNotifier(qintptr(notices), QSocketNotifier::Read, this);
-        connect(settingsChanged, &QSocketNotifier::activated, this, &MainWindow::armMonitor);
-    }
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::createFramePanels(QWidget* client)
 {
@@ -140,31 +118,6 @@ void MainWindow::createFramePanels(QWidget* client)
     placePanel(client, "rightFrame", {kClientSize.width() - kFrameWidth, kDockHeight + kFrameWidth, kFrameWidth, inner},
                kClSilver);
     placePanel(client, "bottomFrame", {0, kDockHeight + kFrameWidth + inner, kClientSize.width(), kFrameWidth}, kClSilver);
-}
-
-void MainWindow::createIdleScreen(QWidget* client)
-{
-    titlePanel_ = new QFrame(client);
-    titlePanel_->setObjectName(QStringLiteral("titlePanel"));
-    titlePanel_->setGeometry(kTitlePanelPlace);
-    static_cast<QFrame*>(titlePanel_)->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setBackground(titlePanel_, kClSilver);
-    nameTitle_ = makeGradientTitle(titlePanel_, QStringLiteral("nameTitle"), kTitle, 32);
-    versionTitle_ = makeGradientTitle(titlePanel_, QStringLiteral("versionTitle"), tr("verze 5.0"), 15);
-    // The name centred, the version under its right end.
-    nameTitle_->move((titlePanel_->width() - nameTitle_->width()) / 2, 2);
-    versionTitle_->move(nameTitle_->geometry().right() - versionTitle_->width(),
-                        titlePanel_->height() - versionTitle_->height() - 2);
-
-    auto* idleBoard = new ProgramLabel(client);
-    idleBoard_ = idleBoard;
-    idleBoard_->setObjectName(QStringLiteral("idleBoard"));
-    idleBoard_->setGeometry(kIdleBoardPlace);
-    idleBoard_->setScaledContents(true);
-    idleBoard->setPictureSource(pictures::boardPicture);
-
-    for (int n = 1; n <= kPositionCount; ++n)
-        makePeg(client, QStringLiteral("decorationPeg%1").arg(n), pictures::decorationRect(n), kPegNormal);
 }
 
 void MainWindow::createStatusBar(QWidget* client)
@@ -251,39 +204,9 @@ void MainWindow::abandonGame()
     showGame();
 }
 
-void MainWindow::showNewGameChooser()
-{
-    emit newGameRequested();
-}
-
-void MainWindow::giveUp()
-{
-    emit endGameRequested();
-}
-
 void MainWindow::closeProgram()
 {
     close();
-}
-
-void MainWindow::showBestTable()
-{
-    emit tableRequested();
-}
-
-void MainWindow::clearBestTable()
-{
-    emit clearTableRequested();
-}
-
-void MainWindow::showHelp()
-{
-    emit helpRequested();
-}
-
-void MainWindow::showAbout()
-{
-    emit aboutRequested();
 }
 
 void MainWindow::startManual()
@@ -359,44 +282,9 @@ void MainWindow::afterShow()
     emit welcomeRequested();
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == boardPanel_ && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
-        armMonitor();
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void MainWindow::armMonitor()
-{
-    monitorTimer_->start(0);
-}
-
-void MainWindow::handOffWindowsChanged()
-{
-    ++handOffWindows_;
-    armMonitor();
-}
-
-// The settings are read first, whatever the check finds: the read takes the
-// change notices, which would otherwise call for a check again and again.
-void MainWindow::checkGame()
-{
-    const MonitorInputs inputs{boardPanel_->board().pegs(), !boardPanel_->isHidden(), game_.runs(),
-                               services_.settings.read(Settings::kAssistantKey), handOffWindows_};
-    if (checked_ != inputs) {
-        checked_ = inputs;
-        lastOutcome_ = boardPanel_->monitorTick();
-        if (lastOutcome_ != pelikor::Outcome::Nothing)
-            emit gameFinished(lastOutcome_, inputs.assistantSetting);
-    }
-    if (lastOutcome_ != pelikor::Outcome::Nothing && !services_.settings.changesNotified() && !monitorTimer_->isActive())
-        monitorTimer_->start(kUnnotifiedSettingsPollMs);
-}
-
 void MainWindow::showGame()
 {
     switchCommands(game_.runs());
-    boardPanel_->showGameCode(gameCode());
     showRemaining();
 }
 

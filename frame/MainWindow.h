@@ -7,24 +7,23 @@
 #include <QMainWindow>
 #include <QString>
 
-#include <optional>
+#include <memory>
 
 class BoardPanel;
 class BossScreen;
-class GradientText;
+class GameMonitor;
+class IdleScreen;
 class QAction;
 class QLabel;
 class QMenu;
-class QTimer;
 class QToolButton;
 class StatusBar;
 struct Services;
 
 // The main window: the idle screen, the board panel and the boss screen in
 // its client area, the menus, the toolbar and the status bar around them,
-// and the game monitor, whose timer runs a check whenever one of its inputs
-// may have changed. Commands that open other windows are announced by
-// signals, which the owner of all windows connects.
+// and the game monitor that watches the board. Commands that open other
+// windows are announced by signals, which the owner of all windows connects.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -32,6 +31,7 @@ public:
     static constexpr QSize kClientSize{402, 446};
 
     explicit MainWindow(Services& services, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     BoardPanel& boardPanel() { return *boardPanel_; }
     int startCount() const { return game_.startCount(); }
@@ -58,31 +58,17 @@ public:
     // A game given up: as returnToIdle, the count hidden and no game code.
     void abandonGame();
 
-    // The handlers of the commands, bound to their menu items, pop-up
-    // items and toolbar buttons.
-    void showNewGameChooser();
-    void giveUp();
+    // The commands that act here rather than in another window, bound to
+    // their menu items and toolbar buttons.
     void closeProgram();
-    void showBestTable();
-    void clearBestTable();
     void toggleBossScreen();
-    void showHelp();
     void startManual();
-    void showAbout();
 
     // Sets status panel 0 to the hint, after six spaces that keep it clear
     // of the status bar's picture.
     void showHint(const QString& hint);
 
-    // One check of the game monitor: a tick, unless none of its inputs
-    // changed since the last one.
-    void checkGame();
-    // Has the monitor check at the next turn of the event loop, after the
-    // paints of what just changed.
-    void armMonitor();
-    // A window the hand-off of a finished game reads or keeps in front (the
-    // figure, the result dialogs, the active window) changed.
-    void handOffWindowsChanged();
+    GameMonitor& monitor() { return *monitor_; }
 
 signals:
     // A tick found the game finished; `assistantSetting` is the value of
@@ -91,6 +77,7 @@ signals:
     // A game was laid with this many pegs.
     void gameStarted(int startCount);
 
+    // The commands that open another window.
     void newGameRequested();
     void endGameRequested();
     void tableRequested();
@@ -105,22 +92,10 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The toolbar dock across the top of the client area.
     static constexpr int kDockHeight = 26;
-
-    // Everything a tick and its hand-off read: a check that finds all of it
-    // as the last one did would only repeat that one.
-    struct MonitorInputs {
-        pelikor::PositionSet pegs;
-        bool boardShown;
-        bool gameRunning;
-        QString assistantSetting;
-        unsigned long handOffWindows;
-        bool operator==(const MonitorInputs&) const = default;
-    };
 
     // The first show's steps, once the window is on screen: the manual
     // tested, the figure or the welcome opened as the settings say.
@@ -128,8 +103,8 @@ private:
     void createMenus();
     void createToolbar(QWidget* client);
     void createFramePanels(QWidget* client);
-    void createIdleScreen(QWidget* client);
     void createStatusBar(QWidget* client);
+    QMenu* addSubmenu(const char* name, const QString& caption, const QString& hint);
     QAction* addCommand(QMenu* menu, const char* name, void (MainWindow::*handler)());
     QToolButton* addToolButton(QWidget* bar, const char* name, int left, void (MainWindow::*handler)());
     // Makes the commands, the game code and the count show the running game.
@@ -139,13 +114,9 @@ private:
     void showRemaining();
     // The board's count changed: a jump, a new game.
     void remainingChanged(int remaining);
-    void watchMonitorInputs();
 
     Services& services_;
     pelikor::RunningGame game_;
-    std::optional<MonitorInputs> checked_;
-    unsigned long handOffWindows_ = 0;
-    pelikor::Outcome lastOutcome_ = pelikor::Outcome::Nothing;
 
     QMenu* popupMenu_ = nullptr;
     QAction* newGameAction_ = nullptr;
@@ -157,15 +128,12 @@ private:
     QToolButton* endGameButton_ = nullptr;
     QToolButton* manualButton_ = nullptr;
 
-    QWidget* titlePanel_ = nullptr;
-    GradientText* nameTitle_ = nullptr;
-    GradientText* versionTitle_ = nullptr;
-    QLabel* idleBoard_ = nullptr;
+    std::unique_ptr<IdleScreen> idleScreen_;
     BoardPanel* boardPanel_ = nullptr;
     BossScreen* bossScreen_ = nullptr;
     StatusBar* statusBar_ = nullptr;
     QLabel* statusPicture_ = nullptr;
     QLabel* remainingCaption_ = nullptr;
     QLabel* remainingLabel_ = nullptr;
-    QTimer* monitorTimer_ = nullptr;
+    GameMonitor* monitor_ = nullptr;
 };

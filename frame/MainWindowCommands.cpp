@@ -44,7 +44,32 @@ QIcon commandIconAt(int index)
     return QIcon(QPixmap::fromImage(pictures::commandIcon(index, qApp->devicePixelRatio())));
 }
 
+QAction* describe(QAction* action, const Command& command)
+{
+    action->setText(command.caption);
+    action->setStatusTip(command.hint);
+    action->setShortcut(command.shortcut);
+    if (command.icon != kNoIcon)
+        action->setIcon(commandIconAt(command.icon));
+    action->setEnabled(command.enabled);
+    return action;
+}
+
+void addSeparator(QMenu* menu, const char* name)
+{
+    menu->addSeparator()->setObjectName(QLatin1String(name));
+}
+
 } // namespace
+
+QMenu* MainWindow::addSubmenu(const char* name, const QString& caption, const QString& hint)
+{
+    QMenu* menu = menuBar()->addMenu(caption);
+    menu->setObjectName(QLatin1String(name));
+    menu->menuAction()->setObjectName(QLatin1String(name) + QStringLiteral("Action"));
+    menu->menuAction()->setStatusTip(hint);
+    return menu;
+}
 
 QAction* MainWindow::addCommand(QMenu* menu, const char* name, void (MainWindow::*handler)())
 {
@@ -57,63 +82,44 @@ QAction* MainWindow::addCommand(QMenu* menu, const char* name, void (MainWindow:
 
 void MainWindow::createMenus()
 {
-    const auto describe = [](QAction* action, const Command& command) {
-        action->setText(command.caption);
-        action->setStatusTip(command.hint);
-        action->setShortcut(command.shortcut);
-        if (command.icon != kNoIcon)
-            action->setIcon(commandIconAt(command.icon));
-        action->setEnabled(command.enabled);
-        return action;
-    };
-    const auto submenu = [this](const char* name, const QString& caption, const QString& hint) {
-        QMenu* menu = menuBar()->addMenu(caption);
-        menu->setObjectName(QLatin1String(name));
-        menu->menuAction()->setObjectName(QLatin1String(name) + QStringLiteral("Action"));
-        menu->menuAction()->setStatusTip(hint);
-        return menu;
-    };
-    const auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QLatin1String(name)); };
-
     menuBar()->setObjectName(QStringLiteral("menuBar"));
     QMenu* fileMenu =
-        submenu("fileMenu", tr("&Soubor"), tr("Obsahuje příkazy pro spuštění a ukončení hry"));
-    newGameAction_ = describe(addCommand(fileMenu, "newGameAction", &MainWindow::showNewGameChooser),
+        addSubmenu("fileMenu", tr("&Soubor"), tr("Obsahuje příkazy pro spuštění a ukončení hry"));
+    newGameAction_ = describe(addCommand(fileMenu, "newGameAction", &MainWindow::newGameRequested),
                               {tr("&Nová hra..."), tr(kNewGameHint), Qt::Key_F2, 0, true});
-    endGameAction_ = describe(addCommand(fileMenu, "endGameAction", &MainWindow::giveUp),
+    endGameAction_ = describe(addCommand(fileMenu, "endGameAction", &MainWindow::endGameRequested),
                               {tr("&Ukončit hru"), tr(kEndGameHint), Qt::Key_F3, 7, false});
-    separator(fileMenu, "fileSeparator");
+    addSeparator(fileMenu, "fileSeparator");
     describe(addCommand(fileMenu, "closeProgramAction", &MainWindow::closeProgram),
              {tr("Konec"), tr("Ukončí program"), {}, kNoIcon, true});
 
-    QMenu* toolsMenu = submenu("toolsMenu", tr("&Nástroje"),
-                               tr("Obsahuje příkazy pro práci s tabulkou nejlepších"));
-    describe(addCommand(toolsMenu, "bestTableAction", &MainWindow::showBestTable),
+    QMenu* toolsMenu = addSubmenu("toolsMenu", tr("&Nástroje"), tr("Obsahuje příkazy pro práci s tabulkou nejlepších"));
+    describe(addCommand(toolsMenu, "bestTableAction", &MainWindow::tableRequested),
              {tr("&Zobrazit tabulku nejlepších..."), tr(kTableHint), {}, 1, true});
-    describe(addCommand(toolsMenu, "clearBestTableAction", &MainWindow::clearBestTable),
+    describe(addCommand(toolsMenu, "clearBestTableAction", &MainWindow::clearTableRequested),
              {tr("&Vymazat tabulku nejlepších"), tr("Vynuluje tabulku nejlepších hráčů"), {}, kNoIcon, true});
-    separator(toolsMenu, "toolsSeparator");
+    addSeparator(toolsMenu, "toolsSeparator");
     describe(addCommand(toolsMenu, "bossScreenAction", &MainWindow::toggleBossScreen),
              {tr("Šéfovská &pojistka"), tr(kBossHint), {}, 8, true});
 
     QMenu* helpMenu =
-        submenu("helpMenu", tr("Nápo&věda"), tr("Obsahuje příkazy pro získání nápovědy"));
-    describe(addCommand(helpMenu, "helpAction", &MainWindow::showHelp),
+        addSubmenu("helpMenu", tr("Nápo&věda"), tr("Obsahuje příkazy pro získání nápovědy"));
+    describe(addCommand(helpMenu, "helpAction", &MainWindow::helpRequested),
              {tr("Nápo&věda pro Pelikor 2000"), tr("Zobrazí nápovědu"), Qt::Key_F1, 2, true});
     manualAction_ = describe(addCommand(helpMenu, "manualAction", &MainWindow::startManual),
                              {tr("&Elektronický manuál"),
                               tr("Spustí elektronický manuál programu Pelikor 2000"), {}, 4, true});
-    separator(helpMenu, "helpSeparator");
-    describe(addCommand(helpMenu, "aboutAction", &MainWindow::showAbout),
+    addSeparator(helpMenu, "helpSeparator");
+    describe(addCommand(helpMenu, "aboutAction", &MainWindow::aboutRequested),
              {tr("&O programu Pelikor 2000..."), tr("Zobrazí dialog s informacemi o programu"), {}, kNoIcon, true});
 
     // The pop-up menu repeats the game commands; their keys belong to the
     // main menu, so the pop-up only shows them.
     popupMenu_ = new QMenu(this);
     popupMenu_->setObjectName(QStringLiteral("popupMenu"));
-    popupNewGameAction_ = describe(addCommand(popupMenu_, "popupNewGameAction", &MainWindow::showNewGameChooser),
+    popupNewGameAction_ = describe(addCommand(popupMenu_, "popupNewGameAction", &MainWindow::newGameRequested),
                                    {tr("&Nová hra..."), tr(kNewGameHint), Qt::Key_F2, 0, true});
-    popupEndGameAction_ = describe(addCommand(popupMenu_, "popupEndGameAction", &MainWindow::giveUp),
+    popupEndGameAction_ = describe(addCommand(popupMenu_, "popupEndGameAction", &MainWindow::endGameRequested),
                                    {tr("&Ukončit hru"), tr(kEndGameHint), Qt::Key_F3, 7, false});
     for (QAction* shown : {popupNewGameAction_, popupEndGameAction_})
         shown->setShortcutContext(Qt::WidgetShortcut);
@@ -158,12 +164,12 @@ void MainWindow::createToolbar(QWidget* client)
     int left = kToolbarMargin;
     const auto next = [&left](int width) { return std::exchange(left, left + width); };
     newGameButton_ = describe(
-        addToolButton(bar, "newGameButton", next(kToolButtonSize.width()), &MainWindow::showNewGameChooser), 0,
+        addToolButton(bar, "newGameButton", next(kToolButtonSize.width()), &MainWindow::newGameRequested), 0,
         tr(kNewGameHint), true);
-    endGameButton_ = describe(addToolButton(bar, "endGameButton", next(kToolButtonSize.width()), &MainWindow::giveUp), 7,
+    endGameButton_ = describe(addToolButton(bar, "endGameButton", next(kToolButtonSize.width()), &MainWindow::endGameRequested), 7,
                               tr(kEndGameHint), false);
     separator("gameButtonsSeparator", next(kSeparatorWidth));
-    describe(addToolButton(bar, "bestTableButton", next(kToolButtonSize.width()), &MainWindow::showBestTable), 1,
+    describe(addToolButton(bar, "bestTableButton", next(kToolButtonSize.width()), &MainWindow::tableRequested), 1,
              tr(kTableHint), true);
     separator("bestTableSeparator", next(kSeparatorWidth));
     describe(addToolButton(bar, "bossScreenButton", next(kToolButtonSize.width()), &MainWindow::toggleBossScreen),

@@ -2,13 +2,13 @@
 
 #include "dialogs/AssistantProtocol.h"
 #include "dialogs/DialogControls.h"
+#include "dialogs/ErrorReport.h"
 #include "dialogs/Services.h"
 #include "services/ManualLauncher.h"
 #include "services/Settings.h"
 #include "widgets/LinkLabel.h"
 
 #include <QCheckBox>
-#include <QScopeGuard>
 
 using namespace DialogControls;
 
@@ -70,18 +70,23 @@ void WelcomeBalloon::prepareToShow()
     services_.protocol.place(AssistantProtocol::Row::WelcomeOnFigure, *this);
 }
 
-void WelcomeBalloon::leave()
+bool WelcomeBalloon::leave()
 {
+    const QString shownAtStart = showAtStartBox_->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    const std::optional<QString> failure =
+        ErrorReport::failureOf([&] { services_.settings.write(Settings::kWelcomeKey, shownAtStart); });
     // A settings file that cannot be written must not keep the main window
-    // and the figure locked: the dialog closes and the error is reported.
-    const auto closeAnyway = qScopeGuard([this] { close(); });
-    services_.settings.write(Settings::kWelcomeKey, showAtStartBox_->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    // and the figure locked: the dialog closes before the error is reported.
+    close();
+    if (failure)
+        ErrorReport::show(*failure);
+    return !failure;
 }
 
 void WelcomeBalloon::openHelp()
 {
-    leave();
-    emit helpRequested();
+    if (leave())
+        emit helpRequested();
 }
 
 void WelcomeBalloon::startManual()

@@ -35,8 +35,9 @@ protected:
     void handleKey(int key) override;
 
 private:
-    // Remembers the check box in "Uvitani" and closes the dialog.
-    void leave();
+    // Remembers the check box in "Uvitani" and closes the dialog. Returns
+    // whether the setting was written; a failure is reported.
+    bool leave();
 
     Services& services_;
     LinkLabel* manualLink_ = nullptr;

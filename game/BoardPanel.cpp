@@ -19,10 +19,7 @@ using pelikor::kPositionCount;
 namespace {
 
 constexpr QRect kPlace(3, 29, 396, 392);
-constexpr QRect kGameCodePlace(136, 1, 39, 13);
 constexpr QRect kPicturePlace(1, 1, 394, 390);
-constexpr QRect kTwinBoardPlace(8, 264, 121, 113);
-constexpr ColourNumber kTwinFace = kClGray;
 // The cursor's frame stands in the gap between the pegs, in dots that show
 // on both colours of the board's stripes.
 const PositionCursor::FrameLook kCursorLook{2, Qt::white};
@@ -38,11 +35,6 @@ BoardPanel::BoardPanel(SoundCues& cues, QWidget* parent) : QWidget(parent), cues
     hide();
 
     // Created in stacking order: holes above the picture, pegs above holes.
-    gameCodeLabel_ = new ProgramLabel(tr("Kontrola"), this);
-    gameCodeLabel_->setObjectName(QStringLiteral("gameCodeLabel"));
-    gameCodeLabel_->setGeometry(kGameCodePlace);
-    gameCodeLabel_->hide();
-
     // The picture is placed exactly where the hole shapes expect its holes,
     // not where a label would round its centre.
     auto* picture = new ProgramLabel(this);
@@ -67,14 +59,6 @@ BoardPanel::BoardPanel(SoundCues& cues, QWidget* parent) : QWidget(parent), cues
         pegs_[n]->setStatusTip(tr("Hrací kámen"));
         connect(pegs_[n], &HemisphereButton::clicked, this, [this, n] { selectPeg(n); });
     }
-
-    twinBoard_ = new QWidget(this);
-    twinBoard_->setObjectName(QStringLiteral("twinBoard"));
-    twinBoard_->setGeometry(kTwinBoardPlace);
-    for (int n = 1; n <= kPositionCount; ++n)
-        twins_[n] = makePeg(twinBoard_, QStringLiteral("twin%1").arg(n), pictures::twinRect(n), kTwinFace);
-    // The twins are the monitor's copy of the board, never the player's.
-    twinBoard_->hide();
 
     QList<QRect> places;
     for (int n = 1; n <= kPositionCount; ++n)
@@ -118,15 +102,10 @@ void BoardPanel::dropSelection()
     showBoardState();
 }
 
-void BoardPanel::showGameCode(const QString& code)
-{
-    gameCodeLabel_->setText(code);
-}
-
 bool BoardPanel::isBoardControlAt(QPoint point) const
 {
     const QWidget* under = childAt(point);
-    return under && under != boardPicture_ && under != gameCodeLabel_;
+    return under && under != boardPicture_;
 }
 
 // The controls show the new state before the cue starts: nothing reaches
@@ -161,12 +140,7 @@ void BoardPanel::activatePosition(int n)
 
 pelikor::Outcome BoardPanel::monitorTick()
 {
-    const pelikor::PositionSet twinsBefore = board_.twins();
-    const pelikor::Outcome outcome = pelikor::monitorTick(board_, !isHidden());
-    if (board_.twins() != twinsBefore)
-        for (int n = 1; n <= kPositionCount; ++n)
-            twins_[n]->setVisible(board_.hasTwin(n));
-    return outcome;
+    return pelikor::monitorTick(board_, !isHidden());
 }
 
 void BoardPanel::playCue(pelikor::MoveCue cue)
@@ -188,7 +162,6 @@ void BoardPanel::showBoardState()
     for (int n = 1; n <= kPositionCount; ++n) {
         pegs_[n]->setFaceColor(board_.isSelected(n) ? kPegSelected : kPegNormal);
         pegs_[n]->setVisible(board_.hasPeg(n));
-        twins_[n]->setVisible(board_.hasTwin(n));
     }
     cursor_->positionsChanged();
     if (board_.remaining() != shownRemaining_) {

@@ -3,7 +3,6 @@
 #include "game/core/Board.h"
 #include "game/core/Monitor.h"
 
-#include <QString>
 #include <QWidget>
 
 #include <array>
@@ -14,11 +13,10 @@ class PositionCursor;
 class QLabel;
 class SoundCues;
 
-// The board panel: the board picture with a hole shape and a peg
-// for every position, the hidden twin board and the hidden game code. It
-// owns the board record, mirrors it into its controls and turns the
-// player's clicks into moves; the main window, which keeps the record of
-// the running game, has its code shown here. Over the pegs lies the
+// The board panel: the board picture with a hole shape and a peg for every
+// position. It owns the board record (the pegs, the selection and the
+// monitor's twins), mirrors the pegs and the selection into its controls
+// and turns the player's clicks into moves. Over the pegs lies the
 // keyboard cursor, through which a player without a mouse makes the same
 // moves, and a screen reader reads and plays the positions.
 class BoardPanel : public QWidget {
@@ -38,9 +36,6 @@ public:
     void refill();
     void dropSelection();
 
-    // Shows the running game's code in the hidden game-code label.
-    void showGameCode(const QString& code);
-
     // Whether a peg or a hole lies under a point of the panel.
     bool isBoardControlAt(QPoint point) const;
 
@@ -54,7 +49,7 @@ public:
     PositionCursor& cursor() { return *cursor_; }
 
     // The game monitor's look at the board: the peg tests count only while
-    // the panel is shown. Prunes the twin board and shows the pruning.
+    // the panel is shown. Prunes the record's twins.
     pelikor::Outcome monitorTick();
 
 signals:
@@ -77,11 +72,8 @@ private:
     pelikor::Board board_;
     int shownRemaining_ = 0;
 
-    QLabel* gameCodeLabel_ = nullptr;
     QLabel* boardPicture_ = nullptr;
     std::array<HoleShape*, pelikor::kPositionCount + 1> holes_{};
     std::array<HemisphereButton*, pelikor::kPositionCount + 1> pegs_{};
-    QWidget* twinBoard_ = nullptr;
-    std::array<HemisphereButton*, pelikor::kPositionCount + 1> twins_{};
     PositionCursor* cursor_ = nullptr;
 };

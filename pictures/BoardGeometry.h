@@ -14,7 +14,6 @@ inline constexpr std::array<int, pelikor::kBoardSide> kHoleLefts = {46, 92, 136,
 inline constexpr std::array<int, pelikor::kBoardSide> kHoleTops = {46, 90, 136, 180, 225, 270, 315};
 inline constexpr int kHoleSize = 30;
 inline constexpr int kPegSize = 40;
-inline constexpr int kTwinSize = 15;
 inline constexpr int kDecorationSize = 30;
 
 // Peg K on the board panel.
@@ -27,12 +26,6 @@ inline QRect pegRect(int n)
 inline QRect holeRect(int n)
 {
     return {kHoleLefts[pelikor::columnOf(n)], kHoleTops[pelikor::rowOf(n)], kHoleSize, kHoleSize};
-}
-
-// Twin L on the hidden twin panel.
-inline QRect twinRect(int n)
-{
-    return {5 + 16 * pelikor::columnOf(n), 4 + 15 * pelikor::rowOf(n), kTwinSize, kTwinSize};
 }
 
 // Decorative peg P on the idle screen.

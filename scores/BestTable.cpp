@@ -1,13 +1,11 @@
 #include "scores/BestTable.h"
 
+#include "dialogs/ErrorReport.h"
 #include "files/core/PathText.h"
-#include "scores/core/DbaseTable.h"
-#include "scores/core/ResultStore.h"
+#include "scores/core/BestResults.h"
 #include "scores/ShortDateFormat.h"
 
 using pelikor::DbaseDate;
-using pelikor::DbaseTable;
-namespace results = pelikor::results;
 
 namespace {
 
@@ -20,68 +18,70 @@ std::filesystem::path toPath(const QString& dir)
 
 } // namespace
 
-BestTable::BestTable(QObject* parent) : QObject(parent), engine_(std::make_unique<DbaseTable>(shortDateCodec())) {}
+BestTable::BestTable(QObject* parent)
+    : QObject(parent), results_(std::make_unique<pelikor::BestResults>(shortDateCodec())), report_(&ErrorReport::show)
+{
+}
 
 BestTable::~BestTable() = default;
 
-void BestTable::setDatabaseName(const QString& dir) { engine_->setDatabaseName(toPath(dir)); }
-bool BestTable::active() const { return engine_->active(); }
-QString BestTable::filter() const { return QString::fromStdString(engine_->filter()); }
-QString BestTable::indexFieldNames() const { return QString::fromStdString(engine_->indexFieldNames()); }
-std::vector<pelikor::TableRow> BestTable::rows() { return engine_->rows(); }
+const std::optional<pelikor::Game>& BestTable::game() const { return results_->game(); }
+BestTable::Order BestTable::order() const { return results_->order(); }
+
+void BestTable::setFolder(const QString& dir) { results_->setFolder(toPath(dir)); }
+bool BestTable::isOpen() const { return results_->isOpen(); }
+void BestTable::setWriteHooks(pelikor::filestore::WriteHooks hooks) { results_->setWriteHooks(std::move(hooks)); }
+void BestTable::setErrorReport(Reporter report) { report_ = std::move(report); }
 
 void BestTable::open()
 {
-    engine_->open();
+    results_->open();
     emit changed();
 }
 
-void BestTable::setIndexFieldNames(const QString& field)
+std::vector<pelikor::TableRow> BestTable::shown()
 {
-    engine_->setIndexFieldNames(field.toStdString());
+    std::vector<pelikor::TableRow> rows;
+    const std::optional<QString> failure = ErrorReport::failureOf([&] { rows = results_->shown(); });
+    // While the views follow a step that failed, the step's report says it.
+    if (failure && !followingFailedStep_)
+        report_(*failure);
+    return rows;
+}
+
+bool BestTable::changeAndTell(const std::function<void()>& step)
+{
+    const std::optional<QString> failure = ErrorReport::failureOf(step);
+    followingFailedStep_ = failure.has_value();
     emit changed();
+    followingFailedStep_ = false;
+    if (failure)
+        report_(*failure);
+    return !failure;
 }
 
-void BestTable::changeAndTell(const std::function<void()>& step)
+void BestTable::show(const pelikor::Game& game, Order order)
 {
-    try {
-        step();
-    } catch (...) {
-        emit changed();
-        throw;
-    }
-    emit changed();
+    changeAndTell([&] { results_->show(game, order); });
 }
 
-void BestTable::selectGame(const QString& code)
-{
-    changeAndTell([&] { results::selectGame(*engine_, code.toStdString()); });
-}
-
-bool BestTable::offersNameField(const QString& code, int r)
+bool BestTable::offersName(const pelikor::Game& game, int r)
 {
     bool offered = false;
-    changeAndTell([&] { offered = results::offersNameField(*engine_, code.toStdString(), r, DbaseDate::today()); });
+    changeAndTell([&] { offered = results_->offersName(game, r, DbaseDate::today()); });
     return offered;
 }
 
-bool BestTable::storeResult(const QString& code, const QString& name, int r)
+BestTable::Store BestTable::storeResult(const pelikor::Game& game, const QString& name, int r)
 {
-    bool stored = false;
-    changeAndTell([&] {
-        const auto target =
-            results::storeResult(*engine_, code.toStdString(), name.toStdString(), r, DbaseDate::today());
-        stored = target.kind != results::StoreTarget::Kind::Nothing;
-    });
-    return stored;
+    using Kind = pelikor::results::StoreTarget::Kind;
+    Kind written = Kind::Nothing;
+    if (!changeAndTell([&] { written = results_->store(game, name.toStdString(), r, DbaseDate::today()).kind; }))
+        return Store::Failed;
+    return written == Kind::Nothing ? Store::Nothing : Store::Written;
 }
 
-void BestTable::resetFromTemplate(const QString& templateDir)
+bool BestTable::resetFromTemplate(const QString& templateDir)
 {
-    changeAndTell([&] { engine_->resetFromTemplate(toPath(templateDir)); });
-}
-
-void BestTable::setWriteHooks(pelikor::filestore::WriteHooks hooks)
-{
-    engine_->setWriteHooks(std::move(hooks));
+    return changeAndTell([&] { results_->resetFromTemplate(toPath(templateDir)); });
 }

@@ -11,7 +11,7 @@ BestTableModel::BestTableModel(BestTable& table, QObject* parent) : QAbstractTab
 void BestTableModel::refresh()
 {
     beginResetModel();
-    rows_ = table_.active() ? table_.rows() : std::vector<pelikor::TableRow>();
+    rows_ = table_.isOpen() ? table_.shown() : std::vector<pelikor::TableRow>();
     endResetModel();
 }
 

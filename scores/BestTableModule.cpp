@@ -30,7 +30,7 @@ BestTableModule::BestTableModule(const QString& tableDir, const QString& shipped
     setObjectName(QStringLiteral("bestTableModule"));
     table.setObjectName(QStringLiteral("table"));
     model.setObjectName(QStringLiteral("model"));
-    table.setDatabaseName(folderIn(tableDir, kDataFolder));
+    table.setFolder(folderIn(tableDir, kDataFolder));
 }
 
 QString BestTableModule::templateDir() const
@@ -38,7 +38,7 @@ QString BestTableModule::templateDir() const
     return folderIn(shippedDir_, kTemplateFolder);
 }
 
-void BestTableModule::resetFromTemplate()
+bool BestTableModule::resetFromTemplate()
 {
-    table.resetFromTemplate(templateDir());
+    return table.resetFromTemplate(templateDir());
 }

@@ -20,8 +20,9 @@ public:
     // with "/".
     BestTableModule(const QString& tableDir, const QString& shippedDir, QObject* parent = nullptr);
 
-    // Replaces the live table by the template and opens it again.
-    void resetFromTemplate();
+    // Replaces the live table by the template and opens it again; a failure
+    // is reported. Returns whether it was replaced.
+    bool resetFromTemplate();
 
     QString templateDir() const;
 

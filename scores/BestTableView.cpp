@@ -28,9 +28,6 @@ constexpr QRect kGridPlace(8, 8, 354, 177);
 // Lies over the grid's right edge, where its vertical scroll bar would be.
 constexpr QRect kCoverPlace(344, 8, 25, 185);
 
-
-const QString kOrder = QStringLiteral("TAHY");
-
 // The keys of a tab control that turn its pages, for the whole window.
 const std::array<std::pair<QKeyCombination, int>, 5> kPageKeys = {{
     {Qt::CTRL | Qt::Key_Tab, 1},
@@ -50,12 +47,6 @@ QFrame* panel(QWidget* parent, const QString& name, const QRect& place, int fram
     panel->setFrameStyle(frameStyle);
     panel->setAutoFillBackground(true);
     return panel;
-}
-
-QString codeOfTab(int index)
-{
-    const std::string_view code = pelikor::kGames[std::size_t(index)].code;
-    return QString::fromLatin1(code.data(), qsizetype(code.size()));
 }
 
 // The catalogue's captions in the program's language: "Standardní", then
@@ -129,8 +120,7 @@ void BestTableView::prepareToShow()
 
 void BestTableView::showGamePage(int index)
 {
-    bestTable_.table.selectGame(codeOfTab(index));
-    bestTable_.table.setIndexFieldNames(kOrder);
+    bestTable_.table.show(pelikor::kGames[std::size_t(index)], BestTable::Order::BestFirst);
 }
 
 void BestTableView::turnPage(int step)

@@ -17,10 +17,10 @@ ClearTableQuestion::ClearTableQuestion(Services& services, BestTableModule& best
     setObjectName(QStringLiteral("ClearTableQuestion"));
 }
 
-// A template that is missing or unfit is reported by the general error
-// report; the live table stays as it was and the question stays open.
+// A template that is missing or unfit is reported; the live table stays as
+// it was and the question stays open.
 void ClearTableQuestion::answerYes()
 {
-    bestTable_.resetFromTemplate();
-    close();
+    if (bestTable_.resetFromTemplate())
+        close();
 }

@@ -6,8 +6,6 @@
 #include "services/SoundCues.h"
 #include "widgets/FlatButton.h"
 
-#include <QLabel>
-
 using namespace DialogControls;
 
 namespace {
@@ -34,15 +32,6 @@ CongratulationBalloon::CongratulationBalloon(Services& services)
     rule(this, "rule", {9, 138}, 225);
     connect(button(this, "okButton", tr("Ok"), tr("Uzavře dialogové okno"), {90, 143}),
             &FlatButton::clicked, this, &CongratulationBalloon::acknowledge);
-
-    gameCodeLabel_ = new QLabel(this);
-    gameCodeLabel_->setObjectName(QStringLiteral("gameCodeLabel"));
-    gameCodeLabel_->hide();
-}
-
-void CongratulationBalloon::setResult(const pelikor::GameResult& result)
-{
-    gameCodeLabel_->setText(QString::fromUtf8(result.game.code));
 }
 
 void CongratulationBalloon::prepareToShow()

@@ -3,7 +3,6 @@
 #include "dialogs/BalloonDialog.h"
 #include "setup/core/GameResult.h"
 
-class QLabel;
 struct Services;
 
 // The congratulation on a perfect finish, one peg left in the centre; it
@@ -14,10 +13,9 @@ class CongratulationBalloon : public BalloonDialog {
 public:
     explicit CongratulationBalloon(Services& services);
 
-    // The finished game, handed over before the dialog shows; its code
-    // stands in the hidden game-code label.
-    void setResult(const pelikor::GameResult& result);
-    const QLabel& gameCodeLabel() const { return *gameCodeLabel_; }
+    // The finished game, handed over before the dialog shows.
+    void setResult(const pelikor::GameResult& result) { result_ = result; }
+    const pelikor::GameResult& result() const { return result_; }
 
     // "Ok", Enter and Esc alike: the dialog closes and the result follows.
     void acknowledge();
@@ -32,5 +30,5 @@ protected:
 
 private:
     Services& services_;
-    QLabel* gameCodeLabel_ = nullptr;
+    pelikor::GameResult result_;
 };

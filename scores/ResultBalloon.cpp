@@ -53,16 +53,11 @@ ResultBalloon::ResultBalloon(Services& services, BestTableModule& bestTable)
     rule(this, "lowerRule", {9, 130}, kRuleWidth);
     connect(button(this, "okButton", tr("Ok"), tr("Uzavře dialogové okno"), {90, 135}),
             &FlatButton::clicked, this, &ResultBalloon::acknowledge);
-
-    gameCodeLabel_ = new QLabel(this);
-    gameCodeLabel_->setObjectName(QStringLiteral("gameCodeLabel"));
-    gameCodeLabel_->hide();
 }
 
 void ResultBalloon::setResult(const pelikor::GameResult& result)
 {
     result_ = result;
-    gameCodeLabel_->setText(gameCode());
     remainingLabel_->setText(QString::number(result.remaining));
     setStartCount(result.startCount);
 }
@@ -72,15 +67,10 @@ void ResultBalloon::setStartCount(int startCount)
     startCountLabel_->setText(QString::number(startCount));
 }
 
-QString ResultBalloon::gameCode() const
-{
-    return QString::fromUtf8(result_.game.code);
-}
-
 void ResultBalloon::prepareToShow()
 {
     nameEdit_->clear();
-    const bool offered = bestTable_.table.offersNameField(gameCode(), result_.remaining);
+    const bool offered = bestTable_.table.offersName(result_.game, result_.remaining);
     nameEdit_->setEnabled(offered);
     nameCaption_->setEnabled(offered);
     // The fewest pegs this very game can leave, not one for every game:
@@ -97,10 +87,11 @@ void ResultBalloon::prepareToShow()
 void ResultBalloon::acknowledge()
 {
     emit returnToIdle();
-    // A store that fails is reported by the general error report and leaves
-    // the dialog open, so that the next "Ok" tries again.
-    if (nameEdit_->isEnabled())
-        bestTable_.table.storeResult(gameCode(), nameEdit_->text(), result_.remaining);
+    // A store that fails is reported and leaves the dialog open, so that
+    // the next "Ok" tries again.
+    if (nameEdit_->isEnabled()
+        && bestTable_.table.storeResult(result_.game, nameEdit_->text(), result_.remaining) == BestTable::Store::Failed)
+        return;
     close();
 }
 

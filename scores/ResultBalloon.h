@@ -18,11 +18,11 @@ class ResultBalloon : public BalloonDialog {
 public:
     ResultBalloon(Services& services, BestTableModule& bestTable);
 
-    // The finished game, handed over before the dialog shows: its code in
-    // the hidden game-code label, the pegs left and the start count in their
-    // labels. The dialog judges and stores this result.
+    // The finished game, handed over before the dialog shows: the pegs
+    // left and the start count in their labels. The dialog judges and
+    // stores this result.
     void setResult(const pelikor::GameResult& result);
-    const QLabel& gameCodeLabel() const { return *gameCodeLabel_; }
+    const pelikor::GameResult& result() const { return result_; }
 
     // A game was laid with this many pegs.
     void setStartCount(int startCount);
@@ -43,8 +43,6 @@ protected:
     void handleKey(int key) override;
 
 private:
-    QString gameCode() const;
-
     Services& services_;
     BestTableModule& bestTable_;
     pelikor::GameResult result_;
@@ -53,5 +51,4 @@ private:
     QLabel* remainingLabel_ = nullptr;
     QLabel* nameCaption_ = nullptr;
     QLineEdit* nameEdit_ = nullptr;
-    QLabel* gameCodeLabel_ = nullptr;
 };

@@ -50,7 +50,7 @@ StandardGameBalloon::StandardGameBalloon(Services& services)
     cursor_->setObjectName(QStringLiteral("cursor"));
     cursor_->setAccessibleName(prompt->text());
     cursor_->setDescriber([this](int n) {
-        return PositionCursor::Position{AccessibleNames::positionName(n, true), miniaturePegs_[n]->faceColor() == kMarked, {}};
+        return PositionCursor::Position{AccessibleNames::positionName(n, true), n == marked_, {}};
     });
     connect(cursor_, &PositionCursor::activated, this, &StandardGameBalloon::markPeg);
     rule(this, "rule", {5, 176}, 186);
@@ -64,29 +64,17 @@ StandardGameBalloon::StandardGameBalloon(Services& services)
 void StandardGameBalloon::prepareToShow()
 {
     emit allPegsRequested();
-    for (int n = 1; n <= kPositionCount; ++n)
-        miniaturePegs_[n]->setFaceColor(kUnmarked);
-    cursor_->positionsChanged();
+    markPeg(0);
     cursor_->setPosition(pelikor::kCentre);
     placeBesideFigure();
 }
 
-// Every click repaints all 33 buttons, so at most one is ever red.
-void StandardGameBalloon::markPeg(int n)
+void StandardGameBalloon::markPeg(int position)
 {
-    miniaturePegs_[n]->setFaceColor(kMarked);
-    for (int other = 1; other <= kPositionCount; ++other)
-        if (other != n)
-            miniaturePegs_[other]->setFaceColor(kUnmarked);
-    cursor_->positionsChanged();
-}
-
-int StandardGameBalloon::markedPosition() const
-{
+    marked_ = position;
     for (int n = 1; n <= kPositionCount; ++n)
-        if (miniaturePegs_[n]->faceColor() == kMarked)
-            return n;
-    return 0;
+        miniaturePegs_[n]->setFaceColor(n == marked_ ? kMarked : kUnmarked);
+    cursor_->positionsChanged();
 }
 
 // Without a mark the pegs stand behind the hidden board again and the

@@ -10,8 +10,8 @@ class HemisphereButton;
 class PositionCursor;
 
 // The standard game's setup: on a miniature board of 33 buttons the player
-// marks the one peg taken away from the full board before play. The mark
-// is held by the buttons' face colours alone. A keyboard cursor over the
+// marks the one peg taken away from the full board before play; the marked
+// button's face turns red. A keyboard cursor over the
 // miniature marks as a click does (Space); Enter stays the dialog's "Ok".
 class StandardGameBalloon : public SetupStepDialog {
     Q_OBJECT
@@ -23,15 +23,16 @@ public:
 
     explicit StandardGameBalloon(Services& services);
 
-    // Button n of the miniature board clicked: it alone turns red.
-    void markPeg(int n);
+    // Button `position` of the miniature board clicked: it alone is marked
+    // and turns red; 0 marks none.
+    void markPeg(int position);
     // "Ok", and Enter: the game starts without the marked peg.
     void startGame();
     // "Zpět", and Esc: back to the chooser.
     void goBack();
 
-    // The first red button of the miniature board, 0 when none is.
-    int markedPosition() const;
+    // The marked position, 0 while none is.
+    int markedPosition() const { return marked_; }
 
 signals:
     // Every peg of the main window is to stand again behind its hidden board.
@@ -46,4 +47,5 @@ protected:
 private:
     std::array<HemisphereButton*, pelikor::kPositionCount + 1> miniaturePegs_{};
     PositionCursor* cursor_ = nullptr;
+    int marked_ = 0;
 };

@@ -79,10 +79,6 @@
         <translation>Board</translation>
     </message>
     <message>
-        <source>Kontrola</source>
-        <translation>Check</translation>
-    </message>
-    <message>
         <source>Volný bod</source>
         <translation>Empty hole</translation>
     </message>
@@ -526,6 +522,13 @@
     </message>
 </context>
 <context>
+    <name>IdleScreen</name>
+    <message>
+        <source>verze 5.0</source>
+        <translation>version 5.0</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Plnění plánu v letošním roce</source>
@@ -534,10 +537,6 @@
     <message>
         <source>Stiskněte klávesu F1 pro nápovědu</source>
         <translation>Press F1 for help</translation>
-    </message>
-    <message>
-        <source>verze 5.0</source>
-        <translation>version 5.0</translation>
     </message>
     <message>
         <source>Zbylé kameny :</source>

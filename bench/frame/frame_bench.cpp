@@ -55,7 +55,7 @@ void BM_HelpFromF1ToBalloon(benchmark::State& state)
 {
     HelpBalloon& help = program().windows.helpBalloon();
     for (auto _ : state) {
-        program().windows.mainWindow().showHelp();
+        emit program().windows.mainWindow().helpRequested();
         settle();
         state.PauseTiming();
         help.close();

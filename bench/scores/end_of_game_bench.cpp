@@ -7,6 +7,7 @@
 
 #include "app/PelikorWindows.h"
 #include "bench/scores/SpreadTable.h"
+#include "frame/GameMonitor.h"
 #include "frame/MainWindow.h"
 #include "game/BoardPanel.h"
 #include "scores/BestTableModule.h"
@@ -85,7 +86,7 @@ void BM_TickToResultShown(benchmark::State& state)
         main.startGame(pelikor::PositionSet{4, 5}, pelikor::standardGame());
         main.boardPanel().selectPeg(4);
         main.boardPanel().jumpInto(6);
-        timeWithPaint(state, [&] { main.checkGame(); });
+        timeWithPaint(state, [&] { main.monitor().check(); });
         if (!windows.resultBalloon().isVisible())
             state.SkipWithError("the tick showed no result");
         windows.resultBalloon().close();
@@ -96,7 +97,7 @@ void BM_OpenTableView(benchmark::State& state)
 {
     PelikorWindows& windows = *programOn(std::size_t(state.range(0))).windows;
     for (auto _ : state) {
-        timeWithPaint(state, [&] { windows.mainWindow().showBestTable(); });
+        timeWithPaint(state, [&] { emit windows.mainWindow().tableRequested(); });
         windows.bestTableView().acknowledge();
     }
 }
@@ -104,7 +105,7 @@ void BM_OpenTableView(benchmark::State& state)
 void BM_SwitchTab(benchmark::State& state)
 {
     PelikorWindows& windows = *programOn(std::size_t(state.range(0))).windows;
-    windows.mainWindow().showBestTable();
+    emit windows.mainWindow().tableRequested();
     auto* pages = windows.bestTableView().findChild<QTabWidget*>(QStringLiteral("pages"));
     int tab = 0;
     for (auto _ : state)
@@ -121,7 +122,7 @@ void BM_WholeClearing(benchmark::State& state)
     for (auto _ : state) {
         program.fillTable(std::size_t(state.range(0)));
         timeWithPaint(state, [&] {
-            windows.mainWindow().clearBestTable();
+            emit windows.mainWindow().clearTableRequested();
             QCoreApplication::processEvents();
             windows.clearTableQuestion().answerYes();
         });

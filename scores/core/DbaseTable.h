@@ -4,6 +4,7 @@
 #include "scores/core/DbaseDate.h"
 #include "scores/core/DbfFormat.h"
 #include "scores/core/FileStore.h"
+#include "scores/core/TableOrder.h"
 #include "scores/core/TableRow.h"
 
 #include <cstdint>
@@ -71,8 +72,8 @@ public:
     // The order: "JMENO" or "TAHY", ascending, equal keys in file order.
     void setIndexFieldNames(std::string_view field);
     std::string indexFieldNames() const;
-    // The same by the tag: JMENO by name, TAHY the fewest pegs left first.
-    enum class Order { ByName, BestFirst };
+    // The same by the tag.
+    using Order = TableOrder;
     void setOrder(Order order);
     Order order() const { return order_; }
 

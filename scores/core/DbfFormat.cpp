@@ -73,6 +73,28 @@ void putText(std::string& out, std::string_view text, int width)
     out.append(std::size_t(width) - n, ' ');
 }
 
+// One record's bytes at the widths of the layout; `where` names it in a
+// failure.
+BestRecord parseRecord(std::string_view rec, const DbfLayout& layout, const std::string& where,
+                       const std::string& fileName)
+{
+    BestRecord record;
+    if (rec[0] != ' ' && rec[0] != '*')
+        fail(fileName, where + " has no valid deletion mark");
+    record.deleted = rec[0] == '*';
+    std::size_t at = 1;
+    record.jmeno = std::string(trimRight(rec.substr(at, std::size_t(layout.jmenoWidth))));
+    at += std::size_t(layout.jmenoWidth);
+    if (!parseNumber(rec.substr(at, std::size_t(layout.tahyWidth)), layout.tahyDecimals, record.tahy))
+        fail(fileName, where + " holds no whole number in TAHY");
+    at += std::size_t(layout.tahyWidth);
+    record.hra = std::string(trimRight(rec.substr(at, std::size_t(layout.hraWidth))));
+    at += std::size_t(layout.hraWidth);
+    if (!parseDate(rec.substr(at, 8), record.datum))
+        fail(fileName, where + " holds no valid date in DATUM");
+    return record;
+}
+
 } // namespace
 
 namespace dbf {
@@ -137,25 +159,9 @@ DbfTable parse(std::string_view bytes, const std::string& fileName)
                 + std::to_string(dataLength) + " bytes of records");
 
     table.records.reserve(recordCount);
-    for (std::uint32_t r = 0; r < recordCount; ++r) {
-        const auto rec = bytes.substr(headerLength + std::size_t(r) * recordLength, recordLength);
-        const std::string where = "record " + std::to_string(r + 1);
-        BestRecord record;
-        if (rec[0] != ' ' && rec[0] != '*')
-            fail(fileName, where + " has no valid deletion mark");
-        record.deleted = rec[0] == '*';
-        std::size_t at = 1;
-        record.jmeno = std::string(trimRight(rec.substr(at, widths[0])));
-        at += widths[0];
-        if (!parseNumber(rec.substr(at, widths[1]), decimals[1], record.tahy))
-            fail(fileName, where + " holds no whole number in TAHY");
-        at += widths[1];
-        record.hra = std::string(trimRight(rec.substr(at, widths[2])));
-        at += widths[2];
-        if (!parseDate(rec.substr(at, 8), record.datum))
-            fail(fileName, where + " holds no valid date in DATUM");
-        table.records.push_back(std::move(record));
-    }
+    for (std::uint32_t r = 0; r < recordCount; ++r)
+        table.records.push_back(parseRecord(bytes.substr(headerLength + std::size_t(r) * recordLength, recordLength),
+                                            table.layout, "record " + std::to_string(r + 1), fileName));
     return table;
 }
 

@@ -21,7 +21,7 @@ constexpr QPoint kNowhere(5, 5);
 FlatButton* pointAtChoosersBack(ProgramFixture& program)
 {
     program.start();
-    program.main().showNewGameChooser();
+    emit program.main().newGameRequested();
     auto* back = program.windows->gameTypeChooser().findChild<FlatButton*>(QStringLiteral("backButton"));
     if (!QTest::qWaitForWindowExposed(back->window()))
         return nullptr;
@@ -47,7 +47,7 @@ private slots:
         QTest::keyClick(back->window()->windowHandle(), Qt::Key_Escape);
         QTRY_VERIFY(back->window()->isHidden());
         QCursor::setPos(kNowhere);
-        program.main().showNewGameChooser();
+        emit program.main().newGameRequested();
         QVERIFY(QTest::qWaitForWindowExposed(back->window()));
         QTest::qWait(50);
         QCOMPARE(back->lampName(), QStringLiteral("OFF"));
@@ -73,7 +73,7 @@ private slots:
     {
         ProgramFixture program;
         program.start();
-        program.main().showBestTable();
+        emit program.main().tableRequested();
         auto* ok = program.windows->bestTableView().findChild<QPushButton*>(QStringLiteral("okButton"));
         QVERIFY(QTest::qWaitForWindowExposed(ok->window()));
         QTRY_VERIFY(ok->hasFocus());

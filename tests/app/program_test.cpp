@@ -3,6 +3,8 @@
 #include "app/PelikorWindows.h"
 #include "frame/MainWindow.h"
 #include "game/BoardPanel.h"
+#include "scores/BestTableModule.h"
+#include "scores/ResultBalloon.h"
 #include "services/ModuleCuePlayer.h"
 #include "services/Settings.h"
 #include "setup/core/Games.h"
@@ -16,6 +18,34 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
+
+namespace {
+
+// Runs a step that ends in the error report's modal box, reads the box and
+// closes it as a player would; returns its text, empty when none came.
+QString reportOf(const std::function<void()>& step)
+{
+    QString reported;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&reported] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            reported = box->text();
+            box->accept();
+        }
+    });
+    closer.start(10);
+    step();
+    return QTest::qWaitFor([&reported] { return !reported.isEmpty(); }, 5000) ? reported : QString();
+}
+
+int caughtInDelivery()
+{
+    return static_cast<PelikorApplication*>(qApp)->caughtInDelivery();
+}
+
+} // namespace
 
 // The whole program built on a temporary application folder, with the
 // real cue player, as the entry builds it.
@@ -77,24 +107,42 @@ private slots:
         const QString applicationDir = folder.path() + QLatin1Char('/');
         QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Kolvex.ini")));
         Settings settings(applicationDir);
+        const int caughtBefore = caughtInDelivery();
 
-        QString reported;
-        QTimer::singleShot(0, [&settings] { settings.write(Settings::kAssistantKey, QStringLiteral("1")); });
-        // The report is a modal box; read it and close it as a player would.
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, [&reported] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                reported = box->text();
-                box->accept();
-            }
+        const QString reported = reportOf([&settings] {
+            QTimer::singleShot(0, [&settings] { settings.write(Settings::kAssistantKey, QStringLiteral("1")); });
         });
-        closer.start(10);
-        QTRY_VERIFY(!reported.isEmpty());
         QCOMPARE(reported, QStringLiteral("Unable to write to ") + applicationDir + QStringLiteral("Kolvex.ini"));
+        QCOMPARE(caughtInDelivery(), caughtBefore + 1);
 
         bool wentOn = false;
         QTimer::singleShot(0, [&wentOn] { wentOn = true; });
         QTRY_VERIFY(wentOn);
+    }
+
+    // A store that fails is reported by the result window that called it,
+    // though its Ok came through the event delivery: nothing reaches the
+    // last guard, and the window stays open for another try.
+    void aFailingStoreIsReportedByItsWindow()
+    {
+        QTemporaryDir folder;
+        const QString applicationDir = folder.path() + QLatin1Char('/');
+        layOutBestTable(applicationDir);
+        PelikorWindows windows(applicationDir, std::make_unique<ModuleCuePlayer>(std::string()));
+        ResultBalloon& result = windows.resultBalloon();
+        result.setResult({.game = pelikor::standardGame(), .remaining = 1});
+        result.showDialog();
+        auto* name = result.findChild<QLineEdit*>(QStringLiteral("nameEdit"));
+        QVERIFY(name->isEnabled());
+        QTest::keyClicks(name, QStringLiteral("Vytrvaly"));
+        windows.bestTableModule().table.setWriteHooks(
+            {[](const std::filesystem::path&, std::size_t) { throw std::runtime_error("Disk full"); }, {}});
+        const int caughtBefore = caughtInDelivery();
+
+        const QString reported = reportOf([name] { QTest::keyClick(name, Qt::Key_Return); });
+        QVERIFY2(reported.contains(QStringLiteral("Pelkor.mdx")), qPrintable(reported));
+        QCOMPARE(caughtInDelivery(), caughtBefore);
+        QVERIFY(result.isVisible());
     }
 };
 

@@ -240,7 +240,7 @@ private slots:
         QCOMPARE(meter, (QList<int>{10, 15, 20, 25, 30, 35, 40, 55, 60, 65, 70, 75, 80, 85, 90, 100}));
         for (int step = 0; step < meter.size(); ++step)
             QCOMPARE(seen[step], order.mid(0, std::clamp(step - 2, 0, int(order.size()))));
-        QVERIFY(windows.bestTableModule().table.active());
+        QVERIFY(windows.bestTableModule().table.isOpen());
         for (QWidget* window : QApplication::topLevelWidgets())
             QVERIFY2(window->isHidden(), window->metaObject()->className());
     }

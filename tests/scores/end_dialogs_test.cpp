@@ -260,10 +260,10 @@ private slots:
         }
         QTest::keyClick(ok, Qt::Key_Escape);
         QVERIFY(view.isHidden() && !game.locked());
-        QCOMPARE(game.module->table.filter(), QStringLiteral("HRA = '10'"));
-        QCOMPARE(game.module->table.indexFieldNames(), QStringLiteral("TAHY"));
+        QCOMPARE(QString::fromUtf8(game.module->table.game()->code), QStringLiteral("10"));
+        QVERIFY(game.module->table.order() == BestTable::Order::BestFirst);
         view.showDialog();
-        QCOMPARE(game.module->table.filter(), QStringLiteral("HRA = '3'"));
+        QCOMPARE(QString::fromUtf8(game.module->table.game()->code), kStandard);
         QTest::keyClick(&view, Qt::Key_Return);
         QVERIFY(view.isHidden());
     }

@@ -1,7 +1,7 @@
 #include "scores/BestTableModule.h"
-#include "scores/core/DbaseError.h"
 #include "scores/core/DbaseTable.h"
 #include "scores/ShortDateFormat.h"
+#include "setup/core/Games.h"
 #include "tests/support/BestTableEntries.h"
 
 #include <QDate>
@@ -92,7 +92,7 @@ void ScoresQtTest::bestTableModuleShowsTheSelectedGame()
     QCOMPARE(module.table.objectName(), QStringLiteral("table"));
     QCOMPARE(module.model.objectName(), QStringLiteral("model"));
     module.table.open();
-    module.table.selectGame(QStringLiteral("10"));
+    module.table.show(optionalGame(1), BestTable::Order::ByName);
     QCOMPARE(module.model.rowCount(), 0);
 
     const struct {
@@ -107,7 +107,7 @@ void ScoresQtTest::bestTableModuleShowsTheSelectedGame()
     };
     for (const auto& e : entries)
         BestTableEntries::add(app, e.hra, e.name, e.tahy, e.date);
-    module.table.setIndexFieldNames(QStringLiteral("TAHY"));
+    module.table.show(optionalGame(1), BestTable::Order::BestFirst);
 
     QCOMPARE(module.model.rowCount(), 2);
     QCOMPARE(module.model.columnCount(), 4);
@@ -116,7 +116,7 @@ void ScoresQtTest::bestTableModuleShowsTheSelectedGame()
     QCOMPARE(module.model.index(1, BestTableModel::Datum).data().toString(),
              BestTableEntries::dateText(QDate(2026, 1, 8)));
     QCOMPARE(module.model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("JMENO"));
-    module.table.setIndexFieldNames(QStringLiteral("JMENO"));
+    module.table.show(optionalGame(1), BestTable::Order::ByName);
     QCOMPARE(module.model.index(0, BestTableModel::Jmeno).data().toString(), QStringLiteral("Ája"));
 }
 
@@ -131,12 +131,12 @@ void ScoresQtTest::bestTableModuleResetsFromItsTemplate()
     QCOMPARE(module.templateDir(), app + QStringLiteral("DATA/zaloha"));
     module.table.open();
     BestTableEntries::add(app, QStringLiteral("3"), QStringLiteral("smazat"), 3, QDate(2026, 1, 8));
-    module.table.selectGame(QStringLiteral("3"));
+    module.table.show(standardGame(), BestTable::Order::BestFirst);
     QCOMPARE(module.model.rowCount(), 1);
 
-    module.resetFromTemplate();
-    QVERIFY(module.table.active());
-    QCOMPARE(module.table.filter(), QStringLiteral("HRA = '3'"));
+    QVERIFY(module.resetFromTemplate());
+    QVERIFY(module.table.isOpen());
+    QCOMPARE(module.table.game()->code, standardGame().code);
     QCOMPARE(module.model.rowCount(), 0);
 }
 
@@ -147,13 +147,12 @@ void ScoresQtTest::bestTableModuleRefusesAMissingTemplate()
     BestTableModule module(app);
     module.table.open();
     BestTableEntries::add(app, QStringLiteral("3"), QString(), 3, QDate::currentDate());
-    try {
-        module.resetFromTemplate();
-        QFAIL("reset without a template");
-    } catch (const DbaseError& error) {
-        QVERIFY2(QString::fromUtf8(error.what()).contains(QStringLiteral("Zaloha/Pelkor.dbf")), error.what());
-    }
-    QVERIFY(module.table.active());
+    QStringList reported;
+    module.table.setErrorReport([&reported](const QString& message) { reported << message; });
+    QVERIFY2(!module.resetFromTemplate(), "reset without a template");
+    QCOMPARE(reported.size(), 1);
+    QVERIFY2(reported.first().contains(QStringLiteral("Zaloha/Pelkor.dbf")), qPrintable(reported.first()));
+    QVERIFY(module.table.isOpen());
     QCOMPARE(module.model.rowCount(), 1);
 }
 
@@ -172,11 +171,12 @@ void ScoresQtTest::resultDialogStepsGoThroughTheTable()
     BestTableModule module(app);
     BestTable& table = module.table;
     table.open();
-    table.setIndexFieldNames(QStringLiteral("TAHY"));
+    table.show(standardGame(), BestTable::Order::BestFirst);
     const QString standard = QStringLiteral("3");
+    constexpr BestTable::Store kWritten = BestTable::Store::Written;
 
-    QVERIFY2(table.offersNameField(standard, 30), "an empty game has room for any result");
-    QVERIFY(table.storeResult(standard, QStringLiteral("Řehoř"), 30));
+    QVERIFY2(table.offersName(standardGame(), 30), "an empty game has room for any result");
+    QCOMPARE(table.storeResult(standardGame(), QStringLiteral("Řehoř"), 30), kWritten);
     const auto first = BestTableEntries::rows(app, standard);
     QCOMPARE(first.size(), std::size_t(1));
     QCOMPARE(QString::fromStdString(first[0].jmeno), QStringLiteral("Řehoř"));
@@ -185,15 +185,15 @@ void ScoresQtTest::resultDialogStepsGoThroughTheTable()
     QCOMPARE(QString::fromStdString(first[0].datum), BestTableEntries::dateText(QDate::currentDate()));
 
     for (int r = 2; r <= 10; ++r)
-        QVERIFY(table.storeResult(standard, QStringLiteral("hráč %1").arg(r), r));
-    QVERIFY(table.storeResult(QStringLiteral("4"), QStringLiteral("jinde"), 1));
+        QCOMPARE(table.storeResult(standardGame(), QStringLiteral("hráč %1").arg(r), r), kWritten);
+    QCOMPARE(table.storeResult(optionalGame(7), QStringLiteral("jinde"), 1), kWritten);
     QCOMPARE(BestTableEntries::rows(app, standard).size(), std::size_t(10));
 
     // Full: 30 is the worst; a 31 gets nothing, a 1 takes the 30's place.
-    QVERIFY(!table.offersNameField(standard, 31));
-    QVERIFY(!table.storeResult(standard, QStringLiteral("horší"), 31));
-    QVERIFY(table.offersNameField(standard, 1));
-    QVERIFY(table.storeResult(standard, QStringLiteral("Nejlepší"), 1));
+    QVERIFY(!table.offersName(standardGame(), 31));
+    QCOMPARE(table.storeResult(standardGame(), QStringLiteral("horší"), 31), BestTable::Store::Nothing);
+    QVERIFY(table.offersName(standardGame(), 1));
+    QCOMPARE(table.storeResult(standardGame(), QStringLiteral("Nejlepší"), 1), kWritten);
     const auto full = BestTableEntries::rows(app, standard);
     QCOMPARE(full.size(), std::size_t(10));
     QCOMPARE(QString::fromStdString(full.front().jmeno), QStringLiteral("Nejlepší"));
@@ -203,9 +203,9 @@ void ScoresQtTest::resultDialogStepsGoThroughTheTable()
 
     QCOMPARE(names(BestTableEntries::rows(app, QStringLiteral("4"))), QStringList{QStringLiteral("jinde")});
     // The grids show the game selected last, in the caller's order.
-    table.selectGame(QStringLiteral("4"));
+    table.show(optionalGame(7), table.order());
     QCOMPARE(module.model.rowCount(), 1);
-    QCOMPARE(table.indexFieldNames(), QStringLiteral("TAHY"));
+    QVERIFY(table.order() == BestTable::Order::BestFirst);
 }
 
 void ScoresQtTest::nameFieldIsDecidedOnTheFirstTenInTheCurrentOrder()
@@ -217,15 +217,15 @@ void ScoresQtTest::nameFieldIsDecidedOnTheFirstTenInTheCurrentOrder()
     table.open();
     // Eleven entries, as a table written elsewhere may hold: ten 2s, A's
     // from yesterday, and a 9 whose name sorts last.
-    const QString game = QStringLiteral("5");
+    const QString game = QString::fromUtf8(optionalGame(6).code);
     const QDate today = QDate::currentDate();
     for (const QChar letter : QStringLiteral("ABCDEFGHIJZ"))
         BestTableEntries::add(app, game, letter, letter == QLatin1Char('Z') ? 9 : 2,
                               letter == QLatin1Char('A') ? today.addDays(-1) : today);
-    table.setIndexFieldNames(QStringLiteral("JMENO"));
-    QVERIFY2(!table.offersNameField(game, 5), "the 9 lies beyond the first ten");
-    QVERIFY(table.offersNameField(game, 1));
-    QVERIFY2(table.offersNameField(game, 2), "ten equal counts, one from an earlier day");
+    table.show(optionalGame(6), BestTable::Order::ByName);
+    QVERIFY2(!table.offersName(optionalGame(6), 5), "the 9 lies beyond the first ten");
+    QVERIFY(table.offersName(optionalGame(6), 1));
+    QVERIFY2(table.offersName(optionalGame(6), 2), "ten equal counts, one from an earlier day");
 }
 
 void ScoresQtTest::viewsFollowEveryStoreAndReset()
@@ -237,26 +237,30 @@ void ScoresQtTest::viewsFollowEveryStoreAndReset()
     table.open();
     QSignalSpy changes(&table, &BestTable::changed);
 
-    QVERIFY(table.storeResult(QStringLiteral("7"), QStringLiteral("první"), 3));
+    QCOMPARE(table.storeResult(optionalGame(4), QStringLiteral("první"), 3), BestTable::Store::Written);
     QCOMPARE(changes.count(), 1);
     QCOMPARE(module.model.rowCount(), 1);
     QCOMPARE(module.model.index(0, BestTableModel::Jmeno).data().toString(), QStringLiteral("první"));
 
-    // A write failing halfway stores nothing, and the views still follow the
-    // game it selected.
+    // A write failing halfway stores nothing and is reported once, and the
+    // views still follow the game it selected.
     table.setWriteHooks({[](const std::filesystem::path&, std::size_t) {
                              throw std::runtime_error("No space left on device");
                          },
                          {}});
     changes.clear();
-    QVERIFY_THROWS_EXCEPTION(DbaseError, table.storeResult(QStringLiteral("8"), QStringLiteral("ztracený"), 2));
+    QStringList reported;
+    table.setErrorReport([&reported](const QString& message) { reported << message; });
+    QCOMPARE(table.storeResult(optionalGame(3), QStringLiteral("ztracený"), 2), BestTable::Store::Failed);
+    QCOMPARE(reported.size(), 1);
+    QVERIFY2(reported.first().contains(QStringLiteral("Pelkor.mdx")), qPrintable(reported.first()));
     QCOMPARE(changes.count(), 1);
     QCOMPARE(module.model.rowCount(), 0);
     table.setWriteHooks({});
-    QVERIFY(table.storeResult(QStringLiteral("8"), QStringLiteral("znovu"), 2));
+    QCOMPARE(table.storeResult(optionalGame(3), QStringLiteral("znovu"), 2), BestTable::Store::Written);
     QCOMPARE(names(BestTableEntries::rows(app, QStringLiteral("8"))), QStringList{QStringLiteral("znovu")});
 
-    table.selectGame(QStringLiteral("7"));
+    table.show(optionalGame(4), BestTable::Order::BestFirst);
     QCOMPARE(module.model.rowCount(), 1);
     changes.clear();
     module.resetFromTemplate();

@@ -84,12 +84,12 @@ void shootEndOfGame(ScreenCamera& camera, PelikorWindows& windows)
     resultBalloon.acknowledge();
 
     play(main, 3, {});
-    main.giveUp();
+    emit main.endGameRequested();
     GiveUpQuestion& giveUpQuestion = windows.giveUpQuestion();
     camera.shoot(QStringLiteral("end-game-question"), besideFigure(windows, giveUpQuestion));
     giveUpQuestion.answerYes();
 
-    main.showBestTable();
+    emit main.tableRequested();
     BestTableView& tableView = windows.bestTableView();
     auto* tabs = tableView.findChild<QTabWidget*>(QStringLiteral("pages"));
     tabs->setCurrentIndex(kOptionalGame1Tab);
@@ -98,7 +98,7 @@ void shootEndOfGame(ScreenCamera& camera, PelikorWindows& windows)
     camera.shoot(QStringLiteral("table-volitelna-2"), tableView.frameGeometry(), QStringLiteral("table-volitelna-1"));
     tableView.acknowledge();
 
-    main.clearBestTable();
+    emit main.clearTableRequested();
     ClearTableQuestion& clearQuestion = windows.clearTableQuestion();
     camera.shoot(QStringLiteral("clear-question"), besideFigure(windows, clearQuestion));
     clearQuestion.answerNo();

@@ -17,7 +17,7 @@ void shootNewGameScenes(ScreenCamera& camera, PelikorWindows& windows)
     MainWindow& main = windows.mainWindow();
     main.abandonGame();
     windows.services().settings.write(Settings::kAssistantKey, QStringLiteral("0"));
-    main.showNewGameChooser();
+    emit main.newGameRequested();
     GameTypeChooser& chooser = windows.gameTypeChooser();
     const QRect figure = windows.assistantFigure().frameGeometry();
     camera.shoot(QStringLiteral("new-game-chooser"), figure | chooser.frameGeometry());

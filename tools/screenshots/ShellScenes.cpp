@@ -56,7 +56,7 @@ void shootShellScenes(ScreenCamera& camera, PelikorWindows& windows)
     main.toggleBossScreen();
 
     HelpBalloon& help = windows.helpBalloon();
-    main.showHelp();
+    emit main.helpRequested();
     camera.shoot(QStringLiteral("shell-help-topics"), around({&main, &figure, &help}));
     help.showTopic(3);
     camera.shoot(QStringLiteral("shell-help-topic"), around({&main, &figure, &help}), QStringLiteral("shell-help-topics"));
@@ -66,7 +66,7 @@ void shootShellScenes(ScreenCamera& camera, PelikorWindows& windows)
     help.close();
 
     AboutBox& about = windows.aboutBox();
-    main.showAbout();
+    emit main.aboutRequested();
     camera.shoot(QStringLiteral("shell-about"), around({&main, &about}));
     about.close();
 }
