@@ -4,6 +4,7 @@
 #include "app/PelikorWindows.h"
 #include "app/SecondCopy.h"
 #include "services/SingleCopy.h"
+#include "services/StartLock.h"
 
 #include <QtGlobal>
 
@@ -15,7 +16,12 @@ void chooseWindowSystem()
 
 int runProgram(const AppFolders& folders)
 {
-    if (SingleCopy::runningCopyFound())
+    StartLock lock;
+    if (SingleCopy::runningCopyFound(lock.waited() ? SingleCopy::kAnswerTimeoutAfterStartMs
+                                                   : SingleCopy::kAnswerTimeoutMs)) {
+        lock.release();
         return runSecondCopy(folders);
-    return runNormalStart([&folders](Splash& splash) { return createProgramWindows(folders, splash); });
+    }
+    return runNormalStart([&folders](Splash& splash) { return createProgramWindows(folders, splash); },
+                          [&lock] { lock.release(); });
 }

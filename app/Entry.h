@@ -9,6 +9,8 @@
 void chooseWindowSystem();
 
 // The program on its folders, once the application object exists: only
-// the warning when a copy runs already, else the whole start. Returns the
-// exit status.
+// the warning when a copy runs already, else the whole start. Of starts
+// made in the same instant exactly one starts in full: the others wait
+// until its main window answers and then only warn. Returns the exit
+// status.
 int runProgram(const AppFolders& folders);

@@ -11,6 +11,8 @@
 #include "services/ModuleCuePlayer.h"
 #include "services/SingleCopy.h"
 
+#include <QTimer>
+
 #include <exception>
 
 namespace {
@@ -20,7 +22,7 @@ constexpr int kApplicationReady = 5;
 
 } // namespace
 
-int runNormalStart(const WindowsFactory& createWindows)
+int runNormalStart(const WindowsFactory& createWindows, const std::function<void()>& answering)
 {
     auto splash = std::make_unique<Splash>();
     splash->showAndPaint();
@@ -30,12 +32,18 @@ int runNormalStart(const WindowsFactory& createWindows)
         windows = createWindows(*splash);
     } catch (const std::exception& error) {
         splash.reset();
+        if (answering)
+            answering();
         ErrorReport::show(errorText(error));
         return kStartFailed;
     }
     splash.reset();
     const CursorBlinkLimit blinking;
     windows->show();
+    // Nothing between here and the loop processes events, so this runs in
+    // its first turn.
+    if (answering)
+        QTimer::singleShot(0, qApp, answering);
     return QApplication::exec();
 }
 

@@ -20,8 +20,10 @@ inline constexpr int kStartFailed = 1;
 // starts, the splash freed, then the event loop until the main window
 // closes. A failure to create the windows (the best table that does not
 // open) is reported in a message box and ends the start with kStartFailed
-// before any window but the splash has shown.
-int runNormalStart(const WindowsFactory& createWindows);
+// before any window but the splash has shown. `answering` is called once
+// the main window answers the search of later starts, in the event loop's
+// first turn, or once the start has failed.
+int runNormalStart(const WindowsFactory& createWindows, const std::function<void()>& answering = {});
 
 // The program's windows on its folders with the sound cues played, as the
 // entry creates them; an installed program first lays out the files of a

@@ -5,6 +5,7 @@
 #include "services/AppFolders.h"
 #include "services/AppPath.h"
 #include "services/ProgramLanguage.h"
+#include "services/SessionEnd.h"
 
 int main(int argc, char** argv)
 {
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     chooseWindowSystem();
     PelikorApplication application(argc, argv);
     const ProgramLanguage language(AppFolders::ofProgram(AppPath().folder()).shipped());
+    const SessionEnd sessionEnd;
     listFontsWithQt();
     return runProgram(AppFolders::ofProgram(AppPath().folder()));
 }

@@ -6,10 +6,17 @@
 #   A QtTest executable for what only a real X server shows (window masks,
 #   window positions, the pointer on the screen), run under an Xvfb of its
 #   own, one such test at a time.
+# pelikor_xtest_under_window_manager(<name> <window manager>)
+#   Runs an X server test a second time, as <name>_<window manager>, under
+#   that window manager, which the test itself starts on its display
+#   (PELIKOR_XTEST_MAIN in tests/support/TestWindowManager.h).
 # All run with the build's application folder as PELIKOR_TEST_APP_DIR, in
 # the program's own language whatever the desktop's (a test that wants
 # another one sets it).
 set(PELIKOR_TEST_LANGUAGE "LANGUAGE=;LC_ALL=;LC_MESSAGES=;LANG=C.UTF-8")
+
+# The X server a test runs on: one of its own, with a screen of 1280 x 1024.
+set(PELIKOR_XVFB_RUN xvfb-run -a -s "-screen 0 1280x1024x24")
 
 function(pelikor_gtest name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
@@ -27,8 +34,15 @@ function(pelikor_xtest name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     find_package(Qt6 REQUIRED COMPONENTS Test)
     pelikor_test_executable(${name} "${ARG_SOURCES}" "${ARG_LIBS};Qt6::Test;Qt6::Widgets" "QT_QPA_PLATFORM=xcb"
-        xvfb-run -a -s "-screen 0 1280x1024x24")
+        ${PELIKOR_XVFB_RUN})
     set_tests_properties(${name} PROPERTIES RESOURCE_LOCK xserver)
+endfunction()
+
+function(pelikor_xtest_under_window_manager name manager)
+    get_test_property(${name} ENVIRONMENT environment)
+    add_test(NAME ${name}_${manager} COMMAND ${PELIKOR_XVFB_RUN} $<TARGET_FILE:${name}>)
+    set_tests_properties(${name}_${manager} PROPERTIES TIMEOUT 600 RESOURCE_LOCK xserver
+        ENVIRONMENT "${environment};PELIKOR_TEST_WINDOW_MANAGER=${manager}")
 endfunction()
 
 # What every kind of test shares: one timeout and the application folder,
@@ -54,7 +68,7 @@ function(pelikor_benchmark name)
         set(runner "")
         set(platform offscreen)
         if(name MATCHES "_xbench$")
-            set(runner xvfb-run -a -s "-screen 0 1280x1024x24")
+            set(runner ${PELIKOR_XVFB_RUN})
             set(platform xcb)
         endif()
         add_test(NAME ${name}_runs COMMAND ${runner} $<TARGET_FILE:${name}> --benchmark_min_time=0.001)

@@ -2,6 +2,7 @@
 
 #include "widgets/PositionCursor.h"
 
+#include <QAction>
 #include <QPointer>
 #include <QWindow>
 
@@ -142,4 +143,64 @@ QAccessibleInterface* AccessiblePositions::focusChild() const
 {
     const PositionCursor* cursor = cursorOf(this);
     return cursor->hasFocus() ? child(cursor->position() - 1) : nullptr;
+}
+
+namespace {
+
+QString commandName(const QAction* action)
+{
+    return QString(action->text()).remove(QLatin1Char('&'));
+}
+
+} // namespace
+
+// A board locked with its window, as by an open balloon, offers no command.
+QList<QAction*> AccessiblePositions::commands() const
+{
+    QList<QAction*> enabled;
+    for (QAction* action : widget()->actions())
+        if (action->isEnabled() && widget()->isEnabled())
+            enabled << action;
+    return enabled;
+}
+
+QAction* AccessiblePositions::command(const QString& actionName) const
+{
+    for (QAction* action : commands())
+        if (commandName(action) == actionName)
+            return action;
+    return nullptr;
+}
+
+QStringList AccessiblePositions::actionNames() const
+{
+    QStringList names = QAccessibleWidget::actionNames();
+    for (const QAction* action : commands())
+        names << commandName(action);
+    return names;
+}
+
+void AccessiblePositions::doAction(const QString& actionName)
+{
+    if (QAction* action = command(actionName))
+        action->trigger();
+    else
+        QAccessibleWidget::doAction(actionName);
+}
+
+QString AccessiblePositions::localizedActionDescription(const QString& actionName) const
+{
+    const QAction* action = command(actionName);
+    return action ? action->statusTip() : QAccessibleWidget::localizedActionDescription(actionName);
+}
+
+QStringList AccessiblePositions::keyBindingsForAction(const QString& actionName) const
+{
+    const QAction* action = command(actionName);
+    if (!action)
+        return QAccessibleWidget::keyBindingsForAction(actionName);
+    QStringList keys;
+    for (const QKeySequence& key : action->shortcuts())
+        keys << key.toString(QKeySequence::NativeText);
+    return keys;
 }

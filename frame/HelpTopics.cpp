@@ -22,7 +22,8 @@ std::array<HelpTopic, 7> helpTopics()
                          "dialogového okna s výběrem volitelné hry stačí kliknout na požadovaný druh volitelné hry. "
                          "Pro lepší představu, jak vypadá rozložení hracích kamenů je u každého druhu zobrazen malý "
                          "náhled."),
-         {}},
+         HelpBalloon::tr("Ctrl+R začne stejnou hru znovu. Nabídka Tahy vrátí tah (Ctrl+Z), zopakuje ho (Ctrl+Y) "
+                         "a poradí (F4). Hra s pomocí se do tabulky nezapisuje.")},
         {"bossScreenTopicLink", HelpBalloon::tr("Šéfovská pojistka"),
          HelpBalloon::tr("Tato volba slouží pro rychlé uschování hry v případě, že přijde k Vašemu počítači "
                          "nepovolaná návštěva (nadřízený, nespolehlivý spolupracovník, ředitel...) a Vy  nechcete "

@@ -6,6 +6,7 @@
 #include "frame/FixedFrameHints.h"
 #include "frame/GameMonitor.h"
 #include "frame/IdleScreen.h"
+#include "frame/PlayAids.h"
 #include "frame/StatusBar.h"
 #include "game/BoardPanel.h"
 #include "pictures/ProgramIcon.h"
@@ -90,6 +91,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent)
     });
     bossScreen_ = new BossScreen(client);
     createStatusBar(client);
+    new PlayAids(*this, game_, *popupMenu_);
 
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this, [this](QPoint at) { popupMenu_->popup(mapToGlobal(at)); });

@@ -2,6 +2,7 @@
 
 #include "dialogs/AccessibleNames.h"
 #include "game/HoleShape.h"
+#include "game/PegDrag.h"
 #include "game/Pegs.h"
 #include "pictures/BoardGeometry.h"
 #include "pictures/BoardPicture.h"
@@ -11,6 +12,7 @@
 #include "widgets/PositionCursor.h"
 #include "widgets/ProgramLabel.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPainter>
 
@@ -59,6 +61,7 @@ BoardPanel::BoardPanel(SoundCues& cues, QWidget* parent) : QWidget(parent), cues
         pegs_[n]->setStatusTip(tr("Hrací kámen"));
         connect(pegs_[n], &HemisphereButton::clicked, this, [this, n] { selectPeg(n); });
     }
+    new PegDrag(*this, pegs_);
 
     QList<QRect> places;
     for (int n = 1; n <= kPositionCount; ++n)
@@ -121,11 +124,38 @@ void BoardPanel::selectPeg(int n)
 
 void BoardPanel::jumpInto(int t)
 {
-    const pelikor::MoveCue cue = board_.jumpInto(t);
+    showMove(board_.jumpInto(t));
+}
+
+void BoardPanel::undo()
+{
+    showMove(board_.undo());
+}
+
+void BoardPanel::redo()
+{
+    showMove(board_.redo());
+}
+
+void BoardPanel::showMove(pelikor::MoveCue cue)
+{
     if (cue == pelikor::MoveCue::None)
         return;
     showBoardState();
     playCue(cue);
+}
+
+void BoardPanel::announce(const QString& news)
+{
+    const QString count = tr("Zbylé kameny: %1").arg(shownRemaining_);
+    const QString description = news.isEmpty() ? count : count + QStringLiteral(". ") + news;
+    if (cursor_->accessibleDescription() == description)
+        return;
+    cursor_->setAccessibleDescription(description);
+    // Told as an event too, so that a screen reader reads the news out
+    // rather than waiting to be asked for the description.
+    QAccessibleEvent changed(cursor_, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 // A peg stands above its hole, so a click on an occupied position is the
@@ -164,11 +194,12 @@ void BoardPanel::showBoardState()
         pegs_[n]->setVisible(board_.hasPeg(n));
     }
     cursor_->positionsChanged();
-    if (board_.remaining() != shownRemaining_) {
-        shownRemaining_ = board_.remaining();
-        cursor_->setAccessibleDescription(tr("Zbylé kameny: %1").arg(shownRemaining_));
+    const bool counted = board_.remaining() != shownRemaining_;
+    shownRemaining_ = board_.remaining();
+    // Whatever was announced with the count is over once the board changes.
+    announce();
+    if (counted)
         emit remainingChanged(shownRemaining_);
-    }
     emit boardChanged();
 }
 

@@ -45,6 +45,13 @@ public:
     void jumpInto(int t);
     // Position n activated from the keyboard: what a left click there does.
     void activatePosition(int n);
+    // The last jump taken back, or made again, shown and heard as a jump.
+    void undo();
+    void redo();
+
+    // Tells a screen reader `news` after the count, until the board
+    // changes; without news, the count alone.
+    void announce(const QString& news = {});
 
     PositionCursor& cursor() { return *cursor_; }
 
@@ -65,6 +72,8 @@ protected:
 
 private:
     void playCue(pelikor::MoveCue cue);
+    // A move that changed the board, shown and then heard.
+    void showMove(pelikor::MoveCue cue);
     // Makes the controls show the board record.
     void showBoardState();
 

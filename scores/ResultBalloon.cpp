@@ -50,6 +50,10 @@ ResultBalloon::ResultBalloon(Services& services, BestTableModule& bestTable)
     nameCaption_->setEnabled(false);
     // The field is read out by the label above it.
     nameCaption_->setBuddy(nameEdit_);
+    assistedNote_ = label(this, "assistedNote",
+                          tr("Hra s vracením tahů nebo s nápovědou se do tabulky nezapisuje."),
+                          {kTextLeft, 86, kRuleWidth - 2, 40}, Wrapped);
+    assistedNote_->hide();
     rule(this, "lowerRule", {9, 130}, kRuleWidth);
     connect(button(this, "okButton", tr("Ok"), tr("Uzavře dialogové okno"), {90, 135}),
             &FlatButton::clicked, this, &ResultBalloon::acknowledge);
@@ -70,9 +74,12 @@ void ResultBalloon::setStartCount(int startCount)
 void ResultBalloon::prepareToShow()
 {
     nameEdit_->clear();
-    const bool offered = bestTable_.table.offersName(result_.game, result_.remaining);
+    const bool offered = !result_.assisted && bestTable_.table.offersName(result_.game, result_.remaining);
     nameEdit_->setEnabled(offered);
     nameCaption_->setEnabled(offered);
+    nameEdit_->setVisible(!result_.assisted);
+    nameCaption_->setVisible(!result_.assisted);
+    assistedNote_->setVisible(result_.assisted);
     // The fewest pegs this very game can leave, not one for every game:
     // from some starts a single peg is out of reach.
     smallestRemainderLabel_->setText(QString::number(result_.game.smallestRemainder));

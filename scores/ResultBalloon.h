@@ -11,7 +11,8 @@ struct Services;
 // The result of a finished game beside the figure: the start count, the
 // fewest pegs the game can leave and the pegs left. When the result earns a
 // place among the ten best of its game, the name field is offered and the
-// entry is stored as the dialog closes.
+// entry is stored as the dialog closes. An assisted game earns none: a note
+// stands where the name field would, and nothing is stored.
 class ResultBalloon : public BalloonDialog {
     Q_OBJECT
 
@@ -51,4 +52,5 @@ private:
     QLabel* remainingLabel_ = nullptr;
     QLabel* nameCaption_ = nullptr;
     QLineEdit* nameEdit_ = nullptr;
+    QLabel* assistedNote_ = nullptr;
 };

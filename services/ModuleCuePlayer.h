@@ -7,8 +7,9 @@
 
 // Plays cues through the sound module, loaded at the first cue, so that Qt
 // Multimedia and the sound libraries under it cost the start nothing.
-// Without the module, or with one that does not load, every cue plays
-// nothing, as without an audio device; the module is looked for once.
+// Without the module, with one that does not load, or with a file there
+// that is no module of this program and version, every cue plays nothing,
+// as without an audio device; the module is looked for once.
 class ModuleCuePlayer : public CuePlayer {
 public:
     // Looks for the module in `programFolder`, the program's own folder,

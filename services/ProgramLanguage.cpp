@@ -31,6 +31,12 @@ QString readEnvironment(const char* name)
     return qEnvironmentVariable(name);
 }
 
+QString chosenLanguage(const QString& folder)
+{
+    return ProgramLanguage::choose(ProgramLanguage::wantedLanguages(readEnvironment),
+                                   ProgramLanguage::translatedLanguages(folder));
+}
+
 } // namespace
 
 QStringList ProgramLanguage::wantedLanguages(const std::function<QString(const char*)>& environment)
@@ -71,11 +77,17 @@ QStringList ProgramLanguage::translatedLanguages(const QString& folder)
     return languages;
 }
 
-ProgramLanguage::ProgramLanguage(const std::filesystem::path& shippedFolder)
+bool ProgramLanguage::loadProgramTexts(const std::filesystem::path& shippedFolder, QTranslator& translator)
 {
     const QString folder = textOfPath(shippedFolder / kFolder);
-    language_ = choose(wantedLanguages(readEnvironment), translatedLanguages(folder));
-    if (language_ != QLatin1String(kSourceLanguage) && program_.load(kProgramPrefix + language_, folder))
+    const QString language = chosenLanguage(folder);
+    return language != QLatin1String(kSourceLanguage) && translator.load(kProgramPrefix + language, folder);
+}
+
+ProgramLanguage::ProgramLanguage(const std::filesystem::path& shippedFolder)
+{
+    language_ = chosenLanguage(textOfPath(shippedFolder / kFolder));
+    if (loadProgramTexts(shippedFolder, program_))
         QCoreApplication::installTranslator(&program_);
     if (qt_.load(kQtPrefix + language_, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qt_);

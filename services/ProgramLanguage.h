@@ -26,6 +26,11 @@ public:
 
     const QString& language() const { return language_; }
 
+    // Loads the program's texts in the language the environment chooses
+    // into `translator` without installing it, for what is answered before
+    // the application exists; false where the texts are the source's.
+    static bool loadProgramTexts(const std::filesystem::path& shippedFolder, QTranslator& translator);
+
     // The player's languages in order, as the environment lists them:
     // LANGUAGE (a list), then the first of LC_ALL, LC_MESSAGES and LANG;
     // each as a lower-case language code, "C" for the C and POSIX locales.

@@ -62,13 +62,6 @@ bool isPrivateFolder(const QString& path)
            && status.st_uid == ::getuid() && (status.st_mode & (S_IRWXG | S_IRWXO)) == 0;
 }
 
-bool makePrivateFolder(const QString& path)
-{
-    // An existing folder is left as it is; only the check below decides.
-    ::mkdir(QFile::encodeName(path).constData(), S_IRWXU);
-    return isPrivateFolder(path);
-}
-
 // A socket is named by the process id of its copy.
 bool processRuns(const QString& socketName)
 {
@@ -144,12 +137,20 @@ QString SingleCopy::folder()
     return base + QLatin1Char('/') + kFolderPrefix + QString::number(::getuid()) + QLatin1Char('-') + displayPart();
 }
 
-bool SingleCopy::runningCopyFound()
+bool SingleCopy::makeFolder()
 {
-    return findWindow(kMainWindowClass, kMainWindowTitle);
+    const QString path = folder();
+    // An existing folder is left as it is; only the check below decides.
+    ::mkdir(QFile::encodeName(path).constData(), S_IRWXU);
+    return isPrivateFolder(path);
 }
 
-bool SingleCopy::findWindow(const QString& className, const QString& title)
+bool SingleCopy::runningCopyFound(int answerTimeoutMs)
+{
+    return findWindow(kMainWindowClass, kMainWindowTitle, answerTimeoutMs);
+}
+
+bool SingleCopy::findWindow(const QString& className, const QString& title, int answerTimeoutMs)
 {
     const QString path = folder();
     if (!isPrivateFolder(path))
@@ -168,7 +169,7 @@ bool SingleCopy::findWindow(const QString& className, const QString& title)
         waiting.push_back({copy.get(), POLLIN, 0});
     std::vector<QByteArray> answers(copies.size());
 
-    const QDeadlineTimer deadline(kAnswerTimeoutMs);
+    const QDeadlineTimer deadline(answerTimeoutMs);
     for (size_t open = copies.size(); open > 0 && !deadline.hasExpired();) {
         if (::poll(waiting.data(), nfds_t(waiting.size()), int(deadline.remainingTime())) < 0) {
             if (errno == EINTR)
@@ -190,10 +191,9 @@ bool SingleCopy::findWindow(const QString& className, const QString& title)
 
 void SingleCopy::publish(QWidget& window, const QString& className)
 {
-    const QString path = folder();
-    if (!makePrivateFolder(path))
+    if (!makeFolder())
         return;
-    const QString name = path + QLatin1Char('/') + QString::number(QCoreApplication::applicationPid());
+    const QString name = folder() + QLatin1Char('/') + QString::number(QCoreApplication::applicationPid());
     // A socket of this name is a dead copy's whose process id came round
     // again; the listener takes its place.
     CopyListener::listen(QFile::encodeName(name), window, className);

@@ -107,6 +107,59 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Pelikor 2000, verze %1
+</source>
+        <translation>Pelikor 2000, version %1
+</translation>
+    </message>
+    <message>
+        <source>Použití: %1 [volby]
+Hlavolam se skákajícími kameny: skákejte kameny přes sousední, dokud nezbude jediný.
+
+Volby:
+</source>
+        <translation>Usage: %1 [options]
+Peg solitaire: jump pegs over their neighbours until only one is left.
+
+Options:
+</translation>
+    </message>
+    <message>
+        <source>%1: neznámá volba %2
+</source>
+        <translation>%1: unknown option %2
+</translation>
+    </message>
+    <message>
+        <source>%1: nečekaný argument %2
+</source>
+        <translation>%1: unexpected argument %2
+</translation>
+    </message>
+    <message>
+        <source>%1: chybně zadané volby: %2
+</source>
+        <translation>%1: wrong options: %2
+</translation>
+    </message>
+    <message>
+        <source>Nápovědu vypíše %1 --help
+</source>
+        <translation>For help, run %1 --help
+</translation>
+    </message>
+    <message>
+        <source>Vypíše tuto nápovědu a skončí.</source>
+        <translation>Prints this help and exits.</translation>
+    </message>
+    <message>
+        <source>Vypíše verzi programu a skončí.</source>
+        <translation>Prints the version of the program and exits.</translation>
+    </message>
+</context>
+<context>
     <name>CongratulationBalloon</name>
     <message>
         <source>Výsledek aktuální hry</source>
@@ -520,6 +573,10 @@
         <source>Účelem této hry je přskákat (a tím i odstranit) co největší počet hracích kamenů, přičemž můžete skákat pouze vodorovně a svisle přes sousedící hrací kámen (tento kámen bude po přeskočení odstraněn), a tím dosáhnout co nejmenšího počtu zbylých hracích kamenů.</source>
         <translation>The aim of this game is to jump over (and so remove) as many pegs as you can. You may only jump horizontally or vertically over a neighbouring peg (which is removed once jumped), leaving as few pegs as possible.</translation>
     </message>
+    <message>
+        <source>Ctrl+R začne stejnou hru znovu. Nabídka Tahy vrátí tah (Ctrl+Z), zopakuje ho (Ctrl+Y) a poradí (F4). Hra s pomocí se do tabulky nezapisuje.</source>
+        <translation>Ctrl+R starts the same game again. The Moves menu undoes a move (Ctrl+Z), redoes it (Ctrl+Y) and hints (F4). Games with help stay out of the best scores.</translation>
+    </message>
 </context>
 <context>
     <name>IdleScreen</name>
@@ -673,6 +730,116 @@
     </message>
 </context>
 <context>
+    <name>PlayAids</name>
+    <message>
+        <source>&amp;Vrátit tah</source>
+        <translation>&amp;Undo move</translation>
+    </message>
+    <message>
+        <source>Vezme zpět poslední tah</source>
+        <translation>Takes back the last move</translation>
+    </message>
+    <message>
+        <source>&amp;Opakovat tah</source>
+        <translation>&amp;Redo move</translation>
+    </message>
+    <message>
+        <source>Znovu zahraje tah, který byl vzat zpět</source>
+        <translation>Plays the move taken back again</translation>
+    </message>
+    <message>
+        <source>Hrát &amp;znovu</source>
+        <translation>Play &amp;again</translation>
+    </message>
+    <message>
+        <source>Začne stejnou hru znovu od začátku</source>
+        <translation>Starts the same game again from the start</translation>
+    </message>
+    <message>
+        <source>&amp;Poradit tah</source>
+        <translation>&amp;Hint a move</translation>
+    </message>
+    <message>
+        <source>Označí tah, který vede k nejlepšímu konci</source>
+        <translation>Marks a move that leads to the best finish</translation>
+    </message>
+    <message>
+        <source>&amp;Cesta k nejlepšímu konci</source>
+        <translation>&amp;Way to the best finish</translation>
+    </message>
+    <message>
+        <source>Zahraje zbylé tahy k nejlepšímu konci</source>
+        <translation>Plays the remaining moves to the best finish</translation>
+    </message>
+    <message>
+        <source>&amp;Tahy</source>
+        <translation>&amp;Moves</translation>
+    </message>
+    <message>
+        <source>Obsahuje příkazy pro vracení tahů a nápovědu</source>
+        <translation>Commands for taking back moves and hints</translation>
+    </message>
+</context>
+<context>
+    <name>PlayTexts</name>
+    <message>
+        <source>kámen</source>
+        <translation>peg</translation>
+    </message>
+    <message>
+        <source>kameny</source>
+        <translation>pegs</translation>
+    </message>
+    <message>
+        <source>kamenů</source>
+        <translation>pegs</translation>
+    </message>
+    <message>
+        <source>tah</source>
+        <translation>move</translation>
+    </message>
+    <message>
+        <source>tahy</source>
+        <translation>moves</translation>
+    </message>
+    <message>
+        <source>tahů</source>
+        <translation>moves</translation>
+    </message>
+    <message>
+        <source>Nejlepší konec je ztracen, odtud %1.</source>
+        <translation>The best finish is lost; from here %1.</translation>
+    </message>
+    <message>
+        <source>Nápověda: nejlepší konec odtud – %1.</source>
+        <translation>Hint: the best finish from here – %1.</translation>
+    </message>
+    <message>
+        <source>Nápověda: skočte z %1 na %2.</source>
+        <translation>Hint: jump from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>řady %1, sloupce %2</source>
+        <translation>row %1, column %2</translation>
+    </message>
+    <message>
+        <source>řadu %1, sloupec %2</source>
+        <translation>row %1, column %2</translation>
+    </message>
+    <message>
+        <source> Nejlepší konec hry, %1, je ztracen.</source>
+        <translation> The best finish of the game, %1, is lost.</translation>
+    </message>
+    <message>
+        <source> Nejlepší konec odtud: %1.</source>
+        <translation> The best finish from here: %1.</translation>
+    </message>
+    <message>
+        <source>Cesta: %1 k nejlepšímu konci (%2).</source>
+        <translation>Way: %1 to the best finish (%2).</translation>
+    </message>
+</context>
+<context>
     <name>QuestionBalloon</name>
     <message>
         <source>Dotaz</source>
@@ -720,6 +887,10 @@
     <message>
         <source>Uzavře dialogové okno</source>
         <translation>Closes the dialog</translation>
+    </message>
+    <message>
+        <source>Hra s vracením tahů nebo s nápovědou se do tabulky nezapisuje.</source>
+        <translation>A game with moves taken back or hints is not entered in the best scores.</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,6 @@
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QWindow>
 
 ShapedPicture::ShapedPicture(QWidget* parent) : QWidget(parent)
 {
@@ -74,11 +73,9 @@ void ShapedPicture::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    // The window system moves the window until the button is released;
-    // where it will not (no window manager), the picture moves it itself.
-    QWindow* handle = window()->windowHandle();
-    if (handle && handle->startSystemMove())
-        return;
+    // The picture moves its window itself rather than through the window
+    // system's move, which takes the pointer until the button goes up: the
+    // release and a double-click's second press would never reach it.
     dragging_ = true;
     dragOffset_ = event->globalPosition().toPoint() - window()->pos();
 }

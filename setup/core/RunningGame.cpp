@@ -10,6 +10,13 @@ void RunningGame::start(const Game& game, int pegs)
     startCount_ = pegs;
     remaining_ = pegs;
     runs_ = true;
+    assisted_ = false;
+}
+
+void RunningGame::markAssisted()
+{
+    if (runs_)
+        assisted_ = true;
 }
 
 void RunningGame::setRemaining(int remaining)
@@ -34,7 +41,7 @@ GameResult RunningGame::result() const
 {
     if (!game_)
         throw std::logic_error("No game has been laid, so none has a result");
-    return {*game_, startCount_, remaining_};
+    return {*game_, startCount_, remaining_, assisted_};
 }
 
 } // namespace pelikor

@@ -12,8 +12,11 @@ namespace pelikor {
 // still runs. The main window mirrors it into its commands and labels.
 class RunningGame {
 public:
-    // A game laid with `pegs` pegs runs; none has been jumped yet.
+    // A game laid with `pegs` pegs runs; none has been jumped yet, and no
+    // aid has helped it.
     void start(const Game& game, int pegs);
+    // An aid helped the running game, so that its result earns no place.
+    void markAssisted();
     // The board's count after a jump; heeded only while the game runs, so
     // that an idle window keeps counting none.
     void setRemaining(int remaining);
@@ -27,6 +30,7 @@ public:
     const std::optional<Game>& game() const { return game_; }
     int startCount() const { return startCount_; }
     int remaining() const { return remaining_; }
+    bool assisted() const { return assisted_; }
 
     // The game as the result dialogs receive it. Throws std::logic_error
     // while no game is known.
@@ -37,6 +41,7 @@ private:
     int startCount_ = 0;
     int remaining_ = 0;
     bool runs_ = false;
+    bool assisted_ = false;
 };
 
 } // namespace pelikor

@@ -1,6 +1,8 @@
 #include "dialogs/ProgramDialog.h"
 #include "frame/BossScreen.h"
+#include "game/BoardPanel.h"
 #include "scores/BestTableView.h"
+#include "setup/core/Games.h"
 #include "tests/support/ProgramFixture.h"
 #include "widgets/FlatButton.h"
 #include "widgets/LinkLabel.h"
@@ -174,6 +176,38 @@ private slots:
         QCOMPARE(table.findChild<QTabWidget*>(QStringLiteral("pages"))->currentIndex(), 5);
         press(find(QAccessible::Button, QStringLiteral("Ok")));
         QTRY_VERIFY(table.isHidden());
+    }
+
+    // The play aids are the board's own actions, offered while they can act:
+    // undo takes the jump made through the positions back, the hint is told
+    // with the count in the board's description.
+    void undoAndHintAreActionsOfTheBoard()
+    {
+        ProgramFixture program;
+        program.start();
+        const pelikor::GameLayout layout = pelikor::standardLayout();
+        program.main().startGame(layout.occupied, layout.game);
+        QAccessibleInterface* board = find(QAccessible::Grouping, QStringLiteral("Hrací pole"));
+        QAccessibleActionInterface* actions = board->actionInterface();
+        QVERIFY(actions->actionNames().contains(QStringLiteral("Poradit tah")));
+        QVERIFY(!actions->actionNames().contains(QStringLiteral("Vrátit tah")));
+        program.main().setEnabled(false);
+        QVERIFY2(!actions->actionNames().contains(QStringLiteral("Poradit tah")), "locked as by a balloon");
+        program.main().setEnabled(true);
+        press(board->child(28));
+        press(board->child(16));
+        QCOMPARE(board->text(QAccessible::Description), QStringLiteral("Zbylé kameny: 31"));
+        QCOMPARE(actions->keyBindingsForAction(QStringLiteral("Vrátit tah")), QStringList{QStringLiteral("Ctrl+Z")});
+        QCOMPARE(actions->localizedActionDescription(QStringLiteral("Vrátit tah")), QStringLiteral("Vezme zpět poslední tah"));
+        actions->doAction(QStringLiteral("Vrátit tah"));
+        QVERIFY(program.main().boardPanel().board().pegs() == layout.occupied);
+        QCOMPARE(board->child(16)->text(QAccessible::Name), QStringLiteral("Volný bod, řada 4, sloupec 4"));
+
+        actions->doAction(QStringLiteral("Poradit tah"));
+        QTRY_VERIFY(board->text(QAccessible::Description).startsWith(QStringLiteral("Zbylé kameny: 32. Nápověda: skočte z")));
+        QVERIFY(board->text(QAccessible::Description).endsWith(QStringLiteral("Nejlepší konec odtud: 1 kámen.")));
+        QCOMPARE(find(QAccessible::Client, board->text(QAccessible::Description).section(QStringLiteral(". "), 1))->object(),
+                 program.child<QObject>("hintMark"));
     }
 };
 

@@ -9,6 +9,7 @@
 #include "tests/support/XWindows.h"
 #include "widgets/GradientProgress.h"
 
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -18,7 +19,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <filesystem>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 // Copies of the program started as a player starts them, on the X server
 // of the test, watched from outside: which windows each process shows,
@@ -29,6 +34,8 @@ namespace {
 constexpr int kStartPatienceMs = 15000;
 // Two turns of the 500 ms blink, with room for a busy machine.
 constexpr int kBlinkPatienceMs = 5000;
+// Starts in the same instant that all had to end with one copy.
+constexpr int kRaceRounds = 20;
 
 // The screen as a separate program reads it from the X server, which sees
 // only what this process has sent there.
@@ -64,9 +71,35 @@ struct ApplicationFolder {
     QString assistantSetting() const { return Settings(folder.path() + QLatin1Char('/')).read(Settings::kAssistantKey); }
 };
 
-// A program process, ended at the end of the test whatever happened.
+// Every file under the folder with its bytes.
+QMap<QString, QByteArray> folderContents(const QString& path)
+{
+    QMap<QString, QByteArray> contents;
+    for (QDirIterator file(path, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories); file.hasNext();) {
+        QFile bytes(file.next());
+        contents[file.filePath()] = bytes.open(QIODevice::ReadOnly) ? bytes.readAll() : QByteArray();
+    }
+    return contents;
+}
+
+// A program process, ended at the end of the test whatever happened;
+// with a barrier, the program starts when the pipe's other end closes (in
+// bash, whose redirections take any descriptor).
 struct ProgramProcess : QProcess {
-    explicit ProgramProcess(const ApplicationFolder& folder) { start(folder.program(), {}); }
+    explicit ProgramProcess(const ApplicationFolder& folder, int barrier = -1)
+    {
+        if (barrier < 0)
+            start(folder.program(), {});
+        else
+            start(QStringLiteral("bash"), {QStringLiteral("-c"), QStringLiteral("read -r _ <&%1; exec \"$0\" %1<&-").arg(barrier),
+                                         folder.program()});
+    }
+    // Ended as the session ends it: the status is 0.
+    bool endsOn(int signal)
+    {
+        ::kill(pid_t(processId()), signal);
+        return waitForFinished(kStartPatienceMs) && exitStatus() == QProcess::NormalExit && exitCode() == 0;
+    }
     ~ProgramProcess() override
     {
         if (state() != QProcess::NotRunning) {
@@ -198,6 +231,53 @@ private slots:
         QVERIFY(!searchAside().found);
         main.toggleBossScreen();
         QVERIFY(searchAside().found);
+    }
+
+    // The session's end (logout, kill, Ctrl+C) ends a copy with status 0:
+    // its socket goes, and every file is as it was, nothing left beside.
+    void aSignalOfTheSessionEndsACopyCleanly_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGHUP") << SIGHUP;
+        QTest::newRow("SIGINT") << SIGINT;
+    }
+    void aSignalOfTheSessionEndsACopyCleanly()
+    {
+        QFETCH(int, signal);
+        ApplicationFolder folder;
+        // The figure shows, and writes its setting.
+        Settings(folder.folder.path() + QLatin1Char('/')).write(Settings::kAssistantKey, QStringLiteral("1"));
+        const QMap<QString, QByteArray> before = folderContents(folder.folder.path());
+        ProgramProcess copy(folder);
+        QTRY_VERIFY_WITH_TIMEOUT(showsMainWindow(copy.processId()) && SingleCopy::runningCopyFound(), kStartPatienceMs);
+        const QString socket = SingleCopy::folder() + QLatin1Char('/') + QString::number(copy.processId());
+        QVERIFY(QFileInfo::exists(socket));
+        QVERIFY(copy.endsOn(signal));
+        QVERIFY(!QFileInfo::exists(socket));
+        QCOMPARE(folderContents(folder.folder.path()), before);
+    }
+
+    // Two starts in the same instant, as a double click on a launcher makes
+    // them: exactly one shows its main window, the other only warns.
+    void twoStartsInTheSameInstantMakeOneCopy()
+    {
+        ApplicationFolder folder;
+        for (int round = 0; round < kRaceRounds; ++round) {
+            QFile::remove(folder.settingsFile());
+            int barrier[2];
+            QVERIFY(::pipe(barrier) == 0 && ::fcntl(barrier[1], F_SETFD, FD_CLOEXEC) == 0);
+            ProgramProcess first(folder, barrier[0]);
+            ProgramProcess second(folder, barrier[0]);
+            ::close(barrier[1]);
+            ::close(barrier[0]);
+            // The main window alone, and the warning beside the figure.
+            QTRY_COMPARE_WITH_TIMEOUT(shownWindows(first.processId()).size() + shownWindows(second.processId()).size(), 3,
+                                      kStartPatienceMs);
+            QCOMPARE(int(showsMainWindow(first.processId())) + int(showsMainWindow(second.processId())), 1);
+            QVERIFY(first.endsOn(SIGTERM) && second.endsOn(SIGTERM));
+            QVERIFY(QDir(SingleCopy::folder()).entryList(QDir::System | QDir::NoDotAndDotDot).isEmpty());
+        }
     }
 
 private:

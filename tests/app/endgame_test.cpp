@@ -62,7 +62,6 @@ struct EndingProgram : ProgramFixture {
 
 // Lays a standard game of two pegs whose one jump ends the game.
 constexpr pelikor::PositionSet kPairIntoCentre{15, 16};
-constexpr std::pair<int, int> kIntoCentre{15, 17};
 constexpr pelikor::PositionSet kPairAtTheTop{4, 5};
 constexpr std::pair<int, int> kAtTheTop{4, 6};
 
@@ -72,33 +71,50 @@ class EndgameTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // A perfect finish refills the board and congratulates first; one peg
-    // elsewhere goes straight to the result. Either way the result dialog
-    // reads "1", stores the name typed and leaves the main window idle.
-    // While it is open, the ticks hand the unrefilled game's result over
-    // again; the player's typing and the single cue survive them.
+    // A perfect finish refills the board and congratulates first; any other
+    // end goes straight to the result, also a board with pegs side by side
+    // but no hole to land in, which the game ends by itself as soon as its
+    // last jump is made. The result dialog reads the pegs left, stores the
+    // name typed and leaves the main window idle. While it is open, the
+    // ticks hand the unrefilled game's result over again; the player's
+    // typing and the single cue survive them.
     void handOffLeadsToTheResultAndBackToIdle_data()
     {
+        QTest::addColumn<quint64>("laid");
+        QTest::addColumn<QPoint>("jump"); // the peg, the hole
         QTest::addColumn<bool>("perfect");
-        QTest::newRow("one peg in the centre") << true;
-        QTest::newRow("one peg elsewhere") << false;
+        QTest::addColumn<QString>("remaining");
+        QTest::newRow("one peg in the centre") << quint64(kPairIntoCentre.bits()) << QPoint(15, 17) << true << "1";
+        QTest::newRow("one peg elsewhere") << quint64(kPairAtTheTop.bits()) << QPoint(kAtTheTop.first, kAtTheTop.second) << false << "1";
+        // Pegs packed along the top arm, the right and the bottom arm, each
+        // pair's landing hole taken; 14 jumps over 15 into 16 to make it.
+        const pelikor::PositionSet packed{1, 2, 3, 6, 11, 13, 14, 15, 18, 21, 25, 30, 31, 33};
+        QTest::newRow("pegs side by side, no hole to land in")
+            << quint64(packed.bits()) << QPoint(14, 16) << false << "13";
     }
 
     void handOffLeadsToTheResultAndBackToIdle()
     {
+        QFETCH(quint64, laid);
+        QFETCH(QPoint, jump);
         QFETCH(bool, perfect);
+        QFETCH(QString, remaining);
         EndingProgram program;
         program.start();
         QSignalSpy handOffs(&program.main(), &MainWindow::gameFinished);
-        program.play(perfect ? kPairIntoCentre : kPairAtTheTop, pelikor::standardGame(),
-                     {perfect ? kIntoCentre : kAtTheTop});
+        const pelikor::PositionSet pegs = pelikor::PositionSet::fromBits(laid);
+        program.main().startGame(pegs, pelikor::standardGame());
+        program.main().boardPanel().selectPeg(jump.x());
+        QTest::qWait(5);
+        QVERIFY2(program.main().gameRunning() && handOffs.isEmpty(), "a jump is left: the game goes on");
+        program.main().boardPanel().jumpInto(jump.y());
         QWidget& first = perfect ? static_cast<QWidget&>(program.congratulation()) : program.resultBalloon();
         QTRY_VERIFY(first.isVisible());
         QVERIFY(!program.main().isEnabled() && !program.figure().isEnabled());
         QCOMPARE(program.main().boardPanel().board().pegs() == pelikor::PositionSet::all(), perfect);
         QCOMPARE(QString::fromUtf8(program.resultBalloon().result().game.code), kStandard);
-        QCOMPARE(program.resultLabel("remainingLabel"), QStringLiteral("1"));
-        QCOMPARE(program.resultLabel("startCountLabel"), QStringLiteral("2"));
+        QCOMPARE(program.resultLabel("remainingLabel"), remaining);
+        QCOMPARE(program.resultLabel("startCountLabel"), QString::number(pegs.size()));
         QCOMPARE(program.cuesOf("Dialog.wav"), 1);
         if (perfect) {
             QCOMPARE(QString::fromUtf8(program.congratulation().result().game.code), kStandard);
@@ -121,7 +137,8 @@ private slots:
         const pelikor::Board& board = program.main().boardPanel().board();
         QVERIFY(board.pegs() == pelikor::PositionSet::all() && board.twins() == pelikor::PositionSet::all());
         QCOMPARE(BestTableEntries::of(program.applicationDir, kStandard),
-                 QStringList{QStringLiteral("Šťastný/1/") + BestTableEntries::dateText(QDate::currentDate())});
+                 QStringList{QStringLiteral("Šťastný/") + remaining + QLatin1Char('/')
+                             + BestTableEntries::dateText(QDate::currentDate())});
         QTest::qWait(20);
         QVERIFY2(program.resultBalloon().isHidden(), "the refilled board ends the repeated hand-off");
     }

@@ -9,6 +9,7 @@
 #include "tests/support/PerfectGame.h"
 #include "tests/support/RecordsOnDisk.h"
 #include "tests/support/ProgramFixture.h"
+#include "tests/support/TestWindowManager.h"
 #include "tests/support/TypeText.h"
 #include "widgets/HemisphereButton.h"
 #include "widgets/FlatButton.h"
@@ -27,12 +28,12 @@ void click(QWidget& parent, const QString& name)
     QTest::mouseClick(control, Qt::LeftButton);
 }
 
-// Clicks a window at a point of its own coordinates, where the screen
-// shows that window.
+// Clicks a window at a point of its own coordinates, once the screen shows
+// that window there (a window manager places a new window a moment later).
 void clickAt(QWidget& window, QPoint at)
 {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(QApplication::topLevelAt(window.mapToGlobal(at)), &window);
+    QTRY_COMPARE(QApplication::topLevelAt(window.mapToGlobal(at)), &window);
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
 }
 
@@ -112,5 +113,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(EndgameXTest)
+PELIKOR_XTEST_MAIN(EndgameXTest)
 #include "endgame_xtest.moc"

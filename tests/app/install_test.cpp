@@ -247,6 +247,18 @@ private slots:
         QTest::newRow("version") << QStringLiteral("-v") << 0 << QStringLiteral("Pelikor 2000, verze 5.0\n");
         QTest::newRow("unknown option") << QStringLiteral("--hra") << 2 << QStringLiteral("Pelikor2000: neznámá volba --hra\n");
         QTest::newRow("argument") << QStringLiteral("hra") << 2 << QStringLiteral("Pelikor2000: nečekaný argument hra\n");
+        // Qt's own options by their whole name, once, as typed, without
+        // their values; the hint after the last line.
+        QTest::newRow("Qt's option") << QStringLiteral("-platform offscreen") << 2
+                                     << QStringLiteral("Pelikor2000: neznámá volba -platform\nNápovědu vypíše Pelikor2000 --help\n");
+        QTest::newRow("Qt's option, two dashes") << QStringLiteral("--platform=xcb -hv") << 2
+                                                 << QStringLiteral("Pelikor2000: neznámá volba --platform\nPelikor2000: neznámá volba -hv\nNápovědu");
+        // In the player's language, chosen as the windows' is.
+        QTest::newRow("help in English") << QStringLiteral("--help en") << 0
+                                         << QStringLiteral("Usage: Pelikor2000 [options]\nPeg solitaire");
+        QTest::newRow("version in English") << QStringLiteral("-v en") << 0 << QStringLiteral("Pelikor 2000, version 5.0\n");
+        QTest::newRow("argument in English") << QStringLiteral("hra en") << 2
+                                             << QStringLiteral("Pelikor2000: unexpected argument hra\nFor help, run Pelikor2000 --help\n");
     }
     void commandLineIsAnsweredWithoutAWindow()
     {
@@ -255,7 +267,10 @@ private slots:
         QFETCH(QString, says);
         environment_.remove(QStringLiteral("DISPLAY"));
         environment_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        const Run answer = run(QStringLiteral(APP_DIR "/Pelikor2000"), {argument}, environment_);
+        // A last word "en" is no argument but the language the player asks for.
+        QStringList arguments = argument.split(QLatin1Char(' '));
+        environment_.insert(QStringLiteral("LANGUAGE"), arguments.endsWith(QStringLiteral("en")) ? arguments.takeLast() : QString());
+        const Run answer = run(QStringLiteral(APP_DIR "/Pelikor2000"), arguments, environment_);
         QCOMPARE(answer.exitCode, status);
         QVERIFY2(answer.output.startsWith(says), qPrintable(answer.output));
     }

@@ -2,6 +2,7 @@
 #include "pictures/FigurePicture.h"
 #include "tests/support/ScreenDesktop.h"
 #include "tests/support/ShellFixture.h"
+#include "tests/support/TestWindowManager.h"
 #include "widgets/ColourNumber.h"
 
 #include <QTest>
@@ -128,5 +129,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FigureXTest)
+PELIKOR_XTEST_MAIN(FigureXTest)
 #include "figure_x_test.moc"

@@ -239,8 +239,9 @@ private slots:
         for (const char* family : {"hole", "peg"})
             for (int n = 1; n <= pelikor::kPositionCount; ++n)
                 expected << QStringLiteral("%1%2").arg(QLatin1String(family)).arg(n);
-        // The keyboard cursor lies over them all and lets the mouse through.
-        expected << QStringLiteral("cursor");
+        // The hint's mark and the keyboard cursor lie over them all and let
+        // the mouse through.
+        expected << QStringLiteral("hintMark") << QStringLiteral("cursor");
         QCOMPARE(order, expected);
     }
 

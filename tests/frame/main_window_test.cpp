@@ -23,6 +23,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -67,6 +68,12 @@ private slots:
         row("newGameAction", "&Nová hra...", "Zobrazí dialog pro výběr nové hry", Qt::Key_F2, true, true);
         row("endGameAction", "&Ukončit hru", "Ukončí aktuální hru", Qt::Key_F3, true, false);
         row("closeProgramAction", "Konec", "Ukončí program", {}, false, true);
+        row("playMenuAction", "&Tahy", "Obsahuje příkazy pro vracení tahů a nápovědu", {}, false, true);
+        row("undoAction", "&Vrátit tah", "Vezme zpět poslední tah", Qt::CTRL | Qt::Key_Z, false, false);
+        row("redoAction", "&Opakovat tah", "Znovu zahraje tah, který byl vzat zpět", Qt::CTRL | Qt::Key_Y, false, false);
+        row("startAgainAction", "Hrát &znovu", "Začne stejnou hru znovu od začátku", Qt::CTRL | Qt::Key_R, false, false);
+        row("hintAction", "&Poradit tah", "Označí tah, který vede k nejlepšímu konci", Qt::Key_F4, false, false);
+        row("wayAction", "&Cesta k nejlepšímu konci", "Zahraje zbylé tahy k nejlepšímu konci", {}, false, false);
         row("toolsMenuAction", "&Nástroje", "Obsahuje příkazy pro práci s tabulkou nejlepších", {}, false, true);
         row("bestTableAction", "&Zobrazit tabulku nejlepších...", "Zobrazí tabulku nejlepších hráčů", {}, true, true);
         row("clearBestTableAction", "&Vymazat tabulku nejlepších", "Vynuluje tabulku nejlepších hráčů", {}, false, true);
@@ -102,6 +109,10 @@ private slots:
         QVERIFY(!main.windowIcon().isNull());
         QCOMPARE(main.statusTip(), QStringLiteral("Stiskněte klávesu F1 pro nápovědu"));
         QCOMPARE(main.centralWidget()->size(), QSize(402, 446));
+        QStringList menus;
+        for (const QAction* menu : main.menuBar()->actions())
+            menus << menu->objectName();
+        QCOMPARE(menus, QStringList({"fileMenuAction", "playMenuAction", "toolsMenuAction", "helpMenuAction"}));
 
         const std::pair<const char*, QRect> places[] = {
             {"toolbarDock", {0, 0, 402, 26}},      {"topFrame", {0, 26, 402, 3}},

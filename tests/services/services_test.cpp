@@ -21,10 +21,16 @@
 #include <memory>
 #include <stdexcept>
 
+#include <csignal>
+
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
+
+// Loading a module takes milliseconds; a busy machine is given ample room.
+constexpr unsigned kChildPatienceS = 10;
 
 // Remembers every cue it is asked to play and where the current directory was.
 class RecordingPlayer : public CuePlayer {
@@ -358,6 +364,38 @@ private slots:
             QFile::remove(program + name);
             QVERIFY(QFile::copy(built, program + name));
         }
+    }
+
+    // A file at the module's path that is no module of ours plays nothing,
+    // neither hanging (a FIFO) nor ending the program (data called as code,
+    // another version's entry point); in a child, to see either as such.
+    void aFileThatIsNoModuleOfOursStaysSilent_data()
+    {
+        QTest::addColumn<QString>("module");
+        QTest::newRow("FIFO") << QString();
+        QTest::newRow("entry point on data") << QStringLiteral(ENTRY_AS_DATA_MODULE);
+        QTest::newRow("another version") << QStringLiteral(OTHER_VERSION_MODULE);
+    }
+    void aFileThatIsNoModuleOfOursStaysSilent()
+    {
+        QFETCH(QString, module);
+        const QString beside = appDir_ + QFileInfo(QStringLiteral(SOUND_MODULE)).fileName();
+        QVERIFY(module.isEmpty() ? ::mkfifo(QFile::encodeName(beside).constData(), 0600) == 0
+                                 : QFile::copy(module, beside));
+        const pid_t child = ::fork();
+        if (child == 0) {
+            // A cue that hangs ends the child by the alarm.
+            ::alarm(kChildPatienceS);
+            ModuleCuePlayer player(QFile::encodeName(appDir_).toStdString());
+            player.play(QStringLiteral("Bod.wav"));
+            player.play(QStringLiteral("Bod.wav"));
+            ::_exit(player.loaded() ? 1 : 0);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        QVERIFY2(!WIFSIGNALED(status) || WTERMSIG(status) != SIGALRM, "the cue hangs");
+        QVERIFY2(WIFEXITED(status), "the cue ended the program");
+        QCOMPARE(WEXITSTATUS(status), 0);
     }
 
 private:

@@ -2,6 +2,7 @@
 // beside the figure, the clicks at the dialogs' own coordinates, the first jump.
 #include "game/BoardPanel.h"
 #include "tests/setup/NewGameProgram.h"
+#include "tests/support/TestWindowManager.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -12,12 +13,12 @@ using pelikor::PositionSet;
 
 namespace {
 
-// Clicks `window` at a point of its own coordinates, after checking that
-// the screen shows that window there.
+// Clicks `window` at a point of its own coordinates, once the screen shows
+// that window there (a window manager places a new window a moment later).
 void clickAt(QWidget& window, QPoint at)
 {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(QApplication::topLevelAt(window.mapToGlobal(at)), &window);
+    QTRY_COMPARE(QApplication::topLevelAt(window.mapToGlobal(at)), &window);
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
 }
 
@@ -93,5 +94,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(NewGameXTest)
+PELIKOR_XTEST_MAIN(NewGameXTest)
 #include "new_game_xtest.moc"

@@ -12,13 +12,15 @@
 // colour behind the windows, and the screen as the server shows it.
 namespace ScreenDesktop {
 
-// A frameless window of one colour over the whole screen.
+// A frameless window of one colour over the screen but its bottom row: a
+// window manager takes a borderless window of the screen's size for a
+// full-screen one and lifts it above every other, the figure's too.
 class PlainDesktop : public QWidget {
 public:
     explicit PlainDesktop(QColor colour)
     {
-        setWindowFlags(Qt::FramelessWindowHint);
-        setGeometry(QGuiApplication::primaryScreen()->geometry());
+        setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint);
+        setGeometry(QGuiApplication::primaryScreen()->geometry().adjusted(0, 0, 0, -1));
         QPalette plain = palette();
         plain.setColor(QPalette::Window, colour);
         setPalette(plain);

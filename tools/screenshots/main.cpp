@@ -8,6 +8,7 @@
 #include "tools/screenshots/EndOfGameShots.h"
 #include "tools/screenshots/KeyboardScene.h"
 #include "tools/screenshots/NewGameScenes.h"
+#include "tools/screenshots/PlayAidScenes.h"
 #include "tools/screenshots/ScreenCamera.h"
 #include "tools/screenshots/ShellScenes.h"
 #include "tools/screenshots/StartScenes.h"
@@ -66,6 +67,7 @@ int main(int argc, char** argv)
         shootNewGameScenes(camera, windows);
         shootEndOfGame(camera, windows);
         shootKeyboardScene(camera, windows);
+        shootPlayAids(camera, windows);
         application.exit(camera.failures());
     });
     return application.exec();
