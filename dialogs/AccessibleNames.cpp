@@ -8,10 +8,12 @@
 #include "widgets/HemisphereButton.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/PictureButton.h"
+#include "widgets/ShapedPicture.h"
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QPointer>
 
 namespace AccessibleNames {
 
@@ -38,14 +40,24 @@ QString nameOf(const QWidget* control)
     return caption.isEmpty() ? control->statusTip() : QString(caption).remove(QLatin1Char('&'));
 }
 
+// The caption a label of a count is read out with, where one names it.
+const QLabel* countCaption(const QLabel* value)
+{
+    for (const QObject* sibling : value->parent()->children())
+        if (auto* caption = qobject_cast<const QLabel*>(sibling); caption && caption->buddy() == value)
+            return caption;
+    return nullptr;
+}
+
 // Whether a child says nothing to the player of its own: a peg or a hole,
-// or a picture without a name.
+// a picture without a name, or a caption read out with its count.
 bool saysNothing(const QWidget* child)
 {
     if (qobject_cast<const HemisphereButton*>(child) || child->inherits("HoleShape"))
         return true;
     const auto* label = qobject_cast<const QLabel*>(child);
-    return label && label->text().isEmpty() && label->accessibleName().isEmpty();
+    return label
+        && ((label->text().isEmpty() && label->accessibleName().isEmpty()) || qobject_cast<QLabel*>(label->buddy()));
 }
 
 // Whether a shown sibling stacked above the child hides all of it; one that
@@ -140,6 +152,46 @@ public:
     }
 };
 
+// A count read out after its caption, "Počet zbylých kamenů: 1", so that the
+// player never hears a number alone.
+class CaptionedCount : public QAccessibleWidget {
+public:
+    CaptionedCount(QLabel* count, const QLabel* caption)
+        : QAccessibleWidget(count, QAccessible::StaticText), caption_(caption)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind != QAccessible::Name || !caption_)
+            return QAccessibleWidget::text(kind);
+        const QString caption = caption_->text().remove(QLatin1Char(':')).simplified();
+        return QStringLiteral("%1: %2").arg(caption, static_cast<QLabel*>(widget())->text());
+    }
+
+private:
+    QPointer<const QLabel> caption_;
+};
+
+// The figure: pressed, it does what a double-click on it does.
+class FigureAccessible : public QAccessibleWidget {
+public:
+    explicit FigureAccessible(QWidget* picture) : QAccessibleWidget(picture, QAccessible::Button) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name ? nameOf(widget()) : QAccessibleWidget::text(kind);
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction() && widget()->isEnabled())
+            emit static_cast<ShapedPicture*>(widget())->doubleClicked();
+    }
+};
+
 QAccessibleInterface* interfaceFor(const QString& className, QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
@@ -153,12 +205,29 @@ QAccessibleInterface* interfaceFor(const QString& className, QObject* object)
         return new FlatAccessible(widget, QAccessible::Button);
     if (className == QLatin1String("PositionCursor"))
         return new AccessiblePositions(widget);
+    if (className == QLatin1String("ShapedPicture"))
+        return new FigureAccessible(widget);
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        if (const QLabel* caption = countCaption(label))
+            return new CaptionedCount(label, caption);
     // Qt would show every child of a plain panel, hidden or covered.
     if (className == QLatin1String("QWidget"))
         return new ShownChildren(widget, QAccessible::Client, false);
     if (className == QLatin1String("QFrame"))
         return new ShownChildren(widget, QAccessible::Border, false);
     return nullptr;
+}
+
+// A text a screen reader says, in the program's language.
+QString translated(const char* source)
+{
+    return QCoreApplication::translate("AccessibleNames", source);
+}
+
+// Position n's row and column, counted from 1, in a text with two places.
+QString placed(const QString& text, int n)
+{
+    return text.arg(pelikor::rowOf(n) + 1).arg(pelikor::columnOf(n) + 1);
 }
 
 } // namespace
@@ -170,11 +239,29 @@ void install()
 
 QString positionName(int n, bool peg)
 {
-    const char* name = peg ? QT_TRANSLATE_NOOP("AccessibleNames", "Kámen, řada %1, sloupec %2")
-                           : QT_TRANSLATE_NOOP("AccessibleNames", "Volný bod, řada %1, sloupec %2");
-    return QCoreApplication::translate("AccessibleNames", name)
-        .arg(pelikor::rowOf(n) + 1)
-        .arg(pelikor::columnOf(n) + 1);
+    return placed(peg ? translated(QT_TRANSLATE_NOOP("AccessibleNames", "Kámen, řada %1, sloupec %2"))
+                      : translated(QT_TRANSLATE_NOOP("AccessibleNames", "Volný bod, řada %1, sloupec %2")),
+                  n);
+}
+
+QString selectionMade(int n)
+{
+    return placed(translated(QT_TRANSLATE_NOOP("AccessibleNames", "Vybrán kámen, řada %1, sloupec %2")), n);
+}
+
+QString jumpMade(int from, int to, int remaining)
+{
+    const int over = pelikor::positionAt((pelikor::rowOf(from) + pelikor::rowOf(to)) / 2,
+                                         (pelikor::columnOf(from) + pelikor::columnOf(to)) / 2);
+    const QString told = translated(QT_TRANSLATE_NOOP("AccessibleNames", "Skok z řady %1, sloupce %2 přes řadu %3, "
+                                                                          "sloupec %4 na řadu %5, sloupec %6. "
+                                                                          "Zbylé kameny: %7"));
+    return placed(placed(placed(told, from), over), to).arg(remaining);
+}
+
+QString jumpRefused(int t)
+{
+    return placed(translated(QT_TRANSLATE_NOOP("AccessibleNames", "Skok na řadu %1, sloupec %2 není možný")), t);
 }
 
 } // namespace AccessibleNames

@@ -19,4 +19,11 @@ void install();
 // and where, by row and column counted from 1 at the top left.
 QString positionName(int n, bool peg);
 
+// What a move on a board did, as the player hears it: the peg at n
+// selected; the jump from `from` into `to` made, with the pegs left; no
+// jump into t possible.
+QString selectionMade(int n);
+QString jumpMade(int from, int to, int remaining);
+QString jumpRefused(int t);
+
 } // namespace AccessibleNames

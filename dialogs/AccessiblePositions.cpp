@@ -88,6 +88,41 @@ private:
     int n_;
 };
 
+// The notification after the positions: what the last move did, read out
+// by a screen reader as it shows. Hidden until the first move.
+class AccessibleAnnouncement : public QAccessibleInterface {
+public:
+    explicit AccessibleAnnouncement(PositionCursor* cursor) : cursor_(cursor) {}
+
+    bool isValid() const override { return cursor_; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return cursor_ ? cursor_->window()->windowHandle() : nullptr; }
+
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(cursor_); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name && cursor_ ? cursor_->announcement() : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.invisible = !cursor_ || !cursor_->isVisible() || cursor_->announcement().isEmpty();
+        return state;
+    }
+
+private:
+    QPointer<PositionCursor> cursor_;
+};
+
 PositionCursor* cursorOf(const QAccessibleWidget* face)
 {
     return static_cast<PositionCursor*>(face->object());
@@ -97,7 +132,8 @@ PositionCursor* cursorOf(const QAccessibleWidget* face)
 
 AccessiblePositions::AccessiblePositions(QWidget* cursor) : QAccessibleWidget(cursor, QAccessible::Grouping)
 {
-    ids_.resize(static_cast<PositionCursor*>(cursor)->count());
+    // The positions, then the announcement.
+    ids_.resize(static_cast<PositionCursor*>(cursor)->count() + 1);
 }
 
 AccessiblePositions::~AccessiblePositions()
@@ -116,8 +152,13 @@ QAccessibleInterface* AccessiblePositions::child(int index) const
 {
     if (index < 0 || index >= ids_.size())
         return nullptr;
-    if (!ids_[index])
-        ids_[index] = QAccessible::registerAccessibleInterface(new AccessiblePosition(cursorOf(this), index + 1));
+    if (!ids_[index]) {
+        PositionCursor* cursor = cursorOf(this);
+        QAccessibleInterface* face = index < cursor->count()
+            ? static_cast<QAccessibleInterface*>(new AccessiblePosition(cursor, index + 1))
+            : new AccessibleAnnouncement(cursor);
+        ids_[index] = QAccessible::registerAccessibleInterface(face);
+    }
     return QAccessible::accessibleInterface(ids_[index]);
 }
 

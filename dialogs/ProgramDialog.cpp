@@ -1,5 +1,6 @@
 #include "dialogs/ProgramDialog.h"
 
+#include "dialogs/AccessibleQuiet.h"
 #include "dialogs/DialogOwners.h"
 
 #include <QCloseEvent>
@@ -44,6 +45,12 @@ void ProgramDialog::showDialog()
     raise();
     if (turnsVisible)
         activateWindow();
+}
+
+void ProgramDialog::setVisible(bool visible)
+{
+    AccessibleQuiet quiet(this);
+    QWidget::setVisible(visible);
 }
 
 void ProgramDialog::passDialogKeys(QWidget* control)

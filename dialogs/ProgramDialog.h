@@ -29,6 +29,10 @@ public:
     // only brought to the front, its show steps do not run again.
     void showDialog();
 
+    // Assistive technology hears of the window shown or hidden and of the
+    // focus, not of each control it brings along.
+    void setVisible(bool visible) override;
+
 protected:
     // The show steps, when the dialog turns from hidden to visible.
     virtual void prepareToShow() {}

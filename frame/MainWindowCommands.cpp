@@ -16,6 +16,12 @@
 
 namespace {
 
+// The commands the toolbar repeats, by their menu captions and hints.
+const char* const kNewGameCaption = QT_TRANSLATE_NOOP("MainWindow", "&Nová hra...");
+const char* const kEndGameCaption = QT_TRANSLATE_NOOP("MainWindow", "&Ukončit hru");
+const char* const kTableCaption = QT_TRANSLATE_NOOP("MainWindow", "&Zobrazit tabulku nejlepších...");
+const char* const kBossCaption = QT_TRANSLATE_NOOP("MainWindow", "Šéfovská &pojistka");
+const char* const kManualCaption = QT_TRANSLATE_NOOP("MainWindow", "&Elektronický manuál");
 const char* const kNewGameHint = QT_TRANSLATE_NOOP("MainWindow", "Zobrazí dialog pro výběr nové hry");
 const char* const kEndGameHint = QT_TRANSLATE_NOOP("MainWindow", "Ukončí aktuální hru");
 const char* const kTableHint = QT_TRANSLATE_NOOP("MainWindow", "Zobrazí tabulku nejlepších hráčů");
@@ -86,28 +92,28 @@ void MainWindow::createMenus()
     QMenu* fileMenu =
         addSubmenu("fileMenu", tr("&Soubor"), tr("Obsahuje příkazy pro spuštění a ukončení hry"));
     newGameAction_ = describe(addCommand(fileMenu, "newGameAction", &MainWindow::newGameRequested),
-                              {tr("&Nová hra..."), tr(kNewGameHint), Qt::Key_F2, 0, true});
+                              {tr(kNewGameCaption), tr(kNewGameHint), Qt::Key_F2, 0, true});
     endGameAction_ = describe(addCommand(fileMenu, "endGameAction", &MainWindow::endGameRequested),
-                              {tr("&Ukončit hru"), tr(kEndGameHint), Qt::Key_F3, 7, false});
+                              {tr(kEndGameCaption), tr(kEndGameHint), Qt::Key_F3, 7, false});
     addSeparator(fileMenu, "fileSeparator");
     describe(addCommand(fileMenu, "closeProgramAction", &MainWindow::closeProgram),
              {tr("Konec"), tr("Ukončí program"), {}, kNoIcon, true});
 
     QMenu* toolsMenu = addSubmenu("toolsMenu", tr("&Nástroje"), tr("Obsahuje příkazy pro práci s tabulkou nejlepších"));
     describe(addCommand(toolsMenu, "bestTableAction", &MainWindow::tableRequested),
-             {tr("&Zobrazit tabulku nejlepších..."), tr(kTableHint), {}, 1, true});
+             {tr(kTableCaption), tr(kTableHint), {}, 1, true});
     describe(addCommand(toolsMenu, "clearBestTableAction", &MainWindow::clearTableRequested),
              {tr("&Vymazat tabulku nejlepších"), tr("Vynuluje tabulku nejlepších hráčů"), {}, kNoIcon, true});
     addSeparator(toolsMenu, "toolsSeparator");
     describe(addCommand(toolsMenu, "bossScreenAction", &MainWindow::toggleBossScreen),
-             {tr("Šéfovská &pojistka"), tr(kBossHint), {}, 8, true});
+             {tr(kBossCaption), tr(kBossHint), {}, 8, true});
 
     QMenu* helpMenu =
         addSubmenu("helpMenu", tr("Nápo&věda"), tr("Obsahuje příkazy pro získání nápovědy"));
     describe(addCommand(helpMenu, "helpAction", &MainWindow::helpRequested),
              {tr("Nápo&věda pro Pelikor 2000"), tr("Zobrazí nápovědu"), Qt::Key_F1, 2, true});
     manualAction_ = describe(addCommand(helpMenu, "manualAction", &MainWindow::startManual),
-                             {tr("&Elektronický manuál"),
+                             {tr(kManualCaption),
                               tr("Spustí elektronický manuál programu Pelikor 2000"), {}, 4, true});
     addSeparator(helpMenu, "helpSeparator");
     describe(addCommand(helpMenu, "aboutAction", &MainWindow::aboutRequested),
@@ -118,9 +124,9 @@ void MainWindow::createMenus()
     popupMenu_ = new QMenu(this);
     popupMenu_->setObjectName(QStringLiteral("popupMenu"));
     popupNewGameAction_ = describe(addCommand(popupMenu_, "popupNewGameAction", &MainWindow::newGameRequested),
-                                   {tr("&Nová hra..."), tr(kNewGameHint), Qt::Key_F2, 0, true});
+                                   {tr(kNewGameCaption), tr(kNewGameHint), Qt::Key_F2, 0, true});
     popupEndGameAction_ = describe(addCommand(popupMenu_, "popupEndGameAction", &MainWindow::endGameRequested),
-                                   {tr("&Ukončit hru"), tr(kEndGameHint), Qt::Key_F3, 7, false});
+                                   {tr(kEndGameCaption), tr(kEndGameHint), Qt::Key_F3, 7, false});
     for (QAction* shown : {popupNewGameAction_, popupEndGameAction_})
         shown->setShortcutContext(Qt::WidgetShortcut);
 }
@@ -147,11 +153,13 @@ void MainWindow::createToolbar(QWidget* client)
     bar->setGeometry(dock->rect());
     bar->setFrameStyle(QFrame::Panel | QFrame::Raised);
 
-    const auto describe = [](QToolButton* button, int icon, const QString& hint, bool enabled) {
+    // A screen reader names a button by its command and reads its hint after.
+    const auto describe = [](QToolButton* button, int icon, const QString& caption, const QString& hint, bool enabled) {
         button->setIcon(commandIconAt(icon));
         button->setToolTip(hint);
         button->setStatusTip(hint);
-        button->setAccessibleName(hint);
+        button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+        button->setAccessibleDescription(hint);
         button->setEnabled(enabled);
         return button;
     };
@@ -165,18 +173,18 @@ void MainWindow::createToolbar(QWidget* client)
     const auto next = [&left](int width) { return std::exchange(left, left + width); };
     newGameButton_ = describe(
         addToolButton(bar, "newGameButton", next(kToolButtonSize.width()), &MainWindow::newGameRequested), 0,
-        tr(kNewGameHint), true);
+        tr(kNewGameCaption), tr(kNewGameHint), true);
     endGameButton_ = describe(addToolButton(bar, "endGameButton", next(kToolButtonSize.width()), &MainWindow::endGameRequested), 7,
-                              tr(kEndGameHint), false);
+                              tr(kEndGameCaption), tr(kEndGameHint), false);
     separator("gameButtonsSeparator", next(kSeparatorWidth));
     describe(addToolButton(bar, "bestTableButton", next(kToolButtonSize.width()), &MainWindow::tableRequested), 1,
-             tr(kTableHint), true);
+             tr(kTableCaption), tr(kTableHint), true);
     separator("bestTableSeparator", next(kSeparatorWidth));
     describe(addToolButton(bar, "bossScreenButton", next(kToolButtonSize.width()), &MainWindow::toggleBossScreen),
-             8, tr(kBossHint), true);
+             8, tr(kBossCaption), tr(kBossHint), true);
     auto* spacer = new QWidget(bar);
     spacer->setObjectName(QStringLiteral("toolbarSpacer"));
     spacer->setGeometry(next(kSpacerWidth), 0, kSpacerWidth, kDockHeight);
     manualButton_ = describe(addToolButton(bar, "manualButton", next(kToolButtonSize.width()), &MainWindow::startManual),
-                             4, tr("Elektronický manuál"), true);
+                             4, tr(kManualCaption), tr("Elektronický manuál"), true);
 }

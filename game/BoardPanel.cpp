@@ -119,12 +119,20 @@ void BoardPanel::selectPeg(int n)
 {
     const pelikor::MoveCue cue = board_.select(n);
     showBoardState();
+    if (cue == pelikor::MoveCue::Select)
+        cursor_->announce(AccessibleNames::selectionMade(n));
     playCue(cue);
 }
 
 void BoardPanel::jumpInto(int t)
 {
-    showMove(board_.jumpInto(t));
+    const int from = board_.selected();
+    const pelikor::MoveCue cue = board_.jumpInto(t);
+    if (cue == pelikor::MoveCue::None) {
+        cursor_->announce(AccessibleNames::jumpRefused(t));
+        return;
+    }
+    showMove(cue, AccessibleNames::jumpMade(from, t, board_.remaining()));
 }
 
 void BoardPanel::undo()
@@ -137,11 +145,13 @@ void BoardPanel::redo()
     showMove(board_.redo());
 }
 
-void BoardPanel::showMove(pelikor::MoveCue cue)
+void BoardPanel::showMove(pelikor::MoveCue cue, const QString& spoken)
 {
     if (cue == pelikor::MoveCue::None)
         return;
     showBoardState();
+    if (!spoken.isEmpty())
+        cursor_->announce(spoken);
     playCue(cue);
 }
 
@@ -152,10 +162,12 @@ void BoardPanel::announce(const QString& news)
     if (cursor_->accessibleDescription() == description)
         return;
     cursor_->setAccessibleDescription(description);
-    // Told as an event too, so that a screen reader reads the news out
-    // rather than waiting to be asked for the description.
     QAccessibleEvent changed(cursor_, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);
+    // A screen reader keeps a changed description until it is asked for
+    // it; the news itself is read out as a notification.
+    if (!news.isEmpty())
+        cursor_->announce(news);
 }
 
 // A peg stands above its hole, so a click on an occupied position is the

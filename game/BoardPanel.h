@@ -73,7 +73,8 @@ protected:
 private:
     void playCue(pelikor::MoveCue cue);
     // A move that changed the board, shown and then heard.
-    void showMove(pelikor::MoveCue cue);
+    // Shows a move the board made; `spoken` is what a screen reader hears of it.
+    void showMove(pelikor::MoveCue cue, const QString& spoken = {});
     // Makes the controls show the board record.
     void showBoardState();
 

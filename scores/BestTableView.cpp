@@ -63,6 +63,7 @@ BestTableView::BestTableView(Services& services, BestTableModule& bestTable)
     : ProgramDialog(services.owners, kClientSize), bestTable_(bestTable)
 {
     setObjectName(QStringLiteral("BestTableView"));
+    setAccessibleName(tr("Tabulka nejlepších hráčů"));
     QFrame* outer = panel(this, QStringLiteral("outerPanel"), rect(), kRaised);
     QFrame* inner = panel(outer, QStringLiteral("innerPanel"), rect().adjusted(kInset, kInset, -kInset, -kInset), kRaised);
 
@@ -99,6 +100,7 @@ void BestTableView::createGrids()
         QWidget* sheet = pages_->widget(index);
         auto* grid = new BestGrid(*columns, sheet);
         grid->setObjectName(QStringLiteral("grid%1").arg(index + 1));
+        grid->setAccessibleName(tr("Nejlepší hráči: %1").arg(pages_->tabText(index)));
         grid->setGeometry(kGridPlace);
         // Under the panel that covers the grid's lower part.
         grid->stackUnder(sheet->findChild<QFrame*>(QStringLiteral("cover%1").arg(index + 1)));

@@ -38,13 +38,20 @@ ResultBalloon::ResultBalloon(Services& services, BestTableModule& bestTable)
     passDialogKeys(nameEdit_);
 
     label(this, "titleLabel", tr("Výsledek Vaší hry"), {27, 6, 189, 19}, Bold | Centred | Wrapped);
-    label(this, "startCountCaption", tr("Počáteční počet hracích kamenů   :"), {kTextLeft, 30});
-    label(this, "smallestRemainderCaption", tr("Minimální počet zbylých kamenů :"), {kTextLeft, 46});
-    label(this, "remainingCaption", tr("Počet zbylých kamenů                    :"), {kTextLeft, 62});
+    QLabel* startCountCaption =
+        label(this, "startCountCaption", tr("Počáteční počet hracích kamenů   :"), {kTextLeft, 30});
+    QLabel* smallestRemainderCaption =
+        label(this, "smallestRemainderCaption", tr("Minimální počet zbylých kamenů :"), {kTextLeft, 46});
+    QLabel* remainingCaption =
+        label(this, "remainingCaption", tr("Počet zbylých kamenů                    :"), {kTextLeft, 62});
     startCountLabel_ = label(this, "startCountLabel", QString(), {QPoint(kCountLeft, 30), kCountSize}, Bold);
     smallestRemainderLabel_ =
         label(this, "smallestRemainderLabel", QStringLiteral("1"), {QPoint(kCountLeft, 46), kCountSize}, Bold);
     remainingLabel_ = label(this, "remainingLabel", QString(), {QPoint(kCountLeft, 62), kCountSize}, Bold);
+    // Each count is read out with its caption.
+    startCountCaption->setBuddy(startCountLabel_);
+    smallestRemainderCaption->setBuddy(smallestRemainderLabel_);
+    remainingCaption->setBuddy(remainingLabel_);
     rule(this, "upperRule", {9, 80}, kRuleWidth);
     nameCaption_ = label(this, "nameCaption", tr("Vaše jméno do tabulky nejlepších :"), {kTextLeft, 86});
     nameCaption_->setEnabled(false);

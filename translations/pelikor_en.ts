@@ -30,6 +30,18 @@
         <source>Volný bod, řada %1, sloupec %2</source>
         <translation>Empty hole, row %1, column %2</translation>
     </message>
+    <message>
+        <source>Vybrán kámen, řada %1, sloupec %2</source>
+        <translation>Peg selected, row %1, column %2</translation>
+    </message>
+    <message>
+        <source>Skok z řady %1, sloupce %2 přes řadu %3, sloupec %4 na řadu %5, sloupec %6. Zbylé kameny: %7</source>
+        <translation>Jump from row %1, column %2 over row %3, column %4 to row %5, column %6. Pegs left: %7</translation>
+    </message>
+    <message>
+        <source>Skok na řadu %1, sloupec %2 není možný</source>
+        <translation>No jump to row %1, column %2</translation>
+    </message>
 </context>
 <context>
     <name>AssistantFigure</name>
@@ -70,6 +82,14 @@
     <message>
         <source>Ok</source>
         <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Tabulka nejlepších hráčů</source>
+        <translation>Best scores</translation>
+    </message>
+    <message>
+        <source>Nejlepší hráči: %1</source>
+        <translation>Best scores: %1</translation>
     </message>
 </context>
 <context>

@@ -17,7 +17,7 @@ namespace {
 
 // A position as assistive technology sees it: the child of the cursor at
 // index n - 1.
-void announce(int n, QAccessibleEvent&& event)
+void tellOfPosition(int n, QAccessibleEvent&& event)
 {
     event.setChild(n - 1);
     QAccessible::updateAccessibility(&event);
@@ -83,12 +83,12 @@ void PositionCursor::positionsChanged()
         const Position now = describe(n);
         Position& before = told_[n - 1];
         if (listened && now.name != before.name)
-            announce(n, QAccessibleEvent(this, QAccessible::NameChanged));
+            tellOfPosition(n, QAccessibleEvent(this, QAccessible::NameChanged));
         if (listened && now.marked != before.marked) {
             QAccessible::State changed;
             changed.checked = true;
             changed.selected = true;
-            announce(n, QAccessibleStateChangeEvent(this, changed));
+            tellOfPosition(n, QAccessibleStateChangeEvent(this, changed));
         }
         before = now;
     }
@@ -99,6 +99,15 @@ void PositionCursor::activate(int n)
 {
     if (n >= 1 && n <= count() && isEnabled() && isVisible())
         emit activated(n);
+}
+
+// A screen reader speaks a notification as it shows; a changed name it
+// would not speak, since the bridge gives it no text to say.
+void PositionCursor::announce(const QString& message)
+{
+    announcement_ = message;
+    if (QAccessible::isActive())
+        tellOfPosition(count() + 1, QAccessibleEvent(this, QAccessible::ObjectShow));
 }
 
 // Only while the keys are in use: a move made by the mouse leaves the hint
@@ -115,7 +124,7 @@ void PositionCursor::followWithHint()
 void PositionCursor::announceFocus()
 {
     if (QAccessible::isActive() && hasFocus())
-        announce(position_, QAccessibleEvent(this, QAccessible::Focus));
+        tellOfPosition(position_, QAccessibleEvent(this, QAccessible::Focus));
 }
 
 void PositionCursor::paintEvent(QPaintEvent*)

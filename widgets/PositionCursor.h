@@ -56,6 +56,11 @@ public:
     // Position n activated, as Space there does.
     void activate(int n);
 
+    // What the last move did, said to the player: assistive technology reads
+    // it as a notification shown after the positions (see announcement()).
+    void announce(const QString& message);
+    QString announcement() const { return announcement_; }
+
 signals:
     void activated(int n);
 
@@ -77,4 +82,5 @@ private:
     bool enterActivates_ = false;
     Describer describer_;
     QList<Position> told_;
+    QString announcement_;
 };

@@ -1,3 +1,5 @@
+#include "dialogs/AssistantFigure.h"
+#include "widgets/ShapedPicture.h"
 #include "dialogs/ProgramDialog.h"
 #include "frame/BossScreen.h"
 #include "game/BoardPanel.h"
@@ -16,6 +18,7 @@
 #include <QCalendarWidget>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <functional>
@@ -91,7 +94,8 @@ private slots:
         int checked = 0;
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (qobject_cast<ProgramDialog*>(window)) {
-                QCOMPARE(accessibleName(window), window->statusTip());
+                const QString name = window->statusTip().isEmpty() ? window->accessibleName() : window->statusTip();
+                QVERIFY2(!name.isEmpty() && accessibleName(window) == name, qPrintable(window->objectName()));
                 QCOMPARE(accessibleRole(window), QAccessible::Dialog);
             }
             for (QWidget* control : window->findChildren<QWidget*>()) {
@@ -102,7 +106,7 @@ private slots:
                 ++checked;
                 QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
                 for (int index = 0; qobject_cast<PositionCursor*>(control) && index < face->childCount(); ++index) {
-                    QVERIFY(!face->child(index)->text(QAccessible::Name).isEmpty());
+                    QVERIFY(face->child(index)->role() == QAccessible::Notification || !face->child(index)->text(QAccessible::Name).isEmpty());
                     ++checked;
                 }
             }
@@ -116,7 +120,13 @@ private slots:
         QAccessibleInterface* centre = QAccessible::queryAccessibleInterface(program.child<QWidget>("cursor"))->child(16);
         QCOMPARE(centre->text(QAccessible::Name), QStringLiteral("Kámen, řada 4, sloupec 4"));
         QCOMPARE(centre->role(), QAccessible::Button);
-        QCOMPARE(accessibleName(program.child<QWidget>("bestTableButton")), QStringLiteral("Zobrazí tabulku nejlepších hráčů"));
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(program.child<QWidget>("bestTableButton"));
+        QVERIFY(table->text(QAccessible::Name) == "Zobrazit tabulku nejlepších..." && table->text(QAccessible::Description) == "Zobrazí tabulku nejlepších hráčů");
+        QSignalSpy opened(&program.figure(), &AssistantFigure::doubleClicked);
+        QAccessibleInterface* figure = QAccessible::queryAccessibleInterface(&program.figure().shapedPicture());
+        QCOMPARE(figure->text(QAccessible::Name), QStringLiteral("Pomocník Kolvex"));
+        press(figure);
+        QCOMPARE(opened.count(), 1);
         auto* link = program.welcome().findChild<LinkLabel*>(QStringLiteral("startLink"));
         QCOMPARE(accessibleName(link), QStringLiteral("Začít pracovat s programem Pelikor 2000"));
         QCOMPARE(accessibleRole(link), QAccessible::Link);
@@ -145,7 +155,7 @@ private slots:
         };
         QVERIFY(showsNoHiddenOrNameless());
 
-        press(find(QAccessible::Button, QStringLiteral("Zobrazí dialog pro výběr nové hry")));
+        press(find(QAccessible::Button, QStringLiteral("Nová hra...")));
         press(find(QAccessible::Link, QStringLiteral("Standardní hra")));
         QAccessibleInterface* mark = find(QAccessible::Button, QStringLiteral("Kámen, řada 3, sloupec 4"));
         press(mark);
@@ -166,12 +176,14 @@ private slots:
         QCOMPARE(board->text(QAccessible::Description), QStringLiteral("Zbylé kameny: 31"));
         QVERIFY(showsNoHiddenOrNameless());
 
-        press(find(QAccessible::Button, QStringLiteral("Ukončí aktuální hru")));
+        press(find(QAccessible::Button, QStringLiteral("Ukončit hru")));
         press(find(QAccessible::Button, QStringLiteral("Ano")));
         QVERIFY(!program.main().gameRunning());
 
-        press(find(QAccessible::Button, QStringLiteral("Zobrazí tabulku nejlepších hráčů")));
+        press(find(QAccessible::Button, QStringLiteral("Zobrazit tabulku nejlepších...")));
+        QVERIFY(find(QAccessible::Dialog, QStringLiteral("Tabulka nejlepších hráčů")));
         press(find(QAccessible::PageTab, QStringLiteral("Volitelná 3")));
+        QVERIFY(find(QAccessible::Table, QStringLiteral("Nejlepší hráči: Volitelná 3")));
         QWidget& table = program.windows->bestTableView();
         QCOMPARE(table.findChild<QTabWidget*>(QStringLiteral("pages"))->currentIndex(), 5);
         press(find(QAccessible::Button, QStringLiteral("Ok")));

@@ -2,7 +2,8 @@
 """A game through AT-SPI alone, as a screen reader plays it: the program on a
 copy of its application folder with Qt's bridge on, its controls found by
 role and Czech name and pressed by their default action, the names a jump
-changes heard. In a D-Bus session on an X server: atspi_check.py APP_FOLDER"""
+changes heard, a question opened and closed without a storm of events. In a
+D-Bus session on an X server: atspi_check.py APP_FOLDER"""
 import os
 import shutil
 import subprocess
@@ -18,6 +19,8 @@ ACCESSIBLE = 'org.a11y.atspi.Accessible'
 ACTION = 'org.a11y.atspi.Action'
 CHECKED, SELECTED, SHOWING = 4, 23, 25
 PATIENCE = 10.0
+# A balloon's window shown and hidden, the activations and the focus moves.
+BALLOON_EVENTS = 25
 
 
 def expect(condition, message):
@@ -56,7 +59,16 @@ def find_below(bus, node, role, name):
     return None
 
 
-def play(bus, application, heard):
+def settle(told):
+    """Lets the bus's signals arrive until none has come for half a second."""
+    while True:
+        before, pause = len(told), time.monotonic() + 0.5
+        until(lambda: time.monotonic() >= pause, 'time stood still')
+        if len(told) == before:
+            return
+
+
+def play(bus, application, heard, told):
     def press(name, role='push button'):
         found = [None]
 
@@ -69,7 +81,7 @@ def play(bus, application, heard):
         found[0].DoAction(actions.index('Press'), dbus_interface=ACTION)
         return found[0]
 
-    press('Zobrazí dialog pro výběr nové hry')
+    press('Nová hra...')
     press('Standardní hra', 'link')
     mark = press('Kámen, řada 3, sloupec 4')
     expect(has_state(mark, CHECKED) and has_state(mark, SELECTED), 'the mark is not checked')
@@ -86,19 +98,32 @@ def play(bus, application, heard):
     until(lambda: changed <= {name_of(bus.get_object(application.bus_name, path)) for path in heard},
           'the jump was not heard')
 
+    settle(told)
+    told.clear()
+    press('Ukončit hru')
+    press('Ne')
+    until(lambda: ('Focus', application.bus_name) in told, 'the focus never came back')
+    settle(told)
+    count = sum(sender == application.bus_name for member, sender in told)
+    expect(count <= BALLOON_EVENTS, 'a question opened and closed told %d events' % count)
+
 
 def main():
     DBusGMainLoop(set_as_default=True)
     bus = dbus.bus.BusConnection(dbus.SessionBus().get_object('org.a11y.Bus', '/org/a11y/bus').GetAddress(
         dbus_interface='org.a11y.Bus'))
-    bus.get_object('org.a11y.atspi.Registry', '/org/a11y/atspi/registry').RegisterEvent(
-        'object:property-change:accessible-name', dbus.Array([], signature='s'), '',
-        dbus_interface='org.a11y.atspi.Registry')
+    # Everything a screen reader listens to.
+    for event in ('object:', 'window:', 'focus:'):
+        bus.get_object('org.a11y.atspi.Registry', '/org/a11y/atspi/registry').RegisterEvent(
+            event, dbus.Array([], signature='s'), '', dbus_interface='org.a11y.atspi.Registry')
     # Qt tells of a new name by the object's path; the name is read there.
     heard = []
     bus.add_signal_receiver(lambda kind, *rest, path: heard.append(path) if kind == 'accessible-name' else None,
                             signal_name='PropertyChange', dbus_interface='org.a11y.atspi.Event.Object',
                             path_keyword='path')
+    told = []
+    bus.add_signal_receiver(lambda *rest, member, sender: told.append((member, sender)),
+                            member_keyword='member', sender_keyword='sender')
 
     with tempfile.TemporaryDirectory() as folder:
         copy = shutil.copytree(sys.argv[1], os.path.join(folder, 'Pelikor2000'))
@@ -111,7 +136,7 @@ def main():
             until(lambda: desktop.GetChildren(dbus_interface=ACCESSIBLE), 'the program never came on the bus')
             application = bus.get_object(*desktop.GetChildren(dbus_interface=ACCESSIBLE)[0])
             expect(name_of(application) == 'Pelikor 2000', 'another application: ' + name_of(application))
-            play(bus, application, heard)
+            play(bus, application, heard, told)
         finally:
             program.terminate()
             program.wait()

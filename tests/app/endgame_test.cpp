@@ -12,6 +12,7 @@
 #include "tests/support/ProgramFixture.h"
 #include "tests/support/TypeText.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QGuiApplication>
 #include <QLabel>
@@ -115,6 +116,9 @@ private slots:
         QCOMPARE(QString::fromUtf8(program.resultBalloon().result().game.code), kStandard);
         QCOMPARE(program.resultLabel("remainingLabel"), remaining);
         QCOMPARE(program.resultLabel("startCountLabel"), QString::number(pegs.size()));
+        QLabel* remainingLabel = program.resultBalloon().findChild<QLabel*>(QStringLiteral("remainingLabel"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(remainingLabel)->text(QAccessible::Name),
+                 QStringLiteral("Počet zbylých kamenů: ") + remaining);
         QCOMPARE(program.cuesOf("Dialog.wav"), 1);
         if (perfect) {
             QCOMPARE(QString::fromUtf8(program.congratulation().result().game.code), kStandard);

@@ -81,13 +81,17 @@ bool showsData(QObject* object)
     return false;
 }
 
-// A text is marked when it is in brackets; the program's name, numbers and
-// dates stay as they are in every language.
+// A text is marked when every word of it stands in brackets, alone or
+// composed with others ("[Zbylé kameny]: 31"); the program's name and
+// numbers stay as they are in every language.
 bool isMarked(const QString& text)
 {
-    static const QRegularExpression unworded(QStringLiteral("^[0-9 ./:,-]*$|^Pelikor 2000$"));
-    const QString shown = QString(text).remove(QLatin1Char('&')).trimmed();
-    return unworded.match(shown).hasMatch() || (shown.startsWith(QLatin1Char('[')) && shown.endsWith(QLatin1Char(']')));
+    static const QRegularExpression innermost(QStringLiteral("\\[[^\\[\\]]*\\]"));
+    static const QRegularExpression word(QStringLiteral("\\p{L}"));
+    QString rest = QString(text).remove(QLatin1Char('&')).remove(QStringLiteral("Pelikor 2000"));
+    while (rest.contains(innermost))
+        rest.remove(innermost);
+    return !rest.contains(word);
 }
 
 QStringList unmarkedTexts()
