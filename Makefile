@@ -48,6 +48,7 @@ bench: build
 	@scripts/bench $(BUILD_DIR)
 
 screenshots: build
+	@cmake --build $(BUILD_DIR) --target screenshots gallery -j$(JOBS)
 	@scripts/screenshots $(BUILD_DIR)
 
 clean:

@@ -1,11 +1,23 @@
 #include "app/FontSetUp.h"
 
+#include "frame/GradientTitle.h"
+#include "pictures/CommandIcons.h"
+#include "pictures/FigurePicture.h"
+#include "pictures/ProgramIcon.h"
+
+#include <QFont>
 #include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStringList>
 
 #include <fontconfig/fontconfig.h>
 
 #include <atomic>
+#include <chrono>
+#include <initializer_list>
+#include <mutex>
 #include <semaphore>
 #include <thread>
 #include <utility>
@@ -27,8 +39,62 @@ std::binary_semaphore& goOn()
     return semaphore;
 }
 
+// Given once the first window has gone to the window system.
+std::binary_semaphore& firstWindowShown()
+{
+    static std::binary_semaphore semaphore(0);
+    return semaphore;
+}
+
+// A start that shows no window does not keep the thread waiting longer.
+constexpr std::chrono::seconds kFirstWindowPatience(10);
+
+// Given once the fonts are listed (or the list is left to the first text).
+std::binary_semaphore& listed()
+{
+    static std::binary_semaphore semaphore(0);
+    return semaphore;
+}
+
 std::atomic<bool> listWithQt = false;
+// The pixel ratios the start's windows come up at and the menus' icons are
+// painted for, read on the main thread.
+qreal startRatio = 0;
+qreal iconRatio = 0;
 bool given = false;
+
+// Qt asks fontconfig once per family and style which faces stand in for
+// letters a face lacks, and keeps the answer for every thread (not so the
+// faces themselves). Asked here for the kinds of face the splash and the
+// main window measure beside their titles (which the titles' pictures
+// ask for here), the main thread finds the answers ready.
+void warmFallbacks()
+{
+    for (const QFont& face : {QFont(QStringLiteral("Times New Roman")), QGuiApplication::font()})
+        QFontMetrics(face).height();
+}
+
+// The titles the main thread would measure and paint itself, each a face
+// of its own.
+void prepareTitles(std::initializer_list<std::pair<QString, int>> titles)
+{
+    if (startRatio <= 0)
+        return;
+    for (const auto& [text, pixels] : titles)
+        GradientTitle::prepare(text, pixels, startRatio);
+}
+
+// The splash's figure, the main window's icon and its commands' icons,
+// which need no fonts.
+void preparePictures()
+{
+    if (startRatio <= 0)
+        return;
+    pictures::figurePicture(startRatio);
+    pictures::prepareProgramIcon();
+    for (int icon = 0; icon < pictures::kCommandIconCount; ++icon)
+        pictures::commandIcon(icon, iconRatio);
+}
 
 void giveGoOn()
 {
@@ -45,13 +111,30 @@ void startFontSetUp()
         goOn().acquire();
         // Qt lists every font the first time a font is looked for; its font
         // database may be read from any thread once the application exists.
-        if (listWithQt)
-            QFontDatabase::families();
+        if (!listWithQt) {
+            listed().release();
+            return;
+        }
+        QFontDatabase::families();
+        listed().release();
+        // Only once the first window is on its way: until then the thread
+        // would take the processor from the window and the X server.
+        if (!firstWindowShown().try_acquire_for(kFirstWindowPatience))
+            return;
+        preparePictures();
+        prepareTitles({{GradientTitle::kName, GradientTitle::kIdleNamePixels},
+                       {GradientTitle::version(), GradientTitle::kIdleVersionPixels},
+                       {GradientTitle::kName, GradientTitle::kAboutNamePixels},
+                       {GradientTitle::version(), GradientTitle::kAboutVersionPixels}});
+        warmFallbacks();
     });
 }
 
 void listFontsWithQt()
 {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        startRatio = screen->devicePixelRatio();
+    iconRatio = qApp->devicePixelRatio();
     listWithQt = true;
     giveGoOn();
 }
@@ -60,6 +143,11 @@ void listFontsWithQt()
 void awaitFontSetUp()
 {
     giveGoOn();
-    if (setUp().joinable())
-        setUp().join();
+    static std::once_flag waited;
+    std::call_once(waited, [] {
+        if (!setUp().joinable())
+            return;
+        firstWindowShown().release();
+        listed().acquire();
+    });
 }

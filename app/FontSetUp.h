@@ -10,4 +10,8 @@ void startFontSetUp();
 // Once the application object exists, the same thread goes on to have Qt
 // list the fonts, which it would otherwise do at the first text.
 void listFontsWithQt();
+// The first window is on its way and its texts wait for the fonts' list.
+// Then the same thread paints what the next windows show (pictures,
+// titles) and has Qt find the faces that stand in for missing letters;
+// the texts wait only for the list, not for that.
 void awaitFontSetUp();

@@ -27,8 +27,6 @@ constexpr ColourNumber kWhite = 0xFFFFFF;
 constexpr ColourNumber kRed = 0x0000FF;
 constexpr ColourNumber kLightYellow = 14745599; // 0xE0FFFF
 
-constexpr int kTitlePixels = 37;
-constexpr int kVersionPixels = 19;
 constexpr int kTitleTop = 4;
 constexpr QSize kPictureSize(73, 74);
 constexpr int kPictureMargin = 8;
@@ -93,10 +91,11 @@ void Splash::createTexts()
     awaitFontSetUp();
     const int middle = panel_->width() / 2;
     GradientText* title =
-        makeGradientTitle(panel_, QStringLiteral("nameTitle"), QStringLiteral("Pelikor 2000"), kTitlePixels);
+        makeGradientTitle(panel_, QStringLiteral("nameTitle"), GradientTitle::kName, GradientTitle::kSplashNamePixels);
     title->move(middle - title->width() / 2, kTitleTop);
     GradientText* version =
-        makeGradientTitle(panel_, QStringLiteral("versionTitle"), tr("verze 5.0"), kVersionPixels);
+        makeGradientTitle(panel_, QStringLiteral("versionTitle"), GradientTitle::version(),
+                          GradientTitle::kSplashVersionPixels);
     version->move(middle - version->width() / 2, title->geometry().bottom() + 1);
 
     // The caption fills the corner left of the strip, its last line level

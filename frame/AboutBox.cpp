@@ -50,9 +50,11 @@ AboutBox::AboutBox(Services& services) : ProgramDialog(services.owners, kClientS
     picture->setScaledContents(true);
     picture->setPixmap(QPixmap::fromImage(pictures::figurePicture(devicePixelRatioF())));
 
-    GradientText* name = makeGradientTitle(inner, QStringLiteral("nameTitle"), QStringLiteral("Pelikor 2000"), 29);
+    GradientText* name = makeGradientTitle(inner, QStringLiteral("nameTitle"), GradientTitle::kName,
+                                           GradientTitle::kAboutNamePixels);
     name->move(kTitleLeft, 10);
-    GradientText* version = makeGradientTitle(inner, QStringLiteral("versionTitle"), tr("verze 5.0"), 19);
+    GradientText* version = makeGradientTitle(inner, QStringLiteral("versionTitle"), GradientTitle::version(),
+                                              GradientTitle::kAboutVersionPixels);
     version->move(kTitleLeft, name->geometry().bottom() + 2);
 
     rule(inner, "upperRule", {8, 82}, inner->width() - 16);

@@ -7,16 +7,12 @@
 #include "widgets/Background.h"
 #include "widgets/ProgramLabel.h"
 
-#include <QCoreApplication>
 #include <QFrame>
 
 namespace {
 
 constexpr QRect kTitlePanelPlace(68, 40, 265, 55);
 constexpr QRect kBoardPlace(48, 106, 305, 300);
-const char* const kVersion = QT_TRANSLATE_NOOP("IdleScreen", "verze 5.0");
-constexpr int kNamePixels = 32;
-constexpr int kVersionPixels = 15;
 constexpr int kTitleMargin = 2;
 
 } // namespace
@@ -34,8 +30,9 @@ void IdleScreen::createTitlePanel(QWidget* client, const QString& title)
     titlePanel_->setGeometry(kTitlePanelPlace);
     titlePanel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
     setBackground(titlePanel_, kClSilver);
-    nameTitle_ = makeGradientTitle(titlePanel_, QStringLiteral("nameTitle"), title, kNamePixels);
-    versionTitle_ = makeGradientTitle(titlePanel_, QStringLiteral("versionTitle"), QCoreApplication::translate("IdleScreen", kVersion), kVersionPixels);
+    nameTitle_ = makeGradientTitle(titlePanel_, QStringLiteral("nameTitle"), title, GradientTitle::kIdleNamePixels);
+    versionTitle_ = makeGradientTitle(titlePanel_, QStringLiteral("versionTitle"), GradientTitle::version(),
+                                      GradientTitle::kIdleVersionPixels);
     // The name centred, the version under its right end.
     nameTitle_->move((titlePanel_->width() - nameTitle_->width()) / 2, kTitleMargin);
     versionTitle_->move(nameTitle_->geometry().right() - versionTitle_->width(),

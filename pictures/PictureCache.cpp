@@ -38,6 +38,7 @@ QImage filledCanvas(QSize logicalSize, qreal dpr, const QColor& colour)
 const QImage& PictureCache::at(qreal dpr, const Paint& paint)
 {
     checkRatio(dpr);
+    const std::lock_guard guard(painting_);
     auto found = pictures_.find(dpr);
     if (found == pictures_.end())
         found = pictures_.emplace(dpr, paint(dpr)).first;

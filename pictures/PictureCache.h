@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <map>
+#include <mutex>
 
 namespace pictures {
 
@@ -18,7 +19,8 @@ QImage transparentCanvas(QSize logicalSize, qreal dpr);
 QImage filledCanvas(QSize logicalSize, qreal dpr, const QColor& colour);
 
 // One picture, painted on first use for each device pixel ratio and kept
-// for the run: windows ask for their pictures on every paint.
+// for the run: windows ask for their pictures on every paint. Any thread
+// may ask; one that asks while another paints the picture waits for it.
 class PictureCache {
 public:
     using Paint = std::function<QImage(qreal dpr)>;
@@ -28,6 +30,7 @@ public:
     const QImage& at(qreal dpr, const Paint& paint);
 
 private:
+    std::mutex painting_;
     std::map<qreal, QImage> pictures_;
 };
 

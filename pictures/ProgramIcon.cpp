@@ -74,15 +74,29 @@ void paintProgramIcon(QPainter& painter, qreal size)
     paintHead(painter, size);
 }
 
-QIcon programIcon()
+namespace {
+
+const QImage& windowIconPicture(std::size_t index)
 {
     static std::array<PictureCache, kWindowIconSizes> pictures;
+    const int size = kProgramIconSizes[index];
+    return pictures[index].at(1.0, [size](qreal dpr) { return programIconImage(size, dpr); });
+}
+
+} // namespace
+
+QIcon programIcon()
+{
     QIcon icon;
-    for (std::size_t i = 0; i < kWindowIconSizes; ++i) {
-        const int size = kProgramIconSizes[i];
-        icon.addPixmap(QPixmap::fromImage(pictures[i].at(1.0, [size](qreal dpr) { return programIconImage(size, dpr); })));
-    }
+    for (std::size_t i = 0; i < kWindowIconSizes; ++i)
+        icon.addPixmap(QPixmap::fromImage(windowIconPicture(i)));
     return icon;
+}
+
+void prepareProgramIcon()
+{
+    for (std::size_t i = 0; i < kWindowIconSizes; ++i)
+        windowIconPicture(i);
 }
 
 } // namespace pictures

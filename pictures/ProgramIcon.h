@@ -20,6 +20,9 @@ inline constexpr int kWindowIconSizes = 5;
 // The icon at the window sizes of kProgramIconSizes, for the windows and
 // the task bar. Its pictures are painted on first use and kept for the run.
 QIcon programIcon();
+// Paints the pictures programIcon() takes, on any thread, so that they are
+// ready when a window asks for the icon.
+void prepareProgramIcon();
 
 // The icon as a square picture of a size, painted afresh, for a desktop
 // entry written at install time. Throws std::invalid_argument for a size

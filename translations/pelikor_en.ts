@@ -4,10 +4,6 @@
 <context>
     <name>AboutBox</name>
     <message>
-        <source>verze 5.0</source>
-        <translation>version 5.0</translation>
-    </message>
-    <message>
         <source>Ok</source>
         <translation>Ok</translation>
     </message>
@@ -496,6 +492,13 @@ Options:
     </message>
 </context>
 <context>
+    <name>GradientTitle</name>
+    <message>
+        <source>verze 5.0</source>
+        <translation>version 5.0</translation>
+    </message>
+</context>
+<context>
     <name>HelpBalloon</name>
     <message>
         <source>Seznam témat nápovědy</source>
@@ -596,13 +599,6 @@ Options:
     <message>
         <source>Ctrl+R začne stejnou hru znovu. Nabídka Tahy vrátí tah (Ctrl+Z), zopakuje ho (Ctrl+Y) a poradí (F4). Hra s pomocí se do tabulky nezapisuje.</source>
         <translation>Ctrl+R starts the same game again. The Moves menu undoes a move (Ctrl+Z), redoes it (Ctrl+Y) and hints (F4). Games with help stay out of the best scores.</translation>
-    </message>
-</context>
-<context>
-    <name>IdleScreen</name>
-    <message>
-        <source>verze 5.0</source>
-        <translation>version 5.0</translation>
     </message>
 </context>
 <context>
@@ -944,10 +940,6 @@ Options:
 </context>
 <context>
     <name>Splash</name>
-    <message>
-        <source>verze 5.0</source>
-        <translation>version 5.0</translation>
-    </message>
     <message>
         <source>Malé strpení, spouštím program</source>
         <translation>Just a moment, starting the program</translation>

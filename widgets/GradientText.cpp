@@ -1,10 +1,7 @@
 #include "widgets/GradientText.h"
 
 #include <QEvent>
-#include <QFontMetrics>
 #include <QPainter>
-
-#include <algorithm>
 
 namespace {
 
@@ -58,6 +55,7 @@ void GradientText::setJustification(Justification justification)
 void GradientText::lookChanged()
 {
     shown_ = QImage();
+    measured_.reset();
     update();
 }
 
@@ -68,36 +66,25 @@ void GradientText::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
-void GradientText::resizeEvent(QResizeEvent* event)
+GradientLetters GradientText::letters() const
 {
-    // The width wraps the lines.
-    shown_ = QImage();
-    QWidget::resizeEvent(event);
+    return {lines_, font(), beginColor_, endColor_, style_, justification_, width()};
 }
 
-int GradientText::textFlags() const
-{
-    int flags = Qt::TextWordWrap | Qt::AlignTop;
-    switch (justification_) {
-    case Justification::Left: flags |= Qt::AlignLeft; break;
-    case Justification::Centre: flags |= Qt::AlignHCenter; break;
-    case Justification::Right: flags |= Qt::AlignRight; break;
-    }
-    return flags;
-}
-
+// The width wraps the lines: the measure and the picture hold for the
+// width they were made at.
 QSize GradientText::measuredSize() const
 {
-    const QFontMetrics metrics(font());
-    // Measured left-aligned: centring at a fractional offset would add a
-    // pixel that changes with the width, and the control would never settle.
-    const int flags = (textFlags() & ~Qt::AlignHorizontal_Mask) | Qt::AlignLeft;
-    const QRect measured = metrics.boundingRect(QRect(0, 0, width(), 0), flags, lines_.join('\n'));
-    // Slanted letters reach past their advance; the measure keeps them whole.
-    int overhang = 0;
-    for (const QString& line : lines_)
-        overhang = std::max(overhang, metrics.tightBoundingRect(line).right() + 1 - metrics.horizontalAdvance(line));
-    return QSize(measured.width() + overhang, measured.height());
+    if (!measured_ || measured_->width != width())
+        measured_ = Measure{width(), letters().measuredSize()};
+    return measured_->size;
+}
+
+void GradientText::adoptPicture(QSize measured, const QImage& picture)
+{
+    measured_ = Measure{width(), measured};
+    shown_ = picture;
+    shownWidth_ = width();
 }
 
 QImage GradientText::renderText() const
@@ -107,28 +94,7 @@ QImage GradientText::renderText() const
 
 QImage GradientText::renderText(qreal dpr) const
 {
-    const QSize size = measuredSize();
-    const QSize pixels(qRound(size.width() * dpr), qRound(size.height() * dpr));
-    QImage letters(pixels, QImage::Format_Grayscale8);
-    letters.setDevicePixelRatio(dpr);
-    letters.fill(Qt::white);
-    {
-        QPainter painter(&letters);
-        painter.setFont(font());
-        painter.setPen(Qt::black);
-        painter.drawText(QRect(QPoint(0, 0), size), textFlags(), lines_.join('\n'));
-    }
-    // The letters' darkness becomes the gradient's opacity, so the ground
-    // is see-through and the letters keep their smooth edges.
-    QImage result = GradientFill::paint(pixels, style_, beginColor_, endColor_);
-    result.setDevicePixelRatio(dpr);
-    for (int y = 0; y < pixels.height(); ++y) {
-        const uchar* ink = letters.constScanLine(y);
-        auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
-        for (int x = 0; x < pixels.width(); ++x)
-            line[x] = (line[x] & 0x00FFFFFF) | (QRgb(255 - ink[x]) << 24);
-    }
-    return result;
+    return letters().render(measuredSize(), dpr);
 }
 
 void GradientText::paintEvent(QPaintEvent*)
@@ -142,8 +108,10 @@ void GradientText::paintEvent(QPaintEvent*)
     // Rendered once for each look: large letters on a fine screen are
     // drawn as outlines, not from the glyph cache, and cost a millisecond.
     const qreal dpr = devicePixelRatioF();
-    if (shown_.isNull() || shown_.devicePixelRatio() != dpr)
+    if (shown_.isNull() || shown_.devicePixelRatio() != dpr || shownWidth_ != width()) {
         shown_ = renderText(dpr);
+        shownWidth_ = width();
+    }
     QPainter painter(this);
     painter.drawImage(0, 0, shown_);
 }

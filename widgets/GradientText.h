@@ -2,11 +2,12 @@
 
 #include "widgets/ColourNumber.h"
 #include "widgets/GradientFill.h"
+#include "widgets/GradientLetters.h"
 
 #include <QStringList>
 #include <QWidget>
 
-enum class Justification { Left, Centre, Right };
+#include <optional>
 
 // Text whose letters are filled with a colour gradient; around the letters
 // the parent shows through. The control sizes itself to its text.
@@ -31,6 +32,12 @@ public:
     // The size the text needs in the control's font at its current width,
     // which the control takes at its next paint.
     QSize measuredSize() const;
+    // What the letters are made from: the look, the font and the width.
+    GradientLetters letters() const;
+    // Takes the letters' picture made beforehand from letters() at this
+    // width, and the size it measured, in place of making them again; a
+    // change of the look, the font or the width drops them.
+    void adoptPicture(QSize measured, const QImage& picture);
     // The letters filled with the gradient on a see-through ground, at the
     // measured size times a device pixel ratio (by default the ratio of the
     // control's screen), carrying the ratio.
@@ -42,17 +49,23 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // Drops the picture painted last and paints anew.
     void lookChanged();
-    int textFlags() const;
 
     ColourNumber beginColor_ = 0x00FFFF;
     ColourNumber endColor_ = 0x0000FF;
     GradientStyle style_ = GradientStyle::Vertical;
     QStringList lines_{QStringLiteral("GradText")};
     Justification justification_ = Justification::Centre;
-    QImage shown_; // the letters as painted last, at the ratio they were painted for
+    // The letters as painted last, at the ratio and width they were painted for.
+    QImage shown_;
+    int shownWidth_ = 0;
+    // The size the text needs, and the width it was measured at.
+    struct Measure {
+        int width;
+        QSize size;
+    };
+    mutable std::optional<Measure> measured_;
 };

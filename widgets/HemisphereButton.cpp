@@ -5,6 +5,43 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <deque>
+
+namespace {
+
+// What a button's pictures are rendered from, and the pictures.
+struct KeptRender {
+    HemisphereLook look;
+    QSize size;
+    QString fontKey;
+    QRgb textColour;
+    qreal dpr;
+    HemisphereImages images;
+};
+
+// The renders kept for buttons to share; the board's pegs come in a few looks.
+constexpr std::size_t kKeptRenders = 8;
+
+// Buttons of one look, size, font and ratio share one set of pictures: the
+// idle screen's 33 pegs would otherwise keep 33 copies of the same images.
+HemisphereImages sharedRender(const HemisphereLook& look, QSize size, const QFont& font, QColor textColour, qreal dpr)
+{
+    static std::deque<KeptRender> kept;
+    const KeptRender wanted{look, size, font.key(), textColour.rgba(), dpr, {}};
+    const auto same = std::find_if(kept.begin(), kept.end(), [&wanted](const KeptRender& render) {
+        return render.look == wanted.look && render.size == wanted.size && render.fontKey == wanted.fontKey
+            && render.textColour == wanted.textColour && render.dpr == wanted.dpr;
+    });
+    if (same != kept.end())
+        return same->images;
+    if (kept.size() == kKeptRenders)
+        kept.pop_back();
+    kept.push_front(wanted);
+    kept.front().images = HemisphereImages::render(look, size, font, textColour, dpr);
+    return kept.front().images;
+}
+
+} // namespace
 
 HemisphereButton::HemisphereButton(QWidget* parent) : QWidget(parent)
 {
@@ -44,7 +81,7 @@ void HemisphereButton::ensureRendered() const
     lookChanged_ = false;
     // Rendering needs 2 x 2 pixels; a smaller control keeps what it had.
     if (width() >= 2 && height() >= 2)
-        images_ = HemisphereImages::render(look_, size(), font(), palette().color(QPalette::WindowText), dpr);
+        images_ = sharedRender(look_, size(), font(), palette().color(QPalette::WindowText), dpr);
 }
 
 template <typename T>

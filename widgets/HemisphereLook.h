@@ -29,6 +29,8 @@ struct HemisphereLook {
     bool glyphTransparent = true;
     int numGlyphs = 1;
 
+    bool operator==(const HemisphereLook&) const = default;
+
     // How far the face lies inside the edge: the width of the rings drawn.
     int ringsWidth() const;
 

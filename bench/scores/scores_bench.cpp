@@ -53,7 +53,8 @@ const fs::path& foreignTable()
                      "t.close()\n",
                      (folder.path() / "Pelkor.dbf").c_str());
         std::fclose(out);
-        if (std::system((std::string(PELIKOR_PYTHON) + " " + script).c_str()) != 0)
+        const std::string command = std::string(PELIKOR_PYTHON).append(" ").append(script);
+        if (std::system(command.c_str()) != 0)
             throw std::runtime_error("python3-dbf could not write the large table");
         fs::remove(script);
         written = true;

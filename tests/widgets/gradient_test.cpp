@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include <functional>
+#include <thread>
 
 using namespace WidgetTestSupport;
 
@@ -252,6 +253,35 @@ private slots:
         const QImage changed = shownTitle(change, true);
         QVERIFY(changed != shownTitle([](GradientText&) {}, true));
         QCOMPARE(changed, shownTitle(change, false));
+    }
+
+    // The letters made on another thread from the control's letters() are
+    // what the control makes itself; adopted, they are painted as they are
+    // until the look changes.
+    void lettersMadeElsewhereAreAdoptedUntilTheLookChanges()
+    {
+        auto parent = greenParent();
+        auto* title = new GradientText(parent.get());
+        title->setLines({QStringLiteral("Pelikor 2000")});
+        title->resize(600, title->height());
+        title->resize(title->measuredSize());
+        const GradientLetters letters = title->letters();
+        const qreal dpr = title->devicePixelRatioF();
+        QSize measured;
+        QImage picture;
+        std::thread([&] {
+            measured = letters.measuredSize();
+            picture = letters.render(measured, dpr);
+        }).join();
+        QCOMPARE(measured, title->size());
+        QCOMPARE(picture, title->renderText());
+
+        const QRgb mark = qRgb(1, 2, 3);
+        picture.setPixel(0, 0, mark);
+        title->adoptPicture(measured, picture);
+        QCOMPARE(onParent(title).pixel(0, 0), mark);
+        title->setEndColor(kBlack);
+        QCOMPARE(onParent(title).pixel(0, 0), toQColor(kParentColour).rgb());
     }
 
     // GradientProgress ---------------------------------------------------------

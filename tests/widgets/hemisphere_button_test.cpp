@@ -207,6 +207,31 @@ private slots:
         QCOMPARE(button->upImage().pixel(20, 20), qRgb(255, 196, 255));
     }
 
+    void buttonsOfOneLookShareTheirPictures()
+    {
+        QWidget parent;
+        HemisphereButton* first = peg(&parent);
+        HemisphereButton* second = peg(&parent);
+        HemisphereButton* other = peg(&parent);
+        other->setFaceColor(16744703);
+        QCOMPARE(second->upImage().constBits(), first->upImage().constBits());
+        QCOMPARE(second->downImage().constBits(), first->downImage().constBits());
+        QVERIFY(other->upImage().constBits() != first->upImage().constBits());
+        const QRgb otherCentre = other->upImage().pixel(20, 20);
+
+        // One button changed leaves the other's pictures as they were, also
+        // after more looks than are kept have been rendered in between.
+        const QRgb centre = first->upImage().pixel(20, 20);
+        for (ColourNumber face = 1; face <= 10; ++face) {
+            first->setFaceColor(face);
+            QVERIFY(first->upImage().pixel(20, 20) != centre);
+        }
+        QCOMPARE(second->upImage().pixel(20, 20), centre);
+        first->setFaceColor(kPegFace);
+        QCOMPARE(first->upImage().pixel(20, 20), centre);
+        QCOMPARE(other->upImage().pixel(20, 20), otherCentre);
+    }
+
     void hitTestIsTheEllipseInsideTheRings()
     {
         QWidget parent;
