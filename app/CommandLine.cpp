@@ -1,28 +1,50 @@
 #include "app/CommandLine.h"
 
+#include "services/AppFolders.h"
+#include "services/AppPath.h"
+#include "services/ProgramLanguage.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QStringList>
+#include <QTranslator>
 
 #include <cstdio>
 
 namespace {
 
-const QString kVersionLine = QStringLiteral("Pelikor 2000, verze " PELIKOR_VERSION "\n");
+const char* const kVersionLine = QT_TRANSLATE_NOOP("CommandLine", "Pelikor 2000, verze %1\n");
 // The help's column of descriptions, after the widest option.
 constexpr int kOptionColumn = 17;
+
+// The command line's texts in the program's language; the answer comes
+// before the application, so the translation is asked directly.
+class Words {
+public:
+    Words() { ProgramLanguage::loadProgramTexts(AppFolders::ofProgram(AppPath().folder()).shipped(), translator_); }
+
+    QString operator()(const char* source) const
+    {
+        const QString text = translator_.translate("CommandLine", source);
+        return text.isEmpty() ? QString::fromUtf8(source) : text;
+    }
+
+private:
+    QTranslator translator_;
+};
 
 void print(std::FILE* stream, const QString& text)
 {
     std::fputs(text.toUtf8().constData(), stream);
 }
 
-QString helpText(const QString& program, const QList<QCommandLineOption>& options)
+QString helpText(const Words& words, const QString& program, const QList<QCommandLineOption>& options)
 {
-    QString text = QStringLiteral("Použití: %1 [volby]\n"
-                                  "Hlavolam se skákajícími kameny: skákejte kameny přes sousední, dokud nezbude jediný.\n\n"
-                                  "Volby:\n")
+    QString text = words(QT_TRANSLATE_NOOP("CommandLine", "Použití: %1 [volby]\n"
+                                                          "Hlavolam se skákajícími kameny: skákejte kameny přes "
+                                                          "sousední, dokud nezbude jediný.\n\n"
+                                                          "Volby:\n"))
                        .arg(program);
     for (const QCommandLineOption& option : options) {
         QStringList names;
@@ -56,22 +78,23 @@ QStringList unknownOptions(const QStringList& arguments, const QList<QCommandLin
     return unknown;
 }
 
-QString errorText(const QString& program, const QCommandLineParser& parser, const QStringList& arguments,
-                  const QList<QCommandLineOption>& known)
+QString errorText(const Words& words, const QString& program, const QCommandLineParser& parser,
+                  const QStringList& arguments, const QList<QCommandLineOption>& known)
 {
     QString text;
     const QStringList unknown = unknownOptions(arguments, known);
     for (const QString& option : unknown)
-        text += QStringLiteral("%1: neznámá volba %2\n").arg(program, option);
+        text += words(QT_TRANSLATE_NOOP("CommandLine", "%1: neznámá volba %2\n")).arg(program, option);
     // The words after an unknown option may be its values (-platform
     // offscreen), so they are no fault of their own.
     if (unknown.isEmpty()) {
         for (const QString& argument : parser.positionalArguments())
-            text += QStringLiteral("%1: nečekaný argument %2\n").arg(program, argument);
+            text += words(QT_TRANSLATE_NOOP("CommandLine", "%1: nečekaný argument %2\n")).arg(program, argument);
     }
     if (text.isEmpty())
-        text = QStringLiteral("%1: chybně zadané volby: %2\n").arg(program, arguments.mid(1).join(QLatin1Char(' ')));
-    return text + QStringLiteral("Nápovědu vypíše %1 --help\n").arg(program);
+        text = words(QT_TRANSLATE_NOOP("CommandLine", "%1: chybně zadané volby: %2\n"))
+                   .arg(program, arguments.mid(1).join(QLatin1Char(' ')));
+    return text + words(QT_TRANSLATE_NOOP("CommandLine", "Nápovědu vypíše %1 --help\n")).arg(program);
 }
 
 } // namespace
@@ -83,23 +106,24 @@ std::optional<int> answerCommandLine(int argc, char** argv)
         arguments << QString::fromLocal8Bit(argv[i]);
     const QString program = QFileInfo(arguments.value(0)).fileName();
 
+    const Words words;
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Vypíše tuto nápovědu a skončí."));
+                                  words(QT_TRANSLATE_NOOP("CommandLine", "Vypíše tuto nápovědu a skončí.")));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Vypíše verzi programu a skončí."));
+                                     words(QT_TRANSLATE_NOOP("CommandLine", "Vypíše verzi programu a skončí.")));
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions({help, version});
     if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
-        print(stderr, errorText(program, parser, arguments, {help, version}));
+        print(stderr, errorText(words, program, parser, arguments, {help, version}));
         return kBadCommandLine;
     }
     if (parser.isSet(help)) {
-        print(stdout, helpText(program, {help, version}));
+        print(stdout, helpText(words, program, {help, version}));
         return 0;
     }
     if (parser.isSet(version)) {
-        print(stdout, kVersionLine);
+        print(stdout, words(kVersionLine).arg(QStringLiteral(PELIKOR_VERSION)));
         return 0;
     }
     return std::nullopt;

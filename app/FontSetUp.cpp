@@ -123,9 +123,9 @@ void startFontSetUp()
             return;
         preparePictures();
         prepareTitles({{GradientTitle::kName, GradientTitle::kIdleNamePixels},
-                       {GradientTitle::kVersion, GradientTitle::kIdleVersionPixels},
+                       {GradientTitle::version(), GradientTitle::kIdleVersionPixels},
                        {GradientTitle::kName, GradientTitle::kAboutNamePixels},
-                       {GradientTitle::kVersion, GradientTitle::kAboutVersionPixels}});
+                       {GradientTitle::version(), GradientTitle::kAboutVersionPixels}});
         warmFallbacks();
     });
 }

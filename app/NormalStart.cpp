@@ -7,6 +7,7 @@
 #include "dialogs/ErrorReport.h"
 #include "frame/MainWindow.h"
 #include "services/AppPath.h"
+#include "services/CoreErrorText.h"
 #include "services/ModuleCuePlayer.h"
 #include "services/SingleCopy.h"
 
@@ -33,7 +34,7 @@ int runNormalStart(const WindowsFactory& createWindows, const std::function<void
         splash.reset();
         if (answering)
             answering();
-        ErrorReport::show(QString::fromUtf8(error.what()));
+        ErrorReport::show(errorText(error));
         return kStartFailed;
     }
     splash.reset();

@@ -1,11 +1,11 @@
 #include "app/PelikorApplication.h"
 
 #include "dialogs/ErrorReport.h"
+#include "services/CoreErrorText.h"
 #include "widgets/ProgramStyle.h"
 
 #include <QFont>
 #include <QIcon>
-#include <QLibraryInfo>
 
 #include <exception>
 
@@ -22,11 +22,6 @@ PelikorApplication::PelikorApplication(int& argc, char** argv) : QApplication(ar
     // The desktop entry's and the icon's name, which the desktop matches
     // the windows with.
     setDesktopFileName(QStringLiteral(PELIKOR_APP_ID));
-    // The program speaks Czech whatever the desktop's language, and so do
-    // the buttons and messages Qt words itself; without the translation
-    // they stay in English.
-    if (qtTexts_.load(QStringLiteral("qt_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        installTranslator(&qtTexts_);
     // The windows name the faces they were drawn with. fontconfig knows
     // Times New Roman by its metric twin, but may give a monospace face for
     // the old dialog font, so that one is named here.
@@ -48,10 +43,10 @@ bool PelikorApplication::notify(QObject* receiver, QEvent* event)
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
         ++caughtInDelivery_;
-        ErrorReport::show(QString::fromUtf8(error.what()));
+        ErrorReport::show(errorText(error));
     } catch (...) {
         ++caughtInDelivery_;
-        ErrorReport::show(QStringLiteral("Neznámá chyba"));
+        ErrorReport::show(tr("Neznámá chyba"));
     }
     return false;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QApplication>
-#include <QTranslator>
 
 // The application object. It is also the last guard of the error report:
 // the windows report their own failures where they reach the files, and
@@ -19,6 +18,5 @@ public:
     int caughtInDelivery() const { return caughtInDelivery_; }
 
 private:
-    QTranslator qtTexts_;
     int caughtInDelivery_ = 0;
 };

@@ -31,7 +31,7 @@ void makeFolders(const fs::path& folder)
     for (const fs::path& part : folder) {
         made /= part;
         if (::mkdir(made.c_str(), kPlayerFolderMode) != 0 && errno != EEXIST)
-            throw pelikor::FileError(pelikor::fileaction::kMakeFolder, made, errno);
+            throw pelikor::FileError(pelikor::FileAction::MakeFolder, made, errno);
     }
 }
 

@@ -37,11 +37,11 @@ SecondCopyWarning::SecondCopyWarning(DialogOwners& owners)
     picture->setPixmap(QPixmap::fromImage(warning));
 
     label(this, "titleLabel", QStringLiteral("Pelikor 2000"), {kTextLeft, kMargin}, Bold);
-    label(this, "messageLabel", QStringLiteral("Pozor ! Již máte spuštěnu jednu kopii tohoto programu."),
+    label(this, "messageLabel", tr("Pozor ! Již máte spuštěnu jednu kopii tohoto programu."),
           {kTextLeft, kMessageTop, kBodyWidth - kTextLeft - kMargin, kMessageHeight}, Wrapped);
     rule(this, "rule", {kMargin, kRuleTop}, kBodyWidth - 2 * kMargin);
 
-    FlatButton* ok = button(this, "okButton", QStringLiteral("Ok"), QString(), {0, kButtonTop});
+    FlatButton* ok = button(this, "okButton", tr("Ok"), QString(), {0, kButtonTop});
     ok->move((kBodyWidth - ok->width()) / 2, kButtonTop);
     connect(ok, &FlatButton::clicked, this, &SecondCopyWarning::acknowledge);
 

@@ -94,14 +94,14 @@ void Splash::createTexts()
         makeGradientTitle(panel_, QStringLiteral("nameTitle"), GradientTitle::kName, GradientTitle::kSplashNamePixels);
     title->move(middle - title->width() / 2, kTitleTop);
     GradientText* version =
-        makeGradientTitle(panel_, QStringLiteral("versionTitle"), GradientTitle::kVersion,
+        makeGradientTitle(panel_, QStringLiteral("versionTitle"), GradientTitle::version(),
                           GradientTitle::kSplashVersionPixels);
     version->move(middle - version->width() / 2, title->geometry().bottom() + 1);
 
     // The caption fills the corner left of the strip, its last line level
     // with the strip's bottom.
     const int captionWidth = strip_->x() - 2 * kMargin;
-    QLabel* caption = label(panel_, "captionLabel", QStringLiteral("Malé strpení, spouštím program"),
+    QLabel* caption = label(panel_, "captionLabel", tr("Malé strpení, spouštím program"),
                             {kMargin, 0, captionWidth, 1}, Wrapped);
     // In the face the main window loads anyway: one face less to load at start.
     caption->setFont(DialogControls::font(kTimesNewRoman, kCaptionPixels));

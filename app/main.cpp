@@ -4,6 +4,7 @@
 #include "app/PelikorApplication.h"
 #include "services/AppFolders.h"
 #include "services/AppPath.h"
+#include "services/ProgramLanguage.h"
 #include "services/SessionEnd.h"
 
 int main(int argc, char** argv)
@@ -14,6 +15,7 @@ int main(int argc, char** argv)
     startFontSetUp();
     chooseWindowSystem();
     PelikorApplication application(argc, argv);
+    const ProgramLanguage language(AppFolders::ofProgram(AppPath().folder()).shipped());
     const SessionEnd sessionEnd;
     listFontsWithQt();
     return runProgram(AppFolders::ofProgram(AppPath().folder()));

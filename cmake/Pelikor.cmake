@@ -10,7 +10,10 @@
 #   Runs an X server test a second time, as <name>_<window manager>, under
 #   that window manager, which the test itself starts on its display
 #   (PELIKOR_XTEST_MAIN in tests/support/TestWindowManager.h).
-# All run with the build's application folder as PELIKOR_TEST_APP_DIR.
+# All run with the build's application folder as PELIKOR_TEST_APP_DIR, in
+# the program's own language whatever the desktop's (a test that wants
+# another one sets it).
+set(PELIKOR_TEST_LANGUAGE "LANGUAGE=;LC_ALL=;LC_MESSAGES=;LANG=C.UTF-8")
 
 # The X server a test runs on: one of its own, with a screen of 1280 x 1024.
 set(PELIKOR_XVFB_RUN xvfb-run -a -s "-screen 0 1280x1024x24")
@@ -50,7 +53,7 @@ function(pelikor_test_executable name sources libs environment)
     target_link_libraries(${name} PRIVATE ${libs})
     add_test(NAME ${name} COMMAND ${ARGN} $<TARGET_FILE:${name}>)
     set_tests_properties(${name} PROPERTIES TIMEOUT 600
-        ENVIRONMENT "${environment};PELIKOR_TEST_APP_DIR=${PELIKOR_APP_DIR}")
+        ENVIRONMENT "${environment};PELIKOR_TEST_APP_DIR=${PELIKOR_APP_DIR};${PELIKOR_TEST_LANGUAGE}")
 endfunction()
 
 # pelikor_benchmark(<name> SOURCES <files...> LIBS <targets...>)

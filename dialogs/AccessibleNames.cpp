@@ -12,6 +12,7 @@
 #include "widgets/ShapedPicture.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPointer>
 
@@ -218,6 +219,12 @@ QAccessibleInterface* interfaceFor(const QString& className, QObject* object)
     return nullptr;
 }
 
+// A text a screen reader says, in the program's language.
+QString translated(const char* source)
+{
+    return QCoreApplication::translate("AccessibleNames", source);
+}
+
 // Position n's row and column, counted from 1, in a text with two places.
 QString placed(const QString& text, int n)
 {
@@ -234,29 +241,29 @@ void install()
 
 QString positionName(int n, bool peg)
 {
-    return placed(peg ? QStringLiteral("Kámen, řada %1, sloupec %2") : QStringLiteral("Volný bod, řada %1, sloupec %2"), n);
+    return placed(peg ? translated(QT_TRANSLATE_NOOP("AccessibleNames", "Kámen, řada %1, sloupec %2"))
+                      : translated(QT_TRANSLATE_NOOP("AccessibleNames", "Volný bod, řada %1, sloupec %2")),
+                  n);
 }
 
 QString selectionMade(int n)
 {
-    return placed(QStringLiteral("Vybrán kámen, řada %1, sloupec %2"), n);
+    return placed(translated(QT_TRANSLATE_NOOP("AccessibleNames", "Vybrán kámen, řada %1, sloupec %2")), n);
 }
 
 QString jumpMade(int from, int to, int remaining)
 {
     const int over = pelikor::positionAt((pelikor::rowOf(from) + pelikor::rowOf(to)) / 2,
                                          (pelikor::columnOf(from) + pelikor::columnOf(to)) / 2);
-    return placed(placed(placed(QStringLiteral("Skok z řady %1, sloupce %2 přes řadu %3, sloupec %4 na řadu %5, sloupec %6. "
-                                               "Zbylé kameny: %7"),
-                                from),
-                         over),
-                  to)
-        .arg(remaining);
+    const QString told = translated(QT_TRANSLATE_NOOP("AccessibleNames", "Skok z řady %1, sloupce %2 přes řadu %3, "
+                                                                          "sloupec %4 na řadu %5, sloupec %6. "
+                                                                          "Zbylé kameny: %7"));
+    return placed(placed(placed(told, from), over), to).arg(remaining);
 }
 
 QString jumpRefused(int t)
 {
-    return placed(QStringLiteral("Skok na řadu %1, sloupec %2 není možný"), t);
+    return placed(translated(QT_TRANSLATE_NOOP("AccessibleNames", "Skok na řadu %1, sloupec %2 není možný")), t);
 }
 
 } // namespace AccessibleNames

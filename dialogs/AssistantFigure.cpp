@@ -14,8 +14,8 @@
 
 namespace {
 
-const QString kCaption = QStringLiteral("Pomocník");
-const QString kHint = QStringLiteral("Pomocník Kolvex");
+const char* const kCaption = QT_TRANSLATE_NOOP("AssistantFigure", "Pomocník");
+const char* const kHint = QT_TRANSLATE_NOOP("AssistantFigure", "Pomocník Kolvex");
 // Where the figure stands when it is created.
 constexpr int kHomeRightMargin = 12;
 constexpr int kHomeBottomMargin = 30;
@@ -26,14 +26,14 @@ AssistantFigure::AssistantFigure(Settings& settings, SoundCues& cues, PictureSou
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), settings_(settings), cues_(cues)
 {
     setObjectName(QStringLiteral("AssistantFigure"));
-    setWindowTitle(kCaption);
-    setStatusTip(kHint);
+    setWindowTitle(tr(kCaption));
+    setStatusTip(tr(kHint));
     setFixedSize(kClientSize);
     setBackground(this, kClSilver);
 
     shapedPicture_ = new ShapedPicture(this);
     shapedPicture_->setObjectName(QStringLiteral("shapedPicture"));
-    shapedPicture_->setStatusTip(kHint);
+    shapedPicture_->setStatusTip(tr(kHint));
     shapedPicture_->setPictureSource(std::move(picture));
     shapedPicture_->setMaskStream(RegionData::toMaskStream(outline));
     connect(shapedPicture_, &ShapedPicture::doubleClicked, this, &AssistantFigure::doubleClicked);

@@ -1,5 +1,7 @@
 #include "dialogs/ErrorReport.h"
 
+#include "services/CoreErrorText.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -17,7 +19,7 @@ std::optional<QString> failureOf(const std::function<void()>& step)
     try {
         step();
     } catch (const std::exception& error) {
-        return QString::fromUtf8(error.what());
+        return errorText(error);
     }
     return std::nullopt;
 }

@@ -38,7 +38,7 @@ QFrame* silverPanel(QWidget* parent, const char* name, const QRect& place)
 AboutBox::AboutBox(Services& services) : ProgramDialog(services.owners, kClientSize)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setStatusTip(QStringLiteral("Informace o programu"));
+    setStatusTip(tr("Informace o programu"));
     setFont(DialogControls::font(kTimesNewRoman, 13));
 
     QFrame* outer = silverPanel(this, "outerPanel", rect());
@@ -53,7 +53,7 @@ AboutBox::AboutBox(Services& services) : ProgramDialog(services.owners, kClientS
     GradientText* name = makeGradientTitle(inner, QStringLiteral("nameTitle"), GradientTitle::kName,
                                            GradientTitle::kAboutNamePixels);
     name->move(kTitleLeft, 10);
-    GradientText* version = makeGradientTitle(inner, QStringLiteral("versionTitle"), GradientTitle::kVersion,
+    GradientText* version = makeGradientTitle(inner, QStringLiteral("versionTitle"), GradientTitle::version(),
                                               GradientTitle::kAboutVersionPixels);
     version->move(kTitleLeft, name->geometry().bottom() + 2);
 
@@ -62,9 +62,9 @@ AboutBox::AboutBox(Services& services) : ProgramDialog(services.owners, kClientS
     line->setFont(DialogControls::font(kTimesNewRoman, 12));
     rule(inner, "lowerRule", {8, 190}, inner->width() - 16);
 
-    okButton_ = new QPushButton(QStringLiteral("Ok"), inner);
+    okButton_ = new QPushButton(tr("Ok"), inner);
     okButton_->setObjectName(QStringLiteral("okButton"));
-    okButton_->setStatusTip(QStringLiteral("Uzavře dialogové okno s informacemi o programu"));
+    okButton_->setStatusTip(tr("Uzavře dialogové okno s informacemi o programu"));
     okButton_->setGeometry(kOkButtonPlace.translated(-kInset, -kInset));
     connect(okButton_, &QPushButton::clicked, this, &AboutBox::acknowledge);
     passDialogKeys(okButton_);

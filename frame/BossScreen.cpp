@@ -75,7 +75,9 @@ void BossScreen::showEvent(QShowEvent* event)
     calendar_->setObjectName(QStringLiteral("calendar"));
     calendar_->setGeometry(centredIn(kCalendarPanelPlace, kCalendarSize));
     calendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    calendar_->setLocale(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+    // In the program's language; Czech, its own, until one is chosen.
+    const QLocale chosen;
+    calendar_->setLocale(chosen.language() == QLocale::C ? QLocale(QLocale::Czech, QLocale::CzechRepublic) : chosen);
     calendar_->setSelectedDate(QDate::currentDate());
     calendar_->show();
     // Made after the tree, it would follow it in the Tab order.

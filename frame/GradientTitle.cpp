@@ -1,5 +1,6 @@
 #include "frame/GradientTitle.h"
 
+#include <QCoreApplication>
 #include <QFont>
 
 #include <condition_variable>
@@ -68,6 +69,15 @@ std::optional<PreparedTitle> takePrepared(const QString& text, int pixels, qreal
 }
 
 } // namespace
+
+namespace GradientTitle {
+
+QString version()
+{
+    return QCoreApplication::translate("GradientTitle", "verze 5.0");
+}
+
+} // namespace GradientTitle
 
 namespace GradientTitle {
 

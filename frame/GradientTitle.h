@@ -9,7 +9,8 @@
 namespace GradientTitle {
 
 inline const QString kName = QStringLiteral("Pelikor 2000");
-inline const QString kVersion = QStringLiteral("verze 5.0");
+// The version in the program's language.
+QString version();
 // The letters' sizes of the titles, in the order the start makes them: on
 // the splash, on the main window's idle screen and in the about box.
 inline constexpr int kSplashNamePixels = 37;

@@ -17,7 +17,7 @@ using namespace DialogControls;
 namespace {
 
 constexpr QSize kClientSize(246, 343);
-const QString kTopicListTitle = QStringLiteral("Seznam témat nápovědy");
+const char* const kTopicListTitle = QT_TRANSLATE_NOOP("HelpBalloon", "Seznam témat nápovědy");
 constexpr int kLeft = 6;
 constexpr int kTextWidth = 233;
 constexpr int kLinkHeight = 17;
@@ -47,13 +47,13 @@ HelpBalloon::HelpBalloon(Services& services)
     : BalloonDialog(services.owners, kClientSize, BalloonTail::BottomRight), services_(services)
 {
     setObjectName(QStringLiteral("HelpBalloon"));
-    setStatusTip(QStringLiteral("Nápověda programu Pelikor 2000"));
+    setStatusTip(tr("Nápověda programu Pelikor 2000"));
 
-    titleLabel_ = label(this, "titleLabel", kTopicListTitle, {kLeft, 6, kTextWidth, 16}, Bold | Centred);
+    titleLabel_ = label(this, "titleLabel", tr(kTopicListTitle), {kLeft, 6, kTextWidth, 16}, Bold | Centred);
     textLabel_ = label(this, "textLabel", {}, {kLeft, kTextTop, kTextWidth, kTextHeight}, Centred | Wrapped);
     textRule_ = rule(this, "textRule", {kLeft, kRule1Top}, kTextWidth);
     informationTitle_ =
-        label(this, "informationTitle", QStringLiteral("Informace"), {kLeft, kInformationTitleTop, kTextWidth, 16}, Centred);
+        label(this, "informationTitle", tr("Informace"), {kLeft, kInformationTitleTop, kTextWidth, 16}, Centred);
     QFont italic = font();
     italic.setItalic(true);
     informationTitle_->setFont(italic);
@@ -63,10 +63,10 @@ HelpBalloon::HelpBalloon(Services& services)
     informationLabel_ =
         label(this, "informationLabel", {}, {kLeft, kInformationTop, kTextWidth, kInformationHeight}, Centred | Wrapped);
     rule(this, "linksRule", {kLeft, kRule2Top}, kTextWidth);
-    connect(link(this, "topicListLink", QStringLiteral("Zobrazit seznam témat nápovědy"),
-                 QStringLiteral("Zobrazí úplný seznam témat nápovědy"), {kLeft, kLinksTop, kTextWidth, kLinkHeight}),
+    connect(link(this, "topicListLink", tr("Zobrazit seznam témat nápovědy"),
+                 tr("Zobrazí úplný seznam témat nápovědy"), {kLeft, kLinksTop, kTextWidth, kLinkHeight}),
             &LinkLabel::clicked, this, &HelpBalloon::showTopicList);
-    connect(link(this, "leaveLink", QStringLiteral("Opustit nápovědu"), QStringLiteral("Uzavře dialogové okno s nápovědou"),
+    connect(link(this, "leaveLink", tr("Opustit nápovědu"), tr("Uzavře dialogové okno s nápovědou"),
                  {kLeft, kLinksTop + kLinkHeight + 2, kTextWidth, kLinkHeight}),
             &LinkLabel::clicked, this, &HelpBalloon::leaveHelp);
 
@@ -100,13 +100,13 @@ void HelpBalloon::setManualAvailable(bool available)
 
 void HelpBalloon::showTopicList()
 {
-    titleLabel_->setText(kTopicListTitle);
+    titleLabel_->setText(tr(kTopicListTitle));
     topicList_->show();
 }
 
 void HelpBalloon::showTopic(int index)
 {
-    const HelpTopic& topic = helpTopics().at(std::size_t(index));
+    const HelpTopic topic = helpTopics().at(std::size_t(index));
     titleLabel_->setText(topic.title);
     textLabel_->setText(topic.text);
     informationLabel_->setText(topic.information);

@@ -13,5 +13,6 @@ struct HelpTopic {
     QString information;
 };
 
-// The seven topics in the order of the topic list, top to bottom.
-const std::array<HelpTopic, 7>& helpTopics();
+// The seven topics in the order of the topic list, top to bottom, in the
+// program's language.
+std::array<HelpTopic, 7> helpTopics();

@@ -31,7 +31,7 @@ void IdleScreen::createTitlePanel(QWidget* client, const QString& title)
     titlePanel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
     setBackground(titlePanel_, kClSilver);
     nameTitle_ = makeGradientTitle(titlePanel_, QStringLiteral("nameTitle"), title, GradientTitle::kIdleNamePixels);
-    versionTitle_ = makeGradientTitle(titlePanel_, QStringLiteral("versionTitle"), GradientTitle::kVersion,
+    versionTitle_ = makeGradientTitle(titlePanel_, QStringLiteral("versionTitle"), GradientTitle::version(),
                                       GradientTitle::kIdleVersionPixels);
     // The name centred, the version under its right end.
     nameTitle_->move((titlePanel_->width() - nameTitle_->width()) / 2, kTitleMargin);

@@ -33,8 +33,8 @@
 namespace {
 
 const QString kTitle = QStringLiteral("Pelikor 2000");
-const QString kBossTitle = QStringLiteral("Plnění plánu v letošním roce");
-const QString kWindowHint = QStringLiteral("Stiskněte klávesu F1 pro nápovědu");
+const char* const kBossTitle = QT_TRANSLATE_NOOP("MainWindow", "Plnění plánu v letošním roce");
+const char* const kWindowHint = QT_TRANSLATE_NOOP("MainWindow", "Stiskněte klávesu F1 pro nápovědu");
 // Keeps a hint clear of the status bar's picture.
 const QString kHintIndent = QStringLiteral("      ");
 const QString kStatusFont = QStringLiteral("Times New Roman");
@@ -67,7 +67,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent)
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(kTitle);
     setWindowIcon(pictures::programIcon());
-    setStatusTip(kWindowHint);
+    setStatusTip(tr(kWindowHint));
 
     auto* client = new QWidget(this);
     client->setFixedSize(kClientSize);
@@ -138,7 +138,7 @@ void MainWindow::createStatusBar(QWidget* client)
     statusPicture_->setGeometry(kStatusPicturePlace);
     statusPeg->setPictureSource(pictures::statusPicture);
 
-    remainingCaption_ = new ProgramLabel(QStringLiteral("Zbylé kameny :"), statusBar_);
+    remainingCaption_ = new ProgramLabel(tr("Zbylé kameny :"), statusBar_);
     remainingCaption_->setObjectName(QStringLiteral("remainingCaption"));
     remainingCaption_->setGeometry(kRemainingCaptionPlace);
 
@@ -224,7 +224,7 @@ void MainWindow::toggleBossScreen()
         bossScreen_->show();
         remainingCaption_->hide();
         remainingLabel_->hide();
-        setWindowTitle(kBossTitle);
+        setWindowTitle(tr(kBossTitle));
         return;
     }
     bossScreen_->hide();

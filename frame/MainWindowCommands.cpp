@@ -17,15 +17,15 @@
 namespace {
 
 // The commands the toolbar repeats, by their menu captions and hints.
-const QString kNewGameCaption = QStringLiteral("&Nová hra...");
-const QString kEndGameCaption = QStringLiteral("&Ukončit hru");
-const QString kTableCaption = QStringLiteral("&Zobrazit tabulku nejlepších...");
-const QString kBossCaption = QStringLiteral("Šéfovská &pojistka");
-const QString kManualCaption = QStringLiteral("&Elektronický manuál");
-const QString kNewGameHint = QStringLiteral("Zobrazí dialog pro výběr nové hry");
-const QString kEndGameHint = QStringLiteral("Ukončí aktuální hru");
-const QString kTableHint = QStringLiteral("Zobrazí tabulku nejlepších hráčů");
-const QString kBossHint = QStringLiteral("Pojistka proti neodbytnému šéfovi");
+const char* const kNewGameCaption = QT_TRANSLATE_NOOP("MainWindow", "&Nová hra...");
+const char* const kEndGameCaption = QT_TRANSLATE_NOOP("MainWindow", "&Ukončit hru");
+const char* const kTableCaption = QT_TRANSLATE_NOOP("MainWindow", "&Zobrazit tabulku nejlepších...");
+const char* const kBossCaption = QT_TRANSLATE_NOOP("MainWindow", "Šéfovská &pojistka");
+const char* const kManualCaption = QT_TRANSLATE_NOOP("MainWindow", "&Elektronický manuál");
+const char* const kNewGameHint = QT_TRANSLATE_NOOP("MainWindow", "Zobrazí dialog pro výběr nové hry");
+const char* const kEndGameHint = QT_TRANSLATE_NOOP("MainWindow", "Ukončí aktuální hru");
+const char* const kTableHint = QT_TRANSLATE_NOOP("MainWindow", "Zobrazí tabulku nejlepších hráčů");
+const char* const kBossHint = QT_TRANSLATE_NOOP("MainWindow", "Pojistka proti neodbytnému šéfovi");
 
 constexpr QSize kToolButtonSize(23, 22);
 constexpr int kToolbarMargin = 2;
@@ -90,44 +90,43 @@ void MainWindow::createMenus()
 {
     menuBar()->setObjectName(QStringLiteral("menuBar"));
     QMenu* fileMenu =
-        addSubmenu("fileMenu", QStringLiteral("&Soubor"), QStringLiteral("Obsahuje příkazy pro spuštění a ukončení hry"));
+        addSubmenu("fileMenu", tr("&Soubor"), tr("Obsahuje příkazy pro spuštění a ukončení hry"));
     newGameAction_ = describe(addCommand(fileMenu, "newGameAction", &MainWindow::newGameRequested),
-                              {kNewGameCaption, kNewGameHint, Qt::Key_F2, 0, true});
+                              {tr(kNewGameCaption), tr(kNewGameHint), Qt::Key_F2, 0, true});
     endGameAction_ = describe(addCommand(fileMenu, "endGameAction", &MainWindow::endGameRequested),
-                              {kEndGameCaption, kEndGameHint, Qt::Key_F3, 7, false});
+                              {tr(kEndGameCaption), tr(kEndGameHint), Qt::Key_F3, 7, false});
     addSeparator(fileMenu, "fileSeparator");
     describe(addCommand(fileMenu, "closeProgramAction", &MainWindow::closeProgram),
-             {QStringLiteral("Konec"), QStringLiteral("Ukončí program"), {}, kNoIcon, true});
+             {tr("Konec"), tr("Ukončí program"), {}, kNoIcon, true});
 
-    QMenu* toolsMenu = addSubmenu("toolsMenu", QStringLiteral("&Nástroje"),
-                               QStringLiteral("Obsahuje příkazy pro práci s tabulkou nejlepších"));
+    QMenu* toolsMenu = addSubmenu("toolsMenu", tr("&Nástroje"), tr("Obsahuje příkazy pro práci s tabulkou nejlepších"));
     describe(addCommand(toolsMenu, "bestTableAction", &MainWindow::tableRequested),
-             {kTableCaption, kTableHint, {}, 1, true});
+             {tr(kTableCaption), tr(kTableHint), {}, 1, true});
     describe(addCommand(toolsMenu, "clearBestTableAction", &MainWindow::clearTableRequested),
-             {QStringLiteral("&Vymazat tabulku nejlepších"), QStringLiteral("Vynuluje tabulku nejlepších hráčů"), {}, kNoIcon, true});
+             {tr("&Vymazat tabulku nejlepších"), tr("Vynuluje tabulku nejlepších hráčů"), {}, kNoIcon, true});
     addSeparator(toolsMenu, "toolsSeparator");
     describe(addCommand(toolsMenu, "bossScreenAction", &MainWindow::toggleBossScreen),
-             {kBossCaption, kBossHint, {}, 8, true});
+             {tr(kBossCaption), tr(kBossHint), {}, 8, true});
 
     QMenu* helpMenu =
-        addSubmenu("helpMenu", QStringLiteral("Nápo&věda"), QStringLiteral("Obsahuje příkazy pro získání nápovědy"));
+        addSubmenu("helpMenu", tr("Nápo&věda"), tr("Obsahuje příkazy pro získání nápovědy"));
     describe(addCommand(helpMenu, "helpAction", &MainWindow::helpRequested),
-             {QStringLiteral("Nápo&věda pro Pelikor 2000"), QStringLiteral("Zobrazí nápovědu"), Qt::Key_F1, 2, true});
+             {tr("Nápo&věda pro Pelikor 2000"), tr("Zobrazí nápovědu"), Qt::Key_F1, 2, true});
     manualAction_ = describe(addCommand(helpMenu, "manualAction", &MainWindow::startManual),
-                             {kManualCaption,
-                              QStringLiteral("Spustí elektronický manuál programu Pelikor 2000"), {}, 4, true});
+                             {tr(kManualCaption),
+                              tr("Spustí elektronický manuál programu Pelikor 2000"), {}, 4, true});
     addSeparator(helpMenu, "helpSeparator");
     describe(addCommand(helpMenu, "aboutAction", &MainWindow::aboutRequested),
-             {QStringLiteral("&O programu Pelikor 2000..."), QStringLiteral("Zobrazí dialog s informacemi o programu"), {}, kNoIcon, true});
+             {tr("&O programu Pelikor 2000..."), tr("Zobrazí dialog s informacemi o programu"), {}, kNoIcon, true});
 
     // The pop-up menu repeats the game commands; their keys belong to the
     // main menu, so the pop-up only shows them.
     popupMenu_ = new QMenu(this);
     popupMenu_->setObjectName(QStringLiteral("popupMenu"));
     popupNewGameAction_ = describe(addCommand(popupMenu_, "popupNewGameAction", &MainWindow::newGameRequested),
-                                   {kNewGameCaption, kNewGameHint, Qt::Key_F2, 0, true});
+                                   {tr(kNewGameCaption), tr(kNewGameHint), Qt::Key_F2, 0, true});
     popupEndGameAction_ = describe(addCommand(popupMenu_, "popupEndGameAction", &MainWindow::endGameRequested),
-                                   {kEndGameCaption, kEndGameHint, Qt::Key_F3, 7, false});
+                                   {tr(kEndGameCaption), tr(kEndGameHint), Qt::Key_F3, 7, false});
     for (QAction* shown : {popupNewGameAction_, popupEndGameAction_})
         shown->setShortcutContext(Qt::WidgetShortcut);
 }
@@ -174,18 +173,18 @@ void MainWindow::createToolbar(QWidget* client)
     const auto next = [&left](int width) { return std::exchange(left, left + width); };
     newGameButton_ = describe(
         addToolButton(bar, "newGameButton", next(kToolButtonSize.width()), &MainWindow::newGameRequested), 0,
-        kNewGameCaption, kNewGameHint, true);
+        tr(kNewGameCaption), tr(kNewGameHint), true);
     endGameButton_ = describe(addToolButton(bar, "endGameButton", next(kToolButtonSize.width()), &MainWindow::endGameRequested), 7,
-                              kEndGameCaption, kEndGameHint, false);
+                              tr(kEndGameCaption), tr(kEndGameHint), false);
     separator("gameButtonsSeparator", next(kSeparatorWidth));
     describe(addToolButton(bar, "bestTableButton", next(kToolButtonSize.width()), &MainWindow::tableRequested), 1,
-             kTableCaption, kTableHint, true);
+             tr(kTableCaption), tr(kTableHint), true);
     separator("bestTableSeparator", next(kSeparatorWidth));
     describe(addToolButton(bar, "bossScreenButton", next(kToolButtonSize.width()), &MainWindow::toggleBossScreen),
-             8, kBossCaption, kBossHint, true);
+             8, tr(kBossCaption), tr(kBossHint), true);
     auto* spacer = new QWidget(bar);
     spacer->setObjectName(QStringLiteral("toolbarSpacer"));
     spacer->setGeometry(next(kSpacerWidth), 0, kSpacerWidth, kDockHeight);
     manualButton_ = describe(addToolButton(bar, "manualButton", next(kToolButtonSize.width()), &MainWindow::startManual),
-                             4, kManualCaption, QStringLiteral("Elektronický manuál"), true);
+                             4, tr(kManualCaption), tr("Elektronický manuál"), true);
 }

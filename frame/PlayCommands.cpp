@@ -30,27 +30,27 @@ QAction* makeCommand(PlayAids& aids, const PlayCommand& command)
 PlayAids::Commands addPlayCommands(PlayAids& aids, QMenuBar& menuBar, QMenu& popup, QWidget& board)
 {
     const PlayAids::Commands commands{
-        makeCommand(aids, {"undoAction", QStringLiteral("&Vrátit tah"), QStringLiteral("Vezme zpět poslední tah"),
+        makeCommand(aids, {"undoAction", PlayAids::tr("&Vrátit tah"), PlayAids::tr("Vezme zpět poslední tah"),
                            {QKeySequence(Qt::CTRL | Qt::Key_Z)}, &PlayAids::undo}),
-        makeCommand(aids, {"redoAction", QStringLiteral("&Opakovat tah"),
-                           QStringLiteral("Znovu zahraje tah, který byl vzat zpět"),
+        makeCommand(aids, {"redoAction", PlayAids::tr("&Opakovat tah"),
+                           PlayAids::tr("Znovu zahraje tah, který byl vzat zpět"),
                            {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
                            &PlayAids::redo}),
-        makeCommand(aids, {"startAgainAction", QStringLiteral("Hrát &znovu"),
-                           QStringLiteral("Začne stejnou hru znovu od začátku"), {QKeySequence(Qt::CTRL | Qt::Key_R)},
+        makeCommand(aids, {"startAgainAction", PlayAids::tr("Hrát &znovu"),
+                           PlayAids::tr("Začne stejnou hru znovu od začátku"), {QKeySequence(Qt::CTRL | Qt::Key_R)},
                            &PlayAids::startAgain}),
-        makeCommand(aids, {"hintAction", QStringLiteral("&Poradit tah"),
-                           QStringLiteral("Označí tah, který vede k nejlepšímu konci"), {QKeySequence(Qt::Key_F4)},
+        makeCommand(aids, {"hintAction", PlayAids::tr("&Poradit tah"),
+                           PlayAids::tr("Označí tah, který vede k nejlepšímu konci"), {QKeySequence(Qt::Key_F4)},
                            &PlayAids::showHint}),
-        makeCommand(aids, {"wayAction", QStringLiteral("&Cesta k nejlepšímu konci"),
-                           QStringLiteral("Zahraje zbylé tahy k nejlepšímu konci"), {}, &PlayAids::playWay}),
+        makeCommand(aids, {"wayAction", PlayAids::tr("&Cesta k nejlepšímu konci"),
+                           PlayAids::tr("Zahraje zbylé tahy k nejlepšímu konci"), {}, &PlayAids::playWay}),
     };
     const QList<QAction*> all{commands.undo, commands.redo, commands.startAgain, commands.hint, commands.way};
 
-    auto* menu = new QMenu(QStringLiteral("&Tahy"), &menuBar);
+    auto* menu = new QMenu(PlayAids::tr("&Tahy"), &menuBar);
     menu->setObjectName(QStringLiteral("playMenu"));
     menu->menuAction()->setObjectName(QStringLiteral("playMenuAction"));
-    menu->menuAction()->setStatusTip(QStringLiteral("Obsahuje příkazy pro vracení tahů a nápovědu"));
+    menu->menuAction()->setStatusTip(PlayAids::tr("Obsahuje příkazy pro vracení tahů a nápovědu"));
     menu->addActions({commands.undo, commands.redo});
     menu->addSeparator()->setObjectName(QStringLiteral("playSeparator"));
     menu->addActions({commands.startAgain, commands.hint, commands.way});

@@ -2,6 +2,8 @@
 
 #include "game/core/Positions.h"
 
+#include <QCoreApplication>
+
 namespace PlayTexts {
 
 namespace {
@@ -24,34 +26,38 @@ QString place(const QString& form, int n)
 
 QString pegs(int count)
 {
-    return counted(count, QStringLiteral("kámen"), QStringLiteral("kameny"), QStringLiteral("kamenů"));
+    return counted(count, QCoreApplication::translate("PlayTexts", "kámen"),
+                   QCoreApplication::translate("PlayTexts", "kameny"), QCoreApplication::translate("PlayTexts", "kamenů"));
 }
 
 QString moves(int count)
 {
-    return counted(count, QStringLiteral("tah"), QStringLiteral("tahy"), QStringLiteral("tahů"));
+    return counted(count, QCoreApplication::translate("PlayTexts", "tah"), QCoreApplication::translate("PlayTexts", "tahy"),
+                   QCoreApplication::translate("PlayTexts", "tahů"));
 }
 
 QString hint(int bestFinish, int gameBestFinish)
 {
     if (bestFinish > gameBestFinish)
-        return QStringLiteral("Nejlepší konec je ztracen, odtud %1.").arg(pegs(bestFinish));
-    return QStringLiteral("Nápověda: nejlepší konec odtud – %1.").arg(pegs(bestFinish));
+        return QCoreApplication::translate("PlayTexts", "Nejlepší konec je ztracen, odtud %1.").arg(pegs(bestFinish));
+    return QCoreApplication::translate("PlayTexts", "Nápověda: nejlepší konec odtud – %1.").arg(pegs(bestFinish));
 }
 
 QString spokenHint(const pelikor::Jump& jump, int bestFinish, int gameBestFinish)
 {
-    QString told = QStringLiteral("Nápověda: skočte z %1 na %2.")
-                       .arg(place(QStringLiteral("řady %1, sloupce %2"), jump.source),
-                            place(QStringLiteral("řadu %1, sloupec %2"), jump.target));
+    QString told =
+        QCoreApplication::translate("PlayTexts", "Nápověda: skočte z %1 na %2.")
+            .arg(place(QCoreApplication::translate("PlayTexts", "řady %1, sloupce %2"), jump.source),
+                 place(QCoreApplication::translate("PlayTexts", "řadu %1, sloupec %2"), jump.target));
     if (bestFinish > gameBestFinish)
-        told += QStringLiteral(" Nejlepší konec hry, %1, je ztracen.").arg(pegs(gameBestFinish));
-    return told + QStringLiteral(" Nejlepší konec odtud: %1.").arg(pegs(bestFinish));
+        told += QCoreApplication::translate("PlayTexts", " Nejlepší konec hry, %1, je ztracen.").arg(pegs(gameBestFinish));
+    return told + QCoreApplication::translate("PlayTexts", " Nejlepší konec odtud: %1.").arg(pegs(bestFinish));
 }
 
 QString way(int moves, int bestFinish)
 {
-    return QStringLiteral("Cesta: %1 k nejlepšímu konci (%2).").arg(PlayTexts::moves(moves), pegs(bestFinish));
+    return QCoreApplication::translate("PlayTexts", "Cesta: %1 k nejlepšímu konci (%2).")
+        .arg(PlayTexts::moves(moves), pegs(bestFinish));
 }
 
 } // namespace PlayTexts

@@ -5,11 +5,12 @@
 #include <QString>
 
 // What the player reads and a screen reader hears of the hint and the way
-// to the best finish, in Czech. The status bar's texts fit its first panel.
+// to the best finish, in the program's language. The status bar's texts fit its first panel.
 namespace PlayTexts {
 
 // A count of pegs or of moves with its noun in the plural form Czech asks
-// for: 1 kámen, 2 až 4 kameny, 0 and 5 or more kamenů.
+// for: 1 kámen, 2 až 4 kameny, 0 and 5 or more kamenů; a translation
+// gives each of the three forms its own word.
 QString pegs(int count);
 QString moves(int count);
 

@@ -25,22 +25,22 @@ WelcomeBalloon::WelcomeBalloon(Services& services)
     : BalloonDialog(services.owners, kClientSize, BalloonTail::BottomRight), services_(services)
 {
     setObjectName(QStringLiteral("WelcomeBalloon"));
-    setStatusTip(QStringLiteral("Uvítací dialog"));
+    setStatusTip(tr("Uvítací dialog"));
 
-    label(this, "readyLabel", QStringLiteral("Pomocník Kolvex je připraven poradit Vám v nesnázích."), {kLeft, 6}, Bold);
-    label(this, "chooseLabel", QStringLiteral("Stačí si pouze vybrat, jakou pomoc potřebujete."), {kLeft, 21}, Bold);
-    connect(link(this, "helpLink", QStringLiteral("Zobrazit úplný seznam témat nápovědy programu Pelikor 2000"),
-                 QStringLiteral("Zobrazí úplný seznam témat nápovědy"), {kLeft, 40, kLinkWidth, kLinkHeight}),
+    label(this, "readyLabel", tr("Pomocník Kolvex je připraven poradit Vám v nesnázích."), {kLeft, 6}, Bold);
+    label(this, "chooseLabel", tr("Stačí si pouze vybrat, jakou pomoc potřebujete."), {kLeft, 21}, Bold);
+    connect(link(this, "helpLink", tr("Zobrazit úplný seznam témat nápovědy programu Pelikor 2000"),
+                 tr("Zobrazí úplný seznam témat nápovědy"), {kLeft, 40, kLinkWidth, kLinkHeight}),
             &LinkLabel::clicked, this, &WelcomeBalloon::openHelp);
-    manualLink_ = link(this, "manualLink", QStringLiteral("Spustit elektronický manuál programu Pelikor 2000"),
-                       QStringLiteral("Spustí elektronický manuál pro Pelikor 2000"), {kLeft, 56, kLinkWidth, kLinkHeight});
+    manualLink_ = link(this, "manualLink", tr("Spustit elektronický manuál programu Pelikor 2000"),
+                       tr("Spustí elektronický manuál pro Pelikor 2000"), {kLeft, 56, kLinkWidth, kLinkHeight});
     connect(manualLink_, &LinkLabel::clicked, this, &WelcomeBalloon::startManual);
-    connect(link(this, "startLink", QStringLiteral("Začít pracovat s programem Pelikor 2000"),
-                 QStringLiteral("Zahájí práci s programem"), {kLeft, 72, kLinkWidth, kLinkHeight}),
+    connect(link(this, "startLink", tr("Začít pracovat s programem Pelikor 2000"),
+                 tr("Zahájí práci s programem"), {kLeft, 72, kLinkWidth, kLinkHeight}),
             &LinkLabel::clicked, this, &WelcomeBalloon::startPlaying);
     rule(this, "rule", {8, 93}, kClientSize.width() - 16);
 
-    showAtStartBox_ = new QCheckBox(QStringLiteral("Zobrazit tento dialog při každém spuštění programu"), this);
+    showAtStartBox_ = new QCheckBox(tr("Zobrazit tento dialog při každém spuštění programu"), this);
     showAtStartBox_->setObjectName(QStringLiteral("showAtStartBox"));
     showAtStartBox_->move(kLeft, 99);
     showAtStartBox_->adjustSize();

@@ -32,7 +32,7 @@ BoardPanel::BoardPanel(SoundCues& cues, QWidget* parent) : QWidget(parent), cues
 {
     setObjectName(QStringLiteral("boardPanel"));
     setGeometry(kPlace);
-    setStatusTip(QStringLiteral("Hrací pole"));
+    setStatusTip(tr("Hrací pole"));
     setBackground(this, kClGray);
     hide();
 
@@ -52,13 +52,13 @@ BoardPanel::BoardPanel(SoundCues& cues, QWidget* parent) : QWidget(parent), cues
         holes_[n] = new HoleShape(this);
         holes_[n]->setObjectName(QStringLiteral("hole%1").arg(n));
         holes_[n]->setGeometry(pictures::holeRect(n));
-        holes_[n]->setStatusTip(QStringLiteral("Volný bod"));
+        holes_[n]->setStatusTip(tr("Volný bod"));
         connect(holes_[n], &HoleShape::mouseDown, this, [this, n] { jumpInto(n); });
     }
 
     for (int n = 1; n <= kPositionCount; ++n) {
         pegs_[n] = makePeg(this, QStringLiteral("peg%1").arg(n), pictures::pegRect(n), kPegNormal);
-        pegs_[n]->setStatusTip(QStringLiteral("Hrací kámen"));
+        pegs_[n]->setStatusTip(tr("Hrací kámen"));
         connect(pegs_[n], &HemisphereButton::clicked, this, [this, n] { selectPeg(n); });
     }
     new PegDrag(*this, pegs_);
@@ -157,7 +157,7 @@ void BoardPanel::showMove(pelikor::MoveCue cue, const QString& spoken)
 
 void BoardPanel::announce(const QString& news)
 {
-    const QString count = QStringLiteral("Zbylé kameny: %1").arg(shownRemaining_);
+    const QString count = tr("Zbylé kameny: %1").arg(shownRemaining_);
     const QString description = news.isEmpty() ? count : count + QStringLiteral(". ") + news;
     if (cursor_->accessibleDescription() == description)
         return;

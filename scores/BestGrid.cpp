@@ -24,9 +24,9 @@ struct Column {
 constexpr int kDefaultWidth = 64;
 
 const std::array<Column, 3> kColumns = {{
-    {BestTableModel::Jmeno, "Jméno", 230, Qt::AlignLeft, Qt::AlignLeft},
-    {BestTableModel::Tahy, "Zbytek", 38, Qt::AlignHCenter, Qt::AlignLeft},
-    {BestTableModel::Datum, "Datum", kDefaultWidth, Qt::AlignRight, Qt::AlignRight},
+    {BestTableModel::Jmeno, QT_TRANSLATE_NOOP("BestGrid", "Jméno"), 230, Qt::AlignLeft, Qt::AlignLeft},
+    {BestTableModel::Tahy, QT_TRANSLATE_NOOP("BestGrid", "Zbytek"), 38, Qt::AlignHCenter, Qt::AlignLeft},
+    {BestTableModel::Datum, QT_TRANSLATE_NOOP("BestGrid", "Datum"), kDefaultWidth, Qt::AlignRight, Qt::AlignRight},
 }};
 
 // Rows as high as the old grids drew them for their 11-pixel font.
@@ -57,7 +57,7 @@ public:
     {
         const Column* column = orientation == Qt::Horizontal ? columnOf(section) : nullptr;
         if (column && role == Qt::DisplayRole)
-            return QString::fromUtf8(column->title);
+            return BestGrid::tr(column->title);
         if (column && role == Qt::TextAlignmentRole)
             return QVariant::fromValue(column->heading | Qt::AlignVCenter);
         return QIdentityProxyModel::headerData(section, orientation, role);

@@ -49,13 +49,21 @@ QFrame* panel(QWidget* parent, const QString& name, const QRect& place, int fram
     return panel;
 }
 
+// The catalogue's captions in the program's language: "Standardní", then
+// "Volitelná 7" down to "Volitelná 1".
+QString pageCaption(int index)
+{
+    const int option = pelikor::kGames[std::size_t(index)].optionalNumber;
+    return option == 0 ? BestTableView::tr("Standardní") : BestTableView::tr("Volitelná %1").arg(option);
+}
+
 } // namespace
 
 BestTableView::BestTableView(Services& services, BestTableModule& bestTable)
     : ProgramDialog(services.owners, kClientSize), bestTable_(bestTable)
 {
     setObjectName(QStringLiteral("BestTableView"));
-    setAccessibleName(QStringLiteral("Tabulka nejlepších hráčů"));
+    setAccessibleName(tr("Tabulka nejlepších hráčů"));
     QFrame* outer = panel(this, QStringLiteral("outerPanel"), rect(), kRaised);
     QFrame* inner = panel(outer, QStringLiteral("innerPanel"), rect().adjusted(kInset, kInset, -kInset, -kInset), kRaised);
 
@@ -66,8 +74,7 @@ BestTableView::BestTableView(Services& services, BestTableModule& bestTable)
     for (int index = 0; index < pelikor::kGameCount; ++index) {
         auto* sheet = new QWidget;
         sheet->setObjectName(QStringLiteral("page%1").arg(index + 1));
-        const std::string_view caption = pelikor::kGames[std::size_t(index)].caption;
-        pages_->addTab(sheet, QString::fromUtf8(caption.data(), qsizetype(caption.size())));
+        pages_->addTab(sheet, pageCaption(index));
         panel(sheet, QStringLiteral("cover%1").arg(index + 1), kCoverPlace, QFrame::NoFrame);
     }
     // Connected once every tab is there, so that adding them selects nothing.
@@ -76,7 +83,7 @@ BestTableView::BestTableView(Services& services, BestTableModule& bestTable)
             showGamePage(index);
     });
 
-    okButton_ = new QPushButton(QStringLiteral("Ok"), inner);
+    okButton_ = new QPushButton(tr("Ok"), inner);
     okButton_->setObjectName(QStringLiteral("okButton"));
     okButton_->setFont(DialogControls::font(DialogControls::kTimesNewRoman, kButtonFontPixels));
     okButton_->setGeometry(kOkButtonPlace);
@@ -96,7 +103,7 @@ void BestTableView::createGrids()
         QWidget* sheet = pages_->widget(index);
         auto* grid = new BestGrid(*columns, sheet);
         grid->setObjectName(QStringLiteral("grid%1").arg(index + 1));
-        grid->setAccessibleName(QStringLiteral("Nejlepší hráči: %1").arg(pages_->tabText(index)));
+        grid->setAccessibleName(tr("Nejlepší hráči: %1").arg(pages_->tabText(index)));
         grid->setGeometry(kGridPlace);
         // Under the panel that covers the grid's lower part.
         grid->stackUnder(sheet->findChild<QFrame*>(QStringLiteral("cover%1").arg(index + 1)));

@@ -6,12 +6,12 @@ ClearTableQuestion::ClearTableQuestion(Services& services, BestTableModule& best
     : QuestionBalloon(services, AssistantProtocol::Row::ClearTable,
                       {.clientSize = {272, 98},
                        .raise = 0,
-                       .question = QStringLiteral("Opravdu chcete vymazat tabulku nejlepších ?"),
+                       .question = tr("Opravdu chcete vymazat tabulku nejlepších ?"),
                        .ruleWidth = 244,
                        .yesLeft = 60,
                        .noLeft = 132,
-                       .yesHint = QStringLiteral("Vymaže tabulku nejlepšíchi a uzavře dialogové okno"),
-                       .noHint = QStringLiteral("Uzavře dialogové okno bez vymazání tabulky nejlepších")}),
+                       .yesHint = tr("Vymaže tabulku nejlepšíchi a uzavře dialogové okno"),
+                       .noHint = tr("Uzavře dialogové okno bez vymazání tabulky nejlepších")}),
       bestTable_(bestTable)
 {
     setObjectName(QStringLiteral("ClearTableQuestion"));

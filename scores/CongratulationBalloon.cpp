@@ -18,19 +18,19 @@ CongratulationBalloon::CongratulationBalloon(Services& services)
     : BalloonDialog(services.owners, kClientSize, BalloonTail::BottomRight), services_(services)
 {
     setObjectName(QStringLiteral("CongratulationBalloon"));
-    setStatusTip(QStringLiteral("Výsledek aktuální hry"));
+    setStatusTip(tr("Výsledek aktuální hry"));
 
-    label(this, "titleLabel", QStringLiteral("Gratuluji"), {27, 6, 189, 19}, Bold | Centred | Wrapped);
+    label(this, "titleLabel", tr("Gratuluji"), {27, 6, 189, 19}, Bold | Centred | Wrapped);
     label(this, "achievementLabel",
-          QStringLiteral("Právě jste dosáhl(a) nejnižšího počtu zbylých hracích kamenů, přičemž jedinný zbylý hrací "
-                         "kámen je umístěn ve středu hracího pole."),
+          tr("Právě jste dosáhl(a) nejnižšího počtu zbylých hracích kamenů, přičemž jedinný zbylý hrací "
+             "kámen je umístěn ve středu hracího pole."),
           {10, 22, 222, 67}, Centred | Wrapped);
     label(this, "praiseLabel",
-          QStringLiteral("Pokud jste hrál(a) standardní typ hry, při které je použit nejvyžší stupeň obtížnosti, tak "
-                         "jste génius a zasloužíte obdiv."),
+          tr("Pokud jste hrál(a) standardní typ hry, při které je použit nejvyžší stupeň obtížnosti, tak "
+             "jste génius a zasloužíte obdiv."),
           {10, 86, 222, 51}, Centred | Wrapped);
     rule(this, "rule", {9, 138}, 225);
-    connect(button(this, "okButton", QStringLiteral("Ok"), QStringLiteral("Uzavře dialogové okno"), {90, 143}),
+    connect(button(this, "okButton", tr("Ok"), tr("Uzavře dialogové okno"), {90, 143}),
             &FlatButton::clicked, this, &CongratulationBalloon::acknowledge);
 }
 

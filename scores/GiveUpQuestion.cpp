@@ -4,12 +4,12 @@ GiveUpQuestion::GiveUpQuestion(Services& services)
     : QuestionBalloon(services, AssistantProtocol::Row::EndGame,
                       {.clientSize = {212, 99},
                        .raise = 20,
-                       .question = QStringLiteral("Opravdu chcete ukončit tuto hru ?"),
+                       .question = tr("Opravdu chcete ukončit tuto hru ?"),
                        .ruleWidth = 180,
                        .yesLeft = 26,
                        .noLeft = 98,
-                       .yesHint = QStringLiteral("Ukončí aktuální hru"),
-                       .noHint = QStringLiteral("Uzavře dialogové okno bez ukončení aktuální hry")})
+                       .yesHint = tr("Ukončí aktuální hru"),
+                       .noHint = tr("Uzavře dialogové okno bez ukončení aktuální hry")})
 {
     setObjectName(QStringLiteral("GiveUpQuestion"));
 }

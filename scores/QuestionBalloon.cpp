@@ -26,7 +26,7 @@ constexpr int kButtonFontPixels = 11;
 QuestionBalloon::QuestionBalloon(Services& services, AssistantProtocol::Row row, const Layout& layout)
     : BalloonDialog(services.owners, layout.clientSize, BalloonTail::RightTop), services_(services), row_(row)
 {
-    setStatusTip(QStringLiteral("Dotaz"));
+    setStatusTip(tr("Dotaz"));
     const QPoint up(0, -layout.raise);
 
     // A raised sign keeps its size: the part above the balloon is cut off.
@@ -41,11 +41,11 @@ QuestionBalloon::QuestionBalloon(Services& services, AssistantProtocol::Row row,
 
     const QFont captions = DialogControls::font(kMsSansSerif, kButtonFontPixels);
     FlatButton* yes =
-        button(this, "yesButton", QStringLiteral("Ano"), layout.yesHint, QPoint(layout.yesLeft, kButtonsTop) + up);
+        button(this, "yesButton", tr("Ano"), layout.yesHint, QPoint(layout.yesLeft, kButtonsTop) + up);
     yes->setFont(captions);
     connect(yes, &FlatButton::clicked, this, &QuestionBalloon::answerYes);
     FlatButton* no =
-        button(this, "noButton", QStringLiteral("Ne"), layout.noHint, QPoint(layout.noLeft, kButtonsTop) + up);
+        button(this, "noButton", tr("Ne"), layout.noHint, QPoint(layout.noLeft, kButtonsTop) + up);
     no->setFont(captions);
     connect(no, &FlatButton::clicked, this, &QuestionBalloon::answerNo);
 }

@@ -28,7 +28,7 @@ ResultBalloon::ResultBalloon(Services& services, BestTableModule& bestTable)
       bestTable_(bestTable)
 {
     setObjectName(QStringLiteral("ResultBalloon"));
-    setStatusTip(QStringLiteral("Výsledek aktuální hry"));
+    setStatusTip(tr("Výsledek aktuální hry"));
 
     // The name field is created first, so that it is first in the tab order.
     nameEdit_ = new QLineEdit(this);
@@ -37,13 +37,13 @@ ResultBalloon::ResultBalloon(Services& services, BestTableModule& bestTable)
     nameEdit_->setEnabled(false);
     passDialogKeys(nameEdit_);
 
-    label(this, "titleLabel", QStringLiteral("Výsledek Vaší hry"), {27, 6, 189, 19}, Bold | Centred | Wrapped);
+    label(this, "titleLabel", tr("Výsledek Vaší hry"), {27, 6, 189, 19}, Bold | Centred | Wrapped);
     QLabel* startCountCaption =
-        label(this, "startCountCaption", QStringLiteral("Počáteční počet hracích kamenů   :"), {kTextLeft, 30});
+        label(this, "startCountCaption", tr("Počáteční počet hracích kamenů   :"), {kTextLeft, 30});
     QLabel* smallestRemainderCaption =
-        label(this, "smallestRemainderCaption", QStringLiteral("Minimální počet zbylých kamenů :"), {kTextLeft, 46});
+        label(this, "smallestRemainderCaption", tr("Minimální počet zbylých kamenů :"), {kTextLeft, 46});
     QLabel* remainingCaption =
-        label(this, "remainingCaption", QStringLiteral("Počet zbylých kamenů                    :"), {kTextLeft, 62});
+        label(this, "remainingCaption", tr("Počet zbylých kamenů                    :"), {kTextLeft, 62});
     startCountLabel_ = label(this, "startCountLabel", QString(), {QPoint(kCountLeft, 30), kCountSize}, Bold);
     smallestRemainderLabel_ =
         label(this, "smallestRemainderLabel", QStringLiteral("1"), {QPoint(kCountLeft, 46), kCountSize}, Bold);
@@ -53,16 +53,16 @@ ResultBalloon::ResultBalloon(Services& services, BestTableModule& bestTable)
     smallestRemainderCaption->setBuddy(smallestRemainderLabel_);
     remainingCaption->setBuddy(remainingLabel_);
     rule(this, "upperRule", {9, 80}, kRuleWidth);
-    nameCaption_ = label(this, "nameCaption", QStringLiteral("Vaše jméno do tabulky nejlepších :"), {kTextLeft, 86});
+    nameCaption_ = label(this, "nameCaption", tr("Vaše jméno do tabulky nejlepších :"), {kTextLeft, 86});
     nameCaption_->setEnabled(false);
     // The field is read out by the label above it.
     nameCaption_->setBuddy(nameEdit_);
     assistedNote_ = label(this, "assistedNote",
-                          QStringLiteral("Hra s vracením tahů nebo s nápovědou se do tabulky nezapisuje."),
+                          tr("Hra s vracením tahů nebo s nápovědou se do tabulky nezapisuje."),
                           {kTextLeft, 86, kRuleWidth - 2, 40}, Wrapped);
     assistedNote_->hide();
     rule(this, "lowerRule", {9, 130}, kRuleWidth);
-    connect(button(this, "okButton", QStringLiteral("Ok"), QStringLiteral("Uzavře dialogové okno"), {90, 135}),
+    connect(button(this, "okButton", tr("Ok"), tr("Uzavře dialogové okno"), {90, 135}),
             &FlatButton::clicked, this, &ResultBalloon::acknowledge);
 }
 

@@ -3,6 +3,13 @@
 #include <QDate>
 #include <QRegularExpression>
 
+QLocale tableDateLocale()
+{
+    const QLocale user = QLocale::system();
+    const QLocale program;
+    return user.language() == QLocale::C || user.language() == program.language() ? user : program;
+}
+
 QString losslessShortDateFormat(const QLocale& locale)
 {
     return widenShortYear(locale.dateFormat(QLocale::ShortFormat));

@@ -3,6 +3,7 @@
 #include "files/core/FindEntry.h"
 #include "services/PathText.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QProcess>
 #include <QUrl>
@@ -48,7 +49,9 @@ QUrl fileAddress(const std::filesystem::path& page)
 [[noreturn]] void cannotOpen(const std::filesystem::path& page)
 {
     throw std::runtime_error(
-        QStringLiteral("Elektronický manuál se nepodařilo otevřít: \"%1\".").arg(textOfPath(page)).toStdString());
+        QCoreApplication::translate("ManualLauncher", "Elektronický manuál se nepodařilo otevřít: \"%1\".")
+            .arg(textOfPath(page))
+            .toStdString());
 }
 
 } // namespace

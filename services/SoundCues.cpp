@@ -3,6 +3,8 @@
 #include "files/core/FindEntry.h"
 #include "services/PathText.h"
 
+#include <QCoreApplication>
+
 #include <stdexcept>
 #include <string>
 
@@ -15,7 +17,7 @@ void changeDirectory(const std::filesystem::path& folder, const QString& shownAs
     std::error_code error;
     std::filesystem::current_path(folder, error);
     if (error)
-        throw std::runtime_error(QStringLiteral("Nelze přejít do složky %1").arg(shownAs).toStdString());
+        throw std::runtime_error(QCoreApplication::translate("SoundCues", "Nelze přejít do složky %1").arg(shownAs).toStdString());
 }
 
 } // namespace

@@ -11,16 +11,16 @@
 using namespace DialogControls;
 
 GameTypeChooser::GameTypeChooser(Services& services)
-    : SetupDialog(services, kClientSize, "GameTypeChooser", QStringLiteral("Dialog pro výběr hry"), OwnerLock::None)
+    : SetupDialog(services, kClientSize, "GameTypeChooser", tr("Dialog pro výběr hry"), OwnerLock::None)
 {
-    label(this, "titleLabel", QStringLiteral("Vyberte si typ hry"), QRect(20, 5, 111, 20), Bold | Centred);
+    label(this, "titleLabel", tr("Vyberte si typ hry"), QRect(20, 5, 111, 20), Bold | Centred);
     LinkLabel* standard =
-        link(this, "standardLink", QStringLiteral("Standardní hra"), QStringLiteral("Spustí standardní hru"),
+        link(this, "standardLink", tr("Standardní hra"), tr("Spustí standardní hru"),
              {11, 32, 129, 17});
     connect(standard, &LinkLabel::clicked, this, &GameTypeChooser::chooseStandardGame);
     standardLink_ = standard;
-    LinkLabel* optional = link(this, "optionalLink", QStringLiteral("Volitelná hra"),
-                               QStringLiteral("Otevře dialog pro výběr volitelné hry"), {11, 48, 130, 17});
+    LinkLabel* optional = link(this, "optionalLink", tr("Volitelná hra"),
+                               tr("Otevře dialog pro výběr volitelné hry"), {11, 48, 130, 17});
     connect(optional, &LinkLabel::clicked, this, &GameTypeChooser::chooseOptionalGame);
     optionalLink_ = optional;
     rule(this, "rule", {7, 68}, 138);

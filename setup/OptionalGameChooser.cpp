@@ -29,17 +29,17 @@ PictureList paintLayoutPictures()
 } // namespace
 
 OptionalGameChooser::OptionalGameChooser(Services& services)
-    : SetupStepDialog(services, kClientSize, "OptionalGameChooser", QStringLiteral("Dialog pro výběr volitelné hry"),
+    : SetupStepDialog(services, kClientSize, "OptionalGameChooser", tr("Dialog pro výběr volitelné hry"),
                       OwnerLock::OnShow),
       layoutPictures_(paintLayoutPictures())
 {
-    label(this, "titleLabel", QStringLiteral("Volitelná hra"), QRect(2, 5, 189, 33), Bold | Centred | Wrapped);
+    label(this, "titleLabel", tr("Volitelná hra"), QRect(2, 5, 189, 33), Bold | Centred | Wrapped);
     for (int n = 1; n <= kOptionalGameCount; ++n) {
         const int row = n > kUpperRowGames ? 1 : 0;
         pictureButtons_[n] = new PictureButton(this);
         pictureButtons_[n]->setObjectName(QStringLiteral("gameButton%1").arg(n));
         pictureButtons_[n]->setGeometry(QRect(QPoint(kButtonLefts[n - 1], kButtonTops[row]), kButtonSize));
-        pictureButtons_[n]->setStatusTip(QStringLiteral("Spustí volitelnou hru č. %1").arg(n));
+        pictureButtons_[n]->setStatusTip(tr("Spustí volitelnou hru č. %1").arg(n));
         pictureButtons_[n]->setActiveImage(layoutPictures_);
         pictureButtons_[n]->setActiveIndex(n - 1);
         pictureButtons_[n]->setDownImage(layoutPictures_);

@@ -18,6 +18,6 @@ void SetupDialog::placeBesideFigure()
 
 FlatButton* SetupDialog::makeBackButton(QPoint at)
 {
-    return DialogControls::button(this, "backButton", QStringLiteral("Zpět"), QStringLiteral("Uzavře dialogové okno"),
+    return DialogControls::button(this, "backButton", tr("Zpět"), tr("Uzavře dialogové okno"),
                                   at);
 }

@@ -29,11 +29,11 @@ QRect miniatureRect(int n)
 } // namespace
 
 StandardGameBalloon::StandardGameBalloon(Services& services)
-    : SetupStepDialog(services, kClientSize, "StandardGameBalloon", QStringLiteral("Dialog pro výběr standardní hry"),
+    : SetupStepDialog(services, kClientSize, "StandardGameBalloon", tr("Dialog pro výběr standardní hry"),
                       OwnerLock::None)
 {
-    label(this, "titleLabel", QStringLiteral("Standardní hra"), QRect(3, 5, 189, 20), Bold | Centred);
-    const QLabel* prompt = label(this, "promptLabel", QStringLiteral("Vyberte kámen, který má být odstraněn"),
+    label(this, "titleLabel", tr("Standardní hra"), QRect(3, 5, 189, 20), Bold | Centred);
+    const QLabel* prompt = label(this, "promptLabel", tr("Vyberte kámen, který má být odstraněn"),
                                  QRect(3, 25, 189, 28), Centred | Wrapped);
     for (int n = 1; n <= kPositionCount; ++n) {
         miniaturePegs_[n] = new HemisphereButton(this);
@@ -54,7 +54,7 @@ StandardGameBalloon::StandardGameBalloon(Services& services)
     });
     connect(cursor_, &PositionCursor::activated, this, &StandardGameBalloon::markPeg);
     rule(this, "rule", {5, 176}, 186);
-    connect(button(this, "okButton", QStringLiteral("Ok"), QStringLiteral("Spustí standardní hru"), {29, 182}),
+    connect(button(this, "okButton", tr("Ok"), tr("Spustí standardní hru"), {29, 182}),
             &FlatButton::clicked, this, &StandardGameBalloon::startGame);
     connect(makeBackButton({101, 182}), &FlatButton::clicked, this, &StandardGameBalloon::goBack);
 }

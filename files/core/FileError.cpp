@@ -1,45 +1,24 @@
 #include "files/core/FileError.h"
 
-#include <cerrno>
-#include <utility>
+#include <system_error>
 
 namespace pelikor {
 
 namespace {
 
-// The reasons a file of the player's can fail for; any other comes by its number.
-constexpr std::pair<int, std::string_view> kReasons[] = {
-    {EACCES, "přístup odepřen"},
-    {EPERM, "operace není povolena"},
-    {ENOENT, "soubor nebo složka neexistuje"},
-    {ENOTDIR, "není to složka"},
-    {EISDIR, "je to složka"},
-    {EEXIST, "soubor již existuje"},
-    {ENOSPC, "na disku není místo"},
-    {EDQUOT, "disková kvóta je vyčerpána"},
-    {EROFS, "systém souborů je jen pro čtení"},
-    {ELOOP, "příliš mnoho symbolických odkazů"},
-    {ENAMETOOLONG, "jméno je příliš dlouhé"},
-    {EMFILE, "příliš mnoho otevřených souborů"},
-    {ENFILE, "příliš mnoho otevřených souborů v systému"},
-    {EIO, "chyba vstupu nebo výstupu"},
-    {EBUSY, "soubor je používán"},
-    {EFBIG, "soubor je příliš velký"},
-    {EINVAL, "neplatný argument"},
-    {EXDEV, "soubory leží na různých discích"},
-    {EAGAIN, "prostředek je dočasně nedostupný"},
-    {ENOMEM, "nedostatek paměti"},
-    {ENOLCK, "zámek nelze získat"},
-};
+std::string logText(FileAction action, const std::filesystem::path& file, int code)
+{
+    static constexpr const char* actions[] = {"open",        "read",        "write",        "replace",
+                                              "follow links", "open folder", "lock folder", "make folder"};
+    const std::string reason = code == kNotRegularFile ? "not a regular file" : std::generic_category().message(code);
+    return std::string(actions[int(action)]) + " \"" + file.string() + "\": " + reason;
+}
 
 } // namespace
 
-std::string reasonText(int code)
+FileError::FileError(FileAction action, const std::filesystem::path& file, int code)
+    : std::runtime_error(logText(action, file, code)), action_(action), file_(file), code_(code)
 {
-    for (const auto& [known, reason] : kReasons)
-        if (known == code)
-            return std::string(reason);
-    return "systémová chyba " + std::to_string(code);
 }
 
 } // namespace pelikor

@@ -84,12 +84,12 @@ std::string readFile(const std::filesystem::path& file, std::size_t limit)
     const FileDescriptor fd = openRegularForReading(file);
     if (!fd.valid()) {
         if (errno == EINVAL)
-            throw FileError(fileaction::kOpen, file, EINVAL, fileaction::kNotRegular);
-        throw FileError(fileaction::kOpen, file, errno);
+            throw FileError(FileAction::Open, file, kNotRegularFile);
+        throw FileError(FileAction::Open, file, errno);
     }
     std::string bytes;
     if (!readAll(fd.get(), bytes, limit))
-        throw FileError(fileaction::kRead, file, errno);
+        throw FileError(FileAction::Read, file, errno);
     return bytes;
 }
 

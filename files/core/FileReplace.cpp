@@ -86,12 +86,12 @@ Keep checkWritable(const fs::path& target, const fs::path& file)
     if (::stat(file.c_str(), &status) != 0) {
         if (errno == ENOENT)
             return {};
-        throw FileError(fileaction::kWrite, target, errno);
+        throw FileError(FileAction::Write, target, errno);
     }
     if (!S_ISREG(status.st_mode))
-        throw FileError(fileaction::kWrite, target, EINVAL, fileaction::kNotRegular);
+        throw FileError(FileAction::Write, target, kNotRegularFile);
     if (::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0)
-        throw FileError(fileaction::kWrite, target, errno);
+        throw FileError(FileAction::Write, target, errno);
     return {true, mode_t(status.st_mode & 07777), status.st_uid, status.st_gid};
 }
 
@@ -107,21 +107,21 @@ void writeTemporary(const fs::path& target, const fs::path& temporary, std::stri
 {
     FileDescriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
     if (!fd.valid())
-        throw FileError(fileaction::kWrite, target, errno);
+        throw FileError(FileAction::Write, target, errno);
     if (keep.exists) {
         keepOwner(fd.get(), keep);
         // After the owner, since a change of owner clears the set-id bits.
         if (::fchmod(fd.get(), keep.mode) != 0)
-            throw FileError(fileaction::kWrite, target, errno);
+            throw FileError(FileAction::Write, target, errno);
     }
     for (std::size_t offset = 0; offset < content.size(); offset += kChunk) {
         if (hooks.beforeChunk)
             hooks.beforeChunk(target, offset);
         if (!writeAll(fd.get(), content.substr(offset, kChunk)))
-            throw FileError(fileaction::kWrite, target, errno);
+            throw FileError(FileAction::Write, target, errno);
     }
     if (::fdatasync(fd.get()) != 0 || !fd.close())
-        throw FileError(fileaction::kWrite, target, errno);
+        throw FileError(FileAction::Write, target, errno);
 }
 
 void syncFolder(const fs::path& folder)
@@ -162,15 +162,15 @@ void replaceFiles(const std::vector<std::pair<fs::path, std::string>>& files, co
             if (hooks.beforeRename)
                 hooks.beforeRename(files[i].first);
             if (::rename(temporaries[i].c_str(), finals[i].c_str()) != 0)
-                throw FileError(fileaction::kReplace, files[i].first, errno);
+                throw FileError(FileAction::Replace, files[i].first, errno);
             temporaries[i].clear();
         }
     } catch (const FileError&) {
         removeTemporaries();
         throw;
-    } catch (const std::exception& error) {
+    } catch (const std::exception&) {
         removeTemporaries();
-        throw FileError(fileaction::kWrite, *current, EIO, error.what());
+        throw FileError(FileAction::Write, *current, EIO);
     }
     // The renames themselves reach the disk only with their folders.
     for (const fs::path& folder : foldersOf(finals))
@@ -182,16 +182,16 @@ void rewriteInPlace(const fs::path& file, std::string_view content)
     FileDescriptor fd(::open(file.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat status {};
     if (!fd.valid() || ::fstat(fd.get(), &status) != 0)
-        throw FileError(fileaction::kWrite, file, errno);
+        throw FileError(FileAction::Write, file, errno);
     if (!S_ISREG(status.st_mode))
-        throw FileError(fileaction::kWrite, file, EINVAL, fileaction::kNotRegular);
+        throw FileError(FileAction::Write, file, kNotRegularFile);
     if (off_t(content.size()) > status.st_size) {
         if (const int error = ::posix_fallocate(fd.get(), 0, off_t(content.size())); error != 0)
-            throw FileError(fileaction::kWrite, file, error);
+            throw FileError(FileAction::Write, file, error);
     }
     if (!writeAll(fd.get(), content) || ::ftruncate(fd.get(), off_t(content.size())) != 0 || ::fdatasync(fd.get()) != 0
         || !fd.close())
-        throw FileError(fileaction::kWrite, file, errno);
+        throw FileError(FileAction::Write, file, errno);
 }
 
 bool folderTakesNewFiles(const fs::path& folder)

@@ -12,10 +12,10 @@ FolderLock::FolderLock(const std::filesystem::path& folder)
     : fd_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
 {
     if (!fd_.valid())
-        throw FileError(fileaction::kOpenFolder, folder, errno);
+        throw FileError(FileAction::OpenFolder, folder, errno);
     while (::flock(fd_.get(), LOCK_EX) != 0) {
         if (errno != EINTR)
-            throw FileError(fileaction::kLockFolder, folder, errno);
+            throw FileError(FileAction::LockFolder, folder, errno);
     }
 }
 

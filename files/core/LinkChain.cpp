@@ -22,11 +22,11 @@ std::vector<std::filesystem::path> linkChain(const std::filesystem::path& file)
         if (::lstat(chain.back().c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
             return chain;
         if (chain.size() > kMostLinks)
-            throw FileError(fileaction::kFollowLinks, file, ELOOP);
+            throw FileError(FileAction::FollowLinks, file, ELOOP);
         std::error_code error;
         const std::filesystem::path target = std::filesystem::read_symlink(chain.back(), error);
         if (error)
-            throw FileError(fileaction::kFollowLinks, file, error.value());
+            throw FileError(FileAction::FollowLinks, file, error.value());
         chain.push_back(target.is_absolute() ? target : chain.back().parent_path() / target);
     }
 }

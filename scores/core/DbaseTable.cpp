@@ -20,7 +20,7 @@ DbaseTable::ExclusiveAccess::ExclusiveAccess(DbaseTable& table) : table_(table)
 {
     table.requireActive();
     if (table.heldLock_)
-        throw DbaseError("The best table \"" + table.tablePath_.string() + "\" is already held by this program");
+        throw DbaseError(TableFault::TableHeld, {table.tablePath_.string()});
     table.heldLock_ = std::make_unique<filestore::FolderLock>(table.dir_);
     try {
         table.refreshKeepingCurrent();
@@ -38,7 +38,7 @@ DbaseTable::ExclusiveAccess::~ExclusiveAccess()
 void DbaseTable::setDatabaseName(const std::filesystem::path& dir)
 {
     if (active_)
-        throw DbaseError("Cannot change the folder of the open table \"" + tablePath_.string() + "\"");
+        throw DbaseError(TableFault::FolderOfOpenTable, {tablePath_.string()});
     dir_ = dir;
 }
 
@@ -47,7 +47,7 @@ void DbaseTable::open()
     if (active_)
         return;
     if (dir_.empty())
-        throw DbaseError("The best table has no folder");
+        throw DbaseError(TableFault::NoFolder, {});
     {
         const StepLock lock(dir_, heldLock_ != nullptr);
         std::string tableBytes = load();
@@ -169,7 +169,7 @@ std::string DbaseTable::tableStem() const
 void DbaseTable::requireActive() const
 {
     if (!active_)
-        throw DbaseError("The best table \"" + (dir_ / tableName).string() + "\" is closed");
+        throw DbaseError(TableFault::TableClosed, {(dir_ / tableName).string()});
 }
 
 void DbaseTable::createEmpty(const std::filesystem::path& dir, std::string_view tableFile,

@@ -79,7 +79,7 @@ void DbaseTable::setFilter(std::string_view text)
 {
     std::string code;
     if (!trim(text).empty() && !parseSelection(text, code))
-        throw DbaseError("The selection \"" + std::string(text) + "\" is not of the form HRA = 'code'");
+        throw DbaseError(TableFault::BadSelection, {std::string(text)});
     filterText_ = std::string(trim(text));
     filterCode_ = code;
     if (active_)
@@ -103,7 +103,7 @@ void DbaseTable::setIndexFieldNames(std::string_view field)
     else if (name == fieldTahy)
         setOrder(Order::BestFirst);
     else
-        throw DbaseError("The best table has no order \"" + std::string(field) + "\"");
+        throw DbaseError(TableFault::NoOrder, {std::string(field)});
 }
 
 void DbaseTable::setOrder(Order order)
@@ -156,7 +156,7 @@ bool DbaseTable::findKey(long long tahy)
 {
     requireActive();
     if (order_ != Order::BestFirst)
-        throw DbaseError("A search by key needs the order TAHY");
+        throw DbaseError(TableFault::SearchNeedsMovesOrder, {});
     const auto it = std::lower_bound(view_.begin(), view_.end(), tahy,
                                      [&](std::uint32_t position, long long key) { return data_.records[position].tahy < key; });
     if (it == view_.end() || data_.records[*it].tahy != tahy)
@@ -184,7 +184,7 @@ const BestRecord& DbaseTable::current() const
     if (mode_ != Mode::Browse)
         return buffer_;
     if (view_.empty())
-        throw DbaseError("The best table \"" + tablePath_.string() + "\" has no current record");
+        throw DbaseError(TableFault::NoCurrentRecord, {tablePath_.string()});
     return data_.records[view_[cursor_]];
 }
 
@@ -200,14 +200,14 @@ std::string DbaseTable::fieldText(std::string_view field) const
         return cp1250::toUtf8(record.hra);
     if (name == fieldDatum)
         return record.datum.isNull() ? std::string() : codec_.format(record.datum);
-    throw DbaseError("The best table has no field \"" + std::string(field) + "\"");
+    throw DbaseError(TableFault::NoField, {std::string(field)});
 }
 
 long long DbaseTable::fieldInt(std::string_view field) const
 {
     const BestRecord& record = current();
     if (upper(field) != fieldTahy)
-        throw DbaseError("The field \"" + std::string(field) + "\" is not a number");
+        throw DbaseError(TableFault::FieldNotNumber, {std::string(field)});
     return record.tahy;
 }
 
@@ -215,7 +215,7 @@ DbaseDate DbaseTable::fieldDate(std::string_view field) const
 {
     const BestRecord& record = current();
     if (upper(field) != fieldDatum)
-        throw DbaseError("The field \"" + std::string(field) + "\" is not a date");
+        throw DbaseError(TableFault::FieldNotDate, {std::string(field)});
     return record.datum;
 }
 

@@ -28,7 +28,7 @@ void DbaseTable::edit()
 {
     requireActive();
     if (view_.empty())
-        throw DbaseError("The best table \"" + tablePath_.string() + "\" has no record to edit");
+        throw DbaseError(TableFault::NoRecordToEdit, {tablePath_.string()});
     buffer_ = data_.records[view_[cursor_]];
     original_ = buffer_;
     editing_ = view_[cursor_] + 1;
@@ -52,7 +52,7 @@ void DbaseTable::setFieldText(std::string_view field, std::string_view text)
 {
     requireActive();
     if (mode_ == Mode::Browse)
-        throw DbaseError("The best table \"" + tablePath_.string() + "\" is not in edit or insert mode");
+        throw DbaseError(TableFault::NotEditing, {tablePath_.string()});
     const std::string name = upper(field);
     const DbfLayout& layout = data_.layout;
     if (name == fieldJmeno) {
@@ -65,7 +65,7 @@ void DbaseTable::setFieldText(std::string_view field, std::string_view text)
         const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
         if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()
             || value > dbf::largestTahy(layout) || value < -dbf::largestTahy(layout) / 10)
-            throw DbaseError("\"" + std::string(text) + "\" is not a valid value for the field TAHY");
+            throw DbaseError(TableFault::InvalidMoves, {std::string(text)});
         buffer_.tahy = value;
     } else if (name == fieldHra) {
         buffer_.hra = cp1250::fromUtf8(trim(text), std::size_t(layout.hraWidth));
@@ -75,11 +75,11 @@ void DbaseTable::setFieldText(std::string_view field, std::string_view text)
         } else {
             const auto date = codec_.parse(trim(text));
             if (!date)
-                throw DbaseError("\"" + std::string(text) + "\" is not a valid date for the field DATUM");
+                throw DbaseError(TableFault::InvalidDate, {std::string(text)});
             buffer_.datum = *date;
         }
     } else {
-        throw DbaseError("The best table has no field \"" + std::string(field) + "\"");
+        throw DbaseError(TableFault::NoField, {std::string(field)});
     }
 }
 
@@ -87,7 +87,7 @@ void DbaseTable::post()
 {
     requireActive();
     if (mode_ == Mode::Browse)
-        throw DbaseError("The best table \"" + tablePath_.string() + "\" has nothing to post");
+        throw DbaseError(TableFault::NothingToPost, {tablePath_.string()});
     {
         const StepLock lock(dir_, heldLock_ != nullptr);
         refreshKeepingCurrent();
@@ -95,13 +95,12 @@ void DbaseTable::post()
         DbfTable next = data_;
         if (mode_ == Mode::Edit) {
             if (editing_ == 0 || editing_ > next.records.size())
-                throw DbaseError("The record being edited is gone from \"" + tablePath_.string() + "\"");
+                throw DbaseError(TableFault::EditedRecordGone, {tablePath_.string()});
             // Writing over it would silently drop what the other copy stored;
             // the edit stays open, as after any failed post, for the caller
             // to cancel.
             if (next.records[editing_ - 1] != original_)
-                throw DbaseError("The record " + std::to_string(editing_) + " of \"" + tablePath_.string()
-                                 + "\" was changed by another copy of the program; not stored");
+                throw DbaseError(TableFault::RecordChanged, {std::to_string(editing_), tablePath_.string()});
             next.records[editing_ - 1] = buffer_;
         } else {
             next.records.push_back(buffer_);
@@ -127,12 +126,12 @@ void DbaseTable::post()
 void DbaseTable::resetFromTemplate(const std::filesystem::path& templateDir)
 {
     if (dir_.empty())
-        throw DbaseError("The best table has no folder");
+        throw DbaseError(TableFault::NoFolder, {});
     const auto templateTable = filestore::resolve(templateDir, tableName);
     const auto templateIndex = filestore::resolve(templateDir, templateIndexName);
     for (const auto& file : {templateTable, templateIndex})
         if (!filestore::exists(file.parent_path(), file.filename().string()))
-            throw DbaseError("The template \"" + file.string() + "\" is missing; the best table was left as it was");
+            throw DbaseError(TableFault::TemplateMissing, {file.string()}).keepingTable();
     const std::string tableBytes = filestore::readAll(templateTable);
     const std::string indexBytes = filestore::readAll(templateIndex);
     // Another engine's index fits as well as ours; the open after the copy
@@ -142,7 +141,7 @@ void DbaseTable::resetFromTemplate(const std::filesystem::path& templateDir)
         dbf::requireCodePage1250(templateContent, templateTable.string());
         mdx::requireMatching(templateContent, indexBytes, templateIndex.string(), mdx::KeyForm::SameValue);
     } catch (const DbaseError& error) {
-        throw DbaseError(std::string(error.what()) + "; the best table was left as it was");
+        throw error.keepingTable();
     }
 
     const bool wasActive = active_;

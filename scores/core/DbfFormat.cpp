@@ -20,7 +20,7 @@ constexpr int fieldCount = int(dbf::fields.size());
 
 [[noreturn]] void fail(const std::string& fileName, const std::string& what)
 {
-    throw DbaseError("The best table \"" + fileName + "\" is damaged or not a best table: " + what);
+    throw DbaseError(TableFault::TableDamaged, {fileName}, what);
 }
 
 bool parseNumber(std::string_view text, int decimals, long long& value)
@@ -180,8 +180,7 @@ void requireCodePage1250(const DbfTable& table, const std::string& fileName)
         return;
     char mark[5];
     std::snprintf(mark, sizeof mark, "0x%02X", table.languageDriver);
-    throw DbaseError("The best table \"" + fileName + "\" is marked with another code page (language driver "
-                     + mark + "); this program writes only code page 1250 (0xC8)");
+    throw DbaseError(TableFault::OtherCodePage, {fileName, mark});
 }
 
 std::string serialize(const DbfTable& table)
@@ -222,7 +221,7 @@ std::string serialize(const DbfTable& table)
         if (layout.tahyDecimals > 0)
             number += '.' + std::string(std::size_t(layout.tahyDecimals), '0');
         if (number.size() > std::size_t(layout.tahyWidth))
-            throw DbaseError("The value " + std::to_string(record.tahy) + " does not fit the field TAHY");
+            throw DbaseError(TableFault::MovesDoNotFit, {std::to_string(record.tahy)});
         out.append(std::size_t(layout.tahyWidth) - number.size(), ' ');
         out += number;
         putText(out, record.hra, layout.hraWidth);

@@ -17,7 +17,7 @@ auto reported(Step step)
     try {
         return step();
     } catch (const pelikor::FileError& error) {
-        throw DbaseError(error.what());
+        throw DbaseError(error);
     }
 }
 

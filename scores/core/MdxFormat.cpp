@@ -153,7 +153,7 @@ void writeTag(std::string& file, const DbfTable& table, const mdx::TagDefinition
 {
     const std::optional<dbf::Field> field = mdx::keyedField(tag, table.layout);
     if (!field)
-        throw DbaseError("The tag " + tag.name + " keys what this program cannot compute");
+        throw DbaseError(TableFault::TagNotComputable, {tag.name});
     TreeWriter writer(file, tag.keyLength);
     const std::uint32_t headerPage = writer.newPage();
     const std::uint32_t root = writer.write(mdx::treeEntries(table, tag, *field));
@@ -236,7 +236,7 @@ std::vector<std::uint32_t> order(const DbfTable& table, Tag tag)
 std::string build(const DbfTable& table, std::string_view tableName, const std::vector<TagDefinition>& tags)
 {
     if (tags.size() > maxTags)
-        throw DbaseError("An index holds at most " + std::to_string(maxTags) + " tags");
+        throw DbaseError(TableFault::TooManyTags, {std::to_string(maxTags)});
     std::string file = headerOf(table, tableName, tags.size());
     const std::vector<Threads> threads = threadsByName(tags);
     for (std::size_t t = 0; t < tags.size(); ++t)

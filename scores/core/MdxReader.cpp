@@ -24,12 +24,12 @@ constexpr std::size_t maxTreeDepth = 32;
 
 [[noreturn]] void fail(const std::string& fileName, const std::string& what)
 {
-    throw DbaseError("The index \"" + fileName + "\" is damaged: " + what);
+    throw DbaseError(TableFault::IndexDamaged, {fileName}, what);
 }
 
 [[noreturn]] void mismatch(const std::string& fileName, const std::string& what)
 {
-    throw DbaseError("The index \"" + fileName + "\" does not match its table: " + what);
+    throw DbaseError(TableFault::IndexMismatch, {fileName}, what);
 }
 
 // Blanks and zeros both pad a character key, as other engines write them.

@@ -131,9 +131,8 @@ std::vector<TagDefinition> tagsToRebuild(const DbfLayout& layout, std::string_vi
         if (isOwnTag(tag))
             continue;
         if (!keyedField(tag, layout))
-            throw DbaseError("The index \"" + fileName + "\" holds the tag " + tag.name + " (" + tag.expression
-                             + (tag.condition ? " with a FOR clause" : "")
-                             + "), which this program cannot rebuild; the table and its index were left as they are");
+            throw DbaseError(TableFault::ForeignTagNotRebuildable,
+                             {fileName, tag.name, tag.expression + (tag.condition ? " FOR ..." : "")});
         rebuilt.push_back(std::move(tag));
     }
     return rebuilt;

@@ -49,8 +49,7 @@ StoreTarget storeResult(DbaseTable& table, std::string_view code, std::string_vi
         break;
     case StoreTarget::Kind::Overwrite:
         if (!table.gotoRecord(target.recordNumber))
-            throw DbaseError("The record " + std::to_string(target.recordNumber) + " of the game " + std::string(code)
-                             + " is gone from the best table");
+            throw DbaseError(TableFault::StoredRecordGone, {std::to_string(target.recordNumber), std::string(code)});
         table.edit();
         break;
     }

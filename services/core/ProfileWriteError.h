@@ -9,9 +9,14 @@ namespace pelikor {
 class ProfileWriteError : public std::runtime_error {
 public:
     explicit ProfileWriteError(const std::filesystem::path& file)
-        : std::runtime_error("Unable to write to " + file.string())
+        : std::runtime_error("Unable to write to " + file.string()), file_(file)
     {
     }
+
+    const std::filesystem::path& file() const { return file_; }
+
+private:
+    std::filesystem::path file_;
 };
 
 } // namespace pelikor

@@ -202,7 +202,7 @@ private slots:
         program.table().table.setErrorReport([&reported](const QString& message) { reported << message; });
         program.resultBalloon().acknowledge();
         QCOMPARE(reported.size(), 1);
-        QVERIFY2(reported.first().contains(QStringLiteral("Disk full")), qPrintable(reported.first()));
+        QVERIFY2(reported.first().contains(QStringLiteral("Pelkor.mdx")), qPrintable(reported.first()));
         QTest::qWait(30);
         QVERIFY(program.resultBalloon().isVisible() && !program.main().gameRunning());
         QCOMPARE(program.resultLabel("remainingLabel"), QStringLiteral("1"));

@@ -111,6 +111,7 @@ private slots:
                              QStringLiteral("usr/share/applications/%1.desktop").arg(kAppId),
                              QStringLiteral("usr/share/metainfo/%1.metainfo.xml").arg(kAppId),
                              QStringLiteral("usr/share/man/man6/pelikor2000.6"),
+                             QStringLiteral("usr/share/man/cs/man6/pelikor2000.6"),
                              QStringLiteral("usr/share/icons/hicolor/scalable/apps/%1.svg").arg(kAppId),
                              data + QStringLiteral("Kolvex.ini"),
                              data + QStringLiteral("Data/Zaloha/Pelkor.dbf"),
@@ -124,6 +125,10 @@ private slots:
         QVERIFY(manualPages.contains(QStringLiteral("Pelkor2000/Index.htm")));
         for (const QString& page : manualPages)
             expected << data + QStringLiteral("Html/") + page;
+        const QStringList translations = folderTree(QStringLiteral(APP_DIR "/translations"), true);
+        QVERIFY(translations.contains(QStringLiteral("pelikor_en.qm")));
+        for (const QString& translation : translations)
+            expected << data + QStringLiteral("translations/") + translation;
         expected.sort();
         QCOMPARE(folderTree(stage, true), expected);
         QStringList manifest = QString::fromUtf8(readFile(QStringLiteral(BUILD_DIR "/install_manifest.txt")))
@@ -135,9 +140,11 @@ private slots:
         const QString entry = stage + QStringLiteral("/usr/share/applications/%1.desktop").arg(kAppId);
         const QString metainfo = stage + QStringLiteral("/usr/share/metainfo/%1.metainfo.xml").arg(kAppId);
         const QString manual = stage + QStringLiteral("/usr/share/man/man6/pelikor2000.6");
+        const QString czechManual = stage + QStringLiteral("/usr/share/man/cs/man6/pelikor2000.6");
         const QList<QStringList> checks{{QStringLiteral("desktop-file-validate"), entry},
                                         {QStringLiteral("appstreamcli"), QStringLiteral("validate"), QStringLiteral("--no-net"), metainfo},
-                                        {QStringLiteral("mandoc"), QStringLiteral("-T"), QStringLiteral("lint"), QStringLiteral("-W"), QStringLiteral("warning"), manual}};
+                                        {QStringLiteral("mandoc"), QStringLiteral("-T"), QStringLiteral("lint"), QStringLiteral("-W"), QStringLiteral("warning"), manual},
+                                        {QStringLiteral("mandoc"), QStringLiteral("-T"), QStringLiteral("lint"), QStringLiteral("-W"), QStringLiteral("warning"), czechManual}};
         for (const QStringList& check : checks) {
             const Run result = run(check.first(), check.mid(1), environment_);
             QVERIFY2(result.exitCode == 0, qPrintable(check.first() + QLatin1Char(' ') + result.output));
@@ -246,6 +253,12 @@ private slots:
                                      << QStringLiteral("Pelikor2000: neznámá volba -platform\nNápovědu vypíše Pelikor2000 --help\n");
         QTest::newRow("Qt's option, two dashes") << QStringLiteral("--platform=xcb -hv") << 2
                                                  << QStringLiteral("Pelikor2000: neznámá volba --platform\nPelikor2000: neznámá volba -hv\nNápovědu");
+        // In the player's language, chosen as the windows' is.
+        QTest::newRow("help in English") << QStringLiteral("--help en") << 0
+                                         << QStringLiteral("Usage: Pelikor2000 [options]\nPeg solitaire");
+        QTest::newRow("version in English") << QStringLiteral("-v en") << 0 << QStringLiteral("Pelikor 2000, version 5.0\n");
+        QTest::newRow("argument in English") << QStringLiteral("hra en") << 2
+                                             << QStringLiteral("Pelikor2000: unexpected argument hra\nFor help, run Pelikor2000 --help\n");
     }
     void commandLineIsAnsweredWithoutAWindow()
     {
@@ -254,7 +267,10 @@ private slots:
         QFETCH(QString, says);
         environment_.remove(QStringLiteral("DISPLAY"));
         environment_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        const Run answer = run(QStringLiteral(APP_DIR "/Pelikor2000"), argument.split(QLatin1Char(' ')), environment_);
+        // A last word "en" is no argument but the language the player asks for.
+        QStringList arguments = argument.split(QLatin1Char(' '));
+        environment_.insert(QStringLiteral("LANGUAGE"), arguments.endsWith(QStringLiteral("en")) ? arguments.takeLast() : QString());
+        const Run answer = run(QStringLiteral(APP_DIR "/Pelikor2000"), arguments, environment_);
         QCOMPARE(answer.exitCode, status);
         QVERIFY2(answer.output.startsWith(says), qPrintable(answer.output));
     }

@@ -277,14 +277,6 @@ private slots:
         QCOMPARE(recordsOnDisk(link + QLatin1Char('/')), storedRecord());
     }
 
-    // Qt's own buttons speak Czech with the rest of the program.
-    void qtsOwnTextsAreCzech()
-    {
-        QMessageBox box;
-        box.setStandardButtons(QMessageBox::Cancel);
-        QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Zrušit"));
-    }
-
 private:
     QTemporaryDir runtime_;
 };

@@ -140,7 +140,7 @@ private slots:
         const int caughtBefore = caughtInDelivery();
 
         const QString reported = reportOf([name] { QTest::keyClick(name, Qt::Key_Return); });
-        QVERIFY2(reported.contains(QStringLiteral("Disk full")), qPrintable(reported));
+        QVERIFY2(reported.contains(QStringLiteral("Pelkor.mdx")), qPrintable(reported));
         QCOMPARE(caughtInDelivery(), caughtBefore);
         QVERIFY(result.isVisible());
     }

@@ -22,7 +22,7 @@ namespace BestTableEntries {
 // A date as the table writes and reads it.
 inline QString dateText(const QDate& date)
 {
-    return QLocale::system().toString(date, losslessShortDateFormat());
+    return tableDateLocale().toString(date, losslessShortDateFormat());
 }
 
 // The live table of the application folder, opened as the program opens it.

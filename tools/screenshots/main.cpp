@@ -4,6 +4,7 @@
 #include "app/PelikorWindows.h"
 #include "scores/core/DbaseTable.h"
 #include "services/CuePlayer.h"
+#include "services/ProgramLanguage.h"
 #include "tools/screenshots/EndOfGameShots.h"
 #include "tools/screenshots/KeyboardScene.h"
 #include "tools/screenshots/NewGameScenes.h"
@@ -46,6 +47,8 @@ void layOutApplicationFolder(const QString& applicationDir)
 int main(int argc, char** argv)
 {
     PelikorApplication application(argc, argv);
+    // In the language the environment chooses, from the build's translations.
+    const ProgramLanguage language(PELIKOR_APP_DIR);
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
     QDir().mkpath(folder.path());
 
