@@ -16,19 +16,19 @@ inline constexpr int kHoleSize = 30;
 inline constexpr int kPegSize = 40;
 inline constexpr int kDecorationSize = 30;
 
-// Peg K on the board panel.
+// The peg of position n on the board panel.
 inline QRect pegRect(int n)
 {
     return {41 + 45 * pelikor::columnOf(n), 40 + 45 * pelikor::rowOf(n), kPegSize, kPegSize};
 }
 
-// Hole B on the board panel.
+// The hole of position n on the board panel.
 inline QRect holeRect(int n)
 {
     return {kHoleLefts[pelikor::columnOf(n)], kHoleTops[pelikor::rowOf(n)], kHoleSize, kHoleSize};
 }
 
-// Decorative peg P on the idle screen.
+// The decorative peg of position n on the idle screen.
 inline QRect decorationRect(int n)
 {
     return {79 + 35 * pelikor::columnOf(n), 135 + 35 * pelikor::rowOf(n), kDecorationSize, kDecorationSize};
