@@ -8,10 +8,11 @@
 
 namespace {
 
-// Position n of a board, an interface of its own without a widget.
-class AccessiblePosition : public QAccessibleInterface, public QAccessibleActionInterface {
+// A part of the board's cursor that a screen reader sees as a child of
+// it: an interface of its own, without a widget or children.
+class AccessibleCursorPart : public QAccessibleInterface {
 public:
-    AccessiblePosition(PositionCursor* cursor, int n) : cursor_(cursor), n_(n) {}
+    explicit AccessibleCursorPart(PositionCursor* cursor) : cursor_(cursor) {}
 
     bool isValid() const override { return cursor_; }
     QObject* object() const override { return nullptr; }
@@ -22,6 +23,16 @@ public:
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+
+protected:
+    QPointer<PositionCursor> cursor_;
+};
+
+// Position n of a board.
+class AccessiblePosition : public AccessibleCursorPart, public QAccessibleActionInterface {
+public:
+    AccessiblePosition(PositionCursor* cursor, int n) : AccessibleCursorPart(cursor), n_(n) {}
+
     QAccessibleInterface* focusChild() const override { return nullptr; }
 
     QString text(QAccessible::Text kind) const override
@@ -84,25 +95,15 @@ public:
     }
 
 private:
-    QPointer<PositionCursor> cursor_;
     int n_;
 };
 
 // The notification after the positions: what the last move did, read out
 // by a screen reader as it shows. Hidden until the first move.
-class AccessibleAnnouncement : public QAccessibleInterface {
+class AccessibleAnnouncement : public AccessibleCursorPart {
 public:
-    explicit AccessibleAnnouncement(PositionCursor* cursor) : cursor_(cursor) {}
+    explicit AccessibleAnnouncement(PositionCursor* cursor) : AccessibleCursorPart(cursor) {}
 
-    bool isValid() const override { return cursor_; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return cursor_ ? cursor_->window()->windowHandle() : nullptr; }
-
-    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(cursor_); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
 
     QString text(QAccessible::Text kind) const override
     {
@@ -118,9 +119,6 @@ public:
         state.invisible = !cursor_ || !cursor_->isVisible() || cursor_->announcement().isEmpty();
         return state;
     }
-
-private:
-    QPointer<PositionCursor> cursor_;
 };
 
 PositionCursor* cursorOf(const QAccessibleWidget* face)
