@@ -4,6 +4,7 @@
 #include "dialogs/Services.h"
 #include "frame/BossScreen.h"
 #include "frame/FixedFrameHints.h"
+#include "frame/FrameCentring.h"
 #include "frame/GameMonitor.h"
 #include "frame/IdleScreen.h"
 #include "frame/PlayAids.h"
@@ -19,11 +20,9 @@
 
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
 #include <QToolButton>
@@ -100,8 +99,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent)
     connect(hints, &HintWatcher::hintChanged, this, &MainWindow::showHint);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    move(screen.center() - QRect(QPoint(), sizeHint()).center());
+    FrameCentring::centre(*this, sizeHint());
 
     // The monitor watches from the window's creation to the program's end;
     // its first check runs as soon as the event loop does.
