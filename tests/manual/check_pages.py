@@ -19,7 +19,8 @@ problems = []
 LONGEST_LINE = 120
 # Bound to the next word; a line may not break after them.
 ONE_LETTER_WORD = re.compile(r"(?<!\w)[vzksouaiVZKSOUAI][ \t\n]")
-QUOTES = {"cs": "„“", "en": "“”"}
+# A language's quotation marks; a language not listed quotes as English.
+QUOTES = {"cs": "„“", "de": "„“", "en": "“”"}
 # Words the manual does not use: it names each thing one way.
 AVOIDED = ("hrací pole", "hrací kámen", "blahopřání", "dovolený", "klepn", "jako dřív")
 
@@ -85,7 +86,7 @@ def check_text(name, page, language, texts):
         if len(line) > LONGEST_LINE:
             problems.append(f"{name}:{number}: a line of {len(line)} characters")
     text = "".join(page.text)
-    opening, closing = QUOTES[language]
+    opening, closing = QUOTES.get(language, QUOTES["en"])
     foreign = set("".join(QUOTES.values())) - {opening, closing}
     if '"' in text or foreign & set(text) or text.count(opening) != text.count(closing):
         problems.append(f"{name}: quotation marks other than {opening}…{closing}")
