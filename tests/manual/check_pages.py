@@ -2,15 +2,16 @@
 pages of the language it is named by: HTML Tidy finds no error nor warning
 in any page; every link and picture names a file of that exact spelling in
 the folder, and an element of that id; nothing comes from outside it but,
-for another language, the Czech manual's pictures without words and its
+for another language, the Czech manual's pictures it has no own of and its
 stylesheet; every file is reached from Index.htm; every picture is shown at
 half its pixels; each language has the Czech manual's pages, no more, no
 fewer. The Czech text keeps the house rules of Czech: a one-letter
 preposition or conjunction is bound to the next word by a non-breaking
-space, quotation marks are „…“; another language quotes with “…”; what
-stands in them is a text the program shows, as its sources spell it or as
-the language's translation (translations/pelikor_<code>.ts) words it; no
-line is so long that lintian takes the page for minified code."""
+space, quotation marks are „…“; another language quotes with its own
+(English “…”) and with no other; what stands in them is a text the program
+shows, as its sources spell it or as the language's translation
+(translations/pelikor_<code>.ts) words it; no line is so long that lintian
+takes the page for minified code."""
 import glob, html.parser, os, re, struct, subprocess, sys, urllib.parse
 import xml.etree.ElementTree as ElementTree
 
