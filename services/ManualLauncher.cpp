@@ -33,9 +33,19 @@ std::optional<std::filesystem::path> runnableViewer(const std::filesystem::path&
     return std::nullopt;
 }
 
-std::optional<std::filesystem::path> indexPage(const std::filesystem::path& root)
+std::optional<std::filesystem::path> czechIndexPage(const std::filesystem::path& root)
 {
     return pelikor::findEntry(pelikor::findFolderPath(root, kPagesFolders), kIndexPage, pelikor::EntryKind::File);
+}
+
+std::optional<std::filesystem::path> indexPage(const std::filesystem::path& root, const QString& language)
+{
+    if (language == QLatin1String(ProgramLanguage::kSourceLanguage))
+        return czechIndexPage(root);
+    const std::string code = language.toStdString();
+    const std::string_view folders[] = {kPagesFolders[0], kPagesFolders[1], code};
+    const auto page = pelikor::findEntry(pelikor::findFolderPath(root, folders), kIndexPage, pelikor::EntryKind::File);
+    return page ? page : czechIndexPage(root);
 }
 
 // The page's address with every byte of its path kept: a folder name that
@@ -56,18 +66,21 @@ QUrl fileAddress(const std::filesystem::path& page)
 
 } // namespace
 
-ManualLauncher::ManualLauncher(QString applicationDir) : applicationDir_(std::move(applicationDir)) {}
+ManualLauncher::ManualLauncher(QString applicationDir, QString language)
+    : applicationDir_(std::move(applicationDir)), language_(std::move(language))
+{
+}
 
 bool ManualLauncher::isPresent() const
 {
     const std::filesystem::path root = pathOfText(applicationDir_);
-    return runnableViewer(root) || indexPage(root);
+    return runnableViewer(root) || czechIndexPage(root);
 }
 
 void ManualLauncher::start() const
 {
     const std::filesystem::path root = pathOfText(applicationDir_);
-    const std::optional<std::filesystem::path> page = indexPage(root);
+    const std::optional<std::filesystem::path> page = indexPage(root, language_);
     if (const auto viewer = runnableViewer(root)) {
         // The viewer takes the page named relative to the folder it starts
         // in. The program enters it by its bytes and the viewer inherits

@@ -68,6 +68,11 @@ QString ProgramLanguage::choose(const QStringList& wanted, const QStringList& tr
     return QLatin1String(kFallbackLanguage);
 }
 
+QString ProgramLanguage::current()
+{
+    return languageOf(QLocale().name());
+}
+
 QStringList ProgramLanguage::translatedLanguages(const QString& folder)
 {
     QStringList languages;

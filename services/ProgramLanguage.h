@@ -25,6 +25,9 @@ public:
     ProgramLanguage& operator=(const ProgramLanguage&) = delete;
 
     const QString& language() const { return language_; }
+    // The language chosen at the start, which the default locale carries
+    // from then on; before the choice, the system's.
+    static QString current();
 
     // Loads the program's texts in the language the environment chooses
     // into `translator` without installing it, for what is answered before

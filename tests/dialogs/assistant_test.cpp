@@ -3,6 +3,7 @@
 #include "tests/support/ShellFixture.h"
 #include "widgets/ShapedPicture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -19,6 +20,33 @@ using Row = AssistantProtocol::Row;
 Q_DECLARE_METATYPE(AssistantProtocol::Row)
 
 namespace {
+
+// A viewer that writes the page it was given and the folder it started in
+// into `record`; it may be run only once `runnable`.
+void writeViewer(const QString& path, const QString& record, bool runnable)
+{
+    QFile viewer(path);
+    QVERIFY(viewer.open(QIODevice::WriteOnly));
+    viewer.write(QStringLiteral("#!/bin/sh\necho \"$1|$(pwd)\" > '%1'\n").arg(record).toUtf8());
+    viewer.close();
+    if (runnable)
+        viewer.setPermissions(viewer.permissions() | QFile::ExeOwner);
+}
+
+// What the viewer wrote, once it has.
+QString viewerRecord(const QString& record)
+{
+    QFile started(record);
+    if (!QTest::qWaitFor([&] { return QFileInfo(record).size() > 0; }) || !started.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(started.readAll()).trimmed();
+}
+
+void writePage(const QString& path)
+{
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+}
 
 // A balloon of the size of one of the program's dialogs; the dialogs that
 // place themselves do it when shown, as the program's do.
@@ -201,29 +229,63 @@ private slots:
         ShellFixture shell;
         QVERIFY(!shell.manual.isPresent());
         const QString record = shell.applicationDir + QStringLiteral("started.txt");
-        QFile program(shell.applicationDir + QStringLiteral("manualkolvex.EXE"));
-        QVERIFY(program.open(QIODevice::WriteOnly));
-        program.write(QStringLiteral("#!/bin/sh\necho \"$1|$(pwd)\" > '%1'\n").arg(record).toUtf8());
-        program.close();
+        const QString viewer = shell.applicationDir + QStringLiteral("manualkolvex.EXE");
         // A viewer that may not be run is none; one that may is a manual.
+        writeViewer(viewer, record, false);
         QVERIFY(!shell.manual.isPresent());
-        program.setPermissions(program.permissions() | QFile::ExeOwner);
+        writeViewer(viewer, record, true);
         QVERIFY(shell.manual.isPresent());
-        QVERIFY(QDir(shell.applicationDir).mkpath(QStringLiteral("HTML/pelkor2000")));
-        QFile page(shell.applicationDir + QStringLiteral("HTML/pelkor2000/index.HTM"));
-        QVERIFY(page.open(QIODevice::WriteOnly));
-        page.close();
+        writePage(shell.applicationDir + QStringLiteral("HTML/pelkor2000/index.HTM"));
         QVERIFY(shell.manual.isPresent());
 
         const QString elsewhere = QDir::currentPath();
         QDir::setCurrent(QDir::tempPath());
         shell.manual.start();
         QDir::setCurrent(elsewhere);
-        QTRY_VERIFY(QFileInfo(record).size() > 0);
-        QFile started(record);
-        QVERIFY(started.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(started.readAll()).trimmed(),
+        QCOMPARE(viewerRecord(record),
                  QStringLiteral("HTML/pelkor2000/index.HTM|") + QDir(shell.applicationDir).canonicalPath());
+    }
+
+    // The manual opens in the program's language where its pages are
+    // there, in Czech otherwise, in the browser and in the viewer alike.
+    void manualOpensInTheProgramsLanguageOrInCzech_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("englishIndex");
+        QTest::addColumn<QString>("opened");
+        const QString czech = QStringLiteral("Html/Pelkor2000/Index.htm");
+        QTest::newRow("English") << "en" << "Html/Pelkor2000/en/Index.htm" << "Html/Pelkor2000/en/Index.htm";
+        QTest::newRow("English, any case")
+            << "en" << "Html/Pelkor2000/EN/index.htm" << "Html/Pelkor2000/EN/index.htm";
+        QTest::newRow("Czech beside English") << "cs" << "Html/Pelkor2000/en/Index.htm" << czech;
+        QTest::newRow("English pages missing") << "en" << QString() << czech;
+        QTest::newRow("English folder without its index") << "en" << "Html/Pelkor2000/en/deska.htm" << czech;
+        QTest::newRow("a language with no pages") << "de" << "Html/Pelkor2000/en/Index.htm" << czech;
+    }
+
+    void manualOpensInTheProgramsLanguageOrInCzech()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, englishIndex);
+        QFETCH(QString, opened);
+        ShellFixture shell;
+        writePage(shell.applicationDir + QStringLiteral("Html/Pelkor2000/Index.htm"));
+        if (!englishIndex.isEmpty())
+            writePage(shell.applicationDir + englishIndex);
+        const ManualLauncher manual(shell.applicationDir, language);
+        // The test platform opens no document itself: the message names the
+        // page the browser was asked for.
+        try {
+            manual.start();
+            QFAIL("a page the desktop cannot open went unreported");
+        } catch (const std::runtime_error& error) {
+            const QString named = QLatin1Char('"') + shell.applicationDir + opened + QLatin1Char('"');
+            QVERIFY2(QString::fromUtf8(error.what()).contains(named), error.what());
+        }
+        const QString record = shell.applicationDir + QStringLiteral("started.txt");
+        writeViewer(shell.applicationDir + QStringLiteral("ManualKolvex.exe"), record, true);
+        manual.start();
+        QCOMPARE(viewerRecord(record), opened + QLatin1Char('|') + QDir(shell.applicationDir).canonicalPath());
     }
 
     // Without a viewer the desktop opens the page; when it cannot, the
@@ -232,8 +294,7 @@ private slots:
     {
         ShellFixture shell;
         const QString page = shell.applicationDir + QStringLiteral("Html/Pelkor2000/Index.htm");
-        QVERIFY(QDir().mkpath(QFileInfo(page).path()));
-        QVERIFY(QFile(page).open(QIODevice::WriteOnly));
+        writePage(page);
         QVERIFY(shell.manual.isPresent());
 
         // The test platform opens no document itself.

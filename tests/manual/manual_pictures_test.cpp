@@ -19,6 +19,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QToolButton>
+#include <QTranslator>
 
 using namespace pelikor;
 
@@ -27,25 +28,26 @@ namespace {
 // A peg's face is pink, never as green as the white of an empty hole.
 constexpr int kHoleGreen = 250;
 
-QDir manualFolder()
+// The Czech pages, or those of another language in its folder among them.
+QDir manualFolder(const QString& language = QString())
 {
-    return QDir(qEnvironmentVariable("PELIKOR_TEST_APP_DIR") + QStringLiteral("/Html/Pelkor2000"));
+    return QDir(qEnvironmentVariable("PELIKOR_TEST_APP_DIR") + QStringLiteral("/Html/Pelkor2000/") + language);
 }
 
-QString pages()
+QString pages(const QDir& folder)
 {
     QString text;
-    for (const QString& name : manualFolder().entryList({QStringLiteral("*.htm")})) {
-        QFile page(manualFolder().filePath(name));
+    for (const QString& name : folder.entryList({QStringLiteral("*.htm")})) {
+        QFile page(folder.filePath(name));
         text += page.open(QIODevice::ReadOnly) ? QString::fromUtf8(page.readAll()) : QString();
     }
     return text.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
 }
 
 // What the element that opens with `start` holds, up to `end`.
-QString element(const QString& start, const QString& end)
+QString element(const QString& start, const QString& end, const QDir& folder = manualFolder())
 {
-    const QString text = pages();
+    const QString text = pages(folder);
     const qsizetype from = text.indexOf(start);
     return from < 0 ? QString() : text.mid(from, text.indexOf(end, from) - from);
 }
@@ -147,11 +149,27 @@ private slots:
             QVERIFY(!inked(picture, blank, manual::kPictureRatio));
     }
 
+    void showsTheMainWindowsToolbar_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("quoted");
+        QTest::newRow("Czech") << QString() << QStringLiteral("„([^“]*)“");
+        QTest::newRow("English") << QStringLiteral("en") << QStringLiteral("“([^”]*)”");
+    }
+
     // The toolbar's buttons in their order: each icon as the main window
     // shows it, named by the menu command with that icon, in the picture
-    // and in the pages' table of the buttons.
+    // and in the pages' table of the buttons, in each language.
     void showsTheMainWindowsToolbar()
     {
+        QFETCH(QString, language);
+        QFETCH(QString, quoted);
+        QTranslator translation;
+        if (!language.isEmpty()) {
+            QVERIFY(translation.load(QStringLiteral("pelikor_") + language,
+                                     qEnvironmentVariable("PELIKOR_TEST_APP_DIR") + QStringLiteral("/translations")));
+            QCoreApplication::installTranslator(&translation);
+        }
         ProgramFixture program;
         QList<QToolButton*> buttons = program.main().findChildren<QToolButton*>();
         // The menu bar's own button, for items that do not fit, is none of them.
@@ -166,12 +184,13 @@ private slots:
                 }
         QCOMPARE(commands.size(), buttons.size());
 
-        const QImage picture(manualFolder().filePath(QLatin1String(manual::kToolbarPictureFile)));
+        const QImage picture(manualFolder(language).filePath(QLatin1String(manual::kToolbarPictureFile)));
         QCOMPARE(picture.size(), manual::kToolbarPictureSize * manual::kToolbarPictureRatio);
-        QCOMPARE(qsizetype(manual::toolbarButtons().size()), buttons.size());
+        const std::vector<manual::ToolbarButton> toolbar = manual::toolbarButtons();
+        QCOMPARE(qsizetype(toolbar.size()), buttons.size());
         QStringList painted;
-        for (int index = 0; index < int(manual::toolbarButtons().size()); ++index) {
-            const manual::ToolbarButton& button = manual::toolbarButtons()[std::size_t(index)];
+        for (int index = 0; index < int(toolbar.size()); ++index) {
+            const manual::ToolbarButton& button = toolbar[std::size_t(index)];
             painted << button.command;
             QCOMPARE(iconImage(QIcon(QPixmap::fromImage(pictures::commandIcon(button.icon)))),
                      iconImage(buttons[index]->icon()));
@@ -183,8 +202,12 @@ private slots:
                         QCOMPARE(picture.pixel(corner + QPoint(x, y)), icon.pixel(x, y));
         }
         QCOMPARE(painted, commands);
-        const QString table = element(QStringLiteral("<table id=\"tlacitka\">"), QStringLiteral("</table>"));
-        QCOMPARE(captured(table, QStringLiteral("<tr><td>„([^“]*)“</td>")), commands);
+        // Named in the language of the pages that show it.
+        QVERIFY(picture == manual::toolbarPicture().convertToFormat(picture.format()));
+        const QString table =
+            element(QStringLiteral("<table id=\"tlacitka\">"), QStringLiteral("</table>"), manualFolder(language));
+        QCOMPARE(captured(table, QStringLiteral("<tr><td>") + quoted + QStringLiteral("</td>")), commands);
+        QCoreApplication::removeTranslator(&translation);
     }
 };
 

@@ -104,12 +104,14 @@ private slots:
             QCOMPARE(english.language(), QStringLiteral("en"));
             QCOMPARE(QCoreApplication::translate("CoreErrorText", "přístup odepřen"), QStringLiteral("permission denied"));
             QCOMPARE(QLocale().language(), QLocale::English);
+            QCOMPARE(ProgramLanguage::current(), QStringLiteral("en"));
         }
         QCOMPARE(QCoreApplication::translate("CoreErrorText", "přístup odepřen"), QStringLiteral("přístup odepřen"));
         qputenv("LANGUAGE", "cs");
         const ProgramLanguage czech(appFolder);
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Zrušit"));
         QCOMPARE(QLocale().language(), QLocale::Czech);
+        QCOMPARE(ProgramLanguage::current(), QStringLiteral("cs"));
     }
 };
 

@@ -5,6 +5,7 @@
 #include "widgets/ColourNumber.h"
 #include "widgets/Frame3D.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
 
@@ -63,16 +64,20 @@ void drawName(QPainter& painter, int index)
 
 } // namespace
 
-const std::vector<ToolbarButton>& toolbarButtons()
+std::vector<ToolbarButton> toolbarButtons()
 {
-    static const std::vector<ToolbarButton> buttons{
-        {pictures::kNewGameIcon, QStringLiteral("Nová hra...")},
-        {pictures::kEndGameIcon, QStringLiteral("Ukončit hru")},
-        {pictures::kBestTableIcon, QStringLiteral("Zobrazit tabulku nejlepších...")},
-        {pictures::kBossKeyIcon, QStringLiteral("Šéfovská pojistka")},
-        {pictures::kManualIcon, QStringLiteral("Elektronický manuál")},
+    // The menu's own captions, in the language of the translation the
+    // application holds, without their accelerators.
+    const auto command = [](const char* caption) {
+        return QCoreApplication::translate("MainWindow", caption).remove(QLatin1Char('&'));
     };
-    return buttons;
+    return {
+        {pictures::kNewGameIcon, command("&Nová hra...")},
+        {pictures::kEndGameIcon, command("&Ukončit hru")},
+        {pictures::kBestTableIcon, command("&Zobrazit tabulku nejlepších...")},
+        {pictures::kBossKeyIcon, command("Šéfovská &pojistka")},
+        {pictures::kManualIcon, command("&Elektronický manuál")},
+    };
 }
 
 QRect toolbarIconPlace(int index)

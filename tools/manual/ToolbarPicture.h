@@ -25,8 +25,8 @@ struct ToolbarButton {
     int icon;
     QString command;
 };
-// Left to right.
-const std::vector<ToolbarButton>& toolbarButtons();
+// Left to right, named in the language of the installed translation.
+std::vector<ToolbarButton> toolbarButtons();
 
 // Where the icon of the button at `index` of toolbarButtons() lies, in the
 // picture's pixels at ratio 1.
