@@ -5,7 +5,7 @@
 # pelikor_xtest(<name> SOURCES <files...> LIBS <targets...>)
 #   A QtTest executable for what only a real X server shows (window masks,
 #   window positions, the pointer on the screen), run under an Xvfb of its
-#   own, one such test at a time.
+#   own.
 # pelikor_xtest_under_window_manager(<name> <window manager>)
 #   Runs an X server test a second time, as <name>_<window manager>, under
 #   that window manager, which the test itself starts on its display
@@ -15,8 +15,9 @@
 # another one sets it).
 set(PELIKOR_TEST_LANGUAGE "LANGUAGE=;LC_ALL=;LC_MESSAGES=;LANG=C.UTF-8")
 
-# The X server a test runs on: one of its own, with a screen of 1280 x 1024.
-set(PELIKOR_XVFB_RUN xvfb-run -a -s "-screen 0 1280x1024x24")
+# The X server a test runs on: one of its own, with a screen of 1280 x 1024,
+# which may run beside the others.
+set(PELIKOR_XVFB_RUN ${PROJECT_SOURCE_DIR}/tests/support/run-on-xvfb)
 
 function(pelikor_gtest name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
@@ -35,13 +36,12 @@ function(pelikor_xtest name)
     find_package(Qt6 REQUIRED COMPONENTS Test)
     pelikor_test_executable(${name} "${ARG_SOURCES}" "${ARG_LIBS};Qt6::Test;Qt6::Widgets" "QT_QPA_PLATFORM=xcb"
         ${PELIKOR_XVFB_RUN})
-    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK xserver)
 endfunction()
 
 function(pelikor_xtest_under_window_manager name manager)
     get_test_property(${name} ENVIRONMENT environment)
     add_test(NAME ${name}_${manager} COMMAND ${PELIKOR_XVFB_RUN} $<TARGET_FILE:${name}>)
-    set_tests_properties(${name}_${manager} PROPERTIES TIMEOUT 600 RESOURCE_LOCK xserver
+    set_tests_properties(${name}_${manager} PROPERTIES TIMEOUT 600
         ENVIRONMENT "${environment};PELIKOR_TEST_WINDOW_MANAGER=${manager}")
 endfunction()
 
@@ -80,9 +80,6 @@ function(pelikor_benchmark name)
         add_test(NAME ${name}_runs COMMAND ${runner} $<TARGET_FILE:${name}> --benchmark_min_time=0.001 ${filter})
         set_tests_properties(${name}_runs PROPERTIES TIMEOUT 600 LABELS benchmark
             ENVIRONMENT "QT_QPA_PLATFORM=${platform};PELIKOR_TEST_APP_DIR=${PELIKOR_APP_DIR};PELIKOR_BENCHMARK_ONCE=1")
-        if(runner)
-            set_tests_properties(${name}_runs PROPERTIES RESOURCE_LOCK xserver)
-        endif()
     endif()
 endfunction()
 
