@@ -45,6 +45,25 @@ function(pelikor_xtest_under_window_manager name manager)
         ENVIRONMENT "${environment};PELIKOR_TEST_WINDOW_MANAGER=${manager}")
 endfunction()
 
+# The tests that take longest, each with its seconds on two cores: `ctest -j`
+# starts the costliest first, so that neither core is left at the end with
+# a long test started last. Once ctest has timed a run in a build folder it
+# goes by those times.
+set(PELIKOR_TEST_COSTS
+    installed_xtest 19 scores_core_test 15 copies_xtest 14 new_game_test 9.5 profile_file_test 8
+    orca_test 8 monitor_property_test 7 main_window_test 6 install_test 6 autopkgtest_xtest 6
+    play_aids_test 5.5 atspi_test 5.5 best_finish_test 5.5 best_finish_bench_runs 4 end_dialogs_test 4
+    remainder_test 3)
+
+function(pelikor_test_cost name)
+    list(FIND PELIKOR_TEST_COSTS ${name} at)
+    if(at GREATER -1)
+        math(EXPR at "${at} + 1")
+        list(GET PELIKOR_TEST_COSTS ${at} cost)
+        set_tests_properties(${name} PROPERTIES COST ${cost})
+    endif()
+endfunction()
+
 # What every kind of test shares: one timeout and the application folder,
 # whatever framework it is written with; the arguments after `environment`
 # start the test program.
@@ -54,6 +73,7 @@ function(pelikor_test_executable name sources libs environment)
     add_test(NAME ${name} COMMAND ${ARGN} $<TARGET_FILE:${name}>)
     set_tests_properties(${name} PROPERTIES TIMEOUT 600
         ENVIRONMENT "${environment};PELIKOR_TEST_APP_DIR=${PELIKOR_APP_DIR};${PELIKOR_TEST_LANGUAGE}")
+    pelikor_test_cost(${name})
 endfunction()
 
 # pelikor_benchmark(<name> SOURCES <files...> LIBS <targets...> [ONCE_FILTER <regex>])
@@ -80,6 +100,7 @@ function(pelikor_benchmark name)
         add_test(NAME ${name}_runs COMMAND ${runner} $<TARGET_FILE:${name}> --benchmark_min_time=0.001 ${filter})
         set_tests_properties(${name}_runs PROPERTIES TIMEOUT 600 LABELS benchmark
             ENVIRONMENT "QT_QPA_PLATFORM=${platform};PELIKOR_TEST_APP_DIR=${PELIKOR_APP_DIR};PELIKOR_BENCHMARK_ONCE=1")
+        pelikor_test_cost(${name}_runs)
     endif()
 endfunction()
 
