@@ -19,6 +19,18 @@ set(PELIKOR_TEST_LANGUAGE "LANGUAGE=;LC_ALL=;LC_MESSAGES=;LANG=C.UTF-8")
 # which may run beside the others.
 set(PELIKOR_XVFB_RUN ${PROJECT_SOURCE_DIR}/tests/support/run-on-xvfb)
 
+# Where the tests of windows, of the whole program and the benchmarks make
+# their folders: in memory, where the system has a memory file system,
+# since their files are set-up only and a disk would hold them up at every
+# durable write. The cores' tests, which try the files themselves, keep the
+# system's temporary folder on its disk.
+execute_process(COMMAND test -w /dev/shm -a -x /dev/shm RESULT_VARIABLE PELIKOR_NO_MEMORY_FOLDER)
+if(PELIKOR_NO_MEMORY_FOLDER EQUAL 0)
+    set(PELIKOR_MEMORY_TMPDIR TMPDIR=/dev/shm)
+else()
+    set(PELIKOR_MEMORY_TMPDIR "")
+endif()
+
 function(pelikor_gtest name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     find_package(GTest REQUIRED)
@@ -28,14 +40,15 @@ endfunction()
 function(pelikor_qtest name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     find_package(Qt6 REQUIRED COMPONENTS Test)
-    pelikor_test_executable(${name} "${ARG_SOURCES}" "${ARG_LIBS};Qt6::Test;Qt6::Widgets" "QT_QPA_PLATFORM=offscreen")
+    pelikor_test_executable(${name} "${ARG_SOURCES}" "${ARG_LIBS};Qt6::Test;Qt6::Widgets"
+        "QT_QPA_PLATFORM=offscreen;${PELIKOR_MEMORY_TMPDIR}")
 endfunction()
 
 function(pelikor_xtest name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     find_package(Qt6 REQUIRED COMPONENTS Test)
-    pelikor_test_executable(${name} "${ARG_SOURCES}" "${ARG_LIBS};Qt6::Test;Qt6::Widgets" "QT_QPA_PLATFORM=xcb"
-        ${PELIKOR_XVFB_RUN})
+    pelikor_test_executable(${name} "${ARG_SOURCES}" "${ARG_LIBS};Qt6::Test;Qt6::Widgets"
+        "QT_QPA_PLATFORM=xcb;${PELIKOR_MEMORY_TMPDIR}" ${PELIKOR_XVFB_RUN})
 endfunction()
 
 function(pelikor_xtest_under_window_manager name manager)
@@ -71,8 +84,9 @@ function(pelikor_test_executable name sources libs environment)
     add_executable(${name} ${sources})
     target_link_libraries(${name} PRIVATE ${libs})
     add_test(NAME ${name} COMMAND ${ARGN} $<TARGET_FILE:${name}>)
-    set_tests_properties(${name} PROPERTIES TIMEOUT 600
-        ENVIRONMENT "${environment};PELIKOR_TEST_APP_DIR=${PELIKOR_APP_DIR};${PELIKOR_TEST_LANGUAGE}")
+    # Unquoted, the list loses an empty memory folder.
+    set(environment ${environment} PELIKOR_TEST_APP_DIR=${PELIKOR_APP_DIR} ${PELIKOR_TEST_LANGUAGE})
+    set_tests_properties(${name} PROPERTIES TIMEOUT 600 ENVIRONMENT "${environment}")
     pelikor_test_cost(${name})
 endfunction()
 
@@ -98,8 +112,9 @@ function(pelikor_benchmark name)
             set(filter --benchmark_filter=${ARG_ONCE_FILTER})
         endif()
         add_test(NAME ${name}_runs COMMAND ${runner} $<TARGET_FILE:${name}> --benchmark_min_time=0.001 ${filter})
-        set_tests_properties(${name}_runs PROPERTIES TIMEOUT 600 LABELS benchmark
-            ENVIRONMENT "QT_QPA_PLATFORM=${platform};PELIKOR_TEST_APP_DIR=${PELIKOR_APP_DIR};PELIKOR_BENCHMARK_ONCE=1")
+        set(environment QT_QPA_PLATFORM=${platform} PELIKOR_TEST_APP_DIR=${PELIKOR_APP_DIR} PELIKOR_BENCHMARK_ONCE=1
+            ${PELIKOR_MEMORY_TMPDIR})
+        set_tests_properties(${name}_runs PROPERTIES TIMEOUT 600 LABELS benchmark ENVIRONMENT "${environment}")
         pelikor_test_cost(${name}_runs)
     endif()
 endfunction()
