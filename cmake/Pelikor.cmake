@@ -5,7 +5,7 @@
 # pelikor_xtest(<name> SOURCES <files...> LIBS <targets...>)
 #   A QtTest executable for what only a real X server shows (window masks,
 #   window positions, the pointer on the screen), run under an Xvfb of its
-#   own, one such test at a time.
+#   own.
 # pelikor_xtest_under_window_manager(<name> <window manager>)
 #   Runs an X server test a second time, as <name>_<window manager>, under
 #   that window manager, which the test itself starts on its display
@@ -15,8 +15,21 @@
 # another one sets it).
 set(PELIKOR_TEST_LANGUAGE "LANGUAGE=;LC_ALL=;LC_MESSAGES=;LANG=C.UTF-8")
 
-# The X server a test runs on: one of its own, with a screen of 1280 x 1024.
-set(PELIKOR_XVFB_RUN xvfb-run -a -s "-screen 0 1280x1024x24")
+# The X server a test runs on: one of its own, with a screen of 1280 x 1024,
+# which may run beside the others.
+set(PELIKOR_XVFB_RUN ${PROJECT_SOURCE_DIR}/tests/support/run-on-xvfb)
+
+# Where the tests of windows, of the whole program and the benchmarks make
+# their folders: in memory, where the system has a memory file system,
+# since their files are set-up only and a disk would hold them up at every
+# durable write. The cores' tests, which try the files themselves, keep the
+# system's temporary folder on its disk.
+execute_process(COMMAND test -w /dev/shm -a -x /dev/shm RESULT_VARIABLE PELIKOR_NO_MEMORY_FOLDER)
+if(PELIKOR_NO_MEMORY_FOLDER EQUAL 0)
+    set(PELIKOR_MEMORY_TMPDIR TMPDIR=/dev/shm)
+else()
+    set(PELIKOR_MEMORY_TMPDIR "")
+endif()
 
 function(pelikor_gtest name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
@@ -27,22 +40,41 @@ endfunction()
 function(pelikor_qtest name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     find_package(Qt6 REQUIRED COMPONENTS Test)
-    pelikor_test_executable(${name} "${ARG_SOURCES}" "${ARG_LIBS};Qt6::Test;Qt6::Widgets" "QT_QPA_PLATFORM=offscreen")
+    pelikor_test_executable(${name} "${ARG_SOURCES}" "${ARG_LIBS};Qt6::Test;Qt6::Widgets"
+        "QT_QPA_PLATFORM=offscreen;${PELIKOR_MEMORY_TMPDIR}")
 endfunction()
 
 function(pelikor_xtest name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     find_package(Qt6 REQUIRED COMPONENTS Test)
-    pelikor_test_executable(${name} "${ARG_SOURCES}" "${ARG_LIBS};Qt6::Test;Qt6::Widgets" "QT_QPA_PLATFORM=xcb"
-        ${PELIKOR_XVFB_RUN})
-    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK xserver)
+    pelikor_test_executable(${name} "${ARG_SOURCES}" "${ARG_LIBS};Qt6::Test;Qt6::Widgets"
+        "QT_QPA_PLATFORM=xcb;${PELIKOR_MEMORY_TMPDIR}" ${PELIKOR_XVFB_RUN})
 endfunction()
 
 function(pelikor_xtest_under_window_manager name manager)
     get_test_property(${name} ENVIRONMENT environment)
     add_test(NAME ${name}_${manager} COMMAND ${PELIKOR_XVFB_RUN} $<TARGET_FILE:${name}>)
-    set_tests_properties(${name}_${manager} PROPERTIES TIMEOUT 600 RESOURCE_LOCK xserver
+    set_tests_properties(${name}_${manager} PROPERTIES TIMEOUT 600
         ENVIRONMENT "${environment};PELIKOR_TEST_WINDOW_MANAGER=${manager}")
+endfunction()
+
+# The tests that take longest, each with its seconds on two cores: `ctest -j`
+# starts the costliest first, so that neither core is left at the end with
+# a long test started last. Once ctest has timed a run in a build folder it
+# goes by those times.
+set(PELIKOR_TEST_COSTS
+    installed_xtest 19 scores_core_test 15 copies_xtest 14 new_game_test 9.5 profile_file_test 8
+    orca_test 8 monitor_property_test 7 main_window_test 6 install_test 6 autopkgtest_xtest 6
+    play_aids_test 5.5 atspi_test 5.5 best_finish_test 5.5 best_finish_bench_runs 4 end_dialogs_test 4
+    remainder_test 3)
+
+function(pelikor_test_cost name)
+    list(FIND PELIKOR_TEST_COSTS ${name} at)
+    if(at GREATER -1)
+        math(EXPR at "${at} + 1")
+        list(GET PELIKOR_TEST_COSTS ${at} cost)
+        set_tests_properties(${name} PROPERTIES COST ${cost})
+    endif()
 endfunction()
 
 # What every kind of test shares: one timeout and the application folder,
@@ -52,13 +84,17 @@ function(pelikor_test_executable name sources libs environment)
     add_executable(${name} ${sources})
     target_link_libraries(${name} PRIVATE ${libs})
     add_test(NAME ${name} COMMAND ${ARGN} $<TARGET_FILE:${name}>)
-    set_tests_properties(${name} PROPERTIES TIMEOUT 600
-        ENVIRONMENT "${environment};PELIKOR_TEST_APP_DIR=${PELIKOR_APP_DIR};${PELIKOR_TEST_LANGUAGE}")
+    # Unquoted, the list loses an empty memory folder.
+    set(environment ${environment} PELIKOR_TEST_APP_DIR=${PELIKOR_APP_DIR} ${PELIKOR_TEST_LANGUAGE})
+    set_tests_properties(${name} PROPERTIES TIMEOUT 600 ENVIRONMENT "${environment}")
+    pelikor_test_cost(${name})
 endfunction()
 
-# pelikor_benchmark(<name> SOURCES <files...> LIBS <targets...>)
+# pelikor_benchmark(<name> SOURCES <files...> LIBS <targets...> [ONCE_FILTER <regex>])
+#   ONCE_FILTER: the benchmarks its run among the tests runs, when the
+#   others only repeat them on larger tables.
 function(pelikor_benchmark name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "" "ONCE_FILTER" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark)
     set_property(GLOBAL APPEND PROPERTY PELIKOR_BENCHMARK_TARGETS ${name})
@@ -71,12 +107,15 @@ function(pelikor_benchmark name)
             set(runner ${PELIKOR_XVFB_RUN})
             set(platform xcb)
         endif()
-        add_test(NAME ${name}_runs COMMAND ${runner} $<TARGET_FILE:${name}> --benchmark_min_time=0.001)
-        set_tests_properties(${name}_runs PROPERTIES TIMEOUT 600 LABELS benchmark
-            ENVIRONMENT "QT_QPA_PLATFORM=${platform};PELIKOR_TEST_APP_DIR=${PELIKOR_APP_DIR}")
-        if(runner)
-            set_tests_properties(${name}_runs PROPERTIES RESOURCE_LOCK xserver)
+        set(filter "")
+        if(ARG_ONCE_FILTER)
+            set(filter --benchmark_filter=${ARG_ONCE_FILTER})
         endif()
+        add_test(NAME ${name}_runs COMMAND ${runner} $<TARGET_FILE:${name}> --benchmark_min_time=0.001 ${filter})
+        set(environment QT_QPA_PLATFORM=${platform} PELIKOR_TEST_APP_DIR=${PELIKOR_APP_DIR} PELIKOR_BENCHMARK_ONCE=1
+            ${PELIKOR_MEMORY_TMPDIR})
+        set_tests_properties(${name}_runs PROPERTIES TIMEOUT 600 LABELS benchmark ENVIRONMENT "${environment}")
+        pelikor_test_cost(${name}_runs)
     endif()
 endfunction()
 

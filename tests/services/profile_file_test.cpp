@@ -200,9 +200,10 @@ TEST(ProfileFile, FileThatIsNotTextKeepsEveryByte)
     EXPECT_EQ(profile.read(kSection, kKey), "1");
 }
 
+// In memory: the sizes are tried here, not the disk.
 TEST(ProfileFile, TenMegabyteFileIsReadAndWrittenWholeAndAHugeOneIsRefused)
 {
-    TempFolder folder;
+    TempFolder folder(Medium::Memory);
     const auto file = folder / "Kolvex.ini";
     std::string big = "[Velka]\n";
     while (big.size() < 10 * 1024 * 1024)
@@ -323,9 +324,10 @@ TEST(ProfileFile, AnEntryThatIsNoRegularFileIsRefusedWithoutWaiting)
     }
 }
 
+// In memory: four hundred writes that would each wait for the disk.
 TEST(ProfileFileWriters, TwoProcessesWritingAtOnceLoseNoKeyAndLeaveNoStrayByte)
 {
-    TempFolder folder;
+    TempFolder folder(Medium::Memory);
     const auto file = folder / "Kolvex.ini";
     writeBytes(file, kHandEdited);
     constexpr int kWrites = 200;
@@ -368,9 +370,10 @@ TEST(ProfileFileWriters, TwoProcessesWritingAtOnceLoseNoKeyAndLeaveNoStrayByte)
     EXPECT_EQ(profile.read("Pelikor", kKey), "9");
 }
 
+// In memory: on a disk nearly every kill would land in the wait for it.
 TEST(ProfileFileWriters, AKillAtAnyPointLeavesTheOldFileOrTheNewOneThroughALinkWithItsMode)
 {
-    TempFolder folder;
+    TempFolder folder(Medium::Memory);
     std::filesystem::create_directory(folder / "Jinde");
     const auto real = folder / "Jinde/nastaveni.ini";
     writeBytes(real, kHandEdited);

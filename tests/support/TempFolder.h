@@ -8,14 +8,31 @@
 #include <string_view>
 
 #include <stdlib.h>
+#include <unistd.h>
 
-// A fresh folder under the system's temporary folder, removed with all it
-// holds (read-only parts included) when it goes out of scope.
+// Where a folder lies: on the disk of the system's temporary folder, or in
+// memory where what a test does so many times would otherwise wait on the
+// disk at every step and the disk itself is not what it tries.
+enum class Medium { Disk, Memory };
+
+// The shared-memory file system where the system has one, else the
+// temporary folder.
+inline std::filesystem::path folderOn(Medium medium)
+{
+    const std::filesystem::path memory = "/dev/shm";
+    if (medium == Medium::Memory && ::access(memory.c_str(), W_OK | X_OK) == 0)
+        return memory;
+    return std::filesystem::temp_directory_path();
+}
+
+// A fresh folder under the system's temporary folder (or in memory),
+// removed with all it holds (read-only parts included) when it goes out of
+// scope.
 class TempFolder {
 public:
-    TempFolder()
+    explicit TempFolder(Medium medium = Medium::Disk)
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "pelikor-test-XXXXXX").string();
+        std::string pattern = (folderOn(medium) / "pelikor-test-XXXXXX").string();
         if (!::mkdtemp(pattern.data()))
             throw std::runtime_error("cannot create a temporary folder");
         path_ = pattern;
