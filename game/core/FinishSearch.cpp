@@ -136,11 +136,14 @@ bool FinishSearch::reaches(Bits board, Bits key, int pegs)
     }
     if (cancelled() || outOfPositions_)
         return false;
-    if (bounds_.lowerBound(key) > goal_ || cannotReachGoal(board, pegs))
+    // A board one jump above the goal reaches it by any open jump: it is
+    // neither looked up nor bounded.
+    const bool tabled = pegs > goal_ + 1;
+    if (tabled && (bounds_.lowerBound(key) > goal_ || cannotReachGoal(board, pegs)))
         return false;
     // The children's places in the bounds table are asked for before the
     // first is looked at: the table is far larger than the caches.
-    const bool childrenLookedUp = pegs - 1 > std::max(goal_, levels_->top());
+    const bool childrenLookedUp = pegs - 1 > std::max(goal_ + 1, levels_->top());
     std::array<Child, kJumpCount> children;
     int count = 0;
     for (const JumpMask& mask : *jumpOrder_)
@@ -158,7 +161,8 @@ bool FinishSearch::reaches(Bits board, Bits key, int pegs)
         if (stopped_ || outOfPositions_)
             return false;
     }
-    bounds_.raise(key, goal_ + 1);
+    if (tabled)
+        bounds_.raise(key, goal_ + 1);
     return false;
 }
 
