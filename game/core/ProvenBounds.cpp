@@ -2,20 +2,14 @@
 
 #include "game/core/Positions.h"
 
-#include <sys/mman.h>
-
 #include <algorithm>
+#include <utility>
 #include <bit>
-#include <cstdlib>
-#include <cstring>
-#include <new>
 
 namespace pelikor {
 
 namespace {
 
-constexpr std::size_t kHugePage = std::size_t{2} << 20;
-constexpr std::size_t kCacheLine = 64;
 constexpr std::size_t kBucket = 4; // slots looked at for one board: half a cache line
 constexpr std::size_t kFirstBoundSlots = std::size_t{1} << 12;
 // Board bits 1..33 lie below the bound.
@@ -31,31 +25,13 @@ int boundOf(std::uint64_t slot)
 
 ProvenBounds::ProvenBounds(std::size_t maxBytes)
     : maxSlots_(std::max(kFirstBoundSlots, std::bit_floor(maxBytes / sizeof(std::uint64_t)))),
-      slotCount_(kFirstBoundSlots), slots_(allocate(kFirstBoundSlots))
+      slots_(kFirstBoundSlots)
 {
-}
-
-void ProvenBounds::FreeSlots::operator()(std::uint64_t* slots) const
-{
-    std::free(slots);
-}
-
-ProvenBounds::Slots ProvenBounds::allocate(std::size_t count)
-{
-    const std::size_t bytes = count * sizeof(std::uint64_t);
-    const bool huge = bytes >= kHugePage;
-    void* memory = std::aligned_alloc(huge ? kHugePage : kCacheLine, bytes);
-    if (!memory)
-        throw std::bad_alloc();
-    if (huge)
-        madvise(memory, bytes, MADV_HUGEPAGE);
-    std::memset(memory, 0, bytes);
-    return Slots(static_cast<std::uint64_t*>(memory));
 }
 
 int ProvenBounds::lowerBound(std::uint64_t board) const
 {
-    const std::size_t first = bucketOf(board, slotCount_);
+    const std::size_t first = bucketOf(board, slots_.size());
     for (std::size_t i = first; i < first + kBucket; ++i)
         if ((slots_[i] & kBoardMask) == board)
             return boundOf(slots_[i]);
@@ -64,10 +40,10 @@ int ProvenBounds::lowerBound(std::uint64_t board) const
 
 void ProvenBounds::raise(std::uint64_t board, int bound)
 {
-    if (place(slots_.get(), slotCount_, board, bound))
+    if (place(slots_, board, bound))
         return;
     ++count_;
-    if (2 * count_ > slotCount_ && 2 * slotCount_ <= maxSlots_)
+    if (2 * count_ > slots_.size() && 2 * slots_.size() <= maxSlots_)
         grow();
 }
 
@@ -77,9 +53,9 @@ std::size_t ProvenBounds::bucketOf(std::uint64_t board, std::size_t slotCount)
     return std::size_t((board * 0x9E3779B97F4A7C15ULL) >> 20) & (slotCount - kBucket);
 }
 
-bool ProvenBounds::place(std::uint64_t* slots, std::size_t slotCount, std::uint64_t board, int bound)
+bool ProvenBounds::place(SlotArray& slots, std::uint64_t board, int bound)
 {
-    const std::size_t first = bucketOf(board, slotCount);
+    const std::size_t first = bucketOf(board, slots.size());
     std::size_t victim = first;
     for (std::size_t i = first; i < first + kBucket; ++i) {
         if ((slots[i] & kBoardMask) == board) {
@@ -99,13 +75,11 @@ bool ProvenBounds::place(std::uint64_t* slots, std::size_t slotCount, std::uint6
 
 void ProvenBounds::grow()
 {
-    const std::size_t largerCount = 2 * slotCount_;
-    Slots larger = allocate(largerCount);
-    for (std::size_t i = 0; i < slotCount_; ++i)
-        if (slots_[i] != 0)
-            place(larger.get(), largerCount, slots_[i] & kBoardMask, boundOf(slots_[i]));
+    SlotArray larger(2 * slots_.size());
+    for (std::uint64_t slot : slots_)
+        if (slot != 0)
+            place(larger, slot & kBoardMask, boundOf(slot));
     slots_ = std::move(larger);
-    slotCount_ = largerCount;
 }
 
 } // namespace pelikor

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "game/core/SlotArray.h"
+
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 
 namespace pelikor {
 
@@ -18,27 +19,18 @@ public:
     // The proven bound of a board, 0 when none is known.
     int lowerBound(std::uint64_t board) const;
     // Brings the board's bucket towards the cache for a lookup soon.
-    void prefetch(std::uint64_t board) const { __builtin_prefetch(&slots_[bucketOf(board, slotCount_)]); }
+    void prefetch(std::uint64_t board) const { __builtin_prefetch(&slots_[bucketOf(board, slots_.size())]); }
     // Records that `board` cannot end with fewer than `bound` pegs.
     void raise(std::uint64_t board, int bound);
 
 private:
-    struct FreeSlots {
-        void operator()(std::uint64_t* slots) const;
-    };
-    using Slots = std::unique_ptr<std::uint64_t[], FreeSlots>;
-
-    // Zeroed slots; a large table asks for huge pages, since the search
-    // reads it at random and would otherwise miss the TLB on every look.
-    static Slots allocate(std::size_t count);
     static std::size_t bucketOf(std::uint64_t board, std::size_t slotCount);
     // Returns true when the board was there already.
-    static bool place(std::uint64_t* slots, std::size_t slotCount, std::uint64_t board, int bound);
+    static bool place(SlotArray& slots, std::uint64_t board, int bound);
     void grow();
 
     std::size_t maxSlots_;
-    std::size_t slotCount_;
-    Slots slots_; // board bits | bound << kBoundShift; 0 is free
+    SlotArray slots_; // board bits | bound << kBoundShift; 0 is free
     std::size_t count_ = 0;
 };
 
