@@ -17,6 +17,8 @@ public:
 
     // The value kept for a board, or kAbsent.
     std::uint8_t find(std::uint64_t board) const;
+    // Brings the board's first slot towards the cache for a look soon.
+    void prefetch(std::uint64_t board) const { __builtin_prefetch(&slots_[slotOf(board, slots_.size() - 1)]); }
     // Keeps a value below kAbsent for a board that has none yet.
     void insert(std::uint64_t board, std::uint8_t value);
 
