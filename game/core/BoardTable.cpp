@@ -1,5 +1,7 @@
 #include "game/core/BoardTable.h"
 
+#include <utility>
+
 namespace pelikor {
 
 namespace {
@@ -8,7 +10,7 @@ constexpr std::size_t kFirstTableSlots = 1024;
 
 } // namespace
 
-BoardTable::BoardTable() : slots_(kFirstTableSlots, 0) {}
+BoardTable::BoardTable() : slots_(kFirstTableSlots) {}
 
 std::uint8_t BoardTable::find(std::uint64_t board) const
 {
@@ -24,11 +26,11 @@ std::uint8_t BoardTable::find(std::uint64_t board) const
 void BoardTable::insert(std::uint64_t board, std::uint8_t value)
 {
     if (2 * (count_ + 1) > slots_.size()) {
-        std::vector<std::uint64_t> larger(2 * slots_.size(), 0);
+        SlotArray larger(2 * slots_.size());
         for (std::uint64_t slot : slots_)
             if (slot != 0)
                 place(larger, slot);
-        slots_.swap(larger);
+        slots_ = std::move(larger);
     }
     place(slots_, board | std::uint64_t(value) << kValueShift);
     ++count_;
@@ -40,7 +42,7 @@ std::size_t BoardTable::slotOf(std::uint64_t board, std::size_t mask)
     return std::size_t((board * 0x9E3779B97F4A7C15ULL) >> 24) & mask;
 }
 
-void BoardTable::place(std::vector<std::uint64_t>& slots, std::uint64_t slot)
+void BoardTable::place(SlotArray& slots, std::uint64_t slot)
 {
     const std::size_t mask = slots.size() - 1;
     std::size_t i = slotOf(slot & kBoardMask, mask);

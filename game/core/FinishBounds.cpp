@@ -1,6 +1,6 @@
 #include "game/core/FinishBounds.h"
 
-#include "game/core/JumpMasks.h"
+#include "game/core/BoardGrid.h"
 
 #include <array>
 
@@ -46,38 +46,58 @@ bool sameClass(PositionSet a, PositionSet b)
     return classOf(a) == classOf(b);
 }
 
-PositionSet everHeld(PositionSet board)
+namespace {
+
+constexpr std::array<int, 4> kSteps = {grid::kEast, -grid::kEast, grid::kSouth, -grid::kSouth};
+
+// On the grid: the squares a peg may ever stand on.
+std::uint64_t everHeldSquares(std::uint64_t pegs)
 {
-    std::uint64_t pegs = board.bits();
     for (std::uint64_t before = 0; before != pegs;) {
         before = pegs;
-        for (const JumpMask& mask : kJumpMasks)
-            if ((pegs & mask.moved) == mask.moved)
-                pegs |= mask.target;
+        for (int step : kSteps) {
+            // A source with a peg-holding square next to it, one step on.
+            const std::uint64_t pairs = pegs & grid::shifted(pegs, -step);
+            pegs |= grid::shifted(pairs, 2 * step) & grid::kBoard;
+        }
     }
-    return PositionSet::fromBits(pegs);
+    return pegs;
+}
+
+// On the grid: the pegs that may leave their squares, as stuckPegs() says.
+std::uint64_t leavingSquares(std::uint64_t pegs)
+{
+    const std::uint64_t held = everHeldSquares(pegs);
+    std::uint64_t mayLeave = 0;
+    for (std::uint64_t before = ~mayLeave; before != mayLeave;) {
+        before = mayLeave;
+        const std::uint64_t free = grid::kBoard & ~(pegs & ~mayLeave);
+        for (int step : kSteps) {
+            const std::uint64_t sources = held & grid::shifted(held, -step) & grid::shifted(free, -2 * step);
+            mayLeave |= (sources | grid::shifted(sources, step)) & pegs;
+        }
+    }
+    return mayLeave;
+}
+
+} // namespace
+
+PositionSet everHeld(PositionSet board)
+{
+    return PositionSet::fromBits(grid::toSet(everHeldSquares(grid::fromSet((board & PositionSet::all()).bits()))));
 }
 
 PositionSet stuckPegs(PositionSet board)
 {
-    const std::uint64_t pegs = board.bits();
-    const std::uint64_t held = everHeld(board).bits();
-    // A peg may leave when a jump could take it into a position that is
-    // empty or that may empty itself; grown until nothing changes.
-    std::uint64_t mayLeave = 0;
-    for (std::uint64_t before = ~mayLeave; before != mayLeave;) {
-        before = mayLeave;
-        for (const JumpMask& mask : kJumpMasks)
-            if ((held & mask.moved) == mask.moved && (mask.target & pegs & ~mayLeave) == 0)
-                mayLeave |= mask.moved & pegs;
-    }
-    return PositionSet::fromBits(pegs & ~mayLeave);
+    const std::uint64_t pegs = grid::fromSet((board & PositionSet::all()).bits());
+    return PositionSet::fromBits(grid::toSet(pegs & ~leavingSquares(pegs)));
 }
 
 int stuckPegBound(PositionSet board)
 {
-    const PositionSet stuck = stuckPegs(board);
-    return stuck.size() + (stuck == board ? 0 : 1);
+    const std::uint64_t pegs = grid::fromSet((board & PositionSet::all()).bits());
+    const std::uint64_t mayLeave = leavingSquares(pegs);
+    return countBits(pegs & ~mayLeave) + (mayLeave != 0 ? 1 : 0);
 }
 
 } // namespace pelikor

@@ -4,6 +4,8 @@
 #include "game/core/JumpMasks.h"
 #include "game/core/Symmetries.h"
 
+#include <array>
+
 namespace pelikor {
 
 namespace {
@@ -125,20 +127,7 @@ bool FinishLevels::addLevelAbove(std::size_t maxBoards)
     levels_.back().boards.forEach([&](std::uint64_t board, std::uint8_t down) {
         if (down == kRuledOut || keptCount > maxBoards || bytes_ + above.bytes() > maxBytes_ || cancelled_)
             return;
-        for (int index = 0; index < kJumpCount; ++index) {
-            // The jump taken back: its target's peg returns to the source
-            // and the jumped position.
-            const JumpMask& mask = kJumpMasks[index];
-            if ((board & mask.target) == 0 || (board & mask.moved) != 0)
-                continue;
-            int symmetry = 0;
-            const std::uint64_t before = representative(mask.madeOn(board), &symmetry);
-            if (above.find(before) != BoardTable::kAbsent)
-                continue;
-            const bool mayBe = mayBeReached(PositionSet::fromBits(before));
-            above.insert(before, mayBe ? std::uint8_t(transformedJump(index, symmetry)) : kRuledOut);
-            keptCount += mayBe;
-        }
+        keptCount += addBoardsBefore(board, above);
     });
     if (keptCount > maxBoards || bytes_ + above.bytes() > maxBytes_ || cancelled_)
         return false;
@@ -153,6 +142,40 @@ bool FinishLevels::addLevelAbove(std::size_t maxBoards)
     bytes_ += level.boards.bytes();
     levels_.push_back(std::move(level));
     return true;
+}
+
+// The boards one jump before `board`, each kept in `above` unless it is
+// there already; returns how many of them the start may reach.
+std::size_t FinishLevels::addBoardsBefore(std::uint64_t board, BoardTable& above)
+{
+    struct Before {
+        std::uint64_t board;
+        int down; // the jump that leads back to `board`
+    };
+    std::array<Before, kJumpCount> boards;
+    int count = 0;
+    for (int index = 0; index < kJumpCount; ++index) {
+        // The jump taken back: its target's peg returns to the source and
+        // the jumped position.
+        const JumpMask& mask = kJumpMasks[index];
+        if ((board & mask.target) == 0 || (board & mask.moved) != 0)
+            continue;
+        int symmetry = 0;
+        const std::uint64_t before = representative(mask.madeOn(board), &symmetry);
+        // All are asked for before the first is looked at: the table is
+        // larger than the caches.
+        above.prefetch(before);
+        boards[count++] = {before, transformedJump(index, symmetry)};
+    }
+    std::size_t kept = 0;
+    for (int i = 0; i < count; ++i) {
+        if (above.find(boards[i].board) != BoardTable::kAbsent)
+            continue;
+        const bool mayBe = mayBeReached(PositionSet::fromBits(boards[i].board));
+        above.insert(boards[i].board, mayBe ? std::uint8_t(boards[i].down) : kRuledOut);
+        kept += mayBe;
+    }
+    return kept;
 }
 
 } // namespace pelikor

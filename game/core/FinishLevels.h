@@ -62,6 +62,7 @@ private:
     std::uint64_t representative(std::uint64_t board, int* symmetry = nullptr) const;
     bool mayBeReached(PositionSet board);
     bool addLevelAbove(std::size_t maxBoards);
+    std::size_t addBoardsBefore(std::uint64_t board, BoardTable& above);
 
     PositionSet start_;
     int goal_;

@@ -113,7 +113,7 @@ bool FinishSearch::reachesGoal()
         const bool lastTurn = goal_ > FinishLevels::kMaxGoal || levelBudget > kMaxLevelBudget || levels.complete();
         positionLimit_ = lastTurn ? kNoLimit : positions_ + positionBudget;
         outOfPositions_ = false;
-        const bool reached = reaches(start_.bits(), start_.size());
+        const bool reached = reaches(start_.bits(), canonical(start_).bits(), start_.size());
         if (reached || stopped_ || !outOfPositions_)
             return reached;
         stopped_ = !levels.grow(levelBudget);
@@ -124,7 +124,7 @@ bool FinishSearch::reachesGoal()
     }
 }
 
-bool FinishSearch::reaches(Bits board, int pegs)
+bool FinishSearch::reaches(Bits board, Bits key, int pegs)
 {
     if (pegs <= goal_)
         return true;
@@ -136,20 +136,33 @@ bool FinishSearch::reaches(Bits board, int pegs)
     }
     if (cancelled() || outOfPositions_)
         return false;
-    const Bits key = canonical(PositionSet::fromBits(board)).bits();
-    if (bounds_.lowerBound(key) > goal_ || cannotReachGoal(board, pegs))
+    // A board one jump above the goal reaches it by any open jump: it is
+    // neither looked up nor bounded.
+    const bool tabled = pegs > goal_ + 1;
+    if (tabled && (bounds_.lowerBound(key) > goal_ || cannotReachGoal(board, pegs)))
         return false;
-    for (const JumpMask& mask : *jumpOrder_) {
-        if (!mask.isOpenOn(board))
-            continue;
-        if (reaches(mask.madeOn(board), pegs - 1)) {
-            wayBack_.push_back(mask.jump);
+    // The children's places in the bounds table are asked for before the
+    // first is looked at: the table is far larger than the caches.
+    const bool childrenLookedUp = pegs - 1 > std::max(goal_ + 1, levels_->top());
+    std::array<Child, kJumpCount> children;
+    int count = 0;
+    for (const JumpMask& mask : *jumpOrder_)
+        if (mask.isOpenOn(board)) {
+            const Bits child = mask.madeOn(board);
+            const Bits childKey = childrenLookedUp ? canonical(PositionSet::fromBits(child)).bits() : 0;
+            bounds_.prefetch(childKey);
+            children[count++] = {child, childKey, &mask};
+        }
+    for (int i = 0; i < count; ++i) {
+        if (reaches(children[i].board, children[i].key, pegs - 1)) {
+            wayBack_.push_back(children[i].mask->jump);
             return true;
         }
         if (stopped_ || outOfPositions_)
             return false;
     }
-    bounds_.raise(key, goal_ + 1);
+    if (tabled)
+        bounds_.raise(key, goal_ + 1);
     return false;
 }
 

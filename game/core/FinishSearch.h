@@ -33,7 +33,14 @@ public:
 private:
     // False when the goal cannot be reached or the search was cancelled.
     bool reachesGoal();
-    bool reaches(std::uint64_t board, int pegs);
+    // A board one jump on, with its canonical bits where it will be looked up.
+    struct Child {
+        std::uint64_t board;
+        std::uint64_t key;
+        const JumpMask* mask;
+    };
+
+    bool reaches(std::uint64_t board, std::uint64_t key, int pegs);
     bool cannotReachGoal(std::uint64_t board, int pegs);
     bool cancelled();
 

@@ -6,6 +6,12 @@
 #include <cmath>
 #include <vector>
 
+#if defined(__x86_64__)
+#define PAGODA_CLONES __attribute__((target_clones("popcnt", "default")))
+#else
+#define PAGODA_CLONES
+#endif
+
 namespace pelikor {
 
 namespace {
@@ -176,7 +182,7 @@ std::optional<Pagoda> Pagoda::separating(PositionSet from, PositionSet to)
     return pagoda;
 }
 
-std::int64_t Pagoda::weightOf(PositionSet board) const
+PAGODA_CLONES std::int64_t Pagoda::weightOf(PositionSet board) const
 {
     const std::uint64_t bits = (board & PositionSet::all()).bits();
     std::int64_t weight = base_ * countBits(bits);

@@ -3,6 +3,7 @@
 #include "game/core/Positions.h"
 
 #include <algorithm>
+#include <utility>
 #include <bit>
 
 namespace pelikor {
@@ -24,7 +25,7 @@ int boundOf(std::uint64_t slot)
 
 ProvenBounds::ProvenBounds(std::size_t maxBytes)
     : maxSlots_(std::max(kFirstBoundSlots, std::bit_floor(maxBytes / sizeof(std::uint64_t)))),
-      slots_(kFirstBoundSlots, 0)
+      slots_(kFirstBoundSlots)
 {
 }
 
@@ -52,7 +53,7 @@ std::size_t ProvenBounds::bucketOf(std::uint64_t board, std::size_t slotCount)
     return std::size_t((board * 0x9E3779B97F4A7C15ULL) >> 20) & (slotCount - kBucket);
 }
 
-bool ProvenBounds::place(std::vector<std::uint64_t>& slots, std::uint64_t board, int bound)
+bool ProvenBounds::place(SlotArray& slots, std::uint64_t board, int bound)
 {
     const std::size_t first = bucketOf(board, slots.size());
     std::size_t victim = first;
@@ -74,11 +75,11 @@ bool ProvenBounds::place(std::vector<std::uint64_t>& slots, std::uint64_t board,
 
 void ProvenBounds::grow()
 {
-    std::vector<std::uint64_t> larger(2 * slots_.size(), 0);
+    SlotArray larger(2 * slots_.size());
     for (std::uint64_t slot : slots_)
         if (slot != 0)
             place(larger, slot & kBoardMask, boundOf(slot));
-    slots_.swap(larger);
+    slots_ = std::move(larger);
 }
 
 } // namespace pelikor

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "game/core/SlotArray.h"
+
 #include <cstddef>
 #include <cstdint>
-#include <vector>
 
 namespace pelikor {
 
@@ -17,17 +18,19 @@ public:
 
     // The proven bound of a board, 0 when none is known.
     int lowerBound(std::uint64_t board) const;
+    // Brings the board's bucket towards the cache for a lookup soon.
+    void prefetch(std::uint64_t board) const { __builtin_prefetch(&slots_[bucketOf(board, slots_.size())]); }
     // Records that `board` cannot end with fewer than `bound` pegs.
     void raise(std::uint64_t board, int bound);
 
 private:
     static std::size_t bucketOf(std::uint64_t board, std::size_t slotCount);
     // Returns true when the board was there already.
-    static bool place(std::vector<std::uint64_t>& slots, std::uint64_t board, int bound);
+    static bool place(SlotArray& slots, std::uint64_t board, int bound);
     void grow();
 
     std::size_t maxSlots_;
-    std::vector<std::uint64_t> slots_; // board bits | bound << kBoundShift; 0 is free
+    SlotArray slots_; // board bits | bound << kBoundShift; 0 is free
     std::size_t count_ = 0;
 };
 

@@ -159,6 +159,49 @@ TEST(FinishBoundsProperty, HoldOnEveryBoardReached)
         }
 }
 
+// The bounds work on the board as a square grid, a line of jumps at a
+// time; here they meet the same rules read jump by jump from the table, on
+// boards of any shape, edges and corners of the cross included.
+TEST(FinishBounds, GridShiftsAgreeWithTheJumpTable)
+{
+    const auto held = [](PositionSet pegs) {
+        for (PositionSet before; before != pegs;) {
+            before = pegs;
+            for (const Jump& jump : kJumps)
+                if (pegs.contains(jump.source) && pegs.contains(jump.over))
+                    pegs.insert(jump.target);
+        }
+        return pegs;
+    };
+    const auto stuck = [&](PositionSet pegs) {
+        const PositionSet reach = held(pegs);
+        PositionSet mayLeave;
+        for (PositionSet before = PositionSet::all(); before != mayLeave;) {
+            before = mayLeave;
+            for (const Jump& jump : kJumps)
+                if (reach.contains(jump.source) && reach.contains(jump.over) &&
+                    !(pegs.contains(jump.target) && !mayLeave.contains(jump.target)))
+                    for (int n : {jump.source, jump.over})
+                        if (pegs.contains(n))
+                            mayLeave.insert(n);
+        }
+        return pegs - mayLeave;
+    };
+    std::mt19937_64 random(5);
+    std::vector<PositionSet> boards{{}, PositionSet::all(), {1, 2}, {26, 27}, {13, 20}, {31, 28, 33, 30}, {7, 14, 21}};
+    for (int i = 0; i < 3000; ++i) {
+        // Sparse, half full and crowded boards alike.
+        const std::uint64_t bits = i % 3 == 0 ? random() & random() : i % 3 == 1 ? random() : random() | random();
+        boards.push_back(PositionSet::fromBits(bits & PositionSet::all().bits()));
+    }
+    for (PositionSet board : boards) {
+        const PositionSet expected = stuck(board);
+        ASSERT_EQ(everHeld(board), held(board)) << std::hex << board.bits();
+        ASSERT_EQ(stuckPegs(board), expected) << std::hex << board.bits();
+        ASSERT_EQ(stuckPegBound(board), expected.size() + (expected == board ? 0 : 1)) << std::hex << board.bits();
+    }
+}
+
 // A lone peg never moves, so nothing joins it to another position; the
 // whole weights made from the relaxation's answer must still let no jump
 // gain weight.
