@@ -29,8 +29,10 @@ ifeq ($(IN_PACKAGE),1)
 test: setup
 	@JOBS=$(JOBS) scripts/deb $(BUILD_DIR) --check
 else
+# The tests mostly wait on their X servers, the programs they start and the
+# disk, so twice as many run at once as there are cores.
 test: build
-	@cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+	@cd $(BUILD_DIR) && ctest --output-on-failure -j$$((2 * $(JOBS)))
 endif
 
 install: build
