@@ -15,8 +15,10 @@ export CMAKE_GENERATOR ?= Ninja
 setup:
 	@scripts/setup
 
+# A folder configured once is configured again by the build itself when a
+# CMakeLists.txt changes.
 build: setup
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@[ -f $(BUILD_DIR)/CMakeFiles/cmake.check_cache ] || cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build $(BUILD_DIR) -j$(JOBS)
 
 run: build
