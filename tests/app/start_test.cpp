@@ -8,7 +8,6 @@
 #include "services/SingleCopy.h"
 #include "tests/support/BestTableFolder.h"
 #include "tests/support/CopySearch.h"
-#include "tests/support/RecordingCuePlayer.h"
 #include "widgets/GradientProgress.h"
 
 #include <QFileInfo>
@@ -20,6 +19,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <functional>
 #include <stdexcept>
 #include <utility>
 
@@ -41,6 +41,32 @@ protected:
 
 private:
     GradientProgress& meter_;
+};
+
+// What the start had made at each step the meter painted.
+class StepRecorder : public QObject {
+public:
+    using Look = std::function<std::pair<QStringList, bool>()>;
+    StepRecorder(GradientProgress& meter, Look look) : meter_(meter), look_(std::move(look))
+    {
+        meter.installEventFilter(this);
+    }
+    QList<int> values;
+    QList<std::pair<QStringList, bool>> seen;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &meter_ && event->type() == QEvent::Paint && (values.isEmpty() || values.last() != meter_.position())) {
+            values << meter_.position();
+            seen << look_();
+        }
+        return false;
+    }
+
+private:
+    GradientProgress& meter_;
+    Look look_;
 };
 
 // The meter's row of pixels as the window's backing store holds it now,
@@ -212,7 +238,8 @@ private slots:
     }
 
     // Every window once, in the program's order, each step counted on the
-    // meter only after its window exists.
+    // meter only after its window exists; the main window on the screen
+    // from its own step on, the windows after it made behind the meter.
     void windowsAreCreatedInOrderBehindTheMeter()
     {
         QTemporaryDir folder;
@@ -230,19 +257,25 @@ private slots:
                       [&order](const QString& a, const QString& b) { return order.indexOf(a) < order.indexOf(b); });
             return windows;
         };
-        QList<int> meter;
-        QList<QStringList> seen;
-        QStringList cues;
-        PelikorWindows windows(folder.path() + QLatin1Char('/'), std::make_unique<RecordingCuePlayer>(cues), [&](int value) {
-            meter << value;
-            seen << created();
-        });
-        QCOMPARE(meter, (QList<int>{10, 15, 20, 25, 30, 35, 40, 55, 60, 65, 70, 75, 80, 85, 90, 100}));
-        for (int step = 0; step < meter.size(); ++step)
-            QCOMPARE(seen[step], order.mid(0, std::clamp(step - 2, 0, int(order.size()))));
-        QVERIFY(windows.bestTableModule().table.isOpen());
+        const auto mainShown = [] {
+            const QWidgetList windows = QApplication::topLevelWidgets();
+            return std::any_of(windows.begin(), windows.end(),
+                               [](QWidget* window) { return qobject_cast<MainWindow*>(window) && window->isVisible(); });
+        };
+        Splash splash;
+        splash.showAndPaint();
+        StepRecorder steps(splash.meter(), [&] { return std::pair(created(), mainShown()); });
+        const std::unique_ptr<PelikorWindows> windows = createProgramWindows(folder.path() + QLatin1Char('/'), splash);
+        QCOMPARE(steps.values, (QList<int>{10, 15, 20, 25, 30, 35, 40, 55, 60, 65, 70, 75, 80, 85, 90, 100}));
+        constexpr int kMainWindowStep = 3;
+        for (int step = 0; step < steps.values.size(); ++step) {
+            QCOMPARE(steps.seen[step].first, order.mid(0, std::clamp(step - 2, 0, int(order.size()))));
+            QCOMPARE(steps.seen[step].second, step >= kMainWindowStep);
+        }
+        QVERIFY(windows->bestTableModule().table.isOpen());
         for (QWidget* window : QApplication::topLevelWidgets())
-            QVERIFY2(window->isHidden(), window->metaObject()->className());
+            QVERIFY2(window->isHidden() == (window != &windows->mainWindow() && window != &splash),
+                     window->metaObject()->className());
     }
 
     void windowSystemIsChosenBeforeTheApplication_data()
