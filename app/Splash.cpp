@@ -100,6 +100,9 @@ void Splash::createTexts()
     const int captionHeight = caption->heightForWidth(captionWidth);
     caption->setGeometry(kMargin, strip_->geometry().bottom() + 1 - captionHeight, captionWidth, captionHeight);
 
+    // The figure next, still while the thread paints the titles.
+    const QPixmap figure = QPixmap::fromImage(pictures::figurePicture(devicePixelRatioF()));
+
     const int middle = panel_->width() / 2;
     GradientText* title =
         makeGradientTitle(panel_, QStringLiteral("nameTitle"), GradientTitle::kName, GradientTitle::kSplashNamePixels);
@@ -121,7 +124,7 @@ void Splash::createTexts()
     picture->setObjectName(QStringLiteral("figurePicture"));
     picture->setGeometry(QRect(QPoint(kPictureMargin, kPictureMargin), kPictureSize));
     picture->setScaledContents(true);
-    picture->setPixmap(QPixmap::fromImage(pictures::figurePicture(devicePixelRatioF())));
+    picture->setPixmap(figure);
 
     QLabel* line = label(panel_, "pictureLine", QString(),
                          {kMargin, frame->geometry().bottom() + kLineGap, panel_->width() - 2 * kMargin, kLineHeight},
