@@ -30,43 +30,22 @@ class PaintRecorder : public QObject {
 public:
     explicit PaintRecorder(GradientProgress& meter) : meter_(meter) { meter.installEventFilter(this); }
     QList<int> painted;
+    // Called at each paint, after its position is recorded.
+    std::function<void()> looking;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == &meter_ && event->type() == QEvent::Paint)
+        if (watched == &meter_ && event->type() == QEvent::Paint) {
             painted << meter_.position();
-        return false;
-    }
-
-private:
-    GradientProgress& meter_;
-};
-
-// What the start had made at each step the meter painted.
-class StepRecorder : public QObject {
-public:
-    using Look = std::function<std::pair<QStringList, bool>()>;
-    StepRecorder(GradientProgress& meter, Look look) : meter_(meter), look_(std::move(look))
-    {
-        meter.installEventFilter(this);
-    }
-    QList<int> values;
-    QList<std::pair<QStringList, bool>> seen;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == &meter_ && event->type() == QEvent::Paint && (values.isEmpty() || values.last() != meter_.position())) {
-            values << meter_.position();
-            seen << look_();
+            if (looking)
+                looking();
         }
         return false;
     }
 
 private:
     GradientProgress& meter_;
-    Look look_;
 };
 
 // The meter's row of pixels as the window's backing store holds it now,
@@ -257,20 +236,24 @@ private slots:
                       [&order](const QString& a, const QString& b) { return order.indexOf(a) < order.indexOf(b); });
             return windows;
         };
-        const auto mainShown = [] {
-            const QWidgetList windows = QApplication::topLevelWidgets();
-            return std::any_of(windows.begin(), windows.end(),
-                               [](QWidget* window) { return qobject_cast<MainWindow*>(window) && window->isVisible(); });
-        };
         Splash splash;
         splash.showAndPaint();
-        StepRecorder steps(splash.meter(), [&] { return std::pair(created(), mainShown()); });
+        PaintRecorder meter(splash.meter());
+        QList<QStringList> seen;
+        QList<bool> mainShown;
+        meter.looking = [&] {
+            seen << created();
+            const QWidgetList windows = QApplication::topLevelWidgets();
+            mainShown << std::any_of(windows.begin(), windows.end(), [](QWidget* window) {
+                return qobject_cast<MainWindow*>(window) && window->isVisible();
+            });
+        };
         const std::unique_ptr<PelikorWindows> windows = createProgramWindows(folder.path() + QLatin1Char('/'), splash);
-        QCOMPARE(steps.values, (QList<int>{10, 15, 20, 25, 30, 35, 40, 55, 60, 65, 70, 75, 80, 85, 90, 100}));
+        QCOMPARE(meter.painted, (QList<int>{10, 15, 20, 25, 30, 35, 40, 55, 60, 65, 70, 75, 80, 85, 90, 100}));
         constexpr int kMainWindowStep = 3;
-        for (int step = 0; step < steps.values.size(); ++step) {
-            QCOMPARE(steps.seen[step].first, order.mid(0, std::clamp(step - 2, 0, int(order.size()))));
-            QCOMPARE(steps.seen[step].second, step >= kMainWindowStep);
+        for (int step = 0; step < meter.painted.size(); ++step) {
+            QCOMPARE(seen[step], order.mid(0, std::clamp(step - 2, 0, int(order.size()))));
+            QCOMPARE(mainShown[step], step >= kMainWindowStep);
         }
         QVERIFY(windows->bestTableModule().table.isOpen());
         for (QWidget* window : QApplication::topLevelWidgets())
