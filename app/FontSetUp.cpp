@@ -121,6 +121,10 @@ void startFontSetUp()
         // would take the processor from the window and the X server.
         if (!firstWindowShown().try_acquire_for(kFirstWindowPatience))
             return;
+        // The splash's titles first: the splash lays its caption out
+        // meanwhile and shows the titles next.
+        prepareTitles({{GradientTitle::kName, GradientTitle::kSplashNamePixels},
+                       {GradientTitle::version(), GradientTitle::kSplashVersionPixels}});
         preparePictures();
         prepareTitles({{GradientTitle::kName, GradientTitle::kIdleNamePixels},
                        {GradientTitle::version(), GradientTitle::kIdleVersionPixels},

@@ -50,10 +50,17 @@ int runNormalStart(const WindowsFactory& createWindows, const std::function<void
 std::unique_ptr<PelikorWindows> createProgramWindows(const AppFolders& folders, Splash& splash)
 {
     layOutPlayerFiles(folders);
-    // Another start finds this copy from the moment its main window exists;
-    // it hears the answer once this copy's event loop runs.
     return std::make_unique<PelikorWindows>(
         folders, std::make_unique<ModuleCuePlayer>(AppPath().folder()),
         [&splash](int meter) { splash.stepDone(meter); },
-        [](MainWindow& main) { SingleCopy::publish(main, SingleCopy::kMainWindowClass); });
+        [](MainWindow& main) {
+            // Another start finds this copy from the moment its main window
+            // exists; it hears the answer once this copy's event loop runs.
+            SingleCopy::publish(main, SingleCopy::kMainWindowClass);
+            // The main window goes to the screen before the windows the
+            // player opens later are made behind the splash's meter, with
+            // the meter's next step, which is on the screen at once. No
+            // event is handled until every one of them exists.
+            main.show();
+        });
 }

@@ -26,6 +26,8 @@ inline constexpr int kStartFailed = 1;
 int runNormalStart(const WindowsFactory& createWindows, const std::function<void()>& answering = {});
 
 // The program's windows on its folders with the sound cues played, as the
-// entry creates them; an installed program first lays out the files of a
-// player who starts it for the first time.
+// entry creates them: the main window shown as soon as it exists, the
+// windows after it made behind the meter before any event is handled. An
+// installed program first lays out the files of a player who starts it
+// for the first time.
 std::unique_ptr<PelikorWindows> createProgramWindows(const AppFolders& folders, Splash& splash);

@@ -89,16 +89,8 @@ void Splash::createMeter()
 void Splash::createTexts()
 {
     awaitFontSetUp();
-    const int middle = panel_->width() / 2;
-    GradientText* title =
-        makeGradientTitle(panel_, QStringLiteral("nameTitle"), GradientTitle::kName, GradientTitle::kSplashNamePixels);
-    title->move(middle - title->width() / 2, kTitleTop);
-    GradientText* version =
-        makeGradientTitle(panel_, QStringLiteral("versionTitle"), GradientTitle::version(),
-                          GradientTitle::kSplashVersionPixels);
-    version->move(middle - version->width() / 2, title->geometry().bottom() + 1);
-
-    // The caption fills the corner left of the strip, its last line level
+    // The caption first: the font thread paints the titles meanwhile.
+    // It fills the corner left of the strip, its last line level
     // with the strip's bottom.
     const int captionWidth = strip_->x() - 2 * kMargin;
     QLabel* caption = label(panel_, "captionLabel", tr("Malé strpení, spouštím program"),
@@ -107,6 +99,18 @@ void Splash::createTexts()
     caption->setFont(DialogControls::font(kTimesNewRoman, kCaptionPixels));
     const int captionHeight = caption->heightForWidth(captionWidth);
     caption->setGeometry(kMargin, strip_->geometry().bottom() + 1 - captionHeight, captionWidth, captionHeight);
+
+    // The figure next, still while the thread paints the titles.
+    const QPixmap figure = QPixmap::fromImage(pictures::figurePicture(devicePixelRatioF()));
+
+    const int middle = panel_->width() / 2;
+    GradientText* title =
+        makeGradientTitle(panel_, QStringLiteral("nameTitle"), GradientTitle::kName, GradientTitle::kSplashNamePixels);
+    title->move(middle - title->width() / 2, kTitleTop);
+    GradientText* version =
+        makeGradientTitle(panel_, QStringLiteral("versionTitle"), GradientTitle::version(),
+                          GradientTitle::kSplashVersionPixels);
+    version->move(middle - version->width() / 2, title->geometry().bottom() + 1);
 
     // The picture and the line under it in the middle of the room left
     // between the version and the meter.
@@ -120,7 +124,7 @@ void Splash::createTexts()
     picture->setObjectName(QStringLiteral("figurePicture"));
     picture->setGeometry(QRect(QPoint(kPictureMargin, kPictureMargin), kPictureSize));
     picture->setScaledContents(true);
-    picture->setPixmap(QPixmap::fromImage(pictures::figurePicture(devicePixelRatioF())));
+    picture->setPixmap(figure);
 
     QLabel* line = label(panel_, "pictureLine", QString(),
                          {kMargin, frame->geometry().bottom() + kLineGap, panel_->width() - 2 * kMargin, kLineHeight},

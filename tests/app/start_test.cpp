@@ -8,7 +8,6 @@
 #include "services/SingleCopy.h"
 #include "tests/support/BestTableFolder.h"
 #include "tests/support/CopySearch.h"
-#include "tests/support/RecordingCuePlayer.h"
 #include "widgets/GradientProgress.h"
 
 #include <QFileInfo>
@@ -20,6 +19,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <functional>
 #include <stdexcept>
 #include <utility>
 
@@ -30,12 +30,17 @@ class PaintRecorder : public QObject {
 public:
     explicit PaintRecorder(GradientProgress& meter) : meter_(meter) { meter.installEventFilter(this); }
     QList<int> painted;
+    // Called at each paint, after its position is recorded.
+    std::function<void()> looking;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == &meter_ && event->type() == QEvent::Paint)
+        if (watched == &meter_ && event->type() == QEvent::Paint) {
             painted << meter_.position();
+            if (looking)
+                looking();
+        }
         return false;
     }
 
@@ -212,7 +217,8 @@ private slots:
     }
 
     // Every window once, in the program's order, each step counted on the
-    // meter only after its window exists.
+    // meter only after its window exists; the main window on the screen
+    // from its own step on, the windows after it made behind the meter.
     void windowsAreCreatedInOrderBehindTheMeter()
     {
         QTemporaryDir folder;
@@ -230,19 +236,29 @@ private slots:
                       [&order](const QString& a, const QString& b) { return order.indexOf(a) < order.indexOf(b); });
             return windows;
         };
-        QList<int> meter;
+        Splash splash;
+        splash.showAndPaint();
+        PaintRecorder meter(splash.meter());
         QList<QStringList> seen;
-        QStringList cues;
-        PelikorWindows windows(folder.path() + QLatin1Char('/'), std::make_unique<RecordingCuePlayer>(cues), [&](int value) {
-            meter << value;
+        QList<bool> mainShown;
+        meter.looking = [&] {
             seen << created();
-        });
-        QCOMPARE(meter, (QList<int>{10, 15, 20, 25, 30, 35, 40, 55, 60, 65, 70, 75, 80, 85, 90, 100}));
-        for (int step = 0; step < meter.size(); ++step)
+            const QWidgetList windows = QApplication::topLevelWidgets();
+            mainShown << std::any_of(windows.begin(), windows.end(), [](QWidget* window) {
+                return qobject_cast<MainWindow*>(window) && window->isVisible();
+            });
+        };
+        const std::unique_ptr<PelikorWindows> windows = createProgramWindows(folder.path() + QLatin1Char('/'), splash);
+        QCOMPARE(meter.painted, (QList<int>{10, 15, 20, 25, 30, 35, 40, 55, 60, 65, 70, 75, 80, 85, 90, 100}));
+        constexpr int kMainWindowStep = 3;
+        for (int step = 0; step < meter.painted.size(); ++step) {
             QCOMPARE(seen[step], order.mid(0, std::clamp(step - 2, 0, int(order.size()))));
-        QVERIFY(windows.bestTableModule().table.isOpen());
+            QCOMPARE(mainShown[step], step >= kMainWindowStep);
+        }
+        QVERIFY(windows->bestTableModule().table.isOpen());
         for (QWidget* window : QApplication::topLevelWidgets())
-            QVERIFY2(window->isHidden(), window->metaObject()->className());
+            QVERIFY2(window->isHidden() == (window != &windows->mainWindow() && window != &splash),
+                     window->metaObject()->className());
     }
 
     void windowSystemIsChosenBeforeTheApplication_data()
