@@ -35,6 +35,7 @@ private:
     bool reachesGoal();
     // The pool of the goal's finishes, for the goals and turns where it pays.
     void poolGoalFinishes(int turn);
+    // True where the goal is two pegs and their finishes are worth pooling.
     bool twoPegProof() const;
     // A board one jump on, with its canonical bits where it will be looked up.
     struct Child {
