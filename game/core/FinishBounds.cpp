@@ -1,7 +1,9 @@
 #include "game/core/FinishBounds.h"
 
 #include "game/core/BoardGrid.h"
+#include "game/core/Jumps.h"
 
+#include <algorithm>
 #include <array>
 
 namespace pelikor {
@@ -39,6 +41,30 @@ PositionSet lonePegFinishes(PositionSet board)
         if (kClassOf[n] == boardClass)
             finishes.insert(n);
     return finishes;
+}
+
+std::vector<PositionSet> twoPegFinishes(PositionSet board)
+{
+    const int boardClass = classOf(board);
+    const PositionSet held = everHeld(board);
+    std::vector<PositionSet> finishes;
+    for (int a = 1; a <= kPositionCount; ++a)
+        for (int b = a + 1; b <= kPositionCount; ++b)
+            if ((kClassOf[a] ^ kClassOf[b]) == boardClass && held.contains(a) && held.contains(b))
+                finishes.push_back({a, b});
+    return finishes;
+}
+
+std::vector<PositionSet> pairsBeforeLonePeg(PositionSet board)
+{
+    const PositionSet finishes = lonePegFinishes(board);
+    std::vector<PositionSet> pairs;
+    for (const Jump& jump : kJumps) {
+        const PositionSet pair{jump.source, jump.over};
+        if (finishes.contains(jump.target) && std::find(pairs.begin(), pairs.end(), pair) == pairs.end())
+            pairs.push_back(pair);
+    }
+    return pairs;
 }
 
 bool sameClass(PositionSet a, PositionSet b)

@@ -2,6 +2,8 @@
 
 #include "game/core/Positions.h"
 
+#include <vector>
+
 namespace pelikor {
 
 // Where a board's last peg can stand, by Conway's position classes: a jump
@@ -10,6 +12,12 @@ namespace pelikor {
 // exclusive or, so that the three positions of a jump add up to nothing).
 // A board can end as one peg only on a position of its own class.
 PositionSet lonePegFinishes(PositionSet board);
+// The pairs of positions a board can end as two pegs on: of its class, and
+// each a position a peg of it may ever stand on.
+std::vector<PositionSet> twoPegFinishes(PositionSet board);
+// The pairs of pegs whose jump leaves a board's lone peg: a board that
+// reaches none of them cannot end as one peg.
+std::vector<PositionSet> pairsBeforeLonePeg(PositionSet board);
 // True when the two boards are of one class, as a board and any board it
 // reaches are.
 bool sameClass(PositionSet a, PositionSet b);

@@ -23,6 +23,9 @@ constexpr std::size_t kLevelBytes = FinishSearch::kMaxBytes * 3 / 8;
 constexpr std::uint64_t kPositionsPerLearning = 65536;
 constexpr std::uint64_t kFreeDownLearnings = 64;
 constexpr int kLearnFromPegs = 8;
+// Two-peg finishes are many; they are pooled only for a board with enough
+// pegs for the proof that none can be reached to be long.
+constexpr int kTwoPegPoolFromPegs = 16;
 // The turns of the two searches for one goal: the budgets of the first, and
 // how much each turn grows them.
 constexpr std::uint64_t kFirstPositionBudget = std::uint64_t{1} << 15;
@@ -73,11 +76,8 @@ const std::array<JumpOrder, kSymmetryCount>& jumpOrders()
 
 FinishSearch::FinishSearch(PositionSet start, const std::atomic<bool>* cancelled)
     : start_(start & PositionSet::all()), cancelRequest_(cancelled), bounds_(kBoundsBytes),
-      fromStart_(start_, PagodaPool::End::Start)
+      fromStart_({start_}, PagodaPool::End::Start)
 {
-    for (int n = 1; n <= kPositionCount; ++n)
-        if (lonePegFinishes(start_).contains(n))
-            toLonePeg_.emplace_back(PositionSet{n}, PagodaPool::End::Finish);
 }
 
 std::optional<Finish> FinishSearch::run()
@@ -86,7 +86,7 @@ std::optional<Finish> FinishSearch::run()
     if (pegs <= 1)
         return Finish{pegs, {}};
     // No lone peg can finish off its class; stuck pegs stay whatever is played.
-    goal_ = std::max(toLonePeg_.empty() ? 2 : 1, stuckPegBound(start_));
+    goal_ = std::max(lonePegFinishes(start_).empty() ? 2 : 1, stuckPegBound(start_));
     for (;; ++goal_) {
         if (reachesGoal()) {
             Finish finish{goal_, {wayBack_.rbegin(), wayBack_.rend()}};
@@ -105,23 +105,48 @@ std::optional<Finish> FinishSearch::run()
 // on where they stopped.
 bool FinishSearch::reachesGoal()
 {
+    toGoal_.reset();
     FinishLevels& levels = levels_.emplace(start_, goal_, fromStart_, kLevelBytes, cancelRequest_);
+    const bool levelled = goal_ <= FinishLevels::kMaxGoal;
     std::uint64_t positionBudget = kFirstPositionBudget;
     std::size_t levelBudget = kFirstLevelBudget;
     for (int turn = 0;; ++turn) {
-        jumpOrder_ = &jumpOrders()[turn % kSymmetryCount];
-        const bool lastTurn = goal_ > FinishLevels::kMaxGoal || levelBudget > kMaxLevelBudget || levels.complete();
+        poolGoalFinishes(turn);
+        // Without levels a turn goes on where the last stopped, its failures
+        // known from the bounds table.
+        jumpOrder_ = &jumpOrders()[levelled ? turn % kSymmetryCount : 0];
+        const bool lastTurn = levelled ? levelBudget > kMaxLevelBudget || levels.complete() : turn > 0 || !twoPegProof();
         positionLimit_ = lastTurn ? kNoLimit : positions_ + positionBudget;
         outOfPositions_ = false;
         const bool reached = reaches(start_.bits(), canonical(start_).bits(), start_.size());
         if (reached || stopped_ || !outOfPositions_)
             return reached;
-        stopped_ = !levels.grow(levelBudget);
+        stopped_ = levelled && !levels.grow(levelBudget);
         if (stopped_ || levels.unreachable())
             return false;
         positionBudget *= kBudgetGrowth;
         levelBudget *= kBudgetGrowth;
     }
+}
+
+// Two pegs are mostly left soon where they can be: they are ruled out only
+// from the second turn on, and only on boards big enough to pay for it.
+bool FinishSearch::twoPegProof() const
+{
+    return goal_ == 2 && start_.size() >= kTwoPegPoolFromPegs;
+}
+
+void FinishSearch::poolGoalFinishes(int turn)
+{
+    std::vector<PositionSet> finishes;
+    if (goal_ == 1 && turn == 0) {
+        // Tighter than the lone peg's own positions.
+        finishes = pairsBeforeLonePeg(start_);
+    } else if (twoPegProof() && turn == 1) {
+        finishes = twoPegFinishes(start_);
+    }
+    if (!finishes.empty())
+        toGoal_.emplace(std::move(finishes), PagodaPool::End::Finish);
 }
 
 bool FinishSearch::reaches(Bits board, Bits key, int pegs)
@@ -169,10 +194,10 @@ bool FinishSearch::reaches(Bits board, Bits key, int pegs)
 bool FinishSearch::cannotReachGoal(Bits board, int pegs)
 {
     const PositionSet set = PositionSet::fromBits(board);
-    if (goal_ == 1) {
+    if (toGoal_) {
         const bool mayLearn = pegs >= kLearnFromPegs && learnings_ <= kFreeDownLearnings + positions_ / kPositionsPerLearning;
         learnings_ += mayLearn;
-        if (std::all_of(toLonePeg_.begin(), toLonePeg_.end(), [&](PagodaPool& pool) { return pool.rulesOut(set, mayLearn); }))
+        if (toGoal_->rulesOut(set, mayLearn))
             return true;
     }
     return stuckPegBound(set) > goal_;

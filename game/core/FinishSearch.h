@@ -33,6 +33,10 @@ public:
 private:
     // False when the goal cannot be reached or the search was cancelled.
     bool reachesGoal();
+    // The pool of the goal's finishes, for the goals and turns where it pays.
+    void poolGoalFinishes(int turn);
+    // True where the goal is two pegs and their finishes are worth pooling.
+    bool twoPegProof() const;
     // A board one jump on, with its canonical bits where it will be looked up.
     struct Child {
         std::uint64_t board;
@@ -57,7 +61,7 @@ private:
     std::uint64_t learnings_ = 0;
     ProvenBounds bounds_;
     PagodaPool fromStart_;
-    std::vector<PagodaPool> toLonePeg_; // one per position the last peg may stand on
+    std::optional<PagodaPool> toGoal_; // the finishes of the goal being tried, where pooled
     std::optional<FinishLevels> levels_; // of the goal being tried
     const std::array<JumpMask, kJumpCount>* jumpOrder_ = nullptr; // of this turn
     std::vector<Jump> wayBack_; // the jumps down to the levels, last first

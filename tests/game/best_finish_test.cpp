@@ -2,6 +2,7 @@
 #include "game/core/FinishBounds.h"
 #include "game/core/Jumps.h"
 #include "game/core/Pagoda.h"
+#include "game/core/PagodaPool.h"
 #include "setup/core/Games.h"
 
 #include <gtest/gtest.h>
@@ -157,6 +158,44 @@ TEST(FinishBoundsProperty, HoldOnEveryBoardReached)
             const PositionSet middle = game[game.size() / 2];
             EXPECT_FALSE(Pagoda::separating(start, middle).has_value()) << std::hex << start.bits();
         }
+}
+
+// The lists of the ends of play hold every pair of pegs the oracle finds
+// reachable, and the pools of their pagodas, one per game as the search
+// keeps one per board, learning on every other board and ruling out the
+// rest with what they kept, never part a board from an end it reaches: a
+// board parted from every pair before a lone peg cannot be cleared to one,
+// and one parted from every two-peg finish cannot end with two or fewer.
+TEST(FinishBoundsProperty, PagodaPoolsRuleOutOnlyWhatCannotBeReached)
+{
+    const auto holds = [](const std::vector<PositionSet>& list, PositionSet pair) {
+        return std::find(list.begin(), list.end(), pair) != list.end();
+    };
+    std::mt19937 random(77);
+    std::array<int, 2> ruledOut{};
+    for (int round = 0; round < 10; ++round)
+        for (PositionSet start : starts(random)) {
+            const std::array<std::vector<PositionSet>, 2> ends{pairsBeforeLonePeg(start), twoPegFinishes(start)};
+            std::array<PagodaPool, 2> pools{PagodaPool(ends[0], PagodaPool::End::Finish), PagodaPool(ends[1], PagodaPool::End::Finish)};
+            for (PositionSet board : randomGame(start, random)) {
+                if (board.size() > kOracleMaxPegs || board.size() < 3)
+                    continue;
+                std::unordered_map<std::uint64_t, int> seen;
+                const int best = exhaustiveBest(board, seen);
+                for (const auto& [bits, bestThere] : seen)
+                    if (PositionSet::fromBits(bits).size() == 2) {
+                        ASSERT_TRUE(holds(ends[1], PositionSet::fromBits(bits))) << std::hex << bits;
+                        ASSERT_TRUE(bestThere == 2 || holds(ends[0], PositionSet::fromBits(bits))) << std::hex << bits;
+                    }
+                for (int pegs : {1, 2})
+                    if (pools[pegs - 1].rulesOut(board, board.size() % 2 == 0)) {
+                        ASSERT_GT(best, pegs) << std::hex << board.bits();
+                        ++ruledOut[pegs - 1];
+                    }
+            }
+        }
+    EXPECT_GT(ruledOut[0], 50);
+    EXPECT_GT(ruledOut[1], 50);
 }
 
 // The bounds work on the board as a square grid, a line of jumps at a
