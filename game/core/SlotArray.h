@@ -6,9 +6,8 @@
 
 namespace pelikor {
 
-// The zeroed words of the search's hash tables. A large array asks for
-// huge pages: the search reads its tables at random, and with small pages
-// nearly every look missed the TLB as well as the caches.
+// The zeroed words of the search's hash tables. A large one lies on huge
+// pages of its own, given back to the system when it is destroyed.
 class SlotArray {
 public:
     explicit SlotArray(std::size_t count);
@@ -22,6 +21,7 @@ public:
 
 private:
     struct Free {
+        std::size_t bytes;
         void operator()(std::uint64_t* slots) const;
     };
 

@@ -3,18 +3,31 @@
 #include "game/core/Jumps.h"
 #include "game/core/Pagoda.h"
 #include "game/core/PagodaPool.h"
+#include "game/core/SlotArray.h"
 #include "setup/core/Games.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <random>
 #include <unordered_map>
 #include <vector>
 
+#include <unistd.h>
+
 using namespace pelikor;
 
 namespace {
+
+std::size_t residentBytes()
+{
+    std::ifstream statm("/proc/self/statm");
+    std::size_t size = 0;
+    std::size_t resident = 0;
+    statm >> size >> resident;
+    return resident * std::size_t(sysconf(_SC_PAGESIZE));
+}
 
 PositionSet afterJump(PositionSet board, const Jump& jump)
 {
@@ -253,4 +266,21 @@ TEST(Pagoda, SeparatesALonePegFromAnyOtherAndNoJumpGainsWeight)
         for (const Jump& jump : kJumps)
             EXPECT_GE(pagoda->weightOf({jump.source, jump.over}), pagoda->weightOf({jump.target}));
     }
+}
+
+// A search's tables start zeroed and, once the search ends, are the
+// system's again. The allocator, once it has given back one table, serves
+// smaller ones from its heap, and keeps them.
+TEST(SlotArray, LargeTablesStartZeroedAndGoBackToTheSystem)
+{
+    constexpr std::size_t kSlots = std::size_t{1} << 20; // 8 MB
+    constexpr std::size_t kPageSlots = 512;
+    const std::size_t before = residentBytes();
+    for (const std::size_t count : {2 * kSlots, kSlots, kSlots / 2}) {
+        SlotArray slots(count);
+        EXPECT_TRUE(std::all_of(slots.begin(), slots.end(), [](std::uint64_t slot) { return slot == 0; }));
+        for (std::size_t i = 0; i < slots.size(); i += kPageSlots)
+            slots[i] = ~std::uint64_t{0};
+    }
+    EXPECT_LT(residentBytes(), before + kSlots * sizeof(std::uint64_t) / 4);
 }
