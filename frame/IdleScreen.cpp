@@ -15,39 +15,37 @@ constexpr QRect kTitlePanelPlace(68, 40, 265, 55);
 constexpr QRect kBoardPlace(48, 106, 305, 300);
 constexpr int kTitleMargin = 2;
 
-} // namespace
-
-IdleScreen::IdleScreen(QWidget* client, const QString& title)
+void createTitlePanel(QWidget* client, const QString& title)
 {
-    createTitlePanel(client, title);
-    createBoard(client);
-}
-
-void IdleScreen::createTitlePanel(QWidget* client, const QString& title)
-{
-    titlePanel_ = new QFrame(client);
-    titlePanel_->setObjectName(QStringLiteral("titlePanel"));
-    titlePanel_->setGeometry(kTitlePanelPlace);
-    titlePanel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setBackground(titlePanel_, kClSilver);
-    nameTitle_ = makeGradientTitle(titlePanel_, QStringLiteral("nameTitle"), title, GradientTitle::kIdleNamePixels);
-    versionTitle_ = makeGradientTitle(titlePanel_, QStringLiteral("versionTitle"), GradientTitle::version(),
-                                      GradientTitle::kIdleVersionPixels);
+    auto* panel = new QFrame(client);
+    panel->setObjectName(QStringLiteral("titlePanel"));
+    panel->setGeometry(kTitlePanelPlace);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setBackground(panel, kClSilver);
+    GradientText* name = makeGradientTitle(panel, QStringLiteral("nameTitle"), title, GradientTitle::kIdleNamePixels);
+    GradientText* version = makeGradientTitle(panel, QStringLiteral("versionTitle"), GradientTitle::version(),
+                                              GradientTitle::kIdleVersionPixels);
     // The name centred, the version under its right end.
-    nameTitle_->move((titlePanel_->width() - nameTitle_->width()) / 2, kTitleMargin);
-    versionTitle_->move(nameTitle_->geometry().right() - versionTitle_->width(),
-                        titlePanel_->height() - versionTitle_->height() - kTitleMargin);
+    name->move((panel->width() - name->width()) / 2, kTitleMargin);
+    version->move(name->geometry().right() - version->width(), panel->height() - version->height() - kTitleMargin);
 }
 
-void IdleScreen::createBoard(QWidget* client)
+void createBoard(QWidget* client)
 {
     auto* board = new ProgramLabel(client);
-    board_ = board;
-    board_->setObjectName(QStringLiteral("idleBoard"));
-    board_->setGeometry(kBoardPlace);
-    board_->setScaledContents(true);
+    board->setObjectName(QStringLiteral("idleBoard"));
+    board->setGeometry(kBoardPlace);
+    board->setScaledContents(true);
     board->setPictureSource(pictures::boardPicture);
 
     for (int n = 1; n <= pelikor::kPositionCount; ++n)
         makePeg(client, QStringLiteral("decorationPeg%1").arg(n), pictures::decorationRect(n), kPegNormal);
+}
+
+} // namespace
+
+void createIdleScreen(QWidget* client, const QString& title)
+{
+    createTitlePanel(client, title);
+    createBoard(client);
 }

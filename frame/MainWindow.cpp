@@ -78,7 +78,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent)
     createFramePanels(client);
     // The three layers of the client area, lowest first: the idle screen,
     // the board panel and the boss screen, each covering what lies below.
-    idleScreen_ = std::make_unique<IdleScreen>(client, kTitle);
+    createIdleScreen(client, kTitle);
     boardPanel_ = new BoardPanel(services.cues, client);
     boardPanel_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(boardPanel_, &BoardPanel::remainingChanged, this, &MainWindow::remainingChanged);

@@ -7,12 +7,10 @@
 #include <QMainWindow>
 #include <QString>
 
-#include <memory>
 
 class BoardPanel;
 class BossScreen;
 class GameMonitor;
-class IdleScreen;
 class QAction;
 class QLabel;
 class QMenu;
@@ -128,7 +126,6 @@ private:
     QToolButton* endGameButton_ = nullptr;
     QToolButton* manualButton_ = nullptr;
 
-    std::unique_ptr<IdleScreen> idleScreen_;
     BoardPanel* boardPanel_ = nullptr;
     BossScreen* bossScreen_ = nullptr;
     StatusBar* statusBar_ = nullptr;
