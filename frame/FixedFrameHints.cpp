@@ -1,13 +1,13 @@
 #include "frame/FixedFrameHints.h"
 
-#include <QGuiApplication>
+#include "frame/QtX11.h"
+
 #include <QWidget>
 
 #include <xcb/xcb.h>
 
 #include <cstdint>
-#include <cstdlib>
-#include <memory>
+#include <optional>
 
 namespace {
 
@@ -35,22 +35,15 @@ struct MotifHints {
 
 void askForFixedFrame(QWidget& window)
 {
-    // The offscreen platform answers as an X11 application too, with no
-    // connection.
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* connection = qtX11Connection();
     if (!connection)
         return;
-    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, sizeof kHintsAtom - 1, kHintsAtom), nullptr),
-        &std::free);
+    const std::optional<xcb_atom_t> atom = internedAtom(connection, kHintsAtom);
     if (!atom)
         return;
     const MotifHints hints{kHintsFunctions | kHintsDecorations, kFunctionMove | kFunctionMinimise | kFunctionClose,
                            kDecorationBorder | kDecorationTitle | kDecorationMenu | kDecorationMinimise, 0, 0};
-    // Through Qt's own connection, so that it reaches the server before
-    // Qt maps the window.
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window.winId()), atom->atom, atom->atom, 32,
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window.winId()), *atom, *atom, 32,
                         sizeof hints / sizeof(std::uint32_t), &hints);
     xcb_flush(connection);
 }

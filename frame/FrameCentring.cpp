@@ -1,5 +1,7 @@
 #include "frame/FrameCentring.h"
 
+#include "frame/QtX11.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -27,18 +29,11 @@ QPoint centredCorner(QSize size)
 void FrameCentring::centre(QWidget& window, QSize clientSize)
 {
     window.move(centredCorner(clientSize));
-    // The offscreen platform answers as an X11 application too, with no
-    // connection.
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* connection = qtX11Connection();
     if (!connection)
         return;
-    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, sizeof kExtentsAtom - 1, kExtentsAtom),
-                              nullptr),
-        &std::free);
-    if (atom)
-        new FrameCentring(window, atom->atom);
+    if (const std::optional<xcb_atom_t> atom = internedAtom(connection, kExtentsAtom))
+        new FrameCentring(window, *atom);
 }
 
 FrameCentring::FrameCentring(QWidget& window, std::uint32_t extentsAtom)
@@ -70,8 +65,7 @@ bool FrameCentring::nativeEventFilter(const QByteArray& eventType, void* message
 // count a frame drawn around a window it has not seen mapped.
 void FrameCentring::centreFrame()
 {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11->connection();
+    xcb_connection_t* connection = qtX11Connection();
     const std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
         xcb_get_property_reply(connection,
                                xcb_get_property(connection, 0, xcb_window_t(window_.winId()), extentsAtom_,
