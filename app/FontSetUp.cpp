@@ -39,14 +39,15 @@ std::binary_semaphore& goOn()
     return semaphore;
 }
 
-// Given once the first window has gone to the window system.
-std::binary_semaphore& firstWindowShown()
+// Given once the first window's map request has gone to the window system.
+std::binary_semaphore& mapRequested()
 {
     static std::binary_semaphore semaphore(0);
     return semaphore;
 }
 
-// A start that shows no window does not keep the thread waiting longer.
+// A start that shows no window does not keep the thread waiting longer;
+// its first text sets fontconfig up itself.
 constexpr std::chrono::seconds kFirstWindowPatience(10);
 
 // Given once the fonts are listed (or the list is left to the first text).
@@ -107,20 +108,16 @@ void giveGoOn()
 void startFontSetUp()
 {
     setUp() = std::jthread([] {
-        FcInit();
         goOn().acquire();
         // Qt lists every font the first time a font is looked for; its font
         // database may be read from any thread once the application exists.
-        if (!listWithQt) {
+        if (!listWithQt || !mapRequested().try_acquire_for(kFirstWindowPatience)) {
             listed().release();
             return;
         }
+        FcInit();
         QFontDatabase::families();
         listed().release();
-        // Only once the first window is on its way: until then the thread
-        // would take the processor from the window and the X server.
-        if (!firstWindowShown().try_acquire_for(kFirstWindowPatience))
-            return;
         // The splash's titles first: the splash lays its caption out
         // meanwhile and shows the titles next.
         prepareTitles({{GradientTitle::kName, GradientTitle::kSplashNamePixels},
@@ -143,6 +140,12 @@ void listFontsWithQt()
     giveGoOn();
 }
 
+void firstWindowMapRequested()
+{
+    static std::once_flag requested;
+    std::call_once(requested, [] { mapRequested().release(); });
+}
+
 // Two threads that set fontconfig up at once would each read it all.
 void awaitFontSetUp()
 {
@@ -151,7 +154,7 @@ void awaitFontSetUp()
     std::call_once(waited, [] {
         if (!setUp().joinable())
             return;
-        firstWindowShown().release();
+        firstWindowMapRequested();
         listed().acquire();
     });
 }

@@ -1,17 +1,22 @@
 #pragma once
 
 // fontconfig reads its whole configuration the first time any text is
-// measured, the larger part of what a start costs. Begun on a thread of
-// its own before the application object exists, it runs while the program
-// connects to the window system and shows its first window; the first text
-// waits for it to be done. Without the start, the wait returns at once and
-// the first text sets fontconfig up itself.
+// measured, the larger part of what a start costs. Done on a thread of its
+// own, from the moment the first window's map request has gone to the
+// window system: before that it would take the processor from the window
+// and the X server; after it, it runs while the window system maps the
+// window and Qt sets up its accessibility (which waits on the desktop's
+// bus). The first text waits for it to be done. Without the start, the
+// wait returns at once and the first text sets fontconfig up itself.
 void startFontSetUp();
-// Once the application object exists, the same thread goes on to have Qt
+// Once the application object exists, the same thread will also have Qt
 // list the fonts, which it would otherwise do at the first text.
 void listFontsWithQt();
-// The first window is on its way and its texts wait for the fonts' list.
-// Then the same thread paints what the next windows show (pictures,
-// titles) and has Qt find the faces that stand in for missing letters;
-// the texts wait only for the list, not for that.
+// The first window's map request has gone to the window system: the
+// thread begins. Given at the latest by awaitFontSetUp.
+void firstWindowMapRequested();
+// The first window's texts wait for the fonts' list. Then the same thread
+// paints what the next windows show (pictures, titles) and has Qt find the
+// faces that stand in for missing letters; the texts wait only for the
+// list, not for that.
 void awaitFontSetUp();

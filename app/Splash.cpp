@@ -4,6 +4,7 @@
 #include "app/OutlinedShape.h"
 #include "dialogs/DialogControls.h"
 #include "frame/GradientTitle.h"
+#include "frame/QtX11.h"
 #include "pictures/FigurePicture.h"
 #include "widgets/Background.h"
 #include "widgets/GradientProgress.h"
@@ -53,11 +54,13 @@ Splash::Splash()
     setObjectName(QStringLiteral("Splash"));
     setFixedSize(kClientSize);
 
-    auto* outer = new QWidget(this);
-    outer->setObjectName(QStringLiteral("outerPanel"));
-    outer->setGeometry(rect());
-    setBackground(outer, kBlack);
-    panel_ = new QWidget(outer);
+    content_ = new QWidget(this);
+    content_->setObjectName(QStringLiteral("outerPanel"));
+    content_->setGeometry(rect());
+    setBackground(content_, kBlack);
+    // Shown once the window's map request is out: see showAndPaint.
+    content_->hide();
+    panel_ = new QWidget(content_);
     panel_->setObjectName(QStringLiteral("innerPanel"));
     panel_->setGeometry(rect().adjusted(kInset, kInset, -kInset, -kInset));
     setBackground(panel_, kLightYellow);
@@ -137,7 +140,16 @@ void Splash::showAndPaint()
 {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     move(screen.center() - rect().center());
+    // The fonts' set-up begins as the map request goes out, not before: it
+    // would take the processor from the window and the X server.
+    create();
+    connect(windowHandle(), &QWindow::visibleChanged, this, &Splash::mapRequested, Qt::SingleShotConnection);
     show();
+    // The controls show after the window: the first control to show has Qt
+    // set up its accessibility, which waits for the desktop's session bus
+    // (where there is none, for dbus-launch to look for one) and would hold
+    // the map back.
+    content_->show();
     // The window goes to the window system now, before its texts wait for
     // the fonts.
     QCoreApplication::processEvents();
@@ -153,6 +165,15 @@ void Splash::showAndPaint()
     while (!windowHandle()->isExposed() && patience.isActive())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     repaint();
+}
+
+void Splash::mapRequested(bool visible)
+{
+    if (!visible)
+        return;
+    if (xcb_connection_t* connection = qtX11Connection())
+        xcb_flush(connection);
+    firstWindowMapRequested();
 }
 
 void Splash::stepDone(int value)

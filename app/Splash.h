@@ -35,7 +35,12 @@ private:
     // The titles, the framed picture between them and the meter, and the
     // captions, placed by the sizes of their texts.
     void createTexts();
+    // The window's map request is in Qt's queue: it goes to the X server
+    // at once, and the fonts' set-up begins.
+    void mapRequested(bool visible);
 
+    // Everything the splash shows, on its black ground.
+    QWidget* content_ = nullptr;
     QWidget* panel_ = nullptr;
     QWidget* strip_ = nullptr;
     GradientProgress* meter_ = nullptr;
