@@ -39,8 +39,8 @@ std::binary_semaphore& goOn()
     return semaphore;
 }
 
-// Given once the first window's map request has gone to the window system.
-std::binary_semaphore& mapRequested()
+// Given once Qt maps the first window.
+std::binary_semaphore& firstWindowMapped()
 {
     static std::binary_semaphore semaphore(0);
     return semaphore;
@@ -111,7 +111,7 @@ void startFontSetUp()
         goOn().acquire();
         // Qt lists every font the first time a font is looked for; its font
         // database may be read from any thread once the application exists.
-        if (!listWithQt || !mapRequested().try_acquire_for(kFirstWindowPatience)) {
+        if (!listWithQt || !firstWindowMapped().try_acquire_for(kFirstWindowPatience)) {
             listed().release();
             return;
         }
@@ -140,10 +140,10 @@ void listFontsWithQt()
     giveGoOn();
 }
 
-void firstWindowMapRequested()
+void firstWindowMapping()
 {
-    static std::once_flag requested;
-    std::call_once(requested, [] { mapRequested().release(); });
+    static std::once_flag given;
+    std::call_once(given, [] { firstWindowMapped().release(); });
 }
 
 // Two threads that set fontconfig up at once would each read it all.
@@ -154,7 +154,7 @@ void awaitFontSetUp()
     std::call_once(waited, [] {
         if (!setUp().joinable())
             return;
-        firstWindowMapRequested();
+        firstWindowMapping();
         listed().acquire();
     });
 }

@@ -4,7 +4,6 @@
 #include "app/OutlinedShape.h"
 #include "dialogs/DialogControls.h"
 #include "frame/GradientTitle.h"
-#include "frame/QtX11.h"
 #include "pictures/FigurePicture.h"
 #include "widgets/Background.h"
 #include "widgets/GradientProgress.h"
@@ -58,7 +57,7 @@ Splash::Splash()
     content_->setObjectName(QStringLiteral("outerPanel"));
     content_->setGeometry(rect());
     setBackground(content_, kBlack);
-    // Shown once the window's map request is out: see showAndPaint.
+    // Shown once the window is mapped: see showAndPaint.
     content_->hide();
     panel_ = new QWidget(content_);
     panel_->setObjectName(QStringLiteral("innerPanel"));
@@ -140,10 +139,10 @@ void Splash::showAndPaint()
 {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     move(screen.center() - rect().center());
-    // The fonts' set-up begins as the map request goes out, not before: it
-    // would take the processor from the window and the X server.
+    // The fonts' set-up begins as Qt maps the window, not before: it would
+    // take the processor from the window and the X server.
     create();
-    connect(windowHandle(), &QWindow::visibleChanged, this, &Splash::mapRequested, Qt::SingleShotConnection);
+    connect(windowHandle(), &QWindow::visibleChanged, this, &Splash::mapping, Qt::SingleShotConnection);
     show();
     // The controls show after the window: the first control to show has Qt
     // set up its accessibility, which waits for the desktop's session bus
@@ -167,13 +166,10 @@ void Splash::showAndPaint()
     repaint();
 }
 
-void Splash::mapRequested(bool visible)
+void Splash::mapping(bool visible)
 {
-    if (!visible)
-        return;
-    if (xcb_connection_t* connection = qtX11Connection())
-        xcb_flush(connection);
-    firstWindowMapRequested();
+    if (visible)
+        firstWindowMapping();
 }
 
 void Splash::stepDone(int value)

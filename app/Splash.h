@@ -35,9 +35,8 @@ private:
     // The titles, the framed picture between them and the meter, and the
     // captions, placed by the sizes of their texts.
     void createTexts();
-    // The window's map request is in Qt's queue: it goes to the X server
-    // at once, and the fonts' set-up begins.
-    void mapRequested(bool visible);
+    // Qt is about to map the window: the fonts' set-up begins.
+    void mapping(bool visible);
 
     // Everything the splash shows, on its black ground.
     QWidget* content_ = nullptr;
