@@ -179,5 +179,28 @@ function(pelikor_share_precompiled_headers)
         pelikor_unity_build(${target})
         target_precompile_headers(${target} REUSE_FROM pelikor_pch_${kind})
         target_compile_options(${target} PRIVATE ${pch_warning})
+        # A program's classes for moc live in its sources, which include
+        # their own moc output, so the file AUTOMOC makes beside them is
+        # empty; loading the Qt header for it took a second or two each.
+        if(kind STREQUAL "qt" AND type STREQUAL "EXECUTABLE")
+            get_target_property(binary_dir ${target} BINARY_DIR)
+            set_source_files_properties(${binary_dir}/${target}_autogen/mocs_compilation.cpp
+                TARGET_DIRECTORY ${target} PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
+        endif()
+    endforeach()
+endfunction()
+
+# AUTOMOC is on for the whole tree, but a target that links no Qt has
+# nothing for moc: its scan and its empty file would cost a step each.
+function(pelikor_moc_only_for_qt)
+    pelikor_targets_under(${PROJECT_SOURCE_DIR} targets)
+    foreach(target ${targets})
+        get_target_property(type ${target} TYPE)
+        if(type MATCHES "^(EXECUTABLE|STATIC_LIBRARY|MODULE_LIBRARY|SHARED_LIBRARY|OBJECT_LIBRARY)$")
+            pelikor_pch_kind(${target} kind)
+            if(NOT kind STREQUAL "qt")
+                set_target_properties(${target} PROPERTIES AUTOMOC OFF)
+            endif()
+        endif()
     endforeach()
 endfunction()
