@@ -33,20 +33,29 @@ endif()
 
 function(pelikor_gtest name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
-    find_package(GTest REQUIRED)
+    if(NOT TARGET GTest::gtest)
+        find_package(GTest REQUIRED)
+    endif()
     pelikor_test_executable(${name} "${ARG_SOURCES}" "${ARG_LIBS};GTest::gtest;GTest::gtest_main" "")
 endfunction()
 
+# Qt's package scripts take a second or more each time they are run.
+macro(pelikor_find_qt_test)
+    if(NOT TARGET Qt6::Test)
+        find_package(Qt6 REQUIRED COMPONENTS Test)
+    endif()
+endmacro()
+
 function(pelikor_qtest name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
-    find_package(Qt6 REQUIRED COMPONENTS Test)
+    pelikor_find_qt_test()
     pelikor_test_executable(${name} "${ARG_SOURCES}" "${ARG_LIBS};Qt6::Test;Qt6::Widgets"
         "QT_QPA_PLATFORM=offscreen;${PELIKOR_MEMORY_TMPDIR}")
 endfunction()
 
 function(pelikor_xtest name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
-    find_package(Qt6 REQUIRED COMPONENTS Test)
+    pelikor_find_qt_test()
     pelikor_test_executable(${name} "${ARG_SOURCES}" "${ARG_LIBS};Qt6::Test;Qt6::Widgets"
         "QT_QPA_PLATFORM=xcb;${PELIKOR_MEMORY_TMPDIR}" ${PELIKOR_XVFB_RUN})
 endfunction()
