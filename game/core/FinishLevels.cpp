@@ -123,15 +123,23 @@ bool FinishLevels::mayBeReached(PositionSet board)
 // False when the level would be too big to keep, or growth was cancelled.
 bool FinishLevels::addLevelAbove(std::size_t maxBoards)
 {
-    BoardTable above;
-    std::size_t keptCount = 0;
+    // A level given up for its size goes on where it stopped: the boards
+    // looked at stay decided, and only the rest are weighed.
+    Level partial = std::move(partial_).value_or(Level{});
+    partial_.reset();
+    BoardTable& above = partial.boards;
+    std::size_t& keptCount = partial.kept;
     levels_.back().boards.forEach([&](std::uint64_t board, std::uint8_t down) {
         if (down == kRuledOut || keptCount > maxBoards || bytes_ + above.bytes() > maxBytes_ || cancelled_)
             return;
         keptCount += addBoardsBefore(board, above);
     });
-    if (keptCount > maxBoards || bytes_ + above.bytes() > maxBytes_ || cancelled_)
+    if (bytes_ + above.bytes() > maxBytes_ || cancelled_)
         return false;
+    if (keptCount > maxBoards) {
+        partial_ = std::move(partial);
+        return false;
+    }
     // The boards ruled out were kept only to be looked at once.
     Level level;
     above.forEach([&](std::uint64_t board, std::uint8_t down) {

@@ -1,5 +1,6 @@
 #include "game/core/BestFinish.h"
 #include "game/core/FinishBounds.h"
+#include "game/core/FinishLevels.h"
 #include "game/core/JumpMasks.h"
 #include "game/core/Jumps.h"
 #include "game/core/Pagoda.h"
@@ -247,6 +248,33 @@ TEST(FinishBoundsProperty, AStartsPoolAndItsScreenKeepEveryBoardReached)
         }
     EXPECT_GT(ruledOut, 100);
     EXPECT_GT(screened, 100);
+}
+
+// Levels grown a little at a time, each level too big for its budget taken
+// up again where it stopped, tell as those grown at once whether the start
+// can be left with a lone peg, and which boards of its game at their
+// complete levels can.
+TEST(FinishLevels, GrownInStepsAsAtOnce)
+{
+    std::mt19937 random(5);
+    for (int round = 0; round < 3; ++round)
+        for (PositionSet layout : starts(random)) {
+            const std::vector<PositionSet> game = randomGame(layout, random);
+            const PositionSet start = *std::find_if(game.begin(), game.end(), [](PositionSet b) { return b.size() <= kHintWalkMaxPegs; });
+            PagodaPool inSteps({start}, PagodaPool::End::Start), atOnce({start}, PagodaPool::End::Start);
+            FinishLevels stepped(start, 1, inSteps, std::size_t{1} << 26, nullptr), whole(start, 1, atOnce, std::size_t{1} << 26, nullptr);
+            ASSERT_TRUE(whole.grow(std::size_t{1} << 20));
+            for (std::size_t budget = 1; !stepped.complete() && !stepped.unreachable(); budget *= 2)
+                ASSERT_TRUE(stepped.grow(budget));
+            for (const FinishLevels* levels : {&stepped, &whole}) {
+                ASSERT_EQ(levels->unreachable(), bestFinish(start).pegs > 1) << std::hex << start.bits();
+                for (PositionSet board : game) {
+                    if (board.size() <= levels->top()) {
+                        EXPECT_EQ(levels->contains(board.bits()), bestFinish(board).pegs == 1) << std::hex << board.bits();
+                    }
+                }
+            }
+        }
 }
 
 // The bounds work on the board as a square grid, a line of jumps at a
