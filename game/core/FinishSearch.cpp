@@ -32,10 +32,6 @@ constexpr std::uint64_t kFirstPositionBudget = std::uint64_t{1} << 15;
 constexpr std::size_t kFirstLevelBudget = std::size_t{1} << 12;
 constexpr std::size_t kMaxLevelBudget = std::size_t{1} << 18;
 constexpr int kBudgetGrowth = 8;
-// The search down of the last turn with a budget mostly reaches a goal
-// within a few hundred thousand boards where it reaches it at all; where
-// the goal cannot be reached, the levels that follow prove it anyway.
-constexpr std::uint64_t kMaxPositionBudget = std::uint64_t{1} << 19;
 
 // Squared distance from the centre.
 constexpr int spread(int n)
@@ -128,7 +124,7 @@ bool FinishSearch::reachesGoal()
         stopped_ = levelled && !levels.grow(levelBudget);
         if (stopped_ || levels.unreachable())
             return false;
-        positionBudget = std::min(positionBudget * kBudgetGrowth, kMaxPositionBudget);
+        positionBudget *= kBudgetGrowth;
         levelBudget *= kBudgetGrowth;
     }
 }
