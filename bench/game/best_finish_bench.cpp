@@ -1,7 +1,8 @@
 // The hint's answer, the best finish with its way, on every board met
 // along random games of the eight layouts (the standard game without a
 // random peg each time), timed one by one in the thread's own CPU time.
-// PELIKOR_HINT_BENCH_GAMES sets the games per layout (1,000 by default).
+// PELIKOR_HINT_BENCH_GAMES sets the games per layout (1,000 by default);
+// PELIKOR_HINT_BENCH_SLOWEST=1 lists the 1 % slowest boards on stderr.
 #include "game/core/BestFinish.h"
 #include "game/core/Jumps.h"
 #include "setup/core/Games.h"
@@ -78,6 +79,18 @@ double percentile(const std::vector<Timed>& sorted, double share)
     return sorted[std::min(sorted.size() - 1, std::size_t(share * double(sorted.size())))].milliseconds;
 }
 
+// The slowest 1 %, slowest first: where the tail comes from.
+void listSlowest(const std::vector<Timed>& sorted)
+{
+    const char* wanted = std::getenv("PELIKOR_HINT_BENCH_SLOWEST");
+    if (!wanted || std::atoi(wanted) == 0)
+        return;
+    const std::size_t count = std::max<std::size_t>(1, sorted.size() / 100);
+    for (auto timed = sorted.rbegin(); timed != sorted.rbegin() + std::ptrdiff_t(count); ++timed)
+        std::fprintf(stderr, "%09llx %2d pegs %8.2f ms\n", static_cast<unsigned long long>(timed->board.bits()),
+                     timed->board.size(), timed->milliseconds);
+}
+
 void hintOnRandomGameBoards(benchmark::State& state)
 {
     const std::vector<pelikor::PositionSet> boards = boardsOfRandomGames(gamesPerLayout());
@@ -89,6 +102,7 @@ void hintOnRandomGameBoards(benchmark::State& state)
             times.push_back({threadMilliseconds() - start, board});
         }
     std::sort(times.begin(), times.end(), [](const Timed& a, const Timed& b) { return a.milliseconds < b.milliseconds; });
+    listSlowest(times);
     state.counters["boards"] = double(times.size());
     state.counters["p50_ms"] = percentile(times, 0.50);
     state.counters["p90_ms"] = percentile(times, 0.90);

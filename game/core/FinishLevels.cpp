@@ -5,6 +5,7 @@
 #include "game/core/Symmetries.h"
 
 #include <array>
+#include <span>
 
 namespace pelikor {
 
@@ -122,15 +123,23 @@ bool FinishLevels::mayBeReached(PositionSet board)
 // False when the level would be too big to keep, or growth was cancelled.
 bool FinishLevels::addLevelAbove(std::size_t maxBoards)
 {
-    BoardTable above;
-    std::size_t keptCount = 0;
+    // A level given up for its size goes on where it stopped: the boards
+    // looked at stay decided, and only the rest are weighed.
+    Level partial = std::move(partial_).value_or(Level{});
+    partial_.reset();
+    BoardTable& above = partial.boards;
+    std::size_t& keptCount = partial.kept;
     levels_.back().boards.forEach([&](std::uint64_t board, std::uint8_t down) {
         if (down == kRuledOut || keptCount > maxBoards || bytes_ + above.bytes() > maxBytes_ || cancelled_)
             return;
         keptCount += addBoardsBefore(board, above);
     });
-    if (keptCount > maxBoards || bytes_ + above.bytes() > maxBytes_ || cancelled_)
+    if (bytes_ + above.bytes() > maxBytes_ || cancelled_)
         return false;
+    if (keptCount > maxBoards) {
+        partial_ = std::move(partial);
+        return false;
+    }
     // The boards ruled out were kept only to be looked at once.
     Level level;
     above.forEach([&](std::uint64_t board, std::uint8_t down) {
@@ -152,16 +161,20 @@ std::size_t FinishLevels::addBoardsBefore(std::uint64_t board, BoardTable& above
         std::uint64_t board;
         int down; // the jump that leads back to `board`
     };
+    // The jumps taken back: a target's peg returns to the source and the
+    // jumped position. Most boards before are ruled out by the pagodas at
+    // once, without a look at the table.
+    std::array<int, kJumpCount> jumpsBack;
+    int open = 0;
+    for (int index = 0; index < kJumpCount; ++index)
+        if ((board & kJumpMasks[index].target) != 0 && (board & kJumpMasks[index].moved) == 0)
+            jumpsBack[open++] = index;
+    open = fromStart_.dropJumpsBackRuledOut(PositionSet::fromBits(board), std::span(jumpsBack.data(), open));
     std::array<Before, kJumpCount> boards;
     int count = 0;
-    for (int index = 0; index < kJumpCount; ++index) {
-        // The jump taken back: its target's peg returns to the source and
-        // the jumped position.
-        const JumpMask& mask = kJumpMasks[index];
-        if ((board & mask.target) == 0 || (board & mask.moved) != 0)
-            continue;
+    for (int index : std::span(jumpsBack.data(), open)) {
         int symmetry = 0;
-        const std::uint64_t before = representative(mask.madeOn(board), &symmetry);
+        const std::uint64_t before = representative(kJumpMasks[index].madeOn(board), &symmetry);
         // All are asked for before the first is looked at: the table is
         // larger than the caches.
         above.prefetch(before);

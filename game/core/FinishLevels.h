@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace pelikor {
@@ -74,6 +75,7 @@ private:
     PositionSet stuck_;
     std::vector<int> symmetries_; // those that carry the start onto itself
     std::vector<Level> levels_;
+    std::optional<Level> partial_; // the level above, while it is too big to keep
     bool unreachable_ = false;
     bool cancelled_ = false;
     std::size_t candidates_ = 0;

@@ -1,12 +1,19 @@
 #include "game/core/PagodaPool.h"
 
 #include <algorithm>
+#include <limits>
 #include <numeric>
 
 namespace pelikor {
 
+namespace {
+
+constexpr std::size_t kNoSlot = ~std::size_t{0};
+
+} // namespace
+
 PagodaPool::PagodaPool(std::vector<PositionSet> fixed, End end)
-    : fixed_(std::move(fixed)), order_(fixed_.size()), end_(end)
+    : fixed_(std::move(fixed)), order_(fixed_.size()), end_(end), fixedWeights_(fixed_.size())
 {
     std::iota(order_.begin(), order_.end(), std::size_t{0});
 }
@@ -19,10 +26,8 @@ bool PagodaPool::rulesOut(PositionSet board, bool mayLearn)
     for (auto fixed = order_.begin(); fixed != order_.end(); ++fixed) {
         if (separated(*fixed, weights))
             continue;
-        if (mayLearn && learn(*fixed, weights)) {
-            weights.known.reset(kept_.size() - 1);
+        if (mayLearn && learn(*fixed, weights))
             continue;
-        }
         // The fixed board that stood is the likeliest to stand next time.
         std::rotate(order_.begin(), fixed, fixed + 1);
         return false;
@@ -32,40 +37,131 @@ bool PagodaPool::rulesOut(PositionSet board, bool mayLearn)
 
 bool PagodaPool::separated(std::size_t fixed, BoardWeights& board)
 {
-    for (std::size_t k = 0; k < kept_.size(); ++k) {
-        if (!board.known[k]) {
-            board.weights[k] = kept_[k].pagoda.weightOf(board.board);
-            board.known[k] = true;
-        }
-        if (!separates(board.weights[k], kept_[k].fixedWeights[fixed]))
-            continue;
-        // One step to the front per success: the useful ones gather there.
-        if (k > 0) {
-            std::swap(kept_[k], kept_[k - 1]);
-            std::swap(board.weights[k], board.weights[k - 1]);
-            board.known[k] = board.known[k - 1];
-            board.known[k - 1] = true;
-        }
-        return true;
-    }
-    return false;
+    const std::size_t slot = separatingSlot(fixed, board);
+    if (slot == kNoSlot)
+        return false;
+    promote(slot);
+    return true;
 }
 
-bool PagodaPool::learn(std::size_t fixed, const BoardWeights& board)
+std::size_t PagodaPool::separatingSlot(std::size_t fixed, BoardWeights& board)
+{
+    const SlotWeights& fixedWeights = fixedWeights_[fixed];
+    for (std::size_t rank = 0; rank < std::min(kFront, ranked_.size()); ++rank) {
+        const std::size_t slot = ranked_[rank];
+        if (!board.known[slot]) {
+            board.weights[slot] = std::int16_t(kept_[slot].pagoda.weightOf(board.board));
+            board.known[slot] = true;
+        }
+        if (separates(board.weights[slot], fixedWeights[slot]))
+            return slot;
+    }
+    if (ranked_.size() <= kFront)
+        return kNoSlot;
+    weighAll(board);
+    // Mostly none separates: that is found for all slots at once, and only
+    // then is the first that does looked for. A slot not yet used weighs
+    // nothing on either side; the board and the fixed one swap sides at
+    // the finish's end.
+    const SlotWeights& heavier = end_ == End::Start ? board.weights : fixedWeights;
+    const SlotWeights& lighter = end_ == End::Start ? fixedWeights : board.weights;
+    int any = 0;
+    for (std::size_t slot = 0; slot < kMaxKept; ++slot)
+        any |= int(heavier[slot] > lighter[slot]);
+    if (any == 0)
+        return kNoSlot;
+    std::size_t slot = 0;
+    while (!separates(board.weights[slot], fixedWeights[slot]))
+        ++slot;
+    return slot;
+}
+
+// A position at a time over all the slots: the compiler does several slots at once.
+void PagodaPool::weighAll(BoardWeights& board) const
+{
+    if (board.all)
+        return;
+    SlotWeights sum{};
+    for (std::uint64_t bits = board.board.bits(); bits != 0; bits &= bits - 1) {
+        const SlotWeights& weights = positionWeights_[std::size_t(__builtin_ctzll(bits))];
+        for (std::size_t slot = 0; slot < kMaxKept; ++slot)
+            sum[slot] = std::int16_t(sum[slot] + weights[slot]);
+    }
+    board.weights = sum;
+    board.known.set();
+    board.all = true;
+}
+
+// One step to the front per success: the useful ones gather there.
+void PagodaPool::promote(std::size_t slot)
+{
+    const std::size_t rank = rankOf_[slot];
+    if (rank == 0)
+        return;
+    const std::size_t ahead = ranked_[rank - 1];
+    std::swap(ranked_[rank], ranked_[rank - 1]);
+    rankOf_[slot] = rank - 1;
+    rankOf_[ahead] = rank;
+}
+
+bool PagodaPool::learn(std::size_t fixed, BoardWeights& board)
 {
     const std::optional<Pagoda> pagoda = end_ == End::Start ? Pagoda::separating(fixed_[fixed], board.board)
                                                             : Pagoda::separating(board.board, fixed_[fixed]);
     if (!pagoda)
         return false;
-    if (kept_.size() == kMaxKept)
-        kept_.pop_back();
-    Kept& kept = kept_.emplace_back(Kept{*pagoda, {}});
-    for (PositionSet other : fixed_)
-        kept.fixedWeights.push_back(pagoda->weightOf(other));
+    // The least useful makes room; the new one starts last.
+    std::size_t slot = kept_.size();
+    if (slot == kMaxKept) {
+        slot = ranked_.back();
+        kept_[slot] = Kept{*pagoda, 0, {}};
+    } else {
+        kept_.push_back(Kept{*pagoda, 0, {}});
+        ranked_.push_back(slot);
+        rankOf_[slot] = ranked_.size() - 1;
+    }
+    Kept& kept = kept_[slot];
+    for (int n = 1; n <= kPositionCount; ++n)
+        positionWeights_[std::size_t(n)][slot] = std::int16_t(pagoda->weightOf({n}));
+    kept.heaviestFixed = std::numeric_limits<std::int16_t>::min();
+    for (std::size_t f = 0; f < fixed_.size(); ++f) {
+        fixedWeights_[f][slot] = std::int16_t(pagoda->weightOf(fixed_[f]));
+        kept.heaviestFixed = std::max(kept.heaviestFixed, fixedWeights_[f][slot]);
+    }
+    for (int j = 0; j < kJumpCount; ++j)
+        kept.gainBack[std::size_t(j)] = std::int16_t(positionWeights_[std::size_t(kJumps[j].source)][slot] +
+                                        positionWeights_[std::size_t(kJumps[j].over)][slot] -
+                                        positionWeights_[std::size_t(kJumps[j].target)][slot]);
+    board.weights[slot] = std::int16_t(pagoda->weightOf(board.board));
+    board.known[slot] = true;
     return true;
 }
 
-bool PagodaPool::separates(std::int64_t boardWeight, std::int64_t fixedWeight) const
+int PagodaPool::dropJumpsBackRuledOut(PositionSet board, std::span<int> jumps) const
+{
+    if (end_ != End::Start)
+        return int(jumps.size());
+    // What a board one jump back may gain and still be no heavier than the
+    // start, under each screening pagoda; weighed when first needed.
+    std::array<std::int16_t, kFront> margins;
+    const std::size_t screened = std::min(kFront, ranked_.size());
+    std::size_t weighed = 0;
+    int left = 0;
+    for (int jump : jumps) {
+        bool ruledOut = false;
+        for (std::size_t rank = 0; rank < screened && !ruledOut; ++rank) {
+            const Kept& kept = kept_[ranked_[rank]];
+            if (rank == weighed)
+                margins[weighed++] = std::int16_t(kept.heaviestFixed - kept.pagoda.weightOf(board));
+            ruledOut = kept.gainBack[std::size_t(jump)] > margins[rank];
+        }
+        if (!ruledOut)
+            jumps[std::size_t(left++)] = jump;
+    }
+    return left;
+}
+
+bool PagodaPool::separates(std::int16_t boardWeight, std::int16_t fixedWeight) const
 {
     return end_ == End::Start ? boardWeight > fixedWeight : boardWeight < fixedWeight;
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "game/core/Jumps.h"
 #include "game/core/Pagoda.h"
 #include "game/core/Positions.h"
 
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace pelikor {
@@ -26,30 +28,55 @@ public:
     // pagodas say so, or, where `mayLearn`, ones found for it now and kept.
     bool rulesOut(PositionSet board, bool mayLearn);
 
+    // Drops from `jumps` (indices in kJumps) those that, taken back from
+    // `board`, lead to a board that one of the most useful kept pagodas
+    // weighs above every fixed board, read from the board's own weight: a
+    // jump taken back adds what its source and jumped position weigh and
+    // takes what its target weighs. Returns how many are left, at the
+    // front. Where the fixed boards are where play starts; nothing is learnt.
+    int dropJumpsBackRuledOut(PositionSet board, std::span<int> jumps) const;
+
 private:
     // Enough for the few shapes that recur on one board's kin; the least
     // useful goes first.
     static constexpr std::size_t kMaxKept = 128;
+    // The front of the pool, weighed one by one: most boards ruled out are
+    // ruled out by one of the first few. A board they miss is weighed under
+    // all at once, a position at a time.
+    static constexpr std::size_t kFront = 16;
 
+    // Each kept pagoda stays in its slot; the ranks say which are most
+    // useful. A pagoda's weights are a few units (it keeps them in eight
+    // planes), so a board's weight fits in 16 bits with room to spare.
+    using SlotWeights = std::array<std::int16_t, kMaxKept>;
     struct Kept {
         Pagoda pagoda;
-        std::vector<std::int64_t> fixedWeights; // one per fixed board
+        std::int16_t heaviestFixed;
+        std::array<std::int16_t, kJumpCount> gainBack; // by a jump taken back, by index in kJumps
     };
     // The board's weight under each kept pagoda, weighed when first asked.
     struct BoardWeights {
         PositionSet board;
-        std::array<std::int64_t, kMaxKept> weights;
+        SlotWeights weights;
         std::bitset<kMaxKept> known{};
+        bool all = false;
     };
 
     bool separated(std::size_t fixed, BoardWeights& board);
-    bool learn(std::size_t fixed, const BoardWeights& board);
-    bool separates(std::int64_t boardWeight, std::int64_t fixedWeight) const;
+    std::size_t separatingSlot(std::size_t fixed, BoardWeights& board);
+    void weighAll(BoardWeights& board) const;
+    bool learn(std::size_t fixed, BoardWeights& board);
+    bool separates(std::int16_t boardWeight, std::int16_t fixedWeight) const;
+    void promote(std::size_t slot);
 
     std::vector<PositionSet> fixed_;
     std::vector<std::size_t> order_; // of fixed_, the last one not ruled out first
     End end_;
-    std::vector<Kept> kept_; // the most useful first
+    std::vector<Kept> kept_;                  // by slot
+    std::vector<std::size_t> ranked_;         // slots, the most useful first
+    std::array<std::size_t, kMaxKept> rankOf_{};
+    std::vector<SlotWeights> fixedWeights_;   // by fixed board
+    std::array<SlotWeights, kPositionCount + 1> positionWeights_{};
 };
 
 } // namespace pelikor

@@ -1,5 +1,7 @@
 #include "game/core/BestFinish.h"
 #include "game/core/FinishBounds.h"
+#include "game/core/FinishLevels.h"
+#include "game/core/JumpMasks.h"
 #include "game/core/Jumps.h"
 #include "game/core/Pagoda.h"
 #include "game/core/PagodaPool.h"
@@ -209,6 +211,70 @@ TEST(FinishBoundsProperty, PagodaPoolsRuleOutOnlyWhatCannotBeReached)
         }
     EXPECT_GT(ruledOut[0], 50);
     EXPECT_GT(ruledOut[1], 50);
+}
+
+// A start's pool, learning on every board one jump before a board the
+// start reaches, and its screen of the jumps taken back from such a board,
+// never rule out a board the start reaches (every board it reaches, found
+// one by one), and do rule out many that it does not.
+TEST(FinishBoundsProperty, AStartsPoolAndItsScreenKeepEveryBoardReached)
+{
+    std::mt19937 random(404);
+    int ruledOut = 0, screened = 0;
+    for (int round = 0; round < 2; ++round)
+        for (PositionSet layout : starts(random)) {
+            const std::vector<PositionSet> game = randomGame(layout, random);
+            const PositionSet start = *std::find_if(game.begin(), game.end(), [](PositionSet b) { return b.size() <= kOracleMaxPegs; });
+            std::unordered_map<std::uint64_t, int> reached;
+            exhaustiveBest(start, reached);
+            PagodaPool pool({start}, PagodaPool::End::Start);
+            for (const auto& [bits, best] : reached) {
+                const PositionSet board = PositionSet::fromBits(bits);
+                std::vector<int> back;
+                for (int j = 0; j < kJumpCount; ++j)
+                    if (board.contains(kJumps[j].target) && !board.contains(kJumps[j].source) && !board.contains(kJumps[j].over))
+                        back.push_back(j);
+                std::vector<int> kept = back;
+                kept.resize(std::size_t(pool.dropJumpsBackRuledOut(board, kept)));
+                for (int j : back) {
+                    const PositionSet before = PositionSet::fromBits(bits ^ maskOf(kJumps[j]).moved ^ maskOf(kJumps[j]).target);
+                    const bool screenedOut = std::find(kept.begin(), kept.end(), j) == kept.end();
+                    if (screenedOut || pool.rulesOut(before, before.bits() % 7 == 0)) {
+                        ASSERT_FALSE(reached.contains(before.bits())) << std::hex << start.bits() << " " << before.bits();
+                        ++(screenedOut ? screened : ruledOut);
+                    }
+                }
+            }
+        }
+    EXPECT_GT(ruledOut, 100);
+    EXPECT_GT(screened, 100);
+}
+
+// Levels grown a little at a time, each level too big for its budget taken
+// up again where it stopped, tell as those grown at once whether the start
+// can be left with a lone peg, and which boards of its game at their
+// complete levels can.
+TEST(FinishLevels, GrownInStepsAsAtOnce)
+{
+    std::mt19937 random(5);
+    for (int round = 0; round < 3; ++round)
+        for (PositionSet layout : starts(random)) {
+            const std::vector<PositionSet> game = randomGame(layout, random);
+            const PositionSet start = *std::find_if(game.begin(), game.end(), [](PositionSet b) { return b.size() <= kHintWalkMaxPegs; });
+            PagodaPool inSteps({start}, PagodaPool::End::Start), atOnce({start}, PagodaPool::End::Start);
+            FinishLevels stepped(start, 1, inSteps, std::size_t{1} << 26, nullptr), whole(start, 1, atOnce, std::size_t{1} << 26, nullptr);
+            ASSERT_TRUE(whole.grow(std::size_t{1} << 20));
+            for (std::size_t budget = 1; !stepped.complete() && !stepped.unreachable(); budget *= 2)
+                ASSERT_TRUE(stepped.grow(budget));
+            for (const FinishLevels* levels : {&stepped, &whole}) {
+                ASSERT_EQ(levels->unreachable(), bestFinish(start).pegs > 1) << std::hex << start.bits();
+                for (PositionSet board : game) {
+                    if (board.size() <= levels->top()) {
+                        EXPECT_EQ(levels->contains(board.bits()), bestFinish(board).pegs == 1) << std::hex << board.bits();
+                    }
+                }
+            }
+        }
 }
 
 // The bounds work on the board as a square grid, a line of jumps at a
