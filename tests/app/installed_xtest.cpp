@@ -170,7 +170,7 @@ struct Player {
         QDir().mkpath(home + QStringLiteral("/run"));
         QFile::copy(qEnvironmentVariable("XAUTHORITY"), home + QStringLiteral("/.Xauthority"));
         for (const char* entry : {"", "/run", "/.Xauthority"})
-            ::chown(QFile::encodeName(home + QLatin1String(entry)).constData(), uid, uid);
+            QVERIFY2(::chown(QFile::encodeName(home + QLatin1String(entry)).constData(), uid, uid) == 0, entry);
         ::chmod(QFile::encodeName(home + QStringLiteral("/run")).constData(), 0700);
     }
     QString configHome() const { return home + (ownFolders ? QStringLiteral("/config") : QStringLiteral("/.config")); }
