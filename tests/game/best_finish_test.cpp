@@ -67,6 +67,13 @@ std::vector<PositionSet> randomGame(PositionSet start, std::mt19937& random)
     return boards;
 }
 
+// The first board of a game with at most `pegs` pegs; a game always ends
+// with fewer than any layout starts with.
+std::vector<PositionSet>::const_iterator firstWithAtMost(const std::vector<PositionSet>& game, int pegs)
+{
+    return std::find_if(game.begin(), game.end(), [pegs](PositionSet b) { return b.size() <= pegs; });
+}
+
 // The eight layouts, the standard game without a random peg.
 std::vector<PositionSet> starts(std::mt19937& random)
 {
@@ -113,7 +120,7 @@ TEST(BestFinishProperty, HintsReachTheAnnouncedFinishAndTheOracleAgrees)
     for (int round = 0; round < 6; ++round)
         for (PositionSet start : starts(random)) {
             const std::vector<PositionSet> game = randomGame(start, random);
-            const auto firstSmall = std::find_if(game.begin(), game.end(), [](PositionSet b) { return b.size() <= kHintWalkMaxPegs; });
+            const auto firstSmall = firstWithAtMost(game, kHintWalkMaxPegs);
             for (auto board = firstSmall; board != game.end(); ++board) {
                 const Finish finish = bestFinish(*board);
                 PositionSet played = *board;
@@ -224,7 +231,7 @@ TEST(FinishBoundsProperty, AStartsPoolAndItsScreenKeepEveryBoardReached)
     for (int round = 0; round < 2; ++round)
         for (PositionSet layout : starts(random)) {
             const std::vector<PositionSet> game = randomGame(layout, random);
-            const PositionSet start = *std::find_if(game.begin(), game.end(), [](PositionSet b) { return b.size() <= kOracleMaxPegs; });
+            const PositionSet start = *firstWithAtMost(game, kOracleMaxPegs);
             std::unordered_map<std::uint64_t, int> reached;
             exhaustiveBest(start, reached);
             PagodaPool pool({start}, PagodaPool::End::Start);
@@ -260,7 +267,7 @@ TEST(FinishLevels, GrownInStepsAsAtOnce)
     for (int round = 0; round < 3; ++round)
         for (PositionSet layout : starts(random)) {
             const std::vector<PositionSet> game = randomGame(layout, random);
-            const PositionSet start = *std::find_if(game.begin(), game.end(), [](PositionSet b) { return b.size() <= kHintWalkMaxPegs; });
+            const PositionSet start = *firstWithAtMost(game, kHintWalkMaxPegs);
             PagodaPool inSteps({start}, PagodaPool::End::Start), atOnce({start}, PagodaPool::End::Start);
             FinishLevels stepped(start, 1, inSteps, std::size_t{1} << 26, nullptr), whole(start, 1, atOnce, std::size_t{1} << 26, nullptr);
             ASSERT_TRUE(whole.grow(std::size_t{1} << 20));
