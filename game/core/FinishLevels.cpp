@@ -16,7 +16,6 @@ namespace {
 constexpr std::size_t kCandidatesPerLearning = 1024;
 constexpr std::size_t kFreeUpLearnings = 64;
 constexpr std::uint8_t kAtGoal = 0xFE;
-constexpr std::uint8_t kRuledOut = 0xFD;
 
 // Every board of `count` pegs drawn from `positions`, passed to `use`.
 template <typename Use>
@@ -80,7 +79,7 @@ bool FinishLevels::contains(std::uint64_t board) const
     if (level < 0)
         return false;
     const std::uint8_t down = levels_[std::size_t(level)].boards.find(representative(board));
-    return down != BoardTable::kAbsent && down != kRuledOut;
+    return down != BoardTable::kAbsent;
 }
 
 void FinishLevels::appendWayDown(std::uint64_t board, std::vector<Jump>& way) const
@@ -113,48 +112,45 @@ bool FinishLevels::mayBeReached(PositionSet board)
 {
     if (!board.containsAll(stuck_) || !everHeld_.containsAll(board))
         return false;
+    return !fromStart_.rulesOut(board, mayLearn());
+}
+
+// A linear program is spent on a board the kept pagodas miss at most so often.
+bool FinishLevels::mayLearn()
+{
     if ((++candidates_ & kCancelCheckMask) == 0 && cancelRequest_ && cancelRequest_->load(std::memory_order_relaxed))
         cancelled_ = true;
-    const bool mayLearn = learnings_ <= kFreeUpLearnings + candidates_ / kCandidatesPerLearning;
-    learnings_ += mayLearn;
-    return !fromStart_.rulesOut(board, mayLearn);
+    const bool may = learnings_ <= kFreeUpLearnings + candidates_ / kCandidatesPerLearning;
+    learnings_ += may;
+    return may;
 }
 
 // False when the level would be too big to keep, or growth was cancelled.
 bool FinishLevels::addLevelAbove(std::size_t maxBoards)
 {
     // A level given up for its size goes on where it stopped: the boards
-    // looked at stay decided, and only the rest are weighed.
-    Level partial = std::move(partial_).value_or(Level{});
+    // kept stay, and the rest are weighed again.
+    Level level = std::move(partial_).value_or(Level{});
     partial_.reset();
-    BoardTable& above = partial.boards;
-    std::size_t& keptCount = partial.kept;
-    levels_.back().boards.forEach([&](std::uint64_t board, std::uint8_t down) {
-        if (down == kRuledOut || keptCount > maxBoards || bytes_ + above.bytes() > maxBytes_ || cancelled_)
+    levels_.back().boards.forEach([&](std::uint64_t board, std::uint8_t) {
+        if (level.kept > maxBoards || bytes_ + level.boards.bytes() > maxBytes_ || cancelled_)
             return;
-        keptCount += addBoardsBefore(board, above);
+        level.kept += addBoardsBefore(board, level.boards);
     });
-    if (bytes_ + above.bytes() > maxBytes_ || cancelled_)
+    if (bytes_ + level.boards.bytes() > maxBytes_ || cancelled_)
         return false;
-    if (keptCount > maxBoards) {
-        partial_ = std::move(partial);
+    if (level.kept > maxBoards) {
+        partial_ = std::move(level);
         return false;
     }
-    // The boards ruled out were kept only to be looked at once.
-    Level level;
-    above.forEach([&](std::uint64_t board, std::uint8_t down) {
-        if (down != kRuledOut)
-            level.boards.insert(board, down);
-    });
-    level.kept = keptCount;
-    unreachable_ = keptCount == 0;
+    unreachable_ = level.kept == 0;
     bytes_ += level.boards.bytes();
     levels_.push_back(std::move(level));
     return true;
 }
 
-// The boards one jump before `board`, each kept in `above` unless it is
-// there already; returns how many of them the start may reach.
+// The boards one jump before `board` that the start may reach, each kept in
+// `above` unless it is there already; returns how many were new.
 std::size_t FinishLevels::addBoardsBefore(std::uint64_t board, BoardTable& above)
 {
     struct Before {
@@ -162,13 +158,17 @@ std::size_t FinishLevels::addBoardsBefore(std::uint64_t board, BoardTable& above
         int down; // the jump that leads back to `board`
     };
     // The jumps taken back: a target's peg returns to the source and the
-    // jumped position. Most boards before are ruled out by the pagodas at
+    // jumped position, which must be where a peg may stand, and leaves no
+    // stuck peg's position empty. The pagodas rule out most of the rest at
     // once, without a look at the table.
     std::array<int, kJumpCount> jumpsBack;
     int open = 0;
-    for (int index = 0; index < kJumpCount; ++index)
-        if ((board & kJumpMasks[index].target) != 0 && (board & kJumpMasks[index].moved) == 0)
+    for (int index = 0; index < kJumpCount; ++index) {
+        const JumpMask& mask = kJumpMasks[index];
+        if ((board & mask.target) != 0 && (board & mask.moved) == 0 && (mask.moved & ~everHeld_.bits()) == 0 &&
+            (mask.target & stuck_.bits()) == 0)
             jumpsBack[open++] = index;
+    }
     open = fromStart_.dropJumpsBackRuledOut(PositionSet::fromBits(board), std::span(jumpsBack.data(), open));
     std::array<Before, kJumpCount> boards;
     int count = 0;
@@ -184,9 +184,11 @@ std::size_t FinishLevels::addBoardsBefore(std::uint64_t board, BoardTable& above
     for (int i = 0; i < count; ++i) {
         if (above.find(boards[i].board) != BoardTable::kAbsent)
             continue;
-        const bool mayBe = mayBeReached(PositionSet::fromBits(boards[i].board));
-        above.insert(boards[i].board, mayBe ? std::uint8_t(boards[i].down) : kRuledOut);
-        kept += mayBe;
+        // The kept pagodas all missed it; a new one may not.
+        if (mayLearn() && fromStart_.rulesOut(PositionSet::fromBits(boards[i].board), true))
+            continue;
+        above.insert(boards[i].board, std::uint8_t(boards[i].down));
+        ++kept;
     }
     return kept;
 }

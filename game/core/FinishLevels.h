@@ -50,8 +50,7 @@ public:
 
 private:
     // For each board, the index in kJumps of a jump that leads one level
-    // down towards the goal (kAtGoal at the goal), or kRuledOut for a board
-    // looked at and not kept.
+    // down towards the goal (kAtGoal at the goal).
     struct Level {
         BoardTable boards;
         std::size_t kept = 0;
@@ -62,6 +61,7 @@ private:
     // start's symmetries, and the symmetry that takes `board` there.
     std::uint64_t representative(std::uint64_t board, int* symmetry = nullptr) const;
     bool mayBeReached(PositionSet board);
+    bool mayLearn();
     bool addLevelAbove(std::size_t maxBoards);
     std::size_t addBoardsBefore(std::uint64_t board, BoardTable& above);
 

@@ -50,7 +50,7 @@ std::size_t PagodaPool::separatingSlot(std::size_t fixed, BoardWeights& board)
     for (std::size_t rank = 0; rank < std::min(kFront, ranked_.size()); ++rank) {
         const std::size_t slot = ranked_[rank];
         if (!board.known[slot]) {
-            board.weights[slot] = std::int16_t(kept_[slot].pagoda.weightOf(board.board));
+            board.weights[slot] = std::int16_t(kept_[slot].weightOf(board.board));
             board.known[slot] = true;
         }
         if (separates(board.weights[slot], fixedWeights[slot]))
@@ -114,49 +114,55 @@ bool PagodaPool::learn(std::size_t fixed, BoardWeights& board)
     std::size_t slot = kept_.size();
     if (slot == kMaxKept) {
         slot = ranked_.back();
-        kept_[slot] = Kept{*pagoda, 0, {}};
+        kept_[slot] = *pagoda;
     } else {
-        kept_.push_back(Kept{*pagoda, 0, {}});
+        kept_.push_back(*pagoda);
         ranked_.push_back(slot);
         rankOf_[slot] = ranked_.size() - 1;
     }
-    Kept& kept = kept_[slot];
     for (int n = 1; n <= kPositionCount; ++n)
         positionWeights_[std::size_t(n)][slot] = std::int16_t(pagoda->weightOf({n}));
-    kept.heaviestFixed = std::numeric_limits<std::int16_t>::min();
+    heaviestFixed_[slot] = std::numeric_limits<std::int16_t>::min();
     for (std::size_t f = 0; f < fixed_.size(); ++f) {
         fixedWeights_[f][slot] = std::int16_t(pagoda->weightOf(fixed_[f]));
-        kept.heaviestFixed = std::max(kept.heaviestFixed, fixedWeights_[f][slot]);
+        heaviestFixed_[slot] = std::max(heaviestFixed_[slot], fixedWeights_[f][slot]);
     }
-    for (int j = 0; j < kJumpCount; ++j)
-        kept.gainBack[std::size_t(j)] = std::int16_t(positionWeights_[std::size_t(kJumps[j].source)][slot] +
-                                        positionWeights_[std::size_t(kJumps[j].over)][slot] -
-                                        positionWeights_[std::size_t(kJumps[j].target)][slot]);
+    for (std::size_t j = 0; j < kJumpCount; ++j)
+        gainsBack_[j][slot] = std::int16_t(positionWeights_[std::size_t(kJumps[j].source)][slot] +
+                                           positionWeights_[std::size_t(kJumps[j].over)][slot] -
+                                           positionWeights_[std::size_t(kJumps[j].target)][slot]);
     board.weights[slot] = std::int16_t(pagoda->weightOf(board.board));
     board.known[slot] = true;
     return true;
 }
 
-int PagodaPool::dropJumpsBackRuledOut(PositionSet board, std::span<int> jumps) const
+int PagodaPool::dropJumpsBackRuledOut(PositionSet board, std::span<int> jumps)
 {
-    if (end_ != End::Start)
+    if (end_ != End::Start || kept_.empty())
         return int(jumps.size());
-    // What a board one jump back may gain and still be no heavier than the
-    // start, under each screening pagoda; weighed when first needed.
-    std::array<std::int16_t, kFront> margins;
-    const std::size_t screened = std::min(kFront, ranked_.size());
-    std::size_t weighed = 0;
+    // What a board one jump back may gain under each kept pagoda and still
+    // be no heavier than the start.
+    BoardWeights weights;
+    weights.board = board;
+    weighAll(weights);
+    SlotWeights margins;
+    for (std::size_t slot = 0; slot < kMaxKept; ++slot)
+        margins[slot] = std::int16_t(heaviestFixed_[slot] - weights.weights[slot]);
     int left = 0;
     for (int jump : jumps) {
-        bool ruledOut = false;
-        for (std::size_t rank = 0; rank < screened && !ruledOut; ++rank) {
-            const Kept& kept = kept_[ranked_[rank]];
-            if (rank == weighed)
-                margins[weighed++] = std::int16_t(kept.heaviestFixed - kept.pagoda.weightOf(board));
-            ruledOut = kept.gainBack[std::size_t(jump)] > margins[rank];
-        }
-        if (!ruledOut)
+        const SlotWeights& gains = gainsBack_[std::size_t(jump)];
+        int any = 0;
+        for (std::size_t slot = 0; slot < kMaxKept; ++slot)
+            any |= int(gains[slot] > margins[slot]);
+        if (any == 0) {
             jumps[std::size_t(left++)] = jump;
+            continue;
+        }
+        // The first that rules it out, by rank, is the one credited.
+        std::size_t rank = 0;
+        while (gains[ranked_[rank]] <= margins[ranked_[rank]])
+            ++rank;
+        promote(ranked_[rank]);
     }
     return left;
 }

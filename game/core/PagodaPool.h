@@ -29,12 +29,13 @@ public:
     bool rulesOut(PositionSet board, bool mayLearn);
 
     // Drops from `jumps` (indices in kJumps) those that, taken back from
-    // `board`, lead to a board that one of the most useful kept pagodas
-    // weighs above every fixed board, read from the board's own weight: a
-    // jump taken back adds what its source and jumped position weigh and
-    // takes what its target weighs. Returns how many are left, at the
-    // front. Where the fixed boards are where play starts; nothing is learnt.
-    int dropJumpsBackRuledOut(PositionSet board, std::span<int> jumps) const;
+    // `board`, lead to a board that a kept pagoda weighs above every fixed
+    // board, read from the board's own weight: a jump taken back adds what
+    // its source and jumped position weigh and takes what its target
+    // weighs. All kept pagodas are asked at once, so a board left needs no
+    // weighing of its own. Returns how many are left, at the front. Where
+    // the fixed boards are where play starts; nothing is learnt.
+    int dropJumpsBackRuledOut(PositionSet board, std::span<int> jumps);
 
 private:
     // Enough for the few shapes that recur on one board's kin; the least
@@ -49,11 +50,6 @@ private:
     // useful. A pagoda's weights are a few units (it keeps them in eight
     // planes), so a board's weight fits in 16 bits with room to spare.
     using SlotWeights = std::array<std::int16_t, kMaxKept>;
-    struct Kept {
-        Pagoda pagoda;
-        std::int16_t heaviestFixed;
-        std::array<std::int16_t, kJumpCount> gainBack; // by a jump taken back, by index in kJumps
-    };
     // The board's weight under each kept pagoda, weighed when first asked.
     struct BoardWeights {
         PositionSet board;
@@ -72,11 +68,16 @@ private:
     std::vector<PositionSet> fixed_;
     std::vector<std::size_t> order_; // of fixed_, the last one not ruled out first
     End end_;
-    std::vector<Kept> kept_;                  // by slot
+    std::vector<Pagoda> kept_;                // by slot
     std::vector<std::size_t> ranked_;         // slots, the most useful first
     std::array<std::size_t, kMaxKept> rankOf_{};
     std::vector<SlotWeights> fixedWeights_;   // by fixed board
     std::array<SlotWeights, kPositionCount + 1> positionWeights_{};
+    // By slot: what the heaviest fixed board weighs, and what a board
+    // gains by a jump taken back, by index in kJumps. A slot not yet used
+    // weighs nothing and rules nothing out.
+    SlotWeights heaviestFixed_{};
+    std::array<SlotWeights, kJumpCount> gainsBack_{};
 };
 
 } // namespace pelikor
