@@ -161,13 +161,16 @@ std::size_t FinishLevels::addBoardsBefore(std::uint64_t board, BoardTable& above
     // jumped position, which must be where a peg may stand, and leaves no
     // stuck peg's position empty. The pagodas rule out most of the rest at
     // once, without a look at the table.
-    std::array<int, kJumpCount> jumpsBack;
+    // Each is written down and counted only if open: a branch per jump
+    // would mostly be mispredicted.
+    std::array<int, kJumpCount + 1> jumpsBack;
+    const std::uint64_t emptyMayHold = everHeld_.bits() & ~board;
+    const std::uint64_t leftMayEmpty = board & ~stuck_.bits();
     int open = 0;
     for (int index = 0; index < kJumpCount; ++index) {
         const JumpMask& mask = kJumpMasks[index];
-        if ((board & mask.target) != 0 && (board & mask.moved) == 0 && (mask.moved & ~everHeld_.bits()) == 0 &&
-            (mask.target & stuck_.bits()) == 0)
-            jumpsBack[open++] = index;
+        jumpsBack[open] = index;
+        open += int((leftMayEmpty & mask.target) != 0) & int((emptyMayHold & mask.moved) == mask.moved);
     }
     open = fromStart_.dropJumpsBackRuledOut(PositionSet::fromBits(board), std::span(jumpsBack.data(), open));
     std::array<Before, kJumpCount> boards;

@@ -169,15 +169,21 @@ bool FinishSearch::reaches(Bits board, Bits key, int pegs)
     // The children's places in the bounds table are asked for before the
     // first is looked at: the table is far larger than the caches.
     const bool childrenLookedUp = pegs - 1 > std::max(goal_ + 1, levels_->top());
-    std::array<Child, kJumpCount> children;
+    // The open jumps are written down without a branch each, which would
+    // mostly be mispredicted.
+    std::array<const JumpMask*, kJumpCount + 1> open;
     int count = 0;
-    for (const JumpMask& mask : *jumpOrder_)
-        if (mask.isOpenOn(board)) {
-            const Bits child = mask.madeOn(board);
-            const Bits childKey = childrenLookedUp ? canonical(PositionSet::fromBits(child)).bits() : 0;
-            bounds_.prefetch(childKey);
-            children[count++] = {child, childKey, &mask};
-        }
+    for (const JumpMask& mask : *jumpOrder_) {
+        open[count] = &mask;
+        count += int(mask.isOpenOn(board));
+    }
+    std::array<Child, kJumpCount> children;
+    for (int i = 0; i < count; ++i) {
+        const Bits child = open[i]->madeOn(board);
+        const Bits childKey = childrenLookedUp ? canonical(PositionSet::fromBits(child)).bits() : 0;
+        bounds_.prefetch(childKey);
+        children[i] = {child, childKey, open[i]};
+    }
     for (int i = 0; i < count; ++i) {
         if (reaches(children[i].board, children[i].key, pegs - 1)) {
             wayBack_.push_back(children[i].mask->jump);
