@@ -26,12 +26,15 @@ constexpr int kLearnFromPegs = 8;
 // Two-peg finishes are many; they are pooled only for a board with enough
 // pegs for the proof that none can be reached to be long.
 constexpr int kTwoPegPoolFromPegs = 16;
-// The turns of the two searches for one goal: the budgets of the first, and
-// how much each turn grows them.
-constexpr std::uint64_t kFirstPositionBudget = std::uint64_t{1} << 15;
-constexpr std::size_t kFirstLevelBudget = std::size_t{1} << 12;
-constexpr std::size_t kMaxLevelBudget = std::size_t{1} << 18;
-constexpr int kBudgetGrowth = 8;
+// The budgets of the turns of the two searches for one goal, the last
+// search down unbounded. The levels grown stay, while a turn down that
+// fails is mostly lost; a board whose levels widen fast is mostly cleared
+// by the search down, so the levels' budget after a short turn down is
+// their narrowest that most refuted boards need.
+constexpr std::array<std::uint64_t, 4> kPositionBudgets = {std::uint64_t{1} << 15, std::uint64_t{1} << 18,
+                                                           std::uint64_t{1} << 19, std::uint64_t{1} << 21};
+constexpr std::array<std::size_t, 4> kLevelBudgets = {std::size_t{1} << 12, std::size_t{1} << 15,
+                                                      std::size_t{1} << 16, std::size_t{1} << 18};
 
 // Squared distance from the centre.
 constexpr int spread(int n)
@@ -108,24 +111,21 @@ bool FinishSearch::reachesGoal()
     toGoal_.reset();
     FinishLevels& levels = levels_.emplace(start_, goal_, fromStart_, kLevelBytes, cancelRequest_);
     const bool levelled = goal_ <= FinishLevels::kMaxGoal;
-    std::uint64_t positionBudget = kFirstPositionBudget;
-    std::size_t levelBudget = kFirstLevelBudget;
     for (int turn = 0;; ++turn) {
         poolGoalFinishes(turn);
         // Without levels a turn goes on where the last stopped, its failures
         // known from the bounds table.
         jumpOrder_ = &jumpOrders()[levelled ? turn % kSymmetryCount : 0];
-        const bool lastTurn = levelled ? levelBudget > kMaxLevelBudget || levels.complete() : turn > 0 || !twoPegProof();
-        positionLimit_ = lastTurn ? kNoLimit : positions_ + positionBudget;
+        const bool lastTurn =
+            levelled ? std::size_t(turn) == kLevelBudgets.size() || levels.complete() : turn > 0 || !twoPegProof();
+        positionLimit_ = lastTurn ? kNoLimit : positions_ + kPositionBudgets[std::size_t(turn)];
         outOfPositions_ = false;
         const bool reached = reaches(start_.bits(), canonical(start_).bits(), start_.size());
         if (reached || stopped_ || !outOfPositions_)
             return reached;
-        stopped_ = levelled && !levels.grow(levelBudget);
+        stopped_ = levelled && !levels.grow(kLevelBudgets[std::size_t(turn)]);
         if (stopped_ || levels.unreachable())
             return false;
-        positionBudget *= kBudgetGrowth;
-        levelBudget *= kBudgetGrowth;
     }
 }
 
