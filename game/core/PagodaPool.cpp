@@ -159,10 +159,10 @@ int PagodaPool::dropJumpsBackRuledOut(PositionSet board, std::span<int> jumps)
             continue;
         }
         // The first that rules it out, by rank, is the one credited.
-        std::size_t rank = 0;
-        while (gains[ranked_[rank]] <= margins[ranked_[rank]])
-            ++rank;
-        promote(ranked_[rank]);
+        const auto first = std::find_if(ranked_.begin(), ranked_.end(),
+                                        [&](std::size_t slot) { return gains[slot] > margins[slot]; });
+        if (first != ranked_.end())
+            promote(*first);
     }
     return left;
 }
