@@ -4,6 +4,12 @@
 #include <limits>
 #include <numeric>
 
+#if defined(__x86_64__)
+#define POOL_CLONES __attribute__((target_clones("avx2", "default")))
+#else
+#define POOL_CLONES
+#endif
+
 namespace pelikor {
 
 namespace {
@@ -65,10 +71,7 @@ std::size_t PagodaPool::separatingSlot(std::size_t fixed, BoardWeights& board)
     // the finish's end.
     const SlotWeights& heavier = end_ == End::Start ? board.weights : fixedWeights;
     const SlotWeights& lighter = end_ == End::Start ? fixedWeights : board.weights;
-    int any = 0;
-    for (std::size_t slot = 0; slot < kMaxKept; ++slot)
-        any |= int(heavier[slot] > lighter[slot]);
-    if (any == 0)
+    if (!anyHeavier(heavier, lighter))
         return kNoSlot;
     std::size_t slot = 0;
     while (!separates(board.weights[slot], fixedWeights[slot]))
@@ -76,8 +79,17 @@ std::size_t PagodaPool::separatingSlot(std::size_t fixed, BoardWeights& board)
     return slot;
 }
 
+// The whole arrays at once, in 16-bit lanes, as wide as the processor has.
+POOL_CLONES bool PagodaPool::anyHeavier(const SlotWeights& heavier, const SlotWeights& lighter)
+{
+    std::int16_t any = 0;
+    for (std::size_t slot = 0; slot < kMaxKept; ++slot)
+        any = std::int16_t(any | -std::int16_t(heavier[slot] > lighter[slot]));
+    return any != 0;
+}
+
 // A position at a time over all the slots: the compiler does several slots at once.
-void PagodaPool::weighAll(BoardWeights& board) const
+POOL_CLONES void PagodaPool::weighAll(BoardWeights& board) const
 {
     if (board.all)
         return;
@@ -151,10 +163,7 @@ int PagodaPool::dropJumpsBackRuledOut(PositionSet board, std::span<int> jumps)
     int left = 0;
     for (int jump : jumps) {
         const SlotWeights& gains = gainsBack_[std::size_t(jump)];
-        int any = 0;
-        for (std::size_t slot = 0; slot < kMaxKept; ++slot)
-            any |= int(gains[slot] > margins[slot]);
-        if (any == 0) {
+        if (!anyHeavier(gains, margins)) {
             jumps[std::size_t(left++)] = jump;
             continue;
         }

@@ -61,6 +61,8 @@ private:
     bool separated(std::size_t fixed, BoardWeights& board);
     std::size_t separatingSlot(std::size_t fixed, BoardWeights& board);
     void weighAll(BoardWeights& board) const;
+    // True where some slot of `heavier` weighs more than that of `lighter`.
+    static bool anyHeavier(const SlotWeights& heavier, const SlotWeights& lighter);
     bool learn(std::size_t fixed, BoardWeights& board);
     bool separates(std::int16_t boardWeight, std::int16_t fixedWeight) const;
     void promote(std::size_t slot);
