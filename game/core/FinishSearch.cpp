@@ -34,7 +34,7 @@ constexpr int kTwoPegPoolFromPegs = 16;
 constexpr std::array<std::uint64_t, 3> kPositionBudgets = {std::uint64_t{1} << 15, std::uint64_t{1} << 18,
                                                            std::uint64_t{1} << 21};
 constexpr std::array<std::size_t, 3> kLevelBudgets = {std::size_t{1} << 12, std::size_t{1} << 16,
-                                                      std::size_t{1} << 18};
+                                                      std::size_t{1} << 17};
 
 // Squared distance from the centre.
 constexpr int spread(int n)
