@@ -2,6 +2,7 @@
 #include "app/Entry.h"
 #include "app/FontSetUp.h"
 #include "app/PelikorApplication.h"
+#include "app/SessionBus.h"
 #include "services/AppFolders.h"
 #include "services/AppPath.h"
 #include "services/ProgramLanguage.h"
@@ -12,8 +13,9 @@ int main(int argc, char** argv)
     // Answered before the application object, which would need a display.
     if (const std::optional<int> status = answerCommandLine(argc, argv))
         return *status;
-    startFontSetUp();
     chooseWindowSystem();
+    skipFutileSessionBusSearch();
+    startFontSetUp();
     PelikorApplication application(argc, argv);
     const ProgramLanguage language(AppFolders::ofProgram(AppPath().folder()).shipped());
     const SessionEnd sessionEnd;

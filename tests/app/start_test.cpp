@@ -2,6 +2,7 @@
 #include "app/NormalStart.h"
 #include "app/PelikorApplication.h"
 #include "app/PelikorWindows.h"
+#include "app/SessionBus.h"
 #include "app/Splash.h"
 #include "frame/MainWindow.h"
 #include "scores/BestTableModule.h"
@@ -10,10 +11,12 @@
 #include "tests/support/CopySearch.h"
 #include "widgets/GradientProgress.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -285,6 +288,39 @@ private slots:
         qputenv("QT_QPA_PLATFORM", ownPlatform);
         qputenv("DISPLAY", ownDisplay);
         QCOMPARE(result, chosen);
+    }
+
+    // Where libdbus would find the bus; only a bus nowhere is ruled out at
+    // the start. One folder serves as the runtime folder and the whole path.
+    void sessionBusReach_data()
+    {
+        QTest::addColumn<QByteArray>("address");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<int>("reach");
+        QTest::newRow("named") << QByteArray("unix:path=/nonexistent") << QStringList() << int(SessionBusReach::AtHand);
+        QTest::newRow("runtime folder") << QByteArray() << QStringList{"bus"} << int(SessionBusReach::AtHand);
+        QTest::newRow("launcher") << QByteArray() << QStringList{"dbus-launch"} << int(SessionBusReach::Launchable);
+        QTest::newRow("nowhere") << QByteArray() << QStringList{"busy", "dbus-launcher"}
+                                 << int(SessionBusReach::OutOfReach);
+    }
+    void sessionBusReach()
+    {
+        QFETCH(QByteArray, address);
+        QFETCH(QStringList, files);
+        QTemporaryDir folder;
+        for (const QString& name : files) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.setPermissions(file.permissions() | QFile::ExeOwner));
+        }
+        const char* const names[] = {"DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR", "PATH"};
+        const QByteArray own[] = {qgetenv(names[0]), qgetenv(names[1]), qgetenv(names[2])};
+        const QByteArray given[] = {address, QFile::encodeName(folder.path()), QFile::encodeName(folder.path())};
+        for (int i = 0; i < 3; ++i)
+            qputenv(names[i], given[i]);
+        const int reach = int(::sessionBusReach());
+        for (int i = 0; i < 3; ++i)
+            qputenv(names[i], own[i]);
+        QTEST(reach, "reach");
     }
 
 private:
