@@ -1,6 +1,7 @@
 #include "game/core/Pagoda.h"
 
 #include "game/core/Jumps.h"
+#include "game/core/Symmetries.h"
 
 #include <algorithm>
 #include <cmath>
@@ -180,6 +181,14 @@ std::optional<Pagoda> Pagoda::separating(PositionSet from, PositionSet to)
     if (!pagoda || pagoda->weightOf(from) >= pagoda->weightOf(to))
         return std::nullopt;
     return pagoda;
+}
+
+Pagoda Pagoda::transformed(int symmetry) const
+{
+    Pagoda image = *this;
+    for (int plane = 0; plane < planeCount_; ++plane)
+        image.planes_[plane] = pelikor::transformed(PositionSet::fromBits(planes_[plane]), symmetry).bits();
+    return image;
 }
 
 PAGODA_CLONES std::int64_t Pagoda::weightOf(PositionSet board) const

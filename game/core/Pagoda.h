@@ -20,6 +20,12 @@ public:
 
     std::int64_t weightOf(PositionSet board) const;
 
+    // The same weights seen through a symmetry of the board: a pagoda too,
+    // since the symmetry carries every jump onto a jump.
+    Pagoda transformed(int symmetry) const;
+
+    bool operator==(const Pagoda&) const = default;
+
 private:
     using Weights = std::array<std::int64_t, kPositionCount + 1>;
 

@@ -64,6 +64,7 @@ private:
     // True where some slot of `heavier` weighs more than that of `lighter`.
     static bool anyHeavier(const SlotWeights& heavier, const SlotWeights& lighter);
     bool learn(std::size_t fixed, BoardWeights& board);
+    std::size_t keep(const Pagoda& pagoda);
     bool separates(std::int16_t boardWeight, std::int16_t fixedWeight) const;
     void promote(std::size_t slot);
 

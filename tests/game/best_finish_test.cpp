@@ -6,6 +6,7 @@
 #include "game/core/Pagoda.h"
 #include "game/core/PagodaPool.h"
 #include "game/core/SlotArray.h"
+#include "game/core/Symmetries.h"
 #include "setup/core/Games.h"
 
 #include <gtest/gtest.h>
@@ -329,16 +330,21 @@ TEST(FinishBounds, GridShiftsAgreeWithTheJumpTable)
 }
 
 // A lone peg never moves, so nothing joins it to another position; the
-// whole weights made from the relaxation's answer must still let no jump
-// gain weight.
+// whole weights made from the relaxation's answer, and their mirror images,
+// must still let no jump gain weight, and an image weighs the image of a
+// board as the pagoda weighs the board.
 TEST(Pagoda, SeparatesALonePegFromAnyOtherAndNoJumpGainsWeight)
 {
     for (const auto& [from, to] : {std::pair{1, 33}, {kCentre, 5}, {31, 3}, {14, 20}}) {
         const std::optional<Pagoda> pagoda = Pagoda::separating({from}, {to});
         ASSERT_TRUE(pagoda.has_value()) << from << " to " << to;
         EXPECT_LT(pagoda->weightOf({from}), pagoda->weightOf({to}));
-        for (const Jump& jump : kJumps)
-            EXPECT_GE(pagoda->weightOf({jump.source, jump.over}), pagoda->weightOf({jump.target}));
+        for (int symmetry = 0; symmetry < kSymmetryCount; ++symmetry) {
+            const Pagoda image = pagoda->transformed(symmetry);
+            EXPECT_EQ(image.weightOf(transformed({to, 2, 16}, symmetry)), pagoda->weightOf({to, 2, 16})) << symmetry;
+            for (const Jump& jump : kJumps)
+                EXPECT_GE(image.weightOf({jump.source, jump.over}), image.weightOf({jump.target})) << symmetry;
+        }
     }
 }
 
