@@ -70,7 +70,10 @@ void PlayAids::playWay()
 void PlayAids::ask(Asked asked)
 {
     asked_ = asked;
-    finder_->find(board_.board().pegs());
+    // The game's own best finish bounds every board of it from below, and
+    // spares the search the longest proofs: those that a lone peg cannot
+    // be left, on boards of the games that end with two.
+    finder_->find(board_.board().pegs(), game_.game() ? game_.game()->smallestRemainder : 0);
 }
 
 void PlayAids::found(pelikor::PositionSet pegs, const pelikor::Finish& finish)

@@ -14,7 +14,7 @@ FinishFinder::~FinishFinder()
     pool_.waitForDone();
 }
 
-void FinishFinder::find(pelikor::PositionSet pegs)
+void FinishFinder::find(pelikor::PositionSet pegs, int atLeast)
 {
     cancel();
     auto cancelled = std::make_shared<std::atomic<bool>>(false);
@@ -32,7 +32,7 @@ void FinishFinder::find(pelikor::PositionSet pegs)
             emit found(pegs, *finish);
     });
     watcher->setFuture(
-        QtConcurrent::run(&pool_, [pegs, cancelled] { return pelikor::bestFinish(pegs, *cancelled); }));
+        QtConcurrent::run(&pool_, [pegs, cancelled, atLeast] { return pelikor::bestFinish(pegs, *cancelled, atLeast); }));
 }
 
 void FinishFinder::cancel()

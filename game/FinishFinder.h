@@ -24,7 +24,9 @@ public:
     // every few thousand positions.
     ~FinishFinder() override;
 
-    void find(pelikor::PositionSet pegs);
+    // `atLeast` as for pelikor::bestFinish: the smallest remainder of the
+    // board's game.
+    void find(pelikor::PositionSet pegs, int atLeast);
     void cancel();
 
 signals:

@@ -11,14 +11,14 @@ std::optional<Jump> Finish::hint() const
     return way.front();
 }
 
-Finish bestFinish(PositionSet pegs)
+Finish bestFinish(PositionSet pegs, int atLeast)
 {
-    return *FinishSearch(pegs, nullptr).run();
+    return *FinishSearch(pegs, nullptr, atLeast).run();
 }
 
-std::optional<Finish> bestFinish(PositionSet pegs, const std::atomic<bool>& cancelled)
+std::optional<Finish> bestFinish(PositionSet pegs, const std::atomic<bool>& cancelled, int atLeast)
 {
-    return FinishSearch(pegs, &cancelled).run();
+    return FinishSearch(pegs, &cancelled, atLeast).run();
 }
 
 } // namespace pelikor

@@ -20,10 +20,15 @@ struct Finish {
 };
 
 // The best finish from `pegs`, proven by search over the jump rules.
-Finish bestFinish(PositionSet pegs);
+// `atLeast` is a count the finish is known not to go below, such as the
+// smallest remainder of the game the board was reached in: no board of a
+// game ends with fewer pegs than its start can. The search takes it as
+// given and does not prove it again; a board that cannot be cleared to one
+// peg is mostly slow to prove so.
+Finish bestFinish(PositionSet pegs, int atLeast = 0);
 
 // The same, given up as soon as `cancelled` is seen true (it is looked at
 // every few thousand positions): then none.
-std::optional<Finish> bestFinish(PositionSet pegs, const std::atomic<bool>& cancelled);
+std::optional<Finish> bestFinish(PositionSet pegs, const std::atomic<bool>& cancelled, int atLeast = 0);
 
 } // namespace pelikor

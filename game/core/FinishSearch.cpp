@@ -77,8 +77,8 @@ const std::array<JumpOrder, kSymmetryCount>& jumpOrders()
 
 } // namespace
 
-FinishSearch::FinishSearch(PositionSet start, const std::atomic<bool>* cancelled)
-    : start_(start & PositionSet::all()), cancelRequest_(cancelled), bounds_(kBoundsBytes),
+FinishSearch::FinishSearch(PositionSet start, const std::atomic<bool>* cancelled, int atLeast)
+    : start_(start & PositionSet::all()), cancelRequest_(cancelled), atLeast_(atLeast), bounds_(kBoundsBytes),
       fromStart_({start_}, PagodaPool::End::Start)
 {
 }
@@ -89,7 +89,8 @@ std::optional<Finish> FinishSearch::run()
     if (pegs <= 1)
         return Finish{pegs, {}};
     // No lone peg can finish off its class; stuck pegs stay whatever is played.
-    goal_ = std::max(lonePegFinishes(start_).empty() ? 2 : 1, stuckPegBound(start_));
+    // A floor above the board's own count is no finish.
+    goal_ = std::max({lonePegFinishes(start_).empty() ? 2 : 1, stuckPegBound(start_), std::min(atLeast_, pegs)});
     for (;; ++goal_) {
         if (reachesGoal()) {
             Finish finish{goal_, {wayBack_.rbegin(), wayBack_.rend()}};

@@ -25,7 +25,8 @@ public:
     // Memory the search may take, its bounds table and all, given back when it ends.
     static constexpr std::size_t kMaxBytes = std::size_t{64} << 20;
 
-    FinishSearch(PositionSet start, const std::atomic<bool>* cancelled);
+    // The search begins at `atLeast` pegs where the bounds allow fewer.
+    FinishSearch(PositionSet start, const std::atomic<bool>* cancelled, int atLeast = 0);
 
     // The best finish, or none when the search was cancelled.
     std::optional<Finish> run();
@@ -50,6 +51,7 @@ private:
 
     PositionSet start_;
     const std::atomic<bool>* cancelRequest_;
+    int atLeast_;
     static constexpr std::uint64_t kNoLimit = ~std::uint64_t{0};
 
     bool stopped_ = false;
