@@ -4,7 +4,8 @@
 // Each board is asked about as the window asks, with its game's smallest
 // remainder, and afresh: nothing is kept from one board to the next.
 // PELIKOR_HINT_BENCH_GAMES sets the games per layout (1,000 by default);
-// PELIKOR_HINT_BENCH_SLOWEST=1 lists the 1 % slowest boards on stderr.
+// PELIKOR_HINT_BENCH_SLOWEST=1 lists the 1 % slowest boards on stderr,
+// each with its game.
 #include "game/core/BestFinish.h"
 #include "game/core/Jumps.h"
 #include "setup/core/Games.h"
@@ -37,14 +38,14 @@ double threadMilliseconds()
     return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
 }
 
-struct Timed {
-    double milliseconds;
-    pelikor::PositionSet board;
-};
-
 struct GameBoard {
     pelikor::PositionSet board;
-    int gameBest; // the smallest remainder of its game
+    const pelikor::Game* game;
+};
+
+struct Timed {
+    double milliseconds;
+    GameBoard asked;
 };
 
 // The boards of one random game, start to end.
@@ -76,7 +77,7 @@ std::vector<GameBoard> boardsOfRandomGames(int games)
                 layout == 0 ? pelikor::standardLayout(std::uniform_int_distribution<int>(1, pelikor::kPositionCount)(random))
                             : pelikor::optionalLayout(layout);
             for (pelikor::PositionSet board : randomGame(start.occupied, random))
-                boards.push_back({board, start.game.smallestRemainder});
+                boards.push_back({board, layout == 0 ? &pelikor::standardGame() : &pelikor::optionalGame(layout)});
         }
     return boards;
 }
@@ -94,8 +95,9 @@ void listSlowest(const std::vector<Timed>& sorted)
         return;
     const std::size_t count = std::max<std::size_t>(1, sorted.size() / 100);
     for (auto timed = sorted.rbegin(); timed != sorted.rbegin() + std::ptrdiff_t(count); ++timed)
-        std::fprintf(stderr, "%09llx %2d pegs %8.2f ms\n", static_cast<unsigned long long>(timed->board.bits()),
-                     timed->board.size(), timed->milliseconds);
+        std::fprintf(stderr, "%09llx %2d pegs %8.2f ms  %.*s\n", static_cast<unsigned long long>(timed->asked.board.bits()),
+                     timed->asked.board.size(), timed->milliseconds, int(timed->asked.game->caption.size()),
+                     timed->asked.game->caption.data());
 }
 
 void hintOnRandomGameBoards(benchmark::State& state)
@@ -105,8 +107,8 @@ void hintOnRandomGameBoards(benchmark::State& state)
     for (auto _ : state)
         for (const GameBoard& asked : boards) {
             const double start = threadMilliseconds();
-            benchmark::DoNotOptimize(pelikor::bestFinish(asked.board, asked.gameBest).hint());
-            times.push_back({threadMilliseconds() - start, asked.board});
+            benchmark::DoNotOptimize(pelikor::bestFinish(asked.board, asked.game->smallestRemainder).hint());
+            times.push_back({threadMilliseconds() - start, asked});
         }
     std::sort(times.begin(), times.end(), [](const Timed& a, const Timed& b) { return a.milliseconds < b.milliseconds; });
     listSlowest(times);
@@ -116,7 +118,7 @@ void hintOnRandomGameBoards(benchmark::State& state)
     state.counters["p99_ms"] = percentile(times, 0.99);
     state.counters["worst_ms"] = times.back().milliseconds;
     char worst[32];
-    std::snprintf(worst, sizeof worst, "worst board %09llx", static_cast<unsigned long long>(times.back().board.bits()));
+    std::snprintf(worst, sizeof worst, "worst board %09llx", static_cast<unsigned long long>(times.back().asked.board.bits()));
     state.SetLabel(worst);
 }
 BENCHMARK(hintOnRandomGameBoards)->Iterations(1)->Unit(benchmark::kSecond);
