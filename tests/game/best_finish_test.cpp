@@ -267,8 +267,9 @@ TEST(FinishBoundsProperty, AStartsPoolAndItsScreenKeepEveryBoardReached)
 
 // Levels grown a little at a time, each level too big for its budget taken
 // up again where it stopped, and levels grown at once both hold exactly the
-// boards the start reaches that can still be left with a lone peg, at every
-// complete level, as every sequence of jumps tried finds.
+// boards the start reaches that can still be left with the goal's count of
+// pegs, for every goal the search levels, at every complete level, as every
+// sequence of jumps tried finds.
 TEST(FinishLevels, GrownInStepsAsAtOnceHoldWhatTheOracleFinds)
 {
     std::mt19937 random(5);
@@ -278,17 +279,23 @@ TEST(FinishLevels, GrownInStepsAsAtOnceHoldWhatTheOracleFinds)
             const PositionSet start = *firstWithAtMost(game, kOracleMaxPegs);
             std::unordered_map<std::uint64_t, int> reached;
             const int best = exhaustiveBest(start, reached);
-            PagodaPool inSteps({start}, PagodaPool::End::Start), atOnce({start}, PagodaPool::End::Start);
-            FinishLevels stepped(start, 1, inSteps, std::size_t{1} << 26, nullptr), whole(start, 1, atOnce, std::size_t{1} << 26, nullptr);
-            ASSERT_TRUE(whole.grow(std::size_t{1} << 20));
-            for (std::size_t budget = 1; !stepped.complete() && !stepped.unreachable(); budget *= 2)
-                ASSERT_TRUE(stepped.grow(budget));
-            for (const FinishLevels* levels : {&stepped, &whole}) {
-                ASSERT_EQ(levels->unreachable(), best > 1) << std::hex << start.bits();
-                for (const auto& [bits, bestThere] : reached)
-                    if (countBits(bits) <= levels->top()) {
-                        EXPECT_EQ(levels->contains(bits), bestThere == 1) << std::hex << start.bits() << " " << bits;
-                    }
+            for (int goal = 1; goal <= FinishLevels::kMaxGoal; ++goal) {
+                PagodaPool inSteps({start}, PagodaPool::End::Start), atOnce({start}, PagodaPool::End::Start);
+                FinishLevels stepped(start, goal, inSteps, std::size_t{1} << 26, nullptr),
+                    whole(start, goal, atOnce, std::size_t{1} << 26, nullptr);
+                ASSERT_TRUE(whole.grow(std::size_t{1} << 20));
+                for (std::size_t budget = 1; !stepped.complete() && !stepped.unreachable(); budget *= 2)
+                    ASSERT_TRUE(stepped.grow(budget));
+                for (const FinishLevels* levels : {&stepped, &whole}) {
+                    ASSERT_EQ(levels->unreachable(), best > goal) << std::hex << start.bits() << " goal " << goal;
+                    // A board that can be cleared further passes through
+                    // the goal's count on the way.
+                    for (const auto& [bits, bestThere] : reached)
+                        if (countBits(bits) >= goal && countBits(bits) <= levels->top()) {
+                            EXPECT_EQ(levels->contains(bits), bestThere <= goal)
+                                << std::hex << start.bits() << " " << bits << " goal " << goal;
+                        }
+                }
             }
         }
 }
