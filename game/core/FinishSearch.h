@@ -66,6 +66,7 @@ private:
     std::optional<PagodaPool> toGoal_; // the finishes of the goal being tried, where pooled
     std::optional<FinishLevels> levels_; // of the goal being tried
     const std::array<JumpMask, kJumpCount>* jumpOrder_ = nullptr; // of this turn
+    bool mostOpenFirst_ = false;                                  // in this turn, near the board asked
     std::vector<Jump> wayBack_; // the jumps down to the levels, last first
     std::vector<Jump> wayDown_; // the jumps from the levels on
 };

@@ -3,7 +3,9 @@
 #include "game/core/Jumps.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <span>
 
 namespace pelikor {
 
@@ -31,5 +33,34 @@ inline constexpr std::array<JumpMask, kJumpCount> kJumpMasks = [] {
         masks[i] = maskOf(kJumps[i]);
     return masks;
 }();
+
+constexpr int openJumpCount(std::uint64_t board)
+{
+    int count = 0;
+    for (const JumpMask& mask : kJumpMasks)
+        count += int(mask.isOpenOn(board));
+    return count;
+}
+
+// Puts the items whose boards have the most open jumps first; items whose
+// boards have as many keep their order. At most one item a jump.
+template <typename Item, typename BoardOf>
+void putMostOpenFirst(std::span<Item> items, BoardOf boardOf)
+{
+    std::array<int, kJumpCount> open;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        open[i] = openJumpCount(boardOf(items[i]));
+    for (std::size_t i = 1; i < items.size(); ++i) {
+        const Item item = items[i];
+        const int count = open[i];
+        std::size_t j = i;
+        for (; j > 0 && open[j - 1] < count; --j) {
+            items[j] = items[j - 1];
+            open[j] = open[j - 1];
+        }
+        items[j] = item;
+        open[j] = count;
+    }
+}
 
 } // namespace pelikor

@@ -303,6 +303,28 @@ TEST(FinishLevels, GrownInStepsAsAtOnceHoldWhatTheOracleFinds)
 // The bounds work on the board as a square grid, a line of jumps at a
 // time; here they meet the same rules read jump by jump from the table, on
 // boards of any shape, edges and corners of the cross included.
+// Where the search tries the boards one jump on with the most open jumps
+// first: none is lost or doubled, and those with as many keep their order.
+TEST(JumpMasks, MostOpenFirstKeepsEveryBoardAndTheOrderOfEquals)
+{
+    std::mt19937 random(7);
+    for (int round = 0; round < 50; ++round) {
+        const std::vector<PositionSet> game = randomGame(standardLayout(kCentre).occupied, random);
+        const PositionSet board = game[game.size() / 3];
+        std::vector<std::pair<PositionSet, int>> children; // with its place before
+        for (const Jump& jump : openJumps(board))
+            children.emplace_back(afterJump(board, jump), int(children.size()));
+        std::vector<std::pair<PositionSet, int>> ordered = children;
+        putMostOpenFirst(std::span(ordered), [](const auto& child) { return child.first.bits(); });
+        ASSERT_TRUE(std::is_permutation(ordered.begin(), ordered.end(), children.begin()));
+        for (std::size_t i = 1; i < ordered.size(); ++i) {
+            const std::size_t before = openJumps(ordered[i - 1].first).size();
+            const std::size_t after = openJumps(ordered[i].first).size();
+            EXPECT_TRUE(before > after || (before == after && ordered[i - 1].second < ordered[i].second));
+        }
+    }
+}
+
 TEST(FinishBounds, GridShiftsAgreeWithTheJumpTable)
 {
     const auto held = [](PositionSet pegs) {
