@@ -43,7 +43,7 @@ constexpr int openJumpCount(std::uint64_t board)
 }
 
 // Puts the items whose boards have the most open jumps first; items whose
-// boards have as many keep their order. At most one item a jump.
+// boards have as many keep their order. No more items than jumps.
 template <typename Item, typename BoardOf>
 void putMostOpenFirst(std::span<Item> items, BoardOf boardOf)
 {

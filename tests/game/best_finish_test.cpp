@@ -300,9 +300,6 @@ TEST(FinishLevels, GrownInStepsAsAtOnceHoldWhatTheOracleFinds)
         }
 }
 
-// The bounds work on the board as a square grid, a line of jumps at a
-// time; here they meet the same rules read jump by jump from the table, on
-// boards of any shape, edges and corners of the cross included.
 // Where the search tries the boards one jump on with the most open jumps
 // first: none is lost or doubled, and those with as many keep their order.
 TEST(JumpMasks, MostOpenFirstKeepsEveryBoardAndTheOrderOfEquals)
@@ -325,6 +322,9 @@ TEST(JumpMasks, MostOpenFirstKeepsEveryBoardAndTheOrderOfEquals)
     }
 }
 
+// The bounds work on the board as a square grid, a line of jumps at a
+// time; here they meet the same rules read jump by jump from the table, on
+// boards of any shape, edges and corners of the cross included.
 TEST(FinishBounds, GridShiftsAgreeWithTheJumpTable)
 {
     const auto held = [](PositionSet pegs) {
